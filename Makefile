@@ -1,0 +1,37 @@
+# The README's commands. `make test` is what CI runs.
+APP ?= varquen
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ifneq ($(CI),)
+CMAKE_FLAGS += -DWARNINGS_AS_ERRORS=ON
+endif
+
+.PHONY: deps configure build test bench run screenshots clean
+
+deps:
+	bash scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@set -e; for b in $(BUILD)/bin/*-bench; do echo "== $$b"; "$$b"; done
+
+run: build
+	bash scripts/run-app $(APP) $(BUILD)
+
+screenshots: build
+	@set -e; mkdir -p $(BUILD)/screenshots; \
+	for s in $(BUILD)/bin/*-screenshots; do \
+	  [ -x "$$s" ] || continue; echo "== $$s"; QT_QPA_PLATFORM=offscreen "$$s" $(BUILD)/screenshots; done; \
+	ls $(BUILD)/screenshots
+
+clean:
+	rm -rf $(BUILD)

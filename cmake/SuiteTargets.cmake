@@ -1,0 +1,66 @@
+# Helpers shared by the three programs' build files.
+
+set_property(GLOBAL PROPERTY SUITE_CORE_TARGETS "")
+
+# A program's core: a static library that must never depend on Qt.
+function(suite_core_library target)
+  add_library(${target} STATIC ${ARGN})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  set_property(GLOBAL APPEND PROPERTY SUITE_CORE_TARGETS ${target})
+endfunction()
+
+# The core stays free of Qt: no Qt library linked, no Qt header included.
+function(suite_check_cores_are_qt_free)
+  get_property(cores GLOBAL PROPERTY SUITE_CORE_TARGETS)
+  foreach(core IN LISTS cores)
+    get_target_property(libs ${core} LINK_LIBRARIES)
+    if(libs)
+      foreach(lib IN LISTS libs)
+        if(lib MATCHES "Qt")
+          message(FATAL_ERROR "${core} links ${lib}; a core must not depend on Qt")
+        endif()
+      endforeach()
+    endif()
+    get_target_property(sources ${core} SOURCES)
+    get_target_property(source_dir ${core} SOURCE_DIR)
+    file(GLOB_RECURSE headers ${source_dir}/*.h ${source_dir}/*.hpp)
+    foreach(file IN LISTS sources headers)
+      if(NOT IS_ABSOLUTE ${file})
+        set(file ${source_dir}/${file})
+      endif()
+      file(STRINGS ${file} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+      if(qt_includes)
+        message(FATAL_ERROR "${file} includes Qt (${qt_includes}); a core must not depend on Qt")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# A GoogleTest executable registered with CTest. Widget tests pass WIDGETS.
+function(suite_test target)
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock)
+  if(NOT ARG_WIDGETS)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${target} PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  if(ARG_WIDGETS)
+    gtest_discover_tests(${target}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_CURRENT_BINARY_DIR}/home" TIMEOUT 60
+      DISCOVERY_TIMEOUT 60)
+  else()
+    gtest_discover_tests(${target} PROPERTIES TIMEOUT 60 DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+# A Google Benchmark executable, built by default, run only by `make bench`.
+# Its name must end in -bench.
+function(suite_benchmark target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} benchmark::benchmark benchmark::benchmark_main)
+  if(NOT target MATCHES "-bench$")
+    message(FATAL_ERROR "benchmark ${target}: the name must end in -bench")
+  endif()
+endfunction()
