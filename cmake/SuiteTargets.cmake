@@ -46,11 +46,11 @@ function(suite_test target)
   endif()
   target_compile_definitions(${target} PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   if(ARG_WIDGETS)
-    gtest_discover_tests(${target}
+    gtest_discover_tests(${target} TEST_PREFIX "${target}."
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_CURRENT_BINARY_DIR}/home" TIMEOUT 60
       DISCOVERY_TIMEOUT 60)
   else()
-    gtest_discover_tests(${target} PROPERTIES TIMEOUT 60 DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${target} TEST_PREFIX "${target}." PROPERTIES TIMEOUT 60 DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
 

@@ -1,0 +1,71 @@
+// varquen-cli: translates a formula file as the program's translation command does.
+#include "options.h"
+
+#include "formula_file.h"
+#include "latin1.h"
+#include "output_text.h"
+#include "symbol_signs.h"
+#include "translation.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+// Each message box becomes one line on standard error: "caption: text".
+class StderrNotifier : public varquen::Notifier {
+public:
+    void showMessage(const std::string& text, const std::string& caption) override {
+        std::string line = varquen::utf8FromLatin1(caption) + ": " + varquen::utf8FromLatin1(text);
+        for (char& c : line) {
+            if (c == '\n' || c == '\r') {
+                c = ' ';
+            }
+        }
+        std::cerr << line << '\n';
+    }
+};
+
+std::optional<std::string> readAll(const std::string& path) {
+    if (path == "-") {
+        std::ostringstream contents;
+        contents << std::cin.rdbuf();
+        return contents.str();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const auto options = varquen::cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options) {
+        std::cerr << varquen::cli::Usage << '\n';
+        return 2;
+    }
+    const auto bytes = readAll(options->file);
+    if (!bytes) {
+        std::cerr << "No encuentro fichero: " << options->file << '\n';
+        return 2;
+    }
+    const varquen::FormulaFileRead read = varquen::readFormulaFile(*bytes);
+    if (!read.file) {
+        std::cerr << varquen::utf8FromLatin1(read.error) << '\n';
+        return 2;
+    }
+    StderrNotifier notifier;
+    const varquen::Translation translation =
+        varquen::translateFormula(read.file->declarations, read.file->formula, options->tex, notifier);
+    if (options->unicode) {
+        std::cout << varquen::utf8WithSigns(translation.output) << '\n';
+    } else {
+        std::cout << varquen::spellSymbols(translation.output) << '\n';
+    }
+    return translation.error == 0 ? 0 : 1;
+}

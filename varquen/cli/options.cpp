@@ -1,0 +1,26 @@
+#include "options.h"
+
+namespace varquen::cli {
+
+std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
+    Options options;
+    bool haveFile = false;
+    for (const std::string& argument : arguments) {
+        if (argument == "--tex") {
+            options.tex = true;
+        } else if (argument == "--unicode") {
+            options.unicode = true;
+        } else if (!haveFile && (argument == "-" || argument.rfind("--", 0) != 0)) {
+            options.file = argument;
+            haveFile = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveFile) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace varquen::cli

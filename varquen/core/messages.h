@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Every text the engine shows, in Latin-1, built from the UTF-8 sources once.
+namespace varquen::messages {
+
+std::string universeCaption();
+std::string variableCaption();
+std::string functionCaption();
+std::string relationCaption();
+std::string clashCaption();
+
+std::string tokenRepeated(const std::string& name);
+std::string tooManyUniverses(int limit);
+std::string tooManyVariables(int limit);
+std::string tooManyFunctions(int limit);
+std::string tooManyRelations(int limit);
+std::string unnamedUniverse();
+std::string unnamedVariable();
+std::string unnamedFunction();
+std::string unnamedRelation();
+std::string colonNeeded();
+std::string variableTypeOutOfRange(int universes);
+std::string parameterTypeTooSmall(const std::string& function);
+std::string parameterTypeTooLarge(const std::string& function, int universes);
+std::string parameterListSyntax(const std::string& function);
+std::string relationWithoutParameters();
+std::string entryTooLong(int limit);
+std::string tooManyParameters(const std::string& function, int limit);
+std::string numberTooLarge();
+
+// The message of a parse result: "OK" for 0, the error's text for a negative code.
+std::string parseMessage(int code);
+std::string reportHeading();
+std::string reportTooLong(std::size_t length);
+
+std::string formulaTooLongToSave();
+std::string fileLineTooLong();
+std::string fileFormulaTooLong();
+
+} // namespace varquen::messages

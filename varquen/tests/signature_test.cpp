@@ -1,0 +1,227 @@
+#include "recording_notifier.h"
+#include "signature.h"
+#include "tokens.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using varquen::Signature;
+
+namespace {
+
+// Expected texts written byte by byte, so a wrong encoding of an accent fails here.
+const std::string UniverseCaption = "Error en declaraci\xF3n de universo";
+const std::string VariableCaption = "Error en declaraci\xF3n de variable";
+const std::string FunctionCaption = "Error en declaraci\xF3n de funci\xF3n";
+const std::string RelationCaption = "Error en declaraci\xF3n de relaci\xF3n";
+const std::string ColonNeeded = "Se necesita : en la declaraci\xF3n";
+
+enum class Kind { Universe, Variable, Function, Relation };
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> universes;  // declared first, must be accepted
+    Kind kind;
+    std::string entry;
+    std::string text;
+    std::string caption;
+};
+
+int declare(Signature& signature, Kind kind, const std::string& entry) {
+    switch (kind) {
+    case Kind::Universe: return signature.declareUniverse(entry);
+    case Kind::Variable: return signature.declareVariable(entry);
+    case Kind::Function: return signature.declareFunction(entry);
+    case Kind::Relation: return signature.declareRelation(entry);
+    }
+    return -1;
+}
+
+class DeclarationRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
+    const RefusalCase& c = GetParam();
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    for (const std::string& universe : c.universes) {
+        ASSERT_EQ(signature.declareUniverse(universe), 0);
+    }
+    const int universes = signature.universeCount();
+    EXPECT_EQ(declare(signature, c.kind, c.entry), 1);
+    ASSERT_EQ(notifier.boxes.size(), 1u);
+    EXPECT_EQ(notifier.boxes[0].text, c.text);
+    EXPECT_EQ(notifier.boxes[0].caption, c.caption);
+    EXPECT_EQ(signature.universeCount(), universes);
+    EXPECT_EQ(signature.variableCount(), 0);
+    EXPECT_EQ(signature.functionCount(), 0);
+    EXPECT_EQ(signature.relationCount(), 0);
+}
+
+const std::string TypeRange0 = "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 0\n";
+const std::string TypeRange2 = "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n";
+const std::string NoParameters = "No se admiten relaciones sin al menos un par\xE1metro";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, DeclarationRefusal,
+    testing::Values(
+        RefusalCase{"EmptyUniverse", {}, Kind::Universe, "", "Lo siento no se admiten universos sin nombre", UniverseCaption},
+        RefusalCase{"BlankUniverse", {}, Kind::Universe, " \t ", "Lo siento no se admiten universos sin nombre", UniverseCaption},
+        RefusalCase{"EmptyVariable", {"A"}, Kind::Variable, "", ColonNeeded, VariableCaption},
+        RefusalCase{"EmptyFunction", {"A"}, Kind::Function, "", ColonNeeded, FunctionCaption},
+        RefusalCase{"EmptyRelation", {"A"}, Kind::Relation, "", ColonNeeded, RelationCaption},
+        RefusalCase{"UnnamedVariable", {"A"}, Kind::Variable, ":1", "Lo siento no se admiten variables sin nombre", VariableCaption},
+        RefusalCase{"UnnamedFunction", {"A"}, Kind::Function, " :1", "Lo siento no se admiten funciones sin nombre", FunctionCaption},
+        RefusalCase{"UnnamedRelation", {"A"}, Kind::Relation, ":2", "Lo siento no se admiten relaciones sin nombre", RelationCaption},
+        RefusalCase{"VariableWithoutType", {"A", "B"}, Kind::Variable, "p:", TypeRange2, VariableCaption},
+        RefusalCase{"VariableOfTypeZero", {"A", "B"}, Kind::Variable, "p:0", TypeRange2, VariableCaption},
+        RefusalCase{"VariableBeyondUniverses", {"A", "B"}, Kind::Variable, "p:3", TypeRange2, VariableCaption},
+        RefusalCase{"VariableBeforeAnyUniverse", {}, Kind::Variable, "p:1", TypeRange0, VariableCaption},
+        RefusalCase{"VariableNamedLikeKeyword", {"A"}, Kind::Variable, "not:1", "El token not esta repetido", "Error"},
+        RefusalCase{"UniverseNamedLikeKeyword", {}, Kind::Universe, "paratodo", "El token paratodo esta repetido", "Error"},
+        RefusalCase{"UniverseDeclaredTwice", {"A"}, Kind::Universe, "A", "El token A esta repetido", "Error"},
+        RefusalCase{"RelationNamedLikeUniverse", {"A"}, Kind::Relation, "A:1", "El token A esta repetido", "Error"},
+        RefusalCase{"ParameterOfTypeZero", {"A"}, Kind::Function, "f:1,0",
+                    "Los par\xE1metros de f deben ser de tipo mayor o igual que 1", FunctionCaption},
+        RefusalCase{"ParameterBeyondUniverses", {"A"}, Kind::Function, "f:1,2",
+                    "Los par\xE1metros de f deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1", FunctionCaption},
+        RefusalCase{"ResultBeyondUniverses", {"A"}, Kind::Function, "g:2",
+                    "Los par\xE1metros de g deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1", FunctionCaption},
+        RefusalCase{"ParameterListSyntax", {"A", "B"}, Kind::Function, "f:1;2",
+                    "Error de sintaxis en lista de par\xE1metros de f\n", FunctionCaption},
+        RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", NoParameters, RelationCaption},
+        RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", NoParameters, RelationCaption},
+        // Numbers that overflow 32 bits must not wrap round into a valid type or arity.
+        RefusalCase{"VariableTypeOverflow", {"A"}, Kind::Variable, "p:4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n", VariableCaption},
+        RefusalCase{"ArityOverflow", {"A"}, Kind::Relation, "r:4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n", RelationCaption},
+        RefusalCase{"ParameterOverflow", {"A"}, Kind::Function, "f:1,4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n", FunctionCaption},
+        RefusalCase{"EntryLongerThan255", {"A"}, Kind::Relation, std::string(254, 'r') + ":12",
+                    "Lo siento no se admiten declaraciones de m\xE1s de 255 caracteres (sin contar los blancos)",
+                    RelationCaption},
+        RefusalCase{"ThirtyTwoParameters", {"A"}, Kind::Function,
+                    "f:1" + [] { std::string s; for (int i = 0; i < 32; ++i) s += ",1"; return s; }(),
+                    "Lo siento no se admiten m\xE1s de 31 par\xE1metros en f", FunctionCaption}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    ASSERT_EQ(signature.declareUniverse(" A\t"), 0);
+    ASSERT_EQ(signature.declareUniverse("B"), 0);
+    EXPECT_EQ(signature.declareVariable(" p : 1 "), 0);
+    EXPECT_EQ(signature.declareVariable("q:2x"), 0);
+    EXPECT_EQ(signature.declareRelation("r:3junk"), 0);
+    EXPECT_TRUE(notifier.boxes.empty());
+    EXPECT_EQ(signature.token(signature.variable(0).nameIndex).name, "p");
+    EXPECT_EQ(signature.variable(0).type, 1);
+    EXPECT_EQ(signature.variable(1).type, 2);
+    EXPECT_EQ(signature.relation(0).arity, 3);
+    EXPECT_EQ(signature.universeCount(), 3);
+    EXPECT_EQ(signature.token(signature.universeNameIndex(1)).name, "A");
+    // Carriage returns are not blanks: they stay part of the name.
+    EXPECT_EQ(signature.declareUniverse("C\r"), 0);
+    EXPECT_EQ(signature.findToken("C"), -1);
+}
+
+TEST(Declarations, FunctionTypeLists) {
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    signature.declareUniverse("A");
+    signature.declareUniverse("B");
+    struct Case {
+        const char* entry;
+        int arity;
+        std::vector<int> types;
+    };
+    const Case cases[] = {{"f:0,1,2", 2, {0, 1, 2}}, {"g:1,2,", 1, {1, 2}}, {"h:0", 0, {0}},
+                          {"k:", 0, {0}},          {"m:,1", 1, {0, 1}}};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_EQ(signature.declareFunction(cases[i].entry), 0) << cases[i].entry;
+        const Signature::Function& function = signature.function(i);
+        EXPECT_EQ(function.arity, cases[i].arity) << cases[i].entry;
+        for (std::size_t t = 0; t < cases[i].types.size(); ++t) {
+            EXPECT_EQ(function.types[t], cases[i].types[t]) << cases[i].entry << " position " << t;
+        }
+    }
+    const std::string thirtyOne = "w:1" + [] { std::string s; for (int i = 0; i < 31; ++i) s += ",2"; return s; }();
+    ASSERT_EQ(signature.declareFunction(thirtyOne), 0);
+    EXPECT_EQ(signature.function(5).arity, 31);
+    EXPECT_EQ(signature.function(5).types[31], 2);
+    EXPECT_TRUE(notifier.boxes.empty());
+}
+
+TEST(Declarations, TokenCodesPackClassAndIndex) {
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    signature.declareUniverse("A");
+    signature.declareUniverse("B");
+    signature.declareVariable("x:1");
+    signature.declareVariable("y:2");
+    signature.declareFunction("f:1,2");
+    signature.declareRelation("R:2");
+    const std::pair<const char*, int> expected[] = {{"e", 242}, {"existe", 248}, {"A", 257}, {"B", 258},
+                                                    {"x", 512}, {"y", 513},      {"f", 768}, {"R", 1024}};
+    for (const auto& [name, code] : expected) {
+        const int index = signature.findToken(name);
+        ASSERT_GE(index, 0) << name;
+        EXPECT_EQ(signature.token(index).code, code) << name;
+    }
+    EXPECT_EQ(signature.token(varquen::ForAllIndex).texForm, "\\forall");
+    EXPECT_EQ(signature.token(signature.findToken("f")).texForm, "f");
+    signature.resetSignature();
+    EXPECT_EQ(signature.tokenCount(), 7);
+    EXPECT_EQ(signature.universeCount(), 1);
+    EXPECT_EQ(signature.findToken("A"), -1);
+}
+
+// A name refused after registration stays, with the number the next entry of its class takes.
+TEST(Declarations, RefusedEntryLeavesStaleNameForNextEntryOfItsClass) {
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    signature.declareUniverse("A");
+    EXPECT_EQ(signature.declareVariable("p:5"), 1);
+    EXPECT_EQ(signature.declareVariable("p:1"), 1);  // the stale name clashes
+    EXPECT_EQ(notifier.boxes.back().text, "El token p esta repetido");
+    EXPECT_EQ(signature.declareVariable("q:1"), 0);
+    EXPECT_EQ(signature.token(signature.findToken("p")).code, 512);
+    EXPECT_EQ(signature.token(signature.findToken("q")).code, 512);
+}
+
+TEST(Declarations, ClassLimits) {
+    RecordingNotifier notifier;
+    Signature signature(notifier);
+    for (int i = 0; i < 255; ++i) {
+        ASSERT_EQ(signature.declareUniverse("U" + std::to_string(i)), 0);
+    }
+    EXPECT_EQ(signature.declareUniverse("Extra"), 1);
+    ASSERT_EQ(notifier.boxes.size(), 1u);
+    EXPECT_EQ(notifier.boxes[0].text, "Lo siento no se admiten m\xE1s de 256 universos");
+    EXPECT_EQ(notifier.boxes[0].caption, UniverseCaption);
+
+    struct Limit {
+        Kind kind;
+        const char* suffix;
+        std::string text;
+        std::string caption;
+    };
+    const Limit limits[] = {
+        {Kind::Variable, ":1", "Lo siento no se admiten mas de 256 variables", VariableCaption},
+        {Kind::Function, ":1,1", "Lo siento no se admiten m\xE1s de 256 funciones", FunctionCaption},
+        {Kind::Relation, ":1", "Lo siento no se admiten m\xE1s de 256 relaciones", RelationCaption}};
+    for (const Limit& limit : limits) {
+        const std::string prefix = std::string(1, "vfr"[static_cast<int>(limit.kind) - 1]);
+        for (int i = 0; i < 256; ++i) {
+            ASSERT_EQ(declare(signature, limit.kind, prefix + std::to_string(i) + limit.suffix), 0);
+        }
+        notifier.boxes.clear();
+        EXPECT_EQ(declare(signature, limit.kind, prefix + "x" + limit.suffix), 1);
+        ASSERT_EQ(notifier.boxes.size(), 1u);
+        EXPECT_EQ(notifier.boxes[0].text, limit.text);
+        EXPECT_EQ(notifier.boxes[0].caption, limit.caption);
+    }
+}
+
+} // namespace

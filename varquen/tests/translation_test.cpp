@@ -1,0 +1,233 @@
+#include "output_text.h"
+#include "parse_codes.h"
+#include "recording_notifier.h"
+#include "translation.h"
+
+#include <gtest/gtest.h>
+
+using varquen::Declarations;
+using varquen::translateFormula;
+
+namespace {
+
+// The worked example's signature: universes A, B; x:1, y:2; f:1,2; R:2.
+const Declarations Example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
+
+const std::string ReportHeading = "\nLo hecho de la traducci\xF3n es:\n";
+
+TEST(WorkedExample, PlainTexAndSpelledFormsByteForByte) {
+    RecordingNotifier notifier;
+    const auto plain = translateFormula(Example, "paratodo x R x f y", false, notifier);
+    EXPECT_EQ(plain.output, "( B y \xD9 \x22 x (A x \xAE R x f y ))");
+    EXPECT_EQ(plain.status, "OK");
+    EXPECT_EQ(plain.error, 0);
+    EXPECT_EQ(varquen::spellSymbols(plain.output), "( B y  and   paratodo  x (A x  imp  R x f y ))");
+
+    const auto tex = translateFormula(Example, "paratodo x R x f y", true, notifier);
+    EXPECT_EQ(tex.output, "( B y \\land \\forall x (A x \\rightarrow R x f y ))");
+    EXPECT_TRUE(notifier.boxes.empty());
+}
+
+TEST(WorkedExample, TwoFreeVariablesNestToTheLeft) {
+    RecordingNotifier notifier;
+    EXPECT_EQ(translateFormula(Example, "R x y", false, notifier).output, "(( A x \xD9 B y )\xD9 R x y )");
+    EXPECT_EQ(translateFormula(Example, "R x y", true, notifier).output, "(( A x \\land B y )\\land R x y )");
+    const Declarations three{{"A", "B", "C"}, {"x:1", "y:2", "z:3"}, {}, {"R:3"}};
+    EXPECT_EQ(translateFormula(three, "R x y z", false, notifier).output,
+              "((( A x \xD9 B y )\xD9 C z )\xD9 R x y z )");
+    EXPECT_TRUE(notifier.boxes.empty());
+}
+
+struct Success {
+    const char* name;
+    Declarations declarations;
+    const char* formula;
+    bool tex;
+    std::string output;
+};
+
+class TranslatesTo : public testing::TestWithParam<Success> {};
+
+TEST_P(TranslatesTo, Output) {
+    const Success& c = GetParam();
+    RecordingNotifier notifier;
+    const auto translation = translateFormula(c.declarations, c.formula, c.tex, notifier);
+    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.output, c.output);
+    EXPECT_TRUE(notifier.boxes.empty());
+}
+
+const Declarations OneSort{{"A"}, {"x:1", "y:1"}, {}, {"p:1", "q:1", "R:2"}};
+const Declarations OnlyX{{"A"}, {"x:1"}, {}, {"p:1", "q:1"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Constructs, TranslatesTo,
+    testing::Values(
+        Success{"ExistsInTex", OnlyX, "existe x p x", true, "\\exists x (A x \\land p x )"},
+        Success{"ExistsPlain", OnlyX, "existe x p x", false, "\x24 x (A x \xD9 p x )"},
+        Success{"NegationHasNoParentheses", OnlyX, "paratodo x not p x", false, "\x22 x (A x \xAE \xD8 p x )"},
+        Success{"BoundEverywhereOnceQuantified", OnlyX, "and p x existe x q x", false,
+                "(p x \xD9 \x24 x (A x \xD9 q x ))"},
+        Success{"UnusedVariableStillGuarded", OneSort, "paratodo x p x", false,
+                "( A y \xD9 \x22 x (A x \xAE p x ))"},
+        Success{"InfixConnectives", {{"A"}, {}, {"c:1"}, {"p:1"}}, "( ( p c or p c ) imp p c )", false,
+                "((p c \xDA p c )\xAE p c )"},
+        Success{"SymbolsAsBytes", OnlyX, "\x22 x (p x \xD9 \xD8 q x)", false, "\x22 x (A x \xAE (p x \xD9 \xD8 q x ))"},
+        Success{"InfixEquality", {{"A"}, {"x:1"}, {}, {}}, "paratodo x ( x = x )", false, "\x22 x (A x \xAE (x = x ))"},
+        Success{"InfixEqualityKeyword", {{"A"}, {"x:1"}, {}, {}}, "paratodo x ( x e x )", false,
+                "\x22 x (A x \xAE (x = x ))"},
+        Success{"PrefixEqualitySymbol", {{"A"}, {"x:1"}, {}, {}}, "paratodo x = x x", false, "\x22 x (A x \xAE (x = x ))"},
+        Success{"PrefixEqualityTex", {{"A"}, {"x:1"}, {}, {}}, "paratodo x e x x", true,
+                "\\forall x (A x \\rightarrow (x = x ))"},
+        Success{"UniverseAsPredicate", {{"A", "B"}, {"x:1"}, {}, {}}, "paratodo x B x", false, "\x22 x (A x \xAE B x )"},
+        Success{"FunctionArgumentsByType", {{"A", "B"}, {"x:1", "y:2"}, {"f:1,2,1"}, {"R:1"}}, "existe x existe y R f y x",
+                false, "\x24 x (A x \xD9 \x24 y (B y \xD9 R f y x ))"},
+        Success{"FormulaValuedFunction", {{"A"}, {"x:1"}, {"g:0,1"}, {}}, "paratodo x g x", false,
+                "\x22 x (A x \xAE g x )"},
+        Success{"FormulaValuedFunctionInParenthesis", {{"A"}, {"x:1"}, {"g:0,1"}, {}}, "paratodo x ( g x and g x )",
+                false, "\x22 x (A x \xAE (g x \xD9 g x ))"},
+        Success{"FunctionWithoutTypesIsAFormula", {{}, {}, {"c:"}, {}}, "not c", false, "\xD8 c "},
+        Success{"NoVariablesLeavesParseOutput", {{"A"}, {}, {"c:1"}, {"p:1"}}, "p c", false, "p c "},
+        Success{"RestAfterFirstFormulaIgnored", OnlyX, "paratodo x p x q x", false, "\x22 x (A x \xAE p x )"}),
+    [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
+
+struct Failure {
+    const char* name;
+    Declarations declarations;
+    const char* formula;
+    int error;
+    std::string message;
+    std::string partialOutput;  // plain form
+};
+
+class FailsWith : public testing::TestWithParam<Failure> {};
+
+// The report box (after any declaration refusals) shows the error message as caption and the
+// spelled partial translation.
+TEST_P(FailsWith, ReportAndStatus) {
+    const Failure& c = GetParam();
+    RecordingNotifier notifier;
+    const auto translation = translateFormula(c.declarations, c.formula, false, notifier);
+    EXPECT_EQ(translation.error, c.error);
+    EXPECT_EQ(translation.status, c.message);
+    EXPECT_EQ(translation.output, c.partialOutput);
+    ASSERT_FALSE(notifier.boxes.empty());
+    EXPECT_EQ(notifier.boxes.back().caption, c.message);
+    EXPECT_EQ(notifier.boxes.back().text, ReportHeading + varquen::spellSymbols(c.partialOutput));
+}
+
+const Declarations Typed{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
+const std::string WrongType = "Expresi\xF3n de tipo incorrecto";
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, FailsWith,
+    testing::Values(
+        Failure{"EmptyFormula", Typed, "", -7, "Fin inesperado", ""},
+        Failure{"StopsInTheMiddle", Typed, "and p x", -7, "Fin inesperado", "(p x \xD9 "},
+        Failure{"RelationMissingArgument", Typed, "S x", -7, "Fin inesperado", "S x "},
+        Failure{"QuantifierAtEnd", Typed, "paratodo x", -7, "Fin inesperado", "\x22 x (A x \xAE "},
+        Failure{"VariableAsFormula", Typed, "x", -1, WrongType, ""},
+        Failure{"ArgumentsOutOfOrder", Typed, "R f x y", -1, WrongType, "R f "},
+        Failure{"DigitEndsAWord", Typed, "S x1 y", -8, "Error l\xE9xico", "S x "},
+        Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", -1, WrongType, "(x "},
+        Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", -1, WrongType, "(p x "},
+        Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", -1, WrongType, "p "},
+        Failure{"QuantifierOverRelation", Typed, "paratodo p x", -6, "Se requiere variable tras un cuantificador",
+                "\x22 "},
+        Failure{"UndeclaredWordFirst", Typed, "menor x", -8, "Error l\xE9xico", ""},
+        Failure{"AccentedLetter", Typed, "p \xE1", -8, "Error l\xE9xico", "p "},
+        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", -10, "S\xF3lo se puede poner ( con operadores binarios", "(p x "},
+        Failure{"NotInsideParenthesis", Typed, "( not p x )", -10, "S\xF3lo se puede poner ( con operadores binarios",
+                "(\xD8 p x "},
+        Failure{"MissingClose", Typed, "( p x imp q y", -9, "Esperaba )", "(p x \xAE q y "},
+        Failure{"StrayClose", Typed, "( )", -11, "Sobra ): aqu\xED debe empezar una f\xF3rmula o un t\xE9rmino", "("},
+        Failure{"StaleVariableName", {{"A"}, {"v:7"}, {}, {"p:1"}}, "p v", -2, "Variable inexistente", "p "},
+        Failure{"StaleFunctionName", {{"A"}, {}, {"g:1,0"}, {"p:1"}}, "p g", -3, "Funci\xF3n inexistente", "p "},
+        Failure{"StaleRelationName", {{"A"}, {}, {}, {"r:0"}}, "r", -4, "Relaci\xF3n inexistente", ""},
+        Failure{"StaleQuantifiedVariable", {{"A"}, {"v:7"}, {}, {"p:1"}}, "existe v p v", -2, "Variable inexistente",
+                "\x24 "}),
+    [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
+
+TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
+    RecordingNotifier notifier;
+    // The refused universe shifts B to number 2, so y:3 is out of range and z:2 is of universe B.
+    const Declarations declarations{{"A", "A", "B"}, {"y:3", ":3", "z:2"}, {}, {"p:1"}};
+    const auto translation = translateFormula(declarations, "p z", false, notifier);
+    ASSERT_EQ(notifier.boxes.size(), 3u);
+    EXPECT_EQ(notifier.boxes[0].text, "El token A esta repetido");
+    EXPECT_EQ(notifier.boxes[1].text, "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n");
+    EXPECT_EQ(notifier.boxes[2].text, "Lo siento no se admiten variables sin nombre");
+    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.output, "( B z \xD9 p z )");
+}
+
+TEST(Translation, UnknownUniverseIsNotReachableButStaleUniverseNamesAreNot) {
+    RecordingNotifier notifier;
+    // A universe refused for its name never enters the table, so the word is lexically unknown.
+    const auto translation = translateFormula({{"", "B"}, {"x:1"}, {}, {}}, "B x", false, notifier);
+    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.output, "( B x \xD9 B x )");
+}
+
+TEST(Limits, OverLongFormulaIsRefusedNotCut) {
+    RecordingNotifier notifier;
+    std::string formula = "p x";
+    formula.append(4092, ' ');
+    EXPECT_EQ(translateFormula(OnlyX, formula, false, notifier).error, 0);
+    formula += ' ';
+    const auto translation = translateFormula(OnlyX, formula, false, notifier);
+    EXPECT_EQ(translation.error, varquen::parse::FormulaTooLong);
+    EXPECT_EQ(translation.status, "F\xF3rmula demasiado larga: m\xE1s de 4095 caracteres");
+    EXPECT_EQ(notifier.boxes.back().text, ReportHeading);
+}
+
+TEST(Limits, WordOfMoreThan255LettersIsRefused) {
+    RecordingNotifier notifier;
+    const std::string long255(255, 'w');
+    Declarations declarations{{"A"}, {}, {}, {long255 + ":1"}};
+    const auto accepted = translateFormula(declarations, long255 + " " + long255, false, notifier);
+    EXPECT_EQ(accepted.error, varquen::parse::LexicalError);  // the argument is not a term
+    const auto refused = translateFormula(declarations, long255 + "w", false, notifier);
+    EXPECT_EQ(refused.error, varquen::parse::WordTooLong);
+    EXPECT_EQ(refused.status, "Palabra demasiado larga: m\xE1s de 255 letras");
+}
+
+// Every output byte counts: the translation may fill 4095 bytes and never one more.
+TEST(Limits, OutputBeyond4095BytesIsRefused) {
+    RecordingNotifier notifier;
+    const Declarations declarations{{"A"}, {}, {"c:1"}, {"R:2000"}};
+    auto relation = [](int arguments) {
+        std::string formula = "R";
+        for (int i = 0; i < arguments; ++i) {
+            formula += " c";
+        }
+        return formula;
+    };
+    // "R " plus "c " per argument: 2 + 2 * 1999 = 4000 bytes; one argument short of the arity.
+    const auto fits = translateFormula({{"A"}, {}, {"c:1"}, {"R:2046"}}, relation(2046), false, notifier);
+    EXPECT_EQ(fits.error, 0);
+    EXPECT_EQ(fits.output.size(), 4094u);
+    const auto overflows = translateFormula({{"A"}, {}, {"c:1"}, {"R:2047"}}, relation(2047), false, notifier);
+    EXPECT_EQ(overflows.error, varquen::parse::OutputTooLong);
+    EXPECT_EQ(overflows.status, "Traducci\xF3n demasiado larga: m\xE1s de 4095 caracteres");
+    EXPECT_EQ(overflows.output.size(), 4094u);
+    // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
+    const std::string report = notifier.boxes.back().text;
+    EXPECT_EQ(report.rfind(ReportHeading, 0), 0u);
+    EXPECT_NE(report.find("4094 caracteres"), std::string::npos);
+    (void)declarations;
+}
+
+TEST(Limits, ClosingTheFreeVariablesMayOverflowTheOutput) {
+    RecordingNotifier notifier;
+    std::string longName(200, 'v');
+    Declarations declarations{{"A"}, {}, {"c:1"}, {"R:1"}};
+    for (int i = 0; i < 20; ++i) {
+        declarations.variables.push_back(longName + std::string(1, static_cast<char>('a' + i)) + ":1");
+    }
+    const auto translation = translateFormula(declarations, "R c", false, notifier);
+    EXPECT_EQ(translation.error, varquen::parse::OutputTooLong);
+    EXPECT_EQ(translation.output, "R c ");
+}
+
+} // namespace
