@@ -1,0 +1,105 @@
+#include "formula_file.h"
+
+#include <gtest/gtest.h>
+
+using varquen::FormulaFile;
+using varquen::readFormulaFile;
+using varquen::restoreSymbols;
+using varquen::writeFormulaFile;
+
+namespace {
+
+const FormulaFile WorkedExample{{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}}, "\x22 x R x f y"};
+
+TEST(FormulaFileWrite, SectionsCrLfAndSpelledSymbols) {
+    const auto written = writeFormulaFile(WorkedExample);
+    ASSERT_TRUE(written.bytes);
+    EXPECT_EQ(*written.bytes,
+              "uni\r\nA\r\nB\r\nvar\r\nx:1\r\ny:2\r\nfun\r\nf:1,2\r\nrel\r\nR:2\r\nfor\r\n paratodo  x R x f y");
+}
+
+TEST(FormulaFileWrite, EmptyListsWriteOnlyTheFormulaSection) {
+    const auto written = writeFormulaFile({{{}, {"p:1", ""}, {}, {}}, "not p"});
+    ASSERT_TRUE(written.bytes);
+    // List lines go out unchecked, even empty ones; keywords typed as words stay words.
+    EXPECT_EQ(*written.bytes, "var\r\np:1\r\n\r\nfor\r\nnot p");
+    EXPECT_EQ(*writeFormulaFile({}).bytes, "for\r\n");
+}
+
+TEST(FormulaFileWrite, RefusesFormulaBeyond4095Characters) {
+    EXPECT_TRUE(writeFormulaFile({{}, std::string(4095, 'p')}).bytes);
+    const auto refused = writeFormulaFile({{}, std::string(4096, 'p')});
+    EXPECT_FALSE(refused.bytes);
+    EXPECT_EQ(refused.error, "La f\xF3rmula tiene m\xE1s de 4095 caracteres: no se guarda para no cortarla");
+}
+
+TEST(FormulaFileRead, RoundTripRestoresSymbolsAndWidensSpacing) {
+    FormulaFile file = WorkedExample;
+    file.formula = "( p x \xD9 q x )";
+    const auto read = readFormulaFile(*writeFormulaFile(file).bytes);
+    ASSERT_TRUE(read.file);
+    EXPECT_EQ(read.file->declarations, file.declarations);
+    // Each cycle keeps the formula but adds the blanks written around the keyword.
+    EXPECT_EQ(read.file->formula, "( p x  \xD9  q x )");
+    const auto again = readFormulaFile(*writeFormulaFile(*read.file).bytes);
+    EXPECT_EQ(again.file->formula, "( p x   \xD9   q x )");
+}
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    FormulaFile expected;
+};
+
+class ReadsAs : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadsAs, ListsAndFormula) {
+    const auto read = readFormulaFile(GetParam().bytes);
+    ASSERT_TRUE(read.file) << read.error;
+    EXPECT_EQ(read.file->declarations, GetParam().expected.declarations);
+    EXPECT_EQ(read.file->formula, GetParam().expected.formula);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadsAs,
+    testing::Values(
+        ReadCase{"LineFeedsAlone", "uni\nA\nrel\nmenor:2\nfor\nor menor x y", {{{"A"}, {}, {}, {"menor:2"}}, "\xDA menor x y"}},
+        ReadCase{"LinesBeforeFirstHeaderDropped", "hola\r\nA\r\nvar\r\nx:1\r\nfor\r\np", {{{}, {"x:1"}, {}, {}}, "p"}},
+        ReadCase{"WithoutHeadersNothingLoads", "A\r\nx:1\r\n", {{}, ""}},
+        ReadCase{"WithoutForLineKeepsLists", "uni\r\nA\r\nB", {{{"A", "B"}, {}, {}, {}}, ""}},
+        ReadCase{"HeadersAreCaseSensitive", "uni\r\nUni\r\nFOR\r\n", {{{"Uni", "FOR"}, {}, {}, {}}, ""}},
+        ReadCase{"SectionsMayRepeatAndInterleave", "var\nx:1\nuni\nA\nvar\ny:1\nfor\n", {{{"A"}, {"x:1", "y:1"}, {}, {}}, ""}},
+        ReadCase{"FormulaKeepsItsLineBreaks", "for\r\nand p\r\nq\r\n", {{}, "\xD9 p\r\nq\r\n"}},
+        ReadCase{"EmptyFile", "", {{}, ""}},
+        ReadCase{"CarriageReturnInsideLineStays", "uni\r\nA\rB\r\nfor\r\n", {{{"A\rB"}, {}, {}, {}}, ""}}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
+TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
+    EXPECT_TRUE(readFormulaFile("uni\r\n" + std::string(4095, 'A') + "\r\nfor\r\n").file);
+    const auto line = readFormulaFile("uni\r\n" + std::string(4096, 'A') + "\r\nfor\r\n");
+    EXPECT_FALSE(line.file);
+    EXPECT_EQ(line.error, "El fichero tiene una l\xEDnea de m\xE1s de 4095 caracteres: no se lee para no cortarla");
+
+    EXPECT_TRUE(readFormulaFile("for\r\n" + std::string(4095, 'p')).file);
+    const auto formula = readFormulaFile("for\r\n" + std::string(4096, 'p'));
+    EXPECT_FALSE(formula.file);
+    EXPECT_EQ(formula.error,
+              "La f\xF3rmula del fichero tiene m\xE1s de 4095 caracteres: no se lee para no cortarla");
+}
+
+TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"paratodo x existe y e x y", "\x22 x \x24 y \x3D x y"},
+        {"menor or mayor", "menor \xDA mayor"},
+        {"(p x and not q x)", "(p x \xD9 \xD8 q x)"},
+        {"imp(e)", "\xAE(\x3D)"},
+        {"nota ore  e1 e", "nota ore  \x3D" "1 \x3D"},
+        {"\xE9or", "\xE9\xDA"},  // an accented letter is not an ASCII letter
+        {"existeparatodo", "existeparatodo"},
+    };
+    for (const auto& [text, restored] : cases) {
+        EXPECT_EQ(restoreSymbols(text), restored) << text;
+    }
+}
+
+} // namespace
