@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Geometry.h"
+
+namespace osmira {
+
+// Little-endian primitives of the class-tagged archive.
+class ByteWriter {
+public:
+    void Int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    void U32(std::uint32_t value);
+    void U16(std::uint16_t value);
+    void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
+    void Double(double value);
+    void PointValue(Point point);
+    // Length prefix (one byte, 0xFF + u16, or 0xFF FFFF + u32), then the characters.
+    void String(std::string_view text);
+    void Raw(std::string_view text) { bytes_ += text; }
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+// Reads the same primitives; every read reports false at the end of the bytes, and the
+// first failure is kept with its position.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+    bool Int32(std::int32_t& value);
+    bool U32(std::uint32_t& value);
+    bool U16(std::uint16_t& value);
+    bool Byte(std::uint8_t& value);
+    bool Double(double& value);
+    bool PointValue(Point& point);
+    bool String(std::string& text);
+    bool Raw(std::size_t count, std::string& text);
+
+    // Records a refusal unless one is already recorded; always false.
+    bool Fail(const std::string& reason);
+    const std::string& Reason() const { return reason_; }
+    std::size_t Position() const { return position_; }
+
+private:
+    bool Take(std::size_t count, const char*& start);
+
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+    std::string reason_;
+};
+
+} // namespace osmira

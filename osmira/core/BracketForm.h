@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace osmira {
+
+// Text of a diagram over '[', ']' and 'A'..'Z': a cut, its end, a letter; the sheet is
+// implicit and juxtaposition is concatenation.
+
+// Whether the text uses only the bracket-form characters with every cut closed.
+bool IsBracketForm(std::string_view text);
+
+// Position of the ']' closing the cut opened at `open`, or npos when it is never closed.
+// Counted without a bound, so that deep diagrams never pair the wrong brackets.
+std::size_t MatchingClose(std::string_view text, std::size_t open);
+
+// Length of the graph starting at `at`: its whole cut, or one letter.
+std::size_t Span(std::string_view text, std::size_t at);
+
+std::size_t CountLetters(std::string_view text);
+int MaxNesting(std::string_view text);
+
+// The form with the graphs of every area sorted, so that two diagrams that differ only in
+// the order of juxtaposed graphs get the same text.
+std::string CanonicalJuxtaposition(std::string_view bracket);
+
+} // namespace osmira

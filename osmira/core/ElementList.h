@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "OsmiraDoc.h"
+
+namespace osmira {
+
+// The bracket form of a diagram, rebuilt from its element list: pre-order with depths.
+std::string BracketFormOf(const COsmiraDoc& diagram);
+
+// Whether the list can be a diagram: the sheet first and only there, every depth reached
+// through the cuts before it, parities as the nesting gives them and letters A..Z.
+bool HasDiagramStructure(const COsmiraDoc& diagram);
+
+// Rebuilds every children list from the depths and the list order (a file does not store
+// them). Assumes HasDiagramStructure.
+void RebuildChildren(COsmiraDoc& diagram);
+
+} // namespace osmira

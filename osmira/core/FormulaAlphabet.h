@@ -1,0 +1,15 @@
+#pragma once
+
+namespace osmira {
+
+// Bytes of the formula alphabet: capital letters, parentheses and the four connectives,
+// which are the codes of their signs in the Symbol character set.
+inline constexpr char kNegation = '\xD8';
+inline constexpr char kConjunction = '\xD9';
+inline constexpr char kDisjunction = '\xDA';
+inline constexpr char kImplication = '\xAE';
+
+inline bool IsFormulaLetter(char c) { return c >= 'A' && c <= 'Z'; }
+inline bool IsBinaryConnective(char c) { return c == kConjunction || c == kDisjunction || c == kImplication; }
+
+} // namespace osmira

@@ -1,0 +1,83 @@
+#include "ObjectTags.h"
+
+#include <algorithm>
+
+namespace osmira {
+
+void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& className) {
+    auto known = classIndices_.find(className);
+    if (known == classIndices_.end()) {
+        out.U16(tags::kNewClass);
+        out.U16(tags::kSchema);
+        out.U16(static_cast<std::uint16_t>(className.size()));
+        out.Raw(className);
+        classIndices_[className] = counter_++;
+    } else if (known->second < tags::kBigIndex) {
+        out.U16(static_cast<std::uint16_t>(tags::kClassFlag | known->second));
+    } else {
+        out.U16(tags::kBigIndex);
+        out.U32(tags::kBigClassFlag | known->second);
+    }
+    ++counter_;
+}
+
+std::optional<std::string> ObjectTagReader::ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
+    std::size_t at = in.Position();
+    std::uint16_t tag = 0;
+    if (!in.U16(tag))
+        return std::nullopt;
+    std::optional<std::string> className;
+    if (tag == tags::kNewClass) {
+        className = ReadDescription(in);
+    } else if (tag == tags::kBigIndex) {
+        std::uint32_t big = 0;
+        if (!in.U32(big))
+            return std::nullopt;
+        if (!(big & tags::kBigClassFlag)) {
+            in.Fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
+            return std::nullopt;
+        }
+        className = DescribedClass(in, big & ~tags::kBigClassFlag, at);
+    } else if (tag & tags::kClassFlag) {
+        className = DescribedClass(in, tag & ~tags::kClassFlag, at);
+    } else {
+        in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") + " en el byte " +
+                std::to_string(at) + ".");
+        return std::nullopt;
+    }
+    if (!className)
+        return std::nullopt;
+    if (std::find(allowed.begin(), allowed.end(), *className) == allowed.end()) {
+        in.Fail("Objeto de clase " + *className + " inesperado en el byte " + std::to_string(at) + ".");
+        return std::nullopt;
+    }
+    ++counter_;
+    return className;
+}
+
+std::optional<std::string> ObjectTagReader::ReadDescription(ByteReader& in) {
+    std::size_t at = in.Position();
+    std::uint16_t schema = 0;
+    std::uint16_t length = 0;
+    std::string name;
+    if (!in.U16(schema) || !in.U16(length) || !in.Raw(length, name))
+        return std::nullopt;
+    if (schema != tags::kSchema) {
+        in.Fail("Esquema " + std::to_string(schema) + " de la clase " + name + " no admitido (byte " +
+                std::to_string(at) + ").");
+        return std::nullopt;
+    }
+    classNames_[counter_++] = name;
+    return name;
+}
+
+std::optional<std::string> ObjectTagReader::DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
+    auto known = classNames_.find(classIndex);
+    if (known == classNames_.end()) {
+        in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) + ".");
+        return std::nullopt;
+    }
+    return known->second;
+}
+
+} // namespace osmira

@@ -1,0 +1,32 @@
+#include "OsmiraDoc.h"
+
+#include <atomic>
+
+namespace osmira {
+
+COsmiraDoc::COsmiraDoc() { elements_.reserve(10); }
+
+CElemento& COsmiraDoc::AppendElement(std::unique_ptr<CElemento> element) {
+    elements_.push_back(std::move(element));
+    return *elements_.back();
+}
+
+int COsmiraDoc::IndexOf(const CElemento* element) const {
+    for (size_t i = 0; i < elements_.size(); ++i)
+        if (elements_[i].get() == element)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void COsmiraDoc::ClearMarks() {
+    for (const auto& element : elements_)
+        if (element->GetGraphic())
+            element->GetGraphic()->Unmark();
+}
+
+std::int32_t NextSelfId() {
+    static std::atomic<std::int32_t> counter{0};
+    return ++counter;
+}
+
+} // namespace osmira

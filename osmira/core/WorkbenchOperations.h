@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace osmira {
+
+class CEjercicio;
+class COsmiraDoc;
+
+// What the exercise asks of the windows around it. The workbench implements it with step
+// windows, the navigator and dialogs; tests and the command-line tool with recorders.
+class WorkbenchOperations {
+public:
+    virtual ~WorkbenchOperations() = default;
+
+    // Opens the step's window (or brings it forward) with the step's title as caption.
+    virtual void OpenWindow(COsmiraDoc& step) = 0;
+    virtual void CloseWindow(COsmiraDoc& step) = 0;
+    virtual void RepaintView(COsmiraDoc& step) = 0;
+
+    virtual void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) = 0;
+    virtual void AddNavigatorStep(COsmiraDoc& step, int rule) = 0;
+    virtual void RemoveNavigatorStep(COsmiraDoc& step) = 0;
+    // Builds the navigator anew from the steps' titles and applied rules.
+    virtual void RebuildNavigator(CEjercicio& exercise) = 0;
+
+    // The insertion dialog: the formula typed, or nothing when the student closes it.
+    virtual std::optional<std::string> AskFormulaToInsert() = 0;
+    // The double-cut dialog: 0 inside the selected graph, 1 around it.
+    virtual int AskDoubleCutPosition() = 0;
+
+    // A refused rule: the message in a box with an exclamation icon.
+    virtual void ShowRefusal(const std::string& message) = 0;
+};
+
+// Does nothing and answers "cancelled" and "inside"; an exercise starts attached to it.
+WorkbenchOperations& DetachedWorkbench();
+
+} // namespace osmira
