@@ -1,0 +1,38 @@
+#include "zudaviror/log_file_access.h"
+
+#include <cstdio>
+
+namespace zudaviror {
+
+std::string toPlatformLineEnds(std::string_view text) {
+#ifdef _WIN32
+    std::string converted;
+    converted.reserve(text.size());
+    for (const char code : text) {
+        if (code == '\n') {
+            converted += '\r';
+        }
+        converted += code;
+    }
+    return converted;
+#else
+    return std::string(text);
+#endif
+}
+
+AppendResult FileAppender::append(const std::string& path, std::string_view bytes) {
+    // Binary mode: the line ends are already those of the platform.
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) {
+        return AppendResult::CannotOpen;
+    }
+    const std::string text = toPlatformLineEnds(bytes);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool closed = std::fclose(file) == 0;
+    if (!written) {
+        return AppendResult::CannotWrite;
+    }
+    return closed ? AppendResult::Written : AppendResult::CannotClose;
+}
+
+} // namespace zudaviror

@@ -1,0 +1,55 @@
+#include "zudaviror/log_format.h"
+
+namespace zudaviror {
+
+namespace {
+
+std::string twoDigits(int value) {
+    const int clamped = ((value % 100) + 100) % 100;
+    return {static_cast<char>('0' + clamped / 10), static_cast<char>('0' + clamped % 10)};
+}
+
+int twelveHour(int hour) {
+    const int onClockFace = hour % 12;
+    return onClockFace == 0 ? 12 : onClockFace;
+}
+
+const std::string kSessionRule = std::string(23, ' ') + std::string(28, '+');
+const std::string kSessionEndRule = std::string(23, ' ') + std::string(28, ',');
+const std::string kRecordRule = std::string(11, ' ') + std::string(48, '_');
+
+} // namespace
+
+std::string formatLogClock(const LocalTime& time) {
+    return twoDigits(twelveHour(time.hour)) + ":" + twoDigits(time.minute) + ":" + twoDigits(time.second) +
+           (time.hour < 12 ? " AM" : " PM");
+}
+
+std::string formatLogDate(const LocalTime& time) {
+    return twoDigits(time.day) + "_" + twoDigits(time.month) + "_" + twoDigits(time.year);
+}
+
+std::string sessionHeader(const LocalTime& time) {
+    std::string header = "\n\n" + kSessionRule + "\n\n";
+    header += "\t\tSESI\xD3N INICIADA A LAS   " + formatLogClock(time) + "   DEL DIA   " + formatLogDate(time);
+    header += "\n\n" + kSessionEndRule + "\n\n";
+    return header;
+}
+
+std::string translationRecord(const LocalTime& time, std::string_view formula, std::string_view result,
+                              std::string_view stepText, bool withSteps) {
+    std::string record = "\n\n" + kRecordRule;
+    record += "\n\n\tTRADUCCI\xD3N INICIADA A LAS   " + formatLogClock(time) + "     DEL DIA   " +
+              formatLogDate(time) + " ";
+    record += "\n\n\t _ F\xF3rmula MODAL K } ";
+    record += formula;
+    record += "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ";
+    record += result;
+    if (withSteps) {
+        record += "\n\n\t _ PASOS INTERMEDIOS : ";
+        record += stepText;
+    }
+    return record;
+}
+
+} // namespace zudaviror

@@ -1,0 +1,182 @@
+#include "fakes.h"
+#include "zudaviror/log_format.h"
+#include "zudaviror/log_session.h"
+#include "zudaviror/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace zudaviror {
+namespace {
+
+using testing::FixedClock;
+using testing::RecordingAppender;
+using testing::RecordingNotifier;
+using testing::ScriptedChooser;
+
+constexpr LocalTime kEvening{.year = 2026, .month = 12, .day = 8, .hour = 21, .minute = 5, .second = 9};
+
+TEST(LogFormat, SessionHeaderBytes) {
+    EXPECT_EQ(sessionHeader(kEvening),
+              "\n\n                       ++++++++++++++++++++++++++++\n\n"
+              "\t\tSESI\xD3N INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
+              "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n");
+}
+
+constexpr const char* kRecordWithoutSteps = "\n\n           ________________________________________________"
+                                            "\n\n\tTRADUCCI\xD3N INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
+                                            "\n\n\t _ F\xF3rmula MODAL K } !p"
+                                            "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)";
+
+TEST(LogFormat, RecordWithoutStepsHasFourParts) {
+    EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-Pv)", false), kRecordWithoutSteps);
+}
+
+TEST(LogFormat, RecordWithStepsEndsWithTheStepText) {
+    EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-(p))\n\t _ ^v(Suv-Pv)", true),
+              std::string(kRecordWithoutSteps) +
+                  "\n\n\t _ PASOS INTERMEDIOS : \n\t _ ^v(Suv-(p))\n\t _ ^v(Suv-Pv)");
+}
+
+TEST(LogFormat, TwelveHourClockAndTwoDigitFields) {
+    struct Row {
+        LocalTime time;
+        const char* clock;
+        const char* date;
+    };
+    const Row table[] = {
+        {{.year = 2000, .month = 1, .day = 2, .hour = 0, .minute = 0, .second = 0}, "12:00:00 AM", "02_01_00"},
+        {{.year = 1999, .month = 10, .day = 31, .hour = 11, .minute = 59, .second = 59}, "11:59:59 AM", "31_10_99"},
+        {{.year = 2026, .month = 7, .day = 15, .hour = 12, .minute = 1, .second = 2}, "12:01:02 PM", "15_07_26"},
+        {{.year = 2109, .month = 12, .day = 9, .hour = 23, .minute = 10, .second = 30}, "11:10:30 PM", "09_12_09"},
+    };
+    for (const Row& row : table) {
+        EXPECT_EQ(formatLogClock(row.time), row.clock);
+        EXPECT_EQ(formatLogDate(row.time), row.date);
+    }
+}
+
+class LogSessionTest : public ::testing::Test {
+protected:
+    FixedClock clock{kEvening};
+    ScriptedChooser chooser;
+    RecordingAppender appender;
+    RecordingNotifier notifier;
+    LogSession log{clock, chooser, appender, notifier};
+};
+
+TEST_F(LogSessionTest, CancellingTheFileDialogLeavesNoSession) {
+    EXPECT_EQ(log.toggleLogSession(), LogWrite::Nothing);
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_FALSE(log.isOpen());
+    EXPECT_EQ(log.caption(), "INICIO S.");
+    EXPECT_TRUE(appender.files.empty());
+    EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Nothing);
+    EXPECT_TRUE(appender.files.empty());
+}
+
+TEST_F(LogSessionTest, ASessionStartsWithItsHeaderAndEndsWithoutWriting) {
+    chooser.choice = "/home/ana/modal.txt";
+    EXPECT_EQ(log.toggleLogSession(), LogWrite::Written);
+    EXPECT_TRUE(log.isOpen());
+    EXPECT_EQ(log.caption(), "FIN S.");
+    EXPECT_EQ(log.logPath(), "/home/ana/modal.txt");
+    EXPECT_EQ(appender.files["/home/ana/modal.txt"], sessionHeader(kEvening));
+
+    EXPECT_EQ(log.toggleLogSession(), LogWrite::Nothing);
+    EXPECT_FALSE(log.isOpen());
+    EXPECT_EQ(log.caption(), "INICIO S.");
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_EQ(appender.files["/home/ana/modal.txt"], sessionHeader(kEvening));
+}
+
+TEST_F(LogSessionTest, RecordsFollowTheHeaderWithTheTimeOfEachRecord) {
+    chooser.choice = "log";
+    log.toggleLogSession();
+    clock.time.minute = 6;
+    EXPECT_EQ(log.appendTranslationRecord("p+p", "Pu+Pu", "\n\t _ x", false), LogWrite::Written);
+    LocalTime later = kEvening;
+    later.minute = 6;
+    EXPECT_EQ(appender.files["log"], sessionHeader(kEvening) + translationRecord(later, "p+p", "Pu+Pu", "", false));
+}
+
+TEST_F(LogSessionTest, SeveralSessionsOnOneFileEachAddTheirHeader) {
+    chooser.choice = "log";
+    log.toggleLogSession();
+    log.toggleLogSession();
+    log.toggleLogSession();
+    EXPECT_EQ(appender.files["log"], sessionHeader(kEvening) + sessionHeader(kEvening));
+}
+
+TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
+    struct Row {
+        AppendResult failure;
+        std::string_view message;
+    };
+    const Row table[] = {{AppendResult::CannotOpen, messages::kCannotStore},
+                         {AppendResult::CannotWrite, messages::kCannotStore},
+                         {AppendResult::CannotClose, messages::kCannotClose}};
+    chooser.choice = "log";
+    for (const Row& row : table) {
+        notifier.messages.clear();
+        appender.outcome = row.failure;
+        EXPECT_EQ(log.toggleLogSession(), LogWrite::Failed);
+        EXPECT_TRUE(log.isOpen()) << "the session stays open, as the student chose it";
+        EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Failed);
+        EXPECT_EQ(notifier.messages, (std::vector<std::string>{std::string(row.message), std::string(row.message)}));
+        log.toggleLogSession();
+    }
+    EXPECT_EQ(messages::kCannotStore, "No se puede almacenar informaci\xF3n en ese fichero.");
+    EXPECT_EQ(messages::kCannotClose, "No se puede cerrar el fichero.");
+}
+
+class FileAppenderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("zudaviror-log-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    static std::string read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::filesystem::path folder;
+    FileAppender appender;
+};
+
+TEST_F(FileAppenderTest, AppendsAfterExistingContentsAndCreatesMissingFiles) {
+    const auto existing = folder / "existing.txt";
+    std::ofstream(existing, std::ios::binary) << "apuntes\n";
+    EXPECT_EQ(appender.append(existing.string(), "\n\tF\xF3rmula"), AppendResult::Written);
+    EXPECT_EQ(appender.append(existing.string(), " } !p"), AppendResult::Written);
+    EXPECT_EQ(read(existing), "apuntes\n" + toPlatformLineEnds("\n\tF\xF3rmula } !p"));
+
+    const auto created = folder / "nuevo.txt";
+    EXPECT_EQ(appender.append(created.string(), "x"), AppendResult::Written);
+    EXPECT_EQ(read(created), "x");
+}
+
+TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {
+    EXPECT_EQ(appender.append(folder.string(), "x"), AppendResult::CannotOpen);
+    EXPECT_EQ(appender.append((folder / "missing" / "log.txt").string(), "x"), AppendResult::CannotOpen);
+}
+
+TEST(PlatformLineEnds, LineFeedsBecomeThePlatformsLineEnd) {
+#ifdef _WIN32
+    EXPECT_EQ(toPlatformLineEnds("a\nb\n"), "a\r\nb\r\n");
+#else
+    EXPECT_EQ(toPlatformLineEnds("a\nb\n"), "a\nb\n");
+#endif
+}
+
+} // namespace
+} // namespace zudaviror
