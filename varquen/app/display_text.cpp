@@ -1,0 +1,78 @@
+#include "display_text.h"
+
+#include "symbol_signs.h"
+#include "tokens.h"
+
+#include <QStringList>
+
+namespace varquen::app {
+
+namespace {
+
+QString sign(int k) { return QString::fromUtf8(SymbolSigns[k].data(), static_cast<qsizetype>(SymbolSigns[k].size())); }
+
+int signIndex(QChar c) {
+    for (int k = 0; k < KeywordCount; ++k) {
+        if (sign(k) == c) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+QString displayFromModel(const std::string& bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char c : bytes) {
+        const int k = symbolIndex(c);
+        text += k >= 0 ? sign(k) : QChar(static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
+std::string modelFromDisplay(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) {
+        const int k = signIndex(c);
+        if (k >= 0) {
+            bytes += SymbolChars[k];
+        } else {
+            bytes += c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?';
+        }
+    }
+    return bytes;
+}
+
+bool hasOnlyModelCharacters(const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF && signIndex(c) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString signsForTyping(const QString& text) {
+    QString typed;
+    for (QChar c : text) {
+        if (c.unicode() <= 0xFF) {
+            const int k = symbolIndex(static_cast<char>(c.unicode()));
+            typed += k >= 0 ? sign(k) : c;
+        } else if (signIndex(c) >= 0) {
+            typed += c;
+        }
+    }
+    return typed;
+}
+
+QFont systemFont(const QString& family, int pixelSize) {
+    QFont font;
+    font.setFamilies(QStringList{family, QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace varquen::app

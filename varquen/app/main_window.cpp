@@ -1,0 +1,323 @@
+#include "main_window.h"
+
+#include "display_text.h"
+#include "formula_editor.h"
+#include "formula_file.h"
+#include "output_text.h"
+#include "tokens.h"
+#include "translation.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSaveFile>
+#include <QTextEdit>
+
+namespace varquen::app {
+
+namespace {
+
+const QString OpenFilter = QStringLiteral("Ficheros de texto|*.txt|Todos los ficheros|*.*");
+const QString SaveFilter = QStringLiteral("Ficheros de Texto|*.txt|Ficheros de TeX|*.tex|Todos los ficheros|*.*");
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+const QString Symbol = QStringLiteral("Symbol");
+
+// Engine messages travel to the host's message boxes.
+class HostNotifier : public Notifier {
+public:
+    explicit HostNotifier(Host& host) : host_(host) {}
+    void showMessage(const std::string& text, const std::string& caption) override {
+        host_.showMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                          QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    }
+
+private:
+    Host& host_;
+};
+
+QString fromLatin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::vector<std::string> lines(const QListWidget* list) {
+    std::vector<std::string> result;
+    for (int row = 0; row < list->count(); ++row) {
+        const QByteArray bytes = list->item(row)->text().toLatin1();
+        result.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    return result;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        list->addItem(fromLatin1(line));
+    }
+}
+
+struct Placement {
+    const char* name;
+    int left, top, width, height;
+};
+
+template <typename Widget>
+Widget* place(QWidget* parent, const Placement& at, int pixelSize, const QString& family = SansSerif) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(at.name));
+    widget->setGeometry(at.left, at.top, at.width, at.height);
+    widget->setFont(systemFont(family, pixelSize));
+    return widget;
+}
+
+} // namespace
+
+TForm1::TForm1(Host& host, QWidget* parent) : QMainWindow(parent), host_(host) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Zudaviror de lógica multivariada a lógica de primer orden"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(systemFont(SansSerif, 16));
+    buildWidgets();
+    buildMenu();
+    borratext();
+    setFixedSize(sizeHint());
+}
+
+void TForm1::buildWidgets() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(631, 434);
+    setCentralWidget(client);
+
+    const std::array<std::pair<Placement, const char*>, 6> labels = {{
+        {{"Label1", 8, 0, 105, 24}, "Universos"},
+        {{"Label2", 120, 0, 105, 24}, "Variables"},
+        {{"Label3", 8, 192, 105, 24}, "Funciones"},
+        {{"Label4", 120, 192, 110, 24}, "Relaciones"},
+        {{"Label5", 232, 0, 150, 24}, "Fórmula:"},
+        {{"Label6", 232, 192, 150, 24}, "Traducción:"},
+    }};
+    for (const auto& [at, caption] : labels) {
+        place<QLabel>(client, at, 19)->setText(QString::fromUtf8(caption));
+    }
+
+    struct Entry {
+        Placement edit, list;
+        const char* editHint;
+        const char* listHint;
+    };
+    const std::array<Entry, 4> entries = {{
+        {{"Edit1", 8, 32, 105, 32}, {"ListBox1", 8, 72, 105, 113},
+         "Aquí se introduce una universo (ejemplo A) y con <ENTER> se pasa a la lista de universos",
+         "Lista de Universos"},
+        {{"Edit2", 120, 32, 105, 32}, {"ListBox2", 120, 72, 105, 113},
+         "Aquí se introduce una variable y su tipo (ejemplo p:1) y con <ENTER> se pasa a la lista de variables",
+         "Lista de variables"},
+        {{"Edit3", 8, 224, 105, 32}, {"ListBox3", 8, 264, 105, 137},
+         "Aquí se introduce una función y su tipo (ejemplo f:0,1,2) y con <ENTER> se pasa a la lista de funciones",
+         "Lista de funciones"},
+        {{"Edit4", 120, 224, 105, 32}, {"ListBox4", 120, 264, 105, 137},
+         " Aquí se introduce una relación y su tipo (ejemplo r:2) y con <ENTER> se pasa a la lista de relaciones",
+         "Lista de relaciones"},
+    }};
+    // Declarations are Latin-1 text: characters beyond it cannot be typed.
+    const QRegularExpression latin1Only(QStringLiteral("[\\x{0000}-\\x{00FF}]*"));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QLineEdit* edit = place<QLineEdit>(client, entries[i].edit, 19);
+        edit->setToolTip(QString::fromUtf8(entries[i].editHint));
+        edit->setValidator(new QRegularExpressionValidator(latin1Only, edit));
+        QListWidget* list = place<QListWidget>(client, entries[i].list, 16);
+        list->setToolTip(QString::fromUtf8(entries[i].listHint));
+        list->setUniformItemSizes(true);
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit, list] { appendEntry(edit, list); });
+        edits_[i] = edit;
+        lists_[i] = list;
+    }
+
+    formulaEditor_ = place<FormulaEditor>(client, {"RichEdit1", 232, 32, 393, 153}, 16);
+    formulaEditor_->setToolTip(QStringLiteral("Esta es la ventana que contiene la fórmula a traducir"));
+    outputPane_ = place<QTextEdit>(client, {"RichEdit2", 232, 224, 393, 177}, 16);
+    outputPane_->setReadOnly(true);
+    outputPane_->setToolTip(QStringLiteral("Esta es la ventana en que aparece la traducción"));
+
+    const std::array<std::pair<char, const char*>, 6> buttons = {{
+        {SymbolChars[ImpliesIndex], "Botón para obtener una implicación"},
+        {SymbolChars[NotIndex], "Botón para obtener una negación"},
+        {SymbolChars[AndIndex], "Botón para obtener un and"},
+        {SymbolChars[OrIndex], "Botón para obtener un or"},
+        {SymbolChars[ExistsIndex], "Botón para obtener un existe"},
+        {SymbolChars[ForAllIndex], "Botón para obtener un paratodo"},
+    }};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const std::string name = "Button" + std::to_string(i + 1);
+        auto* button = place<QPushButton>(client, {name.c_str(), 392 + 40 * static_cast<int>(i), 0, 33, 25}, 16, Symbol);
+        const char symbolByte = buttons[i].first;
+        button->setText(displayFromModel(std::string(1, symbolByte)));
+        button->setToolTip(QString::fromUtf8(buttons[i].second));
+        connect(button, &QPushButton::clicked, this, [this, symbolByte] { insertSymbol(symbolByte); });
+    }
+
+    texBox_ = place<QCheckBox>(client, {"CheckBox1", 480, 192, 145, 25}, 16);
+    texBox_->setText(QStringLiteral("Salida en TeX"));
+    texBox_->setToolTip(QStringLiteral("Si esta seleccionado, la traducción se hace a TeX"));
+
+    statusLine_ = place<QLabel>(client, {"Label7", 8, 408, 617, 22}, 16);
+    statusLine_->setToolTip(QStringLiteral("Linea de estado, sirve para mostrar los mensajes de error"));
+
+    QWidget* order[] = {edits_[0], lists_[0], edits_[1], lists_[1], edits_[2], lists_[2], edits_[3], lists_[3],
+                        formulaEditor_, outputPane_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    QWidget* previous = outputPane_;
+    for (int i = 1; i <= 6; ++i) {
+        QWidget* button = client->findChild<QPushButton*>(QStringLiteral("Button%1").arg(i));
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, texBox_);
+}
+
+void TForm1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto addItem = [this](QWidget* menu, const char* name, const QString& text, void (TForm1::*handler)()) {
+        auto* action = new QAction(text, menu);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        menu->addAction(action);
+    };
+    QMenu* formulaMenu = bar->addMenu(QStringLiteral("&Fórmula"));
+    addItem(formulaMenu, "Nuevo1", QStringLiteral("&Borrar"), &TForm1::Nuevo1Click);
+    addItem(formulaMenu, "Abrir1", QStringLiteral("&Recuperar"), &TForm1::Abrir1Click);
+    addItem(formulaMenu, "Guardar1", QStringLiteral("&Guardar"), &TForm1::Guardar1Click);
+    QMenu* translationMenu = bar->addMenu(QStringLiteral("&Traducción"));
+    addItem(translationMenu, "Generar1", QStringLiteral("&Hacer"), &TForm1::Generar1Click);
+    addItem(translationMenu, "Salvar1", QStringLiteral("&Guardar"), &TForm1::Salvar1Click);
+    addItem(bar, "Salir1", QStringLiteral("&Salir"), &TForm1::Salir1Click);
+    addItem(bar, "Ayuda1", QStringLiteral("&Ayuda"), &TForm1::Ayuda1Click);
+}
+
+Declarations TForm1::declarations() const {
+    return {lines(lists_[0]), lines(lists_[1]), lines(lists_[2]), lines(lists_[3])};
+}
+
+std::string TForm1::formula() const { return modelFromDisplay(formulaEditor_->toPlainText()); }
+
+void TForm1::setFormula(const std::string& bytes) {
+    QString text = displayFromModel(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    formulaEditor_->setPlainText(text);
+}
+
+void TForm1::setStatus(const QString& text) { statusLine_->setText(text); }
+
+void TForm1::appendEntry(QLineEdit* field, QListWidget* list) {
+    list->addItem(field->text());
+    field->clear();
+}
+
+void TForm1::insertSymbol(char symbolByte) {
+    QTextCursor cursor = formulaEditor_->textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    cursor.insertText(QLatin1Char(' ') + displayFromModel(std::string(1, symbolByte)) + QLatin1Char(' '));
+    formulaEditor_->setTextCursor(cursor);
+    formulaEditor_->setFocus();
+}
+
+void TForm1::borratext() {
+    formulaEditor_->clear();
+    outputPane_->clear();
+}
+
+void TForm1::Nuevo1Click() {
+    setStatus(QString());
+    for (QListWidget* list : lists_) {
+        list->clear();
+    }
+    borratext();
+}
+
+void TForm1::Abrir1Click() {
+    const QString path = host_.openFileName(OpenFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    currentPath_ = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setStatus(QStringLiteral("No encuentro fichero"));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const FormulaFileRead read = readFormulaFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!read.file) {
+        host_.showMessage(fromLatin1(read.error), QStringLiteral("Error"));
+        return;
+    }
+    Nuevo1Click();
+    fill(lists_[0], read.file->declarations.universes);
+    fill(lists_[1], read.file->declarations.variables);
+    fill(lists_[2], read.file->declarations.functions);
+    fill(lists_[3], read.file->declarations.relations);
+    setFormula(read.file->formula);
+}
+
+void TForm1::Guardar1Click() {
+    const QString path = host_.saveFileName(SaveFilter, currentPath_);
+    if (path.isEmpty()) {
+        return;
+    }
+    currentPath_ = path;
+    const FormulaFileWrite written = writeFormulaFile({declarations(), formula()});
+    if (!written.bytes) {
+        host_.showMessage(fromLatin1(written.error), QStringLiteral("Error"));
+        return;
+    }
+    if (!writeAtomically(path, *written.bytes)) {
+        setStatus(QStringLiteral("No puedo crear fichero de salida"));
+        return;
+    }
+    setStatus(QStringLiteral("Fichero guardado"));
+}
+
+void TForm1::Generar1Click() {
+    HostNotifier notifier(host_);
+    const Translation translation = translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
+    output_ = translation.output;
+    if (translation.error == 0) {
+        outputPane_->setPlainText(displayFromModel(output_));
+    }
+    setStatus(fromLatin1(translation.status));
+}
+
+void TForm1::Salvar1Click() {
+    Generar1Click();
+    const QString path = host_.saveFileName(SaveFilter, lastTranslationPath_);
+    if (path.isEmpty()) {
+        return;
+    }
+    lastTranslationPath_ = path;
+    if (!writeAtomically(path, spellSymbols(output_))) {
+        setStatus(QStringLiteral("No puedo crear fichero de salida"));
+    }
+}
+
+void TForm1::Salir1Click() { host_.quit(); }
+
+void TForm1::Ayuda1Click() { host_.showHelp(QStringLiteral("Varquen.hlp"), QStringLiteral("indice")); }
+
+// The old file stays whole until the new one is complete.
+bool TForm1::writeAtomically(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.write(bytes.data(), size) == size && file.commit();
+}
+
+} // namespace varquen::app

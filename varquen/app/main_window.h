@@ -1,0 +1,64 @@
+#pragma once
+
+#include "declarations.h"
+#include "host.h"
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+namespace varquen::app {
+
+class FormulaEditor;
+
+// The main window: four declaration lists with their entry fields, the formula editor with
+// its symbol buttons, the translation pane, the TeX box, the status line and the menu.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Host& host, QWidget* parent = nullptr);
+
+    // What the window holds, as the engine sees it.
+    Declarations declarations() const;
+    std::string formula() const;
+    void setFormula(const std::string& bytes);
+
+public slots:
+    void Nuevo1Click();
+    void Abrir1Click();
+    void Guardar1Click();
+    void Generar1Click();
+    void Salvar1Click();
+    void Salir1Click();
+    void Ayuda1Click();
+    void borratext();
+
+private:
+    void buildWidgets();
+    void buildMenu();
+    void insertSymbol(char symbolByte);
+    void appendEntry(QLineEdit* field, QListWidget* list);
+    bool writeAtomically(const QString& path, const std::string& bytes);
+    void setStatus(const QString& text);
+
+    Host& host_;
+    QString currentPath_;
+    QString lastTranslationPath_;
+    std::string output_;  // the last translation, complete or partial, as the engine wrote it
+
+    std::array<QLineEdit*, 4> edits_{};
+    std::array<QListWidget*, 4> lists_{};
+    FormulaEditor* formulaEditor_ = nullptr;
+    QTextEdit* outputPane_ = nullptr;
+    QCheckBox* texBox_ = nullptr;
+    QLabel* statusLine_ = nullptr;
+};
+
+} // namespace varquen::app

@@ -1,0 +1,46 @@
+#include "qt_host.h"
+
+#include "help_window.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace varquen::app {
+
+QString qtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        entries << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString QtHost::openFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter));
+}
+
+QString QtHost::saveFileName(const QString& filter, const QString& preset) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void QtHost::showMessage(const QString& text, const QString& caption) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void QtHost::showHelp(const QString& helpFile, const QString& topic) {
+    if (!help_) {
+        help_ = new HelpWindow;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->showTopic(helpFile, topic);
+    help_->show();
+    help_->raise();
+}
+
+void QtHost::quit() { QApplication::exit(0); }
+
+} // namespace varquen::app

@@ -1,0 +1,282 @@
+#include "help_window.h"
+#include "main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <deque>
+#include <gtest/gtest.h>
+
+using varquen::app::TForm1;
+
+namespace {
+
+// Answers the dialogs from queues and records every box, help request and quit.
+struct FakeHost : varquen::app::Host {
+    std::deque<QString> openAnswers, saveAnswers;
+    std::vector<QString> savePresets, saveFilters;
+    std::vector<std::pair<QString, QString>> messages;  // caption, text
+    std::vector<QString> helpRequests;
+    int quits = 0;
+
+    QString openFileName(const QString&) override { return next(openAnswers); }
+    QString saveFileName(const QString& filter, const QString& preset) override {
+        saveFilters.push_back(filter);
+        savePresets.push_back(preset);
+        return next(saveAnswers);
+    }
+    void showMessage(const QString& text, const QString& caption) override { messages.emplace_back(caption, text); }
+    void showHelp(const QString& file, const QString& topic) override { helpRequests.push_back(file + "#" + topic); }
+    void quit() override { ++quits; }
+
+    static QString next(std::deque<QString>& answers) {
+        if (answers.empty()) {
+            return {};
+        }
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    FakeHost host;
+    TForm1 window{host};
+    QTemporaryDir folder;
+
+    template <typename T>
+    T* find(const char* name) {
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void enter(const char* field, const QString& text) {
+        QLineEdit* edit = find<QLineEdit>(field);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    QString status() { return find<QLabel>("Label7")->text(); }
+    QString pane() { return find<QTextEdit>("RichEdit2")->toPlainText(); }
+    QStringList items(const char* list) {
+        QStringList result;
+        QListWidget* widget = find<QListWidget>(list);
+        for (int row = 0; row < widget->count(); ++row) {
+            result << widget->item(row)->text();
+        }
+        return result;
+    }
+    void enterWorkedExample() {
+        enter("Edit1", "A");
+        enter("Edit1", "B");
+        enter("Edit2", "x:1");
+        enter("Edit2", "y:2");
+        enter("Edit3", "f:1,2");
+        enter("Edit4", "R:2");
+        window.setFormula("paratodo x R x f y");
+    }
+    QByteArray readBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    void writeBytes(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(MainWindowTest, EnterMovesEachFieldToItsListUnchanged) {
+    const std::pair<const char*, const char*> fields[] = {
+        {"Edit1", "ListBox1"}, {"Edit2", "ListBox2"}, {"Edit3", "ListBox3"}, {"Edit4", "ListBox4"}};
+    for (const auto& [edit, list] : fields) {
+        enter(edit, " p : 1 ");
+        enter(edit, "");
+        EXPECT_EQ(items(list), (QStringList{" p : 1 ", ""})) << list;
+        EXPECT_TRUE(find<QLineEdit>(edit)->text().isEmpty()) << edit;
+    }
+}
+
+TEST_F(MainWindowTest, SymbolButtonsInsertBlankSignBlankAtTheCaret) {
+    const std::pair<const char*, QString> buttons[] = {{"Button1", "→"}, {"Button2", "¬"}, {"Button3", "∧"},
+                                                       {"Button4", "∨"}, {"Button5", "∃"}, {"Button6", "∀"}};
+    const std::string bytes[] = {"\xAE", "\xD8", "\xD9", "\xDA", "\x24", "\x22"};
+    auto* editor = find<QTextEdit>("RichEdit1");
+    for (int i = 0; i < 6; ++i) {
+        window.setFormula("p x q x");
+        QTextCursor cursor = editor->textCursor();
+        cursor.setPosition(3);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);  // a selection collapses to its start
+        editor->setTextCursor(cursor);
+        QTest::mouseClick(find<QPushButton>(buttons[i].first), Qt::LeftButton);
+        EXPECT_EQ(editor->toPlainText(), "p x " + buttons[i].second + "  q x") << buttons[i].first;
+        EXPECT_EQ(window.formula(), "p x " + bytes[i] + "  q x") << buttons[i].first;
+        EXPECT_EQ(editor->textCursor().position(), 6) << buttons[i].first;
+    }
+}
+
+TEST_F(MainWindowTest, TypedSymbolBytesAreShownAsTheirSigns) {
+    auto* editor = find<QTextEdit>("RichEdit1");
+    editor->setFocus();
+    QTest::keyClicks(editor, "\"x $y =");
+    EXPECT_EQ(editor->toPlainText(), "∀x ∃y =");
+    EXPECT_EQ(window.formula(), "\x22x \x24y =");
+}
+
+TEST_F(MainWindowTest, TranslationShowsOutputAndStatus) {
+    enterWorkedExample();
+    trigger("Generar1");
+    EXPECT_EQ(pane(), "( B y ∧ ∀ x (A x → R x f y ))");
+    EXPECT_EQ(status(), "OK");
+    find<QCheckBox>("CheckBox1")->setChecked(true);
+    trigger("Generar1");
+    EXPECT_EQ(pane(), "( B y \\land \\forall x (A x \\rightarrow R x f y ))");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MainWindowTest, FailedTranslationReportsAndKeepsThePane) {
+    enterWorkedExample();
+    trigger("Generar1");
+    const QString before = pane();
+    window.setFormula("and R x y");
+    trigger("Generar1");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].first, "Fin inesperado");
+    EXPECT_EQ(host.messages[0].second, "\nLo hecho de la traducción es:\n(R x y  and  ");
+    EXPECT_EQ(status(), "Fin inesperado");
+    EXPECT_EQ(pane(), before);
+}
+
+TEST_F(MainWindowTest, EachRefusedDeclarationIsShownOnce) {
+    enter("Edit1", "A");
+    enter("Edit2", "x:7");
+    enter("Edit4", "A:1");
+    window.setFormula("not not");
+    trigger("Generar1");
+    ASSERT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(host.messages[0].first, "Error en declaración de variable");
+    EXPECT_EQ(host.messages[1], std::make_pair(QString("Error"), QString("El token A esta repetido")));
+    EXPECT_EQ(host.messages[2].first, "Fin inesperado");
+}
+
+TEST_F(MainWindowTest, BorrarEmptiesListsFormulaPaneAndStatusButNotTheFields) {
+    enterWorkedExample();
+    trigger("Generar1");
+    find<QLineEdit>("Edit3")->setText("g:1");
+    trigger("Nuevo1");
+    for (const char* list : {"ListBox1", "ListBox2", "ListBox3", "ListBox4"}) {
+        EXPECT_TRUE(items(list).isEmpty()) << list;
+    }
+    EXPECT_TRUE(window.formula().empty());
+    EXPECT_TRUE(pane().isEmpty());
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_EQ(find<QLineEdit>("Edit3")->text(), "g:1");
+}
+
+TEST_F(MainWindowTest, SaveAndLoadRoundTripWithCrLfAndWholeWordKeywords) {
+    enter("Edit1", "A");
+    enter("Edit2", "x:1");
+    enter("Edit4", "menor:2");
+    window.setFormula("or menor x x \xD8 menor x x");
+    const QString path = folder.filePath("formula.txt");
+    host.saveAnswers.push_back(path);
+    trigger("Guardar1");
+    EXPECT_EQ(status(), "Fichero guardado");
+    EXPECT_EQ(readBytes(path), QByteArray("uni\r\nA\r\nvar\r\nx:1\r\nrel\r\nmenor:2\r\nfor\r\nor menor x x  not  menor x x"));
+
+    trigger("Nuevo1");
+    host.openAnswers.push_back(path);
+    trigger("Abrir1");
+    EXPECT_EQ(items("ListBox4"), QStringList{"menor:2"});
+    EXPECT_EQ(find<QTextEdit>("RichEdit1")->toPlainText(), "∨ menor x x  ¬  menor x x");
+    EXPECT_TRUE(status().isEmpty());
+
+    // The save dialog is preset with the remembered path.
+    host.saveAnswers.push_back(path);
+    trigger("Guardar1");
+    EXPECT_EQ(host.savePresets.back(), path);
+}
+
+TEST_F(MainWindowTest, LoadAcceptsLineFeedsAndRefusesOverLongLines) {
+    const QString path = folder.filePath("lf.txt");
+    writeBytes(path, "uni\nA\nfor\nexiste x A x");
+    host.openAnswers.push_back(path);
+    trigger("Abrir1");
+    EXPECT_EQ(items("ListBox1"), QStringList{"A"});
+    EXPECT_EQ(find<QTextEdit>("RichEdit1")->toPlainText(), "∃ x A x");
+
+    writeBytes(path, "uni\n" + QByteArray(4096, 'B') + "\nfor\n");
+    host.openAnswers.push_back(path);
+    trigger("Abrir1");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].second,
+              "El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla");
+    EXPECT_EQ(items("ListBox1"), QStringList{"A"});  // nothing changed
+}
+
+TEST_F(MainWindowTest, FileErrorsGoToTheStatusLine) {
+    enterWorkedExample();
+    host.openAnswers.push_back(folder.filePath("missing.txt"));
+    trigger("Abrir1");
+    EXPECT_EQ(status(), "No encuentro fichero");
+    EXPECT_EQ(items("ListBox1"), (QStringList{"A", "B"}));
+
+    host.saveAnswers.push_back(folder.filePath("no/such/folder/f.txt"));
+    trigger("Guardar1");
+    EXPECT_EQ(status(), "No puedo crear fichero de salida");
+
+    // Cancelled dialogs change nothing.
+    trigger("Abrir1");
+    trigger("Guardar1");
+    EXPECT_EQ(status(), "No puedo crear fichero de salida");
+    EXPECT_EQ(items("ListBox1"), (QStringList{"A", "B"}));
+}
+
+TEST_F(MainWindowTest, SavingTheTranslationWritesSpelledOutput) {
+    enterWorkedExample();
+    const QString path = folder.filePath("out.txt");
+    host.saveAnswers.push_back(path);
+    trigger("Salvar1");
+    EXPECT_EQ(readBytes(path), QByteArray("( B y  and   paratodo  x (A x  imp  R x f y ))"));
+
+    // After a failed translation the partial output is written; the status keeps the error.
+    window.setFormula("paratodo x imp R x x");
+    host.saveAnswers.push_back(path);
+    trigger("Salvar1");
+    EXPECT_EQ(readBytes(path), QByteArray(" paratodo  x (A x  imp  (R x x  imp  "));
+    EXPECT_EQ(status(), "Fin inesperado");
+    // The translation's dialog offers its own last name, not the formula's path.
+    EXPECT_EQ(host.savePresets, (std::vector<QString>{QString(), path}));
+
+    host.saveAnswers.push_back(folder.filePath("no/such/folder/t.txt"));
+    trigger("Salvar1");
+    EXPECT_EQ(status(), "No puedo crear fichero de salida");
+}
+
+TEST_F(MainWindowTest, HelpAndQuitGoThroughTheHost) {
+    trigger("Ayuda1");
+    EXPECT_EQ(host.helpRequests, std::vector<QString>{"Varquen.hlp#indice"});
+    trigger("Salir1");
+    EXPECT_EQ(host.quits, 1);
+}
+
+TEST(HelpWindow, OpensAtTheIndexTopicAndLinksEveryPage) {
+    varquen::app::HelpWindow help;
+    help.showTopic("Varquen.hlp", "indice");
+    const QString text = help.currentTopicText();
+    EXPECT_TRUE(text.contains("Índice")) << text.toStdString();
+    for (const char* page : {"declaraciones", "formulas", "traduccion", "ficheros"}) {
+        help.showTopic("Varquen.hlp", page);
+        EXPECT_TRUE(help.currentTopicText().contains("Volver al índice")) << page;
+    }
+}
+
+} // namespace
