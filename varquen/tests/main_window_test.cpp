@@ -1,5 +1,8 @@
+#include "formula_file.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "symbol_signs.h"
+#include "translation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -277,6 +280,29 @@ TEST(HelpWindow, OpensAtTheIndexTopicAndLinksEveryPage) {
         help.showTopic("Varquen.hlp", page);
         EXPECT_TRUE(help.currentTopicText().contains("Volver al índice")) << page;
     }
+}
+
+// The examples the help shows are what the engine produces.
+TEST(HelpWindow, ExamplesAgreeWithTheEngine) {
+    struct Quiet : varquen::Notifier {
+        void showMessage(const std::string&, const std::string&) override {}
+    } quiet;
+    auto signs = [&](const varquen::Declarations& declarations, const char* formula, bool tex) {
+        const auto translation = varquen::translateFormula(declarations, formula, tex, quiet);
+        EXPECT_EQ(translation.error, 0) << formula;
+        return QString::fromStdString(varquen::utf8WithSigns(translation.output));
+    };
+    varquen::app::HelpWindow help;
+    help.showTopic("Varquen.hlp", "indice");
+    EXPECT_TRUE(help.currentTopicText().contains(signs({{"A"}, {"x:1"}, {}, {"p:1"}}, "paratodo x p x", false)));
+    const varquen::Declarations example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
+    help.showTopic("Varquen.hlp", "traduccion");
+    EXPECT_TRUE(help.currentTopicText().contains(signs(example, "paratodo x R x f y", false)));
+    EXPECT_TRUE(help.currentTopicText().contains(signs(example, "paratodo x R x f y", true)));
+    help.showTopic("Varquen.hlp", "ficheros");
+    const auto written = varquen::writeFormulaFile({example, "paratodo x R x f y"});
+    QString file = QString::fromLatin1(written.bytes->c_str());
+    EXPECT_TRUE(help.currentTopicText().contains(file.replace("\r\n", "\n")));
 }
 
 } // namespace
