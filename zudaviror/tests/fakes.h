@@ -4,6 +4,7 @@
 
 #include "zudaviror/clock.h"
 #include "zudaviror/log_file_access.h"
+#include "zudaviror/log_session.h"
 #include "zudaviror/notifier.h"
 
 #include <map>
@@ -14,14 +15,14 @@
 namespace zudaviror::testing {
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalTime time) : time(time) {}
     LocalTime now() override { return time; }
     LocalTime time;
 };
 
 class ScriptedChooser : public LogFileChooser {
-public:
+  public:
     std::optional<std::string> chooseLogFile() override {
         ++asked;
         return choice;
@@ -31,7 +32,7 @@ public:
 };
 
 class RecordingAppender : public LogFileAppender {
-public:
+  public:
     AppendResult append(const std::string& path, std::string_view bytes) override {
         if (outcome == AppendResult::Written) {
             files[path] += bytes;
@@ -43,9 +44,19 @@ public:
 };
 
 class RecordingNotifier : public Notifier {
-public:
+  public:
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
+};
+
+// A log session wired to the recorders above, at a fixed moment.
+struct LogHarness {
+    explicit LogHarness(LocalTime time) : clock(time) {}
+    FixedClock clock;
+    ScriptedChooser chooser;
+    RecordingAppender appender;
+    RecordingNotifier notifier;
+    LogSession log{clock, chooser, appender, notifier};
 };
 
 } // namespace zudaviror::testing

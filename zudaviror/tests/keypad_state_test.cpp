@@ -34,11 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StateCase{"((p+q)+r)", 3}, StateCase{"(#p", 3}, StateCase{"(p+#q", 4}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-INSTANTIATE_TEST_SUITE_P(
-    TextsTheKeypadCannotProduce, KeypadStates,
-    ::testing::Values(StateCase{"p+q+r", kNoKeypadState}, StateCase{"x", kNoKeypadState},
-                      StateCase{"p)", kNoKeypadState}, StateCase{"^", kNoKeypadState}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(TextsTheKeypadCannotProduce, KeypadStates,
+                         ::testing::Values(StateCase{"p+q+r", kNoKeypadState}, StateCase{"x", kNoKeypadState},
+                                           StateCase{"p)", kNoKeypadState}, StateCase{"^", kNoKeypadState}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(KeypadStateGroups, EachStateEnablesExactlyItsGroups) {
     struct Row {
@@ -87,19 +86,17 @@ TEST_P(KeypadProduces, ReplayingTheKeysAcceptsOnlyKeypadFormulas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, KeypadProduces,
-    ::testing::Values(ProducibleCase{"Atom", "p", true, 1}, ProducibleCase{"TopLevelBinary", "p+q", true, 3},
-                      ProducibleCase{"UnaryOverCompound", "!(p+q)", true, 6},
-                      ProducibleCase{"EveryAtomKey", "(((p+q)+(r+s))+((t+*)+(%+$)))+(;+')", true, 35},
-                      ProducibleCase{"Empty", "", false, 0},
-                      ProducibleCase{"IncompleteBinary", "p+", false, 2},
-                      ProducibleCase{"ParenthesisedWhole", "(p+q)", false, 5},
-                      ProducibleCase{"TwoAtoms", "pq", false, 1},
-                      ProducibleCase{"CloseWithoutOpen", "p)", false, 1},
-                      ProducibleCase{"LeadingConnective", "+p", false, 0},
-                      ProducibleCase{"ThreeOperandsInParentheses", "(p+q+r)+s", false, 4},
-                      ProducibleCase{"OutputQuantifier", "`p", false, 0},
-                      ProducibleCase{"Blank", "p +q", false, 1},
-                      ProducibleCase{"UpperCaseLetter", "P", false, 0}),
+    ::testing::Values(
+        ProducibleCase{"Atom", "p", true, 1}, ProducibleCase{"TopLevelBinary", "p+q", true, 3},
+        ProducibleCase{"UnaryOverCompound", "!(p+q)", true, 6},
+        ProducibleCase{"EveryAtomKey", "(((p+q)+(r+s))+((t+*)+(%+$)))+(;+')", true, 35},
+        ProducibleCase{"Empty", "", false, 0}, ProducibleCase{"IncompleteBinary", "p+", false, 2},
+        ProducibleCase{"ParenthesisedWhole", "(p+q)", false, 5}, ProducibleCase{"TwoAtoms", "pq", false, 1},
+        ProducibleCase{"CloseWithoutOpen", "p)", false, 1},
+        ProducibleCase{"LeadingConnective", "+p", false, 0},
+        ProducibleCase{"ThreeOperandsInParentheses", "(p+q+r)+s", false, 4},
+        ProducibleCase{"OutputQuantifier", "`p", false, 0}, ProducibleCase{"Blank", "p +q", false, 1},
+        ProducibleCase{"UpperCaseLetter", "P", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeypadProduces, TheLengthLimitIsPartOfTheKeypad) {

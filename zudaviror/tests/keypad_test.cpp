@@ -12,13 +12,10 @@
 namespace zudaviror {
 namespace {
 
-using testing::FixedClock;
-using testing::RecordingAppender;
-using testing::RecordingNotifier;
-using testing::ScriptedChooser;
+class KeypadTest : public ::testing::Test, protected testing::LogHarness {
+  protected:
+    KeypadTest() : LogHarness({.year = 2026, .month = 12, .day = 8, .hour = 9, .minute = 30, .second = 0}) {}
 
-class KeypadTest : public ::testing::Test {
-protected:
     void press(const std::vector<std::string>& names) {
         for (const auto& name : names) {
             ASSERT_TRUE(keypad.pressKey(name)) << name << " after " << keypad.formula();
@@ -43,11 +40,6 @@ protected:
         return ids;
     }
 
-    FixedClock clock{{.year = 2026, .month = 12, .day = 8, .hour = 9, .minute = 30, .second = 0}};
-    ScriptedChooser chooser;
-    RecordingAppender appender;
-    RecordingNotifier notifier;
-    LogSession log{clock, chooser, appender, notifier};
     Keypad keypad{log, notifier};
 };
 
@@ -57,15 +49,16 @@ TEST_F(KeypadTest, OpensWithAnEmptyFormulaInStateOne) {
     EXPECT_FALSE(keypad.isKeyEnabled(KeyId::ATRAS));
     EXPECT_FALSE(keypad.isKeyEnabled(KeyId::BORRAR));
     EXPECT_FALSE(keypad.isKeyEnabled(KeyId::TRADUCIR));
-    EXPECT_EQ(enabledSymbolKeys(), (std::vector<int>{1003, 1004, 1005, 1007, 1006, 1008, 1021, 1023, 1022, 1024,
-                                                     1015, 1014, 1020, 1012}));
+    EXPECT_EQ(enabledSymbolKeys(), (std::vector<int>{1003, 1004, 1005, 1007, 1006, 1008, 1021, 1023, 1022,
+                                                     1024, 1015, 1014, 1020, 1012}));
     EXPECT_EQ(keypad.stepDisplayCaption(), "MOSTRAR T.");
     EXPECT_EQ(keypad.formulaFontHeight(), 32);
 }
 
 TEST_F(KeypadTest, EachKeyAppendsItsCode) {
-    press({"NECESIDAD", "POSIBILIDAD", "NEGADO", "ABIERTO", "F1", "CONJUNCION", "ABIERTO", "FALSO", "DISYUNCION",
-           "F2", "CERRADO", "CERRADO", "CONDICIONAL", "ABIERTO", "F3", "BICONDICIONAL", "F4", "CERRADO"});
+    press({"NECESIDAD", "POSIBILIDAD", "NEGADO", "ABIERTO", "F1", "CONJUNCION", "ABIERTO", "FALSO",
+           "DISYUNCION", "F2", "CERRADO", "CERRADO", "CONDICIONAL", "ABIERTO", "F3", "BICONDICIONAL", "F4",
+           "CERRADO"});
     EXPECT_EQ(keypad.formula(), "!\"#(%+(*,$))-(;.')");
     EXPECT_EQ(keypad.state(), 2);
 }
@@ -221,10 +214,12 @@ TEST_F(KeypadTest, RandomKeyingStaysWithinTheKeypadLanguage) {
     }
     names.emplace_back("ATRAS");
     for (int step = 0; step < 20000; ++step) {
-        const std::string& name = names[std::uniform_int_distribution<std::size_t>(0, names.size() - 1)(random)];
+        const std::string& name =
+            names[std::uniform_int_distribution<std::size_t>(0, names.size() - 1)(random)];
         keypad.pressKey(name);
         ASSERT_EQ(checkKeyedFormula(keypad.formula()).refusedAt, keypad.formula().size()) << keypad.formula();
-        ASSERT_EQ(keypad.isKeyEnabled(KeyId::TRADUCIR), keypadCanProduce(keypad.formula())) << keypad.formula();
+        ASSERT_EQ(keypad.isKeyEnabled(KeyId::TRADUCIR), keypadCanProduce(keypad.formula()))
+            << keypad.formula();
         if (keypad.formula().size() > 60) {
             keypad.clearFormula();
         }

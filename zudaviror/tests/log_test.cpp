@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "test_files.h"
 #include "zudaviror/log_format.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/messages.h"
@@ -6,34 +7,28 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace zudaviror {
 namespace {
 
-using testing::FixedClock;
-using testing::RecordingAppender;
-using testing::RecordingNotifier;
-using testing::ScriptedChooser;
-
 constexpr LocalTime kEvening{.year = 2026, .month = 12, .day = 8, .hour = 21, .minute = 5, .second = 9};
 
 TEST(LogFormat, SessionHeaderBytes) {
-    EXPECT_EQ(sessionHeader(kEvening),
-              "\n\n                       ++++++++++++++++++++++++++++\n\n"
-              "\t\tSESI\xD3N INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
-              "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n");
+    EXPECT_EQ(sessionHeader(kEvening), "\n\n                       ++++++++++++++++++++++++++++\n\n"
+                                       "\t\tSESI\xD3N INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
+                                       "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n");
 }
 
-constexpr const char* kRecordWithoutSteps = "\n\n           ________________________________________________"
-                                            "\n\n\tTRADUCCI\xD3N INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
-                                            "\n\n\t _ F\xF3rmula MODAL K } !p"
-                                            "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)";
+constexpr const char* kRecordWithoutSteps =
+    "\n\n           ________________________________________________"
+    "\n\n\tTRADUCCI\xD3N INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
+    "\n\n\t _ F\xF3rmula MODAL K } !p"
+    "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)";
 
 TEST(LogFormat, RecordWithoutStepsHasFourParts) {
-    EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-Pv)", false), kRecordWithoutSteps);
+    EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-Pv)", false),
+              kRecordWithoutSteps);
 }
 
 TEST(LogFormat, RecordWithStepsEndsWithTheStepText) {
@@ -49,10 +44,18 @@ TEST(LogFormat, TwelveHourClockAndTwoDigitFields) {
         const char* date;
     };
     const Row table[] = {
-        {{.year = 2000, .month = 1, .day = 2, .hour = 0, .minute = 0, .second = 0}, "12:00:00 AM", "02_01_00"},
-        {{.year = 1999, .month = 10, .day = 31, .hour = 11, .minute = 59, .second = 59}, "11:59:59 AM", "31_10_99"},
-        {{.year = 2026, .month = 7, .day = 15, .hour = 12, .minute = 1, .second = 2}, "12:01:02 PM", "15_07_26"},
-        {{.year = 2109, .month = 12, .day = 9, .hour = 23, .minute = 10, .second = 30}, "11:10:30 PM", "09_12_09"},
+        {{.year = 2000, .month = 1, .day = 2, .hour = 0, .minute = 0, .second = 0},
+         "12:00:00 AM",
+         "02_01_00"},
+        {{.year = 1999, .month = 10, .day = 31, .hour = 11, .minute = 59, .second = 59},
+         "11:59:59 AM",
+         "31_10_99"},
+        {{.year = 2026, .month = 7, .day = 15, .hour = 12, .minute = 1, .second = 2},
+         "12:01:02 PM",
+         "15_07_26"},
+        {{.year = 2109, .month = 12, .day = 9, .hour = 23, .minute = 10, .second = 30},
+         "11:10:30 PM",
+         "09_12_09"},
     };
     for (const Row& row : table) {
         EXPECT_EQ(formatLogClock(row.time), row.clock);
@@ -60,13 +63,9 @@ TEST(LogFormat, TwelveHourClockAndTwoDigitFields) {
     }
 }
 
-class LogSessionTest : public ::testing::Test {
-protected:
-    FixedClock clock{kEvening};
-    ScriptedChooser chooser;
-    RecordingAppender appender;
-    RecordingNotifier notifier;
-    LogSession log{clock, chooser, appender, notifier};
+class LogSessionTest : public ::testing::Test, protected testing::LogHarness {
+  protected:
+    LogSessionTest() : LogHarness(kEvening) {}
 };
 
 TEST_F(LogSessionTest, CancellingTheFileDialogLeavesNoSession) {
@@ -101,7 +100,8 @@ TEST_F(LogSessionTest, RecordsFollowTheHeaderWithTheTimeOfEachRecord) {
     EXPECT_EQ(log.appendTranslationRecord("p+p", "Pu+Pu", "\n\t _ x", false), LogWrite::Written);
     LocalTime later = kEvening;
     later.minute = 6;
-    EXPECT_EQ(appender.files["log"], sessionHeader(kEvening) + translationRecord(later, "p+p", "Pu+Pu", "", false));
+    EXPECT_EQ(appender.files["log"],
+              sessionHeader(kEvening) + translationRecord(later, "p+p", "Pu+Pu", "", false));
 }
 
 TEST_F(LogSessionTest, SeveralSessionsOnOneFileEachAddTheirHeader) {
@@ -127,7 +127,8 @@ TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
         EXPECT_EQ(log.toggleLogSession(), LogWrite::Failed);
         EXPECT_TRUE(log.isOpen()) << "the session stays open, as the student chose it";
         EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Failed);
-        EXPECT_EQ(notifier.messages, (std::vector<std::string>{std::string(row.message), std::string(row.message)}));
+        EXPECT_EQ(notifier.messages,
+                  (std::vector<std::string>{std::string(row.message), std::string(row.message)}));
         log.toggleLogSession();
     }
     EXPECT_EQ(messages::kCannotStore, "No se puede almacenar informaci\xF3n en ese fichero.");
@@ -135,21 +136,9 @@ TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
 }
 
 class FileAppenderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("zudaviror-log-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    static std::string read(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    std::filesystem::path folder;
+  protected:
+    testing::TemporaryFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     FileAppender appender;
 };
 
@@ -158,11 +147,11 @@ TEST_F(FileAppenderTest, AppendsAfterExistingContentsAndCreatesMissingFiles) {
     std::ofstream(existing, std::ios::binary) << "apuntes\n";
     EXPECT_EQ(appender.append(existing.string(), "\n\tF\xF3rmula"), AppendResult::Written);
     EXPECT_EQ(appender.append(existing.string(), " } !p"), AppendResult::Written);
-    EXPECT_EQ(read(existing), "apuntes\n" + toPlatformLineEnds("\n\tF\xF3rmula } !p"));
+    EXPECT_EQ(testing::readFile(existing), "apuntes\n" + toPlatformLineEnds("\n\tF\xF3rmula } !p"));
 
     const auto created = folder / "nuevo.txt";
     EXPECT_EQ(appender.append(created.string(), "x"), AppendResult::Written);
-    EXPECT_EQ(read(created), "x");
+    EXPECT_EQ(testing::readFile(created), "x");
 }
 
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {

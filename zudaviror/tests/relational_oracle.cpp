@@ -37,7 +37,8 @@ std::string tr(const Formula& formula, std::size_t world) {
         const char next = kWorlds.at(world + 1);
         const char quantifier = code == '!' ? '^' : '`';
         const char connective = code == '!' ? '-' : '+';
-        return std::string{quantifier, next, '(', 'S', w, next, connective} + tr(*formula.left, world + 1) + ")";
+        return std::string{quantifier, next, '(', 'S', w, next, connective} + tr(*formula.left, world + 1) +
+               ")";
     }
     if (code == '#') {
         return "#" + tr(*formula.left, world);
@@ -54,7 +55,8 @@ std::string tr(const Formula& formula, std::size_t world) {
     return std::string("TRANS/(") + code + ")[" + w + "]";
 }
 
-void measureInto(const Formula& formula, std::size_t modalAbove, std::size_t operatorsAbove, Measures& measures) {
+void measureInto(const Formula& formula, std::size_t modalAbove, std::size_t operatorsAbove,
+                 Measures& measures) {
     const char code = formula.code;
     if (isUnary(code)) {
         measures.codes += 1;
@@ -71,8 +73,7 @@ void measureInto(const Formula& formula, std::size_t modalAbove, std::size_t ope
     }
 }
 
-template <typename Text>
-char pick(std::mt19937& random, Text choices) {
+template <typename Text> char pick(std::mt19937& random, Text choices) {
     return choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random)];
 }
 

@@ -73,11 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "La f\xF3rmula tiene 256 s\xEDmbolos; no se pueden traducir m\xE1s de 255."},
         RefusalCase{"TwelveLeaves", leftChainOfLeaves(12), TransStatus::TooManyLeaves,
                     "La f\xF3rmula tiene 12 \xE1tomos; no se pueden traducir m\xE1s de 11."},
-        RefusalCase{"TwentyNecessitiesInOneLeaf", repeated(20, '!') + "p", TransStatus::TooDeeplyNested,
-                    "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
-        RefusalCase{"TwentyPossibilitiesOverCompoundsAndLeaf", "\"(" + repeated(19, '"') + "p+q)",
-                    TransStatus::TooDeeplyNested,
-                    "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
+        RefusalCase{
+            "TwentyNecessitiesInOneLeaf", repeated(20, '!') + "p", TransStatus::TooDeeplyNested,
+            "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
+        RefusalCase{
+            "TwentyPossibilitiesOverCompoundsAndLeaf", "\"(" + repeated(19, '"') + "p+q)",
+            TransStatus::TooDeeplyNested,
+            "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
         RefusalCase{"LeafOfThirtyCodes", repeated(29, '#') + "p", TransStatus::LeafTooLong,
                     "Un \xE1tomo lleva 29 operadores seguidos delante; no se pueden traducir m\xE1s de 28."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -85,21 +87,27 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     NotKeypadFormulas, TransRefusals,
     ::testing::Values(
-        RefusalCase{"Empty", "", TransStatus::NotWellFormed, "La f\xF3rmula est\xE1 vac\xED" "a."},
+        RefusalCase{"Empty", "", TransStatus::NotWellFormed,
+                    "La f\xF3rmula est\xE1 vac\xED"
+                    "a."},
         RefusalCase{"MissingSecondOperand", "p+", TransStatus::NotWellFormed,
                     "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis."},
         RefusalCase{"UnclosedParenthesis", "(p+q", TransStatus::NotWellFormed,
                     "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis."},
         RefusalCase{"OnlyAParenthesisedBinary", "(p+q)", TransStatus::NotWellFormed,
                     "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis."},
-        RefusalCase{"TwoAtomsSideBySide", "pq", TransStatus::NotWellFormed,
-                    "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 2 (\xABq\xBB) no puede ir en ese lugar."},
-        RefusalCase{"TwoTopLevelConnectives", "p+q+r", TransStatus::NotWellFormed,
-                    "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 4 (\xAB+\xBB) no puede ir en ese lugar."},
-        RefusalCase{"ParenthesisedAtom", "(p)", TransStatus::NotWellFormed,
-                    "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 3 (\xAB)\xBB) no puede ir en ese lugar."},
-        RefusalCase{"OutputCodeInInput", "^p", TransStatus::NotWellFormed,
-                    "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 1 (\xAB^\xBB) no puede ir en ese lugar."},
+        RefusalCase{
+            "TwoAtomsSideBySide", "pq", TransStatus::NotWellFormed,
+            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 2 (\xABq\xBB) no puede ir en ese lugar."},
+        RefusalCase{
+            "TwoTopLevelConnectives", "p+q+r", TransStatus::NotWellFormed,
+            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 4 (\xAB+\xBB) no puede ir en ese lugar."},
+        RefusalCase{
+            "ParenthesisedAtom", "(p)", TransStatus::NotWellFormed,
+            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 3 (\xAB)\xBB) no puede ir en ese lugar."},
+        RefusalCase{
+            "OutputCodeInInput", "^p", TransStatus::NotWellFormed,
+            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 1 (\xAB^\xBB) no puede ir en ese lugar."},
         RefusalCase{"UnprintableByteNotEchoed", "p+\xE2", TransStatus::NotWellFormed,
                     "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 3 no puede ir en ese lugar."},
         RefusalCase{"NulByte", std::string("p\0", 2), TransStatus::NotWellFormed,

@@ -31,17 +31,17 @@ inline constexpr char Accessibility = 'S';
 } // namespace FormulaCode
 
 // The program's own table of codes, in its order.
-inline constexpr std::array<char, 24> kFormulaCodeTable = {
-    'p', 'q', 'r', 's', 't', '!', '"', '#', '%', '$', ';', '\'',
-    '(', ')', '*', '+', ',', '-', '.', '`', '_', '^', '}', '~'};
+inline constexpr std::array<char, 24> kFormulaCodeTable = {'p', 'q', 'r', 's',  't', '!', '"', '#',
+                                                           '%', '$', ';', '\'', '(', ')', '*', '+',
+                                                           ',', '-', '.', '`',  '_', '^', '}', '~'};
 
-bool isLetter(char code);            // p q r s t
-bool isFormulaVariable(char code);   // F1..F4
-bool isAtom(char code);              // letters, FALSO, formula variables
-bool isModalOperator(char code);     // NECESIDAD, POSIBILIDAD
-bool isUnaryOperator(char code);     // modal operators and NEGADO
-bool isBinaryConnective(char code);  // CONJUNCION, DISYUNCION, CONDICIONAL, BICONDICIONAL
-bool isQuantifier(char code);        // the two output quantifier codes
+bool isLetter(char code);           // p q r s t
+bool isFormulaVariable(char code);  // F1..F4
+bool isAtom(char code);             // letters, FALSO, formula variables
+bool isModalOperator(char code);    // NECESIDAD, POSIBILIDAD
+bool isUnaryOperator(char code);    // modal operators and NEGADO
+bool isBinaryConnective(char code); // CONJUNCION, DISYUNCION, CONDICIONAL, BICONDICIONAL
+bool isQuantifier(char code);       // the two output quantifier codes
 
 // World variables in the order the translation binds them; u is the free world.
 inline constexpr std::string_view kWorldLetters = "uvwxyzabcdefghijklmn";

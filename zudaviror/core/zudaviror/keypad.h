@@ -23,12 +23,12 @@ inline constexpr std::string_view kHideStepsCaption = "OCULTAR T.";
 enum class TranslateCommandResult {
     NotAvailable, // TRADUCIR is disabled
     Translated,
-    Refused,      // beyond the limits; the student has been told why
-    OutOfMemory,  // the student has been told; the program must end with status -1
+    Refused,     // beyond the limits; the student has been told why
+    OutOfMemory, // the student has been told; the program must end with status -1
 };
 
 class Keypad {
-public:
+  public:
     Keypad(LogSession& log, Notifier& notifier);
 
     // A symbol key or ATRAS, by name. Returns false, changing nothing, for an unknown or disabled key.
@@ -49,10 +49,12 @@ public:
     int state() const { return state_; }
     bool isKeyEnabled(int keyId) const;
     bool stepDisplayOn() const { return stepDisplay_; }
-    std::string_view stepDisplayCaption() const { return stepDisplay_ ? kHideStepsCaption : kShowStepsCaption; }
+    std::string_view stepDisplayCaption() const {
+        return stepDisplay_ ? kHideStepsCaption : kShowStepsCaption;
+    }
     int formulaFontHeight() const { return formulaFontHeight_; }
 
-private:
+  private:
     void appendCode(char code);
     void removeLastCode();
     void enableEditingKeys();

@@ -11,7 +11,7 @@ enum class KeyGroup { Atom, Unary, Open, Close, Binary };
 struct SymbolKey {
     std::string_view name; // caption, and base name of its pictures
     int id;
-    char code;             // what the key appends to the formula
+    char code; // what the key appends to the formula
     KeyGroup group;
 };
 

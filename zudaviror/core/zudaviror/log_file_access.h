@@ -9,7 +9,7 @@
 namespace zudaviror {
 
 class LogFileChooser {
-public:
+  public:
     virtual ~LogFileChooser() = default;
     // The full path of the chosen file, or nothing when the student cancels.
     virtual std::optional<std::string> chooseLogFile() = 0;
@@ -18,7 +18,7 @@ public:
 enum class AppendResult { Written, CannotOpen, CannotWrite, CannotClose };
 
 class LogFileAppender {
-public:
+  public:
     virtual ~LogFileAppender() = default;
     // Opens path for appending (creating it when missing), writes bytes, closes it.
     virtual AppendResult append(const std::string& path, std::string_view bytes) = 0;
@@ -26,7 +26,7 @@ public:
 
 // Appends to a real file; line feeds become the platform's line ends, as a text-mode file would.
 class FileAppender : public LogFileAppender {
-public:
+  public:
     AppendResult append(const std::string& path, std::string_view bytes) override;
 };
 

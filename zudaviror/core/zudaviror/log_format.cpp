@@ -31,7 +31,8 @@ std::string formatLogDate(const LocalTime& time) {
 
 std::string sessionHeader(const LocalTime& time) {
     std::string header = "\n\n" + kSessionRule + "\n\n";
-    header += "\t\tSESI\xD3N INICIADA A LAS   " + formatLogClock(time) + "   DEL DIA   " + formatLogDate(time);
+    header +=
+        "\t\tSESI\xD3N INICIADA A LAS   " + formatLogClock(time) + "   DEL DIA   " + formatLogDate(time);
     header += "\n\n" + kSessionEndRule + "\n\n";
     return header;
 }

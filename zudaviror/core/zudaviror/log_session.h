@@ -17,11 +17,11 @@ inline constexpr std::string_view kEndSessionCaption = "FIN S.";
 enum class LogWrite {
     Nothing, // nothing was due to be written
     Written,
-    Failed,  // the student has been told why
+    Failed, // the student has been told why
 };
 
 class LogSession {
-public:
+  public:
     LogSession(Clock& clock, LogFileChooser& chooser, LogFileAppender& appender, Notifier& notifier);
 
     // The "INICIO S." key: ends an open session without writing, or asks for a file and
@@ -29,14 +29,14 @@ public:
     LogWrite toggleLogSession();
 
     // Appends the record of one translation when a session is open.
-    LogWrite appendTranslationRecord(std::string_view formula, std::string_view result, std::string_view stepText,
-                                     bool withSteps);
+    LogWrite appendTranslationRecord(std::string_view formula, std::string_view result,
+                                     std::string_view stepText, bool withSteps);
 
     bool isOpen() const { return open_; }
     const std::string& logPath() const { return logPath_; }
     std::string_view caption() const { return open_ ? kEndSessionCaption : kStartSessionCaption; }
 
-private:
+  private:
     LogWrite writeBlock(std::string_view block);
 
     Clock& clock_;

@@ -10,7 +10,8 @@ namespace zudaviror::messages {
 inline constexpr std::string_view kOutOfMemory = "IMPOSIBLE RESERVAR M\xC1S MEMORIA.";
 inline constexpr std::string_view kCannotStore = "No se puede almacenar informaci\xF3n en ese fichero.";
 inline constexpr std::string_view kCannotClose = "No se puede cerrar el fichero.";
-inline constexpr std::string_view kEmptyFormula = "La f\xF3rmula est\xE1 vac\xED" "a.";
+inline constexpr std::string_view kEmptyFormula = "La f\xF3rmula est\xE1 vac\xED"
+                                                  "a.";
 inline constexpr std::string_view kIncompleteFormula =
     "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis.";
 

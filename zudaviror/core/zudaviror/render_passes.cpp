@@ -34,7 +34,8 @@ void restoreLetters(TransState& state) {
 }
 
 void renderAtoms(TransState& state) {
-    const auto markers = static_cast<std::size_t>(std::count(state.workText.begin(), state.workText.end(), '['));
+    const auto markers =
+        static_cast<std::size_t>(std::count(state.workText.begin(), state.workText.end(), '['));
     std::size_t met = 0;
     std::size_t i = 0;
     while (met < markers && i < state.workText.size()) {

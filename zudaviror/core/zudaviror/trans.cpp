@@ -28,7 +28,8 @@ TransOutcome checkKeypadFormula(std::string_view K) {
         return {};
     }
     if (check.refusedAt < K.size()) {
-        return refused(TransStatus::NotWellFormed, messages::codeOutOfPlace(check.refusedAt, K[check.refusedAt]));
+        return refused(TransStatus::NotWellFormed,
+                       messages::codeOutOfPlace(check.refusedAt, K[check.refusedAt]));
     }
     return refused(TransStatus::NotWellFormed, std::string(messages::kIncompleteFormula));
 }

@@ -8,11 +8,11 @@ namespace zudaviror {
 
 enum class TransStatus {
     Translated,
-    NotWellFormed,    // not a formula the keypad can produce
-    TooManyCodes,     // beyond the formula box
-    TooManyLeaves,    // beyond the leaf table and the renaming digits
-    TooDeeplyNested,  // beyond the world letters
-    LeafTooLong,      // beyond the leaf text slot
+    NotWellFormed,   // not a formula the keypad can produce
+    TooManyCodes,    // beyond the formula box
+    TooManyLeaves,   // beyond the leaf table and the renaming digits
+    TooDeeplyNested, // beyond the world letters
+    LeafTooLong,     // beyond the leaf text slot
     OutOfMemory,
 };
 

@@ -1,0 +1,126 @@
+#include "cli_run.h"
+
+#include "cli_options.h"
+#include "zudaviror/clock.h"
+#include "zudaviror/log_file_access.h"
+#include "zudaviror/log_session.h"
+#include "zudaviror/messages.h"
+#include "zudaviror/trans.h"
+#include "zudaviror/unicode_signs.h"
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+namespace zudaviror::cli {
+
+namespace {
+
+class StandardErrorNotifier : public Notifier {
+  public:
+    explicit StandardErrorNotifier(std::ostream& err) : err_(err) {}
+    void showMessage(std::string_view text) override {
+        err_ << "zudaviror-cli: " << latin1ToUtf8(text) << '\n';
+    }
+
+  private:
+    std::ostream& err_;
+};
+
+// The file named on the command line stands for the student's choice in the file dialog.
+class NamedFileChooser : public LogFileChooser {
+  public:
+    explicit NamedFileChooser(std::string file) : file_(std::move(file)) {}
+    std::optional<std::string> chooseLogFile() override {
+        std::error_code error;
+        const auto full = std::filesystem::absolute(file_, error);
+        return error ? file_ : full.string();
+    }
+
+  private:
+    std::string file_;
+};
+
+std::optional<std::string> readFormula(const CliOptions& options, std::istream& in) {
+    if (options.formula != "-") {
+        return options.formula;
+    }
+    std::string line;
+    if (!std::getline(in, line)) {
+        return std::nullopt;
+    }
+    if (line.ends_with('\r')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+int exitStatusOfRefusal(TransStatus status) {
+    return status == TransStatus::NotWellFormed ? kExitUsage : kExitBeyondLimits;
+}
+
+void writeTranslation(const CliOptions& options, const TransOutcome& outcome, std::ostream& out) {
+    const auto shown = [&options](std::string_view text) {
+        return options.unicode ? toUnicodeSigns(text) : std::string(text);
+    };
+    out << shown(outcome.result) << '\n';
+    if (options.steps) {
+        out << shown(outcome.stepText) << '\n';
+    }
+}
+
+int translateAndLog(const CliOptions& options, const std::string& formula, std::ostream& out,
+                    std::ostream& err) {
+    StandardErrorNotifier notifier(err);
+    SystemClock clock;
+    NamedFileChooser chooser(options.logFile.value_or(""));
+    FileAppender appender;
+    LogSession log(clock, chooser, appender, notifier);
+    bool logFailed = options.logFile && log.toggleLogSession() == LogWrite::Failed;
+
+    const TransOutcome outcome = TRANS(formula);
+    if (outcome.status == TransStatus::OutOfMemory) {
+        notifier.showMessage(messages::kOutOfMemory);
+        return kExitOutOfMemory;
+    }
+    if (!outcome.translated()) {
+        notifier.showMessage(outcome.message);
+        return exitStatusOfRefusal(outcome.status);
+    }
+    writeTranslation(options, outcome, out);
+    if (options.logFile) {
+        logFailed |= log.appendTranslationRecord(formula, outcome.result, outcome.stepText, options.steps) ==
+                     LogWrite::Failed;
+    }
+    return logFailed ? kExitLogFailed : kExitTranslated;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (!parsed.options) {
+        err << "zudaviror-cli: " << parsed.error << '\n' << kUsage;
+        return kExitUsage;
+    }
+    const CliOptions& options = *parsed.options;
+    if (options.help) {
+        out << kUsage;
+        return kExitTranslated;
+    }
+    const auto formula = readFormula(options, in);
+    if (!formula) {
+        err << "zudaviror-cli: no se ha podido leer la f\u00F3rmula de la entrada est\u00E1ndar\n";
+        return kExitUsage;
+    }
+    // A refused formula is never logged: the session is opened only for a formula that translates.
+    const TransOutcome check = checkTransInput(*formula);
+    if (!check.translated()) {
+        err << "zudaviror-cli: " << latin1ToUtf8(check.message) << '\n';
+        return exitStatusOfRefusal(check.status);
+    }
+    return translateAndLog(options, *formula, out, err);
+}
+
+} // namespace zudaviror::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+// Files for tests: whole-file reads and a scratch folder per test.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace zudaviror::testing {
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder under the system's temporary folder, named after the running test and
+// removed with its contents at the end.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() : path_(std::filesystem::temp_directory_path() / ("zudaviror-" + runningTestName())) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    static std::string runningTestName() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "-" + test->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        return name;
+    }
+
+    std::filesystem::path path_;
+};
+
+} // namespace zudaviror::testing
