@@ -21,12 +21,12 @@ std::string toPlatformLineEnds(std::string_view text) {
 }
 
 AppendResult FileAppender::append(const std::string& path, std::string_view bytes) {
+    const std::string text = toPlatformLineEnds(bytes);
     // Binary mode: the line ends are already those of the platform.
     std::FILE* file = std::fopen(path.c_str(), "ab");
     if (file == nullptr) {
         return AppendResult::CannotOpen;
     }
-    const std::string text = toPlatformLineEnds(bytes);
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const bool closed = std::fclose(file) == 0;
     if (!written) {

@@ -4,6 +4,8 @@
 #include "zudaviror/messages.h"
 #include "zudaviror/trans.h"
 
+#include <new>
+
 namespace zudaviror {
 
 Keypad::Keypad(LogSession& log, Notifier& notifier) : log_(log), notifier_(notifier) {
@@ -77,10 +79,16 @@ TranslateCommandResult Keypad::translateCommand() {
     if (!isKeyEnabled(KeyId::TRADUCIR)) {
         return TranslateCommandResult::NotAvailable;
     }
-    const TransOutcome outcome = TRANS(formula_);
+    try {
+        return showTranslation(TRANS(formula_));
+    } catch (const std::bad_alloc&) {
+        return reportOutOfMemory();
+    }
+}
+
+TranslateCommandResult Keypad::showTranslation(const TransOutcome& outcome) {
     if (outcome.status == TransStatus::OutOfMemory) {
-        notifier_.showMessage(messages::kOutOfMemory);
-        return TranslateCommandResult::OutOfMemory;
+        return reportOutOfMemory();
     }
     if (!outcome.translated()) {
         result_.clear();
@@ -88,10 +96,19 @@ TranslateCommandResult Keypad::translateCommand() {
         notifier_.showMessage(outcome.message);
         return TranslateCommandResult::Refused;
     }
-    steps_ = stepDisplay_ ? stepsBoxText(outcome.stepText) : std::string();
+    // Everything that allocates happens before the record is written, so that a failure
+    // leaves neither a record of a translation that is not shown nor half-updated boxes.
+    std::string steps = stepDisplay_ ? stepsBoxText(outcome.stepText) : std::string();
+    std::string result = outcome.result;
     log_.appendTranslationRecord(formula_, outcome.result, outcome.stepText, stepDisplay_);
-    result_ = outcome.result;
+    steps_ = std::move(steps);
+    result_ = std::move(result);
     return TranslateCommandResult::Translated;
+}
+
+TranslateCommandResult Keypad::reportOutOfMemory() {
+    notifier_.showMessage(messages::kOutOfMemory);
+    return TranslateCommandResult::OutOfMemory;
 }
 
 void Keypad::toggleStepDisplay() {

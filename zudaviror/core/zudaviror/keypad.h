@@ -3,6 +3,7 @@
 #include "zudaviror/keypad_keys.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/notifier.h"
+#include "zudaviror/trans.h"
 
 #include <map>
 #include <string>
@@ -55,6 +56,8 @@ class Keypad {
     int formulaFontHeight() const { return formulaFontHeight_; }
 
   private:
+    TranslateCommandResult showTranslation(const TransOutcome& outcome);
+    TranslateCommandResult reportOutOfMemory();
     void appendCode(char code);
     void removeLastCode();
     void enableEditingKeys();

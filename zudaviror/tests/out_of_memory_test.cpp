@@ -1,0 +1,119 @@
+// Allocation failure during a translation, simulated by failing one chosen allocation.
+
+#include "fakes.h"
+#include "zudaviror/keypad.h"
+#include "zudaviror/messages.h"
+#include "zudaviror/trans.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// Counts down allocations while armed; the one that reaches zero fails, and only that one,
+// so that the code reporting the failure can still allocate.
+long allocationsUntilFailure = -1;
+
+void* allocate(std::size_t size) {
+    if (allocationsUntilFailure >= 0 && allocationsUntilFailure-- == 0) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+class FailingAllocation {
+  public:
+    explicit FailingAllocation(long allocationsBefore) { allocationsUntilFailure = allocationsBefore; }
+    ~FailingAllocation() { allocationsUntilFailure = -1; }
+    FailingAllocation(const FailingAllocation&) = delete;
+    FailingAllocation& operator=(const FailingAllocation&) = delete;
+};
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return allocate(size);
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+namespace zudaviror {
+namespace {
+
+constexpr const char* kFormula = "!(p+!q)+\"(r+%)";
+
+TEST(OutOfMemory, TransReportsEveryFailedAllocationWithoutAPartialResult) {
+    const TransOutcome expected = TRANS(kFormula);
+    ASSERT_TRUE(expected.translated());
+    int failures = 0;
+    for (long allocation = 0;; ++allocation) {
+        TransOutcome outcome;
+        {
+            const FailingAllocation failing(allocation);
+            outcome = TRANS(kFormula);
+        }
+        if (outcome.translated()) {
+            EXPECT_EQ(outcome.result, expected.result);
+            EXPECT_EQ(outcome.stepText, expected.stepText);
+            break;
+        }
+        ++failures;
+        ASSERT_EQ(outcome.status, TransStatus::OutOfMemory) << "allocation " << allocation;
+        EXPECT_TRUE(outcome.result.empty());
+        EXPECT_TRUE(outcome.stepText.empty());
+    }
+    EXPECT_GT(failures, 10);
+}
+
+TEST(OutOfMemory, TheKeypadShowsTheMessageAndLogsNothing) {
+    int failures = 0;
+    for (long allocation = 0;; ++allocation) {
+        testing::LogHarness harness({});
+        harness.chooser.choice = "log";
+        harness.log.toggleLogSession();
+        const std::string header = harness.appender.files["log"];
+        Keypad keypad(harness.log, harness.notifier);
+        keypad.toggleStepDisplay();
+        for (const char code : std::string_view(kFormula)) {
+            ASSERT_TRUE(keypad.pressKey(findSymbolKeyForCode(code)->name));
+        }
+        TranslateCommandResult result;
+        {
+            const FailingAllocation failing(allocation);
+            result = keypad.translateCommand();
+        }
+        if (result == TranslateCommandResult::Translated) {
+            EXPECT_GT(harness.appender.files["log"].size(), header.size());
+            break;
+        }
+        ++failures;
+        ASSERT_EQ(result, TranslateCommandResult::OutOfMemory) << "allocation " << allocation;
+        ASSERT_EQ(harness.notifier.messages.size(), 1u);
+        EXPECT_EQ(harness.notifier.messages[0], "IMPOSIBLE RESERVAR M\xC1S MEMORIA.");
+        EXPECT_EQ(harness.appender.files["log"], header);
+        EXPECT_EQ(keypad.result(), "");
+        EXPECT_EQ(keypad.steps(), "");
+    }
+    EXPECT_GT(failures, 10);
+}
+
+} // namespace
+} // namespace zudaviror
