@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace osmira::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitUsage = 2;
+
+// Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
+class Arguments {
+public:
+    // Fails (with the reason in Error()) on an option not in `valueOptions` or one without value.
+    Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
+
+    bool Ok() const { return error_.empty(); }
+    const std::string& Error() const { return error_; }
+    const std::vector<std::string>& Positional() const { return positional_; }
+    std::optional<std::string> Option(const std::string& name) const;
+    std::vector<std::string> All(const std::string& name) const;
+
+private:
+    std::vector<std::string> positional_;
+    std::multimap<std::string, std::string> options_;
+    std::vector<std::string> order_;
+    std::string error_;
+};
+
+// A whole decimal number within [low, high], or nothing.
+std::optional<long long> ParseInteger(const std::string& text, long long low, long long high);
+
+} // namespace osmira::cli

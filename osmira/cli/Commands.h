@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace osmira::cli {
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// Each command takes the words after its name and returns the exit status.
+int CheckCommand(const std::vector<std::string>& words, Streams io);
+int ConvertCommand(const std::vector<std::string>& words, Streams io);
+int LayoutCommand(const std::vector<std::string>& words, Streams io);
+int NewCommand(const std::vector<std::string>& words, Streams io);
+int ApplyCommand(const std::vector<std::string>& words, Streams io);
+int ShowCommand(const std::vector<std::string>& words, Streams io);
+int TruncateCommand(const std::vector<std::string>& words, Streams io);
+
+// A Latin-1 message on the error stream, in UTF-8; returns `status`.
+int Report(Streams io, const std::string& latin1Message, int status);
+// A usage error with the command's synopsis; returns the usage status.
+int UsageError(Streams io, const std::string& latin1Problem);
+
+// osmira-cli COMMAND ARGUMENTS…
+int Run(const std::vector<std::string>& arguments, Streams io);
+
+} // namespace osmira::cli

@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "Commands.h"
+
+int main(int argc, char** argv) {
+    return osmira::cli::Run({argv + 1, argv + argc}, {std::cout, std::cerr});
+}
