@@ -39,31 +39,6 @@ INSTANTIATE_TEST_SUITE_P(TextsTheKeypadCannotProduce, KeypadStates,
                                            StateCase{"p)", kNoKeypadState}, StateCase{"^", kNoKeypadState}),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST(KeypadStateGroups, EachStateEnablesExactlyItsGroups) {
-    struct Row {
-        int state;
-        KeypadStateGroups groups;
-    };
-    const Row table[] = {
-        {1, {.atom = true, .unary = true, .open = true}},
-        {2, {.translate = true}},
-        {3, {.binary = true}},
-        {4, {.close = true}},
-        {5, {.binary = true, .translate = true}},
-        {kNoKeypadState, {}},
-    };
-    for (const Row& row : table) {
-        const KeypadStateGroups groups = keypadStateGroups(row.state);
-        SCOPED_TRACE(row.state);
-        EXPECT_EQ(groups.atom, row.groups.atom);
-        EXPECT_EQ(groups.unary, row.groups.unary);
-        EXPECT_EQ(groups.open, row.groups.open);
-        EXPECT_EQ(groups.close, row.groups.close);
-        EXPECT_EQ(groups.binary, row.groups.binary);
-        EXPECT_EQ(groups.translate, row.groups.translate);
-    }
-}
-
 struct ProducibleCase {
     const char* name;
     std::string formula;

@@ -159,13 +159,5 @@ TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(appender.append((folder / "missing" / "log.txt").string(), "x"), AppendResult::CannotOpen);
 }
 
-TEST(PlatformLineEnds, LineFeedsBecomeThePlatformsLineEnd) {
-#ifdef _WIN32
-    EXPECT_EQ(toPlatformLineEnds("a\nb\n"), "a\r\nb\r\n");
-#else
-    EXPECT_EQ(toPlatformLineEnds("a\nb\n"), "a\nb\n");
-#endif
-}
-
 } // namespace
 } // namespace zudaviror
