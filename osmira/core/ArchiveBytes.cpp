@@ -10,31 +10,24 @@ constexpr std::uint8_t kLongStringByte = 0xFF;
 constexpr std::uint16_t kLongerStringWord = 0xFFFF;
 constexpr std::size_t kLongestWordLength = 65533;
 
-template <class Unsigned>
-Unsigned LittleEndian(const char* bytes) {
-    Unsigned value = 0;
-    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-        value |= static_cast<Unsigned>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-    return value;
-}
-
 } // namespace
 
-void ByteWriter::U32(std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        Byte(static_cast<std::uint8_t>(value >> (8 * i)));
+template <class Unsigned>
+void ByteWriter::LittleEndianValue(Unsigned value) {
+    char bytes[sizeof(Unsigned)];
+    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+        bytes[i] = static_cast<char>(value >> (8 * i));
+    bytes_.append(bytes, sizeof bytes);
 }
 
-void ByteWriter::U16(std::uint16_t value) {
-    Byte(static_cast<std::uint8_t>(value));
-    Byte(static_cast<std::uint8_t>(value >> 8));
-}
+void ByteWriter::U32(std::uint32_t value) { LittleEndianValue(value); }
+
+void ByteWriter::U16(std::uint16_t value) { LittleEndianValue(value); }
 
 void ByteWriter::Double(double value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    U32(static_cast<std::uint32_t>(bits));
-    U32(static_cast<std::uint32_t>(bits >> 32));
+    LittleEndianValue(bits);
 }
 
 void ByteWriter::PointValue(Point point) {
@@ -56,22 +49,10 @@ void ByteWriter::String(std::string_view text) {
     Raw(text);
 }
 
-bool ByteReader::Take(std::size_t count, const char*& start) {
-    if (!reason_.empty())
-        return false;
-    if (bytes_.size() - position_ < count)
-        return Fail("El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").");
-    start = bytes_.data() + position_;
-    position_ += count;
-    return true;
-}
-
-bool ByteReader::U32(std::uint32_t& value) {
-    const char* start = nullptr;
-    if (!Take(4, start))
-        return false;
-    value = LittleEndian<std::uint32_t>(start);
-    return true;
+bool ByteReader::TruncatedAt() {
+    if (reason_.empty())
+        reason_ = "El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").";
+    return false;
 }
 
 bool ByteReader::Int32(std::int32_t& value) {
@@ -82,32 +63,13 @@ bool ByteReader::Int32(std::int32_t& value) {
     return true;
 }
 
-bool ByteReader::U16(std::uint16_t& value) {
-    const char* start = nullptr;
-    if (!Take(2, start))
-        return false;
-    value = LittleEndian<std::uint16_t>(start);
-    return true;
-}
-
-bool ByteReader::Byte(std::uint8_t& value) {
-    const char* start = nullptr;
-    if (!Take(1, start))
-        return false;
-    value = static_cast<std::uint8_t>(*start);
-    return true;
-}
-
 bool ByteReader::Double(double& value) {
-    const char* start = nullptr;
-    if (!Take(8, start))
+    std::uint64_t bits = 0;
+    if (!LittleEndianValue(bits))
         return false;
-    std::uint64_t bits = LittleEndian<std::uint64_t>(start);
     std::memcpy(&value, &bits, sizeof value);
     return true;
 }
-
-bool ByteReader::PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
 
 bool ByteReader::String(std::string& text) {
     std::uint8_t shortLength = 0;

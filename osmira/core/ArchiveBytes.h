@@ -24,6 +24,9 @@ public:
     const std::string& Bytes() const { return bytes_; }
 
 private:
+    template <class Unsigned>
+    void LittleEndianValue(Unsigned value);
+
     std::string bytes_;
 };
 
@@ -34,11 +37,11 @@ public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool Int32(std::int32_t& value);
-    bool U32(std::uint32_t& value);
-    bool U16(std::uint16_t& value);
-    bool Byte(std::uint8_t& value);
+    bool U32(std::uint32_t& value) { return LittleEndianValue(value); }
+    bool U16(std::uint16_t& value) { return LittleEndianValue(value); }
+    bool Byte(std::uint8_t& value) { return LittleEndianValue(value); }
     bool Double(double& value);
-    bool PointValue(Point& point);
+    bool PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
     bool String(std::string& text);
     bool Raw(std::size_t count, std::string& text);
 
@@ -48,7 +51,26 @@ public:
     std::size_t Position() const { return position_; }
 
 private:
-    bool Take(std::size_t count, const char*& start);
+    // Reading is the hot path of opening a file, hence inline.
+    bool Take(std::size_t count, const char*& start) {
+        if (!reason_.empty() || bytes_.size() - position_ < count)
+            return TruncatedAt();
+        start = bytes_.data() + position_;
+        position_ += count;
+        return true;
+    }
+    bool TruncatedAt();
+
+    template <class Unsigned>
+    bool LittleEndianValue(Unsigned& value) {
+        const char* start = nullptr;
+        if (!Take(sizeof(Unsigned), start))
+            return false;
+        value = 0;
+        for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+            value = static_cast<Unsigned>(value | static_cast<Unsigned>(static_cast<unsigned char>(start[i])) << (8 * i));
+        return true;
+    }
 
     std::string_view bytes_;
     std::size_t position_ = 0;

@@ -122,7 +122,7 @@ private:
 
     std::unique_ptr<CElemGrafico> ReadGraphic(const std::string& expectedClass) {
         std::size_t at = in_.Position();
-        std::optional<std::string> className = tags_.ReadNewObject(in_, kGraphicClasses);
+        const std::string* className = tags_.ReadNewObject(in_, kGraphicClasses);
         if (!className)
             return nullptr;
         if (*className != expectedClass) {

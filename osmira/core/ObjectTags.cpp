@@ -21,21 +21,21 @@ void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& classNa
     ++counter_;
 }
 
-std::optional<std::string> ObjectTagReader::ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
+const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
     std::size_t at = in.Position();
     std::uint16_t tag = 0;
     if (!in.U16(tag))
-        return std::nullopt;
-    std::optional<std::string> className;
+        return nullptr;
+    const std::string* className = nullptr;
     if (tag == tags::kNewClass) {
         className = ReadDescription(in);
     } else if (tag == tags::kBigIndex) {
         std::uint32_t big = 0;
         if (!in.U32(big))
-            return std::nullopt;
+            return nullptr;
         if (!(big & tags::kBigClassFlag)) {
             in.Fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
-            return std::nullopt;
+            return nullptr;
         }
         className = DescribedClass(in, big & ~tags::kBigClassFlag, at);
     } else if (tag & tags::kClassFlag) {
@@ -43,41 +43,40 @@ std::optional<std::string> ObjectTagReader::ReadNewObject(ByteReader& in, const 
     } else {
         in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") + " en el byte " +
                 std::to_string(at) + ".");
-        return std::nullopt;
+        return nullptr;
     }
     if (!className)
-        return std::nullopt;
+        return nullptr;
     if (std::find(allowed.begin(), allowed.end(), *className) == allowed.end()) {
         in.Fail("Objeto de clase " + *className + " inesperado en el byte " + std::to_string(at) + ".");
-        return std::nullopt;
+        return nullptr;
     }
     ++counter_;
     return className;
 }
 
-std::optional<std::string> ObjectTagReader::ReadDescription(ByteReader& in) {
+const std::string* ObjectTagReader::ReadDescription(ByteReader& in) {
     std::size_t at = in.Position();
     std::uint16_t schema = 0;
     std::uint16_t length = 0;
     std::string name;
     if (!in.U16(schema) || !in.U16(length) || !in.Raw(length, name))
-        return std::nullopt;
+        return nullptr;
     if (schema != tags::kSchema) {
         in.Fail("Esquema " + std::to_string(schema) + " de la clase " + name + " no admitido (byte " +
                 std::to_string(at) + ").");
-        return std::nullopt;
+        return nullptr;
     }
-    classNames_[counter_++] = name;
-    return name;
+    return &(classNames_[counter_++] = name);
 }
 
-std::optional<std::string> ObjectTagReader::DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
+const std::string* ObjectTagReader::DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
     auto known = classNames_.find(classIndex);
     if (known == classNames_.end()) {
         in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) + ".");
-        return std::nullopt;
+        return nullptr;
     }
-    return known->second;
+    return &known->second;
 }
 
 } // namespace osmira

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,11 +33,12 @@ class ObjectTagReader {
 public:
     // Reads the reference of a new object and returns its class name, which must be one of
     // `allowed`; anything else (null, a repeated object, an unknown class or schema) fails.
-    std::optional<std::string> ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed);
+    // The name lives as long as the reader; null after a failure.
+    const std::string* ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed);
 
 private:
-    std::optional<std::string> ReadDescription(ByteReader& in);
-    std::optional<std::string> DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at);
+    const std::string* ReadDescription(ByteReader& in);
+    const std::string* DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at);
 
     std::map<std::uint32_t, std::string> classNames_;
     std::uint32_t counter_ = 1;
