@@ -7,8 +7,10 @@
 #include "Layout.h"
 #include "RecordingWorkbench.h"
 #include "RuleRequest.h"
+#include "TestSupport.h"
 
 using namespace osmira;
+using osmira::test::ExerciseAt;
 
 namespace {
 
@@ -18,14 +20,6 @@ std::string LargeBracketForm() {
     while (bracket.size() < 400)
         bracket += "A[B[C]]D[[E][F]]";
     return bracket;
-}
-
-std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, WorkbenchOperations& workbench) {
-    auto exercise = std::make_unique<CEjercicio>();
-    exercise->AttachWorkbench(workbench);
-    exercise->SetWorking(bracket);
-    exercise->BuildDiagram(exercise->AppendStep());
-    return exercise;
 }
 
 void BuildLargeDiagram(benchmark::State& state) {
@@ -61,7 +55,7 @@ BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicroseco
 
 // 99 steps on a diagram of about 60 characters: a double cut put around its first letter
 // and taken away again.
-std::unique_ptr<CEjercicio> NinetyNineSteps(WorkbenchOperations& workbench) {
+std::unique_ptr<CEjercicio> NinetyNineSteps(RecordingWorkbench& workbench) {
     auto exercise = ExerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
     for (std::size_t step = 1; step < 99; ++step)
         if (RequestRule(*exercise, {5, 1, {}}) != RuleOutcome::Committed)
