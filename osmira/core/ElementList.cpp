@@ -71,4 +71,18 @@ void RebuildChildren(COsmiraDoc& diagram) {
     }
 }
 
+const CElemento* ParentOf(const COsmiraDoc& diagram, const CElemento& element) {
+    for (const auto& candidate : diagram.GetElements())
+        if (candidate->HasChild(&element))
+            return candidate.get();
+    return nullptr;
+}
+
+bool AreaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner) {
+    for (const CElemento* area = inner; area; area = ParentOf(diagram, *area))
+        if (area == outer)
+            return true;
+    return false;
+}
+
 } // namespace osmira

@@ -17,4 +17,10 @@ bool HasDiagramStructure(const COsmiraDoc& diagram);
 // them). Assumes HasDiagramStructure.
 void RebuildChildren(COsmiraDoc& diagram);
 
+// The sheet or cut in whose area the element lies directly; null for the sheet.
+const CElemento* ParentOf(const COsmiraDoc& diagram, const CElemento& element);
+
+// Whether the area of `outer` (a sheet or cut) is the area of `inner` or encloses it.
+bool AreaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner);
+
 } // namespace osmira

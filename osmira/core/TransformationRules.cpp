@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BracketForm.h"
+#include "ElementList.h"
 #include "FormulaEntry.h"
 #include "FormulaSyntax.h"
 #include "Messages.h"
@@ -74,7 +75,7 @@ public:
     RuleOutcome Iterate(CElemento& graph, CElemento& place) {
         int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
         bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() && &place != &graph &&
-                       !place.HasChild(&graph);
+                       !place.HasChild(&graph) && CopyStaysWithinOriginalsArea(graph, place);
         if (!allowed)
             return Refuse(messages::kIteration);
         auto source = Locate(diagram_, working_, graph);
@@ -93,7 +94,7 @@ public:
         if (!position)
             return RuleOutcome::NotApplied;
         std::size_t length = Span(working_, position->at);
-        if (!HasDecidingOriginal(copy, position->at, length))
+        if (!HasEnclosingOriginal(copy, position->at, length))
             return Refuse(messages::kDeiteration);
         working_.erase(position->at, length);
         return Commit(kDeiteration, copy);
@@ -122,11 +123,22 @@ public:
     }
 
 private:
-    // The first textual match of the copy, in string order, that is not deeper than it
-    // decides: the copy may go when that graph is not its sibling.
-    bool HasDecidingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
+    // A copy may only be placed where its original holds: in the original's own area or in
+    // one enclosed by it, but never inside the original itself. Depth alone would let
+    // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
+    bool CopyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
+        const CElemento* receivingArea = place.Kind() == ElementKind::Cut ? &place : ParentOf(diagram_, place);
+        return AreaContains(diagram_, ParentOf(diagram_, graph), receivingArea) &&
+               !AreaContains(diagram_, &graph, receivingArea);
+    }
+
+    // The copy may go when the same text (byte for byte, so juxtaposition order counts) stands
+    // in an area that strictly encloses the copy's area; a sibling is not enough, and a match
+    // elsewhere at the same depth would let [A][A] become [A][].
+    bool HasEnclosingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
         std::string_view text = working_;
         std::string_view graph = text.substr(at, length);
+        const CElemento* copyArea = ParentOf(diagram_, copy);
         std::size_t closesBefore = 0;
         for (std::size_t q = 0; q < text.size();) {
             if (q == at) {
@@ -137,8 +149,9 @@ private:
             }
             if (text.substr(q, length) == graph) {
                 const CElemento* original = ElementAtTextPosition(q - closesBefore);
-                if (original && copy.GetDepth() >= original->GetDepth())
-                    return !AreSiblings(copy, *original);
+                const CElemento* originalArea = original ? ParentOf(diagram_, *original) : nullptr;
+                if (originalArea && originalArea != copyArea && AreaContains(diagram_, originalArea, copyArea))
+                    return true;
             }
             closesBefore += text[q] == ']';
             ++q;
@@ -149,15 +162,6 @@ private:
     const CElemento* ElementAtTextPosition(std::size_t nonSheetIndex) const {
         const auto& elements = diagram_.GetElements();
         return nonSheetIndex + 1 < elements.size() ? elements[nonSheetIndex + 1].get() : nullptr;
-    }
-
-    // The first element with more than one child that holds either decides.
-    bool AreSiblings(const CElemento& first, const CElemento& second) const {
-        for (const auto& element : diagram_.GetElements()) {
-            if (element->GetChildren().size() > 1 && (element->HasChild(&first) || element->HasChild(&second)))
-                return element->HasChild(&first) && element->HasChild(&second);
-        }
-        return false;
     }
 
     static bool IsDoubleCut(const CElemento& cut) {

@@ -229,23 +229,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// A juxtaposition is a conjunction, a cut a negation, the empty area true.
-bool BracketValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {
-    bool value = true;
-    while (pos < bracket.size() && bracket[pos] != ']') {
-        if (bracket[pos] == '[') {
-            ++pos;
-            bool inner = BracketValue(bracket, pos, valuation);
-            ++pos;
-            value = value && !inner;
-        } else {
-            bool letter = valuation >> (bracket[pos++] - 'A') & 1u;
-            value = value && letter;
-        }
-    }
-    return value;
-}
-
 std::string RandomFormula(std::mt19937& random, int depth) {
     std::string formula;
     int operands = 1 + static_cast<int>(random() % 3);
@@ -272,8 +255,7 @@ TEST(ConversionProperty, BracketFormHasTheFormulasTruthTable) {
         std::string operand, bracket;
         ASSERT_TRUE(ConvertFormulaInto(bytes, operand, bracket));
         for (unsigned valuation = 0; valuation < 16; ++valuation) {
-            std::size_t pos = 0;
-            ASSERT_EQ(BracketValue(bracket, pos, valuation), FormulaOracle(formula, valuation).Value())
+            ASSERT_EQ(test::BracketValue(bracket, valuation), FormulaOracle(formula, valuation).Value())
                 << formula << " gives " << bracket << " (valuation " << valuation << ")";
         }
         ++checked;

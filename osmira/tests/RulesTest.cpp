@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "ElementList.h"
 #include "Messages.h"
 #include "RuleRequest.h"
@@ -102,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Refuses("DeeperGraphOntoShallowerLetter", "A[B]", R(3, 1, 3), messages::kIteration),
                       Refuses("OntoTheSheet", "A[B]", R(3, 0, 1), messages::kIteration),
                       Refuses("IntoItsOwnArea", "[AB]", R(3, 1, 2), messages::kIteration),
-                      Refuses("TheSheetItself", "A[B]", R(3, 2, 0), messages::kIteration)),
+                      Refuses("TheSheetItself", "A[B]", R(3, 2, 0), messages::kIteration),
+                      Refuses("IntoItsOwnInterior", "C[[C]]", R(3, 4, 3), messages::kIteration),
+                      // As deep, but outside the area of the original: (A→B)∧(C→D) does not
+                      // give (A→B)∧(C→B∧D).
+                      Refuses("OutsideTheOriginalsArea", "[A[B]][C[D]]", R(3, 7, 4), messages::kIteration)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,6 +120,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Refuses("OriginalDeeper", "[A]A", R(4, 3), messages::kDeiteration),
                       Refuses("NoOtherOccurrence", "A[B]", R(4, 3), messages::kDeiteration),
                       Refuses("OrderMatters", "[AB][C[BA]]", R(4, 5), messages::kDeiteration),
+                      // The same depth elsewhere is no original: ¬A∧¬A does not give ¬A∧¬⊤.
+                      Refuses("OriginalInAnotherCut", "[A][A]", R(4, 4), messages::kDeiteration),
+                      // The sibling does not decide when an enclosing original stands further on.
+                      Commits("SiblingThenEnclosingOriginal", "[AA]A", R(4, 3), "[A]A", 3),
                       Refuses("Sheet", "AA", R(4, 0), messages::kDeiterationOnSheet)),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -171,6 +181,54 @@ TEST(RuleCommit, SelectionsOutsideTheLastStepApplyNothing) {
     exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
+}
+
+// --- Soundness: every committed rule yields a diagram the previous one implies ----------
+
+std::string RandomBracketForm(std::mt19937& random, int depth) {
+    std::string bracket;
+    int graphs = static_cast<int>(random() % 3);
+    for (int i = 0; i < graphs; ++i) {
+        if (depth > 0 && random() % 2)
+            bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
+        else
+            bracket += static_cast<char>('A' + random() % 3);
+    }
+    return bracket;
+}
+
+bool Implies(const std::string& premise, const std::string& conclusion) {
+    for (unsigned valuation = 0; valuation < 8; ++valuation)
+        if (test::BracketValue(premise, valuation) && !test::BracketValue(conclusion, valuation))
+            return false;
+    return true;
+}
+
+TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
+    std::mt19937 random(4242);
+    int committed = 0;
+    for (int n = 0; n < 300; ++n) {
+        std::string premise = RandomBracketForm(random, 3) + RandomBracketForm(random, 3);
+        RecordingWorkbench probe;
+        std::size_t count = test::ExerciseAt(premise, probe)->LastStep()->GetElements().size();
+        for (int rule = 1; rule <= 5; ++rule) {
+            for (std::size_t element = 0; element < count; ++element) {
+                for (std::size_t source = 0; source < (rule == kIteration ? count : 1); ++source) {
+                    RecordingWorkbench workbench;
+                    workbench.formulaToInsert = "A";
+                    workbench.doubleCutPosition = static_cast<int>(element % 2);
+                    auto exercise = test::ExerciseAt(premise, workbench);
+                    if (RequestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed)
+                        continue;
+                    ++committed;
+                    ASSERT_TRUE(Implies(premise, exercise->GetWorking()))
+                        << "rule " << rule << " on " << element << " (source " << source << "): " << premise
+                        << " gave " << exercise->GetWorking();
+                }
+            }
+        }
+    }
+    EXPECT_GT(committed, 3000);
 }
 
 TEST(Locate, FindsEachElementsOpeningCharacter) {

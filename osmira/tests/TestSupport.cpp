@@ -98,4 +98,29 @@ std::string ReadFile(const std::string& path) {
     return bytes.str();
 }
 
+namespace {
+
+bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {
+    bool value = true;
+    while (pos < bracket.size() && bracket[pos] != ']') {
+        if (bracket[pos] == '[') {
+            ++pos;
+            bool inner = AreaValue(bracket, pos, valuation);
+            ++pos;
+            value = value && !inner;
+        } else {
+            bool letter = valuation >> (bracket[pos++] - 'A') & 1u;
+            value = value && letter;
+        }
+    }
+    return value;
+}
+
+} // namespace
+
+bool BracketValue(const std::string& bracket, unsigned valuation) {
+    std::size_t pos = 0;
+    return AreaValue(bracket, pos, valuation);
+}
+
 } // namespace osmira::test
