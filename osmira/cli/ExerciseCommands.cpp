@@ -208,7 +208,7 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
            << "hypotheses: " << Latin1ToUtf8(exercise.GetHypotheses()) << '\n'
            << "conclusion: " << Latin1ToUtf8(exercise.GetConclusion()) << '\n'
            << "working: " << Latin1ToUtf8(exercise.GetWorking()) << '\n'
-           << "goal: " << (exercise.GoalReached() ? "reached" : "not reached") << '\n'
+           << "goal: " << (exercise.goalReached() ? "reached" : "not reached") << '\n'
            << "steps: " << exercise.GetSteps().size() << '\n';
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {

@@ -127,7 +127,7 @@ bool CEjercicio::RemoveStepsAfter(std::size_t keep) {
     return true;
 }
 
-bool CEjercicio::GoalReached() const {
+bool CEjercicio::goalReached() const {
     const COsmiraDoc* last = LastStep();
     return last && CanonicalJuxtaposition(BracketFormOf(*last)) == CanonicalJuxtaposition(GoalBracketForm());
 }

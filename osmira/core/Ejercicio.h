@@ -86,7 +86,7 @@ public:
     bool RemoveStepsAfter(std::size_t keep);
 
     // Whether the last step shows the final diagram, up to the order of juxtaposed graphs.
-    bool GoalReached() const;
+    bool goalReached() const;
     const std::string& GoalBracketForm() const { return conclusion_.empty() ? hypotheses_ : conclusion_; }
 
     // Applies the last step's pending rule to its view's selection.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "ElementList.h"
 #include "ExerciseArchive.h"
 #include "RuleRequest.h"
@@ -249,6 +251,38 @@ TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
     LoadResult loaded = LoadExercise(bytes);
     EXPECT_FALSE(loaded.exercise);
     EXPECT_NE(loaded.reason.find("Paso 01"), std::string::npos);
+}
+
+// Whatever a damaged file holds, reading either refuses it or gives an exercise on which the
+// rules and the writer work.
+TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
+    RecordingWorkbench original;
+    std::string bytes = SaveExercise(*ExerciseWithAllRules(original));
+    std::mt19937 random(77);
+    int loaded = 0;
+    for (int n = 0; n < 1500; ++n) {
+        std::string damaged = bytes;
+        for (int k = 0; k < 1 + n % 3; ++k)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        LoadResult result = LoadExercise(damaged);
+        if (!result.exercise) {
+            ASSERT_FALSE(result.reason.empty());
+            continue;
+        }
+        ++loaded;
+        CEjercicio& exercise = *result.exercise;
+        if (!exercise.LastStep()) // a step count of 0: an exercise without steps is valid
+            continue;
+        ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
+        RecordingWorkbench workbench;
+        workbench.formulaToInsert = "A";
+        exercise.ReopenAfterReading(workbench);
+        std::size_t count = exercise.LastStep()->GetElements().size();
+        for (int rule = 1; rule <= 5; ++rule)
+            RequestRule(exercise, {rule, n % count, (n / 7) % count});
+        ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).exercise);
+    }
+    EXPECT_GT(loaded, 100);
 }
 
 TEST(Archive, NinetyNineStepsRoundTrip) {

@@ -46,7 +46,7 @@ TEST(CreateExercise, WithoutConclusionTheFirstStepIsTheEmptySheet) {
     EXPECT_EQ(Rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
     EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
     EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
-    EXPECT_FALSE(exercise->GoalReached());
+    EXPECT_FALSE(exercise->goalReached());
 }
 
 TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
@@ -88,16 +88,16 @@ TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
 TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
-    EXPECT_FALSE(exercise->GoalReached());
+    EXPECT_FALSE(exercise->goalReached());
     DeriveConclusion(*exercise);
-    EXPECT_TRUE(exercise->GoalReached());
+    EXPECT_TRUE(exercise->goalReached());
 }
 
 TEST(Goal, IgnoresTheOrderOfJuxtaposedGraphs) {
     RecordingWorkbench workbench;
-    EXPECT_TRUE(test::NewExercise({"A&B"}, "B&A", workbench)->GoalReached());
-    EXPECT_TRUE(test::NewExercise({"A>B"}, "~(~B&A)", workbench)->GoalReached());
-    EXPECT_FALSE(test::NewExercise({"A>B"}, "B>A", workbench)->GoalReached());
+    EXPECT_TRUE(test::NewExercise({"A&B"}, "B&A", workbench)->goalReached());
+    EXPECT_TRUE(test::NewExercise({"A>B"}, "~(~B&A)", workbench)->goalReached());
+    EXPECT_FALSE(test::NewExercise({"A>B"}, "B>A", workbench)->goalReached());
 }
 
 TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
