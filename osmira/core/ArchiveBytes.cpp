@@ -55,22 +55,6 @@ bool ByteReader::TruncatedAt() {
     return false;
 }
 
-bool ByteReader::Int32(std::int32_t& value) {
-    std::uint32_t word = 0;
-    if (!U32(word))
-        return false;
-    value = static_cast<std::int32_t>(word);
-    return true;
-}
-
-bool ByteReader::Double(double& value) {
-    std::uint64_t bits = 0;
-    if (!LittleEndianValue(bits))
-        return false;
-    std::memcpy(&value, &bits, sizeof value);
-    return true;
-}
-
 bool ByteReader::String(std::string& text) {
     std::uint8_t shortLength = 0;
     if (!Byte(shortLength))

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -36,11 +37,23 @@ class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-    bool Int32(std::int32_t& value);
+    bool Int32(std::int32_t& value) {
+        std::uint32_t word = 0;
+        if (!U32(word))
+            return false;
+        value = static_cast<std::int32_t>(word);
+        return true;
+    }
     bool U32(std::uint32_t& value) { return LittleEndianValue(value); }
     bool U16(std::uint16_t& value) { return LittleEndianValue(value); }
     bool Byte(std::uint8_t& value) { return LittleEndianValue(value); }
-    bool Double(double& value);
+    bool Double(double& value) {
+        std::uint64_t bits = 0;
+        if (!LittleEndianValue(bits))
+            return false;
+        std::memcpy(&value, &bits, sizeof value);
+        return true;
+    }
     bool PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
     bool String(std::string& text);
     bool Raw(std::size_t count, std::string& text);
@@ -49,6 +62,7 @@ public:
     bool Fail(const std::string& reason);
     const std::string& Reason() const { return reason_; }
     std::size_t Position() const { return position_; }
+    std::size_t Remaining() const { return bytes_.size() - position_; }
 
 private:
     // Reading is the hot path of opening a file, hence inline.

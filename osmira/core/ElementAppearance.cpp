@@ -4,7 +4,9 @@
 
 namespace osmira {
 
-FontDescription DefaultFont() {
+namespace {
+
+FontDescription MakeDefaultFont() {
     FontDescription font;
     font.height = -13;
     font.weight = 700;
@@ -13,6 +15,13 @@ FontDescription DefaultFont() {
     font.quality = 1;
     font.pitchAndFamily = 0x22;
     std::memcpy(font.faceName.data(), "Arial", 5);
+    return font;
+}
+
+} // namespace
+
+FontDescription DefaultFont() {
+    static const FontDescription font = MakeDefaultFont();
     return font;
 }
 

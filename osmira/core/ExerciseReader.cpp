@@ -1,5 +1,7 @@
 #include "ExerciseArchive.h"
 
+#include <algorithm>
+
 #include "ArchiveBytes.h"
 #include "ElementList.h"
 #include "ObjectTags.h"
@@ -14,6 +16,8 @@ const std::string kCutGraphic = "CCorteGrafico";
 const std::string kLetterGraphic = "CLetraGrafico";
 const std::vector<std::string> kGraphicClasses{kSheetGraphic, kCutGraphic, kLetterGraphic};
 constexpr int kHighestRule = 5;
+// kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
+constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
 
 class ExerciseReader {
 public:
@@ -76,6 +80,9 @@ private:
         diagram.SetComment(std::move(comment));
         diagram.SetBracketCopy(std::move(bracketCopy));
         diagram.SetAppliedRule(appliedRule);
+        // Every element takes at least 54 bytes, so the count cannot make us reserve too much.
+        diagram.ReserveElements(std::min<std::size_t>(static_cast<std::size_t>(std::max(elementCount, 0)),
+                                                      in_.Remaining() / kSmallestElementBytes));
         for (std::int32_t i = 0; i < elementCount; ++i)
             if (!ReadElement(diagram))
                 return false;

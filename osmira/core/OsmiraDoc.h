@@ -36,6 +36,7 @@ public:
 
     const std::vector<std::unique_ptr<CElemento>>& GetElements() const { return elements_; }
     CElemento& AppendElement(std::unique_ptr<CElemento> element);
+    void ReserveElements(std::size_t count) { elements_.reserve(count); }
     // The element's position in the list, or -1.
     int IndexOf(const CElemento* element) const;
     void ClearMarks();
