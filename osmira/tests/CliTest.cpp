@@ -90,6 +90,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FormulaCase{"CheckTooDeep", "check", std::string(21, '(') + "A" + std::string(21, ')'), 1,
                                   kSyntax},
                       FormulaCase{"ConvertRunScript", "convert", "(A>B)&A", 0, "[A[B]]A"},
+                      FormulaCase{"ConvertLetter", "convert", "A", 0, "A"},
+                      FormulaCase{"ConvertNegation", "convert", "~A", 0, "[A]"},
+                      FormulaCase{"ConvertConjunction", "convert", "A&B", 0, "AB"},
+                      FormulaCase{"ConvertImplication", "convert", "A>B", 0, "[A[B]]"},
+                      FormulaCase{"ConvertDisjunction", "convert", "A|B", 0, "[[A][B]]"},
+                      FormulaCase{"ConvertNegatedGroup", "convert", "~(A&B)", 0, "[AB]"},
+                      FormulaCase{"ConvertGroupImplies", "convert", "(A&B)>C", 0, "[AB[C]]"},
+                      FormulaCase{"ConvertImpliesGroup", "convert", "A>(B&C)", 0, "[A[BC]]"},
+                      FormulaCase{"ConvertImpliesNegatedGroup", "convert", "A>~(B)", 0, "[A[[B]]]"},
+                      FormulaCase{"ConvertNegatedNegation", "convert", "~(~A)", 0, "[[A]]"},
                       FormulaCase{"ConvertAndNotOr", "convert", "A & ~(B | C)", 0, "A[[[B][C]]]"},
                       FormulaCase{"ConvertNegationRun", "convert", "~~A", 0, "[[A]]"},
                       FormulaCase{"ConvertKeepsConnectiveBeforeNegatedGroup", "convert", "(A&~(B))", 0, "A[B]"},
@@ -106,6 +116,12 @@ TEST(CliLayout, PrintsOneLinePerElement) {
                            "3 C - depth=1 parity=1 rect=130,90,190,148 marked=0\n"
                            "4 L B depth=2 parity=1 rect=150,110,170,128 marked=0\n");
     EXPECT_EQ(RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
+    EXPECT_EQ(RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
+                                               "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
+                                               "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
+                                               "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
+    EXPECT_EQ(RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
+                                             "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
     for (const char* bad : {"[A", "A]", "[a]", "A B"})
         EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
 }
