@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,11 +44,18 @@ OpenedExercise OpenExerciseFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {nullptr, SystemError("no se puede abrir")};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // Far beyond any exercise; keeps a device or a wrong file from filling the memory.
+    constexpr std::size_t kLargestFile = std::size_t{256} << 20;
+    std::string bytes;
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kLargestFile)
+            return {nullptr, "el archivo es demasiado grande para ser un ejercicio"};
+    }
     if (in.bad())
         return {nullptr, SystemError("no se puede leer")};
-    LoadResult loaded = LoadExercise(bytes.str());
+    LoadResult loaded = LoadExercise(bytes);
     if (!loaded.exercise)
         return {nullptr, loaded.reason};
     return {std::move(loaded.exercise), {}};
