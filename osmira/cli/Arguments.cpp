@@ -10,7 +10,8 @@ namespace osmira::cli {
 Arguments::Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        bool isOption = word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]));
+        bool isOption =
+            word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]));
         if (!isOption) {
             positional_.push_back(word);
             continue;

@@ -13,7 +13,7 @@ inline constexpr int kExitUsage = 2;
 
 // Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
 class Arguments {
-public:
+  public:
     // Fails (with the reason in Error()) on an option not in `valueOptions` or one without value.
     Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
 
@@ -23,7 +23,7 @@ public:
     std::optional<std::string> Option(const std::string& name) const;
     std::vector<std::string> All(const std::string& name) const;
 
-private:
+  private:
     std::vector<std::string> positional_;
     std::multimap<std::string, std::string> options_;
     std::vector<std::string> order_;

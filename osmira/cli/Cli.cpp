@@ -37,8 +37,8 @@ int UsageError(Streams io, const std::string& latin1Problem) {
 int Run(const std::vector<std::string>& arguments, Streams io) {
     using Command = int (*)(const std::vector<std::string>&, Streams);
     static const std::map<std::string, Command> kCommands{
-        {"check", CheckCommand}, {"convert", ConvertCommand}, {"layout", LayoutCommand},
-        {"new", NewCommand},     {"apply", ApplyCommand},     {"show", ShowCommand},
+        {"check", CheckCommand},      {"convert", ConvertCommand}, {"layout", LayoutCommand},
+        {"new", NewCommand},          {"apply", ApplyCommand},     {"show", ShowCommand},
         {"truncate", TruncateCommand}};
     if (arguments.empty())
         return UsageError(io, "falta la orden");

@@ -24,9 +24,10 @@ void PrintElementLines(std::ostream& out, const COsmiraDoc& diagram, const std::
         const CElemGrafico& graphic = *element.GetGraphic();
         Rect r = graphic.GetRect();
         char letter = element.Kind() == ElementKind::Letter ? element.GetLetter() : '-';
-        out << indent << i << ' ' << KindLetter(element.Kind()) << ' ' << letter << " depth=" << element.GetDepth()
-            << " parity=" << element.GetParity() << " rect=" << r.left << ',' << r.top << ',' << r.right << ','
-            << r.bottom << " marked=" << (graphic.IsMarked() ? 1 : 0) << '\n';
+        out << indent << i << ' ' << KindLetter(element.Kind()) << ' ' << letter
+            << " depth=" << element.GetDepth() << " parity=" << element.GetParity() << " rect=" << r.left
+            << ',' << r.top << ',' << r.right << ',' << r.bottom << " marked=" << (graphic.IsMarked() ? 1 : 0)
+            << '\n';
     }
 }
 

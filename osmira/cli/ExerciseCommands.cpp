@@ -18,7 +18,8 @@ namespace osmira::cli {
 namespace {
 
 constexpr std::size_t kLongestTitle = 50;
-constexpr const char* kTitleTooLong = "La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1" "cteres.";
+constexpr const char* kTitleTooLong = "La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
+                                      "cteres.";
 
 int CannotRead(Streams io, const std::string& path, const std::string& reason) {
     io.err << "osmira-cli: " << path << ": " << Latin1ToUtf8(reason) << '\n';
@@ -40,7 +41,8 @@ bool TextOption(const Arguments& arguments, const std::string& name, std::string
         return true;
     std::optional<std::string> latin1 = Utf8ToLatin1(*given);
     if (!latin1) {
-        UsageError(io, name + ": hay un car\xE1" "cter que no es Latin-1");
+        UsageError(io, name + ": hay un car\xE1"
+                              "cter que no es Latin-1");
         return false;
     }
     value = *latin1;
@@ -69,7 +71,8 @@ struct NewExerciseData {
 };
 
 int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
-    if (!TextOption(arguments, "--title", data.title, io) || !TextOption(arguments, "--author", data.author, io) ||
+    if (!TextOption(arguments, "--title", data.title, io) ||
+        !TextOption(arguments, "--author", data.author, io) ||
         !TextOption(arguments, "--description", data.description, io))
         return kExitUsage;
     if (data.title.size() > kLongestTitle)
@@ -185,7 +188,8 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
         if (!request.source)
             return UsageError(io, "--source es una posici\xF3n de la lista del \xFAltimo paso");
     } else if (request.rule == kIteration) {
-        return UsageError(io, "la iteraci\xF3n necesita --source (el gr\xE1" "fico que se copia)");
+        return UsageError(io, "la iteraci\xF3n necesita --source (el gr\xE1"
+                              "fico que se copia)");
     }
     exercise.ReopenAfterReading(workbench);
     RuleOutcome outcome = RequestRule(exercise, request);
@@ -212,8 +216,8 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
            << "steps: " << exercise.GetSteps().size() << '\n';
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {
-        io.out << "step " << ++number << " \"" << Latin1ToUtf8(step->GetTitle()) << "\" applied="
-               << step->GetAppliedRule() << " bracket=" << BracketFormOf(*step) << '\n';
+        io.out << "step " << ++number << " \"" << Latin1ToUtf8(step->GetTitle())
+               << "\" applied=" << step->GetAppliedRule() << " bracket=" << BracketFormOf(*step) << '\n';
         PrintElementLines(io.out, *step, "  ");
     }
     return kExitOk;
@@ -229,7 +233,8 @@ int TruncateCommand(const std::vector<std::string>& words, Streams io) {
     OpenedExercise opened = OpenExerciseFile(path);
     if (!opened.exercise)
         return CannotRead(io, path, opened.reason);
-    auto keep = ParseInteger(arguments.Positional()[1], 1, static_cast<long long>(opened.exercise->GetSteps().size()));
+    auto keep = ParseInteger(arguments.Positional()[1], 1,
+                             static_cast<long long>(opened.exercise->GetSteps().size()));
     if (!keep)
         return UsageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.exercise->GetSteps().size()));

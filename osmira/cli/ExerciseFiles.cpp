@@ -13,7 +13,9 @@ namespace osmira::cli {
 
 namespace {
 
-std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string SystemError(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
 
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t written = 0;

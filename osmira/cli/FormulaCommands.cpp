@@ -58,8 +58,10 @@ int LayoutCommand(const std::vector<std::string>& words, Streams io) {
     if (!bracket)
         return kExitUsage;
     if (!IsBracketForm(*bracket))
-        return Report(io, "\"" + *bracket + "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
-                                            "cerrado.",
+        return Report(io,
+                      "\"" + *bracket +
+                          "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
+                          "cerrado.",
                       kExitRefused);
     COsmiraDoc diagram;
     BuildDiagram(diagram, DefaultAppearances(), *bracket);

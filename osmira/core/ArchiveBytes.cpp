@@ -12,17 +12,20 @@ constexpr std::size_t kLongestWordLength = 65533;
 
 } // namespace
 
-template <class Unsigned>
-void ByteWriter::LittleEndianValue(Unsigned value) {
+template <class Unsigned> void ByteWriter::LittleEndianValue(Unsigned value) {
     char bytes[sizeof(Unsigned)];
     for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
         bytes[i] = static_cast<char>(value >> (8 * i));
     bytes_.append(bytes, sizeof bytes);
 }
 
-void ByteWriter::U32(std::uint32_t value) { LittleEndianValue(value); }
+void ByteWriter::U32(std::uint32_t value) {
+    LittleEndianValue(value);
+}
 
-void ByteWriter::U16(std::uint16_t value) { LittleEndianValue(value); }
+void ByteWriter::U16(std::uint16_t value) {
+    LittleEndianValue(value);
+}
 
 void ByteWriter::Double(double value) {
     std::uint64_t bits = 0;

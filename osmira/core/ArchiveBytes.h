@@ -12,7 +12,7 @@ namespace osmira {
 
 // Little-endian primitives of the class-tagged archive.
 class ByteWriter {
-public:
+  public:
     void Int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
     void U32(std::uint32_t value);
     void U16(std::uint16_t value);
@@ -24,9 +24,8 @@ public:
     void Raw(std::string_view text) { bytes_ += text; }
     const std::string& Bytes() const { return bytes_; }
 
-private:
-    template <class Unsigned>
-    void LittleEndianValue(Unsigned value);
+  private:
+    template <class Unsigned> void LittleEndianValue(Unsigned value);
 
     std::string bytes_;
 };
@@ -34,7 +33,7 @@ private:
 // Reads the same primitives; every read reports false at the end of the bytes, and the
 // first failure is kept with its position.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool Int32(std::int32_t& value) {
@@ -64,7 +63,7 @@ public:
     std::size_t Position() const { return position_; }
     std::size_t Remaining() const { return bytes_.size() - position_; }
 
-private:
+  private:
     // Reading is the hot path of opening a file, hence inline.
     bool Take(std::size_t count, const char*& start) {
         if (!reason_.empty() || bytes_.size() - position_ < count)
@@ -75,14 +74,14 @@ private:
     }
     bool TruncatedAt();
 
-    template <class Unsigned>
-    bool LittleEndianValue(Unsigned& value) {
+    template <class Unsigned> bool LittleEndianValue(Unsigned& value) {
         const char* start = nullptr;
         if (!Take(sizeof(Unsigned), start))
             return false;
         value = 0;
         for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-            value = static_cast<Unsigned>(value | static_cast<Unsigned>(static_cast<unsigned char>(start[i])) << (8 * i));
+            value = static_cast<Unsigned>(value | static_cast<Unsigned>(static_cast<unsigned char>(start[i]))
+                                                      << (8 * i));
         return true;
     }
 

@@ -41,7 +41,8 @@ std::size_t Span(std::string_view text, std::size_t at) {
 }
 
 std::size_t CountLetters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return c != '[' && c != ']'; }));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return c != '[' && c != ']'; }));
 }
 
 int MaxNesting(std::string_view text) {

@@ -24,7 +24,7 @@ struct Brush {
 // implement it. Selecting a pen or brush returns the one it replaces, so that a drawing
 // can put the previous one back.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     virtual Pen SelectPen(const Pen& pen) = 0;
     virtual Brush SelectBrush(const Brush& brush) = 0;

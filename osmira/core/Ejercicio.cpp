@@ -27,12 +27,14 @@ COsmiraDoc& CEjercicio::AdoptStep(std::unique_ptr<COsmiraDoc> step) {
     return *steps_.back();
 }
 
-CElemento* CEjercicio::CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity,
-                                     int depth, char kind) {
+CElemento* CEjercicio::CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom,
+                                     int parity, int depth, char kind) {
     return osmira::CreateElement(diagram, appearances_, {left, top, right, bottom}, parity, depth, kind);
 }
 
-void CEjercicio::BuildDiagram(COsmiraDoc& diagram) { osmira::BuildDiagram(diagram, appearances_, working_); }
+void CEjercicio::BuildDiagram(COsmiraDoc& diagram) {
+    osmira::BuildDiagram(diagram, appearances_, working_);
+}
 
 std::string CEjercicio::ConvertFormula(std::string_view formula) {
     ConvertFormulaInto(formula, operand_, result_);

@@ -25,7 +25,7 @@ std::string StepTitle(int number);
 // An exercise: descriptive fields, hypotheses and conclusion in bracket form, the working
 // bracket form W of the last step, the appearance blocks and the owned step diagrams.
 class CEjercicio {
-public:
+  public:
     CEjercicio();
     ~CEjercicio();
     CEjercicio(const CEjercicio&) = delete;
@@ -63,8 +63,8 @@ public:
     COsmiraDoc& AdoptStep(std::unique_ptr<COsmiraDoc> step);
     const COsmiraDoc* GetFinalDiagram() const { return finalDiagram_.get(); }
 
-    CElemento* CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity, int depth,
-                             char kind);
+    CElemento* CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity,
+                             int depth, char kind);
     // Lays out the diagram from W.
     void BuildDiagram(COsmiraDoc& diagram);
     // Converts with the operand and result strings; the bracket form is left in result.
@@ -92,7 +92,7 @@ public:
     // Applies the last step's pending rule to its view's selection.
     RuleOutcome ApplyRule();
 
-private:
+  private:
     void BuildFinalDiagram();
 
     std::string title_;

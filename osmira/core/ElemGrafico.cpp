@@ -11,7 +11,9 @@ CElemGrafico::CElemGrafico(const Rect& rect, const ElementAppearance& appearance
 
 void CElemGrafico::Draw(Canvas&) const {}
 
-bool CElemGrafico::HitTest(int, int) const { return true; }
+bool CElemGrafico::HitTest(int, int) const {
+    return true;
+}
 
 void CElemGrafico::DrawHighlighted(Canvas&) const {}
 
@@ -34,7 +36,9 @@ void CElemGrafico::PaintOutlined(Canvas& canvas, Colour fill, Shape shape) const
     canvas.SelectBrush(previousBrush);
 }
 
-void CHojaGrafico::Draw(Canvas& canvas) const { PaintOutlined(canvas, CurrentFill(), &Canvas::DrawRectangle); }
+void CHojaGrafico::Draw(Canvas& canvas) const {
+    PaintOutlined(canvas, CurrentFill(), &Canvas::DrawRectangle);
+}
 
 void CHojaGrafico::DrawHighlighted(Canvas& canvas) const {
     PaintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawRectangle);
@@ -51,7 +55,9 @@ CCorteGrafico::CCorteGrafico(const Rect& rect, const ElementAppearance& appearan
     foci_ = {(static_cast<double>(s) + root) / 2.0, y, (static_cast<double>(s) - root) / 2.0, y};
 }
 
-void CCorteGrafico::Draw(Canvas& canvas) const { PaintOutlined(canvas, CurrentFill(), &Canvas::DrawEllipse); }
+void CCorteGrafico::Draw(Canvas& canvas) const {
+    PaintOutlined(canvas, CurrentFill(), &Canvas::DrawEllipse);
+}
 
 void CCorteGrafico::DrawHighlighted(Canvas& canvas) const {
     PaintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawEllipse);
@@ -64,9 +70,13 @@ bool CCorteGrafico::HitTest(int x, int y) const {
     return distances <= axis + 1e-9 * (axis > 1.0 ? axis : 1.0);
 }
 
-void CLetraGrafico::Draw(Canvas& canvas) const { PaintLetter(canvas, CurrentFill()); }
+void CLetraGrafico::Draw(Canvas& canvas) const {
+    PaintLetter(canvas, CurrentFill());
+}
 
-void CLetraGrafico::DrawHighlighted(Canvas& canvas) const { PaintLetter(canvas, appearance_.markedFillColor); }
+void CLetraGrafico::DrawHighlighted(Canvas& canvas) const {
+    PaintLetter(canvas, appearance_.markedFillColor);
+}
 
 void CLetraGrafico::PaintLetter(Canvas& canvas, Colour fill) const {
     // No outline is drawn, but the pen keeps the block's width and colour.

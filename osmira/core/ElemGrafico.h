@@ -12,7 +12,7 @@ namespace osmira {
 
 // The drawn counterpart of a logical element: its rectangle, appearance and mark.
 class CElemGrafico {
-public:
+  public:
     CElemGrafico() = default;
     CElemGrafico(const Rect& rect, const ElementAppearance& appearance);
     virtual ~CElemGrafico() = default;
@@ -42,7 +42,7 @@ public:
     std::int32_t GetMarkedWord() const { return marked_; }
     void SetMarkedWord(std::int32_t marked) { marked_ = marked; }
 
-protected:
+  protected:
     Colour CurrentFill() const { return IsMarked() ? appearance_.markedFillColor : appearance_.fillColor; }
     bool RectangleContains(int x, int y) const;
     using Shape = void (Canvas::*)(const Rect&);
@@ -55,7 +55,7 @@ protected:
 };
 
 class CHojaGrafico : public CElemGrafico {
-public:
+  public:
     using CElemGrafico::CElemGrafico;
     const char* ClassName() const override { return "CHojaGrafico"; }
     void Draw(Canvas& canvas) const override;
@@ -64,7 +64,7 @@ public:
 };
 
 class CCorteGrafico : public CElemGrafico {
-public:
+  public:
     CCorteGrafico() = default;
     // Places the foci of the ellipse inscribed in the rectangle.
     CCorteGrafico(const Rect& rect, const ElementAppearance& appearance);
@@ -78,12 +78,12 @@ public:
     const Foci& GetFoci() const { return foci_; }
     void SetFoci(const Foci& foci) { foci_ = foci; }
 
-private:
+  private:
     Foci foci_{};
 };
 
 class CLetraGrafico : public CElemGrafico {
-public:
+  public:
     using CElemGrafico::CElemGrafico;
     const char* ClassName() const override { return "CLetraGrafico"; }
     void Draw(Canvas& canvas) const override;
@@ -92,7 +92,7 @@ public:
     void SetLetter(char letter) override { text_.insert(text_.begin(), letter); }
     const std::string& GetText() const { return text_; }
 
-private:
+  private:
     void PaintLetter(Canvas& canvas, Colour fill) const;
 
     std::string text_;

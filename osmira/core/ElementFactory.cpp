@@ -5,7 +5,8 @@ namespace osmira {
 namespace {
 
 template <class Graphic, class Element>
-CElemento* Create(COsmiraDoc& diagram, const ElementAppearance& appearance, const Rect& rect, int parity, int depth) {
+CElemento* Create(COsmiraDoc& diagram, const ElementAppearance& appearance, const Rect& rect, int parity,
+                  int depth) {
     auto graphic = std::make_unique<Graphic>(rect, appearance);
     return &diagram.AppendElement(std::make_unique<Element>(std::move(graphic), parity, depth));
 }

@@ -16,7 +16,7 @@ inline constexpr int kOddParity = 2;
 // area it lies in, or for a cut that of its interior. Children only refer to elements
 // owned by the diagram's element list.
 class CElemento {
-public:
+  public:
     CElemento() = default;
     CElemento(std::unique_ptr<CElemGrafico> graphic, int parity, int depth);
     virtual ~CElemento() = default;
@@ -40,7 +40,7 @@ public:
     void SetGraphic(std::unique_ptr<CElemGrafico> graphic) { graphic_ = std::move(graphic); }
     void ClearChildren() { children_.clear(); }
 
-protected:
+  protected:
     int depth_ = 0;
     int parity_ = 0;
     std::unique_ptr<CElemGrafico> graphic_;
@@ -48,27 +48,27 @@ protected:
 };
 
 class CElemHoja : public CElemento {
-public:
+  public:
     using CElemento::CElemento;
     ElementKind Kind() const override { return ElementKind::Sheet; }
     void AddChild(CElemento* child) override { children_.push_back(child); }
 };
 
 class CElemCorte : public CElemento {
-public:
+  public:
     using CElemento::CElemento;
     ElementKind Kind() const override { return ElementKind::Cut; }
     void AddChild(CElemento* child) override { children_.push_back(child); }
 };
 
 class CElemLetra : public CElemento {
-public:
+  public:
     using CElemento::CElemento;
     ElementKind Kind() const override { return ElementKind::Letter; }
     void SetLetter(char letter) override;
     char GetLetter() const override { return letter_; }
 
-private:
+  private:
     char letter_ = ' ';
 };
 

@@ -20,7 +20,7 @@ constexpr int kHighestRule = 5;
 constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
 
 class ExerciseReader {
-public:
+  public:
     explicit ExerciseReader(std::string_view bytes) : in_(bytes) {}
 
     LoadResult Run() {
@@ -30,7 +30,7 @@ public:
         return {std::move(exercise), {}};
     }
 
-private:
+  private:
     bool ReadExercise(CEjercicio& exercise) {
         std::int32_t reserved = 0, date = 0, stepCount = 0;
         std::string title, author, description, hypotheses, conclusion, working;
@@ -55,7 +55,8 @@ private:
             exercise.AdoptStep(std::move(step));
         }
         AppearanceSet appearances = exercise.GetAppearances();
-        if (!ReadColours(appearances.sheet) || !ReadColours(appearances.cut) || !ReadColours(appearances.letter))
+        if (!ReadColours(appearances.sheet) || !ReadColours(appearances.cut) ||
+            !ReadColours(appearances.letter))
             return false;
         // Fonts are not stored: letters come back with the default font, cuts and sheets
         // keep those of a new exercise.
@@ -106,8 +107,9 @@ private:
             element = std::make_unique<CElemLetra>();
             graphicClass = &kLetterGraphic;
         } else {
-            return in_.Fail("C\xF3" "digo de elemento " + std::to_string(kind) + " no v\xE1lido en el byte " +
-                            std::to_string(at) + ".");
+            return in_.Fail("C\xF3"
+                            "digo de elemento " +
+                            std::to_string(kind) + " no v\xE1lido en el byte " + std::to_string(at) + ".");
         }
         if (!in_.Int32(parity) || !in_.Int32(depth))
             return false;
@@ -133,8 +135,10 @@ private:
         if (!className)
             return nullptr;
         if (*className != expectedClass) {
-            in_.Fail("Gr\xE1" "fico " + *className + " en lugar de " + expectedClass + " en el byte " +
-                     std::to_string(at) + ".");
+            in_.Fail("Gr\xE1"
+                     "fico " +
+                     *className + " en lugar de " + expectedClass + " en el byte " + std::to_string(at) +
+                     ".");
             return nullptr;
         }
         std::unique_ptr<CElemGrafico> graphic;
@@ -169,15 +173,17 @@ private:
     }
 
     bool ReadColours(ElementAppearance& appearance) {
-        return in_.U32(appearance.penColor) && in_.U32(appearance.textColor) && in_.U32(appearance.fillColor) &&
-               in_.U32(appearance.markedFillColor) && in_.Int32(appearance.penWidth);
+        return in_.U32(appearance.penColor) && in_.U32(appearance.textColor) &&
+               in_.U32(appearance.fillColor) && in_.U32(appearance.markedFillColor) &&
+               in_.Int32(appearance.penWidth);
     }
 
     // Makes the exercise ready for the rules, which walk W and the children lists.
     bool Settle(CEjercicio& exercise) {
         for (const auto& step : exercise.GetSteps()) {
             if (!HasDiagramStructure(*step))
-                return in_.Fail("La lista de elementos de \"" + step->GetTitle() + "\" no forma un diagrama.");
+                return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
+                                "\" no forma un diagrama.");
             RebuildChildren(*step);
         }
         // A file saved after removing later steps may still carry the W of a removed step.
@@ -192,6 +198,8 @@ private:
 
 } // namespace
 
-LoadResult LoadExercise(std::string_view bytes) { return ExerciseReader(bytes).Run(); }
+LoadResult LoadExercise(std::string_view bytes) {
+    return ExerciseReader(bytes).Run();
+}
 
 } // namespace osmira

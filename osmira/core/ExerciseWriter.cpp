@@ -19,14 +19,14 @@ std::int32_t KindCode(const CElemento& element) {
 }
 
 class ExerciseWriter {
-public:
+  public:
     std::string Run(const CEjercicio& exercise) {
         tags_.WriteNewObject(out_, "CEjercicio");
         WriteExercise(exercise);
         return out_.Bytes();
     }
 
-private:
+  private:
     void WriteExercise(const CEjercicio& exercise) {
         out_.Int32(exercise.GetReserved());
         out_.String(exercise.GetTitle());
@@ -90,6 +90,8 @@ private:
 
 } // namespace
 
-std::string SaveExercise(const CEjercicio& exercise) { return ExerciseWriter().Run(exercise); }
+std::string SaveExercise(const CEjercicio& exercise) {
+    return ExerciseWriter().Run(exercise);
+}
 
 } // namespace osmira

@@ -9,7 +9,11 @@ inline constexpr char kConjunction = '\xD9';
 inline constexpr char kDisjunction = '\xDA';
 inline constexpr char kImplication = '\xAE';
 
-inline bool IsFormulaLetter(char c) { return c >= 'A' && c <= 'Z'; }
-inline bool IsBinaryConnective(char c) { return c == kConjunction || c == kDisjunction || c == kImplication; }
+inline bool IsFormulaLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+inline bool IsBinaryConnective(char c) {
+    return c == kConjunction || c == kDisjunction || c == kImplication;
+}
 
 } // namespace osmira

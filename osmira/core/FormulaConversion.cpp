@@ -13,10 +13,12 @@ constexpr char kNoOperator = ' ';
 // Pushed on the operator stack for a negation that waits for its group to close.
 constexpr char kNegationMarker = 'N';
 
-bool IsCombiningOperator(char c) { return IsBinaryConnective(c) || c == kNegation; }
+bool IsCombiningOperator(char c) {
+    return IsBinaryConnective(c) || c == kNegation;
+}
 
 class FormulaConverter {
-public:
+  public:
     FormulaConverter(std::string& operand, std::string& result) : operand_(operand), result_(result) {}
 
     bool Run(std::string_view formula) {
@@ -37,7 +39,7 @@ public:
         return complete_;
     }
 
-private:
+  private:
     void OnConnective(char c) {
         operand_ = result_;
         op_ = c;

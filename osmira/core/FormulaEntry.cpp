@@ -8,7 +8,8 @@
 namespace osmira {
 
 bool CheckFormulaEntry(std::string_view formula) {
-    return !formula.empty() && CheckFormulaSyntax(formula) && !EndsDangling(formula) && ConversionFits(formula);
+    return !formula.empty() && CheckFormulaSyntax(formula) && !EndsDangling(formula) &&
+           ConversionFits(formula);
 }
 
 std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {

@@ -11,7 +11,9 @@ enum class Token { None, Letter, Open, Close, Negation, Connective };
 
 constexpr int kParenthesisCapacity = 50;
 
-bool FollowsOperand(Token previous) { return previous == Token::Letter || previous == Token::Close; }
+bool FollowsOperand(Token previous) {
+    return previous == Token::Letter || previous == Token::Close;
+}
 
 } // namespace
 

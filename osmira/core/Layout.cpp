@@ -11,7 +11,9 @@ using namespace layout;
 
 namespace {
 
-int BaseHeight(std::size_t letters) { return letters > 0 ? kBaseHeightWithLetter : kBaseHeight; }
+int BaseHeight(std::size_t letters) {
+    return letters > 0 ? kBaseHeightWithLetter : kBaseHeight;
+}
 
 int ChildParity(const CElemento& parent, ElementKind kind) {
     bool evenParent = parent.GetParity() == kEvenParity;
@@ -21,7 +23,7 @@ int ChildParity(const CElemento& parent, ElementKind kind) {
 }
 
 class DiagramLayout {
-public:
+  public:
     DiagramLayout(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket)
         : diagram_(diagram), appearances_(appearances), bracket_(bracket) {}
 
@@ -37,7 +39,7 @@ public:
         }
     }
 
-private:
+  private:
     void PlaceSheet() {
         int length = static_cast<int>(bracket_.size());
         std::size_t letters = CountLetters(bracket_);
@@ -56,8 +58,8 @@ private:
         box_.left += kStep;
         CentreVertically(height);
         CElemento* parent = parents_.back();
-        CElemento* cut =
-            CreateElement(diagram_, appearances_, box_, ChildParity(*parent, ElementKind::Cut), level_, kCutKind);
+        CElemento* cut = CreateElement(diagram_, appearances_, box_, ChildParity(*parent, ElementKind::Cut),
+                                       level_, kCutKind);
         parent->AddChild(cut);
         parents_.push_back(cut);
         ++level_;
@@ -77,8 +79,8 @@ private:
         CentreVertically(kCellHeight);
         box_.right = box_.left + kCellWidth;
         CElemento* parent = parents_.back();
-        CElemento* element =
-            CreateElement(diagram_, appearances_, box_, ChildParity(*parent, ElementKind::Letter), level_, kLetterKind);
+        CElemento* element = CreateElement(diagram_, appearances_, box_,
+                                           ChildParity(*parent, ElementKind::Letter), level_, kLetterKind);
         element->SetLetter(letter);
         parent->AddChild(element);
         box_.left = box_.right;

@@ -25,18 +25,21 @@ inline constexpr const char* kInsertionParity =
     "Se ha aplicado la regla de Inserci\xF3n erroneamente. El \xE1rea seleccionada debe ser impar-envuelta";
 inline constexpr const char* kIteration = "Se ha aplicado la regla de Iteraci\xF3n erroneamente. No se han "
                                           "cumplido las condiciones necesarias para la Iteraci\xF3n.";
-inline constexpr const char* kDeiterationOnSheet =
-    "Se ha aplicado la regla de Desiteraci\xF3n. No se puede aplicar esta regla sobre la Hoja de Aserci\xF3n.";
-inline constexpr const char* kDeiteration = "Se ha aplicado la regla de Desiteraci\xF3n. No se han cumplido las "
-                                            "condiciones necesarias para la Desiteraci\xF3n.";
+inline constexpr const char* kDeiterationOnSheet = "Se ha aplicado la regla de Desiteraci\xF3n. No se puede "
+                                                   "aplicar esta regla sobre la Hoja de Aserci\xF3n.";
+inline constexpr const char* kDeiteration =
+    "Se ha aplicado la regla de Desiteraci\xF3n. No se han cumplido las "
+    "condiciones necesarias para la Desiteraci\xF3n.";
 
 // A rule asked for on a step that already has a successor.
-inline constexpr const char* kLockedStep = "No puede aplicar una nueva regla sobre el diagrama. Si quiere aplicar "
-                                           "una nueva regla elimine los diagramas consecutivos a este";
+inline constexpr const char* kLockedStep =
+    "No puede aplicar una nueva regla sobre el diagrama. Si quiere aplicar "
+    "una nueva regla elimine los diagramas consecutivos a este";
 
 // Comments given to the diagrams of a new exercise.
-inline constexpr const char* kFirstStepComment = "Diagrama inicial del Ejercicio sobre el que se realizar\xE1 el "
-                                                 "calculo Alfa mediante las Reglas de Transformaci\xF3n";
+inline constexpr const char* kFirstStepComment =
+    "Diagrama inicial del Ejercicio sobre el que se realizar\xE1 el "
+    "calculo Alfa mediante las Reglas de Transformaci\xF3n";
 inline constexpr const char* kFinalDiagramComment =
     "Diagrama final del Ejercicio, es decir, el diagrama al que se ha de llegar.";
 

@@ -41,8 +41,8 @@ const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vec
     } else if (tag & tags::kClassFlag) {
         className = DescribedClass(in, tag & ~tags::kClassFlag, at);
     } else {
-        in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") + " en el byte " +
-                std::to_string(at) + ".");
+        in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") +
+                " en el byte " + std::to_string(at) + ".");
         return nullptr;
     }
     if (!className)
@@ -73,7 +73,8 @@ const std::string* ObjectTagReader::ReadDescription(ByteReader& in) {
 const std::string* ObjectTagReader::DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
     auto known = classNames_.find(classIndex);
     if (known == classNames_.end()) {
-        in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) + ".");
+        in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) +
+                ".");
         return nullptr;
     }
     return &known->second;

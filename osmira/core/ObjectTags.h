@@ -20,23 +20,23 @@ inline constexpr std::uint16_t kSchema = 1;
 } // namespace tags
 
 class ObjectTagWriter {
-public:
+  public:
     // Introduces a new object of the class: its description the first time, then its index.
     void WriteNewObject(ByteWriter& out, const std::string& className);
 
-private:
+  private:
     std::map<std::string, std::uint32_t> classIndices_;
     std::uint32_t counter_ = 1;
 };
 
 class ObjectTagReader {
-public:
+  public:
     // Reads the reference of a new object and returns its class name, which must be one of
     // `allowed`; anything else (null, a repeated object, an unknown class or schema) fails.
     // The name lives as long as the reader; null after a failure.
     const std::string* ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed);
 
-private:
+  private:
     const std::string* ReadDescription(ByteReader& in);
     const std::string* DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at);
 

@@ -4,7 +4,9 @@
 
 namespace osmira {
 
-COsmiraDoc::COsmiraDoc() { elements_.reserve(10); }
+COsmiraDoc::COsmiraDoc() {
+    elements_.reserve(10);
+}
 
 CElemento& COsmiraDoc::AppendElement(std::unique_ptr<CElemento> element) {
     elements_.push_back(std::move(element));

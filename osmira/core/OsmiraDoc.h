@@ -14,7 +14,7 @@ class CEjercicio;
 // One step diagram of an exercise: its texts, its rule state and its element list in
 // pre-order (the sheet first). The selection fields are the view's, read by the rules.
 class COsmiraDoc {
-public:
+  public:
     COsmiraDoc();
     COsmiraDoc(const COsmiraDoc&) = delete;
     COsmiraDoc& operator=(const COsmiraDoc&) = delete;
@@ -46,7 +46,7 @@ public:
     CElemento* GetIterationSource() const { return iterationSource_; }
     void SetIterationSource(CElemento* element) { iterationSource_ = element; }
 
-private:
+  private:
     CEjercicio* exercise_ = nullptr;
     std::int32_t selfId_ = 0;
     std::string bracketCopy_;

@@ -7,7 +7,7 @@ namespace osmira {
 
 // A bounded stack of twenty strings; a push onto a full stack is dropped and reported false.
 class PilaCadena {
-public:
+  public:
     static constexpr int kCapacity = 20;
 
     bool Push(const std::string& text);
@@ -16,7 +16,7 @@ public:
     bool IsFull() const { return size_ == kCapacity; }
     int Size() const { return size_; }
 
-private:
+  private:
     std::array<std::string, kCapacity> slots_;
     int size_ = 0;
 };

@@ -2,7 +2,8 @@
 
 namespace osmira {
 
-PilaCaracter::PilaCaracter(int capacity) : storage_(capacity > 0 ? capacity : 0), capacity_(capacity > 0 ? capacity : 0) {}
+PilaCaracter::PilaCaracter(int capacity)
+    : storage_(capacity > 0 ? capacity : 0), capacity_(capacity > 0 ? capacity : 0) {}
 
 bool PilaCaracter::Push(char byte) {
     if (IsFull())
@@ -18,6 +19,8 @@ bool PilaCaracter::Pop(char& out) {
     return true;
 }
 
-char PilaCaracter::Top() const { return IsEmpty() ? '\0' : storage_[top_]; }
+char PilaCaracter::Top() const {
+    return IsEmpty() ? '\0' : storage_[top_];
+}
 
 } // namespace osmira

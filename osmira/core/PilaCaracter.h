@@ -7,7 +7,7 @@ namespace osmira {
 // A bounded stack of bytes. A push onto a full stack is dropped and reported false,
 // so callers can tell that their input went beyond the supported nesting.
 class PilaCaracter {
-public:
+  public:
     explicit PilaCaracter(int capacity);
 
     bool Push(char byte);
@@ -17,7 +17,7 @@ public:
     bool IsFull() const { return Size() == capacity_; }
     int Size() const { return top_ + 1; }
 
-private:
+  private:
     std::vector<char> storage_;
     int top_ = -1;
     int capacity_;

@@ -4,11 +4,17 @@
 
 namespace osmira {
 
-void RecordingWorkbench::OpenWindow(COsmiraDoc& step) { calls.push_back("OpenWindow " + step.GetTitle()); }
+void RecordingWorkbench::OpenWindow(COsmiraDoc& step) {
+    calls.push_back("OpenWindow " + step.GetTitle());
+}
 
-void RecordingWorkbench::CloseWindow(COsmiraDoc& step) { calls.push_back("CloseWindow " + step.GetTitle()); }
+void RecordingWorkbench::CloseWindow(COsmiraDoc& step) {
+    calls.push_back("CloseWindow " + step.GetTitle());
+}
 
-void RecordingWorkbench::RepaintView(COsmiraDoc& step) { calls.push_back("RepaintView " + step.GetTitle()); }
+void RecordingWorkbench::RepaintView(COsmiraDoc& step) {
+    calls.push_back("RepaintView " + step.GetTitle());
+}
 
 void RecordingWorkbench::OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) {
     calls.push_back("OpenNavigator " + exercise.GetTitle() + " " + step.GetTitle());

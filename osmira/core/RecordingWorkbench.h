@@ -11,7 +11,7 @@ namespace osmira {
 // Records every call as one line ("OpenWindow Paso 01", "AddNavigatorStep Paso 02 3", …)
 // and answers the two questions with values set beforehand.
 class RecordingWorkbench : public WorkbenchOperations {
-public:
+  public:
     void OpenWindow(COsmiraDoc& step) override;
     void CloseWindow(COsmiraDoc& step) override;
     void RepaintView(COsmiraDoc& step) override;

@@ -15,7 +15,8 @@ RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
     }
     const auto& elements = last->GetElements();
     bool needsSource = request.rule == kIteration;
-    if (request.element >= elements.size() || (needsSource && (!request.source || *request.source >= elements.size())))
+    if (request.element >= elements.size() ||
+        (needsSource && (!request.source || *request.source >= elements.size())))
         return RuleOutcome::NotApplied;
     last->SetPendingRule(request.rule);
     last->SetIterationSource(needsSource ? elements[*request.source].get() : nullptr);

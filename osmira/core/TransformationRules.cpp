@@ -10,7 +10,8 @@
 
 namespace osmira {
 
-std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket, const CElemento& element) {
+std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket,
+                                   const CElemento& element) {
     long index = -1;
     bool found = false;
     for (const auto& candidate : diagram.GetElements()) {
@@ -37,7 +38,7 @@ std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view b
 namespace {
 
 class RuleApplication {
-public:
+  public:
     RuleApplication(CEjercicio& exercise, COsmiraDoc& diagram, std::string& working)
         : exercise_(exercise), diagram_(diagram), working_(working), workbench_(exercise.Workbench()) {}
 
@@ -74,8 +75,9 @@ public:
 
     RuleOutcome Iterate(CElemento& graph, CElemento& place) {
         int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
-        bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() && &place != &graph &&
-                       !place.HasChild(&graph) && CopyStaysWithinOriginalsArea(graph, place);
+        bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
+                       &place != &graph && !place.HasChild(&graph) &&
+                       CopyStaysWithinOriginalsArea(graph, place);
         if (!allowed)
             return Refuse(messages::kIteration);
         auto source = Locate(diagram_, working_, graph);
@@ -113,7 +115,8 @@ public:
         if (element.Kind() == ElementKind::Letter) {
             Enclose(at, length);
         } else if (IsDoubleCut(element)) {
-            working_ = working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
+            working_ =
+                working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
         } else if (workbench_.AskDoubleCutPosition() == 1) {
             Enclose(at, length);
         } else {
@@ -122,12 +125,13 @@ public:
         return Commit(kDoubleCut, element);
     }
 
-private:
+  private:
     // A copy may only be placed where its original holds: in the original's own area or in
     // one enclosed by it, but never inside the original itself. Depth alone would let
     // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
     bool CopyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
-        const CElemento* receivingArea = place.Kind() == ElementKind::Cut ? &place : ParentOf(diagram_, place);
+        const CElemento* receivingArea =
+            place.Kind() == ElementKind::Cut ? &place : ParentOf(diagram_, place);
         return AreaContains(diagram_, ParentOf(diagram_, graph), receivingArea) &&
                !AreaContains(diagram_, &graph, receivingArea);
     }
@@ -150,7 +154,8 @@ private:
             if (text.substr(q, length) == graph) {
                 const CElemento* original = ElementAtTextPosition(q - closesBefore);
                 const CElemento* originalArea = original ? ParentOf(diagram_, *original) : nullptr;
-                if (originalArea && originalArea != copyArea && AreaContains(diagram_, originalArea, copyArea))
+                if (originalArea && originalArea != copyArea &&
+                    AreaContains(diagram_, originalArea, copyArea))
                     return true;
             }
             closesBefore += text[q] == ']';

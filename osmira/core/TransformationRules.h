@@ -23,6 +23,7 @@ struct TextPosition {
 // Locate: counts the element's place among the non-sheet elements and walks the text to the
 // matching non-']' character. Nothing when the element is not in the diagram or the text is
 // too short for it.
-std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket, const CElemento& element);
+std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket,
+                                   const CElemento& element);
 
 } // namespace osmira

@@ -5,7 +5,7 @@ namespace osmira {
 namespace {
 
 class Detached : public WorkbenchOperations {
-public:
+  public:
     void OpenWindow(COsmiraDoc&) override {}
     void CloseWindow(COsmiraDoc&) override {}
     void RepaintView(COsmiraDoc&) override {}

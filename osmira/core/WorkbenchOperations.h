@@ -11,7 +11,7 @@ class COsmiraDoc;
 // What the exercise asks of the windows around it. The workbench implements it with step
 // windows, the navigator and dialogs; tests and the command-line tool with recorders.
 class WorkbenchOperations {
-public:
+  public:
     virtual ~WorkbenchOperations() = default;
 
     // Opens the step's window (or brings it forward) with the step's title as caption.

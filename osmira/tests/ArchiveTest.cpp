@@ -14,7 +14,9 @@ using namespace osmira;
 
 namespace {
 
-std::string Golden() { return test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr"); }
+std::string Golden() {
+    return test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
+}
 
 std::unique_ptr<CEjercicio> GoldenExercise(RecordingWorkbench& workbench) {
     auto exercise = test::NewExercise({"A"}, "", workbench);
@@ -28,17 +30,20 @@ std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) 
     workbench.formulaToInsert = "C";
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     exercise->SetTitle("L\xF3gica de Peirce");
-    exercise->SetAuthor("Mar\xED" "a");
+    exercise->SetAuthor("Mar\xED"
+                        "a");
     exercise->SetDescription("l\xEDnea 1\r\nl\xEDnea 2");
     exercise->SetCreationDate(1700000000);
-    for (RuleRequest request : std::vector<RuleRequest>{{4, 3, {}}, {5, 2, {}}, {3, 2, 1}, {1, 3, {}}, {5, 0, {}},
-                                                        {2, 1, {}}})
+    for (RuleRequest request :
+         std::vector<RuleRequest>{{4, 3, {}}, {5, 2, {}}, {3, 2, 1}, {1, 3, {}}, {5, 0, {}}, {2, 1, {}}})
         EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[C[]]AB");
     return exercise;
 }
 
-std::size_t Find(const std::string& bytes, const std::string& what) { return bytes.find(what); }
+std::size_t Find(const std::string& bytes, const std::string& what) {
+    return bytes.find(what);
+}
 
 TEST(Archive, NewExerciseIsTheGoldenFileByteForByte) {
     RecordingWorkbench workbench;
@@ -74,7 +79,10 @@ TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
     // Second step's sheet: kind 1, parity 1, depth 0, then class 3 as 03 80.
     EXPECT_NE(Find(bytes, std::string("\x01\0\0\0\x01\0\0\0\0\0\0\0\x03\x80", 14)), std::string::npos);
     // CEjercicio 1, its object 2, CHojaGrafico 3, sheets 4 and 5, CCorteGrafico 6.
-    EXPECT_NE(Find(bytes, std::string("\xFF\xFF\x01\x00\x0D\x00" "CCorteGrafico", 19)), std::string::npos);
+    EXPECT_NE(Find(bytes, std::string("\xFF\xFF\x01\x00\x0D\x00"
+                                      "CCorteGrafico",
+                                      19)),
+              std::string::npos);
     EXPECT_NE(Find(bytes, std::string("\x02\0\0\0\x01\0\0\0\x01\0\0\0\x06\x80", 14)), std::string::npos);
 }
 
@@ -101,7 +109,8 @@ TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
     reopened.ReopenAfterReading(after);
     EXPECT_EQ(after.calls.back(), "RebuildNavigator 7");
     // Rules that read the children lists: iteration, deiteration and double cut.
-    for (RuleRequest request : std::vector<RuleRequest>{{3, 1, 4}, {4, 2, {}}, {3, 3, 1}, {5, 1, {}}, {5, 3, {}}}) {
+    for (RuleRequest request :
+         std::vector<RuleRequest>{{3, 1, 4}, {4, 2, {}}, {3, 3, 1}, {5, 1, {}}, {5, 3, {}}}) {
         EXPECT_EQ(RequestRule(reopened, request), RequestRule(*original, request));
         EXPECT_EQ(reopened.GetWorking(), original->GetWorking());
         EXPECT_EQ(after.refusals, before.refusals);
@@ -170,15 +179,15 @@ TEST_P(StringLength, PrefixAndRoundTrip) {
     EXPECT_EQ(loaded.exercise->GetTitle(), exercise.GetTitle());
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, StringLength,
-                         ::testing::Values(LengthCase{"Empty", 0, std::string(1, '\0')},
-                                           LengthCase{"OneByteLongest", 254, "\xFE"},
-                                           LengthCase{"FirstWordLength", 255, "\xFF\xFF\x00"},
-                                           LengthCase{"LongestWordLength", 65533, "\xFF\xFD\xFF"},
-                                           LengthCase{"FirstDoubleWordLength", 65534,
-                                                      std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
-                                           LengthCase{"Long", 70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, StringLength,
+    ::testing::Values(LengthCase{"Empty", 0, std::string(1, '\0')}, LengthCase{"OneByteLongest", 254, "\xFE"},
+                      LengthCase{"FirstWordLength", 255, "\xFF\xFF\x00"},
+                      LengthCase{"LongestWordLength", 65533, "\xFF\xFD\xFF"},
+                      LengthCase{"FirstDoubleWordLength", 65534,
+                                 std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+                      LengthCase{"Long", 70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveRefusal, EveryTruncationOfAManyStepFileIsRefused) {
     RecordingWorkbench workbench;
@@ -214,30 +223,30 @@ TEST_P(CorruptFile, IsRefusedWithAReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CorruptFile,
-    ::testing::Values(CorruptCase{"Empty", "", "termina antes de tiempo"},
-                      CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "CEjercicia"},
-                      CorruptCase{"ExerciseSchemaTwo", Patch(0x02, 1, "\x02"), "Esquema 2"},
-                      CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "nula"},
-                      CorruptCase{"StepsBeyondTheEnd", Patch(0x20, 1, "\x02"), "Regla aplicada"},
-                      CorruptCase{"NegativeStepCount", Patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
-                      CorruptCase{"AppliedRuleSix", Patch(0xA0, 1, "\x06"), "Regla aplicada 6"},
-                      CorruptCase{"KindZero", Patch(0xA8, 1, std::string(1, '\0')), "elemento 0"},
-                      CorruptCase{"KindFour", Patch(0xA8, 1, "\x04"), "elemento 4"},
-                      CorruptCase{"CutWithSheetGraphic", Patch(0xA8, 1, "\x02"), "en lugar de CCorteGrafico"},
-                      CorruptCase{"SheetOfOddParity", Patch(0xAC, 1, "\x02"), "no forma un diagrama"},
-                      CorruptCase{"SheetAtDepthOne", Patch(0xB0, 1, "\x01"), "no forma un diagrama"},
-                      CorruptCase{"GraphicSchemaTwo", Patch(0xB6, 1, "\x02"), "Esquema 2 de la clase CHojaGrafico"},
-                      CorruptCase{"UnknownGraphicClass", Patch(0xBA, 12, "CHojaGrafica"), "CHojaGrafica"},
-                      CorruptCase{"GraphicOfTheExerciseClass", Patch(0xB4, 18, "\x01\x80"), "CEjercicio"},
-                      CorruptCase{"UndescribedClassIndex", Patch(0xB4, 18, "\x09\x80"), "no descrita"},
-                      CorruptCase{"BigUndescribedClassIndex", Patch(0xB4, 18, std::string("\xFF\x7F\x09\0\0\x80", 6)),
-                                  "no descrita"},
-                      CorruptCase{"RepeatedObject", Patch(0xB4, 18, "\x02\x00"), "repetida"},
-                      CorruptCase{"BigRepeatedObject", Patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)),
-                                  "repetida"},
-                      CorruptCase{"NullGraphic", Patch(0xB4, 18, std::string(2, '\0')), "nula"},
-                      CorruptCase{"HugeStringLength", Patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
-                                  "termina antes de tiempo"}),
+    ::testing::Values(
+        CorruptCase{"Empty", "", "termina antes de tiempo"},
+        CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "CEjercicia"},
+        CorruptCase{"ExerciseSchemaTwo", Patch(0x02, 1, "\x02"), "Esquema 2"},
+        CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "nula"},
+        CorruptCase{"StepsBeyondTheEnd", Patch(0x20, 1, "\x02"), "Regla aplicada"},
+        CorruptCase{"NegativeStepCount", Patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
+        CorruptCase{"AppliedRuleSix", Patch(0xA0, 1, "\x06"), "Regla aplicada 6"},
+        CorruptCase{"KindZero", Patch(0xA8, 1, std::string(1, '\0')), "elemento 0"},
+        CorruptCase{"KindFour", Patch(0xA8, 1, "\x04"), "elemento 4"},
+        CorruptCase{"CutWithSheetGraphic", Patch(0xA8, 1, "\x02"), "en lugar de CCorteGrafico"},
+        CorruptCase{"SheetOfOddParity", Patch(0xAC, 1, "\x02"), "no forma un diagrama"},
+        CorruptCase{"SheetAtDepthOne", Patch(0xB0, 1, "\x01"), "no forma un diagrama"},
+        CorruptCase{"GraphicSchemaTwo", Patch(0xB6, 1, "\x02"), "Esquema 2 de la clase CHojaGrafico"},
+        CorruptCase{"UnknownGraphicClass", Patch(0xBA, 12, "CHojaGrafica"), "CHojaGrafica"},
+        CorruptCase{"GraphicOfTheExerciseClass", Patch(0xB4, 18, "\x01\x80"), "CEjercicio"},
+        CorruptCase{"UndescribedClassIndex", Patch(0xB4, 18, "\x09\x80"), "no descrita"},
+        CorruptCase{"BigUndescribedClassIndex", Patch(0xB4, 18, std::string("\xFF\x7F\x09\0\0\x80", 6)),
+                    "no descrita"},
+        CorruptCase{"RepeatedObject", Patch(0xB4, 18, "\x02\x00"), "repetida"},
+        CorruptCase{"BigRepeatedObject", Patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)), "repetida"},
+        CorruptCase{"NullGraphic", Patch(0xB4, 18, std::string(2, '\0')), "nula"},
+        CorruptCase{"HugeStringLength", Patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
+                    "termina antes de tiempo"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {

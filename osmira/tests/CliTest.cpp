@@ -28,10 +28,12 @@ Outcome RunCli(const std::vector<std::string>& arguments) {
     return {status, out.str(), err.str()};
 }
 
-std::string Utf8(const char* latin1) { return cli::Latin1ToUtf8(latin1); }
+std::string Utf8(const char* latin1) {
+    return cli::Latin1ToUtf8(latin1);
+}
 
 class CliFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("osmira-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
@@ -45,8 +47,8 @@ protected:
     // Hypotheses A and A→B, conclusion B.
     std::string ModusPonens() {
         std::string path = Path("mp.omr");
-        EXPECT_EQ(RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B", "--concl", "B", "-o",
-                          path})
+        EXPECT_EQ(RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B", "--concl", "B",
+                          "-o", path})
                       .status,
                   0);
         return path;
@@ -79,32 +81,37 @@ const std::string kSyntax = Utf8(messages::kFormulaSyntax);
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CliFormula,
-    ::testing::Values(FormulaCase{"CheckLetter", "check", "A", 0, "ok"},
-                      FormulaCase{"CheckTrailingConnective", "check", "A&", 1, kSyntax},
-                      FormulaCase{"CheckTrailingNegation", "check", "A~", 1, kSyntax},
-                      FormulaCase{"CheckEmpty", "check", " ", 1, Utf8(messages::kEmptyFormula)},
-                      FormulaCase{"CheckLowerCase", "check", "a", 1, kSyntax},
-                      FormulaCase{"CheckUtf8Signs", "check", "(A \xE2\x88\xA7 \xC2\xAC B) \xE2\x86\x92 C \xE2\x88\xA8 D",
-                                  0, "ok"},
-                      FormulaCase{"CheckLatin1Bytes", "check", "\xD8(A\xD9" "B)\xAE" "C\xDA" "D", 0, "ok"},
-                      FormulaCase{"CheckTooDeep", "check", std::string(21, '(') + "A" + std::string(21, ')'), 1,
-                                  kSyntax},
-                      FormulaCase{"ConvertRunScript", "convert", "(A>B)&A", 0, "[A[B]]A"},
-                      FormulaCase{"ConvertLetter", "convert", "A", 0, "A"},
-                      FormulaCase{"ConvertNegation", "convert", "~A", 0, "[A]"},
-                      FormulaCase{"ConvertConjunction", "convert", "A&B", 0, "AB"},
-                      FormulaCase{"ConvertImplication", "convert", "A>B", 0, "[A[B]]"},
-                      FormulaCase{"ConvertDisjunction", "convert", "A|B", 0, "[[A][B]]"},
-                      FormulaCase{"ConvertNegatedGroup", "convert", "~(A&B)", 0, "[AB]"},
-                      FormulaCase{"ConvertGroupImplies", "convert", "(A&B)>C", 0, "[AB[C]]"},
-                      FormulaCase{"ConvertImpliesGroup", "convert", "A>(B&C)", 0, "[A[BC]]"},
-                      FormulaCase{"ConvertImpliesNegatedGroup", "convert", "A>~(B)", 0, "[A[[B]]]"},
-                      FormulaCase{"ConvertNegatedNegation", "convert", "~(~A)", 0, "[[A]]"},
-                      FormulaCase{"ConvertAndNotOr", "convert", "A & ~(B | C)", 0, "A[[[B][C]]]"},
-                      FormulaCase{"ConvertNegationRun", "convert", "~~A", 0, "[[A]]"},
-                      FormulaCase{"ConvertKeepsConnectiveBeforeNegatedGroup", "convert", "(A&~(B))", 0, "A[B]"},
-                      FormulaCase{"ConvertLeftToRight", "convert", "A|B|C", 0, "[[[[A][B]]][C]]"},
-                      FormulaCase{"ConvertRefusesDangling", "convert", "A&", 1, kSyntax}),
+    ::testing::Values(
+        FormulaCase{"CheckLetter", "check", "A", 0, "ok"},
+        FormulaCase{"CheckTrailingConnective", "check", "A&", 1, kSyntax},
+        FormulaCase{"CheckTrailingNegation", "check", "A~", 1, kSyntax},
+        FormulaCase{"CheckEmpty", "check", " ", 1, Utf8(messages::kEmptyFormula)},
+        FormulaCase{"CheckLowerCase", "check", "a", 1, kSyntax},
+        FormulaCase{"CheckUtf8Signs", "check", "(A \xE2\x88\xA7 \xC2\xAC B) \xE2\x86\x92 C \xE2\x88\xA8 D", 0,
+                    "ok"},
+        FormulaCase{"CheckLatin1Bytes", "check",
+                    "\xD8(A\xD9"
+                    "B)\xAE"
+                    "C\xDA"
+                    "D",
+                    0, "ok"},
+        FormulaCase{"CheckTooDeep", "check", std::string(21, '(') + "A" + std::string(21, ')'), 1, kSyntax},
+        FormulaCase{"ConvertRunScript", "convert", "(A>B)&A", 0, "[A[B]]A"},
+        FormulaCase{"ConvertLetter", "convert", "A", 0, "A"},
+        FormulaCase{"ConvertNegation", "convert", "~A", 0, "[A]"},
+        FormulaCase{"ConvertConjunction", "convert", "A&B", 0, "AB"},
+        FormulaCase{"ConvertImplication", "convert", "A>B", 0, "[A[B]]"},
+        FormulaCase{"ConvertDisjunction", "convert", "A|B", 0, "[[A][B]]"},
+        FormulaCase{"ConvertNegatedGroup", "convert", "~(A&B)", 0, "[AB]"},
+        FormulaCase{"ConvertGroupImplies", "convert", "(A&B)>C", 0, "[AB[C]]"},
+        FormulaCase{"ConvertImpliesGroup", "convert", "A>(B&C)", 0, "[A[BC]]"},
+        FormulaCase{"ConvertImpliesNegatedGroup", "convert", "A>~(B)", 0, "[A[[B]]]"},
+        FormulaCase{"ConvertNegatedNegation", "convert", "~(~A)", 0, "[[A]]"},
+        FormulaCase{"ConvertAndNotOr", "convert", "A & ~(B | C)", 0, "A[[[B][C]]]"},
+        FormulaCase{"ConvertNegationRun", "convert", "~~A", 0, "[[A]]"},
+        FormulaCase{"ConvertKeepsConnectiveBeforeNegatedGroup", "convert", "(A&~(B))", 0, "A[B]"},
+        FormulaCase{"ConvertLeftToRight", "convert", "A|B|C", 0, "[[[[A][B]]][C]]"},
+        FormulaCase{"ConvertRefusesDangling", "convert", "A&", 1, kSyntax}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliLayout, PrintsOneLinePerElement) {
@@ -117,19 +124,27 @@ TEST(CliLayout, PrintsOneLinePerElement) {
                            "4 L B depth=2 parity=1 rect=150,110,170,128 marked=0\n");
     EXPECT_EQ(RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
     EXPECT_EQ(RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
-                                               "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
-                                               "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
-                                               "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
+                                              "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
+                                              "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
+                                              "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
     EXPECT_EQ(RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
-                                             "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
+                                            "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
     for (const char* bad : {"[A", "A]", "[a]", "A B"})
         EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
 }
 
 TEST(CliUsage, WrongWordsExitWithTwo) {
-    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"check"}, {"check", "A", "B"}, {"new", "--hyp", "A"}, {"new", "-o"},
-             {"new", "--hyp", "A", "--colour", "red", "-o", "x"}, {"show"}, {"truncate", "x"}, {"apply", "x", "1"}})
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"check"},
+                                               {"check", "A", "B"},
+                                               {"new", "--hyp", "A"},
+                                               {"new", "-o"},
+                                               {"new", "--hyp", "A", "--colour", "red", "-o", "x"},
+                                               {"show"},
+                                               {"truncate", "x"},
+                                               {"apply", "x", "1"}})
         EXPECT_EQ(RunCli(words).status, 2) << ::testing::PrintToString(words);
 }
 
@@ -152,10 +167,13 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
     std::vector<Case> cases{
         {{"--hyp", "A&"}, 1, kSyntax},
         {{"--hyp", "A", "--concl", "(B"}, 1, kSyntax},
-        {{"--hyp", "A", "--hyp", "B", "--hyp", "C", "--hyp", "D", "--hyp", "E", "--hyp", "F", "--hyp", "G"}, 2,
+        {{"--hyp", "A", "--hyp", "B", "--hyp", "C", "--hyp", "D", "--hyp", "E", "--hyp", "F", "--hyp", "G"},
+         2,
          "como mucho seis hip\xC3\xB3tesis"},
-        {{"--title", std::string(51, 'T'), "--hyp", "A"}, 2,
-         Utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1" "cteres.")},
+        {{"--title", std::string(51, 'T'), "--hyp", "A"},
+         2,
+         Utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
+              "cteres.")},
         {{"--title", "\xCE\xA9", "--hyp", "A"}, 2, "no es Latin-1"},
         {{"--date", "99999999999", "--hyp", "A"}, 2, "--date"},
         {{"--concl", "B"}, 2, Utf8(messages::kNoHypothesis)}};
@@ -172,12 +190,12 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
 
 TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
     std::string path = Path("show.omr");
-    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos", "--date",
-                      "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
+    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
+                      "--date", "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
                   .status,
               1); // brackets are not formulas
-    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\r\ndos", "--date",
-                      "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
+    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\r\ndos",
+                      "--date", "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
                   .status,
               0);
     ASSERT_EQ(RunCli({"apply", path, "5", "1"}).status, 0);
@@ -209,7 +227,8 @@ TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
     std::string out = Path("out.omr");
     EXPECT_EQ(RunCli({"apply", path, "1", "1", "-o", out}).status, 0);
     EXPECT_NE(RunCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"), std::string::npos);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"), std::string::npos);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
+              std::string::npos);
     EXPECT_EQ(RunCli({"truncate", out, "2"}).status, 0);
     std::string shown = RunCli({"show", out}).out;
     EXPECT_NE(shown.find("working: A[[B]]\ngoal: not reached\nsteps: 2\n"), std::string::npos);
@@ -240,22 +259,21 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
         int status;
         std::string message;
     };
-    std::vector<Case> cases{
-        {{"1", "0"}, 1, Utf8(messages::kErasureOnSheet)},
-        {{"1", "3"}, 1, Utf8(messages::kErasureParity)},
-        {{"2", "0", "--insert", "C"}, 1, Utf8(messages::kInsertionParity)},
-        {{"2", "2"}, 1, Utf8("Inserci\xF3n cancelada")},
-        {{"2", "2", "--insert", "C&"}, 1, Utf8(messages::kInsertionSyntax)},
-        {{"2", "2", "--insert", ""}, 1, Utf8(messages::kEmptyFormula)},
-        {{"3", "1", "--source", "1"}, 1, Utf8(messages::kIteration)},
-        {{"3", "2", "--source", "0"}, 1, Utf8(messages::kIteration)},
-        {{"4", "0"}, 1, Utf8(messages::kDeiterationOnSheet)},
-        {{"4", "1"}, 1, Utf8(messages::kDeiteration)},
-        {{"3", "2"}, 2, "--source"},
-        {{"6", "1"}, 2, "regla"},
-        {{"1", "6"}, 2, "ELEMENTO"},
-        {{"1", "-1"}, 2, "ELEMENTO"},
-        {{"5", "1", "--position", "2"}, 2, "--position"}};
+    std::vector<Case> cases{{{"1", "0"}, 1, Utf8(messages::kErasureOnSheet)},
+                            {{"1", "3"}, 1, Utf8(messages::kErasureParity)},
+                            {{"2", "0", "--insert", "C"}, 1, Utf8(messages::kInsertionParity)},
+                            {{"2", "2"}, 1, Utf8("Inserci\xF3n cancelada")},
+                            {{"2", "2", "--insert", "C&"}, 1, Utf8(messages::kInsertionSyntax)},
+                            {{"2", "2", "--insert", ""}, 1, Utf8(messages::kEmptyFormula)},
+                            {{"3", "1", "--source", "1"}, 1, Utf8(messages::kIteration)},
+                            {{"3", "2", "--source", "0"}, 1, Utf8(messages::kIteration)},
+                            {{"4", "0"}, 1, Utf8(messages::kDeiterationOnSheet)},
+                            {{"4", "1"}, 1, Utf8(messages::kDeiteration)},
+                            {{"3", "2"}, 2, "--source"},
+                            {{"6", "1"}, 2, "regla"},
+                            {{"1", "6"}, 2, "ELEMENTO"},
+                            {{"1", "-1"}, 2, "ELEMENTO"},
+                            {{"5", "1", "--position", "2"}, 2, "--position"}};
     for (const Case& c : cases) {
         std::vector<std::string> words{"apply", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
@@ -283,11 +301,17 @@ TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
 }
 
 TEST(CliText, Latin1ConversionBothWays) {
-    EXPECT_EQ(cli::Utf8ToLatin1("Mar\xC3\xAD" "a \xC3\xB1"), std::optional<std::string>("Mar\xED" "a \xF1"));
+    EXPECT_EQ(cli::Utf8ToLatin1("Mar\xC3\xAD"
+                                "a \xC3\xB1"),
+              std::optional<std::string>("Mar\xED"
+                                         "a \xF1"));
     EXPECT_EQ(cli::Utf8ToLatin1("\xE2\x88\xA7"), std::nullopt);
     EXPECT_EQ(cli::Utf8ToLatin1("\xC3"), std::nullopt);
     EXPECT_EQ(cli::Utf8ToLatin1("\xED"), std::nullopt);
-    EXPECT_EQ(cli::Latin1ToUtf8("\xE1\xFF" "a"), "\xC3\xA1\xC3\xBF" "a");
+    EXPECT_EQ(cli::Latin1ToUtf8("\xE1\xFF"
+                                "a"),
+              "\xC3\xA1\xC3\xBF"
+              "a");
     EXPECT_EQ(cli::FormulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::Bytes("~A&~B|C>>"));
 }
 

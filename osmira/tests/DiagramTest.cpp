@@ -15,12 +15,14 @@ namespace {
 
 // One element as "<kind><letter> depth parity left,top,right,bottom".
 std::string Describe(const CElemento& element) {
-    const char* kind = element.Kind() == ElementKind::Sheet ? "H" : element.Kind() == ElementKind::Cut ? "C" : "L";
+    const char* kind = element.Kind() == ElementKind::Sheet ? "H"
+                       : element.Kind() == ElementKind::Cut ? "C"
+                                                            : "L";
     Rect r = element.GetGraphic()->GetRect();
     std::string letter = element.Kind() == ElementKind::Letter ? std::string(1, element.GetLetter()) : "";
-    return kind + letter + " " + std::to_string(element.GetDepth()) + " " + std::to_string(element.GetParity()) +
-           " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
+    return kind + letter + " " + std::to_string(element.GetDepth()) + " " +
+           std::to_string(element.GetParity()) + " " + std::to_string(r.left) + "," + std::to_string(r.top) +
+           "," + std::to_string(r.right) + "," + std::to_string(r.bottom);
 }
 
 std::vector<std::string> Layout(const std::string& bracket, COsmiraDoc& diagram) {
@@ -52,16 +54,18 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"EmptySheet", "", {"H 0 1 50,50,70,68"}},
         LayoutCase{"EmptyCut", "[]", {"H 0 1 50,50,110,108", "C 0 2 70,70,90,88"}},
         LayoutCase{"TwoLetters", "AB", {"H 0 1 50,50,150,108", "LA 0 1 70,70,90,88", "LB 0 1 110,70,130,88"}},
-        LayoutCase{"CutThenLetter",
-                   "[A]B",
-                   {"H 0 1 50,50,190,148", "C 0 2 70,70,130,128", "LA 1 2 90,90,110,108", "LB 0 1 150,90,170,108"}},
+        LayoutCase{
+            "CutThenLetter",
+            "[A]B",
+            {"H 0 1 50,50,190,148", "C 0 2 70,70,130,128", "LA 1 2 90,90,110,108", "LB 0 1 150,90,170,108"}},
         LayoutCase{"Implication",
                    "[A[B]]",
-                   {"H 0 1 50,50,230,188", "C 0 2 70,70,210,168", "LA 1 2 90,110,110,128", "C 1 1 130,90,190,148",
-                    "LB 2 1 150,110,170,128"}},
-        LayoutCase{"DoubleNegation",
-                   "[[A]]",
-                   {"H 0 1 50,50,190,188", "C 0 2 70,70,170,168", "C 1 1 90,90,150,148", "LA 2 1 110,110,130,128"}}),
+                   {"H 0 1 50,50,230,188", "C 0 2 70,70,210,168", "LA 1 2 90,110,110,128",
+                    "C 1 1 130,90,190,148", "LB 2 1 150,110,170,128"}},
+        LayoutCase{
+            "DoubleNegation",
+            "[[A]]",
+            {"H 0 1 50,50,190,188", "C 0 2 70,70,170,168", "C 1 1 90,90,150,148", "LA 2 1 110,110,130,128"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ElementTree, ChildrenFollowTheNesting) {
@@ -148,16 +152,20 @@ TEST_P(HitTest, AnswersForPoint) {
     EXPECT_EQ(diagram.GetElements()[c.element]->GetGraphic()->HitTest(c.x, c.y), c.hit);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, HitTest,
-    ::testing::Values(HitCase{"SheetTopLeftCorner", 0, 50, 50, true}, HitCase{"SheetRightEdge", 0, 190, 60, false},
-                      HitCase{"SheetBottomEdge", 0, 60, 148, false}, HitCase{"SheetInside", 0, 189, 147, true},
-                      HitCase{"LetterRightEdge", 2, 110, 95, false}, HitCase{"LetterBottomEdge", 2, 95, 108, false},
-                      HitCase{"LetterInside", 2, 109, 107, true}, HitCase{"CutLeftVertex", 1, 70, 99, true},
-                      HitCase{"CutRightVertex", 1, 130, 99, true}, HitCase{"CutTopVertex", 1, 100, 70, true},
-                      HitCase{"CutJustOutsideLeft", 1, 69, 99, false},
-                      HitCase{"CutBoxCornerOutsideEllipse", 1, 71, 71, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Points, HitTest,
+                         ::testing::Values(HitCase{"SheetTopLeftCorner", 0, 50, 50, true},
+                                           HitCase{"SheetRightEdge", 0, 190, 60, false},
+                                           HitCase{"SheetBottomEdge", 0, 60, 148, false},
+                                           HitCase{"SheetInside", 0, 189, 147, true},
+                                           HitCase{"LetterRightEdge", 2, 110, 95, false},
+                                           HitCase{"LetterBottomEdge", 2, 95, 108, false},
+                                           HitCase{"LetterInside", 2, 109, 107, true},
+                                           HitCase{"CutLeftVertex", 1, 70, 99, true},
+                                           HitCase{"CutRightVertex", 1, 130, 99, true},
+                                           HitCase{"CutTopVertex", 1, 100, 70, true},
+                                           HitCase{"CutJustOutsideLeft", 1, 69, 99, false},
+                                           HitCase{"CutBoxCornerOutsideEllipse", 1, 71, 71, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HitTest, PointOnTheEllipseOfTheEmptyCutCounts) {
     COsmiraDoc diagram;
@@ -183,13 +191,13 @@ TEST(Drawing, EachKindPaintsWithItsBlockAndRestoresPenAndBrush) {
     diagram.GetElements()[2]->GetGraphic()->DrawHighlighted(canvas);
     std::vector<std::string> expected{
         "pen solid 2 000000", "brush D8D8D8", "rectangle 50,50,150,148", "pen solid 7 123456", "brush 000000",
-        "pen solid 2 000000", "brush D8D8D8", "ellipse 70,70,130,128",   "pen solid 7 123456", "brush 000000",
-        "pen null 0 000000",  "brush D8D8D8", "rectangle 90,90,110,108", "text 90,90,110,108 A Arial -13 000000",
-        "pen solid 7 123456", "brush 000000",
+        "pen solid 2 000000", "brush D8D8D8", "ellipse 70,70,130,128", "pen solid 7 123456", "brush 000000",
+        "pen null 0 000000", "brush D8D8D8", "rectangle 90,90,110,108",
+        "text 90,90,110,108 A Arial -13 000000", "pen solid 7 123456", "brush 000000",
         // marked cut, then the highlighted letter
         "pen solid 2 000000", "brush C8C896", "ellipse 70,70,130,128", "pen solid 7 123456", "brush 000000",
-        "pen null 0 000000", "brush C8C896", "rectangle 90,90,110,108", "text 90,90,110,108 A Arial -13 000000",
-        "pen solid 7 123456", "brush 000000"};
+        "pen null 0 000000", "brush C8C896", "rectangle 90,90,110,108",
+        "text 90,90,110,108 A Arial -13 000000", "pen solid 7 123456", "brush 000000"};
     EXPECT_EQ(canvas.lines, expected);
     EXPECT_EQ(canvas.pen, before);
 }
@@ -219,7 +227,8 @@ struct CanonicalCase {
 class Juxtaposition : public ::testing::TestWithParam<CanonicalCase> {};
 
 TEST_P(Juxtaposition, OrderOfJuxtaposedGraphsDoesNotMatter) {
-    EXPECT_EQ(CanonicalJuxtaposition(GetParam().first) == CanonicalJuxtaposition(GetParam().second), GetParam().same);
+    EXPECT_EQ(CanonicalJuxtaposition(GetParam().first) == CanonicalJuxtaposition(GetParam().second),
+              GetParam().same);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, Juxtaposition,

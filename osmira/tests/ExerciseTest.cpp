@@ -81,7 +81,8 @@ TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     std::vector<std::pair<std::string, int>> steps;
     for (const auto& step : exercise->GetSteps())
         steps.emplace_back(step->GetTitle(), step->GetAppliedRule());
-    EXPECT_EQ(steps, (std::vector<std::pair<std::string, int>>{{"Paso 01", 4}, {"Paso 02", 5}, {"Paso 03", 1}, {"Paso 04", 0}}));
+    EXPECT_EQ(steps, (std::vector<std::pair<std::string, int>>{
+                         {"Paso 01", 4}, {"Paso 02", 5}, {"Paso 03", 1}, {"Paso 04", 0}}));
     EXPECT_EQ(exercise->GetWorking(), "B");
 }
 

@@ -61,12 +61,15 @@ struct SyntaxCase {
 
 class SyntaxCheck : public ::testing::TestWithParam<SyntaxCase> {};
 
-TEST_P(SyntaxCheck, AcceptsOrRefuses) { EXPECT_EQ(CheckFormulaSyntax(Bytes(GetParam().formula)), GetParam().passes); }
+TEST_P(SyntaxCheck, AcceptsOrRefuses) {
+    EXPECT_EQ(CheckFormulaSyntax(Bytes(GetParam().formula)), GetParam().passes);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, SyntaxCheck,
     ::testing::Values(SyntaxCase{"Letter", "A", true}, SyntaxCase{"Group", "(A)", true},
-                      SyntaxCase{"NegatedLetter", "~A", true}, SyntaxCase{"GroupThenImplication", "(A&B)>C", true},
+                      SyntaxCase{"NegatedLetter", "~A", true},
+                      SyntaxCase{"GroupThenImplication", "(A&B)>C", true},
                       SyntaxCase{"TrailingConjunction", "A&", true}, SyntaxCase{"NegationRun", "~~A", true},
                       SyntaxCase{"Empty", "", true}, SyntaxCase{"Juxtaposed", "AB", false},
                       SyntaxCase{"LetterThenGroup", "A(B)", false}, SyntaxCase{"CloseFirst", ")A", false},
@@ -98,39 +101,40 @@ TEST_P(Conversion, GivesTheBracketForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, Conversion,
-    ::testing::Values(ConversionCase{"Letter", "A", "A"}, ConversionCase{"Negation", "~A", "[A]"},
-                      ConversionCase{"Conjunction", "A&B", "AB"}, ConversionCase{"ReversedConjunction", "B&A", "BA"},
-                      ConversionCase{"Implication", "A>B", "[A[B]]"},
-                      ConversionCase{"Disjunction", "A|B", "[[A][B]]"},
-                      ConversionCase{"NegatedGroup", "~(A&B)", "[AB]"},
-                      ConversionCase{"GroupImplies", "(A&B)>C", "[AB[C]]"},
-                      ConversionCase{"ImpliesGroup", "A>(B&C)", "[A[BC]]"},
-                      ConversionCase{"AndNotOr", "A&~(B|C)", "A[[[B][C]]]"},
-                      ConversionCase{"ImpliesNegatedGroup", "A>~(B)", "[A[[B]]]"},
-                      ConversionCase{"NegationOfNegationInGroup", "~(~A)", "[[A]]"},
-                      ConversionCase{"ParenthesisedLetter", "(A)", "A"},
-                      ConversionCase{"DoubleParentheses", "((A&B))", "AB"},
-                      ConversionCase{"ChainedConjunction", "A&B&C", "ABC"},
-                      ConversionCase{"ChainedDisjunction", "A|B|C", "[[[[A][B]]][C]]"},
-                      ConversionCase{"NoPrecedenceAndOr", "A&B|C", "[[AB][C]]"},
-                      ConversionCase{"NoPrecedenceImpliesAnd", "A>B&C", "[A[B]]C"},
-                      ConversionCase{"DanglingConnectiveDropped", "A&", "A"},
-                      // A run of signs gives one cut per sign.
-                      ConversionCase{"NegationRun", "~~A", "[[A]]"},
-                      ConversionCase{"TripleNegation", "~~~A", "[[[A]]]"},
-                      ConversionCase{"NegationRunOnGroup", "~~(A&B)", "[[AB]]"},
-                      ConversionCase{"NegationRunAfterConnective", "A&~~B", "A[[B]]"},
-                      // A negated group after a connective keeps the connective.
-                      ConversionCase{"NegatedGroupAfterConnectiveInGroup", "(A&~(B))", "A[B]"},
-                      ConversionCase{"NegatedGroupAfterImplicationInGroup", "(A>~(B|C))", "[A[[[[B][C]]]]]"},
-                      ConversionCase{"NegatedGroupOpeningGroup", "(~(A)&B)", "[A]B"},
-                      ConversionCase{"HypothesesJoined", "(A)&(A>B)", "A[A[B]]"}),
+    ::testing::Values(
+        ConversionCase{"Letter", "A", "A"}, ConversionCase{"Negation", "~A", "[A]"},
+        ConversionCase{"Conjunction", "A&B", "AB"}, ConversionCase{"ReversedConjunction", "B&A", "BA"},
+        ConversionCase{"Implication", "A>B", "[A[B]]"}, ConversionCase{"Disjunction", "A|B", "[[A][B]]"},
+        ConversionCase{"NegatedGroup", "~(A&B)", "[AB]"},
+        ConversionCase{"GroupImplies", "(A&B)>C", "[AB[C]]"},
+        ConversionCase{"ImpliesGroup", "A>(B&C)", "[A[BC]]"},
+        ConversionCase{"AndNotOr", "A&~(B|C)", "A[[[B][C]]]"},
+        ConversionCase{"ImpliesNegatedGroup", "A>~(B)", "[A[[B]]]"},
+        ConversionCase{"NegationOfNegationInGroup", "~(~A)", "[[A]]"},
+        ConversionCase{"ParenthesisedLetter", "(A)", "A"},
+        ConversionCase{"DoubleParentheses", "((A&B))", "AB"},
+        ConversionCase{"ChainedConjunction", "A&B&C", "ABC"},
+        ConversionCase{"ChainedDisjunction", "A|B|C", "[[[[A][B]]][C]]"},
+        ConversionCase{"NoPrecedenceAndOr", "A&B|C", "[[AB][C]]"},
+        ConversionCase{"NoPrecedenceImpliesAnd", "A>B&C", "[A[B]]C"},
+        ConversionCase{"DanglingConnectiveDropped", "A&", "A"},
+        // A run of signs gives one cut per sign.
+        ConversionCase{"NegationRun", "~~A", "[[A]]"}, ConversionCase{"TripleNegation", "~~~A", "[[[A]]]"},
+        ConversionCase{"NegationRunOnGroup", "~~(A&B)", "[[AB]]"},
+        ConversionCase{"NegationRunAfterConnective", "A&~~B", "A[[B]]"},
+        // A negated group after a connective keeps the connective.
+        ConversionCase{"NegatedGroupAfterConnectiveInGroup", "(A&~(B))", "A[B]"},
+        ConversionCase{"NegatedGroupAfterImplicationInGroup", "(A>~(B|C))", "[A[[[[B][C]]]]]"},
+        ConversionCase{"NegatedGroupOpeningGroup", "(~(A)&B)", "[A]B"},
+        ConversionCase{"HypothesesJoined", "(A)&(A>B)", "A[A[B]]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Nesting bounds of the conversion (the operator stack holds 20 bytes, the operand stack 20
 // strings): plain groups nest up to 20 deep; a group opened after a connective takes two
 // operator bytes and one operand string, so ten such levels fit and the eleventh does not.
-std::string NestedGroups(int depth) { return std::string(depth, '(') + "A" + std::string(depth, ')'); }
+std::string NestedGroups(int depth) {
+    return std::string(depth, '(') + "A" + std::string(depth, ')');
+}
 
 std::string NestedAfterConnective(int depth) {
     std::string formula;
@@ -152,7 +156,9 @@ TEST(ConversionBound, GroupsAfterConnectivesNestTenDeep) {
     EXPECT_EQ(result, std::string(10, 'A') + "B");
 }
 
-TEST(ConversionBound, NegationRunsUseNoStack) { EXPECT_TRUE(ConversionFits(Bytes(std::string(200, '~') + "A"))); }
+TEST(ConversionBound, NegationRunsUseNoStack) {
+    EXPECT_TRUE(ConversionFits(Bytes(std::string(200, '~') + "A")));
+}
 
 struct EntryCase {
     const char* name;
@@ -169,8 +175,9 @@ TEST_P(EntryCheck, AcceptsOnlyCompleteConvertibleFormulas) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, EntryCheck,
     ::testing::Values(EntryCase{"Letter", "A", true}, EntryCase{"Empty", "", false},
-                      EntryCase{"TrailingConjunction", "A&", false}, EntryCase{"TrailingNegation", "A>~", false},
-                      EntryCase{"LoneNegation", "~", false}, EntryCase{"SyntaxError", "AB", false},
+                      EntryCase{"TrailingConjunction", "A&", false},
+                      EntryCase{"TrailingNegation", "A>~", false}, EntryCase{"LoneNegation", "~", false},
+                      EntryCase{"SyntaxError", "AB", false},
                       EntryCase{"DeepestPlainGroup", NestedGroups(20), true},
                       EntryCase{"TooDeepPlainGroup", NestedGroups(21), false},
                       EntryCase{"TooDeepAfterConnectives", NestedAfterConnective(11), false}),
@@ -199,11 +206,11 @@ TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
 // Reads a formula with strictly left-to-right grouping of the binary connectives; a
 // negation applies to the letter, group or negation that follows it.
 class FormulaOracle {
-public:
+  public:
     FormulaOracle(const std::string& formula, unsigned valuation) : text_(formula), valuation_(valuation) {}
     bool Value() { return Expression(); }
 
-private:
+  private:
     bool Expression() {
         bool value = Operand();
         while (pos_ < text_.size() && text_[pos_] != ')') {

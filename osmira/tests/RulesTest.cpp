@@ -134,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Commits("OnSheet", "AB", R(5, 0), "[[]]AB", 0),
                       Commits("AroundCut", "[A]", R(5, 1), "[[[A]]]", 1, std::nullopt, 1),
                       Commits("InsideCut", "[A]", R(5, 1), "[[[]]A]", 1, std::nullopt, 0),
-                      Commits("InsideCutWithTwoChildren", "[[A]B]", R(5, 1), "[[[]][A]B]", 1, std::nullopt, 0),
+                      Commits("InsideCutWithTwoChildren", "[[A]B]", R(5, 1), "[[[]][A]B]", 1, std::nullopt,
+                              0),
                       Commits("RemovesNestedDoubleCut", "C[[[A]B]]", R(5, 2), "C[A]B", 2)),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -142,9 +143,9 @@ TEST(RuleCommit, TellsTheWorkbenchInOrder) {
     RecordingWorkbench workbench;
     auto exercise = test::ExerciseAt("[A]B", workbench);
     ASSERT_EQ(RequestRule(*exercise, R(1, 3)), RuleOutcome::Committed);
-    EXPECT_EQ(workbench.calls, (std::vector<std::string>{"OpenWindow Paso 01", "RepaintView Paso 01",
-                                                         "OpenWindow Paso 02", "RepaintView Paso 02",
-                                                         "AddNavigatorStep Paso 02 1"}));
+    EXPECT_EQ(workbench.calls,
+              (std::vector<std::string>{"OpenWindow Paso 01", "RepaintView Paso 01", "OpenWindow Paso 02",
+                                        "RepaintView Paso 02", "AddNavigatorStep Paso 02 1"}));
 }
 
 TEST(RuleCommit, LockedStepIsRefusedWithItsMessage) {

@@ -34,8 +34,8 @@ std::string Bytes(const std::string& readable) {
 namespace {
 
 std::string Text(const Rect& rect) {
-    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
-           std::to_string(rect.bottom);
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) +
+           "," + std::to_string(rect.bottom);
 }
 
 std::string Hex(Colour colour) {
@@ -61,9 +61,13 @@ Brush RecordingCanvas::SelectBrush(const Brush& next) {
     return previous;
 }
 
-void RecordingCanvas::DrawRectangle(const Rect& rect) { lines.push_back("rectangle " + Text(rect)); }
+void RecordingCanvas::DrawRectangle(const Rect& rect) {
+    lines.push_back("rectangle " + Text(rect));
+}
 
-void RecordingCanvas::DrawEllipse(const Rect& rect) { lines.push_back("ellipse " + Text(rect)); }
+void RecordingCanvas::DrawEllipse(const Rect& rect) {
+    lines.push_back("ellipse " + Text(rect));
+}
 
 void RecordingCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                       Colour textColor) {
@@ -79,8 +83,8 @@ std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWork
     return exercise;
 }
 
-std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses, const std::string& conclusion,
-                                        RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+                                        const std::string& conclusion, RecordingWorkbench& workbench) {
     std::vector<std::string> slots;
     for (const std::string& hypothesis : hypotheses)
         slots.push_back(Bytes(hypothesis));

@@ -15,7 +15,7 @@ std::string Bytes(const std::string& readable);
 
 // A canvas that writes each primitive as one line.
 class RecordingCanvas : public Canvas {
-public:
+  public:
     Pen SelectPen(const Pen& pen) override;
     Brush SelectBrush(const Brush& brush) override;
     void DrawRectangle(const Rect& rect) override;
@@ -32,8 +32,8 @@ public:
 std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWorkbench& workbench);
 
 // A new exercise made as "Nuevo" makes it, with the formulas written readably.
-std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses, const std::string& conclusion,
-                                        RecordingWorkbench& workbench);
+std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+                                        const std::string& conclusion, RecordingWorkbench& workbench);
 
 std::string ReadFile(const std::string& path);
 
