@@ -183,6 +183,18 @@ TEST_F(KeypadTest, AFormulaBeyondTheLimitsIsRefusedWithAMessageAndNotLogged) {
     EXPECT_EQ(appender.files["/log.txt"], header);
 }
 
+TEST_F(KeypadTest, ARefusedFormulaLeavesTheBoxesAsTheyWere) {
+    type("p");
+    ASSERT_EQ(keypad.translateCommand(), TranslateCommandResult::Translated);
+    type("+" + std::string(29, '#') + "p");
+    EXPECT_EQ(keypad.translateCommand(), TranslateCommandResult::Refused);
+    EXPECT_EQ(keypad.result(), "Pu");
+    EXPECT_EQ(keypad.formula(), "p+" + std::string(29, '#') + "p");
+    EXPECT_EQ(keypad.state(), 2);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0], messages::leafTooLong(29, 28));
+}
+
 TEST_F(KeypadTest, TranslationsAreLoggedOnlyWhileASessionIsOpen) {
     type("p");
     keypad.translateCommand();

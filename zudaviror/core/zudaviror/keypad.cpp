@@ -91,8 +91,7 @@ TranslateCommandResult Keypad::showTranslation(const TransOutcome& outcome) {
         return reportOutOfMemory();
     }
     if (!outcome.translated()) {
-        result_.clear();
-        steps_.clear();
+        // Only the message: the boxes keep what they showed, as after any other refusal.
         notifier_.showMessage(outcome.message);
         return TranslateCommandResult::Refused;
     }
