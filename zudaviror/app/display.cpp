@@ -1,0 +1,46 @@
+#include "display.h"
+
+#include "zudaviror/unicode_signs.h"
+
+#include <QStringList>
+
+namespace zudaviror::app {
+
+QString signText(std::string_view codes) {
+    const std::string utf8 = toUnicodeSigns(codes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString latin1Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+namespace {
+
+QFont requested(const QString& family, const char* fallback) {
+    QFont font;
+    font.setFamilies(QStringList{family, QString::fromLatin1(fallback)});
+    return font;
+}
+
+} // namespace
+
+QFont zudavirorFont(int height) {
+    QFont font = requested(QStringLiteral("Zudaviror"), "DejaVu Sans");
+    font.setPixelSize(height);
+    return font;
+}
+
+QFont namedFont(const QString& family, int pointSize) {
+    QFont font = requested(family, "DejaVu Sans");
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QFont namedSerifFontByHeight(const QString& family, int pixelHeight) {
+    QFont font = requested(family, "DejaVu Serif");
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+} // namespace zudaviror::app

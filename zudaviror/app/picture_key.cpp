@@ -1,0 +1,35 @@
+#include "picture_key.h"
+
+#include <QPainter>
+
+namespace zudaviror::app {
+
+PictureKey::PictureKey(const QString& keyName, int id, KeyPictures pictures, QWidget* parent)
+    : QAbstractButton(parent), keyName_(keyName), pictures_(std::move(pictures)) {
+    setObjectName(QString::number(id));
+    setAccessibleName(keyName);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    resize(sizeHint());
+}
+
+PictureKey::Shown PictureKey::shown() const {
+    // Keys that are never disabled have no disabled picture and keep their up picture.
+    if (!isEnabled() && !pictures_.disabled.isNull()) {
+        return Shown::Disabled;
+    }
+    if (isDown()) {
+        return Shown::Down;
+    }
+    return hasFocus() ? Shown::Focused : Shown::Up;
+}
+
+QSize PictureKey::sizeHint() const { return pictures_.up.size(); }
+
+void PictureKey::paintEvent(QPaintEvent*) {
+    const QPixmap* const pictures[] = {&pictures_.up, &pictures_.down, &pictures_.focused, &pictures_.disabled};
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, *pictures[static_cast<int>(shown())]);
+}
+
+} // namespace zudaviror::app

@@ -1,0 +1,73 @@
+// Renders the windows offscreen into PNG files in the folder given as the only argument: the
+// cover, the main window empty, with !(p+!q) translated and its steps, with the keys of
+// state 2 disabled, and the three information windows.
+#include "cover.h"
+#include "information_window.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+using zudaviror::app::InformationWindow;
+
+// A host that answers nothing: the screenshots open no dialogs.
+class QuietHost : public zudaviror::app::Host {
+public:
+    QString saveFileName(const QString&) override { return {}; }
+    bool confirm(const QString&) override { return false; }
+    void showMessage(const QString&) override {}
+    void showInformation(InformationWindow) override {}
+    void endProgram(int) override {}
+};
+
+bool save(QWidget& widget, const QDir& folder, const char* name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    const bool saved = widget.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+void press(zudaviror::app::DADUREDUREvu& window, std::initializer_list<const char*> keys) {
+    for (const char* key : keys) {
+        window.pressKey(QString::fromLatin1(key));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    zudaviror::app::DlgPrueba cover;
+    bool ok = save(cover, folder, "zudaviror-cover.png");
+
+    QuietHost host;
+    zudaviror::SystemClock clock;
+    zudaviror::app::DADUREDUREvu window(host, clock);
+    ok = save(window, folder, "zudaviror-empty.png") && ok;
+
+    press(window, {"NECESIDAD", "ABIERTO", "p", "CONJUNCION", "NECESIDAD", "q", "CERRADO"});
+    window.toggleStepDisplay();
+    window.translateCommand();
+    ok = save(window, folder, "zudaviror-translated.png") && ok;
+
+    window.clearFormula();
+    press(window, {"NECESIDAD", "p", "CONDICIONAL", "POSIBILIDAD", "q"});
+    ok = save(window, folder, "zudaviror-state-2.png") && ok;
+
+    const std::pair<InformationWindow, const char*> information[] = {
+        {InformationWindow::Modal, "zudaviror-modal.png"},
+        {InformationWindow::Multivariada, "zudaviror-multivariada.png"},
+        {InformationWindow::Reglas, "zudaviror-reglas.png"},
+    };
+    for (const auto& [which, name] : information) {
+        zudaviror::app::InformationDialog dialog(which);
+        ok = save(dialog, folder, name) && ok;
+    }
+    return ok ? 0 : 1;
+}
