@@ -8,7 +8,7 @@ namespace zudaviror::app {
 // or a click) accepts; Escape rejects.
 class DlgPrueba : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit DlgPrueba(QWidget* parent = nullptr);
 };
 

@@ -10,7 +10,7 @@ enum class InformationWindow { Modal, Multivariada, Reglas };
 // dialogs, questions, message boxes, the information windows and the exit status. Tests
 // replace it.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // The chosen path, or an empty string when cancelled. The filter is in the window's own
     // "Name|pattern||" form. The dialog itself never asks about an existing file.

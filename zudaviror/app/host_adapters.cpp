@@ -7,7 +7,9 @@
 
 namespace zudaviror::app {
 
-void HostNotifier::showMessage(std::string_view text) { host_.showMessage(latin1Text(text)); }
+void HostNotifier::showMessage(std::string_view text) {
+    host_.showMessage(latin1Text(text));
+}
 
 std::optional<std::string> DialogLogFileChooser::chooseLogFile() {
     for (;;) {
@@ -25,8 +27,9 @@ std::optional<std::string> DialogLogFileChooser::chooseLogFile() {
 }
 
 QString appendToExistingFileQuestion(const QString& name) {
-    return QStringLiteral("El fichero \u00AB%1\u00BB ya existe.\nLa sesi\u00F3n se a\u00F1adir\u00E1 al final, "
-                          "sin borrar lo que contiene.\n\u00BFDesea continuar?")
+    return QStringLiteral(
+               "El fichero \u00AB%1\u00BB ya existe.\nLa sesi\u00F3n se a\u00F1adir\u00E1 al final, "
+               "sin borrar lo que contiene.\n\u00BFDesea continuar?")
         .arg(name);
 }
 

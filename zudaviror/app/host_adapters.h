@@ -10,22 +10,22 @@ namespace zudaviror::app {
 inline const QString kLogFileFilter = QStringLiteral("Todos los ficheros (*.*)|*.*||");
 
 class HostNotifier : public Notifier {
-public:
+  public:
     explicit HostNotifier(Host& host) : host_(host) {}
     void showMessage(std::string_view text) override;
 
-private:
+  private:
     Host& host_;
 };
 
 // The save dialog of the log session. An existing file is confirmed before it is used,
 // and is then appended to; saying no to the question brings the dialog back.
 class DialogLogFileChooser : public LogFileChooser {
-public:
+  public:
     explicit DialogLogFileChooser(Host& host) : host_(host) {}
     std::optional<std::string> chooseLogFile() override;
 
-private:
+  private:
     Host& host_;
 };
 

@@ -12,15 +12,19 @@ constexpr std::array kModalPieces = {
     "Lógica Modal Proposicional.",
 
     "\n\nDesde el punto de vista sintáctico, una lógica modal es un conjunto de fórmulas del lenguaje modal "
-    "proposicional que contiene todas las tautologías de la lógica proposicional clásica y que es cerrado bajo "
-    "la regla de Modus Ponens (de ALFA y de ALFA → BETA se obtiene BETA) y bajo la sustitución uniforme de las "
+    "proposicional que contiene todas las tautologías de la lógica proposicional clásica y que es cerrado "
+    "bajo "
+    "la regla de Modus Ponens (de ALFA y de ALFA → BETA se obtiene BETA) y bajo la sustitución uniforme de "
+    "las "
     "letras por fórmulas. Una lógica modal es Normal cuando, además, contiene el axioma K, "
     "NECESIDAD(ALFA → BETA) → (NECESIDAD_ALFA → NECESIDAD_BETA), y es cerrada bajo la regla de necesitación: "
     "si ALFA es un teorema, también lo es NECESIDAD_ALFA.",
 
     "\n\nDesde el punto de vista semántico, las fórmulas modales se interpretan en modelos de Kripke: un "
-    "conjunto no vacío de mundos posibles, una relación de accesibilidad entre ellos y una valoración que dice "
-    "qué letras son verdaderas en cada mundo. NECESIDAD_ALFA es verdadera en un mundo cuando ALFA es verdadera "
+    "conjunto no vacío de mundos posibles, una relación de accesibilidad entre ellos y una valoración que "
+    "dice "
+    "qué letras son verdaderas en cada mundo. NECESIDAD_ALFA es verdadera en un mundo cuando ALFA es "
+    "verdadera "
     "en todos los mundos accesibles desde él, y POSIBILIDAD_ALFA lo es cuando ALFA es verdadera en alguno de "
     "ellos. Cada lógica modal queda así caracterizada por la clase de marcos en los que son válidos "
     "exactamente sus teoremas.",
@@ -35,17 +39,20 @@ constexpr std::array kModalPieces = {
 
     "\n\nDIFERENCIAS ENTRE LAS DIVERSAS LÓGICAS MODALES  :",
 
-    "\nLas lógicas modales Normales se distinguen por los axiomas que añaden a K, y cada axioma corresponde a "
+    "\nLas lógicas modales Normales se distinguen por los axiomas que añaden a K, y cada axioma corresponde "
+    "a "
     "una propiedad de la relación de accesibilidad:\n- D: NECESIDAD_ALFA → POSIBILIDAD_ALFA (relación "
     "serial).\n- T: NECESIDAD_ALFA → ALFA (relación reflexiva).\n- B: ALFA → NECESIDAD POSIBILIDAD ALFA "
     "(relación simétrica).\n- 4: NECESIDAD_ALFA → NECESIDAD NECESIDAD ALFA (relación transitiva).\n- 5: "
-    "POSIBILIDAD_ALFA → NECESIDAD POSIBILIDAD ALFA (relación euclídea).\nAsí, K más T es la lógica T, T más 4 "
+    "POSIBILIDAD_ALFA → NECESIDAD POSIBILIDAD ALFA (relación euclídea).\nAsí, K más T es la lógica T, T más "
+    "4 "
     "es S4 y T más 5 es S5, en la que la accesibilidad es una relación de equivalencia.",
 
     "\n\nCONCEPTOS RELACCIONADOS:",
 
     "\n- Marco: un conjunto no vacío de mundos con una relación de accesibilidad entre ellos.\n- Modelo: un "
-    "marco junto con una valoración de las letras en cada mundo.\n- Validez: una fórmula es válida en un marco "
+    "marco junto con una valoración de las letras en cada mundo.\n- Validez: una fórmula es válida en un "
+    "marco "
     "cuando es verdadera en todos sus mundos bajo cualquier valoración.",
 
     "\n\nELEMENTOS MÁS IMPORTANTES DEL LMP:",
@@ -64,15 +71,18 @@ constexpr std::array kModalPieces = {
 constexpr std::array kMultivariadaPieces = {
     "\nDEFINICION : ",
 
-    "\n\nDesde el punto de vista sintáctico tendremos una  Lógica Multivariada cuando tengamos distintos tipos "
+    "\n\nDesde el punto de vista sintáctico tendremos una  Lógica Multivariada cuando tengamos distintos "
+    "tipos "
     "de variables que pueden ser cuantificadas. ",
 
     "Cada variable pertenece a un único tipo, y cada símbolo de función o de relación indica el tipo de cada "
     "uno de sus argumentos y, si es una función, el de su valor; una expresión solo está bien formada cuando "
     "sus argumentos tienen los tipos esperados.",
 
-    "\n\nDesde el punto de vista semántico, una estructura multivariada asigna a cada tipo su propio universo "
-    "no vacío de objetos; las variables de un tipo recorren solo su universo y los cuantificadores PARATODO y "
+    "\n\nDesde el punto de vista semántico, una estructura multivariada asigna a cada tipo su propio "
+    "universo "
+    "no vacío de objetos; las variables de un tipo recorren solo su universo y los cuantificadores PARATODO "
+    "y "
     "EXISTE se refieren a él. En la traducción de la lógica modal, los mundos posibles forman uno de esos "
     "universos y la accesibilidad es una relación entre sus objetos.",
 
@@ -80,8 +90,10 @@ constexpr std::array kMultivariadaPieces = {
 
     "\n\n(1) UNIFICADORA DE LÓGICAS",
 
-    "\nMuchas lógicas distintas, como las modales, las temporales, las dinámicas o la de segundo orden, pueden "
-    "traducirse a la lógica multivariada; así, un mismo cálculo y unas mismas técnicas de demostración sirven "
+    "\nMuchas lógicas distintas, como las modales, las temporales, las dinámicas o la de segundo orden, "
+    "pueden "
+    "traducirse a la lógica multivariada; así, un mismo cálculo y unas mismas técnicas de demostración "
+    "sirven "
     "para todas ellas.",
 
     "\n\n(2) EFICAZ",
@@ -93,12 +105,14 @@ constexpr std::array kMultivariadaPieces = {
     "\n\n(3) NATURALIDAD",
 
     "\nEn el lenguaje corriente y en las ciencias se habla de objetos de clases distintas (personas y "
-    "números, puntos y rectas, mundos y proposiciones); la lógica multivariada recoge esa distinción de forma "
+    "números, puntos y rectas, mundos y proposiciones); la lógica multivariada recoge esa distinción de "
+    "forma "
     "directa.",
 
     "\n\nCONCEPTOS : LENGUAJE FORMAL PARA LA LÓGICA MULTIVARIADA DE PRIMER ORDEN.",
 
-    "\n\nALFABETO :\n- Un conjunto de tipos o universos y, para cada tipo, una colección infinita de variables "
+    "\n\nALFABETO :\n- Un conjunto de tipos o universos y, para cada tipo, una colección infinita de "
+    "variables "
     "de ese tipo.",
 
     "\n- Símbolos de constante, de función y de relación, cada uno con los tipos de sus argumentos y, si es "
@@ -128,11 +142,11 @@ constexpr const char* kReglas =
     "aplicación traduce fórmulas bajo un lenguaje modal Proposicional ,el cual es único, por lo tanto no me "
     "refiero a una sola lógica en particular, con lo cual ,la traducción será valida para cualquier lógica "
     "modal.\n\nPara llevar acabo esta traducción, definiremos una función TRANS cuya cometido será el de "
-    "traducir los axiomas de la lógica Normal modal a los de lógica multivariada.\n\nLas reglas de formación de "
+    "traducir los axiomas de la lógica Normal modal a los de lógica multivariada.\n\nLas reglas de formación "
+    "de "
     "fórmulas se pueden consultar en el punto 1.6 de la documentación";
 
-template <std::size_t N>
-QString joined(const std::array<const char*, N>& pieces) {
+template <std::size_t N> QString joined(const std::array<const char*, N>& pieces) {
     QString text;
     for (const char* piece : pieces) {
         text += QString::fromUtf8(piece);

@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <cmath>
 #include <memory>
 
@@ -29,16 +29,31 @@ struct InformationLayout {
 InformationLayout layoutOf(InformationWindow which) {
     switch (which) {
     case InformationWindow::Modal:
-        return {"DlgModales", fromDialogUnits(0, 0, 368, 276), fromDialogUnits(109, 18, 134, 26),
-                fromDialogUnits(4, 57, 360, 185), fromDialogUnits(138, 256, 51, 19), true, true};
+        return {"DlgModales",
+                fromDialogUnits(0, 0, 368, 276),
+                fromDialogUnits(109, 18, 134, 26),
+                fromDialogUnits(4, 57, 360, 185),
+                fromDialogUnits(138, 256, 51, 19),
+                true,
+                true};
     case InformationWindow::Multivariada:
-        return {"DlgMulti", fromDialogUnits(0, 0, 363, 290), fromDialogUnits(81, 16, 201, 30),
-                fromDialogUnits(0, 71, 363, 180), fromDialogUnits(155, 264, 51, 17), true, true};
+        return {"DlgMulti",
+                fromDialogUnits(0, 0, 363, 290),
+                fromDialogUnits(81, 16, 201, 30),
+                fromDialogUnits(0, 71, 363, 180),
+                fromDialogUnits(155, 264, 51, 17),
+                true,
+                true};
     case InformationWindow::Reglas:
         break;
     }
-    return {"DlgReglas", fromDialogUnits(0, 0, 339, 178), fromDialogUnits(126, 16, 74, 26),
-            fromDialogUnits(0, 56, 339, 89), fromDialogUnits(144, 156, 52, 17), false, false};
+    return {"DlgReglas",
+            fromDialogUnits(0, 0, 339, 178),
+            fromDialogUnits(126, 16, 74, 26),
+            fromDialogUnits(0, 56, 339, 89),
+            fromDialogUnits(144, 156, 52, 17),
+            false,
+            false};
 }
 
 QPalette whitePalette(QPalette palette) {

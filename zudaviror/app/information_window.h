@@ -11,10 +11,10 @@ namespace zudaviror::app {
 // DlgModales, DlgMulti and DlgReglas: a title box (1054), a body box (1055) and "VOLVER".
 class InformationDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit InformationDialog(InformationWindow which, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

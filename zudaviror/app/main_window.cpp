@@ -32,11 +32,25 @@ struct KeyPlace {
 };
 
 constexpr std::array<KeyPlace, 19> kKeyPlaces = {{
-    {"p", 450, 36},          {"q", 494, 36},          {"r", 450, 80},           {"s", 494, 80},
-    {"t", 450, 124},         {"FALSO", 494, 124},     {"CONJUNCION", 552, 36},  {"DISYUNCION", 596, 36},
-    {"CONDICIONAL", 552, 80}, {"BICONDICIONAL", 596, 80}, {"NEGADO", 574, 124}, {"ABIERTO", 450, 200},
-    {"CERRADO", 494, 200},   {"NECESIDAD", 552, 200}, {"POSIBILIDAD", 596, 200}, {"F4", 450, 274},
-    {"F3", 498, 274},        {"F1", 548, 274},        {"F2", 596, 274},
+    {"p", 450, 36},
+    {"q", 494, 36},
+    {"r", 450, 80},
+    {"s", 494, 80},
+    {"t", 450, 124},
+    {"FALSO", 494, 124},
+    {"CONJUNCION", 552, 36},
+    {"DISYUNCION", 596, 36},
+    {"CONDICIONAL", 552, 80},
+    {"BICONDICIONAL", 596, 80},
+    {"NEGADO", 574, 124},
+    {"ABIERTO", 450, 200},
+    {"CERRADO", 494, 200},
+    {"NECESIDAD", 552, 200},
+    {"POSIBILIDAD", 596, 200},
+    {"F4", 450, 274},
+    {"F3", 498, 274},
+    {"F1", 548, 274},
+    {"F2", 596, 274},
 }};
 
 struct LabelPlace {
@@ -80,13 +94,15 @@ void spreadRow(const std::vector<QWidget*>& row, int top) {
     }
 }
 
-QString fromCodes(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+QString fromCodes(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 } // namespace
 
 DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       host_(host), notifier_(host), chooser_(host), log_(clock, chooser_, appender_, notifier_),
       keypad_(log_, notifier_) {
     setObjectName(QStringLiteral("DADUREDUREvu"));
@@ -140,7 +156,8 @@ void DADUREDUREvu::buildLabels() {
 void DADUREDUREvu::buildSymbolKeys() {
     for (const KeyPlace& place : kKeyPlaces) {
         const SymbolKey* symbol = findSymbolKey(place.name);
-        PictureKey* key = new PictureKey(fromCodes(symbol->name), symbol->id, symbolKeyPictures(*symbol), this);
+        PictureKey* key =
+            new PictureKey(fromCodes(symbol->name), symbol->id, symbolKeyPictures(*symbol), this);
         key->move(place.x, place.y);
         keys_[symbol->id] = key;
         connect(key, &QAbstractButton::clicked, this, [this, key] { pressKey(key->keyName()); });
@@ -172,8 +189,10 @@ void DADUREDUREvu::buildCommandKeys() {
     PictureKey* modal = commandKey("MODAL", KeyId::MODAL, false);
     PictureKey* multi = commandKey("MULTIVARIADA", KeyId::MULTIVARIADA, false);
     PictureKey* rules = commandKey("REGLAS", KeyId::REGLAS, false);
-    sessionButton_ = addTextButton(KeyId::INICIO_S, latin1Text(kStartSessionCaption), latin1Text(kEndSessionCaption));
-    stepsButton_ = addTextButton(KeyId::MOSTRAR_T, latin1Text(kShowStepsCaption), latin1Text(kHideStepsCaption));
+    sessionButton_ =
+        addTextButton(KeyId::INICIO_S, latin1Text(kStartSessionCaption), latin1Text(kEndSessionCaption));
+    stepsButton_ =
+        addTextButton(KeyId::MOSTRAR_T, latin1Text(kShowStepsCaption), latin1Text(kHideStepsCaption));
 
     spreadRow({sessionButton_, stepsButton_, clear, translate, back}, kFirstCommandRow);
     spreadRow({modal, multi, rules, quit}, kSecondCommandRow);
@@ -182,10 +201,12 @@ void DADUREDUREvu::buildCommandKeys() {
     connect(back, &QAbstractButton::clicked, this, [this] { pressKey(fromCodes(kAtrasKeyName)); });
     connect(clear, &QAbstractButton::clicked, this, &DADUREDUREvu::clearFormula);
     connect(quit, &QAbstractButton::clicked, this, &QWidget::close);
-    connect(modal, &QAbstractButton::clicked, this, [this] { host_.showInformation(InformationWindow::Modal); });
+    connect(modal, &QAbstractButton::clicked, this,
+            [this] { host_.showInformation(InformationWindow::Modal); });
     connect(multi, &QAbstractButton::clicked, this,
             [this] { host_.showInformation(InformationWindow::Multivariada); });
-    connect(rules, &QAbstractButton::clicked, this, [this] { host_.showInformation(InformationWindow::Reglas); });
+    connect(rules, &QAbstractButton::clicked, this,
+            [this] { host_.showInformation(InformationWindow::Reglas); });
     connect(sessionButton_, &QPushButton::clicked, this, &DADUREDUREvu::toggleLogSession);
     connect(stepsButton_, &QPushButton::clicked, this, &DADUREDUREvu::toggleStepDisplay);
 }

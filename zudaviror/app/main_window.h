@@ -22,20 +22,20 @@ class PictureKey;
 // typed, through it. Controls are named by their ids ("1000", "1025", ...).
 class DADUREDUREvu : public QWidget {
     Q_OBJECT
-public:
+  public:
     DADUREDUREvu(Host& host, Clock& clock, QWidget* parent = nullptr);
 
-public slots:
+  public slots:
     void pressKey(const QString& keyName); // a symbol key or ATRAS
     void clearFormula();                   // BORRAR
     void translateCommand();               // TRADUCIR
     void toggleStepDisplay();              // "MOSTRAR T."
     void toggleLogSession();               // "INICIO S."
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildBoxes();
     void buildSymbolKeys();
     void buildCommandKeys();

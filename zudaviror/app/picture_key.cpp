@@ -24,10 +24,13 @@ PictureKey::Shown PictureKey::shown() const {
     return hasFocus() ? Shown::Focused : Shown::Up;
 }
 
-QSize PictureKey::sizeHint() const { return pictures_.up.size(); }
+QSize PictureKey::sizeHint() const {
+    return pictures_.up.size();
+}
 
 void PictureKey::paintEvent(QPaintEvent*) {
-    const QPixmap* const pictures[] = {&pictures_.up, &pictures_.down, &pictures_.focused, &pictures_.disabled};
+    const QPixmap* const pictures[] = {&pictures_.up, &pictures_.down, &pictures_.focused,
+                                       &pictures_.disabled};
     QPainter painter(this);
     painter.drawPixmap(0, 0, *pictures[static_cast<int>(shown())]);
 }

@@ -9,7 +9,7 @@ namespace zudaviror::app {
 // A key of the keypad: a push button that is its pictures, up, down, focused or disabled.
 class PictureKey : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     enum class Shown { Up, Down, Focused, Disabled }; // in the order of KeyPictures
 
     PictureKey(const QString& keyName, int id, KeyPictures pictures, QWidget* parent = nullptr);
@@ -19,10 +19,10 @@ public:
     Shown shown() const;
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString keyName_;
     KeyPictures pictures_;
 };

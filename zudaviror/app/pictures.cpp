@@ -46,7 +46,9 @@ QFont badgeFont(int pixelSize) {
     return font;
 }
 
-QRectF badgeRect(const QPixmap& picture) { return QRectF(picture.rect()).adjusted(1.5, 1.5, -1.5, -1.5); }
+QRectF badgeRect(const QPixmap& picture) {
+    return QRectF(picture.rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+}
 
 QPixmap badge(QSize size, const BadgeColours& colours, const QString& text, const QFont& font) {
     QPixmap picture(size);
@@ -138,7 +140,8 @@ QPixmap labelPicture(const QString& words) {
     const QColor ink(0x9c, 0x1c, 0x1c);
     painter.setPen(ink);
     painter.setFont(font);
-    painter.drawText(QRect(3, 0, picture.width() - 6, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, words);
+    painter.drawText(QRect(3, 0, picture.width() - 6, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     words);
     painter.setPen(QPen(ink.lighter(160), 1));
     painter.drawLine(3, picture.height() - 2, picture.width() - 3, picture.height() - 2);
     return picture;
@@ -205,7 +208,7 @@ void drawTitle(QPainter& painter, const QRect& area) {
     painter.setBrush(QColor(255, 255, 255, 170));
     painter.drawRoundedRect(panel, 18, 18);
     painter.setPen(QColor(0x10, 0x22, 0x48));
-    painter.setFont(namedSerifFontByHeight(QStringLiteral("Times New Roman"), 76));
+    painter.setFont(namedSerifFontByHeight(QStringLiteral("Times New Roman"), 68));
     painter.drawText(panel.adjusted(0, 18, 0, -80), Qt::AlignCenter, QStringLiteral("ZUDAVIROR"));
     QFont subtitle = namedSerifFontByHeight(QStringLiteral("Times New Roman"), 42);
     subtitle.setItalic(true);
@@ -235,9 +238,8 @@ QPixmap coverPicture() {
 QIcon programIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 64}) {
-        const QPixmap picture =
-            badge(QSize(size, size), {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)},
-                  signText("!\""), badgeFont(size * 9 / 20));
+        const QPixmap picture = badge(QSize(size, size), {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)},
+                                      signText("!\""), badgeFont(size * 9 / 20));
         icon.addPixmap(picture);
     }
     return icon;

@@ -36,8 +36,9 @@ QString qtFileFilter(const QString& filter) {
 QString QtHost::saveFileName(const QString& filter) {
     // The log is appended to, so the dialog must not ask about replacing a file; the
     // window asks its own question. The pattern list stays hidden behind the filter's name.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter),
-                                        nullptr, QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
+    return QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter), nullptr,
+        QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
 }
 
 bool QtHost::confirm(const QString& question) {
@@ -54,6 +55,8 @@ void QtHost::showInformation(InformationWindow which) {
     dialog.exec();
 }
 
-void QtHost::endProgram(int status) { QCoreApplication::exit(status); }
+void QtHost::endProgram(int status) {
+    QCoreApplication::exit(status);
+}
 
 } // namespace zudaviror::app

@@ -6,7 +6,7 @@ namespace zudaviror::app {
 
 // The host of the running program: Qt's save dialog, message boxes and the information windows.
 class QtHost : public Host {
-public:
+  public:
     QString saveFileName(const QString& filter) override;
     bool confirm(const QString& question) override;
     void showMessage(const QString& text) override;

@@ -15,7 +15,7 @@ using zudaviror::app::InformationWindow;
 
 // A host that answers nothing: the screenshots open no dialogs.
 class QuietHost : public zudaviror::app::Host {
-public:
+  public:
     QString saveFileName(const QString&) override { return {}; }
     bool confirm(const QString&) override { return false; }
     void showMessage(const QString&) override {}

@@ -21,7 +21,9 @@ namespace {
 using app::InformationDialog;
 using app::InformationWindow;
 
-QString utf8(const char* text) { return QString::fromUtf8(text); }
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QTextEdit* textBox(QWidget& dialog, int id) {
     auto* box = dialog.findChild<QTextEdit*>(QString::number(id));
@@ -30,13 +32,19 @@ QTextEdit* textBox(QWidget& dialog, int id) {
 }
 
 const char* const kReglasBody =
-    "\nCualquiera de las lógicas modales Normales es equivalente tanto sintáctica como semánticamente a una teoría "
-    "de lógica multivariada, puesto que muchas otras lógicas son también traducibles a la lógica multivariada, el "
-    "hacerlo permite reducir complejidad en el panorama general de las lógicas.\n\nLa aplicación traduce fórmulas "
+    "\nCualquiera de las lógicas modales Normales es equivalente tanto sintáctica como semánticamente a una "
+    "teoría "
+    "de lógica multivariada, puesto que muchas otras lógicas son también traducibles a la lógica "
+    "multivariada, el "
+    "hacerlo permite reducir complejidad en el panorama general de las lógicas.\n\nLa aplicación traduce "
+    "fórmulas "
     "bajo un lenguaje modal Proposicional ,el cual es único, por lo tanto no me refiero a una sola lógica en "
-    "particular, con lo cual ,la traducción será valida para cualquier lógica modal.\n\nPara llevar acabo esta "
-    "traducción, definiremos una función TRANS cuya cometido será el de traducir los axiomas de la lógica Normal "
-    "modal a los de lógica multivariada.\n\nLas reglas de formación de fórmulas se pueden consultar en el punto 1.6 "
+    "particular, con lo cual ,la traducción será valida para cualquier lógica modal.\n\nPara llevar acabo "
+    "esta "
+    "traducción, definiremos una función TRANS cuya cometido será el de traducir los axiomas de la lógica "
+    "Normal "
+    "modal a los de lógica multivariada.\n\nLas reglas de formación de fórmulas se pueden consultar en el "
+    "punto 1.6 "
     "de la documentación";
 
 struct InformationCase {
@@ -45,24 +53,32 @@ struct InformationCase {
     const char* title;
     const char* beginning;
     std::vector<const char*> headings; // in order
-    const char* ending;                 // empty: any
-    qsizetype length;                   // of the design's text
+    const char* ending;                // empty: any
+    qsizetype length;                  // of the design's text
 };
 
 const InformationCase kInformationCases[] = {
-    {InformationWindow::Modal, "DlgModales", "LÓGICA MODAL",
-     "\nDEFINICION: Conjunto de fórmulas Modales que contienen a los teoremas Proposicionales puros de la Lógica "
+    {InformationWindow::Modal,
+     "DlgModales",
+     "LÓGICA MODAL",
+     "\nDEFINICION: Conjunto de fórmulas Modales que contienen a los teoremas Proposicionales puros de la "
+     "Lógica "
      "Modal Proposicional.",
      {"CARACTERISTICAS :", "DIFERENCIAS ENTRE LAS DIVERSAS LÓGICAS MODALES  :", "CONCEPTOS RELACCIONADOS:",
       "ELEMENTOS MÁS IMPORTANTES DEL LMP:", "NECESIDAD", "POSIBILIDAD", "(2)FÓRMULAS :"},
-     "(2.3).- Si ALFA es una fórmula, también lo son: NECESIDAD_ALFA y  POSIBILIDAD_ALFA.", 3101},
-    {InformationWindow::Multivariada, "DlgMulti", "LÓGICA MULTIVARIADA",
-     "\nDEFINICION : \n\nDesde el punto de vista sintáctico tendremos una  Lógica Multivariada cuando tengamos "
+     "(2.3).- Si ALFA es una fórmula, también lo son: NECESIDAD_ALFA y  POSIBILIDAD_ALFA.",
+     3101},
+    {InformationWindow::Multivariada,
+     "DlgMulti",
+     "LÓGICA MULTIVARIADA",
+     "\nDEFINICION : \n\nDesde el punto de vista sintáctico tendremos una  Lógica Multivariada cuando "
+     "tengamos "
      "distintos tipos de variables que pueden ser cuantificadas. ",
      {"semántico", "CARACTERISTICAS :", "(1) UNIFICADORA DE LÓGICAS", "(2) EFICAZ", "(3) NATURALIDAD",
       "CONCEPTOS : LENGUAJE FORMAL PARA LA LÓGICA MULTIVARIADA DE PRIMER ORDEN.", "FÓRMULAS :", "\n(1) ",
       "\n(2) ", "\n(3) "},
-     "", 2588},
+     "",
+     2588},
     {InformationWindow::Reglas, "DlgReglas", "REGLAS", kReglasBody, {}, kReglasBody, 769},
 };
 
@@ -96,7 +112,8 @@ TEST(InformationWindowTest, ReglasIsTheWholeTextAndFitsWithoutScrolling) {
     QTextEdit* body = textBox(dialog, 1055);
     EXPECT_EQ(body->toPlainText(), utf8(kReglasBody));
     EXPECT_EQ(body->verticalScrollBar()->maximum(), 0);
-    EXPECT_LE(body->geometry().bottom(), dialog.findChild<QPushButton*>(QStringLiteral("1"))->geometry().top());
+    EXPECT_LE(body->geometry().bottom(),
+              dialog.findChild<QPushButton*>(QStringLiteral("1"))->geometry().top());
 }
 
 TEST(InformationWindowTest, VolverClosesTheWindow) {
@@ -185,7 +202,8 @@ TEST(LogFileChooserTest, ReturnsTheFullPathInTheFileSystemsEncoding) {
     host.saveAnswers.push_back(QString::fromUtf8(name.c_str()));
     host.confirmAnswers.push_back(true);
     EXPECT_EQ(chooser.chooseLogFile(), std::optional<std::string>(name));
-    EXPECT_TRUE(host.questions.at(0).contains(utf8("«sesión.txt» ya existe"))) << host.questions[0].toStdString();
+    EXPECT_TRUE(host.questions.at(0).contains(utf8("«sesión.txt» ya existe")))
+        << host.questions[0].toStdString();
     EXPECT_EQ(chooser.chooseLogFile(), std::nullopt);
 }
 

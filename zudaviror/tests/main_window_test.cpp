@@ -24,7 +24,9 @@ using app::PictureKey;
 
 const LocalTime kMoment{.year = 2026, .month = 12, .day = 8, .hour = 16, .minute = 5, .second = 9};
 
-QString utf8(const char* text) { return QString::fromUtf8(text); }
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // The keys each state enables, as the keypad's table has them.
 struct StateKeys {
@@ -85,7 +87,7 @@ const KeyedCase kKeyedCases[] = {
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() {
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -119,7 +121,8 @@ protected:
     void expectKeysOfState(char state, const std::string& context) {
         const StateKeys keys = keysOfState(state);
         for (const SymbolKey& symbol : kSymbolKeys) {
-            EXPECT_EQ(key(symbol.id)->isEnabled(), groupOn(keys, symbol.group)) << symbol.name << " " << context;
+            EXPECT_EQ(key(symbol.id)->isEnabled(), groupOn(keys, symbol.group))
+                << symbol.name << " " << context;
         }
         EXPECT_EQ(key(KeyId::TRADUCIR)->isEnabled(), keys.translate) << context;
     }
@@ -291,16 +294,15 @@ TEST_F(MainWindowTest, TranslateShowsTheResultAndTheStepsOnlyWhenAsked) {
     click(button(KeyId::MOSTRAR_T));
     EXPECT_EQ(button(KeyId::MOSTRAR_T)->text(), QStringLiteral("OCULTAR T."));
     click(key(KeyId::TRADUCIR));
-    EXPECT_EQ(shown(BoxId::Steps),
-              utf8("\t • □(TRANS/(p)∧□q)\n"
-                   "\t • □(TRANS/(p)∧∀v(Suv→(q)))\n"
-                   "\t • □(TRANS/(p)∧∀v(Suv→TRANS/(q)))\n"
-                   "\t • ∀v(Suv→(TRANS/(p)∧∀v(Suv→TRANS/(q))))\n"
-                   "\t • ∀v(Suv→(TRANS/(p)[u]∧∀v(Suv→TRANS/(q))))\n"
-                   "\t • ∀v(Suv→(TRANS/(p)[u]∧∀v(Suv→TRANS/(q)[u])))\n"
-                   "\t • ∀v(Suv→(TRANS/(p)[v]∧∀w(Svw→TRANS/(q)[w])))\n"
-                   "\t • ∀v(Suv→(Pv∧∀w(Svw→TRANS/(q)[w])))\n"
-                   "\t • ∀v(Suv→(Pv∧∀w(Svw→Qw)))"));
+    EXPECT_EQ(shown(BoxId::Steps), utf8("\t • □(TRANS/(p)∧□q)\n"
+                                        "\t • □(TRANS/(p)∧∀v(Suv→(q)))\n"
+                                        "\t • □(TRANS/(p)∧∀v(Suv→TRANS/(q)))\n"
+                                        "\t • ∀v(Suv→(TRANS/(p)∧∀v(Suv→TRANS/(q))))\n"
+                                        "\t • ∀v(Suv→(TRANS/(p)[u]∧∀v(Suv→TRANS/(q))))\n"
+                                        "\t • ∀v(Suv→(TRANS/(p)[u]∧∀v(Suv→TRANS/(q)[u])))\n"
+                                        "\t • ∀v(Suv→(TRANS/(p)[v]∧∀w(Svw→TRANS/(q)[w])))\n"
+                                        "\t • ∀v(Suv→(Pv∧∀w(Svw→TRANS/(q)[w])))\n"
+                                        "\t • ∀v(Suv→(Pv∧∀w(Svw→Qw)))"));
     EXPECT_EQ(shown(BoxId::Result), result);
     EXPECT_EQ(shown(BoxId::Formula), utf8("□(p∧□q)"));
     expectKeysOfState('5', "after TRADUCIR");
@@ -329,15 +331,15 @@ TEST_F(MainWindowTest, TheInformationKeysOpenTheirWindowsAndSalirCloses) {
     click(key(KeyId::MODAL));
     click(key(KeyId::MULTIVARIADA));
     click(key(KeyId::REGLAS));
-    EXPECT_EQ(host.information, (std::vector<InformationWindow>{InformationWindow::Modal,
-                                                                InformationWindow::Multivariada,
-                                                                InformationWindow::Reglas}));
+    EXPECT_EQ(host.information,
+              (std::vector<InformationWindow>{InformationWindow::Modal, InformationWindow::Multivariada,
+                                              InformationWindow::Reglas}));
     click(key(KeyId::IDOK));
     EXPECT_FALSE(window->isVisible());
 }
 
 class LogSessionWindowTest : public MainWindowTest {
-protected:
+  protected:
     std::string path(const char* name) const { return (folder.path() / name).string(); }
     void chooseFile(const std::string& file) { host.saveAnswers.push_back(QString::fromStdString(file)); }
     static void write(const std::string& file, const std::string& bytes) {
@@ -376,9 +378,11 @@ TEST_F(LogSessionWindowTest, AnExistingFileKeepsItsContentsAndGetsHeaderAndRecor
     translateKeyed("!p");
     click(button(KeyId::MOSTRAR_T));
     translateKeyed("p");
-    EXPECT_EQ(testing::readFile(log), "lo que ya estaba\n" + sessionHeader(kMoment) +
-                                          translationRecord(kMoment, "!p", "^v(Suv-Pv)", "", false) +
-                                          translationRecord(kMoment, "p", "Pu", "\n\t _ TRANS/(p)\n\t _ TRANS/(p)[u]\n\t _ Pu", true));
+    EXPECT_EQ(
+        testing::readFile(log),
+        "lo que ya estaba\n" + sessionHeader(kMoment) +
+            translationRecord(kMoment, "!p", "^v(Suv-Pv)", "", false) +
+            translationRecord(kMoment, "p", "Pu", "\n\t _ TRANS/(p)\n\t _ TRANS/(p)[u]\n\t _ Pu", true));
     EXPECT_TRUE(host.messages.empty());
 }
 
