@@ -1,7 +1,5 @@
 #include "ArchiveBytes.h"
 
-#include <cstring>
-
 namespace osmira {
 
 namespace {
@@ -11,32 +9,6 @@ constexpr std::uint16_t kLongerStringWord = 0xFFFF;
 constexpr std::size_t kLongestWordLength = 65533;
 
 } // namespace
-
-template <class Unsigned> void ByteWriter::LittleEndianValue(Unsigned value) {
-    char bytes[sizeof(Unsigned)];
-    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-        bytes[i] = static_cast<char>(value >> (8 * i));
-    bytes_.append(bytes, sizeof bytes);
-}
-
-void ByteWriter::U32(std::uint32_t value) {
-    LittleEndianValue(value);
-}
-
-void ByteWriter::U16(std::uint16_t value) {
-    LittleEndianValue(value);
-}
-
-void ByteWriter::Double(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    LittleEndianValue(bits);
-}
-
-void ByteWriter::PointValue(Point point) {
-    Int32(point.x);
-    Int32(point.y);
-}
 
 void ByteWriter::String(std::string_view text) {
     if (text.size() < kLongStringByte) {
@@ -53,9 +25,7 @@ void ByteWriter::String(std::string_view text) {
 }
 
 bool ByteReader::TruncatedAt() {
-    if (reason_.empty())
-        reason_ = "El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").";
-    return false;
+    return Fail("El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").");
 }
 
 bool ByteReader::String(std::string& text) {
@@ -82,8 +52,9 @@ bool ByteReader::Raw(std::size_t count, std::string& text) {
 }
 
 bool ByteReader::Fail(const std::string& reason) {
-    if (reason_.empty())
+    if (!failed_)
         reason_ = reason;
+    failed_ = true;
     return false;
 }
 

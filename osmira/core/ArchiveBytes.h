@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -14,18 +15,30 @@ namespace osmira {
 class ByteWriter {
   public:
     void Int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
-    void U32(std::uint32_t value);
-    void U16(std::uint16_t value);
+    void U32(std::uint32_t value) { LittleEndianValue(value); }
+    void U16(std::uint16_t value) { LittleEndianValue(value); }
     void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
-    void Double(double value);
-    void PointValue(Point point);
+    void Double(double value) { LittleEndianValue(std::bit_cast<std::uint64_t>(value)); }
+    void PointValue(Point point) {
+        Int32(point.x);
+        Int32(point.y);
+    }
     // Length prefix (one byte, 0xFF + u16, or 0xFF FFFF + u32), then the characters.
     void String(std::string_view text);
     void Raw(std::string_view text) { bytes_ += text; }
     const std::string& Bytes() const { return bytes_; }
 
   private:
-    template <class Unsigned> void LittleEndianValue(Unsigned value);
+    template <class Unsigned> void LittleEndianValue(Unsigned value) {
+        char bytes[sizeof(Unsigned)];
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(bytes, &value, sizeof value);
+        } else {
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+                bytes[i] = static_cast<char>(value >> (8 * i));
+        }
+        bytes_.append(bytes, sizeof bytes);
+    }
 
     std::string bytes_;
 };
@@ -50,7 +63,7 @@ class ByteReader {
         std::uint64_t bits = 0;
         if (!LittleEndianValue(bits))
             return false;
-        std::memcpy(&value, &bits, sizeof value);
+        value = std::bit_cast<double>(bits);
         return true;
     }
     bool PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
@@ -66,7 +79,7 @@ class ByteReader {
   private:
     // Reading is the hot path of opening a file, hence inline.
     bool Take(std::size_t count, const char*& start) {
-        if (!reason_.empty() || bytes_.size() - position_ < count)
+        if (failed_ || bytes_.size() - position_ < count)
             return TruncatedAt();
         start = bytes_.data() + position_;
         position_ += count;
@@ -78,16 +91,21 @@ class ByteReader {
         const char* start = nullptr;
         if (!Take(sizeof(Unsigned), start))
             return false;
-        value = 0;
-        for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-            value = static_cast<Unsigned>(value | static_cast<Unsigned>(static_cast<unsigned char>(start[i]))
-                                                      << (8 * i));
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&value, start, sizeof value);
+        } else {
+            value = 0;
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+                value = static_cast<Unsigned>(
+                    value | static_cast<Unsigned>(static_cast<unsigned char>(start[i])) << (8 * i));
+        }
         return true;
     }
 
     std::string_view bytes_;
     std::size_t position_ = 0;
     std::string reason_;
+    bool failed_ = false;
 };
 
 } // namespace osmira

@@ -5,13 +5,14 @@
 namespace osmira {
 
 void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& className) {
-    auto known = classIndices_.find(className);
+    auto known = std::find_if(classIndices_.begin(), classIndices_.end(),
+                              [&className](const auto& entry) { return entry.first == className; });
     if (known == classIndices_.end()) {
         out.U16(tags::kNewClass);
         out.U16(tags::kSchema);
         out.U16(static_cast<std::uint16_t>(className.size()));
         out.Raw(className);
-        classIndices_[className] = counter_++;
+        classIndices_.emplace_back(className, counter_++);
     } else if (known->second < tags::kBigIndex) {
         out.U16(static_cast<std::uint16_t>(tags::kClassFlag | known->second));
     } else {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ArchiveBytes.h"
@@ -25,7 +26,8 @@ class ObjectTagWriter {
     void WriteNewObject(ByteWriter& out, const std::string& className);
 
   private:
-    std::map<std::string, std::uint32_t> classIndices_;
+    // Four classes at most: a short list beats a map.
+    std::vector<std::pair<std::string, std::uint32_t>> classIndices_;
     std::uint32_t counter_ = 1;
 };
 
