@@ -1,59 +1,12 @@
 // Allocation failure during a translation, simulated by failing one chosen allocation.
 
+#include "failing_allocation.h"
 #include "fakes.h"
 #include "zudaviror/keypad.h"
 #include "zudaviror/messages.h"
 #include "zudaviror/trans.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// Counts down allocations while armed; the one that reaches zero fails, and only that one,
-// so that the code reporting the failure can still allocate.
-long allocationsUntilFailure = -1;
-
-void* allocate(std::size_t size) {
-    if (allocationsUntilFailure >= 0 && allocationsUntilFailure-- == 0) {
-        throw std::bad_alloc();
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-class FailingAllocation {
-  public:
-    explicit FailingAllocation(long allocationsBefore) { allocationsUntilFailure = allocationsBefore; }
-    ~FailingAllocation() { allocationsUntilFailure = -1; }
-    FailingAllocation(const FailingAllocation&) = delete;
-    FailingAllocation& operator=(const FailingAllocation&) = delete;
-};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
 
 namespace zudaviror {
 namespace {
@@ -67,7 +20,7 @@ TEST(OutOfMemory, TransReportsEveryFailedAllocationWithoutAPartialResult) {
     for (long allocation = 0;; ++allocation) {
         TransOutcome outcome;
         {
-            const FailingAllocation failing(allocation);
+            const testing::FailingAllocation failing(allocation);
             outcome = TRANS(kFormula);
         }
         if (outcome.translated()) {
@@ -97,7 +50,7 @@ TEST(OutOfMemory, TheKeypadShowsTheMessageAndLogsNothing) {
         }
         TranslateCommandResult result;
         {
-            const FailingAllocation failing(allocation);
+            const testing::FailingAllocation failing(allocation);
             result = keypad.translateCommand();
         }
         if (result == TranslateCommandResult::Translated) {
