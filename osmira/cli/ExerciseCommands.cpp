@@ -144,7 +144,8 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
     RecordingWorkbench workbench;
-    exercise.CreateExercise(workbench);
+    if (!exercise.CreateExercise(workbench))
+        return Report(io, messages::kFormulaSyntax, kExitRefused);
     return Save(io, exercise, *arguments.Option("-o"));
 }
 

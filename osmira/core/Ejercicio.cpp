@@ -6,6 +6,7 @@
 #include "ElementFactory.h"
 #include "ElementList.h"
 #include "FormulaConversion.h"
+#include "FormulaEntry.h"
 #include "Layout.h"
 #include "Messages.h"
 
@@ -53,7 +54,9 @@ COsmiraDoc& CEjercicio::AppendStep() {
     return *steps_.back();
 }
 
-void CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
+bool CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
+    if (!CheckFormulaEntry(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_)))
+        return false;
     workbench_ = &workbench;
     hypotheses_ = ConvertFormula(hypotheses_);
     if (!conclusion_.empty())
@@ -71,6 +74,7 @@ void CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
         BuildDiagram(first);
     }
     workbench_->OpenNavigator(*this, first);
+    return true;
 }
 
 void CEjercicio::BuildFinalDiagram() {

@@ -71,7 +71,10 @@ class CEjercicio {
     std::string ConvertFormula(std::string_view formula);
     COsmiraDoc& AppendStep();
 
-    void CreateExercise(WorkbenchOperations& workbench);
+    // Converts the formulas and makes the first step. Formulas the dialogs would refuse (see
+    // CheckExerciseFormulas) are never converted: the exercise is left as it was and the
+    // result is false.
+    bool CreateExercise(WorkbenchOperations& workbench);
     void ReopenAfterReading(WorkbenchOperations& workbench);
     WorkbenchOperations& Workbench() const { return *workbench_; }
     void AttachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }

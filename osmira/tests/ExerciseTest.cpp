@@ -60,6 +60,21 @@ TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
     EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
 }
 
+TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
+    RecordingWorkbench workbench;
+    std::string tooDeep = std::string(21, '(') + "A" + std::string(21, ')');
+    for (auto [hypotheses, conclusion] : std::vector<std::pair<std::string, std::string>>{
+             {"", "A"}, {"(" + tooDeep + ")", ""}, {"(A)", tooDeep}, {"(A)", test::Bytes("B&")}}) {
+        CEjercicio exercise;
+        exercise.SetHypotheses(hypotheses);
+        exercise.SetConclusion(conclusion);
+        EXPECT_FALSE(exercise.CreateExercise(workbench)) << hypotheses << " / " << conclusion;
+        EXPECT_EQ(exercise.GetHypotheses(), hypotheses);
+        EXPECT_TRUE(exercise.GetSteps().empty());
+    }
+    EXPECT_TRUE(workbench.calls.empty());
+}
+
 TEST(StepTitles, AreZeroPaddedBelowTen) {
     EXPECT_EQ(StepTitle(1), "Paso 01");
     EXPECT_EQ(StepTitle(9), "Paso 09");
