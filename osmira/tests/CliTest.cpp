@@ -1,4 +1,4 @@
-// osmira-cli run in-process: the examples of the design through the tool, every refusal
+// osmira-cli run in-process: the worked examples through the tool, every refusal
 // and usage error, and files left untouched by a refused command.
 
 #include <gtest/gtest.h>
