@@ -1,5 +1,5 @@
 // Every fixed text of the core, byte for byte: written here in UTF-8 as the program shows it
-// it and turned into Latin-1 by the test, so that a wrong escape in the code shows.
+// and turned into Latin-1 by the test, so that a wrong escape in the code shows.
 
 #include <gtest/gtest.h>
 
