@@ -21,6 +21,7 @@ constexpr std::size_t kLongestTitle = 50;
 constexpr const char* kTitleTooLong = "La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
                                       "cteres.";
 
+// A file that cannot be read as an exercise, or written: the path as given, then the reason.
 int CannotRead(Streams io, const std::string& path, const std::string& reason) {
     io.err << "osmira-cli: " << path << ": " << Latin1ToUtf8(reason) << '\n';
     return kExitUsage;
@@ -28,10 +29,7 @@ int CannotRead(Streams io, const std::string& path, const std::string& reason) {
 
 int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
     std::string failure = SaveExerciseFile(exercise, path);
-    if (failure.empty())
-        return kExitOk;
-    io.err << "osmira-cli: " << path << ": " << Latin1ToUtf8(failure) << '\n';
-    return kExitUsage;
+    return failure.empty() ? kExitOk : CannotRead(io, path, failure);
 }
 
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
