@@ -43,4 +43,11 @@ QFont namedSerifFontByHeight(const QString& family, int pixelHeight) {
     return font;
 }
 
+QPalette whitePalette(QPalette palette) {
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    return palette;
+}
+
 } // namespace zudaviror::app

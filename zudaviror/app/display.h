@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <string_view>
 
@@ -19,5 +20,8 @@ QFont zudavirorFont(int height);
 // A face the design names, by point size or pixel height, with DejaVu behind it.
 QFont namedFont(const QString& family, int pointSize);
 QFont namedSerifFontByHeight(const QString& family, int pixelHeight);
+
+// Windows, boxes and labels are painted white.
+QPalette whitePalette(QPalette palette);
 
 } // namespace zudaviror::app

@@ -56,12 +56,6 @@ InformationLayout layoutOf(InformationWindow which) {
             false};
 }
 
-QPalette whitePalette(QPalette palette) {
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    return palette;
-}
-
 QTextEdit* textBox(QWidget* parent, int id, const QFont& font) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QString::number(id));

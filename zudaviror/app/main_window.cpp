@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <array>
 #include <vector>
@@ -70,13 +69,6 @@ constexpr std::array<LabelPlace, 8> kLabelPlaces = {{
     {"E_MULTI", "FÓRMULA MULTIVARIADA ≡ TRANS′(K)", kLeftColumn, 176, false},
     {"TEMP", "PASOS TEMPORALES", kLeftColumn, 344, false},
 }};
-
-QPalette whitePalette(QPalette palette) {
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    return palette;
-}
 
 // Places the widgets of a row from left to right with equal gaps, centred on one line.
 void spreadRow(const std::vector<QWidget*>& row, int top) {
