@@ -1,5 +1,6 @@
 #include "cover.h"
 
+#include "display.h"
 #include "pictures.h"
 
 #include <QPushButton>
@@ -20,7 +21,7 @@ DlgPrueba::DlgPrueba(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     button->setFocus();
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
     setFixedSize(cover.size());
-    move(0, 0);
+    move(fromScreenCorner(0, 0));
 }
 
 } // namespace zudaviror::app

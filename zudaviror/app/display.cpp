@@ -2,6 +2,8 @@
 
 #include "zudaviror/unicode_signs.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 namespace zudaviror::app {
@@ -41,6 +43,12 @@ QFont namedSerifFontByHeight(const QString& family, int pixelHeight) {
     QFont font = requested(family, "DejaVu Serif");
     font.setPixelSize(pixelHeight);
     return font;
+}
+
+QPoint fromScreenCorner(int x, int y) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen != nullptr ? screen->availableGeometry().topLeft() : QPoint();
+    return corner + QPoint(x, y);
 }
 
 QPalette whitePalette(QPalette palette) {

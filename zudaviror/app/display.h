@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QPoint>
 #include <QString>
 #include <string_view>
 
@@ -20,6 +21,10 @@ QFont zudavirorFont(int height);
 // A face the design names, by point size or pixel height, with DejaVu behind it.
 QFont namedFont(const QString& family, int pointSize);
 QFont namedSerifFontByHeight(const QString& family, int pixelHeight);
+
+// A place measured from the top-left corner of the screen's free area, so that no panel
+// of the desktop covers a window placed "at the corner".
+QPoint fromScreenCorner(int x, int y);
 
 // Windows, boxes and labels are painted white.
 QPalette whitePalette(QPalette palette);

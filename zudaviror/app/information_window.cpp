@@ -96,7 +96,7 @@ InformationDialog::InformationDialog(InformationWindow which, QWidget* parent)
     setFont(namedFont(QStringLiteral("MS Sans Serif"), 8));
     setPalette(whitePalette(palette()));
     setAutoFillBackground(true);
-    move(0, 0);
+    move(fromScreenCorner(0, 0));
 
     const QFont titleFont = namedSerifFontByHeight(QStringLiteral("Times New Roman"), 38);
     QTextEdit* title = textBox(this, 1054, titleFont);

@@ -103,7 +103,7 @@ DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
     setPalette(whitePalette(palette()));
     setAutoFillBackground(true);
     setFixedSize(kWindowWidth, kWindowHeight);
-    move(60, 24);
+    move(fromScreenCorner(60, 24));
 
     buildBoxes();
     buildLabels();
