@@ -7,10 +7,9 @@
 #include "symbol_signs.h"
 #include "translation.h"
 
-#include <fstream>
+#include <array>
+#include <cstdio>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -28,17 +27,26 @@ public:
     }
 };
 
+// The whole file, or nothing when it cannot be opened or read (a folder, for example).
 std::optional<std::string> readAll(const std::string& path) {
-    if (path == "-") {
-        std::ostringstream contents;
-        contents << std::cin.rdbuf();
-        return contents.str();
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    if (in == nullptr) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    std::array<char, 65536> buffer;
+    std::size_t count = 0;
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
+        bytes.append(buffer.data(), count);
+    }
+    const bool failed = std::ferror(in) != 0;
+    if (in != stdin) {
+        std::fclose(in);
+    }
+    if (failed) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace
