@@ -29,7 +29,10 @@ bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 
 } // namespace
 
 FormulaFileWrite writeFormulaFile(const FormulaFile& file) {
-    if (file.formula.size() > MaxTextLength) {
+    // The reader takes at most MaxTextLength bytes after "for": a longer spelled formula could
+    // never be read back whole.
+    std::string spelledFormula = spellSymbols(file.formula);
+    if (spelledFormula.size() > MaxTextLength) {
         return {std::nullopt, messages::formulaTooLongToSave()};
     }
     std::string bytes;
@@ -47,7 +50,7 @@ FormulaFileWrite writeFormulaFile(const FormulaFile& file) {
     }
     bytes += FormulaHeader;
     bytes += LineEnd;
-    bytes += spellSymbols(file.formula);
+    bytes += spelledFormula;
     return {std::move(bytes), {}};
 }
 

@@ -27,7 +27,8 @@ struct FormulaFileRead {
 };
 
 // Sections "uni", "var", "fun", "rel" for the non-empty lists, then "for" and the formula with
-// every symbol spelled " keyword "; CR LF line ends. Refuses a formula beyond 4095 characters.
+// every symbol spelled " keyword "; CR LF line ends. Refuses a formula whose spelled form passes
+// 4095 characters, which readFormulaFile would refuse.
 FormulaFileWrite writeFormulaFile(const FormulaFile& file);
 
 // Reads CR LF or LF lines: lines before the first section are dropped, reading lines stops at

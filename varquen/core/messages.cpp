@@ -85,7 +85,8 @@ std::string reportTooLong(std::size_t length) {
 }
 
 std::string formulaTooLongToSave() {
-    return text("La fórmula tiene más de 4095 caracteres: no se guarda para no cortarla");
+    return text("La fórmula, con cada signo escrito como su palabra clave, tiene más de 4095 caracteres: no se "
+                "guarda para no cortarla");
 }
 std::string fileLineTooLong() {
     return text("El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla");
