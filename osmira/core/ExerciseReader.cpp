@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ArchiveBytes.h"
+#include "BracketForm.h"
 #include "ElementList.h"
 #include "ObjectTags.h"
 
@@ -38,6 +39,9 @@ class ExerciseReader {
             !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
             !in_.String(working) || !in_.Int32(stepCount))
             return false;
+        if (!BracketFormField("hip\xF3tesis", hypotheses) || !BracketFormField("conclusi\xF3n", conclusion) ||
+            !BracketFormField("forma de trabajo", working))
+            return false;
         exercise.SetReserved(reserved);
         exercise.SetTitle(std::move(title));
         exercise.SetAuthor(std::move(author));
@@ -72,6 +76,8 @@ class ExerciseReader {
             return false;
         std::size_t ruleAt = in_.Position();
         if (!in_.Int32(appliedRule) || !in_.Int32(elementCount))
+            return false;
+        if (!BracketFormField("copia de \"" + title + "\"", bracketCopy))
             return false;
         if (appliedRule < 0 || appliedRule > kHighestRule)
             return in_.Fail("Regla aplicada " + std::to_string(appliedRule) + " no v\xE1lida en el byte " +
@@ -176,6 +182,12 @@ class ExerciseReader {
         return in_.U32(appearance.penColor) && in_.U32(appearance.textColor) &&
                in_.U32(appearance.fillColor) && in_.U32(appearance.markedFillColor) &&
                in_.Int32(appearance.penWidth);
+    }
+
+    // The final diagram is laid out from these fields and the goal compared with them, so a
+    // text that is not a bracket form makes the file unreadable.
+    bool BracketFormField(const std::string& field, const std::string& text) {
+        return IsBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
     }
 
     // Makes the exercise ready for the rules, which walk W and the children lists.

@@ -246,7 +246,14 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"BigRepeatedObject", Patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)), "repetida"},
         CorruptCase{"NullGraphic", Patch(0xB4, 18, std::string(2, '\0')), "nula"},
         CorruptCase{"HugeStringLength", Patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
-                    "termina antes de tiempo"}),
+                    "termina antes de tiempo"},
+        // Hypotheses at 0x1C, conclusion at 0x1E, working at 0x1F and the step's copy at 0x9F
+        // are bracket forms; anything else would be laid out and compared as one.
+        CorruptCase{"HypothesesUnclosed", Patch(0x1D, 1, "]"), "forma de corchetes"},
+        CorruptCase{"HypothesesLowerCase", Patch(0x1D, 1, "a"), "forma de corchetes"},
+        CorruptCase{"ConclusionUnclosed", Patch(0x1E, 1, "\x01["), "forma de corchetes"},
+        CorruptCase{"WorkingNotABracketForm", Patch(0x1F, 1, "\x02]["), "forma de corchetes"},
+        CorruptCase{"BracketCopyNotABracketForm", Patch(0x9F, 1, "\x01x"), "forma de corchetes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
