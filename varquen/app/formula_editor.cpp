@@ -7,7 +7,11 @@
 
 namespace varquen::app {
 
-FormulaEditor::FormulaEditor(QWidget* parent) : QTextEdit(parent) { setAcceptRichText(false); }
+// Tab moves to the next field, as in every other field of the window; blanks separate words.
+FormulaEditor::FormulaEditor(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+}
 
 void FormulaEditor::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();

@@ -5,6 +5,7 @@
 #include "translation.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -106,6 +107,25 @@ TEST_F(MainWindowTest, EnterMovesEachFieldToItsListUnchanged) {
         EXPECT_EQ(items(list), (QStringList{" p : 1 ", ""})) << list;
         EXPECT_TRUE(find<QLineEdit>(edit)->text().isEmpty()) << edit;
     }
+}
+
+TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    find<QLineEdit>("Edit1")->setFocus();
+    const QStringList expected = {"Edit1",    "ListBox1",  "Edit2",     "ListBox2", "Edit3",   "ListBox3",
+                                  "Edit4",    "ListBox4",  "RichEdit1", "RichEdit2", "Button1", "Button2",
+                                  "Button3",  "Button4",   "Button5",   "Button6",  "CheckBox1"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        visited << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
+    EXPECT_TRUE(window.formula().empty());  // Tab moved on instead of entering the formula
 }
 
 TEST_F(MainWindowTest, SymbolButtonsInsertBlankSignBlankAtTheCaret) {
