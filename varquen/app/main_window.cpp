@@ -123,12 +123,14 @@ void TForm1::buildWidgets() {
          " Aquí se introduce una relación y su tipo (ejemplo r:2) y con <ENTER> se pasa a la lista de relaciones",
          "Lista de relaciones"},
     }};
-    // Declarations are Latin-1 text: characters beyond it cannot be typed.
-    const QRegularExpression latin1Only(QStringLiteral("[\\x{0000}-\\x{00FF}]*"));
+    // Declarations are single lines of Latin-1 text: line breaks, which would split an entry in
+    // two in the formula file, and characters beyond Latin-1 cannot be typed or pasted.
+    const QRegularExpression oneLatin1Line(
+        QStringLiteral("[\\x{0000}-\\x{0009}\\x{000B}\\x{000C}\\x{000E}-\\x{00FF}]*"));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         QLineEdit* edit = place<QLineEdit>(client, entries[i].edit, 19);
         edit->setToolTip(QString::fromUtf8(entries[i].editHint));
-        edit->setValidator(new QRegularExpressionValidator(latin1Only, edit));
+        edit->setValidator(new QRegularExpressionValidator(oneLatin1Line, edit));
         QListWidget* list = place<QListWidget>(client, entries[i].list, 16);
         list->setToolTip(QString::fromUtf8(entries[i].listHint));
         list->setUniformItemSizes(true);

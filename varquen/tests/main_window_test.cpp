@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,31 @@ TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {
     }
     EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
     EXPECT_TRUE(window.formula().empty());  // Tab moved on instead of entering the formula
+}
+
+// A list line holds one line: a line break pasted into an entry field would split the entry in
+// two when the formula file is read back.
+TEST_F(MainWindowTest, ListsSurviveSaveAndLoadWhateverWasPasted) {
+    for (const QString& pasted : {QStringLiteral("A:1\nB:1"), QStringLiteral("A:1\r\nB:1"), QStringLiteral("C:1")}) {
+        for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4"}) {
+            QLineEdit* edit = find<QLineEdit>(field);
+            QApplication::clipboard()->setText(pasted);
+            edit->paste();
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+    }
+    const varquen::Declarations before = window.declarations();
+    EXPECT_EQ(before.relations.back(), "C:1");  // the clipboard does reach the fields
+    const QString path = folder.filePath("pasted.txt");
+    host.saveAnswers.push_back(path);
+    trigger("Guardar1");
+    host.openAnswers.push_back(path);
+    trigger("Abrir1");
+    const varquen::Declarations after = window.declarations();
+    EXPECT_EQ(after.universes, before.universes);
+    EXPECT_EQ(after.variables, before.variables);
+    EXPECT_EQ(after.functions, before.functions);
+    EXPECT_EQ(after.relations, before.relations);
 }
 
 TEST_F(MainWindowTest, SymbolButtonsInsertBlankSignBlankAtTheCaret) {
