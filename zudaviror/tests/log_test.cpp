@@ -154,6 +154,16 @@ TEST_F(FileAppenderTest, AppendsAfterExistingContentsAndCreatesMissingFiles) {
     EXPECT_EQ(testing::readFile(created), "x");
 }
 
+// Another run of the same test (a second build tree, a second ctest) must not empty this
+// run's folder: each scratch folder is its own.
+TEST(TemporaryFolderTest, ScratchFoldersOfOneTestAreSeparate) {
+    const testing::TemporaryFolder first;
+    std::ofstream(first.path() / "kept.txt", std::ios::binary) << "kept";
+    const testing::TemporaryFolder second;
+    EXPECT_NE(first.path(), second.path());
+    EXPECT_EQ(testing::readFile(first.path() / "kept.txt"), "kept");
+}
+
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(appender.append(folder.string(), "x"), AppendResult::CannotOpen);
     EXPECT_EQ(appender.append((folder / "missing" / "log.txt").string(), "x"), AppendResult::CannotOpen);

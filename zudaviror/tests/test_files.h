@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,11 +20,12 @@ inline std::string readFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A fresh folder under the system's temporary folder, named after the running test and
-// removed with its contents at the end.
+// A fresh folder under the system's temporary folder, named after the running test, the
+// process and a count, so that runs of the same test side by side never share one; removed
+// with its contents at the end.
 class TemporaryFolder {
   public:
-    TemporaryFolder() : path_(std::filesystem::temp_directory_path() / ("zudaviror-" + runningTestName())) {
+    TemporaryFolder() : path_(std::filesystem::temp_directory_path() / uniqueName()) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -35,11 +39,12 @@ class TemporaryFolder {
     const std::filesystem::path& path() const { return path_; }
 
   private:
-    static std::string runningTestName() {
+    static std::string uniqueName() {
+        static std::atomic<unsigned> made{0};
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(test->test_suite_name()) + "-" + test->name();
         std::replace(name.begin(), name.end(), '/', '-');
-        return name;
+        return "zudaviror-" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(made++);
     }
 
     std::filesystem::path path_;
