@@ -1,6 +1,7 @@
 #include "formula_file.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "qt_host.h"
 #include "symbol_signs.h"
 #include "translation.h"
 
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +33,12 @@ struct FakeHost : varquen::app::Host {
     std::vector<QString> helpRequests;
     int quits = 0;
 
-    QString openFileName(const QString&) override { return next(openAnswers); }
+    std::vector<QString> openFilters;
+
+    QString openFileName(const QString& filter) override {
+        openFilters.push_back(filter);
+        return next(openAnswers);
+    }
     QString saveFileName(const QString& filter, const QString& preset) override {
         saveFilters.push_back(filter);
         savePresets.push_back(preset);
@@ -308,6 +315,41 @@ TEST_F(MainWindowTest, SavingTheTranslationWritesSpelledOutput) {
     host.saveAnswers.push_back(folder.filePath("no/such/folder/t.txt"));
     trigger("Salvar1");
     EXPECT_EQ(status(), "No puedo crear fichero de salida");
+}
+
+// The window's filters as the file dialogs of this system apply them: which names each entry shows.
+TEST_F(MainWindowTest, FileDialogEntriesShowTheFilesTheyName) {
+    trigger("Abrir1");
+    trigger("Guardar1");
+    ASSERT_EQ(host.openFilters.size(), 1u);
+    ASSERT_EQ(host.saveFilters.size(), 1u);
+    auto shows = [](const QString& windowFilter, const QString& entry, const QString& file) {
+        for (const QString& dialogEntry : varquen::app::qtFileFilter(windowFilter).split(";;")) {
+            if (dialogEntry.startsWith(entry + " (") && dialogEntry.endsWith(')')) {
+                const QString patterns = dialogEntry.mid(entry.size() + 2).chopped(1);
+                return QDir::match(patterns.split(' '), file);
+            }
+        }
+        ADD_FAILURE() << "no entry " << entry.toStdString();
+        return false;
+    };
+    struct Case {
+        const QString& filter;
+        const char* entry;
+        const char* file;
+        bool shown;
+    };
+    const QString& open = host.openFilters[0];
+    const QString& save = host.saveFilters[0];
+    const Case cases[] = {
+        {open, "Ficheros de texto", "formula.txt", true},  {open, "Ficheros de texto", "formula.tex", false},
+        {open, "Todos los ficheros", "formula.txt", true}, {open, "Todos los ficheros", "formula", true},
+        {save, "Ficheros de Texto", "formula.txt", true},  {save, "Ficheros de TeX", "salida.tex", true},
+        {save, "Ficheros de TeX", "salida", false},        {save, "Todos los ficheros", "salida", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(shows(c.filter, c.entry, c.file), c.shown) << c.entry << " / " << c.file;
+    }
 }
 
 TEST_F(MainWindowTest, HelpAndQuitGoThroughTheHost) {
