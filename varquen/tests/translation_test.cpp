@@ -195,27 +195,27 @@ TEST(Limits, WordOfMoreThan255LettersIsRefused) {
 // Every output byte counts: the translation may fill 4095 bytes and never one more.
 TEST(Limits, OutputBeyond4095BytesIsRefused) {
     RecordingNotifier notifier;
-    const Declarations declarations{{"A"}, {}, {"c:1"}, {"R:2000"}};
-    auto relation = [](int arguments) {
-        std::string formula = "R";
-        for (int i = 0; i < arguments; ++i) {
+    // A relation with 2046 arguments c writes its name, a blank and "c " per argument.
+    auto relation = [](const std::string& name) {
+        std::string formula = name;
+        for (int i = 0; i < 2046; ++i) {
             formula += " c";
         }
-        return formula;
+        return std::make_pair(Declarations{{"A"}, {}, {"c:1"}, {name + ":2046"}}, formula);
     };
-    // "R " plus "c " per argument: 2 + 2 * 1999 = 4000 bytes; one argument short of the arity.
-    const auto fits = translateFormula({{"A"}, {}, {"c:1"}, {"R:2046"}}, relation(2046), false, notifier);
+    const auto [fitting, fittingFormula] = relation("RR");  // 3 + 2 * 2046 = 4095 bytes
+    const auto fits = translateFormula(fitting, fittingFormula, false, notifier);
     EXPECT_EQ(fits.error, 0);
-    EXPECT_EQ(fits.output.size(), 4094u);
-    const auto overflows = translateFormula({{"A"}, {}, {"c:1"}, {"R:2047"}}, relation(2047), false, notifier);
+    EXPECT_EQ(fits.output.size(), 4095u);
+    const auto [overflowing, overflowingFormula] = relation("RRR");  // 4096 bytes
+    const auto overflows = translateFormula(overflowing, overflowingFormula, false, notifier);
     EXPECT_EQ(overflows.error, varquen::parse::OutputTooLong);
     EXPECT_EQ(overflows.status, "Traducci\xF3n demasiado larga: m\xE1s de 4095 caracteres");
-    EXPECT_EQ(overflows.output.size(), 4094u);
+    EXPECT_EQ(overflows.output.size(), 4094u);  // the last "c " did not fit
     // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
     const std::string report = notifier.boxes.back().text;
     EXPECT_EQ(report.rfind(ReportHeading, 0), 0u);
     EXPECT_NE(report.find("4094 caracteres"), std::string::npos);
-    (void)declarations;
 }
 
 TEST(Limits, ClosingTheFreeVariablesMayOverflowTheOutput) {
