@@ -42,6 +42,8 @@ void QtHost::showHelp(const QString& helpFile, const QString& topic) {
     if (!help_) {
         help_ = new HelpWindow;
         help_->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing the main window ends the program even while the help is open.
+        help_->setAttribute(Qt::WA_QuitOnClose, false);
     }
     help_->showTopic(helpFile, topic);
     help_->show();
