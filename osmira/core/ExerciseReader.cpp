@@ -1,6 +1,7 @@
 #include "ExerciseArchive.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "ArchiveBytes.h"
 #include "BracketForm.h"
@@ -198,10 +199,22 @@ class ExerciseReader {
                                 "\" no forma un diagrama.");
             RebuildChildren(*step);
         }
+        GiveStepsIdentitiesUniqueInTheRun(exercise);
         // A file saved after removing later steps may still carry the W of a removed step.
         if (const COsmiraDoc* last = exercise.LastStep())
             exercise.SetWorking(BracketFormOf(*last));
         return true;
+    }
+
+    // Identities are kept as written, except that a step repeating an earlier step's gets a
+    // fresh one; steps appended later never take one of them.
+    static void GiveStepsIdentitiesUniqueInTheRun(CEjercicio& exercise) {
+        for (const auto& step : exercise.GetSteps())
+            ReserveSelfId(step->GetSelfId());
+        std::unordered_set<std::int32_t> taken;
+        for (const auto& step : exercise.GetSteps())
+            if (!taken.insert(step->GetSelfId()).second)
+                step->SetSelfId(NextSelfId());
     }
 
     ByteReader in_;

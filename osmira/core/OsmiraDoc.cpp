@@ -26,9 +26,18 @@ void COsmiraDoc::ClearMarks() {
             element->GetGraphic()->Unmark();
 }
 
+namespace {
+std::atomic<std::int32_t> lastSelfId{0};
+} // namespace
+
 std::int32_t NextSelfId() {
-    static std::atomic<std::int32_t> counter{0};
-    return ++counter;
+    return ++lastSelfId;
+}
+
+void ReserveSelfId(std::int32_t id) {
+    std::int32_t last = lastSelfId.load();
+    while (id > last && !lastSelfId.compare_exchange_weak(last, id)) {
+    }
 }
 
 } // namespace osmira

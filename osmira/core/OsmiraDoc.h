@@ -61,5 +61,7 @@ class COsmiraDoc {
 
 // A value unique among the diagrams of this run, used by the navigator as item data.
 std::int32_t NextSelfId();
+// Keeps NextSelfId from handing out an identity that a diagram read from a file has.
+void ReserveSelfId(std::int32_t id);
 
 } // namespace osmira

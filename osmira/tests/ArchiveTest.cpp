@@ -128,6 +128,30 @@ TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
     EXPECT_EQ(loaded.exercise->GetWorking(), "A[A[B]]");
 }
 
+// Identities are kept as read, but a step read twice with one identity, or a step appended
+// later, gets one that no other diagram of the run has.
+TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "", workbench);
+    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    std::int32_t ahead = NextSelfId() + 1; // the identity this run would give next
+    for (const auto& step : exercise->GetSteps())
+        step->SetSelfId(ahead);
+    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    CEjercicio& reopened = *loaded.exercise;
+    reopened.ReopenAfterReading(workbench);
+    ASSERT_EQ(RequestRule(reopened, {5, 1, {}}), RuleOutcome::Committed);
+    std::vector<std::int32_t> ids;
+    for (const auto& step : reopened.GetSteps())
+        ids.push_back(step->GetSelfId());
+    ASSERT_EQ(ids.size(), 3u);
+    EXPECT_EQ(ids[0], ahead);
+    EXPECT_NE(ids[1], ids[0]);
+    EXPECT_NE(ids[2], ids[0]);
+    EXPECT_NE(ids[2], ids[1]);
+}
+
 TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
     std::string bytes = Golden();
     bytes.replace(0x10, 4, "\x78\x56\x34\x12");
