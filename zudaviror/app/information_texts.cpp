@@ -72,7 +72,7 @@ constexpr std::array kMultivariadaPieces = {
     "\n\nDesde el punto de vista sintáctico tendremos una  Lógica Multivariada cuando tengamos "
     "distintos tipos de variables que pueden ser cuantificadas. ",
 
-    "Cada variable pertenece a un único tipo, y cada símbolo de función o de relación indica el tipo "
+    "\nCada variable pertenece a un único tipo, y cada símbolo de función o de relación indica el tipo "
     "de cada uno de sus argumentos y, si es una función, el de su valor; una expresión solo está "
     "bien formada cuando sus argumentos tienen los tipos esperados.",
 
