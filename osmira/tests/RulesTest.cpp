@@ -6,6 +6,7 @@
 #include <random>
 
 #include "ElementList.h"
+#include "Layout.h"
 #include "Messages.h"
 #include "RuleRequest.h"
 #include "TestSupport.h"
@@ -174,10 +175,23 @@ TEST(RuleCommit, SelectionsOutsideTheLastStepApplyNothing) {
     auto exercise = test::ExerciseAt("A", workbench);
     EXPECT_EQ(RequestRule(*exercise, R(1, 7)), RuleOutcome::NotApplied);
     EXPECT_EQ(RequestRule(*exercise, R(3, 1)), RuleOutcome::NotApplied);
-    COsmiraDoc other;
     exercise->LastStep()->SetPendingRule(1);
     exercise->LastStep()->SetSelectedElement(nullptr);
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
+    // A letter of another diagram, in an odd area: its parity must not even be looked at.
+    COsmiraDoc other;
+    BuildDiagram(other, DefaultAppearances(), "[A]");
+    for (int rule = 1; rule <= 5; ++rule) {
+        exercise->LastStep()->SetPendingRule(rule);
+        exercise->LastStep()->SetSelectedElement(other.GetElements()[2].get());
+        exercise->LastStep()->SetIterationSource(exercise->LastStep()->GetElements()[1].get());
+        EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied) << "rule " << rule;
+    }
+    exercise->LastStep()->SetPendingRule(3);
+    exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[0].get());
+    exercise->LastStep()->SetIterationSource(other.GetElements()[1].get());
+    EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
+    EXPECT_TRUE(workbench.refusals.empty());
     exercise->LastStep()->SetPendingRule(9);
     exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
