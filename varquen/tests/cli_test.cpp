@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -38,7 +39,9 @@ class CliCase : public testing::TestWithParam<std::string> {};
 TEST_P(CliCase, OutputErrorsAndStatus) {
     const fs::path folder = fs::path(TEST_DATA_DIR) / "cli" / GetParam();
     const fs::path input = folder / "input.txt";
-    const fs::path work = fs::temp_directory_path() / ("varquen-cli-test-" + GetParam());
+    // The process id keeps two runs of the suite side by side out of each other's files.
+    const fs::path work =
+        fs::temp_directory_path() / ("varquen-cli-test-" + std::to_string(getpid()) + "-" + GetParam());
     fs::create_directories(work);
 
     std::string args = trimmed(readFile(folder / "args"));
