@@ -7,7 +7,7 @@ ifneq ($(CI),)
 CMAKE_FLAGS += -DWARNINGS_AS_ERRORS=ON
 endif
 
-.PHONY: deps configure build test bench run screenshots clean
+.PHONY: deps configure build test bench run screenshots format format-check clean
 
 deps:
 	bash scripts/install-deps
@@ -32,6 +32,13 @@ screenshots: build
 	for s in $(BUILD)/bin/*-screenshots; do \
 	  [ -x "$$s" ] || continue; echo "== $$s"; QT_QPA_PLATFORM=offscreen "$$s" $(BUILD)/screenshots; done; \
 	ls $(BUILD)/screenshots
+
+# Every tracked C++ source in the repository's .clang-format style; CI runs format-check.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD)

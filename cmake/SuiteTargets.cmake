@@ -43,12 +43,15 @@ function(suite_check_cores_are_qt_free)
   endforeach()
 endfunction()
 
-# A GoogleTest executable registered with CTest. Widget tests pass WIDGETS.
+# A GoogleTest executable registered with CTest, linked with the shared test scaffold.
+# Widget tests pass WIDGETS and get the scaffold's offscreen main().
 function(suite_test target)
   cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock)
-  if(NOT ARG_WIDGETS)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} suite_testing GTest::gtest GTest::gmock)
+  if(ARG_WIDGETS)
+    target_link_libraries(${target} PRIVATE suite_widget_test_main)
+  else()
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${target} PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")

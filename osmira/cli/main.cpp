@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "Commands.h"
+#include "commands.h"
 
 int main(int argc, char** argv) {
     return osmira::cli::Run({argv + 1, argv + argc}, {std::cout, std::cerr});

@@ -1,7 +1,7 @@
 #include "display_text.h"
 
-#include "symbol_signs.h"
-#include "tokens.h"
+#include "varquen/symbol_signs.h"
+#include "varquen/tokens.h"
 
 #include <QStringList>
 
@@ -9,7 +9,9 @@ namespace varquen::app {
 
 namespace {
 
-QString sign(int k) { return QString::fromUtf8(SymbolSigns[k].data(), static_cast<qsizetype>(SymbolSigns[k].size())); }
+QString sign(int k) {
+    return QString::fromUtf8(SymbolSigns[k].data(), static_cast<qsizetype>(SymbolSigns[k].size()));
+}
 
 int signIndex(QChar c) {
     for (int k = 0; k < KeywordCount; ++k) {

@@ -8,10 +8,10 @@ namespace varquen::app {
 // is shown as that symbol's sign at once, so the screen and the translation always agree.
 class FormulaEditor : public QTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit FormulaEditor(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 };

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 // The help pages live in a static library's resources, which must be registered by hand.
-static void registerHelpPages() { Q_INIT_RESOURCE(varquen); }
+static void registerHelpPages() {
+    Q_INIT_RESOURCE(varquen);
+}
 
 namespace varquen::app {
 
@@ -30,6 +32,8 @@ void HelpWindow::showTopic(const QString& helpFile, const QString& topic) {
     browser_->setSource(QUrl(QStringLiteral("qrc:/%1/%2.html").arg(helpFile, topic)));
 }
 
-QString HelpWindow::currentTopicText() const { return browser_->toPlainText(); }
+QString HelpWindow::currentTopicText() const {
+    return browser_->toPlainText();
+}
 
 } // namespace varquen::app

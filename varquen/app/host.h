@@ -7,7 +7,7 @@ namespace varquen::app {
 // Everything the window does that would block on the user or leave the window: dialogs,
 // message boxes, help and quitting. Tests replace it.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // The chosen path, or an empty string when cancelled. Filters are in the window's own
     // "Name|*.ext|Name|*.ext" form.

@@ -2,10 +2,10 @@
 
 #include "display_text.h"
 #include "formula_editor.h"
-#include "formula_file.h"
-#include "output_text.h"
-#include "tokens.h"
-#include "translation.h"
+#include "varquen/formula_file.h"
+#include "varquen/output_text.h"
+#include "varquen/tokens.h"
+#include "varquen/translation.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -23,20 +23,21 @@ namespace varquen::app {
 namespace {
 
 const QString OpenFilter = QStringLiteral("Ficheros de texto|*.txt|Todos los ficheros|*.*");
-const QString SaveFilter = QStringLiteral("Ficheros de Texto|*.txt|Ficheros de TeX|*.tex|Todos los ficheros|*.*");
+const QString SaveFilter =
+    QStringLiteral("Ficheros de Texto|*.txt|Ficheros de TeX|*.tex|Todos los ficheros|*.*");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString Symbol = QStringLiteral("Symbol");
 
 // Engine messages travel to the host's message boxes.
 class HostNotifier : public Notifier {
-public:
+  public:
     explicit HostNotifier(Host& host) : host_(host) {}
     void showMessage(const std::string& text, const std::string& caption) override {
         host_.showMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
                           QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
     }
 
-private:
+  private:
     Host& host_;
 };
 
@@ -78,8 +79,8 @@ Widget* place(QWidget* parent, const Placement& at, int pixelSize, const QString
 TForm1::TForm1(Host& host, QWidget* parent) : QMainWindow(parent), host_(host) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Zudaviror de lógica multivariada a lógica de primer orden"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(systemFont(SansSerif, 16));
     buildWidgets();
     buildMenu();
@@ -110,17 +111,24 @@ void TForm1::buildWidgets() {
         const char* listHint;
     };
     const std::array<Entry, 4> entries = {{
-        {{"Edit1", 8, 32, 105, 32}, {"ListBox1", 8, 72, 105, 113},
+        {{"Edit1", 8, 32, 105, 32},
+         {"ListBox1", 8, 72, 105, 113},
          "Aquí se introduce una universo (ejemplo A) y con <ENTER> se pasa a la lista de universos",
          "Lista de Universos"},
-        {{"Edit2", 120, 32, 105, 32}, {"ListBox2", 120, 72, 105, 113},
-         "Aquí se introduce una variable y su tipo (ejemplo p:1) y con <ENTER> se pasa a la lista de variables",
+        {{"Edit2", 120, 32, 105, 32},
+         {"ListBox2", 120, 72, 105, 113},
+         "Aquí se introduce una variable y su tipo (ejemplo p:1) y con <ENTER> se pasa a la lista de "
+         "variables",
          "Lista de variables"},
-        {{"Edit3", 8, 224, 105, 32}, {"ListBox3", 8, 264, 105, 137},
-         "Aquí se introduce una función y su tipo (ejemplo f:0,1,2) y con <ENTER> se pasa a la lista de funciones",
+        {{"Edit3", 8, 224, 105, 32},
+         {"ListBox3", 8, 264, 105, 137},
+         "Aquí se introduce una función y su tipo (ejemplo f:0,1,2) y con <ENTER> se pasa a la lista de "
+         "funciones",
          "Lista de funciones"},
-        {{"Edit4", 120, 224, 105, 32}, {"ListBox4", 120, 264, 105, 137},
-         " Aquí se introduce una relación y su tipo (ejemplo r:2) y con <ENTER> se pasa a la lista de relaciones",
+        {{"Edit4", 120, 224, 105, 32},
+         {"ListBox4", 120, 264, 105, 137},
+         " Aquí se introduce una relación y su tipo (ejemplo r:2) y con <ENTER> se pasa a la lista de "
+         "relaciones",
          "Lista de relaciones"},
     }};
     // Declarations are single lines of Latin-1 text: line breaks, which would split an entry in
@@ -155,7 +163,8 @@ void TForm1::buildWidgets() {
     }};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const std::string name = "Button" + std::to_string(i + 1);
-        auto* button = place<QPushButton>(client, {name.c_str(), 392 + 40 * static_cast<int>(i), 0, 33, 25}, 16, Symbol);
+        auto* button =
+            place<QPushButton>(client, {name.c_str(), 392 + 40 * static_cast<int>(i), 0, 33, 25}, 16, Symbol);
         const char symbolByte = buttons[i].first;
         button->setText(displayFromModel(std::string(1, symbolByte)));
         button->setToolTip(QString::fromUtf8(buttons[i].second));
@@ -169,8 +178,8 @@ void TForm1::buildWidgets() {
     statusLine_ = place<QLabel>(client, {"Label7", 8, 408, 617, 22}, 16);
     statusLine_->setToolTip(QStringLiteral("Linea de estado, sirve para mostrar los mensajes de error"));
 
-    QWidget* order[] = {edits_[0], lists_[0], edits_[1], lists_[1], edits_[2], lists_[2], edits_[3], lists_[3],
-                        formulaEditor_, outputPane_};
+    QWidget* order[] = {edits_[0], lists_[0], edits_[1], lists_[1],      edits_[2],
+                        lists_[2], edits_[3], lists_[3], formulaEditor_, outputPane_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -207,7 +216,9 @@ Declarations TForm1::declarations() const {
     return {lines(lists_[0]), lines(lists_[1]), lines(lists_[2]), lines(lists_[3])};
 }
 
-std::string TForm1::formula() const { return modelFromDisplay(formulaEditor_->toPlainText()); }
+std::string TForm1::formula() const {
+    return modelFromDisplay(formulaEditor_->toPlainText());
+}
 
 void TForm1::setFormula(const std::string& bytes) {
     QString text = displayFromModel(bytes);
@@ -215,7 +226,9 @@ void TForm1::setFormula(const std::string& bytes) {
     formulaEditor_->setPlainText(text);
 }
 
-void TForm1::setStatus(const QString& text) { statusLine_->setText(text); }
+void TForm1::setStatus(const QString& text) {
+    statusLine_->setText(text);
+}
 
 void TForm1::appendEntry(QLineEdit* field, QListWidget* list) {
     list->addItem(field->text());
@@ -255,7 +268,8 @@ void TForm1::Abrir1Click() {
         return;
     }
     const QByteArray bytes = file.readAll();
-    const FormulaFileRead read = readFormulaFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const FormulaFileRead read =
+        readFormulaFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!read.file) {
         host_.showMessage(fromLatin1(read.error), QStringLiteral("Error"));
         return;
@@ -288,7 +302,8 @@ void TForm1::Guardar1Click() {
 
 void TForm1::Generar1Click() {
     HostNotifier notifier(host_);
-    const Translation translation = translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
+    const Translation translation =
+        translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
     output_ = translation.output;
     if (translation.error == 0) {
         outputPane_->setPlainText(displayFromModel(output_));
@@ -308,9 +323,13 @@ void TForm1::Salvar1Click() {
     }
 }
 
-void TForm1::Salir1Click() { host_.quit(); }
+void TForm1::Salir1Click() {
+    host_.quit();
+}
 
-void TForm1::Ayuda1Click() { host_.showHelp(QStringLiteral("Varquen.hlp"), QStringLiteral("indice")); }
+void TForm1::Ayuda1Click() {
+    host_.showHelp(QStringLiteral("Varquen.hlp"), QStringLiteral("indice"));
+}
 
 // The old file stays whole until the new one is complete.
 bool TForm1::writeAtomically(const QString& path, const std::string& bytes) {

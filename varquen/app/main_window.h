@@ -1,7 +1,7 @@
 #pragma once
 
-#include "declarations.h"
 #include "host.h"
+#include "varquen/declarations.h"
 
 #include <QMainWindow>
 #include <array>
@@ -22,7 +22,7 @@ class FormulaEditor;
 // its symbol buttons, the translation pane, the TeX box, the status line and the menu.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Host& host, QWidget* parent = nullptr);
 
     // What the window holds, as the engine sees it.
@@ -30,7 +30,7 @@ public:
     std::string formula() const;
     void setFormula(const std::string& bytes);
 
-public slots:
+  public slots:
     void Nuevo1Click();
     void Abrir1Click();
     void Guardar1Click();
@@ -40,7 +40,7 @@ public slots:
     void Ayuda1Click();
     void borratext();
 
-private:
+  private:
     void buildWidgets();
     void buildMenu();
     void insertSymbol(char symbolByte);
@@ -51,7 +51,7 @@ private:
     Host& host_;
     QString currentPath_;
     QString lastTranslationPath_;
-    std::string output_;  // the last translation, complete or partial, as the engine wrote it
+    std::string output_; // the last translation, complete or partial, as the engine wrote it
 
     std::array<QLineEdit*, 4> edits_{};
     std::array<QListWidget*, 4> lists_{};

@@ -25,12 +25,13 @@ QString qtFileFilter(const QString& filter) {
 }
 
 QString QtHost::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), qtFileFilter(filter));
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                        qtFileFilter(filter));
 }
 
 QString QtHost::saveFileName(const QString& filter, const QString& preset) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 void QtHost::showMessage(const QString& text, const QString& caption) {
@@ -50,6 +51,8 @@ void QtHost::showHelp(const QString& helpFile, const QString& topic) {
     help_->raise();
 }
 
-void QtHost::quit() { QApplication::exit(0); }
+void QtHost::quit() {
+    QApplication::exit(0);
+}
 
 } // namespace varquen::app

@@ -12,14 +12,14 @@ class HelpWindow;
 
 // The host of the running program: Qt's file dialogs, message boxes and the help window.
 class QtHost : public Host {
-public:
+  public:
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, const QString& preset) override;
     void showMessage(const QString& text, const QString& caption) override;
     void showHelp(const QString& helpFile, const QString& topic) override;
     void quit() override;
 
-private:
+  private:
     QPointer<HelpWindow> help_;
 };
 

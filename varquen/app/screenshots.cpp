@@ -14,7 +14,7 @@ namespace {
 
 // A host that answers nothing: the screenshots never open dialogs.
 class QuietHost : public varquen::app::Host {
-public:
+  public:
     QString openFileName(const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&) override { return {}; }
     void showMessage(const QString&, const QString&) override {}

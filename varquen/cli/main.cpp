@@ -1,11 +1,11 @@
 // varquen-cli: translates a formula file as the program's translation command does.
 #include "options.h"
 
-#include "formula_file.h"
-#include "latin1.h"
-#include "output_text.h"
-#include "symbol_signs.h"
-#include "translation.h"
+#include "varquen/formula_file.h"
+#include "varquen/latin1.h"
+#include "varquen/output_text.h"
+#include "varquen/symbol_signs.h"
+#include "varquen/translation.h"
 
 #include <array>
 #include <cstdio>
@@ -15,7 +15,7 @@ namespace {
 
 // Each message box becomes one line on standard error: "caption: text".
 class StderrNotifier : public varquen::Notifier {
-public:
+  public:
     void showMessage(const std::string& text, const std::string& caption) override {
         std::string line = varquen::utf8FromLatin1(caption) + ": " + varquen::utf8FromLatin1(text);
         for (char& c : line) {

@@ -9,12 +9,13 @@ namespace varquen::cli {
 struct Options {
     bool tex = false;
     bool unicode = false;
-    std::string file;  // "-" for standard input
+    std::string file; // "-" for standard input
 };
 
 // Options from argv[1..]; nothing when the command line is not `[--tex] [--unicode] FILE`.
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments);
 
-inline constexpr const char* Usage = "uso: varquen-cli [--tex] [--unicode] FICHERO   (FICHERO - lee la entrada estándar)";
+inline constexpr const char* Usage =
+    "uso: varquen-cli [--tex] [--unicode] FICHERO   (FICHERO - lee la entrada estándar)";
 
 } // namespace varquen::cli

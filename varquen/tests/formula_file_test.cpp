@@ -1,5 +1,5 @@
-#include "formula_file.h"
-#include "output_text.h"
+#include "varquen/formula_file.h"
+#include "varquen/output_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,9 @@ const FormulaFile WorkedExample{{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}}
 TEST(FormulaFileWrite, SectionsCrLfAndSpelledSymbols) {
     const auto written = writeFormulaFile(WorkedExample);
     ASSERT_TRUE(written.bytes);
-    EXPECT_EQ(*written.bytes,
-              "uni\r\nA\r\nB\r\nvar\r\nx:1\r\ny:2\r\nfun\r\nf:1,2\r\nrel\r\nR:2\r\nfor\r\n paratodo  x R x f y");
+    EXPECT_EQ(
+        *written.bytes,
+        "uni\r\nA\r\nB\r\nvar\r\nx:1\r\ny:2\r\nfun\r\nf:1,2\r\nrel\r\nR:2\r\nfor\r\n paratodo  x R x f y");
 }
 
 TEST(FormulaFileWrite, EmptyListsWriteOnlyTheFormulaSection) {
@@ -89,12 +90,18 @@ TEST_P(ReadsAs, ListsAndFormula) {
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadsAs,
     testing::Values(
-        ReadCase{"LineFeedsAlone", "uni\nA\nrel\nmenor:2\nfor\nor menor x y", {{{"A"}, {}, {}, {"menor:2"}}, "\xDA menor x y"}},
-        ReadCase{"LinesBeforeFirstHeaderDropped", "hola\r\nA\r\nvar\r\nx:1\r\nfor\r\np", {{{}, {"x:1"}, {}, {}}, "p"}},
+        ReadCase{"LineFeedsAlone",
+                 "uni\nA\nrel\nmenor:2\nfor\nor menor x y",
+                 {{{"A"}, {}, {}, {"menor:2"}}, "\xDA menor x y"}},
+        ReadCase{"LinesBeforeFirstHeaderDropped",
+                 "hola\r\nA\r\nvar\r\nx:1\r\nfor\r\np",
+                 {{{}, {"x:1"}, {}, {}}, "p"}},
         ReadCase{"WithoutHeadersNothingLoads", "A\r\nx:1\r\n", {{}, ""}},
         ReadCase{"WithoutForLineKeepsLists", "uni\r\nA\r\nB", {{{"A", "B"}, {}, {}, {}}, ""}},
         ReadCase{"HeadersAreCaseSensitive", "uni\r\nUni\r\nFOR\r\n", {{{"Uni", "FOR"}, {}, {}, {}}, ""}},
-        ReadCase{"SectionsMayRepeatAndInterleave", "var\nx:1\nuni\nA\nvar\ny:1\nfor\n", {{{"A"}, {"x:1", "y:1"}, {}, {}}, ""}},
+        ReadCase{"SectionsMayRepeatAndInterleave",
+                 "var\nx:1\nuni\nA\nvar\ny:1\nfor\n",
+                 {{{"A"}, {"x:1", "y:1"}, {}, {}}, ""}},
         ReadCase{"FormulaKeepsItsLineBreaks", "for\r\nand p\r\nq\r\n", {{}, "\xD9 p\r\nq\r\n"}},
         ReadCase{"EmptyFile", "", {{}, ""}},
         ReadCase{"CarriageReturnInsideLineStays", "uni\r\nA\rB\r\nfor\r\n", {{{"A\rB"}, {}, {}, {}}, ""}}),
@@ -104,7 +111,8 @@ TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
     EXPECT_TRUE(readFormulaFile("uni\r\n" + std::string(4095, 'A') + "\r\nfor\r\n").file);
     const auto line = readFormulaFile("uni\r\n" + std::string(4096, 'A') + "\r\nfor\r\n");
     EXPECT_FALSE(line.file);
-    EXPECT_EQ(line.error, "El fichero tiene una l\xEDnea de m\xE1s de 4095 caracteres: no se lee para no cortarla");
+    EXPECT_EQ(line.error,
+              "El fichero tiene una l\xEDnea de m\xE1s de 4095 caracteres: no se lee para no cortarla");
 
     EXPECT_TRUE(readFormulaFile("for\r\n" + std::string(4095, 'p')).file);
     const auto formula = readFormulaFile("for\r\n" + std::string(4096, 'p'));
@@ -119,8 +127,9 @@ TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
         {"menor or mayor", "menor \xDA mayor"},
         {"(p x and not q x)", "(p x \xD9 \xD8 q x)"},
         {"imp(e)", "\xAE(\x3D)"},
-        {"nota ore  e1 e", "nota ore  \x3D" "1 \x3D"},
-        {"\xE9or", "\xE9\xDA"},  // an accented letter is not an ASCII letter
+        {"nota ore  e1 e", "nota ore  \x3D"
+                           "1 \x3D"},
+        {"\xE9or", "\xE9\xDA"}, // an accented letter is not an ASCII letter
         {"existeparatodo", "existeparatodo"},
     };
     for (const auto& [text, restored] : cases) {

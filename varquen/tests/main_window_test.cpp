@@ -1,9 +1,9 @@
-#include "formula_file.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "qt_host.h"
-#include "symbol_signs.h"
-#include "translation.h"
+#include "varquen/formula_file.h"
+#include "varquen/symbol_signs.h"
+#include "varquen/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +29,7 @@ namespace {
 struct FakeHost : varquen::app::Host {
     std::deque<QString> openAnswers, saveAnswers;
     std::vector<QString> savePresets, saveFilters;
-    std::vector<std::pair<QString, QString>> messages;  // caption, text
+    std::vector<std::pair<QString, QString>> messages; // caption, text
     std::vector<QString> helpRequests;
     int quits = 0;
 
@@ -44,8 +44,12 @@ struct FakeHost : varquen::app::Host {
         savePresets.push_back(preset);
         return next(saveAnswers);
     }
-    void showMessage(const QString& text, const QString& caption) override { messages.emplace_back(caption, text); }
-    void showHelp(const QString& file, const QString& topic) override { helpRequests.push_back(file + "#" + topic); }
+    void showMessage(const QString& text, const QString& caption) override {
+        messages.emplace_back(caption, text);
+    }
+    void showHelp(const QString& file, const QString& topic) override {
+        helpRequests.push_back(file + "#" + topic);
+    }
     void quit() override { ++quits; }
 
     static QString next(std::deque<QString>& answers) {
@@ -59,13 +63,12 @@ struct FakeHost : varquen::app::Host {
 };
 
 class MainWindowTest : public testing::Test {
-protected:
+  protected:
     FakeHost host;
     TForm1 window{host};
     QTemporaryDir folder;
 
-    template <typename T>
-    T* find(const char* name) {
+    template <typename T> T* find(const char* name) {
         T* widget = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -122,9 +125,9 @@ TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     find<QLineEdit>("Edit1")->setFocus();
-    const QStringList expected = {"Edit1",    "ListBox1",  "Edit2",     "ListBox2", "Edit3",   "ListBox3",
-                                  "Edit4",    "ListBox4",  "RichEdit1", "RichEdit2", "Button1", "Button2",
-                                  "Button3",  "Button4",   "Button5",   "Button6",  "CheckBox1"};
+    const QStringList expected = {"Edit1",   "ListBox1", "Edit2",     "ListBox2",  "Edit3",    "ListBox3",
+                                  "Edit4",   "ListBox4", "RichEdit1", "RichEdit2", "Button1",  "Button2",
+                                  "Button3", "Button4",  "Button5",   "Button6",   "CheckBox1"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QWidget* focused = QApplication::focusWidget();
@@ -133,13 +136,14 @@ TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
-    EXPECT_TRUE(window.formula().empty());  // Tab moved on instead of entering the formula
+    EXPECT_TRUE(window.formula().empty()); // Tab moved on instead of entering the formula
 }
 
 // A list line holds one line: a line break pasted into an entry field would split the entry in
 // two when the formula file is read back.
 TEST_F(MainWindowTest, ListsSurviveSaveAndLoadWhateverWasPasted) {
-    for (const QString& pasted : {QStringLiteral("A:1\nB:1"), QStringLiteral("A:1\r\nB:1"), QStringLiteral("C:1")}) {
+    for (const QString& pasted :
+         {QStringLiteral("A:1\nB:1"), QStringLiteral("A:1\r\nB:1"), QStringLiteral("C:1")}) {
         for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4"}) {
             QLineEdit* edit = find<QLineEdit>(field);
             QApplication::clipboard()->setText(pasted);
@@ -148,7 +152,7 @@ TEST_F(MainWindowTest, ListsSurviveSaveAndLoadWhateverWasPasted) {
         }
     }
     const varquen::Declarations before = window.declarations();
-    EXPECT_EQ(before.relations.back(), "C:1");  // the clipboard does reach the fields
+    EXPECT_EQ(before.relations.back(), "C:1"); // the clipboard does reach the fields
     const QString path = folder.filePath("pasted.txt");
     host.saveAnswers.push_back(path);
     trigger("Guardar1");
@@ -170,7 +174,7 @@ TEST_F(MainWindowTest, SymbolButtonsInsertBlankSignBlankAtTheCaret) {
         window.setFormula("p x q x");
         QTextCursor cursor = editor->textCursor();
         cursor.setPosition(3);
-        cursor.setPosition(5, QTextCursor::KeepAnchor);  // a selection collapses to its start
+        cursor.setPosition(5, QTextCursor::KeepAnchor); // a selection collapses to its start
         editor->setTextCursor(cursor);
         QTest::mouseClick(find<QPushButton>(buttons[i].first), Qt::LeftButton);
         EXPECT_EQ(editor->toPlainText(), "p x " + buttons[i].second + "  q x") << buttons[i].first;
@@ -246,7 +250,8 @@ TEST_F(MainWindowTest, SaveAndLoadRoundTripWithCrLfAndWholeWordKeywords) {
     host.saveAnswers.push_back(path);
     trigger("Guardar1");
     EXPECT_EQ(status(), "Fichero guardado");
-    EXPECT_EQ(readBytes(path), QByteArray("uni\r\nA\r\nvar\r\nx:1\r\nrel\r\nmenor:2\r\nfor\r\nor menor x x  not  menor x x"));
+    EXPECT_EQ(readBytes(path),
+              QByteArray("uni\r\nA\r\nvar\r\nx:1\r\nrel\r\nmenor:2\r\nfor\r\nor menor x x  not  menor x x"));
 
     trigger("Nuevo1");
     host.openAnswers.push_back(path);
@@ -275,7 +280,7 @@ TEST_F(MainWindowTest, LoadAcceptsLineFeedsAndRefusesOverLongLines) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].second,
               "El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla");
-    EXPECT_EQ(items("ListBox1"), QStringList{"A"});  // nothing changed
+    EXPECT_EQ(items("ListBox1"), QStringList{"A"}); // nothing changed
 }
 
 TEST_F(MainWindowTest, FileErrorsGoToTheStatusLine) {
@@ -382,7 +387,8 @@ TEST(HelpWindow, ExamplesAgreeWithTheEngine) {
     };
     varquen::app::HelpWindow help;
     help.showTopic("Varquen.hlp", "indice");
-    EXPECT_TRUE(help.currentTopicText().contains(signs({{"A"}, {"x:1"}, {}, {"p:1"}}, "paratodo x p x", false)));
+    EXPECT_TRUE(
+        help.currentTopicText().contains(signs({{"A"}, {"x:1"}, {}, {"p:1"}}, "paratodo x p x", false)));
     const varquen::Declarations example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
     help.showTopic("Varquen.hlp", "traduccion");
     EXPECT_TRUE(help.currentTopicText().contains(signs(example, "paratodo x R x f y", false)));

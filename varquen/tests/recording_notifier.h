@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notifier.h"
+#include "varquen/notifier.h"
 
 #include <string>
 #include <vector>
@@ -13,5 +13,7 @@ struct RecordingNotifier : varquen::Notifier {
         bool operator==(const Box&) const = default;
     };
     std::vector<Box> boxes;
-    void showMessage(const std::string& text, const std::string& caption) override { boxes.push_back({text, caption}); }
+    void showMessage(const std::string& text, const std::string& caption) override {
+        boxes.push_back({text, caption});
+    }
 };

@@ -1,6 +1,6 @@
 #include "recording_notifier.h"
-#include "signature.h"
-#include "tokens.h"
+#include "varquen/signature.h"
+#include "varquen/tokens.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ enum class Kind { Universe, Variable, Function, Relation };
 
 struct RefusalCase {
     const char* name;
-    std::vector<std::string> universes;  // declared first, must be accepted
+    std::vector<std::string> universes; // declared first, must be accepted
     Kind kind;
     std::string entry;
     std::string text;
@@ -30,10 +30,14 @@ struct RefusalCase {
 
 int declare(Signature& signature, Kind kind, const std::string& entry) {
     switch (kind) {
-    case Kind::Universe: return signature.declareUniverse(entry);
-    case Kind::Variable: return signature.declareVariable(entry);
-    case Kind::Function: return signature.declareFunction(entry);
-    case Kind::Relation: return signature.declareRelation(entry);
+    case Kind::Universe:
+        return signature.declareUniverse(entry);
+    case Kind::Variable:
+        return signature.declareVariable(entry);
+    case Kind::Function:
+        return signature.declareFunction(entry);
+    case Kind::Relation:
+        return signature.declareRelation(entry);
     }
     return -1;
 }
@@ -58,52 +62,132 @@ TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
     EXPECT_EQ(signature.relationCount(), 0);
 }
 
-const std::string TypeRange0 = "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 0\n";
-const std::string TypeRange2 = "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n";
+const std::string TypeRange0 =
+    "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 0\n";
+const std::string TypeRange2 =
+    "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n";
 const std::string NoParameters = "No se admiten relaciones sin al menos un par\xE1metro";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, DeclarationRefusal,
     testing::Values(
-        RefusalCase{"EmptyUniverse", {}, Kind::Universe, "", "Lo siento no se admiten universos sin nombre", UniverseCaption},
-        RefusalCase{"BlankUniverse", {}, Kind::Universe, " \t ", "Lo siento no se admiten universos sin nombre", UniverseCaption},
+        RefusalCase{"EmptyUniverse",
+                    {},
+                    Kind::Universe,
+                    "",
+                    "Lo siento no se admiten universos sin nombre",
+                    UniverseCaption},
+        RefusalCase{"BlankUniverse",
+                    {},
+                    Kind::Universe,
+                    " \t ",
+                    "Lo siento no se admiten universos sin nombre",
+                    UniverseCaption},
         RefusalCase{"EmptyVariable", {"A"}, Kind::Variable, "", ColonNeeded, VariableCaption},
         RefusalCase{"EmptyFunction", {"A"}, Kind::Function, "", ColonNeeded, FunctionCaption},
         RefusalCase{"EmptyRelation", {"A"}, Kind::Relation, "", ColonNeeded, RelationCaption},
-        RefusalCase{"UnnamedVariable", {"A"}, Kind::Variable, ":1", "Lo siento no se admiten variables sin nombre", VariableCaption},
-        RefusalCase{"UnnamedFunction", {"A"}, Kind::Function, " :1", "Lo siento no se admiten funciones sin nombre", FunctionCaption},
-        RefusalCase{"UnnamedRelation", {"A"}, Kind::Relation, ":2", "Lo siento no se admiten relaciones sin nombre", RelationCaption},
+        RefusalCase{"UnnamedVariable",
+                    {"A"},
+                    Kind::Variable,
+                    ":1",
+                    "Lo siento no se admiten variables sin nombre",
+                    VariableCaption},
+        RefusalCase{"UnnamedFunction",
+                    {"A"},
+                    Kind::Function,
+                    " :1",
+                    "Lo siento no se admiten funciones sin nombre",
+                    FunctionCaption},
+        RefusalCase{"UnnamedRelation",
+                    {"A"},
+                    Kind::Relation,
+                    ":2",
+                    "Lo siento no se admiten relaciones sin nombre",
+                    RelationCaption},
         RefusalCase{"VariableWithoutType", {"A", "B"}, Kind::Variable, "p:", TypeRange2, VariableCaption},
         RefusalCase{"VariableOfTypeZero", {"A", "B"}, Kind::Variable, "p:0", TypeRange2, VariableCaption},
-        RefusalCase{"VariableBeyondUniverses", {"A", "B"}, Kind::Variable, "p:3", TypeRange2, VariableCaption},
+        RefusalCase{
+            "VariableBeyondUniverses", {"A", "B"}, Kind::Variable, "p:3", TypeRange2, VariableCaption},
         RefusalCase{"VariableBeforeAnyUniverse", {}, Kind::Variable, "p:1", TypeRange0, VariableCaption},
-        RefusalCase{"VariableNamedLikeKeyword", {"A"}, Kind::Variable, "not:1", "El token not esta repetido", "Error"},
-        RefusalCase{"UniverseNamedLikeKeyword", {}, Kind::Universe, "paratodo", "El token paratodo esta repetido", "Error"},
+        RefusalCase{"VariableNamedLikeKeyword",
+                    {"A"},
+                    Kind::Variable,
+                    "not:1",
+                    "El token not esta repetido",
+                    "Error"},
+        RefusalCase{"UniverseNamedLikeKeyword",
+                    {},
+                    Kind::Universe,
+                    "paratodo",
+                    "El token paratodo esta repetido",
+                    "Error"},
         RefusalCase{"UniverseDeclaredTwice", {"A"}, Kind::Universe, "A", "El token A esta repetido", "Error"},
-        RefusalCase{"RelationNamedLikeUniverse", {"A"}, Kind::Relation, "A:1", "El token A esta repetido", "Error"},
-        RefusalCase{"ParameterOfTypeZero", {"A"}, Kind::Function, "f:1,0",
-                    "Los par\xE1metros de f deben ser de tipo mayor o igual que 1", FunctionCaption},
-        RefusalCase{"ParameterBeyondUniverses", {"A"}, Kind::Function, "f:1,2",
-                    "Los par\xE1metros de f deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1", FunctionCaption},
-        RefusalCase{"ResultBeyondUniverses", {"A"}, Kind::Function, "g:2",
-                    "Los par\xE1metros de g deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1", FunctionCaption},
-        RefusalCase{"ParameterListSyntax", {"A", "B"}, Kind::Function, "f:1;2",
-                    "Error de sintaxis en lista de par\xE1metros de f\n", FunctionCaption},
+        RefusalCase{
+            "RelationNamedLikeUniverse", {"A"}, Kind::Relation, "A:1", "El token A esta repetido", "Error"},
+        RefusalCase{"ParameterOfTypeZero",
+                    {"A"},
+                    Kind::Function,
+                    "f:1,0",
+                    "Los par\xE1metros de f deben ser de tipo mayor o igual que 1",
+                    FunctionCaption},
+        RefusalCase{"ParameterBeyondUniverses",
+                    {"A"},
+                    Kind::Function,
+                    "f:1,2",
+                    "Los par\xE1metros de f deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1",
+                    FunctionCaption},
+        RefusalCase{"ResultBeyondUniverses",
+                    {"A"},
+                    Kind::Function,
+                    "g:2",
+                    "Los par\xE1metros de g deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1",
+                    FunctionCaption},
+        RefusalCase{"ParameterListSyntax",
+                    {"A", "B"},
+                    Kind::Function,
+                    "f:1;2",
+                    "Error de sintaxis en lista de par\xE1metros de f\n",
+                    FunctionCaption},
         RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", NoParameters, RelationCaption},
         RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", NoParameters, RelationCaption},
         // Numbers that overflow 32 bits must not wrap round into a valid type or arity.
-        RefusalCase{"VariableTypeOverflow", {"A"}, Kind::Variable, "p:4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n", VariableCaption},
-        RefusalCase{"ArityOverflow", {"A"}, Kind::Relation, "r:4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n", RelationCaption},
-        RefusalCase{"ParameterOverflow", {"A"}, Kind::Function, "f:1,4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n", FunctionCaption},
-        RefusalCase{"EntryLongerThan255", {"A"}, Kind::Relation, std::string(254, 'r') + ":12",
-                    "Lo siento no se admiten declaraciones de m\xE1s de 255 caracteres (sin contar los blancos)",
+        RefusalCase{"VariableTypeOverflow",
+                    {"A"},
+                    Kind::Variable,
+                    "p:4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n",
+                    VariableCaption},
+        RefusalCase{"ArityOverflow",
+                    {"A"},
+                    Kind::Relation,
+                    "r:4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n",
                     RelationCaption},
-        RefusalCase{"ThirtyTwoParameters", {"A"}, Kind::Function,
-                    "f:1" + [] { std::string s; for (int i = 0; i < 32; ++i) s += ",1"; return s; }(),
-                    "Lo siento no se admiten m\xE1s de 31 par\xE1metros en f", FunctionCaption}),
+        RefusalCase{"ParameterOverflow",
+                    {"A"},
+                    Kind::Function,
+                    "f:1,4294967297",
+                    "N\xFAmero demasiado grande en la declaraci\xF3n",
+                    FunctionCaption},
+        RefusalCase{
+            "EntryLongerThan255",
+            {"A"},
+            Kind::Relation,
+            std::string(254, 'r') + ":12",
+            "Lo siento no se admiten declaraciones de m\xE1s de 255 caracteres (sin contar los blancos)",
+            RelationCaption},
+        RefusalCase{"ThirtyTwoParameters",
+                    {"A"},
+                    Kind::Function,
+                    "f:1" +
+                        [] {
+                            std::string s;
+                            for (int i = 0; i < 32; ++i)
+                                s += ",1";
+                            return s;
+                        }(),
+                    "Lo siento no se admiten m\xE1s de 31 par\xE1metros en f",
+                    FunctionCaption}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {
@@ -136,8 +220,11 @@ TEST(Declarations, FunctionTypeLists) {
         int arity;
         std::vector<int> types;
     };
-    const Case cases[] = {{"f:0,1,2", 2, {0, 1, 2}}, {"g:1,2,", 1, {1, 2}}, {"h:0", 0, {0}},
-                          {"k:", 0, {0}},          {"m:,1", 1, {0, 1}}};
+    const Case cases[] = {{"f:0,1,2", 2, {0, 1, 2}},
+                          {"g:1,2,", 1, {1, 2}},
+                          {"h:0", 0, {0}},
+                          {"k:", 0, {0}},
+                          {"m:,1", 1, {0, 1}}};
     for (int i = 0; i < 5; ++i) {
         ASSERT_EQ(signature.declareFunction(cases[i].entry), 0) << cases[i].entry;
         const Signature::Function& function = signature.function(i);
@@ -146,7 +233,12 @@ TEST(Declarations, FunctionTypeLists) {
             EXPECT_EQ(function.types[t], cases[i].types[t]) << cases[i].entry << " position " << t;
         }
     }
-    const std::string thirtyOne = "w:1" + [] { std::string s; for (int i = 0; i < 31; ++i) s += ",2"; return s; }();
+    const std::string thirtyOne = "w:1" + [] {
+        std::string s;
+        for (int i = 0; i < 31; ++i)
+            s += ",2";
+        return s;
+    }();
     ASSERT_EQ(signature.declareFunction(thirtyOne), 0);
     EXPECT_EQ(signature.function(5).arity, 31);
     EXPECT_EQ(signature.function(5).types[31], 2);
@@ -183,7 +275,7 @@ TEST(Declarations, RefusedEntryLeavesStaleNameForNextEntryOfItsClass) {
     Signature signature(notifier);
     signature.declareUniverse("A");
     EXPECT_EQ(signature.declareVariable("p:5"), 1);
-    EXPECT_EQ(signature.declareVariable("p:1"), 1);  // the stale name clashes
+    EXPECT_EQ(signature.declareVariable("p:1"), 1); // the stale name clashes
     EXPECT_EQ(notifier.boxes.back().text, "El token p esta repetido");
     EXPECT_EQ(signature.declareVariable("q:1"), 0);
     EXPECT_EQ(signature.token(signature.findToken("p")).code, 512);

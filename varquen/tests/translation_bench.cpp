@@ -1,5 +1,5 @@
 // Translation of formulas near the 4095-character limit: deeply nested and long and flat.
-#include "translation.h"
+#include "varquen/translation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,8 @@ struct SilentNotifier : varquen::Notifier {
     void showMessage(const std::string&, const std::string&) override {}
 };
 
-void translate(benchmark::State& state, const varquen::Declarations& declarations, const std::string& formula) {
+void translate(benchmark::State& state, const varquen::Declarations& declarations,
+               const std::string& formula) {
     SilentNotifier notifier;
     for (auto _ : state) {
         const auto translation = varquen::translateFormula(declarations, formula, false, notifier);

@@ -1,7 +1,7 @@
-#include "output_text.h"
-#include "parse_codes.h"
 #include "recording_notifier.h"
-#include "translation.h"
+#include "varquen/output_text.h"
+#include "varquen/parse_codes.h"
+#include "varquen/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -65,30 +65,63 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Success{"ExistsInTex", OnlyX, "existe x p x", true, "\\exists x (A x \\land p x )"},
         Success{"ExistsPlain", OnlyX, "existe x p x", false, "\x24 x (A x \xD9 p x )"},
-        Success{"NegationHasNoParentheses", OnlyX, "paratodo x not p x", false, "\x22 x (A x \xAE \xD8 p x )"},
+        Success{"NegationHasNoParentheses", OnlyX, "paratodo x not p x", false,
+                "\x22 x (A x \xAE \xD8 p x )"},
         Success{"BoundEverywhereOnceQuantified", OnlyX, "and p x existe x q x", false,
                 "(p x \xD9 \x24 x (A x \xD9 q x ))"},
         Success{"UnusedVariableStillGuarded", OneSort, "paratodo x p x", false,
                 "( A y \xD9 \x22 x (A x \xAE p x ))"},
-        Success{"InfixConnectives", {{"A"}, {}, {"c:1"}, {"p:1"}}, "( ( p c or p c ) imp p c )", false,
+        Success{"InfixConnectives",
+                {{"A"}, {}, {"c:1"}, {"p:1"}},
+                "( ( p c or p c ) imp p c )",
+                false,
                 "((p c \xDA p c )\xAE p c )"},
-        Success{"SymbolsAsBytes", OnlyX, "\x22 x (p x \xD9 \xD8 q x)", false, "\x22 x (A x \xAE (p x \xD9 \xD8 q x ))"},
-        Success{"InfixEquality", {{"A"}, {"x:1"}, {}, {}}, "paratodo x ( x = x )", false, "\x22 x (A x \xAE (x = x ))"},
-        Success{"InfixEqualityKeyword", {{"A"}, {"x:1"}, {}, {}}, "paratodo x ( x e x )", false,
+        Success{"SymbolsAsBytes", OnlyX, "\x22 x (p x \xD9 \xD8 q x)", false,
+                "\x22 x (A x \xAE (p x \xD9 \xD8 q x ))"},
+        Success{"InfixEquality",
+                {{"A"}, {"x:1"}, {}, {}},
+                "paratodo x ( x = x )",
+                false,
                 "\x22 x (A x \xAE (x = x ))"},
-        Success{"PrefixEqualitySymbol", {{"A"}, {"x:1"}, {}, {}}, "paratodo x = x x", false, "\x22 x (A x \xAE (x = x ))"},
-        Success{"PrefixEqualityTex", {{"A"}, {"x:1"}, {}, {}}, "paratodo x e x x", true,
+        Success{"InfixEqualityKeyword",
+                {{"A"}, {"x:1"}, {}, {}},
+                "paratodo x ( x e x )",
+                false,
+                "\x22 x (A x \xAE (x = x ))"},
+        Success{"PrefixEqualitySymbol",
+                {{"A"}, {"x:1"}, {}, {}},
+                "paratodo x = x x",
+                false,
+                "\x22 x (A x \xAE (x = x ))"},
+        Success{"PrefixEqualityTex",
+                {{"A"}, {"x:1"}, {}, {}},
+                "paratodo x e x x",
+                true,
                 "\\forall x (A x \\rightarrow (x = x ))"},
-        Success{"UniverseAsPredicate", {{"A", "B"}, {"x:1"}, {}, {}}, "paratodo x B x", false, "\x22 x (A x \xAE B x )"},
-        Success{"FunctionArgumentsByType", {{"A", "B"}, {"x:1", "y:2"}, {"f:1,2,1"}, {"R:1"}}, "existe x existe y R f y x",
-                false, "\x24 x (A x \xD9 \x24 y (B y \xD9 R f y x ))"},
-        Success{"FormulaValuedFunction", {{"A"}, {"x:1"}, {"g:0,1"}, {}}, "paratodo x g x", false,
+        Success{"UniverseAsPredicate",
+                {{"A", "B"}, {"x:1"}, {}, {}},
+                "paratodo x B x",
+                false,
+                "\x22 x (A x \xAE B x )"},
+        Success{"FunctionArgumentsByType",
+                {{"A", "B"}, {"x:1", "y:2"}, {"f:1,2,1"}, {"R:1"}},
+                "existe x existe y R f y x",
+                false,
+                "\x24 x (A x \xD9 \x24 y (B y \xD9 R f y x ))"},
+        Success{"FormulaValuedFunction",
+                {{"A"}, {"x:1"}, {"g:0,1"}, {}},
+                "paratodo x g x",
+                false,
                 "\x22 x (A x \xAE g x )"},
-        Success{"FormulaValuedFunctionInParenthesis", {{"A"}, {"x:1"}, {"g:0,1"}, {}}, "paratodo x ( g x and g x )",
-                false, "\x22 x (A x \xAE (g x \xD9 g x ))"},
+        Success{"FormulaValuedFunctionInParenthesis",
+                {{"A"}, {"x:1"}, {"g:0,1"}, {}},
+                "paratodo x ( g x and g x )",
+                false,
+                "\x22 x (A x \xAE (g x \xD9 g x ))"},
         Success{"FunctionWithoutTypesIsAFormula", {{}, {}, {"c:"}, {}}, "not c", false, "\xD8 c "},
         Success{"NoVariablesLeavesParseOutput", {{"A"}, {}, {"c:1"}, {"p:1"}}, "p c", false, "p c "},
-        Success{"RestAfterFirstFormulaIgnored", OnlyX, "paratodo x p x q x", false, "\x22 x (A x \xAE p x )"}),
+        Success{"RestAfterFirstFormulaIgnored", OnlyX, "paratodo x p x q x", false,
+                "\x22 x (A x \xAE p x )"}),
     [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
 
 struct Failure {
@@ -97,7 +130,7 @@ struct Failure {
     const char* formula;
     int error;
     std::string message;
-    std::string partialOutput;  // plain form
+    std::string partialOutput; // plain form
 };
 
 class FailsWith : public testing::TestWithParam<Failure> {};
@@ -132,19 +165,26 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", -1, WrongType, "(x "},
         Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", -1, WrongType, "(p x "},
         Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", -1, WrongType, "p "},
-        Failure{"QuantifierOverRelation", Typed, "paratodo p x", -6, "Se requiere variable tras un cuantificador",
-                "\x22 "},
+        Failure{"QuantifierOverRelation", Typed, "paratodo p x", -6,
+                "Se requiere variable tras un cuantificador", "\x22 "},
         Failure{"UndeclaredWordFirst", Typed, "menor x", -8, "Error l\xE9xico", ""},
         Failure{"AccentedLetter", Typed, "p \xE1", -8, "Error l\xE9xico", "p "},
-        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", -10, "S\xF3lo se puede poner ( con operadores binarios", "(p x "},
-        Failure{"NotInsideParenthesis", Typed, "( not p x )", -10, "S\xF3lo se puede poner ( con operadores binarios",
-                "(\xD8 p x "},
+        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", -10,
+                "S\xF3lo se puede poner ( con operadores binarios", "(p x "},
+        Failure{"NotInsideParenthesis", Typed, "( not p x )", -10,
+                "S\xF3lo se puede poner ( con operadores binarios", "(\xD8 p x "},
         Failure{"MissingClose", Typed, "( p x imp q y", -9, "Esperaba )", "(p x \xAE q y "},
-        Failure{"StrayClose", Typed, "( )", -11, "Sobra ): aqu\xED debe empezar una f\xF3rmula o un t\xE9rmino", "("},
+        Failure{"StrayClose", Typed, "( )", -11,
+                "Sobra ): aqu\xED debe empezar una f\xF3rmula o un t\xE9rmino", "("},
         Failure{"StaleVariableName", {{"A"}, {"v:7"}, {}, {"p:1"}}, "p v", -2, "Variable inexistente", "p "},
-        Failure{"StaleFunctionName", {{"A"}, {}, {"g:1,0"}, {"p:1"}}, "p g", -3, "Funci\xF3n inexistente", "p "},
+        Failure{
+            "StaleFunctionName", {{"A"}, {}, {"g:1,0"}, {"p:1"}}, "p g", -3, "Funci\xF3n inexistente", "p "},
         Failure{"StaleRelationName", {{"A"}, {}, {}, {"r:0"}}, "r", -4, "Relaci\xF3n inexistente", ""},
-        Failure{"StaleQuantifiedVariable", {{"A"}, {"v:7"}, {}, {"p:1"}}, "existe v p v", -2, "Variable inexistente",
+        Failure{"StaleQuantifiedVariable",
+                {{"A"}, {"v:7"}, {}, {"p:1"}},
+                "existe v p v",
+                -2,
+                "Variable inexistente",
                 "\x24 "}),
     [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
 
@@ -155,7 +195,8 @@ TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
     const auto translation = translateFormula(declarations, "p z", false, notifier);
     ASSERT_EQ(notifier.boxes.size(), 3u);
     EXPECT_EQ(notifier.boxes[0].text, "El token A esta repetido");
-    EXPECT_EQ(notifier.boxes[1].text, "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n");
+    EXPECT_EQ(notifier.boxes[1].text,
+              "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n");
     EXPECT_EQ(notifier.boxes[2].text, "Lo siento no se admiten variables sin nombre");
     EXPECT_EQ(translation.error, 0);
     EXPECT_EQ(translation.output, "( B z \xD9 p z )");
@@ -186,7 +227,7 @@ TEST(Limits, WordOfMoreThan255LettersIsRefused) {
     const std::string long255(255, 'w');
     Declarations declarations{{"A"}, {}, {}, {long255 + ":1"}};
     const auto accepted = translateFormula(declarations, long255 + " " + long255, false, notifier);
-    EXPECT_EQ(accepted.error, varquen::parse::LexicalError);  // the argument is not a term
+    EXPECT_EQ(accepted.error, varquen::parse::LexicalError); // the argument is not a term
     const auto refused = translateFormula(declarations, long255 + "w", false, notifier);
     EXPECT_EQ(refused.error, varquen::parse::WordTooLong);
     EXPECT_EQ(refused.status, "Palabra demasiado larga: m\xE1s de 255 letras");
@@ -203,15 +244,15 @@ TEST(Limits, OutputBeyond4095BytesIsRefused) {
         }
         return std::make_pair(Declarations{{"A"}, {}, {"c:1"}, {name + ":2046"}}, formula);
     };
-    const auto [fitting, fittingFormula] = relation("RR");  // 3 + 2 * 2046 = 4095 bytes
+    const auto [fitting, fittingFormula] = relation("RR"); // 3 + 2 * 2046 = 4095 bytes
     const auto fits = translateFormula(fitting, fittingFormula, false, notifier);
     EXPECT_EQ(fits.error, 0);
     EXPECT_EQ(fits.output.size(), 4095u);
-    const auto [overflowing, overflowingFormula] = relation("RRR");  // 4096 bytes
+    const auto [overflowing, overflowingFormula] = relation("RRR"); // 4096 bytes
     const auto overflows = translateFormula(overflowing, overflowingFormula, false, notifier);
     EXPECT_EQ(overflows.error, varquen::parse::OutputTooLong);
     EXPECT_EQ(overflows.status, "Traducci\xF3n demasiado larga: m\xE1s de 4095 caracteres");
-    EXPECT_EQ(overflows.output.size(), 4094u);  // the last "c " did not fit
+    EXPECT_EQ(overflows.output.size(), 4094u); // the last "c " did not fit
     // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
     const std::string report = notifier.boxes.back().text;
     EXPECT_EQ(report.rfind(ReportHeading, 0), 0u);

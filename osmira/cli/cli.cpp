@@ -1,0 +1,51 @@
+#include <map>
+
+#include "arguments.h"
+#include "commands.h"
+#include "text_encoding.h"
+
+namespace osmira::cli {
+
+namespace {
+
+// Printed as is: the text is UTF-8, like all output.
+constexpr const char* kUsage =
+    "uso: osmira-cli check FÓRMULA\n"
+    "     osmira-cli convert FÓRMULA\n"
+    "     osmira-cli layout CORCHETES\n"
+    "     osmira-cli new [--title T] [--author A] [--description D] [--date EPOCH] --hyp F [--hyp F ...]"
+    " [--concl F] -o ARCHIVO\n"
+    "     osmira-cli apply ARCHIVO REGLA ELEMENTO [--source ELEMENTO] [--insert FÓRMULA] [--position 0|1]"
+    " [-o SALIDA]\n"
+    "     osmira-cli show ARCHIVO\n"
+    "     osmira-cli truncate ARCHIVO K [-o SALIDA]\n"
+    "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n";
+
+} // namespace
+
+int Report(Streams io, const std::string& latin1Message, int status) {
+    io.err << "osmira-cli: " << Latin1ToUtf8(latin1Message) << '\n';
+    return status;
+}
+
+int UsageError(Streams io, const std::string& latin1Problem) {
+    Report(io, latin1Problem, kExitUsage);
+    io.err << kUsage;
+    return kExitUsage;
+}
+
+int Run(const std::vector<std::string>& arguments, Streams io) {
+    using Command = int (*)(const std::vector<std::string>&, Streams);
+    static const std::map<std::string, Command> kCommands{
+        {"check", CheckCommand},      {"convert", ConvertCommand}, {"layout", LayoutCommand},
+        {"new", NewCommand},          {"apply", ApplyCommand},     {"show", ShowCommand},
+        {"truncate", TruncateCommand}};
+    if (arguments.empty())
+        return UsageError(io, "falta la orden");
+    auto command = kCommands.find(arguments.front());
+    if (command == kCommands.end())
+        return UsageError(io, "orden desconocida: " + arguments.front());
+    return command->second({arguments.begin() + 1, arguments.end()}, io);
+}
+
+} // namespace osmira::cli

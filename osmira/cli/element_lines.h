@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "osmira/osmira_doc.h"
+
+namespace osmira::cli {
+
+// "<index> <H|C|L> <letter or -> depth=<d> parity=<p> rect=<l>,<t>,<r>,<b> marked=<0|1>",
+// one line per element in list order.
+void PrintElementLines(std::ostream& out, const COsmiraDoc& diagram, const std::string& indent = "");
+
+} // namespace osmira::cli

@@ -1,0 +1,246 @@
+#include <ctime>
+#include <limits>
+
+#include "arguments.h"
+#include "commands.h"
+#include "element_lines.h"
+#include "exercise_files.h"
+#include "osmira/element_list.h"
+#include "osmira/formula_entry.h"
+#include "osmira/messages.h"
+#include "osmira/recording_workbench.h"
+#include "osmira/rule_request.h"
+#include "osmira/transformation_rules.h"
+#include "text_encoding.h"
+
+namespace osmira::cli {
+
+namespace {
+
+constexpr std::size_t kLongestTitle = 50;
+constexpr const char* kTitleTooLong = "La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
+                                      "cteres.";
+
+// A file that cannot be read as an exercise, or written: the path as given, then the reason.
+int CannotRead(Streams io, const std::string& path, const std::string& reason) {
+    io.err << "osmira-cli: " << path << ": " << Latin1ToUtf8(reason) << '\n';
+    return kExitUsage;
+}
+
+int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
+    std::string failure = SaveExerciseFile(exercise, path);
+    return failure.empty() ? kExitOk : CannotRead(io, path, failure);
+}
+
+// A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
+bool TextOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
+    std::optional<std::string> given = arguments.Option(name);
+    if (!given)
+        return true;
+    std::optional<std::string> latin1 = Utf8ToLatin1(*given);
+    if (!latin1) {
+        UsageError(io, name + ": hay un car\xE1"
+                              "cter que no es Latin-1");
+        return false;
+    }
+    value = *latin1;
+    return true;
+}
+
+std::string EscapeLineBreaks(const std::string& text) {
+    std::string escaped;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            escaped += "\\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            escaped += text[i];
+        }
+    }
+    return escaped;
+}
+
+struct NewExerciseData {
+    std::string title, author, description;
+    std::int32_t date = 0;
+    std::vector<std::string> hypotheses;
+    std::string conclusion;
+};
+
+int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
+    if (!TextOption(arguments, "--title", data.title, io) ||
+        !TextOption(arguments, "--author", data.author, io) ||
+        !TextOption(arguments, "--description", data.description, io))
+        return kExitUsage;
+    if (data.title.size() > kLongestTitle)
+        return UsageError(io, kTitleTooLong);
+    data.date = static_cast<std::int32_t>(std::time(nullptr));
+    if (auto date = arguments.Option("--date")) {
+        auto seconds = ParseInteger(*date, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::int32_t>::max());
+        if (!seconds)
+            return UsageError(io, "--date: se esperan segundos desde 1970 (entero de 32 bits)");
+        data.date = static_cast<std::int32_t>(*seconds);
+    }
+    for (const std::string& hypothesis : arguments.All("--hyp"))
+        data.hypotheses.push_back(FormulaArgument(hypothesis));
+    if (data.hypotheses.empty())
+        return UsageError(io, messages::kNoHypothesis);
+    if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots))
+        return UsageError(io, "como mucho seis hip\xF3tesis");
+    if (auto conclusion = arguments.Option("--concl")) {
+        data.conclusion = FormulaArgument(*conclusion);
+        if (data.conclusion.empty())
+            return Report(io, messages::kEmptyFormula, kExitRefused);
+    }
+    for (const std::string& hypothesis : data.hypotheses)
+        if (hypothesis.empty())
+            return Report(io, messages::kEmptyFormula, kExitRefused);
+    if (auto refusal = CheckExerciseFormulas(data.hypotheses, data.conclusion))
+        return Report(io, *refusal, kExitRefused);
+    return kExitOk;
+}
+
+// The element position of a rule request: a whole number within the last step's list.
+std::optional<std::size_t> ElementPosition(const std::string& text, const COsmiraDoc& step) {
+    auto position = ParseInteger(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
+    if (!position)
+        return std::nullopt;
+    return static_cast<std::size_t>(*position);
+}
+
+int ReportOutcome(RuleOutcome outcome, const RecordingWorkbench& workbench, Streams io) {
+    switch (outcome) {
+    case RuleOutcome::Committed:
+        return kExitOk;
+    case RuleOutcome::Refused:
+        return Report(io, workbench.refusals.empty() ? "" : workbench.refusals.back(), kExitRefused);
+    case RuleOutcome::Cancelled:
+        return Report(io, "Inserci\xF3n cancelada (falta --insert): el ejercicio no cambia.", kExitRefused);
+    default:
+        return Report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
+    }
+}
+
+} // namespace
+
+int NewCommand(const std::vector<std::string>& words, Streams io) {
+    Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
+    if (!arguments.Ok())
+        return UsageError(io, arguments.Error());
+    if (!arguments.Positional().empty() || !arguments.Option("-o"))
+        return UsageError(io, "new necesita -o ARCHIVO y ning\xFAn otro argumento");
+    NewExerciseData data;
+    if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk)
+        return status;
+    CEjercicio exercise;
+    exercise.SetTitle(data.title);
+    exercise.SetAuthor(data.author);
+    exercise.SetDescription(data.description);
+    exercise.SetCreationDate(data.date);
+    exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
+    exercise.SetConclusion(data.conclusion);
+    RecordingWorkbench workbench;
+    if (!exercise.CreateExercise(workbench))
+        return Report(io, messages::kFormulaSyntax, kExitRefused);
+    return Save(io, exercise, *arguments.Option("-o"));
+}
+
+int ApplyCommand(const std::vector<std::string>& words, Streams io) {
+    Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
+    if (!arguments.Ok())
+        return UsageError(io, arguments.Error());
+    if (arguments.Positional().size() != 3)
+        return UsageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
+    const std::string& path = arguments.Positional()[0];
+    auto rule = ParseInteger(arguments.Positional()[1], kErasure, kDoubleCut);
+    if (!rule)
+        return UsageError(io, "la regla es un n\xFAmero de 1 a 5");
+    auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
+    if (!position)
+        return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
+    RecordingWorkbench workbench;
+    workbench.doubleCutPosition = static_cast<int>(*position);
+    if (auto insert = arguments.Option("--insert")) {
+        std::string formula = FormulaArgument(*insert);
+        if (formula.empty())
+            return Report(io, messages::kEmptyFormula, kExitRefused);
+        if (!CheckFormulaEntry(formula))
+            return Report(io, messages::kInsertionSyntax, kExitRefused);
+        workbench.formulaToInsert = formula;
+    }
+    OpenedExercise opened = OpenExerciseFile(path);
+    if (!opened.exercise)
+        return CannotRead(io, path, opened.reason);
+    CEjercicio& exercise = *opened.exercise;
+    COsmiraDoc* last = exercise.LastStep();
+    if (!last)
+        return Report(io, "el ejercicio no tiene pasos", kExitRefused);
+    RuleRequest request{static_cast<int>(*rule), 0, std::nullopt};
+    auto element = ElementPosition(arguments.Positional()[2], *last);
+    if (!element)
+        return UsageError(io, "ELEMENTO es una posici\xF3n de la lista del \xFAltimo paso (0 = la hoja)");
+    request.element = *element;
+    if (auto source = arguments.Option("--source")) {
+        request.source = ElementPosition(*source, *last);
+        if (!request.source)
+            return UsageError(io, "--source es una posici\xF3n de la lista del \xFAltimo paso");
+    } else if (request.rule == kIteration) {
+        return UsageError(io, "la iteraci\xF3n necesita --source (el gr\xE1"
+                              "fico que se copia)");
+    }
+    exercise.ReopenAfterReading(workbench);
+    RuleOutcome outcome = RequestRule(exercise, request);
+    if (outcome != RuleOutcome::Committed)
+        return ReportOutcome(outcome, workbench, io);
+    return Save(io, exercise, arguments.Option("-o").value_or(path));
+}
+
+int ShowCommand(const std::vector<std::string>& words, Streams io) {
+    if (words.size() != 1)
+        return UsageError(io, "show necesita ARCHIVO");
+    OpenedExercise opened = OpenExerciseFile(words.front());
+    if (!opened.exercise)
+        return CannotRead(io, words.front(), opened.reason);
+    const CEjercicio& exercise = *opened.exercise;
+    io.out << "title: " << Latin1ToUtf8(exercise.GetTitle()) << '\n'
+           << "author: " << Latin1ToUtf8(exercise.GetAuthor()) << '\n'
+           << "date: " << exercise.GetCreationDate() << '\n'
+           << "description: " << Latin1ToUtf8(EscapeLineBreaks(exercise.GetDescription())) << '\n'
+           << "hypotheses: " << Latin1ToUtf8(exercise.GetHypotheses()) << '\n'
+           << "conclusion: " << Latin1ToUtf8(exercise.GetConclusion()) << '\n'
+           << "working: " << Latin1ToUtf8(exercise.GetWorking()) << '\n'
+           << "goal: " << (exercise.goalReached() ? "reached" : "not reached") << '\n'
+           << "steps: " << exercise.GetSteps().size() << '\n';
+    int number = 0;
+    for (const auto& step : exercise.GetSteps()) {
+        io.out << "step " << ++number << " \"" << Latin1ToUtf8(step->GetTitle())
+               << "\" applied=" << step->GetAppliedRule() << " bracket=" << BracketFormOf(*step) << '\n';
+        PrintElementLines(io.out, *step, "  ");
+    }
+    return kExitOk;
+}
+
+int TruncateCommand(const std::vector<std::string>& words, Streams io) {
+    Arguments arguments(words, {"-o"});
+    if (!arguments.Ok())
+        return UsageError(io, arguments.Error());
+    if (arguments.Positional().size() != 2)
+        return UsageError(io, "truncate necesita ARCHIVO K");
+    const std::string& path = arguments.Positional()[0];
+    OpenedExercise opened = OpenExerciseFile(path);
+    if (!opened.exercise)
+        return CannotRead(io, path, opened.reason);
+    auto keep = ParseInteger(arguments.Positional()[1], 1,
+                             static_cast<long long>(opened.exercise->GetSteps().size()));
+    if (!keep)
+        return UsageError(io, "K es un paso del ejercicio, de 1 a " +
+                                  std::to_string(opened.exercise->GetSteps().size()));
+    RecordingWorkbench workbench;
+    opened.exercise->ReopenAfterReading(workbench);
+    opened.exercise->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
+    return Save(io, *opened.exercise, arguments.Option("-o").value_or(path));
+}
+
+} // namespace osmira::cli

@@ -1,0 +1,72 @@
+#include "arguments.h"
+#include "commands.h"
+#include "element_lines.h"
+#include "osmira/bracket_form.h"
+#include "osmira/ejercicio.h"
+#include "osmira/formula_entry.h"
+#include "osmira/layout.h"
+#include "osmira/messages.h"
+#include "text_encoding.h"
+
+namespace osmira::cli {
+
+namespace {
+
+// The single positional word of a command without options.
+std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Streams io, const char* what) {
+    if (words.size() != 1) {
+        UsageError(io, std::string("se espera ") + what);
+        return std::nullopt;
+    }
+    return words.front();
+}
+
+// The dialogs' refusal of a formula entry, or nothing when it is accepted.
+std::optional<std::string> EntryRefusal(const std::string& formula) {
+    if (formula.empty())
+        return std::string(messages::kEmptyFormula);
+    if (!CheckFormulaEntry(formula))
+        return std::string(messages::kFormulaSyntax);
+    return std::nullopt;
+}
+
+} // namespace
+
+int CheckCommand(const std::vector<std::string>& words, Streams io) {
+    auto word = OnlyWord(words, io, "una f\xF3rmula");
+    if (!word)
+        return kExitUsage;
+    std::optional<std::string> refusal = EntryRefusal(FormulaArgument(*word));
+    io.out << (refusal ? Latin1ToUtf8(*refusal) : "ok") << '\n';
+    return refusal ? kExitRefused : kExitOk;
+}
+
+int ConvertCommand(const std::vector<std::string>& words, Streams io) {
+    auto word = OnlyWord(words, io, "una f\xF3rmula");
+    if (!word)
+        return kExitUsage;
+    std::string formula = FormulaArgument(*word);
+    if (std::optional<std::string> refusal = EntryRefusal(formula))
+        return Report(io, *refusal, kExitRefused);
+    CEjercicio exercise;
+    io.out << exercise.ConvertFormula(formula) << '\n';
+    return kExitOk;
+}
+
+int LayoutCommand(const std::vector<std::string>& words, Streams io) {
+    auto bracket = OnlyWord(words, io, "una forma de corchetes");
+    if (!bracket)
+        return kExitUsage;
+    if (!IsBracketForm(*bracket))
+        return Report(io,
+                      "\"" + *bracket +
+                          "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
+                          "cerrado.",
+                      kExitRefused);
+    COsmiraDoc diagram;
+    BuildDiagram(diagram, DefaultAppearances(), *bracket);
+    PrintElementLines(io.out, diagram);
+    return kExitOk;
+}
+
+} // namespace osmira::cli

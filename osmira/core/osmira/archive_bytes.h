@@ -1,0 +1,111 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "osmira/geometry.h"
+
+namespace osmira {
+
+// Little-endian primitives of the class-tagged archive.
+class ByteWriter {
+  public:
+    void Int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    void U32(std::uint32_t value) { LittleEndianValue(value); }
+    void U16(std::uint16_t value) { LittleEndianValue(value); }
+    void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
+    void Double(double value) { LittleEndianValue(std::bit_cast<std::uint64_t>(value)); }
+    void PointValue(Point point) {
+        Int32(point.x);
+        Int32(point.y);
+    }
+    // Length prefix (one byte, 0xFF + u16, or 0xFF FFFF + u32), then the characters.
+    void String(std::string_view text);
+    void Raw(std::string_view text) { bytes_ += text; }
+    const std::string& Bytes() const { return bytes_; }
+
+  private:
+    template <class Unsigned> void LittleEndianValue(Unsigned value) {
+        char bytes[sizeof(Unsigned)];
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(bytes, &value, sizeof value);
+        } else {
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+                bytes[i] = static_cast<char>(value >> (8 * i));
+        }
+        bytes_.append(bytes, sizeof bytes);
+    }
+
+    std::string bytes_;
+};
+
+// Reads the same primitives; every read reports false at the end of the bytes, and the
+// first failure is kept with its position.
+class ByteReader {
+  public:
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+    bool Int32(std::int32_t& value) {
+        std::uint32_t word = 0;
+        if (!U32(word))
+            return false;
+        value = static_cast<std::int32_t>(word);
+        return true;
+    }
+    bool U32(std::uint32_t& value) { return LittleEndianValue(value); }
+    bool U16(std::uint16_t& value) { return LittleEndianValue(value); }
+    bool Byte(std::uint8_t& value) { return LittleEndianValue(value); }
+    bool Double(double& value) {
+        std::uint64_t bits = 0;
+        if (!LittleEndianValue(bits))
+            return false;
+        value = std::bit_cast<double>(bits);
+        return true;
+    }
+    bool PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
+    bool String(std::string& text);
+    bool Raw(std::size_t count, std::string& text);
+
+    // Records a refusal unless one is already recorded; always false.
+    bool Fail(const std::string& reason);
+    const std::string& Reason() const { return reason_; }
+    std::size_t Position() const { return position_; }
+    std::size_t Remaining() const { return bytes_.size() - position_; }
+
+  private:
+    // Reading is the hot path of opening a file, hence inline.
+    bool Take(std::size_t count, const char*& start) {
+        if (failed_ || bytes_.size() - position_ < count)
+            return TruncatedAt();
+        start = bytes_.data() + position_;
+        position_ += count;
+        return true;
+    }
+    bool TruncatedAt();
+
+    template <class Unsigned> bool LittleEndianValue(Unsigned& value) {
+        const char* start = nullptr;
+        if (!Take(sizeof(Unsigned), start))
+            return false;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&value, start, sizeof value);
+        } else {
+            value = 0;
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+                value = static_cast<Unsigned>(
+                    value | static_cast<Unsigned>(static_cast<unsigned char>(start[i])) << (8 * i));
+        }
+        return true;
+    }
+
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+    std::string reason_;
+    bool failed_ = false;
+};
+
+} // namespace osmira

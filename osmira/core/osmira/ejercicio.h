@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "osmira/element_appearance.h"
+#include "osmira/osmira_doc.h"
+#include "osmira/workbench_operations.h"
+
+namespace osmira {
+
+enum class RuleOutcome {
+    Committed, // a new step was appended
+    Refused,   // the rule's message was shown; pendingRule is 0 again
+    Cancelled, // the insertion dialog was closed; nothing changed
+    NotApplied // no rule pending, no selection, or the last step is locked
+};
+
+// "Paso 0%d" below 10, "Paso %d" from 10 on.
+std::string StepTitle(int number);
+
+// An exercise: descriptive fields, hypotheses and conclusion in bracket form, the working
+// bracket form W of the last step, the appearance blocks and the owned step diagrams.
+class CEjercicio {
+  public:
+    CEjercicio();
+    ~CEjercicio();
+    CEjercicio(const CEjercicio&) = delete;
+    CEjercicio& operator=(const CEjercicio&) = delete;
+
+    const std::string& GetTitle() const { return title_; }
+    void SetTitle(std::string text) { title_ = std::move(text); }
+    const std::string& GetAuthor() const { return author_; }
+    void SetAuthor(std::string text) { author_ = std::move(text); }
+    const std::string& GetDescription() const { return description_; }
+    void SetDescription(std::string text) { description_ = std::move(text); }
+    std::int32_t GetCreationDate() const { return creationDate_; }
+    void SetCreationDate(std::int32_t seconds) { creationDate_ = seconds; }
+    // Formulas until CreateExercise, bracket forms afterwards.
+    const std::string& GetHypotheses() const { return hypotheses_; }
+    void SetHypotheses(std::string text) { hypotheses_ = std::move(text); }
+    const std::string& GetConclusion() const { return conclusion_; }
+    void SetConclusion(std::string text) { conclusion_ = std::move(text); }
+    const std::string& GetWorking() const { return working_; }
+    void SetWorking(std::string text) { working_ = std::move(text); }
+    const std::string& GetOperand() const { return operand_; }
+    const std::string& GetResult() const { return result_; }
+    std::int32_t GetReserved() const { return reserved_; }
+    void SetReserved(std::int32_t value) { reserved_ = value; }
+
+    const AppearanceSet& GetAppearances() const { return appearances_; }
+    void SetAppearances(const AppearanceSet& appearances) { appearances_ = appearances; }
+    ElementAppearance GetLetterAppearance() const { return appearances_.letter; }
+    ElementAppearance GetCutAppearance() const { return appearances_.cut; }
+    ElementAppearance GetSheetAppearance() const { return appearances_.sheet; }
+
+    const std::vector<std::unique_ptr<COsmiraDoc>>& GetSteps() const { return steps_; }
+    COsmiraDoc* LastStep() const { return steps_.empty() ? nullptr : steps_.back().get(); }
+    // A step read from a file, appended without windows.
+    COsmiraDoc& AdoptStep(std::unique_ptr<COsmiraDoc> step);
+    const COsmiraDoc* GetFinalDiagram() const { return finalDiagram_.get(); }
+
+    CElemento* CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity,
+                             int depth, char kind);
+    // Lays out the diagram from W.
+    void BuildDiagram(COsmiraDoc& diagram);
+    // Converts with the operand and result strings; the bracket form is left in result.
+    std::string ConvertFormula(std::string_view formula);
+    COsmiraDoc& AppendStep();
+
+    // Converts the formulas and makes the first step. Formulas the dialogs would refuse (see
+    // CheckExerciseFormulas) are never converted: the exercise is left as it was and the
+    // result is false.
+    bool CreateExercise(WorkbenchOperations& workbench);
+    void ReopenAfterReading(WorkbenchOperations& workbench);
+    WorkbenchOperations& Workbench() const { return *workbench_; }
+    void AttachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
+
+    // Line, fill and marked-fill colours of all three blocks, text colour of the letters.
+    void SetColors(Colour lineColor, Colour fillColor, Colour markedFillColor, Colour textColor);
+    // Gives every graphic of every step the exercise's block of its kind.
+    void RecolorSteps();
+
+    // "Eliminar Diagramas": the step at `keep` (0-based) becomes the last one, open again,
+    // and W is restored to its bracket form. False when there is no such step.
+    bool RemoveStepsAfter(std::size_t keep);
+
+    // Whether the last step shows the final diagram, up to the order of juxtaposed graphs.
+    bool goalReached() const;
+    const std::string& GoalBracketForm() const { return conclusion_.empty() ? hypotheses_ : conclusion_; }
+
+    // Applies the last step's pending rule to its view's selection.
+    RuleOutcome ApplyRule();
+
+  private:
+    void BuildFinalDiagram();
+
+    std::string title_;
+    std::string author_;
+    std::string description_;
+    std::int32_t creationDate_ = 0;
+    std::unique_ptr<COsmiraDoc> finalDiagram_;
+    std::string hypotheses_;
+    std::string conclusion_;
+    std::string operand_;
+    std::string result_;
+    std::string working_;
+    AppearanceSet appearances_;
+    std::int32_t reserved_ = 0;
+    std::vector<std::unique_ptr<COsmiraDoc>> steps_;
+    WorkbenchOperations* workbench_;
+};
+
+} // namespace osmira

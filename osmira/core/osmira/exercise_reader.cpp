@@ -1,0 +1,230 @@
+#include "osmira/exercise_archive.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "osmira/archive_bytes.h"
+#include "osmira/bracket_form.h"
+#include "osmira/element_list.h"
+#include "osmira/object_tags.h"
+
+namespace osmira {
+
+namespace {
+
+const std::vector<std::string> kExerciseClass{"CEjercicio"};
+const std::string kSheetGraphic = "CHojaGrafico";
+const std::string kCutGraphic = "CCorteGrafico";
+const std::string kLetterGraphic = "CLetraGrafico";
+const std::vector<std::string> kGraphicClasses{kSheetGraphic, kCutGraphic, kLetterGraphic};
+constexpr int kHighestRule = 5;
+// kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
+constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
+
+class ExerciseReader {
+  public:
+    explicit ExerciseReader(std::string_view bytes) : in_(bytes) {}
+
+    LoadResult Run() {
+        auto exercise = std::make_unique<CEjercicio>();
+        if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise))
+            return {nullptr, in_.Reason()};
+        return {std::move(exercise), {}};
+    }
+
+  private:
+    bool ReadExercise(CEjercicio& exercise) {
+        std::int32_t reserved = 0, date = 0, stepCount = 0;
+        std::string title, author, description, hypotheses, conclusion, working;
+        if (!in_.Int32(reserved) || !in_.String(title) || !in_.String(author) || !in_.Int32(date) ||
+            !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
+            !in_.String(working) || !in_.Int32(stepCount))
+            return false;
+        if (!BracketFormField("hip\xF3tesis", hypotheses) || !BracketFormField("conclusi\xF3n", conclusion) ||
+            !BracketFormField("forma de trabajo", working))
+            return false;
+        exercise.SetReserved(reserved);
+        exercise.SetTitle(std::move(title));
+        exercise.SetAuthor(std::move(author));
+        exercise.SetCreationDate(date);
+        exercise.SetDescription(std::move(description));
+        exercise.SetHypotheses(std::move(hypotheses));
+        exercise.SetConclusion(std::move(conclusion));
+        exercise.SetWorking(std::move(working));
+        if (stepCount < 0)
+            return in_.Fail("N\xFAmero de pasos negativo.");
+        for (std::int32_t i = 0; i < stepCount; ++i) {
+            auto step = std::make_unique<COsmiraDoc>();
+            if (!ReadDiagram(*step))
+                return false;
+            exercise.AdoptStep(std::move(step));
+        }
+        AppearanceSet appearances = exercise.GetAppearances();
+        if (!ReadColours(appearances.sheet) || !ReadColours(appearances.cut) ||
+            !ReadColours(appearances.letter))
+            return false;
+        // Fonts are not stored: letters come back with the default font, cuts and sheets
+        // keep those of a new exercise.
+        appearances.letter.font = DefaultFont();
+        exercise.SetAppearances(appearances);
+        return true;
+    }
+
+    bool ReadDiagram(COsmiraDoc& diagram) {
+        std::int32_t selfId = 0, appliedRule = 0, elementCount = 0;
+        std::string title, comment, bracketCopy;
+        if (!in_.Int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy))
+            return false;
+        std::size_t ruleAt = in_.Position();
+        if (!in_.Int32(appliedRule) || !in_.Int32(elementCount))
+            return false;
+        if (!BracketFormField("copia de \"" + title + "\"", bracketCopy))
+            return false;
+        if (appliedRule < 0 || appliedRule > kHighestRule)
+            return in_.Fail("Regla aplicada " + std::to_string(appliedRule) + " no v\xE1lida en el byte " +
+                            std::to_string(ruleAt) + ".");
+        diagram.SetSelfId(selfId);
+        diagram.SetTitle(std::move(title));
+        diagram.SetComment(std::move(comment));
+        diagram.SetBracketCopy(std::move(bracketCopy));
+        diagram.SetAppliedRule(appliedRule);
+        // Every element takes at least 54 bytes, so the count cannot make us reserve too much.
+        diagram.ReserveElements(std::min<std::size_t>(static_cast<std::size_t>(std::max(elementCount, 0)),
+                                                      in_.Remaining() / kSmallestElementBytes));
+        for (std::int32_t i = 0; i < elementCount; ++i)
+            if (!ReadElement(diagram))
+                return false;
+        return true;
+    }
+
+    bool ReadElement(COsmiraDoc& diagram) {
+        std::size_t at = in_.Position();
+        std::int32_t kind = 0, parity = 0, depth = 0;
+        if (!in_.Int32(kind))
+            return false;
+        std::unique_ptr<CElemento> element;
+        const std::string* graphicClass = nullptr;
+        if (kind == 1) {
+            element = std::make_unique<CElemHoja>();
+            graphicClass = &kSheetGraphic;
+        } else if (kind == 2) {
+            element = std::make_unique<CElemCorte>();
+            graphicClass = &kCutGraphic;
+        } else if (kind == 3) {
+            element = std::make_unique<CElemLetra>();
+            graphicClass = &kLetterGraphic;
+        } else {
+            return in_.Fail("C\xF3"
+                            "digo de elemento " +
+                            std::to_string(kind) + " no v\xE1lido en el byte " + std::to_string(at) + ".");
+        }
+        if (!in_.Int32(parity) || !in_.Int32(depth))
+            return false;
+        element->SetParity(parity);
+        element->SetDepth(depth);
+        std::unique_ptr<CElemGrafico> graphic = ReadGraphic(*graphicClass);
+        if (!graphic)
+            return false;
+        element->SetGraphic(std::move(graphic));
+        if (kind == 3) {
+            std::uint8_t letter = 0;
+            if (!in_.Byte(letter))
+                return false;
+            element->SetLetter(static_cast<char>(letter));
+        }
+        diagram.AppendElement(std::move(element));
+        return true;
+    }
+
+    std::unique_ptr<CElemGrafico> ReadGraphic(const std::string& expectedClass) {
+        std::size_t at = in_.Position();
+        const std::string* className = tags_.ReadNewObject(in_, kGraphicClasses);
+        if (!className)
+            return nullptr;
+        if (*className != expectedClass) {
+            in_.Fail("Gr\xE1"
+                     "fico " +
+                     *className + " en lugar de " + expectedClass + " en el byte " + std::to_string(at) +
+                     ".");
+            return nullptr;
+        }
+        std::unique_ptr<CElemGrafico> graphic;
+        if (*className == kSheetGraphic)
+            graphic = std::make_unique<CHojaGrafico>();
+        else if (*className == kCutGraphic)
+            graphic = std::make_unique<CCorteGrafico>();
+        else
+            graphic = std::make_unique<CLetraGrafico>();
+        return ReadGraphicFields(*graphic) ? std::move(graphic) : nullptr;
+    }
+
+    bool ReadGraphicFields(CElemGrafico& graphic) {
+        Point topLeft, bottomRight;
+        ElementAppearance appearance;
+        std::int32_t marked = 0;
+        if (!in_.PointValue(topLeft) || !in_.PointValue(bottomRight) || !ReadColours(appearance) ||
+            !in_.Int32(marked))
+            return false;
+        appearance.font = DefaultFont();
+        graphic.SetCorners(topLeft, bottomRight);
+        graphic.SetAppearance(appearance);
+        graphic.SetMarkedWord(marked);
+        if (auto* cut = dynamic_cast<CCorteGrafico*>(&graphic)) {
+            CCorteGrafico::Foci foci{};
+            for (double& coordinate : foci)
+                if (!in_.Double(coordinate))
+                    return false;
+            cut->SetFoci(foci);
+        }
+        return true;
+    }
+
+    bool ReadColours(ElementAppearance& appearance) {
+        return in_.U32(appearance.penColor) && in_.U32(appearance.textColor) &&
+               in_.U32(appearance.fillColor) && in_.U32(appearance.markedFillColor) &&
+               in_.Int32(appearance.penWidth);
+    }
+
+    // The final diagram is laid out from these fields and the goal compared with them, so a
+    // text that is not a bracket form makes the file unreadable.
+    bool BracketFormField(const std::string& field, const std::string& text) {
+        return IsBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
+    }
+
+    // Makes the exercise ready for the rules, which walk W and the children lists.
+    bool Settle(CEjercicio& exercise) {
+        for (const auto& step : exercise.GetSteps()) {
+            if (!HasDiagramStructure(*step))
+                return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
+                                "\" no forma un diagrama.");
+            RebuildChildren(*step);
+        }
+        GiveStepsIdentitiesUniqueInTheRun(exercise);
+        // A file saved after removing later steps may still carry the W of a removed step.
+        if (const COsmiraDoc* last = exercise.LastStep())
+            exercise.SetWorking(BracketFormOf(*last));
+        return true;
+    }
+
+    // Identities are kept as written, except that a step repeating an earlier step's gets a
+    // fresh one; steps appended later never take one of them.
+    static void GiveStepsIdentitiesUniqueInTheRun(CEjercicio& exercise) {
+        for (const auto& step : exercise.GetSteps())
+            ReserveSelfId(step->GetSelfId());
+        std::unordered_set<std::int32_t> taken;
+        for (const auto& step : exercise.GetSteps())
+            if (!taken.insert(step->GetSelfId()).second)
+                step->SetSelfId(NextSelfId());
+    }
+
+    ByteReader in_;
+    ObjectTagReader tags_;
+};
+
+} // namespace
+
+LoadResult LoadExercise(std::string_view bytes) {
+    return ExerciseReader(bytes).Run();
+}
+
+} // namespace osmira

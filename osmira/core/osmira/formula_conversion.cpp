@@ -1,0 +1,164 @@
+#include "osmira/formula_conversion.h"
+
+#include "osmira/formula_alphabet.h"
+#include "osmira/pila_cadena.h"
+#include "osmira/pila_caracter.h"
+
+namespace osmira {
+
+namespace {
+
+constexpr int kOperatorCapacity = 20;
+constexpr char kNoOperator = ' ';
+// Pushed on the operator stack for a negation that waits for its group to close.
+constexpr char kNegationMarker = 'N';
+
+bool IsCombiningOperator(char c) {
+    return IsBinaryConnective(c) || c == kNegation;
+}
+
+class FormulaConverter {
+  public:
+    FormulaConverter(std::string& operand, std::string& result) : operand_(operand), result_(result) {}
+
+    bool Run(std::string_view formula) {
+        for (size_t i = 0; i < formula.size(); ++i) {
+            char c = formula[i];
+            if (IsBinaryConnective(c))
+                OnConnective(c);
+            else if (c == kNegation)
+                i = OnNegation(formula, i);
+            else if (c == '(')
+                OnOpen();
+            else if (c == ')')
+                OnClose();
+            else if (IsFormulaLetter(c))
+                result_ = std::string(1, c);
+            Combine();
+        }
+        return complete_;
+    }
+
+  private:
+    void OnConnective(char c) {
+        operand_ = result_;
+        op_ = c;
+    }
+
+    // A run of signs gives one cut per sign. A negated letter is wrapped at once; a negated
+    // group leaves markers that its closing parenthesis turns into cuts. Returns the
+    // position of the last byte consumed.
+    size_t OnNegation(std::string_view formula, size_t i) {
+        size_t run = 0;
+        while (i + run < formula.size() && formula[i + run] == kNegation)
+            ++run;
+        size_t next = i + run;
+        if (next < formula.size() && IsFormulaLetter(formula[next])) {
+            result_ = std::string(run, '[') + formula[next] + std::string(run, ']');
+            return next;
+        }
+        // A pending connective must reach the operator stack before the group opens,
+        // otherwise A∧¬(B) would lose its A.
+        if (operators_.Top() == '(' && op_ == kNoOperator) {
+            PushMarkers(run);
+        } else {
+            PushOperator(op_);
+            op_ = kNegationMarker;
+            pendingMarkers_ = run;
+        }
+        ready_ = false;
+        return next - 1;
+    }
+
+    void OnOpen() {
+        if (op_ != kNoOperator) {
+            if (IsCombiningOperator(op_) || (op_ == kNegationMarker && IsCombiningOperator(operators_.Top())))
+                PushOperand(operand_);
+            if (op_ == kNegationMarker)
+                PushMarkers(pendingMarkers_);
+            else
+                PushOperator(op_);
+            pendingMarkers_ = 1;
+        }
+        PushOperator('(');
+        op_ = kNoOperator;
+        ready_ = false;
+    }
+
+    void OnClose() {
+        operators_.Pop(op_);
+        while (operators_.Top() == kNegationMarker) {
+            result_ = "[" + result_ + "]";
+            char marker = 0;
+            operators_.Pop(marker);
+        }
+        if (IsCombiningOperator(operators_.Top())) {
+            operators_.Pop(op_);
+            if (!operands_.Pop(operand_))
+                complete_ = false;
+            ready_ = true;
+            Combine();
+        }
+    }
+
+    void Combine() {
+        if (!IsCombiningOperator(op_))
+            return;
+        if (!ready_) {
+            ready_ = true;
+            return;
+        }
+        ready_ = false;
+        if (op_ == kConjunction) {
+            operand_ += result_;
+            result_ = operand_;
+        } else if (op_ == kImplication) {
+            operand_ += "[" + result_ + "]]";
+            result_ = "[" + operand_;
+        } else if (op_ == kDisjunction) {
+            operand_ += "][" + result_ + "]]";
+            result_ = "[[" + operand_;
+        }
+        op_ = kNoOperator;
+    }
+
+    void PushMarkers(size_t count) {
+        for (size_t k = 0; k < count; ++k)
+            PushOperator(kNegationMarker);
+    }
+
+    void PushOperator(char c) {
+        if (!operators_.Push(c))
+            complete_ = false;
+    }
+
+    void PushOperand(const std::string& text) {
+        if (!operands_.Push(text))
+            complete_ = false;
+    }
+
+    std::string& operand_;
+    std::string& result_;
+    PilaCaracter operators_{kOperatorCapacity};
+    PilaCadena operands_;
+    char op_ = kNoOperator;
+    bool ready_ = false;
+    size_t pendingMarkers_ = 1;
+    bool complete_ = true;
+};
+
+} // namespace
+
+bool ConvertFormulaInto(std::string_view formula, std::string& operand, std::string& result) {
+    operand.clear();
+    result.clear();
+    return FormulaConverter(operand, result).Run(formula);
+}
+
+bool ConversionFits(std::string_view formula) {
+    std::string operand;
+    std::string result;
+    return ConvertFormulaInto(formula, operand, result);
+}
+
+} // namespace osmira

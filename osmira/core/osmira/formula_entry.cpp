@@ -1,0 +1,42 @@
+#include "osmira/formula_entry.h"
+
+#include "osmira/formula_alphabet.h"
+#include "osmira/formula_conversion.h"
+#include "osmira/formula_syntax.h"
+#include "osmira/messages.h"
+
+namespace osmira {
+
+bool CheckFormulaEntry(std::string_view formula) {
+    return !formula.empty() && CheckFormulaSyntax(formula) && !EndsDangling(formula) &&
+           ConversionFits(formula);
+}
+
+std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
+    std::string formula;
+    for (const std::string& hypothesis : slots) {
+        if (hypothesis.empty())
+            continue;
+        if (!formula.empty())
+            formula += kConjunction;
+        formula += "(" + hypothesis + ")";
+    }
+    return formula;
+}
+
+std::optional<std::string> CheckExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
+                                                 std::string_view conclusion) {
+    for (const std::string& hypothesis : hypothesisSlots)
+        if (!hypothesis.empty() && !CheckFormulaEntry(hypothesis))
+            return std::string(messages::kFormulaSyntax);
+    if (!conclusion.empty() && !CheckFormulaEntry(conclusion))
+        return std::string(messages::kFormulaSyntax);
+    std::string hypotheses = BuildHypothesesFormula(hypothesisSlots);
+    if (hypotheses.empty())
+        return std::string(messages::kNoHypothesis);
+    if (!ConversionFits(hypotheses))
+        return std::string(messages::kFormulaSyntax);
+    return std::nullopt;
+}
+
+} // namespace osmira

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+#include "osmira/element_appearance.h"
+#include "osmira/osmira_doc.h"
+
+namespace osmira {
+
+namespace layout {
+inline constexpr int kOrigin = 50;
+inline constexpr int kCellWidth = 20;
+inline constexpr int kCellHeight = 18;
+inline constexpr int kStep = 20;
+inline constexpr int kLevelHeight = 40;
+inline constexpr int kBaseHeight = 18;
+inline constexpr int kBaseHeightWithLetter = 58;
+} // namespace layout
+
+// Lays out a diagram from a bracket form: the sheet, then one element per character that is
+// not ']', each placed left to right and centred vertically in the box of its predecessor.
+void BuildDiagram(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket);
+
+} // namespace osmira

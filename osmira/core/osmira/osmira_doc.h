@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "osmira/elemento.h"
+
+namespace osmira {
+
+class CEjercicio;
+
+// One step diagram of an exercise: its texts, its rule state and its element list in
+// pre-order (the sheet first). The selection fields are the view's, read by the rules.
+class COsmiraDoc {
+  public:
+    COsmiraDoc();
+    COsmiraDoc(const COsmiraDoc&) = delete;
+    COsmiraDoc& operator=(const COsmiraDoc&) = delete;
+
+    CEjercicio* GetExercise() const { return exercise_; }
+    void SetExercise(CEjercicio* exercise) { exercise_ = exercise; }
+    std::int32_t GetSelfId() const { return selfId_; }
+    void SetSelfId(std::int32_t id) { selfId_ = id; }
+    const std::string& GetBracketCopy() const { return bracketCopy_; }
+    void SetBracketCopy(std::string text) { bracketCopy_ = std::move(text); }
+    const std::string& GetComment() const { return comment_; }
+    void SetComment(std::string text) { comment_ = std::move(text); }
+    const std::string& GetTitle() const { return title_; }
+    void SetTitle(std::string text) { title_ = std::move(text); }
+    int GetPendingRule() const { return pendingRule_; }
+    void SetPendingRule(int rule) { pendingRule_ = rule; }
+    int GetAppliedRule() const { return appliedRule_; }
+    void SetAppliedRule(int rule) { appliedRule_ = rule; }
+
+    const std::vector<std::unique_ptr<CElemento>>& GetElements() const { return elements_; }
+    CElemento& AppendElement(std::unique_ptr<CElemento> element);
+    void ReserveElements(std::size_t count) { elements_.reserve(count); }
+    // The element's position in the list, or -1.
+    int IndexOf(const CElemento* element) const;
+    void ClearMarks();
+
+    CElemento* GetSelectedElement() const { return selectedElement_; }
+    void SetSelectedElement(CElemento* element) { selectedElement_ = element; }
+    CElemento* GetIterationSource() const { return iterationSource_; }
+    void SetIterationSource(CElemento* element) { iterationSource_ = element; }
+
+  private:
+    CEjercicio* exercise_ = nullptr;
+    std::int32_t selfId_ = 0;
+    std::string bracketCopy_;
+    std::string comment_;
+    std::string title_;
+    int pendingRule_ = 0;
+    int appliedRule_ = 0;
+    std::vector<std::unique_ptr<CElemento>> elements_;
+    CElemento* selectedElement_ = nullptr;
+    CElemento* iterationSource_ = nullptr;
+};
+
+// A value unique among the diagrams of this run, used by the navigator as item data.
+std::int32_t NextSelfId();
+// Keeps NextSelfId from handing out an identity that a diagram read from a file has.
+void ReserveSelfId(std::int32_t id);
+
+} // namespace osmira

@@ -1,0 +1,50 @@
+#include "osmira/recording_workbench.h"
+
+#include "osmira/ejercicio.h"
+
+namespace osmira {
+
+void RecordingWorkbench::OpenWindow(COsmiraDoc& step) {
+    calls.push_back("OpenWindow " + step.GetTitle());
+}
+
+void RecordingWorkbench::CloseWindow(COsmiraDoc& step) {
+    calls.push_back("CloseWindow " + step.GetTitle());
+}
+
+void RecordingWorkbench::RepaintView(COsmiraDoc& step) {
+    calls.push_back("RepaintView " + step.GetTitle());
+}
+
+void RecordingWorkbench::OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) {
+    calls.push_back("OpenNavigator " + exercise.GetTitle() + " " + step.GetTitle());
+}
+
+void RecordingWorkbench::AddNavigatorStep(COsmiraDoc& step, int rule) {
+    calls.push_back("AddNavigatorStep " + step.GetTitle() + " " + std::to_string(rule));
+}
+
+void RecordingWorkbench::RemoveNavigatorStep(COsmiraDoc& step) {
+    calls.push_back("RemoveNavigatorStep " + step.GetTitle());
+}
+
+void RecordingWorkbench::RebuildNavigator(CEjercicio& exercise) {
+    calls.push_back("RebuildNavigator " + std::to_string(exercise.GetSteps().size()));
+}
+
+std::optional<std::string> RecordingWorkbench::AskFormulaToInsert() {
+    calls.push_back("AskFormulaToInsert");
+    return formulaToInsert;
+}
+
+int RecordingWorkbench::AskDoubleCutPosition() {
+    calls.push_back("AskDoubleCutPosition");
+    return doubleCutPosition;
+}
+
+void RecordingWorkbench::ShowRefusal(const std::string& message) {
+    calls.push_back("ShowRefusal");
+    refusals.push_back(message);
+}
+
+} // namespace osmira

@@ -1,0 +1,27 @@
+#include "osmira/rule_request.h"
+
+#include "osmira/messages.h"
+#include "osmira/transformation_rules.h"
+
+namespace osmira {
+
+RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
+    COsmiraDoc* last = exercise.LastStep();
+    if (!last)
+        return RuleOutcome::NotApplied;
+    if (last->GetAppliedRule() != 0) {
+        exercise.Workbench().ShowRefusal(messages::kLockedStep);
+        return RuleOutcome::Refused;
+    }
+    const auto& elements = last->GetElements();
+    bool needsSource = request.rule == kIteration;
+    if (request.element >= elements.size() ||
+        (needsSource && (!request.source || *request.source >= elements.size())))
+        return RuleOutcome::NotApplied;
+    last->SetPendingRule(request.rule);
+    last->SetIterationSource(needsSource ? elements[*request.source].get() : nullptr);
+    last->SetSelectedElement(elements[request.element].get());
+    return exercise.ApplyRule();
+}
+
+} // namespace osmira

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "osmira/ejercicio.h"
+
+namespace osmira {
+
+// A rule asked for by element positions in the last step's list (0 = the sheet). For
+// iteration, `source` is the graph to copy and `element` the place.
+struct RuleRequest {
+    int rule = 0;
+    std::size_t element = 0;
+    std::optional<std::size_t> source;
+};
+
+// Selects as the view does and applies the rule. A locked last step is refused with the
+// locked-step message; positions outside the list, or iteration without a source, apply
+// nothing.
+RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request);
+
+} // namespace osmira

@@ -1,0 +1,237 @@
+#include "osmira/transformation_rules.h"
+
+#include <string>
+
+#include "osmira/bracket_form.h"
+#include "osmira/element_list.h"
+#include "osmira/formula_entry.h"
+#include "osmira/formula_syntax.h"
+#include "osmira/messages.h"
+
+namespace osmira {
+
+std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket,
+                                   const CElemento& element) {
+    long index = -1;
+    bool found = false;
+    for (const auto& candidate : diagram.GetElements()) {
+        if (candidate.get() == &element) {
+            ++index;
+            found = true;
+            break;
+        }
+        if (candidate->Kind() != ElementKind::Sheet)
+            ++index;
+    }
+    if (!found)
+        return std::nullopt;
+    std::size_t p = 0;
+    for (; index >= 0; ++p) {
+        if (p >= bracket.size())
+            return std::nullopt;
+        if (bracket[p] != ']')
+            --index;
+    }
+    return TextPosition{p - 1, p};
+}
+
+namespace {
+
+class RuleApplication {
+  public:
+    RuleApplication(CEjercicio& exercise, COsmiraDoc& diagram, std::string& working)
+        : exercise_(exercise), diagram_(diagram), working_(working), workbench_(exercise.Workbench()) {}
+
+    RuleOutcome Erase(CElemento& graph) {
+        if (graph.Kind() == ElementKind::Sheet)
+            return Refuse(messages::kErasureOnSheet);
+        bool evenArea = graph.Kind() == ElementKind::Cut ? graph.GetParity() == kOddParity
+                                                         : graph.GetParity() == kEvenParity;
+        if (!evenArea)
+            return Refuse(messages::kErasureParity);
+        auto position = Locate(diagram_, working_, graph);
+        if (!position)
+            return RuleOutcome::NotApplied;
+        working_.erase(position->at, Span(working_, position->at));
+        return Commit(kErasure, graph);
+    }
+
+    RuleOutcome Insert(CElemento& area) {
+        if (area.GetParity() != kOddParity)
+            return Refuse(messages::kInsertionParity);
+        std::optional<std::string> answer = workbench_.AskFormulaToInsert();
+        if (!answer)
+            return RuleOutcome::Cancelled;
+        std::string formula = RemoveBlanks(*answer);
+        // The dialog only lets checked formulas through; anything else counts as closed.
+        if (!CheckFormulaEntry(formula))
+            return RuleOutcome::Cancelled;
+        auto position = Locate(diagram_, working_, area);
+        if (!position)
+            return RuleOutcome::NotApplied;
+        working_.insert(position->after, exercise_.ConvertFormula(formula));
+        return Commit(kInsertion, area);
+    }
+
+    RuleOutcome Iterate(CElemento& graph, CElemento& place) {
+        int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
+        bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
+                       &place != &graph && !place.HasChild(&graph) &&
+                       CopyStaysWithinOriginalsArea(graph, place);
+        if (!allowed)
+            return Refuse(messages::kIteration);
+        auto source = Locate(diagram_, working_, graph);
+        auto target = Locate(diagram_, working_, place);
+        if (!source || !target)
+            return RuleOutcome::NotApplied;
+        std::string copy = working_.substr(source->at, Span(working_, source->at));
+        working_.insert(target->after, copy);
+        return Commit(kIteration, graph);
+    }
+
+    RuleOutcome Deiterate(CElemento& copy) {
+        if (copy.Kind() == ElementKind::Sheet)
+            return Refuse(messages::kDeiterationOnSheet);
+        auto position = Locate(diagram_, working_, copy);
+        if (!position)
+            return RuleOutcome::NotApplied;
+        std::size_t length = Span(working_, position->at);
+        if (!HasEnclosingOriginal(copy, position->at, length))
+            return Refuse(messages::kDeiteration);
+        working_.erase(position->at, length);
+        return Commit(kDeiteration, copy);
+    }
+
+    RuleOutcome DoubleCut(CElemento& element) {
+        if (element.Kind() == ElementKind::Sheet) {
+            working_.insert(0, "[[]]");
+            return Commit(kDoubleCut, element);
+        }
+        auto position = Locate(diagram_, working_, element);
+        if (!position)
+            return RuleOutcome::NotApplied;
+        std::size_t at = position->at;
+        std::size_t length = Span(working_, at);
+        if (element.Kind() == ElementKind::Letter) {
+            Enclose(at, length);
+        } else if (IsDoubleCut(element)) {
+            working_ =
+                working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
+        } else if (workbench_.AskDoubleCutPosition() == 1) {
+            Enclose(at, length);
+        } else {
+            working_.insert(at + 1, "[[]]");
+        }
+        return Commit(kDoubleCut, element);
+    }
+
+  private:
+    // A copy may only be placed where its original holds: in the original's own area or in
+    // one enclosed by it, but never inside the original itself. Depth alone would let
+    // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
+    bool CopyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
+        const CElemento* receivingArea =
+            place.Kind() == ElementKind::Cut ? &place : ParentOf(diagram_, place);
+        return AreaContains(diagram_, ParentOf(diagram_, graph), receivingArea) &&
+               !AreaContains(diagram_, &graph, receivingArea);
+    }
+
+    // The copy may go when the same text (byte for byte, so juxtaposition order counts) stands
+    // in an area that strictly encloses the copy's area; a sibling is not enough, and a match
+    // elsewhere at the same depth would let [A][A] become [A][].
+    bool HasEnclosingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
+        std::string_view text = working_;
+        std::string_view graph = text.substr(at, length);
+        const CElemento* copyArea = ParentOf(diagram_, copy);
+        std::size_t closesBefore = 0;
+        for (std::size_t q = 0; q < text.size();) {
+            if (q == at) {
+                for (std::size_t k = q; k < q + length; ++k)
+                    closesBefore += text[k] == ']';
+                q += length;
+                continue;
+            }
+            if (text.substr(q, length) == graph) {
+                const CElemento* original = ElementAtTextPosition(q - closesBefore);
+                const CElemento* originalArea = original ? ParentOf(diagram_, *original) : nullptr;
+                if (originalArea && originalArea != copyArea &&
+                    AreaContains(diagram_, originalArea, copyArea))
+                    return true;
+            }
+            closesBefore += text[q] == ']';
+            ++q;
+        }
+        return false;
+    }
+
+    const CElemento* ElementAtTextPosition(std::size_t nonSheetIndex) const {
+        const auto& elements = diagram_.GetElements();
+        return nonSheetIndex + 1 < elements.size() ? elements[nonSheetIndex + 1].get() : nullptr;
+    }
+
+    static bool IsDoubleCut(const CElemento& cut) {
+        const auto& children = cut.GetChildren();
+        return children.size() == 1 && children.front()->Kind() == ElementKind::Cut;
+    }
+
+    void Enclose(std::size_t at, std::size_t length) {
+        working_.insert(at + length, "]]");
+        working_.insert(at, "[[");
+    }
+
+    RuleOutcome Commit(int rule, CElemento& marked) {
+        marked.GetGraphic()->Mark();
+        workbench_.RepaintView(diagram_);
+        diagram_.SetAppliedRule(rule);
+        COsmiraDoc& next = exercise_.AppendStep();
+        exercise_.BuildDiagram(next);
+        workbench_.RepaintView(next);
+        workbench_.AddNavigatorStep(next, rule);
+        if (rule == kErasure)
+            next.SetBracketCopy(working_);
+        return RuleOutcome::Committed;
+    }
+
+    RuleOutcome Refuse(const char* message) {
+        workbench_.ShowRefusal(message);
+        diagram_.SetPendingRule(0);
+        return RuleOutcome::Refused;
+    }
+
+    CEjercicio& exercise_;
+    COsmiraDoc& diagram_;
+    std::string& working_;
+    WorkbenchOperations& workbench_;
+};
+
+bool BelongsTo(const COsmiraDoc& diagram, const CElemento* element) {
+    return element && diagram.IndexOf(element) >= 0;
+}
+
+} // namespace
+
+RuleOutcome CEjercicio::ApplyRule() {
+    COsmiraDoc* diagram = LastStep();
+    if (!diagram || diagram->GetAppliedRule() != 0 || !BelongsTo(*diagram, diagram->GetSelectedElement()))
+        return RuleOutcome::NotApplied;
+    CElemento& selected = *diagram->GetSelectedElement();
+    RuleApplication rule(*this, *diagram, working_);
+    switch (diagram->GetPendingRule()) {
+    case kErasure:
+        return rule.Erase(selected);
+    case kInsertion:
+        return rule.Insert(selected);
+    case kIteration:
+        if (!BelongsTo(*diagram, diagram->GetIterationSource()))
+            return RuleOutcome::NotApplied;
+        return rule.Iterate(*diagram->GetIterationSource(), selected);
+    case kDeiteration:
+        return rule.Deiterate(selected);
+    case kDoubleCut:
+        return rule.DoubleCut(selected);
+    default:
+        return RuleOutcome::NotApplied;
+    }
+}
+
+} // namespace osmira

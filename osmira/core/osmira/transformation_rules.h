@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "osmira/ejercicio.h"
+
+namespace osmira {
+
+// Rule numbers as steps store them.
+inline constexpr int kErasure = 1;
+inline constexpr int kInsertion = 2;
+inline constexpr int kIteration = 3;
+inline constexpr int kDeiteration = 4;
+inline constexpr int kDoubleCut = 5;
+
+// Where an element's text lies in the bracket form its diagram was built from.
+struct TextPosition {
+    std::size_t at;    // its '[' or its letter
+    std::size_t after; // just behind that character
+};
+
+// Locate: counts the element's place among the non-sheet elements and walks the text to the
+// matching non-']' character. Nothing when the element is not in the diagram or the text is
+// too short for it.
+std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket,
+                                   const CElemento& element);
+
+} // namespace osmira

@@ -1,0 +1,341 @@
+// The .omr archive: the golden file byte for byte, round trips, and refusals of truncated
+// and corrupt data.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "osmira/element_list.h"
+#include "osmira/exercise_archive.h"
+#include "osmira/rule_request.h"
+#include "test_support.h"
+
+using namespace osmira;
+
+namespace {
+
+std::string Golden() {
+    return test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
+}
+
+std::unique_ptr<CEjercicio> GoldenExercise(RecordingWorkbench& workbench) {
+    auto exercise = test::NewExercise({"A"}, "", workbench);
+    exercise->SetTitle("T");
+    exercise->LastStep()->SetSelfId(0);
+    return exercise;
+}
+
+// Hypotheses A and A→B, conclusion B, then every rule: six steps after the first.
+std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) {
+    workbench.formulaToInsert = "C";
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    exercise->SetTitle("L\xF3gica de Peirce");
+    exercise->SetAuthor("Mar\xED"
+                        "a");
+    exercise->SetDescription("l\xEDnea 1\r\nl\xEDnea 2");
+    exercise->SetCreationDate(1700000000);
+    for (RuleRequest request :
+         std::vector<RuleRequest>{{4, 3, {}}, {5, 2, {}}, {3, 2, 1}, {1, 3, {}}, {5, 0, {}}, {2, 1, {}}})
+        EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
+    EXPECT_EQ(exercise->GetWorking(), "[C[]]AB");
+    return exercise;
+}
+
+std::size_t Find(const std::string& bytes, const std::string& what) {
+    return bytes.find(what);
+}
+
+TEST(Archive, NewExerciseIsTheGoldenFileByteForByte) {
+    RecordingWorkbench workbench;
+    std::string golden = Golden();
+    ASSERT_EQ(golden.size(), 298u);
+    EXPECT_EQ(SaveExercise(*GoldenExercise(workbench)), golden);
+}
+
+TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
+    LoadResult loaded = LoadExercise(Golden());
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    const CEjercicio& exercise = *loaded.exercise;
+    EXPECT_EQ(exercise.GetTitle(), "T");
+    EXPECT_EQ(exercise.GetHypotheses(), "A");
+    EXPECT_EQ(exercise.GetConclusion(), "");
+    EXPECT_EQ(exercise.GetWorking(), "");
+    ASSERT_EQ(exercise.GetSteps().size(), 1u);
+    const COsmiraDoc& step = *exercise.LastStep();
+    EXPECT_EQ(step.GetTitle(), "Paso 01");
+    ASSERT_EQ(step.GetElements().size(), 1u);
+    EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetRect(), (Rect{50, 50, 150, 150}));
+    EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetAppearance().font, DefaultFont());
+    EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
+    EXPECT_EQ(SaveExercise(exercise), Golden());
+}
+
+TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
+    RecordingWorkbench workbench;
+    auto exercise = GoldenExercise(workbench);
+    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed); // [[]]
+    std::string bytes = SaveExercise(*exercise);
+    EXPECT_EQ(Find(bytes.substr(Find(bytes, "CHojaGrafico") + 1), "CHojaGrafico"), std::string::npos);
+    // Second step's sheet: kind 1, parity 1, depth 0, then class 3 as 03 80.
+    EXPECT_NE(Find(bytes, std::string("\x01\0\0\0\x01\0\0\0\0\0\0\0\x03\x80", 14)), std::string::npos);
+    // CEjercicio 1, its object 2, CHojaGrafico 3, sheets 4 and 5, CCorteGrafico 6.
+    EXPECT_NE(Find(bytes, std::string("\xFF\xFF\x01\x00\x0D\x00"
+                                      "CCorteGrafico",
+                                      19)),
+              std::string::npos);
+    EXPECT_NE(Find(bytes, std::string("\x02\0\0\0\x01\0\0\0\x01\0\0\0\x06\x80", 14)), std::string::npos);
+}
+
+TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
+    RecordingWorkbench workbench;
+    auto exercise = ExerciseWithAllRules(workbench);
+    std::string saved = SaveExercise(*exercise);
+    LoadResult loaded = LoadExercise(saved);
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    EXPECT_EQ(SaveExercise(*loaded.exercise), saved);
+    EXPECT_EQ(loaded.exercise->GetTitle(), "L\xF3gica de Peirce");
+    EXPECT_EQ(loaded.exercise->GetDescription(), "l\xEDnea 1\r\nl\xEDnea 2");
+    EXPECT_EQ(loaded.exercise->GetSteps()[4]->GetBracketCopy(), "AB");
+    for (size_t i = 0; i < exercise->GetSteps().size(); ++i)
+        EXPECT_EQ(BracketFormOf(*loaded.exercise->GetSteps()[i]), BracketFormOf(*exercise->GetSteps()[i]));
+}
+
+TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
+    RecordingWorkbench before, after;
+    auto original = ExerciseWithAllRules(before);
+    LoadResult loaded = LoadExercise(SaveExercise(*original));
+    ASSERT_TRUE(loaded.exercise);
+    CEjercicio& reopened = *loaded.exercise;
+    reopened.ReopenAfterReading(after);
+    EXPECT_EQ(after.calls.back(), "RebuildNavigator 7");
+    // Rules that read the children lists: iteration, deiteration and double cut.
+    for (RuleRequest request :
+         std::vector<RuleRequest>{{3, 1, 4}, {4, 2, {}}, {3, 3, 1}, {5, 1, {}}, {5, 3, {}}}) {
+        EXPECT_EQ(RequestRule(reopened, request), RequestRule(*original, request));
+        EXPECT_EQ(reopened.GetWorking(), original->GetWorking());
+        EXPECT_EQ(after.refusals, before.refusals);
+    }
+    EXPECT_EQ(reopened.GetSteps().size(), original->GetSteps().size());
+    EXPECT_EQ(reopened.LastStep()->GetTitle(), original->LastStep()->GetTitle());
+}
+
+TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    exercise->SetWorking("[[Z]]"); // as left by a removal of later steps that did not restore W
+    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.exercise);
+    EXPECT_EQ(loaded.exercise->GetWorking(), "A[A[B]]");
+}
+
+// Identities are kept as read, but a step read twice with one identity, or a step appended
+// later, gets one that no other diagram of the run has.
+TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "", workbench);
+    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    std::int32_t ahead = NextSelfId() + 1; // the identity this run would give next
+    for (const auto& step : exercise->GetSteps())
+        step->SetSelfId(ahead);
+    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    CEjercicio& reopened = *loaded.exercise;
+    reopened.ReopenAfterReading(workbench);
+    ASSERT_EQ(RequestRule(reopened, {5, 1, {}}), RuleOutcome::Committed);
+    std::vector<std::int32_t> ids;
+    for (const auto& step : reopened.GetSteps())
+        ids.push_back(step->GetSelfId());
+    ASSERT_EQ(ids.size(), 3u);
+    EXPECT_EQ(ids[0], ahead);
+    EXPECT_NE(ids[1], ids[0]);
+    EXPECT_NE(ids[2], ids[0]);
+    EXPECT_NE(ids[2], ids[1]);
+}
+
+TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
+    std::string bytes = Golden();
+    bytes.replace(0x10, 4, "\x78\x56\x34\x12");
+    LoadResult loaded = LoadExercise(bytes);
+    ASSERT_TRUE(loaded.exercise);
+    EXPECT_EQ(loaded.exercise->GetReserved(), 0x12345678);
+    EXPECT_EQ(SaveExercise(*loaded.exercise), bytes);
+}
+
+TEST(Archive, ColoursComeBackExactlyAndLetterFontsAsDefault) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A>B"}, "", workbench);
+    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    AppearanceSet chosen = exercise->GetAppearances();
+    chosen.letter.font.height = -30;
+    chosen.letter.font.faceName = {'C', 'o', 'u', 'r', 'i', 'e', 'r'};
+    exercise->SetAppearances(chosen);
+    exercise->SetColors(0xFFFFFFFF, 0x80000001, 0x00ABCDEF, 0x7F7F7F7F);
+    exercise->RecolorSteps();
+    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.exercise);
+    AppearanceSet read = loaded.exercise->GetAppearances();
+    chosen = exercise->GetAppearances();
+    chosen.letter.font = DefaultFont();
+    EXPECT_EQ(read, chosen);
+    for (const auto& element : loaded.exercise->LastStep()->GetElements()) {
+        ElementAppearance a = element->GetGraphic()->GetAppearance();
+        EXPECT_EQ(a.penColor, 0xFFFFFFFFu);
+        EXPECT_EQ(a.fillColor, 0x80000001u);
+        EXPECT_EQ(a.font, DefaultFont());
+    }
+}
+
+struct LengthCase {
+    const char* name;
+    std::size_t length;
+    std::string prefix;
+};
+
+class StringLength : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(StringLength, PrefixAndRoundTrip) {
+    CEjercicio exercise;
+    exercise.SetTitle(std::string(GetParam().length, '\xF1'));
+    std::string bytes = SaveExercise(exercise);
+    EXPECT_EQ(bytes.substr(20, GetParam().prefix.size()), GetParam().prefix);
+    LoadResult loaded = LoadExercise(bytes);
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    EXPECT_EQ(loaded.exercise->GetTitle(), exercise.GetTitle());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, StringLength,
+    ::testing::Values(LengthCase{"Empty", 0, std::string(1, '\0')}, LengthCase{"OneByteLongest", 254, "\xFE"},
+                      LengthCase{"FirstWordLength", 255, "\xFF\xFF\x00"},
+                      LengthCase{"LongestWordLength", 65533, "\xFF\xFD\xFF"},
+                      LengthCase{"FirstDoubleWordLength", 65534,
+                                 std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+                      LengthCase{"Long", 70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ArchiveRefusal, EveryTruncationOfAManyStepFileIsRefused) {
+    RecordingWorkbench workbench;
+    std::string bytes = SaveExercise(*ExerciseWithAllRules(workbench));
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        LoadResult loaded = LoadExercise(std::string_view(bytes).substr(0, length));
+        ASSERT_FALSE(loaded.exercise) << "truncated to " << length;
+        ASSERT_FALSE(loaded.reason.empty());
+    }
+}
+
+struct CorruptCase {
+    const char* name;
+    std::string bytes;
+    const char* reason; // a part of the refusal
+};
+
+std::string Patch(std::size_t at, std::size_t count, const std::string& with) {
+    std::string golden = Golden();
+    return golden.size() < at + count ? golden : golden.replace(at, count, with);
+}
+
+// Offsets in the golden file: the exercise class name at 0x06, its schema at 0x02, the step
+// count at 0x20, the applied rule at 0xA0, the sheet's kind at 0xA8, parity at 0xAC, depth
+// at 0xB0 and its graphic reference (FF FF, schema, length, "CHojaGrafico") at 0xB4..0xC5.
+class CorruptFile : public ::testing::TestWithParam<CorruptCase> {};
+
+TEST_P(CorruptFile, IsRefusedWithAReason) {
+    LoadResult loaded = LoadExercise(GetParam().bytes);
+    EXPECT_FALSE(loaded.exercise);
+    EXPECT_NE(loaded.reason.find(GetParam().reason), std::string::npos) << loaded.reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CorruptFile,
+    ::testing::Values(
+        CorruptCase{"Empty", "", "termina antes de tiempo"},
+        CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "CEjercicia"},
+        CorruptCase{"ExerciseSchemaTwo", Patch(0x02, 1, "\x02"), "Esquema 2"},
+        CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "nula"},
+        CorruptCase{"StepsBeyondTheEnd", Patch(0x20, 1, "\x02"), "Regla aplicada"},
+        CorruptCase{"NegativeStepCount", Patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
+        CorruptCase{"AppliedRuleSix", Patch(0xA0, 1, "\x06"), "Regla aplicada 6"},
+        CorruptCase{"KindZero", Patch(0xA8, 1, std::string(1, '\0')), "elemento 0"},
+        CorruptCase{"KindFour", Patch(0xA8, 1, "\x04"), "elemento 4"},
+        CorruptCase{"CutWithSheetGraphic", Patch(0xA8, 1, "\x02"), "en lugar de CCorteGrafico"},
+        CorruptCase{"SheetOfOddParity", Patch(0xAC, 1, "\x02"), "no forma un diagrama"},
+        CorruptCase{"SheetAtDepthOne", Patch(0xB0, 1, "\x01"), "no forma un diagrama"},
+        CorruptCase{"GraphicSchemaTwo", Patch(0xB6, 1, "\x02"), "Esquema 2 de la clase CHojaGrafico"},
+        CorruptCase{"UnknownGraphicClass", Patch(0xBA, 12, "CHojaGrafica"), "CHojaGrafica"},
+        CorruptCase{"GraphicOfTheExerciseClass", Patch(0xB4, 18, "\x01\x80"), "CEjercicio"},
+        CorruptCase{"UndescribedClassIndex", Patch(0xB4, 18, "\x09\x80"), "no descrita"},
+        CorruptCase{"BigUndescribedClassIndex", Patch(0xB4, 18, std::string("\xFF\x7F\x09\0\0\x80", 6)),
+                    "no descrita"},
+        CorruptCase{"RepeatedObject", Patch(0xB4, 18, "\x02\x00"), "repetida"},
+        CorruptCase{"BigRepeatedObject", Patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)), "repetida"},
+        CorruptCase{"NullGraphic", Patch(0xB4, 18, std::string(2, '\0')), "nula"},
+        CorruptCase{"HugeStringLength", Patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
+                    "termina antes de tiempo"},
+        // Hypotheses at 0x1C, conclusion at 0x1E, working at 0x1F and the step's copy at 0x9F
+        // are bracket forms; anything else would be laid out and compared as one.
+        CorruptCase{"HypothesesUnclosed", Patch(0x1D, 1, "]"), "forma de corchetes"},
+        CorruptCase{"HypothesesLowerCase", Patch(0x1D, 1, "a"), "forma de corchetes"},
+        CorruptCase{"ConclusionUnclosed", Patch(0x1E, 1, "\x01["), "forma de corchetes"},
+        CorruptCase{"WorkingNotABracketForm", Patch(0x1F, 1, "\x02]["), "forma de corchetes"},
+        CorruptCase{"BracketCopyNotABracketForm", Patch(0x9F, 1, "\x01x"), "forma de corchetes"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "Q", workbench);
+    std::string bytes = SaveExercise(*exercise);
+    // The only letter byte 'A' of the step sits just before the three appearance blocks.
+    std::size_t letterAt = bytes.size() - 3 * 20 - 1;
+    ASSERT_EQ(bytes[letterAt], 'A');
+    bytes[letterAt] = 'a';
+    LoadResult loaded = LoadExercise(bytes);
+    EXPECT_FALSE(loaded.exercise);
+    EXPECT_NE(loaded.reason.find("Paso 01"), std::string::npos);
+}
+
+// Whatever a damaged file holds, reading either refuses it or gives an exercise on which the
+// rules and the writer work.
+TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
+    RecordingWorkbench original;
+    std::string bytes = SaveExercise(*ExerciseWithAllRules(original));
+    std::mt19937 random(77);
+    int loaded = 0;
+    for (int n = 0; n < 1500; ++n) {
+        std::string damaged = bytes;
+        for (int k = 0; k < 1 + n % 3; ++k)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        LoadResult result = LoadExercise(damaged);
+        if (!result.exercise) {
+            ASSERT_FALSE(result.reason.empty());
+            continue;
+        }
+        ++loaded;
+        CEjercicio& exercise = *result.exercise;
+        if (!exercise.LastStep()) // a step count of 0: an exercise without steps is valid
+            continue;
+        ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
+        RecordingWorkbench workbench;
+        workbench.formulaToInsert = "A";
+        exercise.ReopenAfterReading(workbench);
+        std::size_t count = exercise.LastStep()->GetElements().size();
+        for (int rule = 1; rule <= 5; ++rule)
+            RequestRule(exercise, {rule, n % count, (n / 7) % count});
+        ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).exercise);
+    }
+    EXPECT_GT(loaded, 100);
+}
+
+TEST(Archive, NinetyNineStepsRoundTrip) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "", workbench);
+    for (int i = 1; i < 99; ++i)
+        ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 99");
+    std::string saved = SaveExercise(*exercise);
+    LoadResult loaded = LoadExercise(saved);
+    ASSERT_TRUE(loaded.exercise) << loaded.reason;
+    EXPECT_EQ(loaded.exercise->GetSteps().size(), 99u);
+    EXPECT_EQ(SaveExercise(*loaded.exercise), saved);
+}
+
+} // namespace

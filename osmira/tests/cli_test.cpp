@@ -1,0 +1,318 @@
+// osmira-cli run in-process: the worked examples through the tool, every refusal
+// and usage error, and files left untouched by a refused command.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "commands.h"
+#include "osmira/messages.h"
+#include "test_support.h"
+#include "text_encoding.h"
+
+using namespace osmira;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    int status = cli::Run(arguments, {out, err});
+    return {status, out.str(), err.str()};
+}
+
+std::string Utf8(const char* latin1) {
+    return cli::Latin1ToUtf8(latin1);
+}
+
+class CliFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("osmira-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Hypotheses A and A→B, conclusion B.
+    std::string ModusPonens() {
+        std::string path = Path("mp.omr");
+        EXPECT_EQ(RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B", "--concl", "B",
+                          "-o", path})
+                      .status,
+                  0);
+        return path;
+    }
+
+    std::filesystem::path folder_;
+};
+
+struct FormulaCase {
+    const char* name;
+    const char* command;
+    std::string formula;
+    int status;
+    std::string out;
+};
+
+class CliFormula : public ::testing::TestWithParam<FormulaCase> {};
+
+TEST_P(CliFormula, PrintsTheAnswer) {
+    const FormulaCase& c = GetParam();
+    Outcome outcome = RunCli({c.command, c.formula});
+    EXPECT_EQ(outcome.status, c.status) << outcome.err;
+    if (c.status == 0 || std::string(c.command) == "check")
+        EXPECT_EQ(outcome.out, c.out + "\n");
+    else
+        EXPECT_EQ(outcome.err, "osmira-cli: " + c.out + "\n");
+}
+
+const std::string kSyntax = Utf8(messages::kFormulaSyntax);
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFormula,
+    ::testing::Values(
+        FormulaCase{"CheckLetter", "check", "A", 0, "ok"},
+        FormulaCase{"CheckTrailingConnective", "check", "A&", 1, kSyntax},
+        FormulaCase{"CheckTrailingNegation", "check", "A~", 1, kSyntax},
+        FormulaCase{"CheckEmpty", "check", " ", 1, Utf8(messages::kEmptyFormula)},
+        FormulaCase{"CheckLowerCase", "check", "a", 1, kSyntax},
+        FormulaCase{"CheckUtf8Signs", "check", "(A \xE2\x88\xA7 \xC2\xAC B) \xE2\x86\x92 C \xE2\x88\xA8 D", 0,
+                    "ok"},
+        FormulaCase{"CheckLatin1Bytes", "check",
+                    "\xD8(A\xD9"
+                    "B)\xAE"
+                    "C\xDA"
+                    "D",
+                    0, "ok"},
+        FormulaCase{"CheckTooDeep", "check", std::string(21, '(') + "A" + std::string(21, ')'), 1, kSyntax},
+        FormulaCase{"ConvertRunScript", "convert", "(A>B)&A", 0, "[A[B]]A"},
+        FormulaCase{"ConvertLetter", "convert", "A", 0, "A"},
+        FormulaCase{"ConvertNegation", "convert", "~A", 0, "[A]"},
+        FormulaCase{"ConvertConjunction", "convert", "A&B", 0, "AB"},
+        FormulaCase{"ConvertImplication", "convert", "A>B", 0, "[A[B]]"},
+        FormulaCase{"ConvertDisjunction", "convert", "A|B", 0, "[[A][B]]"},
+        FormulaCase{"ConvertNegatedGroup", "convert", "~(A&B)", 0, "[AB]"},
+        FormulaCase{"ConvertGroupImplies", "convert", "(A&B)>C", 0, "[AB[C]]"},
+        FormulaCase{"ConvertImpliesGroup", "convert", "A>(B&C)", 0, "[A[BC]]"},
+        FormulaCase{"ConvertImpliesNegatedGroup", "convert", "A>~(B)", 0, "[A[[B]]]"},
+        FormulaCase{"ConvertNegatedNegation", "convert", "~(~A)", 0, "[[A]]"},
+        FormulaCase{"ConvertAndNotOr", "convert", "A & ~(B | C)", 0, "A[[[B][C]]]"},
+        FormulaCase{"ConvertNegationRun", "convert", "~~A", 0, "[[A]]"},
+        FormulaCase{"ConvertKeepsConnectiveBeforeNegatedGroup", "convert", "(A&~(B))", 0, "A[B]"},
+        FormulaCase{"ConvertLeftToRight", "convert", "A|B|C", 0, "[[[[A][B]]][C]]"},
+        FormulaCase{"ConvertRefusesDangling", "convert", "A&", 1, kSyntax}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliLayout, PrintsOneLinePerElement) {
+    Outcome outcome = RunCli({"layout", "[A[B]]"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "0 H - depth=0 parity=1 rect=50,50,230,188 marked=0\n"
+                           "1 C - depth=0 parity=2 rect=70,70,210,168 marked=0\n"
+                           "2 L A depth=1 parity=2 rect=90,110,110,128 marked=0\n"
+                           "3 C - depth=1 parity=1 rect=130,90,190,148 marked=0\n"
+                           "4 L B depth=2 parity=1 rect=150,110,170,128 marked=0\n");
+    EXPECT_EQ(RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
+    EXPECT_EQ(RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
+                                              "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
+                                              "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
+                                              "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
+    EXPECT_EQ(RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
+                                            "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
+    for (const char* bad : {"[A", "A]", "[a]", "A B"})
+        EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
+}
+
+TEST(CliUsage, WrongWordsExitWithTwo) {
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"check"},
+                                               {"check", "A", "B"},
+                                               {"new", "--hyp", "A"},
+                                               {"new", "-o"},
+                                               {"new", "--hyp", "A", "--colour", "red", "-o", "x"},
+                                               {"show"},
+                                               {"truncate", "x"},
+                                               {"apply", "x", "1"}})
+        EXPECT_EQ(RunCli(words).status, 2) << ::testing::PrintToString(words);
+}
+
+TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {
+    std::string path = Path("t.omr");
+    ASSERT_EQ(RunCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
+    std::string bytes = test::ReadFile(path);
+    ASSERT_EQ(bytes.size(), 298u);
+    bytes.replace(0x24, 4, std::string(4, '\0'));
+    EXPECT_EQ(bytes, test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr"));
+}
+
+TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
+    std::string path = Path("x.omr");
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    };
+    std::vector<Case> cases{
+        {{"--hyp", "A&"}, 1, kSyntax},
+        {{"--hyp", "A", "--concl", "(B"}, 1, kSyntax},
+        {{"--hyp", "A", "--hyp", "B", "--hyp", "C", "--hyp", "D", "--hyp", "E", "--hyp", "F", "--hyp", "G"},
+         2,
+         "como mucho seis hip\xC3\xB3tesis"},
+        {{"--title", std::string(51, 'T'), "--hyp", "A"},
+         2,
+         Utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
+              "cteres.")},
+        {{"--title", "\xCE\xA9", "--hyp", "A"}, 2, "no es Latin-1"},
+        {{"--date", "99999999999", "--hyp", "A"}, 2, "--date"},
+        {{"--concl", "B"}, 2, Utf8(messages::kNoHypothesis)}};
+    for (const Case& c : cases) {
+        std::vector<std::string> words{"new", "-o", path};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        Outcome outcome = RunCli(words);
+        EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+    EXPECT_EQ(RunCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
+}
+
+TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
+    std::string path = Path("show.omr");
+    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
+                      "--date", "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
+                  .status,
+              1); // brackets are not formulas
+    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\r\ndos",
+                      "--date", "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
+                  .status,
+              0);
+    ASSERT_EQ(RunCli({"apply", path, "5", "1"}).status, 0);
+    Outcome outcome = RunCli({"show", path});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "title: L\xC3\xB3gica\n"
+                           "author: Ana\n"
+                           "date: 86400\n"
+                           "description: uno\\ndos\n"
+                           "hypotheses: A\n"
+                           "conclusion: [[A]]\n"
+                           "working: [[A]]\n"
+                           "goal: reached\n"
+                           "steps: 2\n"
+                           "step 1 \"Paso 01\" applied=5 bracket=A\n"
+                           "  0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
+                           "  1 L A depth=0 parity=1 rect=70,70,90,88 marked=1\n"
+                           "step 2 \"Paso 02\" applied=0 bracket=[[A]]\n"
+                           "  0 H - depth=0 parity=1 rect=50,50,190,188 marked=0\n"
+                           "  1 C - depth=0 parity=2 rect=70,70,170,168 marked=0\n"
+                           "  2 C - depth=1 parity=1 rect=90,90,150,148 marked=0\n"
+                           "  3 L A depth=2 parity=1 rect=110,110,130,128 marked=0\n");
+}
+
+TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
+    std::string path = ModusPonens();
+    EXPECT_EQ(RunCli({"apply", path, "4", "3"}).status, 0);
+    EXPECT_EQ(RunCli({"apply", path, "5", "2"}).status, 0);
+    std::string out = Path("out.omr");
+    EXPECT_EQ(RunCli({"apply", path, "1", "1", "-o", out}).status, 0);
+    EXPECT_NE(RunCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"), std::string::npos);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
+              std::string::npos);
+    EXPECT_EQ(RunCli({"truncate", out, "2"}).status, 0);
+    std::string shown = RunCli({"show", out}).out;
+    EXPECT_NE(shown.find("working: A[[B]]\ngoal: not reached\nsteps: 2\n"), std::string::npos);
+    EXPECT_NE(shown.find("step 2 \"Paso 02\" applied=0"), std::string::npos);
+    EXPECT_EQ(RunCli({"truncate", out, "3"}).status, 2);
+    EXPECT_EQ(RunCli({"truncate", out, "0"}).status, 2);
+}
+
+TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
+    std::string path = ModusPonens(); // A[A[B]]
+    EXPECT_EQ(RunCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"apply", path, "5", "2", "--position", "1"}).status, 0);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: A[[[CDA[AB]]]]\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"apply", path, "5", "2"}).status, 0);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"apply", path, "5", "2", "--position", "0"}).status, 0);
+    EXPECT_NE(RunCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
+}
+
+TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
+    std::string path = ModusPonens(); // 0 H, 1 A, 2 [, 3 A, 4 [, 5 B
+    std::string before = test::ReadFile(path);
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    };
+    std::vector<Case> cases{{{"1", "0"}, 1, Utf8(messages::kErasureOnSheet)},
+                            {{"1", "3"}, 1, Utf8(messages::kErasureParity)},
+                            {{"2", "0", "--insert", "C"}, 1, Utf8(messages::kInsertionParity)},
+                            {{"2", "2"}, 1, Utf8("Inserci\xF3n cancelada")},
+                            {{"2", "2", "--insert", "C&"}, 1, Utf8(messages::kInsertionSyntax)},
+                            {{"2", "2", "--insert", ""}, 1, Utf8(messages::kEmptyFormula)},
+                            {{"3", "1", "--source", "1"}, 1, Utf8(messages::kIteration)},
+                            {{"3", "2", "--source", "0"}, 1, Utf8(messages::kIteration)},
+                            {{"4", "0"}, 1, Utf8(messages::kDeiterationOnSheet)},
+                            {{"4", "1"}, 1, Utf8(messages::kDeiteration)},
+                            {{"3", "2"}, 2, "--source"},
+                            {{"6", "1"}, 2, "regla"},
+                            {{"1", "6"}, 2, "ELEMENTO"},
+                            {{"1", "-1"}, 2, "ELEMENTO"},
+                            {{"5", "1", "--position", "2"}, 2, "--position"}};
+    for (const Case& c : cases) {
+        std::vector<std::string> words{"apply", path};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        Outcome outcome = RunCli(words);
+        EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_EQ(test::ReadFile(path), before);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+}
+
+TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
+    std::string missing = Path("missing.omr");
+    std::string garbage = Path("garbage.omr");
+    std::ofstream(garbage, std::ios::binary) << "not an exercise";
+    for (const std::string& path : {missing, garbage}) {
+        for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+                 {"show", path}, {"apply", path, "5", "0"}, {"truncate", path, "1"}}) {
+            Outcome outcome = RunCli(words);
+            EXPECT_EQ(outcome.status, 2);
+            EXPECT_EQ(outcome.err.rfind("osmira-cli: " + path + ": ", 0), 0u) << outcome.err;
+        }
+    }
+    EXPECT_EQ(test::ReadFile(garbage), "not an exercise");
+}
+
+TEST(CliText, Latin1ConversionBothWays) {
+    EXPECT_EQ(cli::Utf8ToLatin1("Mar\xC3\xAD"
+                                "a \xC3\xB1"),
+              std::optional<std::string>("Mar\xED"
+                                         "a \xF1"));
+    EXPECT_EQ(cli::Utf8ToLatin1("\xE2\x88\xA7"), std::nullopt);
+    EXPECT_EQ(cli::Utf8ToLatin1("\xC3"), std::nullopt);
+    EXPECT_EQ(cli::Utf8ToLatin1("\xED"), std::nullopt);
+    EXPECT_EQ(cli::Latin1ToUtf8("\xE1\xFF"
+                                "a"),
+              "\xC3\xA1\xC3\xBF"
+              "a");
+    EXPECT_EQ(cli::FormulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::Bytes("~A&~B|C>>"));
+}
+
+} // namespace

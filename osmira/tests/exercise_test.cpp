@@ -1,0 +1,170 @@
+// Creating an exercise, numbering its steps, recolouring, removing later steps and
+// recognising the final diagram.
+
+#include <gtest/gtest.h>
+
+#include "osmira/element_list.h"
+#include "osmira/messages.h"
+#include "osmira/rule_request.h"
+#include "test_support.h"
+
+using namespace osmira;
+
+namespace {
+
+std::vector<Rect> Rects(const COsmiraDoc& diagram) {
+    std::vector<Rect> rects;
+    for (const auto& element : diagram.GetElements())
+        rects.push_back(element->GetGraphic()->GetRect());
+    return rects;
+}
+
+TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    EXPECT_EQ(exercise->GetHypotheses(), "A[A[B]]");
+    EXPECT_EQ(exercise->GetConclusion(), "B");
+    EXPECT_EQ(exercise->GetWorking(), "A[A[B]]");
+    ASSERT_EQ(exercise->GetSteps().size(), 1u);
+    const COsmiraDoc& first = *exercise->LastStep();
+    EXPECT_EQ(BracketFormOf(first), "A[A[B]]");
+    EXPECT_EQ(first.GetTitle(), "Paso 01");
+    EXPECT_EQ(first.GetComment(), messages::kFirstStepComment);
+    EXPECT_EQ(first.GetAppliedRule(), 0);
+    ASSERT_NE(exercise->GetFinalDiagram(), nullptr);
+    EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "B");
+    EXPECT_EQ(exercise->GetFinalDiagram()->GetComment(), messages::kFinalDiagramComment);
+    EXPECT_EQ(workbench.calls, (std::vector<std::string>{"OpenWindow Paso 01", "OpenNavigator  Paso 01"}));
+}
+
+TEST(CreateExercise, WithoutConclusionTheFirstStepIsTheEmptySheet) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A|~A"}, "", workbench);
+    EXPECT_EQ(exercise->GetHypotheses(), "[[A][[A]]]");
+    EXPECT_EQ(exercise->GetWorking(), "");
+    const COsmiraDoc& first = *exercise->LastStep();
+    EXPECT_EQ(Rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
+    EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
+    EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
+    EXPECT_FALSE(exercise->goalReached());
+}
+
+TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
+    RecordingWorkbench workbench;
+    CEjercicio exercise;
+    exercise.SetReserved(7);
+    exercise.SetColors(1, 2, 3, 4);
+    exercise.SetHypotheses("A");
+    exercise.CreateExercise(workbench);
+    EXPECT_EQ(exercise.GetReserved(), 0);
+    EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
+}
+
+TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
+    RecordingWorkbench workbench;
+    std::string tooDeep = std::string(21, '(') + "A" + std::string(21, ')');
+    for (auto [hypotheses, conclusion] : std::vector<std::pair<std::string, std::string>>{
+             {"", "A"}, {"(" + tooDeep + ")", ""}, {"(A)", tooDeep}, {"(A)", test::Bytes("B&")}}) {
+        CEjercicio exercise;
+        exercise.SetHypotheses(hypotheses);
+        exercise.SetConclusion(conclusion);
+        EXPECT_FALSE(exercise.CreateExercise(workbench)) << hypotheses << " / " << conclusion;
+        EXPECT_EQ(exercise.GetHypotheses(), hypotheses);
+        EXPECT_TRUE(exercise.GetSteps().empty());
+    }
+    EXPECT_TRUE(workbench.calls.empty());
+}
+
+TEST(StepTitles, AreZeroPaddedBelowTen) {
+    EXPECT_EQ(StepTitle(1), "Paso 01");
+    EXPECT_EQ(StepTitle(9), "Paso 09");
+    EXPECT_EQ(StepTitle(10), "Paso 10");
+    EXPECT_EQ(StepTitle(100), "Paso 100");
+}
+
+// A[A[B]]: deiterate the inner A, remove the double cut, erase A — reaches B.
+void DeriveConclusion(CEjercicio& exercise) {
+    ASSERT_EQ(RequestRule(exercise, {4, 3, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(exercise, {5, 2, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(exercise, {1, 1, std::nullopt}), RuleOutcome::Committed);
+}
+
+TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    DeriveConclusion(*exercise);
+    std::vector<std::pair<std::string, int>> steps;
+    for (const auto& step : exercise->GetSteps())
+        steps.emplace_back(step->GetTitle(), step->GetAppliedRule());
+    EXPECT_EQ(steps, (std::vector<std::pair<std::string, int>>{
+                         {"Paso 01", 4}, {"Paso 02", 5}, {"Paso 03", 1}, {"Paso 04", 0}}));
+    EXPECT_EQ(exercise->GetWorking(), "B");
+}
+
+TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    EXPECT_FALSE(exercise->goalReached());
+    DeriveConclusion(*exercise);
+    EXPECT_TRUE(exercise->goalReached());
+}
+
+TEST(Goal, IgnoresTheOrderOfJuxtaposedGraphs) {
+    RecordingWorkbench workbench;
+    EXPECT_TRUE(test::NewExercise({"A&B"}, "B&A", workbench)->goalReached());
+    EXPECT_TRUE(test::NewExercise({"A>B"}, "~(~B&A)", workbench)->goalReached());
+    EXPECT_FALSE(test::NewExercise({"A>B"}, "B>A", workbench)->goalReached());
+}
+
+TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    DeriveConclusion(*exercise);
+    exercise->SetColors(0x0000FF, 0x00FF00, 0xFF0000, 0x123456);
+    exercise->RecolorSteps();
+    for (const auto& step : exercise->GetSteps()) {
+        for (const auto& element : step->GetElements()) {
+            ElementAppearance a = element->GetGraphic()->GetAppearance();
+            EXPECT_EQ(a.penColor, 0x0000FFu);
+            EXPECT_EQ(a.fillColor, 0x00FF00u);
+            EXPECT_EQ(a.markedFillColor, 0xFF0000u);
+            EXPECT_EQ(a.textColor, element->Kind() == ElementKind::Letter ? 0x123456u : 0u);
+        }
+    }
+    for (const auto& element : exercise->GetFinalDiagram()->GetElements())
+        EXPECT_EQ(element->GetGraphic()->GetAppearance().fillColor, kDefaultFillColour);
+}
+
+TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    DeriveConclusion(*exercise);
+    workbench.calls.clear();
+    ASSERT_TRUE(exercise->RemoveStepsAfter(1));
+    EXPECT_EQ(exercise->GetSteps().size(), 2u);
+    const COsmiraDoc& kept = *exercise->LastStep();
+    EXPECT_EQ(kept.GetAppliedRule(), 0);
+    for (const auto& element : kept.GetElements())
+        EXPECT_FALSE(element->GetGraphic()->IsMarked());
+    EXPECT_EQ(exercise->GetWorking(), "A[[B]]");
+    EXPECT_EQ(workbench.calls, (std::vector<std::string>{"RemoveNavigatorStep Paso 03", "CloseWindow Paso 03",
+                                                         "RemoveNavigatorStep Paso 04", "CloseWindow Paso 04",
+                                                         "RepaintView Paso 02"}));
+    // Rules now work on the reopened step, and numbering continues from it.
+    ASSERT_EQ(RequestRule(*exercise, {1, 1, std::nullopt}), RuleOutcome::Committed);
+    EXPECT_EQ(exercise->GetWorking(), "[[B]]");
+    EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 03");
+    EXPECT_FALSE(exercise->RemoveStepsAfter(3));
+}
+
+TEST(RemoveSteps, KeepingOnlyTheFirstStepOfAnExerciseWithoutConclusion) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "", workbench);
+    ASSERT_EQ(RequestRule(*exercise, {5, 0, std::nullopt}), RuleOutcome::Committed);
+    EXPECT_EQ(exercise->GetWorking(), "[[]]");
+    ASSERT_TRUE(exercise->RemoveStepsAfter(0));
+    EXPECT_EQ(exercise->GetWorking(), "");
+    EXPECT_FALSE(exercise->LastStep()->GetElements()[0]->GetGraphic()->IsMarked());
+}
+
+} // namespace

@@ -1,0 +1,273 @@
+// Stacks, the syntax check, the conversion to bracket form and the dialogs' entry check.
+// Formulas are written with ~ & | > and turned into the alphabet's bytes by Bytes().
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "osmira/formula_conversion.h"
+#include "osmira/formula_entry.h"
+#include "osmira/formula_syntax.h"
+#include "osmira/messages.h"
+#include "osmira/pila_cadena.h"
+#include "osmira/pila_caracter.h"
+#include "test_support.h"
+
+using namespace osmira;
+using osmira::test::Bytes;
+
+namespace {
+
+TEST(PilaCaracter, DropsPushesBeyondCapacityAndReportsEmptyPops) {
+    PilaCaracter stack(2);
+    EXPECT_EQ(stack.Top(), '\0');
+    EXPECT_TRUE(stack.Push('a'));
+    EXPECT_TRUE(stack.Push('b'));
+    EXPECT_TRUE(stack.IsFull());
+    EXPECT_FALSE(stack.Push('c'));
+    EXPECT_EQ(stack.Size(), 2);
+    char out = 'x';
+    EXPECT_TRUE(stack.Pop(out));
+    EXPECT_EQ(out, 'b');
+    EXPECT_TRUE(stack.Pop(out));
+    EXPECT_FALSE(stack.Pop(out));
+    EXPECT_EQ(out, 'a');
+    EXPECT_TRUE(stack.IsEmpty());
+}
+
+TEST(PilaCadena, HoldsTwentyStringsAndLeavesOutUnchangedWhenEmpty) {
+    PilaCadena stack;
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(stack.Push(std::to_string(i)));
+    EXPECT_TRUE(stack.IsFull());
+    EXPECT_FALSE(stack.Push("lost"));
+    std::string out;
+    EXPECT_TRUE(stack.Pop(out));
+    EXPECT_EQ(out, "19");
+    while (stack.Pop(out)) {
+    }
+    EXPECT_EQ(out, "0");
+    out = "kept";
+    EXPECT_FALSE(stack.Pop(out));
+    EXPECT_EQ(out, "kept");
+}
+
+struct SyntaxCase {
+    const char* name;
+    const char* formula;
+    bool passes;
+};
+
+class SyntaxCheck : public ::testing::TestWithParam<SyntaxCase> {};
+
+TEST_P(SyntaxCheck, AcceptsOrRefuses) {
+    EXPECT_EQ(CheckFormulaSyntax(Bytes(GetParam().formula)), GetParam().passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, SyntaxCheck,
+    ::testing::Values(SyntaxCase{"Letter", "A", true}, SyntaxCase{"Group", "(A)", true},
+                      SyntaxCase{"NegatedLetter", "~A", true},
+                      SyntaxCase{"GroupThenImplication", "(A&B)>C", true},
+                      SyntaxCase{"TrailingConjunction", "A&", true}, SyntaxCase{"NegationRun", "~~A", true},
+                      SyntaxCase{"Empty", "", true}, SyntaxCase{"Juxtaposed", "AB", false},
+                      SyntaxCase{"LetterThenGroup", "A(B)", false}, SyntaxCase{"CloseFirst", ")A", false},
+                      SyntaxCase{"Unclosed", "(A", false}, SyntaxCase{"Unopened", "A)", false},
+                      SyntaxCase{"LowerCase", "a", false}, SyntaxCase{"Digit", "1", false},
+                      SyntaxCase{"Blank", "A & B", false}, SyntaxCase{"LeadingConnective", "&A", false},
+                      SyntaxCase{"ConnectiveAfterNegation", "~&A", false},
+                      SyntaxCase{"NegationAfterLetter", "A~B", false}, SyntaxCase{"EmptyGroup", "()", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SyntaxCheck, FiftyOpenParenthesesAreTheLimit) {
+    EXPECT_TRUE(CheckFormulaSyntax(std::string(50, '(') + "A" + std::string(50, ')')));
+    EXPECT_FALSE(CheckFormulaSyntax(std::string(51, '(') + "A" + std::string(51, ')')));
+}
+
+struct ConversionCase {
+    const char* name;
+    const char* formula;
+    const char* bracket;
+};
+
+class Conversion : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(Conversion, GivesTheBracketForm) {
+    std::string operand, result;
+    EXPECT_TRUE(ConvertFormulaInto(Bytes(GetParam().formula), operand, result));
+    EXPECT_EQ(result, GetParam().bracket);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, Conversion,
+    ::testing::Values(
+        ConversionCase{"Letter", "A", "A"}, ConversionCase{"Negation", "~A", "[A]"},
+        ConversionCase{"Conjunction", "A&B", "AB"}, ConversionCase{"ReversedConjunction", "B&A", "BA"},
+        ConversionCase{"Implication", "A>B", "[A[B]]"}, ConversionCase{"Disjunction", "A|B", "[[A][B]]"},
+        ConversionCase{"NegatedGroup", "~(A&B)", "[AB]"},
+        ConversionCase{"GroupImplies", "(A&B)>C", "[AB[C]]"},
+        ConversionCase{"ImpliesGroup", "A>(B&C)", "[A[BC]]"},
+        ConversionCase{"AndNotOr", "A&~(B|C)", "A[[[B][C]]]"},
+        ConversionCase{"ImpliesNegatedGroup", "A>~(B)", "[A[[B]]]"},
+        ConversionCase{"NegationOfNegationInGroup", "~(~A)", "[[A]]"},
+        ConversionCase{"ParenthesisedLetter", "(A)", "A"},
+        ConversionCase{"DoubleParentheses", "((A&B))", "AB"},
+        ConversionCase{"ChainedConjunction", "A&B&C", "ABC"},
+        ConversionCase{"ChainedDisjunction", "A|B|C", "[[[[A][B]]][C]]"},
+        ConversionCase{"NoPrecedenceAndOr", "A&B|C", "[[AB][C]]"},
+        ConversionCase{"NoPrecedenceImpliesAnd", "A>B&C", "[A[B]]C"},
+        ConversionCase{"DanglingConnectiveDropped", "A&", "A"},
+        // A run of signs gives one cut per sign.
+        ConversionCase{"NegationRun", "~~A", "[[A]]"}, ConversionCase{"TripleNegation", "~~~A", "[[[A]]]"},
+        ConversionCase{"NegationRunOnGroup", "~~(A&B)", "[[AB]]"},
+        ConversionCase{"NegationRunAfterConnective", "A&~~B", "A[[B]]"},
+        // A negated group after a connective keeps the connective.
+        ConversionCase{"NegatedGroupAfterConnectiveInGroup", "(A&~(B))", "A[B]"},
+        ConversionCase{"NegatedGroupAfterImplicationInGroup", "(A>~(B|C))", "[A[[[[B][C]]]]]"},
+        ConversionCase{"NegatedGroupOpeningGroup", "(~(A)&B)", "[A]B"},
+        ConversionCase{"HypothesesJoined", "(A)&(A>B)", "A[A[B]]"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Nesting bounds of the conversion (the operator stack holds 20 bytes, the operand stack 20
+// strings): plain groups nest up to 20 deep; a group opened after a connective takes two
+// operator bytes and one operand string, so ten such levels fit and the eleventh does not.
+std::string NestedGroups(int depth) {
+    return std::string(depth, '(') + "A" + std::string(depth, ')');
+}
+
+std::string NestedAfterConnective(int depth) {
+    std::string formula;
+    for (int i = 0; i < depth; ++i)
+        formula += "A&(";
+    return formula + "B" + std::string(depth, ')');
+}
+
+TEST(ConversionBound, PlainGroupsNestTwentyDeep) {
+    EXPECT_TRUE(ConversionFits(NestedGroups(20)));
+    EXPECT_FALSE(ConversionFits(NestedGroups(21)));
+}
+
+TEST(ConversionBound, GroupsAfterConnectivesNestTenDeep) {
+    EXPECT_TRUE(ConversionFits(Bytes(NestedAfterConnective(10))));
+    EXPECT_FALSE(ConversionFits(Bytes(NestedAfterConnective(11))));
+    std::string operand, result;
+    ConvertFormulaInto(Bytes(NestedAfterConnective(10)), operand, result);
+    EXPECT_EQ(result, std::string(10, 'A') + "B");
+}
+
+TEST(ConversionBound, NegationRunsUseNoStack) {
+    EXPECT_TRUE(ConversionFits(Bytes(std::string(200, '~') + "A")));
+}
+
+struct EntryCase {
+    const char* name;
+    std::string formula;
+    bool accepted;
+};
+
+class EntryCheck : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntryCheck, AcceptsOnlyCompleteConvertibleFormulas) {
+    EXPECT_EQ(CheckFormulaEntry(Bytes(GetParam().formula)), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EntryCheck,
+    ::testing::Values(EntryCase{"Letter", "A", true}, EntryCase{"Empty", "", false},
+                      EntryCase{"TrailingConjunction", "A&", false},
+                      EntryCase{"TrailingNegation", "A>~", false}, EntryCase{"LoneNegation", "~", false},
+                      EntryCase{"SyntaxError", "AB", false},
+                      EntryCase{"DeepestPlainGroup", NestedGroups(20), true},
+                      EntryCase{"TooDeepPlainGroup", NestedGroups(21), false},
+                      EntryCase{"TooDeepAfterConnectives", NestedAfterConnective(11), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExerciseFormulas, JoinsNonEmptySlotsInOrder) {
+    EXPECT_EQ(BuildHypothesesFormula({"A", "", Bytes("A>B")}), Bytes("(A)&(A>B)"));
+    EXPECT_EQ(BuildHypothesesFormula({"", ""}), "");
+}
+
+TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
+    EXPECT_EQ(CheckExerciseFormulas({"A", "B"}, "C"), std::nullopt);
+    EXPECT_EQ(CheckExerciseFormulas({"", ""}, "C"), std::string(messages::kNoHypothesis));
+    EXPECT_EQ(CheckExerciseFormulas({"A", Bytes("B&")}, ""), std::string(messages::kFormulaSyntax));
+    EXPECT_EQ(CheckExerciseFormulas({"A"}, Bytes("(C")), std::string(messages::kFormulaSyntax));
+    // Nineteen operator bytes: it fits alone and as the first hypothesis (one more byte for
+    // its parenthesis), but a later hypothesis sits behind a connective and needs two more.
+    std::string deep = Bytes("(" + NestedAfterConnective(9) + ")");
+    EXPECT_TRUE(CheckFormulaEntry(deep));
+    EXPECT_EQ(CheckExerciseFormulas({deep}, ""), std::nullopt);
+    EXPECT_EQ(CheckExerciseFormulas({"A", deep}, ""), std::string(messages::kFormulaSyntax));
+}
+
+// --- Truth tables: the bracket form means what the formula means -----------------------
+
+// Reads a formula with strictly left-to-right grouping of the binary connectives; a
+// negation applies to the letter, group or negation that follows it.
+class FormulaOracle {
+  public:
+    FormulaOracle(const std::string& formula, unsigned valuation) : text_(formula), valuation_(valuation) {}
+    bool Value() { return Expression(); }
+
+  private:
+    bool Expression() {
+        bool value = Operand();
+        while (pos_ < text_.size() && text_[pos_] != ')') {
+            char connective = text_[pos_++];
+            bool right = Operand();
+            value = connective == '&' ? value && right : connective == '|' ? value || right : !value || right;
+        }
+        return value;
+    }
+    bool Operand() {
+        char c = text_[pos_++];
+        if (c == '~')
+            return !Operand();
+        if (c == '(') {
+            bool value = Expression();
+            ++pos_;
+            return value;
+        }
+        return valuation_ >> (c - 'A') & 1u;
+    }
+    const std::string& text_;
+    unsigned valuation_;
+    std::size_t pos_ = 0;
+};
+
+std::string RandomFormula(std::mt19937& random, int depth) {
+    std::string formula;
+    int operands = 1 + static_cast<int>(random() % 3);
+    for (int i = 0; i < operands; ++i) {
+        if (i > 0)
+            formula += "&|>"[random() % 3];
+        formula += std::string(random() % 4 == 0 ? 1 + random() % 2 : 0, '~');
+        if (depth > 0 && random() % 3 == 0)
+            formula += "(" + RandomFormula(random, depth - 1) + ")";
+        else
+            formula += static_cast<char>('A' + random() % 4);
+    }
+    return formula;
+}
+
+TEST(ConversionProperty, BracketFormHasTheFormulasTruthTable) {
+    std::mt19937 random(20261208);
+    int checked = 0;
+    for (int n = 0; n < 3000; ++n) {
+        std::string formula = RandomFormula(random, 4);
+        std::string bytes = Bytes(formula);
+        if (!CheckFormulaEntry(bytes))
+            continue;
+        std::string operand, bracket;
+        ASSERT_TRUE(ConvertFormulaInto(bytes, operand, bracket));
+        for (unsigned valuation = 0; valuation < 16; ++valuation) {
+            ASSERT_EQ(test::BracketValue(bracket, valuation), FormulaOracle(formula, valuation).Value())
+                << formula << " gives " << bracket << " (valuation " << valuation << ")";
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 2500);
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+// Speed of the core on large diagrams and long exercises: laying out a diagram of about 400
+// characters, applying each rule to it, and saving and loading an exercise of 99 steps.
+
+#include <benchmark/benchmark.h>
+
+#include "osmira/exercise_archive.h"
+#include "osmira/layout.h"
+#include "osmira/recording_workbench.h"
+#include "osmira/rule_request.h"
+#include "test_support.h"
+
+using namespace osmira;
+using osmira::test::ExerciseAt;
+
+namespace {
+
+// Letters, cuts, implications and disjunctions: 16 characters, 11 elements a repetition.
+std::string LargeBracketForm() {
+    std::string bracket;
+    while (bracket.size() < 400)
+        bracket += "A[A[C]]D[[E][F]]";
+    return bracket;
+}
+
+void BuildLargeDiagram(benchmark::State& state) {
+    std::string bracket = LargeBracketForm();
+    AppearanceSet appearances = DefaultAppearances();
+    for (auto _ : state) {
+        COsmiraDoc diagram;
+        BuildDiagram(diagram, appearances, bracket);
+        benchmark::DoNotOptimize(diagram.GetElements().data());
+    }
+}
+BENCHMARK(BuildLargeDiagram)->Unit(benchmark::kMicrosecond);
+
+// In the first repetition: 1 A on the sheet, 2 the cut beside it, 3 the copy of A inside that
+// cut, which A on the sheet lets deiterate.
+const RuleRequest kRequests[] = {{1, 1, {}}, {2, 2, {}}, {3, 2, 1}, {4, 3, {}}, {5, 1, {}}};
+
+void ApplyRuleToLargeDiagram(benchmark::State& state) {
+    const RuleRequest& request = kRequests[state.range(0) - 1];
+    std::string bracket = LargeBracketForm();
+    RecordingWorkbench workbench;
+    workbench.formulaToInsert = "G\xAEH";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto exercise = ExerciseAt(bracket, workbench);
+        workbench.calls.clear();
+        state.ResumeTiming();
+        if (RequestRule(*exercise, request) != RuleOutcome::Committed)
+            state.SkipWithError("rule not committed");
+    }
+}
+BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
+
+// 99 steps on a diagram of about 60 characters: a double cut put around its first letter
+// and taken away again.
+std::unique_ptr<CEjercicio> NinetyNineSteps(RecordingWorkbench& workbench) {
+    auto exercise = ExerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
+    for (std::size_t step = 1; step < 99; ++step)
+        if (RequestRule(*exercise, {5, 1, {}}) != RuleOutcome::Committed)
+            return nullptr;
+    return exercise;
+}
+
+void SaveNinetyNineSteps(benchmark::State& state) {
+    RecordingWorkbench workbench;
+    auto exercise = NinetyNineSteps(workbench);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SaveExercise(*exercise));
+    state.counters["bytes"] = static_cast<double>(SaveExercise(*exercise).size());
+}
+BENCHMARK(SaveNinetyNineSteps)->Unit(benchmark::kMicrosecond);
+
+void LoadNinetyNineSteps(benchmark::State& state) {
+    RecordingWorkbench workbench;
+    std::string bytes = SaveExercise(*NinetyNineSteps(workbench));
+    for (auto _ : state) {
+        LoadResult loaded = LoadExercise(bytes);
+        if (!loaded.exercise)
+            state.SkipWithError("not loaded");
+        benchmark::DoNotOptimize(loaded.exercise.get());
+        // Closing the exercise is not part of opening it.
+        state.PauseTiming();
+        loaded.exercise.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(LoadNinetyNineSteps)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "test_support.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "osmira/formula_alphabet.h"
+#include "osmira/formula_entry.h"
+
+namespace osmira::test {
+
+std::string Bytes(const std::string& readable) {
+    std::string bytes;
+    for (char c : readable) {
+        switch (c) {
+        case '~':
+            bytes += kNegation;
+            break;
+        case '&':
+            bytes += kConjunction;
+            break;
+        case '|':
+            bytes += kDisjunction;
+            break;
+        case '>':
+            bytes += kImplication;
+            break;
+        default:
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+namespace {
+
+std::string Text(const Rect& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) +
+           "," + std::to_string(rect.bottom);
+}
+
+std::string Hex(Colour colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%06X", colour);
+    return text;
+}
+
+} // namespace
+
+Pen RecordingCanvas::SelectPen(const Pen& next) {
+    lines.push_back(std::string("pen ") + (next.style == Pen::Style::Solid ? "solid " : "null ") +
+                    std::to_string(next.width) + " " + Hex(next.color));
+    Pen previous = pen;
+    pen = next;
+    return previous;
+}
+
+Brush RecordingCanvas::SelectBrush(const Brush& next) {
+    lines.push_back("brush " + Hex(next.color));
+    Brush previous = brush;
+    brush = next;
+    return previous;
+}
+
+void RecordingCanvas::DrawRectangle(const Rect& rect) {
+    lines.push_back("rectangle " + Text(rect));
+}
+
+void RecordingCanvas::DrawEllipse(const Rect& rect) {
+    lines.push_back("ellipse " + Text(rect));
+}
+
+void RecordingCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+                                      Colour textColor) {
+    lines.push_back("text " + Text(rect) + " " + text + " " + font.faceName.data() + " " +
+                    std::to_string(font.height) + " " + Hex(textColor));
+}
+
+std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWorkbench& workbench) {
+    auto exercise = std::make_unique<CEjercicio>();
+    exercise->AttachWorkbench(workbench);
+    exercise->SetWorking(bracket);
+    exercise->BuildDiagram(exercise->AppendStep());
+    return exercise;
+}
+
+std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+                                        const std::string& conclusion, RecordingWorkbench& workbench) {
+    std::vector<std::string> slots;
+    for (const std::string& hypothesis : hypotheses)
+        slots.push_back(Bytes(hypothesis));
+    auto exercise = std::make_unique<CEjercicio>();
+    exercise->SetHypotheses(BuildHypothesesFormula(slots));
+    exercise->SetConclusion(Bytes(conclusion));
+    exercise->CreateExercise(workbench);
+    return exercise;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+namespace {
+
+bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {
+    bool value = true;
+    while (pos < bracket.size() && bracket[pos] != ']') {
+        if (bracket[pos] == '[') {
+            ++pos;
+            bool inner = AreaValue(bracket, pos, valuation);
+            ++pos;
+            value = value && !inner;
+        } else {
+            bool letter = valuation >> (bracket[pos++] - 'A') & 1u;
+            value = value && letter;
+        }
+    }
+    return value;
+}
+
+} // namespace
+
+bool BracketValue(const std::string& bracket, unsigned valuation) {
+    std::size_t pos = 0;
+    return AreaValue(bracket, pos, valuation);
+}
+
+} // namespace osmira::test

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "osmira/canvas.h"
+#include "osmira/ejercicio.h"
+#include "osmira/recording_workbench.h"
+
+namespace osmira::test {
+
+// Formulas written with ~ & | > for the negation, conjunction, disjunction and implication bytes.
+std::string Bytes(const std::string& readable);
+
+// A canvas that writes each primitive as one line.
+class RecordingCanvas : public Canvas {
+  public:
+    Pen SelectPen(const Pen& pen) override;
+    Brush SelectBrush(const Brush& brush) override;
+    void DrawRectangle(const Rect& rect) override;
+    void DrawEllipse(const Rect& rect) override;
+    void DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+                         Colour textColor) override;
+
+    std::vector<std::string> lines;
+    Pen pen;
+    Brush brush;
+};
+
+// An exercise whose only step was laid out from the bracket form, attached to `workbench`.
+std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWorkbench& workbench);
+
+// A new exercise made as "Nuevo" makes it, with the formulas written readably.
+std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+                                        const std::string& conclusion, RecordingWorkbench& workbench);
+
+std::string ReadFile(const std::string& path);
+
+// The truth value of a bracket form: juxtaposition is conjunction, a cut negation, the empty
+// area true; bit k of the valuation is the letter 'A' + k.
+bool BracketValue(const std::string& bracket, unsigned valuation);
+
+} // namespace osmira::test

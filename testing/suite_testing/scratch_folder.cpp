@@ -1,0 +1,45 @@
+#include "suite_testing/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+
+namespace suite::testing {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+namespace {
+
+std::string uniqueName() {
+    static std::atomic<unsigned> made{0};
+    std::string name = "suite-test";
+    if (const auto* test = ::testing::UnitTest::GetInstance()->current_test_info()) {
+        name += std::string("-") + test->test_suite_name() + "-" + test->name();
+    }
+    std::replace(name.begin(), name.end(), '/', '-');
+    return name + "-" + std::to_string(::getpid()) + "-" + std::to_string(made++);
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() : path_(std::filesystem::temp_directory_path() / uniqueName()) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+} // namespace suite::testing

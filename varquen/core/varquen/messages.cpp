@@ -1,0 +1,150 @@
+#include "varquen/messages.h"
+
+#include "varquen/latin1.h"
+#include "varquen/parse_codes.h"
+
+namespace varquen::messages {
+
+namespace {
+std::string text(const char* utf8) {
+    return latin1FromUtf8(utf8);
+}
+std::string number(long long n) {
+    return std::to_string(n);
+}
+} // namespace
+
+std::string universeCaption() {
+    return text("Error en declaración de universo");
+}
+std::string variableCaption() {
+    return text("Error en declaración de variable");
+}
+std::string functionCaption() {
+    return text("Error en declaración de función");
+}
+std::string relationCaption() {
+    return text("Error en declaración de relación");
+}
+std::string clashCaption() {
+    return "Error";
+}
+
+std::string tokenRepeated(const std::string& name) {
+    return "El token " + name + " esta repetido";
+}
+std::string tooManyUniverses(int limit) {
+    return text("Lo siento no se admiten más de ") + number(limit) + " universos";
+}
+std::string tooManyVariables(int limit) {
+    return "Lo siento no se admiten mas de " + number(limit) + " variables";
+}
+std::string tooManyFunctions(int limit) {
+    return text("Lo siento no se admiten más de ") + number(limit) + " funciones";
+}
+std::string tooManyRelations(int limit) {
+    return text("Lo siento no se admiten más de ") + number(limit) + " relaciones";
+}
+std::string unnamedUniverse() {
+    return "Lo siento no se admiten universos sin nombre";
+}
+std::string unnamedVariable() {
+    return "Lo siento no se admiten variables sin nombre";
+}
+std::string unnamedFunction() {
+    return "Lo siento no se admiten funciones sin nombre";
+}
+std::string unnamedRelation() {
+    return "Lo siento no se admiten relaciones sin nombre";
+}
+std::string colonNeeded() {
+    return text("Se necesita : en la declaración");
+}
+std::string variableTypeOutOfRange(int universes) {
+    return text("No se admiten variables de tipo menor que 1,\no mayor que el número de universos: ") +
+           number(universes) + "\n";
+}
+std::string parameterTypeTooSmall(const std::string& function) {
+    return text("Los parámetros de ") + function + " deben ser de tipo mayor o igual que 1";
+}
+std::string parameterTypeTooLarge(const std::string& function, int universes) {
+    return text("Los parámetros de ") + function +
+           text(" deben ser de tipo menor o igual\nque el máximo universo: ") + number(universes);
+}
+std::string parameterListSyntax(const std::string& function) {
+    return text("Error de sintaxis en lista de parámetros de ") + function + "\n";
+}
+std::string relationWithoutParameters() {
+    return text("No se admiten relaciones sin al menos un parámetro");
+}
+std::string entryTooLong(int limit) {
+    return text("Lo siento no se admiten declaraciones de más de ") + number(limit) +
+           text(" caracteres (sin contar los blancos)");
+}
+std::string tooManyParameters(const std::string& function, int limit) {
+    return text("Lo siento no se admiten más de ") + number(limit) + text(" parámetros en ") + function;
+}
+std::string numberTooLarge() {
+    return text("Número demasiado grande en la declaración");
+}
+
+std::string parseMessage(int code) {
+    switch (code) {
+    case 0:
+        return "OK";
+    case parse::WrongType:
+        return text("Expresión de tipo incorrecto");
+    case parse::UnknownVariable:
+        return "Variable inexistente";
+    case parse::UnknownFunction:
+        return text("Función inexistente");
+    case parse::UnknownRelation:
+        return text("Relación inexistente");
+    case parse::UnknownUniverse:
+        return "Universo inexistente";
+    case parse::VariableExpected:
+        return "Se requiere variable tras un cuantificador";
+    case parse::UnexpectedEnd:
+        return "Fin inesperado";
+    case parse::LexicalError:
+        return text("Error léxico");
+    case parse::CloseExpected:
+        return "Esperaba )";
+    case parse::ParenthesisNeedsBinary:
+        return text("Sólo se puede poner ( con operadores binarios");
+    case parse::UnexpectedClose:
+        return text("Sobra ): aquí debe empezar una fórmula o un término");
+    case parse::WordTooLong:
+        return text("Palabra demasiado larga: más de 255 letras");
+    case parse::OutputTooLong:
+        return text("Traducción demasiado larga: más de 4095 caracteres");
+    case parse::FormulaTooLong:
+        return text("Fórmula demasiado larga: más de 4095 caracteres");
+    default:
+        return text("Error desconocido");
+    }
+}
+
+std::string reportHeading() {
+    return text("\nLo hecho de la traducción es:\n");
+}
+
+std::string reportTooLong(std::size_t length) {
+    return text("(son ") + number(static_cast<long long>(length)) +
+           text(" caracteres, demasiados para mostrarlos aquí; \"Guardar\" de \"Traducción\" los escribe en "
+                "un fichero)");
+}
+
+std::string formulaTooLongToSave() {
+    return text(
+        "La fórmula, con cada signo escrito como su palabra clave, tiene más de 4095 caracteres: no se "
+        "guarda para no cortarla");
+}
+std::string fileLineTooLong() {
+    return text("El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla");
+}
+std::string fileFormulaTooLong() {
+    return text("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla");
+}
+
+} // namespace varquen::messages

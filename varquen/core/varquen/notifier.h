@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace varquen {
+
+// Where the engine's message boxes go: one call per box, texts in Latin-1.
+class Notifier {
+  public:
+    virtual ~Notifier() = default;
+    virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+};
+
+} // namespace varquen

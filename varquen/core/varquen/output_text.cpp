@@ -1,0 +1,48 @@
+#include "varquen/output_text.h"
+
+#include "varquen/parse_codes.h"
+#include "varquen/tokens.h"
+
+namespace varquen {
+
+bool OutputText::append(std::string_view piece) {
+    if (text_.size() + piece.size() > MaxTextLength) {
+        return false;
+    }
+    text_ += piece;
+    return true;
+}
+
+bool OutputText::emitToken(int tokenIndex) {
+    std::string piece;
+    if (tex_) {
+        piece = signature_.token(tokenIndex).texForm;
+    } else if (tokenIndex < KeywordCount) {
+        piece = SymbolChars[tokenIndex];
+    } else {
+        piece = signature_.token(tokenIndex).name;
+    }
+    piece += ' ';
+    return append(piece);
+}
+
+bool OutputText::emitChar(char c) {
+    return append(std::string_view(&c, 1));
+}
+
+std::string spellSymbols(std::string_view text) {
+    std::string spelled;
+    spelled.reserve(text.size());
+    for (char c : text) {
+        if (const int k = symbolIndex(c); k >= 0) {
+            spelled += ' ';
+            spelled += KeywordNames[k];
+            spelled += ' ';
+        } else {
+            spelled += c;
+        }
+    }
+    return spelled;
+}
+
+} // namespace varquen

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "varquen/signature.h"
+
+#include <string>
+#include <string_view>
+
+namespace varquen {
+
+// The translation being written, plain (symbol bytes) or TeX, bounded like the window's pane.
+class OutputText {
+  public:
+    OutputText(const Signature& signature, bool tex) : signature_(signature), tex_(tex) {}
+
+    // Both return false, writing nothing, when the text would grow beyond MaxTextLength.
+    bool emitToken(int tokenIndex);
+    bool emitChar(char c);
+
+    bool tex() const { return tex_; }
+    const std::string& text() const { return text_; }
+
+  private:
+    bool append(std::string_view piece);
+
+    const Signature& signature_;
+    bool tex_;
+    std::string text_;
+};
+
+// Every symbol byte becomes its keyword between blanks, as translation and formula files hold it.
+std::string spellSymbols(std::string_view text);
+
+} // namespace varquen

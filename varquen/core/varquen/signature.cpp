@@ -1,0 +1,239 @@
+#include "varquen/signature.h"
+
+#include "varquen/messages.h"
+#include "varquen/parse_codes.h"
+#include "varquen/tokens.h"
+
+#include <limits>
+
+namespace varquen {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads the decimal digits at pos (none gives 0), advancing pos past them.
+// Returns false when the number does not fit in 32 bits.
+bool readNumber(const std::string& text, std::size_t& pos, std::int32_t& value) {
+    std::int64_t accumulated = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        accumulated = accumulated * 10 + (text[pos] - '0');
+        if (accumulated > std::numeric_limits<std::int32_t>::max()) {
+            return false;
+        }
+        ++pos;
+    }
+    value = static_cast<std::int32_t>(accumulated);
+    return true;
+}
+
+} // namespace
+
+std::string stripBlanks(std::string_view entry) {
+    std::string stripped;
+    for (char c : entry) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            stripped += c;
+        }
+    }
+    return stripped;
+}
+
+Signature::Signature(Notifier& notifier) : notifier_(notifier) {
+    tokens_.reserve(TokenTableSize);
+    resetSignature();
+}
+
+void Signature::resetSignature() {
+    tokens_.clear();
+    for (int k = 0; k < KeywordCount; ++k) {
+        tokens_.push_back({std::string(KeywordNames[k]), std::string(KeywordTexForms[k]), token::Equals + k});
+    }
+    universeNames_.assign(1, 0);
+    variables_.clear();
+    functions_.clear();
+    relations_.clear();
+}
+
+int Signature::registerToken(const std::string& name, std::int32_t code) {
+    if (findToken(name) >= 0) {
+        refuse(messages::tokenRepeated(name), messages::clashCaption());
+        return 1;
+    }
+    tokens_.push_back({name, name, code});
+    return 0;
+}
+
+int Signature::findToken(std::string_view word) const {
+    for (int k = 0; k < tokenCount(); ++k) {
+        if (tokens_[k].name == word) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+void Signature::refuse(const std::string& text, const std::string& caption) {
+    notifier_.showMessage(text, caption);
+}
+
+bool Signature::stripAndCheckLength(std::string_view entry, const std::string& caption,
+                                    std::string& stripped) {
+    stripped = stripBlanks(entry);
+    if (stripped.size() > MaxEntryLength) {
+        refuse(messages::entryTooLong(static_cast<int>(MaxEntryLength)), caption);
+        return false;
+    }
+    return true;
+}
+
+bool Signature::splitNamed(const std::string& stripped, const std::string& caption,
+                           const std::string& unnamedMessage, std::string& name, std::size_t& afterColon) {
+    const std::size_t colon = stripped.find(':');
+    if (colon == std::string::npos) {
+        refuse(messages::colonNeeded(), caption);
+        return false;
+    }
+    if (colon == 0) {
+        refuse(unnamedMessage, caption);
+        return false;
+    }
+    name = stripped.substr(0, colon);
+    afterColon = colon + 1;
+    return true;
+}
+
+int Signature::declareUniverse(std::string_view entry) {
+    const std::string caption = messages::universeCaption();
+    if (universeCount() == MaxUniverses + 1) {
+        refuse(messages::tooManyUniverses(MaxUniverses + 1), caption);
+        return 1;
+    }
+    std::string name;
+    if (!stripAndCheckLength(entry, caption, name)) {
+        return 1;
+    }
+    if (name.empty()) {
+        refuse(messages::unnamedUniverse(), caption);
+        return 1;
+    }
+    if (registerToken(name, token::Universe + universeCount()) != 0) {
+        return 1;
+    }
+    universeNames_.push_back(tokenCount() - 1);
+    return 0;
+}
+
+int Signature::declareVariable(std::string_view entry) {
+    const std::string caption = messages::variableCaption();
+    if (variableCount() == MaxPerClass) {
+        refuse(messages::tooManyVariables(MaxPerClass), caption);
+        return 1;
+    }
+    std::string stripped, name;
+    std::size_t pos = 0;
+    if (!stripAndCheckLength(entry, caption, stripped) ||
+        !splitNamed(stripped, caption, messages::unnamedVariable(), name, pos)) {
+        return 1;
+    }
+    if (registerToken(name, token::Variable + variableCount()) != 0) {
+        return 1;
+    }
+    std::int32_t type = 0;
+    if (!readNumber(stripped, pos, type)) {
+        refuse(messages::numberTooLarge(), caption);
+        return 1;
+    }
+    const int declaredUniverses = universeCount() - 1;
+    if (type < 1 || type > declaredUniverses) {
+        refuse(messages::variableTypeOutOfRange(declaredUniverses), caption);
+        return 1;
+    }
+    variables_.push_back({tokenCount() - 1, type, false});
+    return 0;
+}
+
+int Signature::declareFunction(std::string_view entry) {
+    const std::string caption = messages::functionCaption();
+    if (functionCount() == MaxPerClass) {
+        refuse(messages::tooManyFunctions(MaxPerClass), caption);
+        return 1;
+    }
+    std::string stripped, name;
+    std::size_t pos = 0;
+    if (!stripAndCheckLength(entry, caption, stripped) ||
+        !splitNamed(stripped, caption, messages::unnamedFunction(), name, pos)) {
+        return 1;
+    }
+    if (registerToken(name, token::Function + functionCount()) != 0) {
+        return 1;
+    }
+    Function function;
+    function.nameIndex = tokenCount() - 1;
+    const int declaredUniverses = universeCount() - 1;
+    int i = 0;
+    while (pos < stripped.size()) {
+        if (i > MaxParameters) {
+            refuse(messages::tooManyParameters(name, MaxParameters), caption);
+            return 1;
+        }
+        std::int32_t type = 0;
+        if (!readNumber(stripped, pos, type)) {
+            refuse(messages::numberTooLarge(), caption);
+            return 1;
+        }
+        function.types[i] = type;
+        if (i > 0 && type < 1) {
+            refuse(messages::parameterTypeTooSmall(name), caption);
+            return 1;
+        }
+        if (type > declaredUniverses) {
+            refuse(messages::parameterTypeTooLarge(name, declaredUniverses), caption);
+            return 1;
+        }
+        if (pos < stripped.size()) {
+            if (stripped[pos] != ',') {
+                refuse(messages::parameterListSyntax(name), caption);
+                return 1;
+            }
+            ++pos;
+        }
+        ++i;
+    }
+    // "f:" lists no types at all: a formula-valued function without parameters.
+    function.arity = i == 0 ? 0 : i - 1;
+    functions_.push_back(function);
+    return 0;
+}
+
+int Signature::declareRelation(std::string_view entry) {
+    const std::string caption = messages::relationCaption();
+    if (relationCount() == MaxPerClass) {
+        refuse(messages::tooManyRelations(MaxPerClass), caption);
+        return 1;
+    }
+    std::string stripped, name;
+    std::size_t pos = 0;
+    if (!stripAndCheckLength(entry, caption, stripped) ||
+        !splitNamed(stripped, caption, messages::unnamedRelation(), name, pos)) {
+        return 1;
+    }
+    if (registerToken(name, token::Relation + relationCount()) != 0) {
+        return 1;
+    }
+    std::int32_t arity = 0;
+    if (!readNumber(stripped, pos, arity)) {
+        refuse(messages::numberTooLarge(), caption);
+        return 1;
+    }
+    if (arity < 1) {
+        refuse(messages::relationWithoutParameters(), caption);
+        return 1;
+    }
+    relations_.push_back({tokenCount() - 1, arity});
+    return 0;
+}
+
+} // namespace varquen

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "varquen/declarations.h"
+#include "varquen/notifier.h"
+
+#include <string>
+
+namespace varquen {
+
+struct Translation {
+    // The full translation, or what was written before the error. Symbol bytes in plain form.
+    std::string output;
+    // 0, or the negative parse code of the error.
+    int error = 0;
+    // "OK" or the error's message: what the status line shows.
+    std::string status;
+};
+
+// The translation command: rebuilds the signature from the lists (one message per refused
+// entry), parses and translates the formula, closes its free variables and, on an error,
+// shows the report of what was translated so far.
+Translation translateFormula(const Declarations& declarations, const std::string& formula, bool tex,
+                             Notifier& notifier);
+
+// The text of the error report box: heading and the spelled-out partial translation.
+std::string errorReport(const std::string& partialOutput);
+
+} // namespace varquen
