@@ -1,0 +1,89 @@
+#include "painter_canvas.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace osmira::render {
+
+QColor qtColour(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+Colour modelColour(const QColor& colour) {
+    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8 |
+           static_cast<Colour>(colour.blue()) << 16;
+}
+
+QFont qtFont(const FontDescription& font) {
+    const std::size_t length = strnlen(font.faceName.data(), font.faceName.size());
+    const QString face = QString::fromLatin1(font.faceName.data(), static_cast<qsizetype>(length));
+    QFont result(face);
+    result.setStyleHint(QFont::SansSerif);
+    if (!QFontDatabase::hasFamily(face)) {
+        result.setFamily(QStringLiteral("DejaVu Sans"));
+    }
+    if (font.height != 0) {
+        result.setPixelSize(font.height < 0 ? -font.height : font.height);
+    }
+    // Logical-font weights run from 100 to 900 as Qt's do; 0 means the default.
+    if (font.weight > 0) {
+        result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+    }
+    result.setItalic(font.italic != 0);
+    result.setUnderline(font.underline != 0);
+    result.setStrikeOut(font.strikeOut != 0);
+    return result;
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
+    SelectPen(pen_);
+    SelectBrush(brush_);
+}
+
+Pen PainterCanvas::SelectPen(const Pen& pen) {
+    const Pen previous = pen_;
+    pen_ = pen;
+    if (pen.style == Pen::Style::Null) {
+        painter_.setPen(Qt::NoPen);
+    } else {
+        QPen qtPen(qtColour(pen.color));
+        qtPen.setWidth(pen.width);
+        qtPen.setJoinStyle(Qt::MiterJoin);
+        painter_.setPen(qtPen);
+    }
+    return previous;
+}
+
+Brush PainterCanvas::SelectBrush(const Brush& brush) {
+    const Brush previous = brush_;
+    brush_ = brush;
+    painter_.setBrush(qtColour(brush.color));
+    return previous;
+}
+
+// A rectangle's right and bottom edges lie outside it, as the rectangles of the layout are
+// meant; Qt's rectangles include them, hence the width and height as the differences.
+void PainterCanvas::DrawRectangle(const Rect& rect) {
+    painter_.drawRect(QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
+}
+
+void PainterCanvas::DrawEllipse(const Rect& rect) {
+    painter_.drawEllipse(QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
+}
+
+void PainterCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+                                    Colour textColor) {
+    painter_.save();
+    painter_.setFont(qtFont(font));
+    painter_.setPen(qtColour(textColor));
+    painter_.drawText(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                      Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                      QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.restore();
+}
+
+} // namespace osmira::render

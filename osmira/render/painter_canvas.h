@@ -1,0 +1,38 @@
+#pragma once
+
+#include "osmira/canvas.h"
+
+#include <QColor>
+#include <QFont>
+
+class QPainter;
+
+namespace osmira::render {
+
+QColor qtColour(Colour colour);
+Colour modelColour(const QColor& colour);
+
+// The font a description asks for: its face by name ("Arial", "Times New Roman", …, with
+// DejaVu Sans where the face is missing), a negative height as pixels, weight and italics.
+QFont qtFont(const FontDescription& font);
+
+// The core's canvas on a QPainter (a widget, a printer or an image), in the painter's current
+// coordinates: one drawing unit is one unit of the painter.
+class PainterCanvas : public Canvas {
+  public:
+    explicit PainterCanvas(QPainter& painter);
+
+    Pen SelectPen(const Pen& pen) override;
+    Brush SelectBrush(const Brush& brush) override;
+    void DrawRectangle(const Rect& rect) override;
+    void DrawEllipse(const Rect& rect) override;
+    void DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+                         Colour textColor) override;
+
+  private:
+    QPainter& painter_;
+    Pen pen_;
+    Brush brush_;
+};
+
+} // namespace osmira::render

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace osmira::workbench {
+
+enum class MessageIcon { None, Information, Exclamation };
+
+enum class SaveChanges { Save, Discard, Cancel };
+
+// Everything the workbench does that would block on the student: message boxes, the save
+// question, file dialogs, modal dialogs and the printing dialogs. Tests replace it, so no
+// widget test ever waits on a window.
+class Host {
+  public:
+    virtual ~Host() = default;
+    // A modal message box with one OK button; `caption` is its title.
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& caption,
+                             MessageIcon icon) = 0;
+    // "¿Desea guardar los cambios del ejercicio?" with Sí / No / Cancelar.
+    virtual SaveChanges askToSaveChanges(QWidget* parent) = 0;
+    // The chosen path, or an empty string when cancelled. The filter is in Qt's form.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Asks before overwriting an existing file.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected). Tests fill
+    // the dialog's fields and press its buttons instead.
+    virtual int runDialog(QDialog& dialog) = 0;
+    // The printing dialogs: true when the student confirms.
+    virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool runPageSetup(QWidget* parent, QPrinter& printer) = 0;
+    // Print preview: `preview` is the dialog, already connected to the painting of the page.
+    virtual void runPrintPreview(QDialog& preview) = 0;
+};
+
+} // namespace osmira::workbench
