@@ -1,0 +1,76 @@
+#pragma once
+
+#include "host.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace osmira::workbench::test {
+
+// A host that records every message and answers every question from values set beforehand,
+// so that no widget test ever waits on a modal window.
+class FakeHost : public Host {
+  public:
+    struct Message {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+    };
+
+    void showMessage(QWidget*, const QString& text, const QString& caption, MessageIcon icon) override {
+        messages.push_back({text, caption, icon});
+    }
+    SaveChanges askToSaveChanges(QWidget*) override {
+        ++saveQuestions;
+        return saveAnswer;
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + " | " + filter);
+        return take(openPaths);
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + " | " + filter);
+        return take(savePaths);
+    }
+    // Each dialog goes to the next answer in line, which fills it in and returns its result;
+    // with no answer left the dialog is cancelled.
+    int runDialog(QDialog& dialog) override {
+        dialogs.push_back(dialog.objectName());
+        if (dialogAnswers.empty()) {
+            return QDialog::Rejected;
+        }
+        const auto answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return answer(dialog);
+    }
+    bool runPrintDialog(QWidget*, QPrinter&) override { return printAnswer; }
+    bool runPageSetup(QWidget*, QPrinter&) override { return printAnswer; }
+    void runPrintPreview(QDialog& preview) override { dialogs.push_back(preview.objectName()); }
+
+    std::vector<Message> messages;
+    std::vector<QString> fileDialogs;
+    std::vector<QString> dialogs;
+    std::deque<std::function<int(QDialog&)>> dialogAnswers;
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
+    SaveChanges saveAnswer = SaveChanges::Cancel;
+    int saveQuestions = 0;
+    bool printAnswer = false;
+
+  private:
+    static QString take(std::deque<QString>& paths) {
+        if (paths.empty()) {
+            return {};
+        }
+        QString path = paths.front();
+        paths.pop_front();
+        return path;
+    }
+};
+
+} // namespace osmira::workbench::test
