@@ -5,10 +5,10 @@
 #include "commands.h"
 #include "element_lines.h"
 #include "exercise_files.h"
+#include "headless_workbench.h"
 #include "osmira/element_list.h"
 #include "osmira/formula_entry.h"
 #include "osmira/messages.h"
-#include "osmira/recording_workbench.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
 #include "text_encoding.h"
@@ -110,12 +110,12 @@ std::optional<std::size_t> ElementPosition(const std::string& text, const COsmir
     return static_cast<std::size_t>(*position);
 }
 
-int ReportOutcome(RuleOutcome outcome, const RecordingWorkbench& workbench, Streams io) {
+int ReportOutcome(RuleOutcome outcome, const HeadlessWorkbench& workbench, Streams io) {
     switch (outcome) {
     case RuleOutcome::Committed:
         return kExitOk;
     case RuleOutcome::Refused:
-        return Report(io, workbench.refusals.empty() ? "" : workbench.refusals.back(), kExitRefused);
+        return Report(io, workbench.refusal, kExitRefused);
     case RuleOutcome::Cancelled:
         return Report(io, "Inserci\xF3n cancelada (falta --insert): el ejercicio no cambia.", kExitRefused);
     default:
@@ -141,7 +141,7 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetCreationDate(data.date);
     exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
-    RecordingWorkbench workbench;
+    HeadlessWorkbench workbench;
     if (!exercise.CreateExercise(workbench))
         return Report(io, messages::kFormulaSyntax, kExitRefused);
     return Save(io, exercise, *arguments.Option("-o"));
@@ -154,14 +154,15 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     if (arguments.Positional().size() != 3)
         return UsageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
     const std::string& path = arguments.Positional()[0];
-    auto rule = ParseInteger(arguments.Positional()[1], kErasure, kDoubleCut);
+    auto rule = ParseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
+                             static_cast<long long>(Rule::DoubleCut));
     if (!rule)
         return UsageError(io, "la regla es un n\xFAmero de 1 a 5");
     auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
     if (!position)
         return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
-    RecordingWorkbench workbench;
-    workbench.doubleCutPosition = static_cast<int>(*position);
+    HeadlessWorkbench workbench;
+    workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
     if (auto insert = arguments.Option("--insert")) {
         std::string formula = FormulaArgument(*insert);
         if (formula.empty())
@@ -177,7 +178,7 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     COsmiraDoc* last = exercise.LastStep();
     if (!last)
         return Report(io, "el ejercicio no tiene pasos", kExitRefused);
-    RuleRequest request{static_cast<int>(*rule), 0, std::nullopt};
+    RuleRequest request{static_cast<Rule>(*rule), 0, std::nullopt};
     auto element = ElementPosition(arguments.Positional()[2], *last);
     if (!element)
         return UsageError(io, "ELEMENTO es una posici\xF3n de la lista del \xFAltimo paso (0 = la hoja)");
@@ -186,7 +187,7 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
         request.source = ElementPosition(*source, *last);
         if (!request.source)
             return UsageError(io, "--source es una posici\xF3n de la lista del \xFAltimo paso");
-    } else if (request.rule == kIteration) {
+    } else if (request.rule == Rule::Iteration) {
         return UsageError(io, "la iteraci\xF3n necesita --source (el gr\xE1"
                               "fico que se copia)");
     }
@@ -216,7 +217,8 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {
         io.out << "step " << ++number << " \"" << Latin1ToUtf8(step->GetTitle())
-               << "\" applied=" << step->GetAppliedRule() << " bracket=" << BracketFormOf(*step) << '\n';
+               << "\" applied=" << static_cast<int>(step->GetAppliedRule())
+               << " bracket=" << BracketFormOf(*step) << '\n';
         PrintElementLines(io.out, *step, "  ");
     }
     return kExitOk;
@@ -237,7 +239,7 @@ int TruncateCommand(const std::vector<std::string>& words, Streams io) {
     if (!keep)
         return UsageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.exercise->GetSteps().size()));
-    RecordingWorkbench workbench;
+    HeadlessWorkbench workbench;
     opened.exercise->ReopenAfterReading(workbench);
     opened.exercise->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
     return Save(io, *opened.exercise, arguments.Option("-o").value_or(path));

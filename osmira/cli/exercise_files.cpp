@@ -57,10 +57,10 @@ OpenedExercise OpenExerciseFile(const std::string& path) {
     }
     if (in.bad())
         return {nullptr, SystemError("no se puede leer")};
-    LoadResult loaded = LoadExercise(bytes);
-    if (!loaded.exercise)
+    ExerciseRead loaded = LoadExercise(bytes);
+    if (!loaded.value)
         return {nullptr, loaded.reason};
-    return {std::move(loaded.exercise), {}};
+    return {std::move(loaded.value), {}};
 }
 
 std::string SaveExerciseFile(const CEjercicio& exercise, const std::string& path) {

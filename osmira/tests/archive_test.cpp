@@ -34,8 +34,12 @@ std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) 
                         "a");
     exercise->SetDescription("l\xEDnea 1\r\nl\xEDnea 2");
     exercise->SetCreationDate(1700000000);
-    for (RuleRequest request :
-         std::vector<RuleRequest>{{4, 3, {}}, {5, 2, {}}, {3, 2, 1}, {1, 3, {}}, {5, 0, {}}, {2, 1, {}}})
+    for (RuleRequest request : std::vector<RuleRequest>{{Rule::Deiteration, 3, {}},
+                                                        {Rule::DoubleCut, 2, {}},
+                                                        {Rule::Iteration, 2, 1},
+                                                        {Rule::Erasure, 3, {}},
+                                                        {Rule::DoubleCut, 0, {}},
+                                                        {Rule::Insertion, 1, {}}})
         EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[C[]]AB");
     return exercise;
@@ -53,9 +57,9 @@ TEST(Archive, NewExerciseIsTheGoldenFileByteForByte) {
 }
 
 TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
-    LoadResult loaded = LoadExercise(Golden());
-    ASSERT_TRUE(loaded.exercise) << loaded.reason;
-    const CEjercicio& exercise = *loaded.exercise;
+    ExerciseRead loaded = LoadExercise(Golden());
+    ASSERT_TRUE(loaded.value) << loaded.reason;
+    const CEjercicio& exercise = *loaded.value;
     EXPECT_EQ(exercise.GetTitle(), "T");
     EXPECT_EQ(exercise.GetHypotheses(), "A");
     EXPECT_EQ(exercise.GetConclusion(), "");
@@ -73,7 +77,7 @@ TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
 TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
     RecordingWorkbench workbench;
     auto exercise = GoldenExercise(workbench);
-    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed); // [[]]
+    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed); // [[]]
     std::string bytes = SaveExercise(*exercise);
     EXPECT_EQ(Find(bytes.substr(Find(bytes, "CHojaGrafico") + 1), "CHojaGrafico"), std::string::npos);
     // Second step's sheet: kind 1, parity 1, depth 0, then class 3 as 03 80.
@@ -90,27 +94,30 @@ TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
     RecordingWorkbench workbench;
     auto exercise = ExerciseWithAllRules(workbench);
     std::string saved = SaveExercise(*exercise);
-    LoadResult loaded = LoadExercise(saved);
-    ASSERT_TRUE(loaded.exercise) << loaded.reason;
-    EXPECT_EQ(SaveExercise(*loaded.exercise), saved);
-    EXPECT_EQ(loaded.exercise->GetTitle(), "L\xF3gica de Peirce");
-    EXPECT_EQ(loaded.exercise->GetDescription(), "l\xEDnea 1\r\nl\xEDnea 2");
-    EXPECT_EQ(loaded.exercise->GetSteps()[4]->GetBracketCopy(), "AB");
+    ExerciseRead loaded = LoadExercise(saved);
+    ASSERT_TRUE(loaded.value) << loaded.reason;
+    EXPECT_EQ(SaveExercise(*loaded.value), saved);
+    EXPECT_EQ(loaded.value->GetTitle(), "L\xF3gica de Peirce");
+    EXPECT_EQ(loaded.value->GetDescription(), "l\xEDnea 1\r\nl\xEDnea 2");
+    EXPECT_EQ(loaded.value->GetSteps()[4]->GetBracketCopy(), "AB");
     for (size_t i = 0; i < exercise->GetSteps().size(); ++i)
-        EXPECT_EQ(BracketFormOf(*loaded.exercise->GetSteps()[i]), BracketFormOf(*exercise->GetSteps()[i]));
+        EXPECT_EQ(BracketFormOf(*loaded.value->GetSteps()[i]), BracketFormOf(*exercise->GetSteps()[i]));
 }
 
 TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
     RecordingWorkbench before, after;
     auto original = ExerciseWithAllRules(before);
-    LoadResult loaded = LoadExercise(SaveExercise(*original));
-    ASSERT_TRUE(loaded.exercise);
-    CEjercicio& reopened = *loaded.exercise;
+    ExerciseRead loaded = LoadExercise(SaveExercise(*original));
+    ASSERT_TRUE(loaded.value);
+    CEjercicio& reopened = *loaded.value;
     reopened.ReopenAfterReading(after);
     EXPECT_EQ(after.calls.back(), "RebuildNavigator 7");
     // Rules that read the children lists: iteration, deiteration and double cut.
-    for (RuleRequest request :
-         std::vector<RuleRequest>{{3, 1, 4}, {4, 2, {}}, {3, 3, 1}, {5, 1, {}}, {5, 3, {}}}) {
+    for (RuleRequest request : std::vector<RuleRequest>{{Rule::Iteration, 1, 4},
+                                                        {Rule::Deiteration, 2, {}},
+                                                        {Rule::Iteration, 3, 1},
+                                                        {Rule::DoubleCut, 1, {}},
+                                                        {Rule::DoubleCut, 3, {}}}) {
         EXPECT_EQ(RequestRule(reopened, request), RequestRule(*original, request));
         EXPECT_EQ(reopened.GetWorking(), original->GetWorking());
         EXPECT_EQ(after.refusals, before.refusals);
@@ -123,9 +130,9 @@ TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     exercise->SetWorking("[[Z]]"); // as left by a removal of later steps that did not restore W
-    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
-    ASSERT_TRUE(loaded.exercise);
-    EXPECT_EQ(loaded.exercise->GetWorking(), "A[A[B]]");
+    ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.value);
+    EXPECT_EQ(loaded.value->GetWorking(), "A[A[B]]");
 }
 
 // Identities are kept as read, but a step read twice with one identity, or a step appended
@@ -133,15 +140,15 @@ TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
 TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     std::int32_t ahead = NextSelfId() + 1; // the identity this run would give next
     for (const auto& step : exercise->GetSteps())
         step->SetSelfId(ahead);
-    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
-    ASSERT_TRUE(loaded.exercise) << loaded.reason;
-    CEjercicio& reopened = *loaded.exercise;
+    ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.value) << loaded.reason;
+    CEjercicio& reopened = *loaded.value;
     reopened.ReopenAfterReading(workbench);
-    ASSERT_EQ(RequestRule(reopened, {5, 1, {}}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(reopened, {Rule::DoubleCut, 1, {}}), RuleOutcome::Committed);
     std::vector<std::int32_t> ids;
     for (const auto& step : reopened.GetSteps())
         ids.push_back(step->GetSelfId());
@@ -155,29 +162,29 @@ TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
 TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
     std::string bytes = Golden();
     bytes.replace(0x10, 4, "\x78\x56\x34\x12");
-    LoadResult loaded = LoadExercise(bytes);
-    ASSERT_TRUE(loaded.exercise);
-    EXPECT_EQ(loaded.exercise->GetReserved(), 0x12345678);
-    EXPECT_EQ(SaveExercise(*loaded.exercise), bytes);
+    ExerciseRead loaded = LoadExercise(bytes);
+    ASSERT_TRUE(loaded.value);
+    EXPECT_EQ(loaded.value->GetReserved(), 0x12345678);
+    EXPECT_EQ(SaveExercise(*loaded.value), bytes);
 }
 
 TEST(Archive, ColoursComeBackExactlyAndLetterFontsAsDefault) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A>B"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     AppearanceSet chosen = exercise->GetAppearances();
     chosen.letter.font.height = -30;
     chosen.letter.font.faceName = {'C', 'o', 'u', 'r', 'i', 'e', 'r'};
     exercise->SetAppearances(chosen);
     exercise->SetColors(0xFFFFFFFF, 0x80000001, 0x00ABCDEF, 0x7F7F7F7F);
     exercise->RecolorSteps();
-    LoadResult loaded = LoadExercise(SaveExercise(*exercise));
-    ASSERT_TRUE(loaded.exercise);
-    AppearanceSet read = loaded.exercise->GetAppearances();
+    ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
+    ASSERT_TRUE(loaded.value);
+    AppearanceSet read = loaded.value->GetAppearances();
     chosen = exercise->GetAppearances();
     chosen.letter.font = DefaultFont();
     EXPECT_EQ(read, chosen);
-    for (const auto& element : loaded.exercise->LastStep()->GetElements()) {
+    for (const auto& element : loaded.value->LastStep()->GetElements()) {
         ElementAppearance a = element->GetGraphic()->GetAppearance();
         EXPECT_EQ(a.penColor, 0xFFFFFFFFu);
         EXPECT_EQ(a.fillColor, 0x80000001u);
@@ -198,9 +205,9 @@ TEST_P(StringLength, PrefixAndRoundTrip) {
     exercise.SetTitle(std::string(GetParam().length, '\xF1'));
     std::string bytes = SaveExercise(exercise);
     EXPECT_EQ(bytes.substr(20, GetParam().prefix.size()), GetParam().prefix);
-    LoadResult loaded = LoadExercise(bytes);
-    ASSERT_TRUE(loaded.exercise) << loaded.reason;
-    EXPECT_EQ(loaded.exercise->GetTitle(), exercise.GetTitle());
+    ExerciseRead loaded = LoadExercise(bytes);
+    ASSERT_TRUE(loaded.value) << loaded.reason;
+    EXPECT_EQ(loaded.value->GetTitle(), exercise.GetTitle());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -217,8 +224,8 @@ TEST(ArchiveRefusal, EveryTruncationOfAManyStepFileIsRefused) {
     RecordingWorkbench workbench;
     std::string bytes = SaveExercise(*ExerciseWithAllRules(workbench));
     for (std::size_t length = 0; length < bytes.size(); ++length) {
-        LoadResult loaded = LoadExercise(std::string_view(bytes).substr(0, length));
-        ASSERT_FALSE(loaded.exercise) << "truncated to " << length;
+        ExerciseRead loaded = LoadExercise(std::string_view(bytes).substr(0, length));
+        ASSERT_FALSE(loaded.value) << "truncated to " << length;
         ASSERT_FALSE(loaded.reason.empty());
     }
 }
@@ -240,8 +247,8 @@ std::string Patch(std::size_t at, std::size_t count, const std::string& with) {
 class CorruptFile : public ::testing::TestWithParam<CorruptCase> {};
 
 TEST_P(CorruptFile, IsRefusedWithAReason) {
-    LoadResult loaded = LoadExercise(GetParam().bytes);
-    EXPECT_FALSE(loaded.exercise);
+    ExerciseRead loaded = LoadExercise(GetParam().bytes);
+    EXPECT_FALSE(loaded.value);
     EXPECT_NE(loaded.reason.find(GetParam().reason), std::string::npos) << loaded.reason;
 }
 
@@ -288,8 +295,8 @@ TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
     std::size_t letterAt = bytes.size() - 3 * 20 - 1;
     ASSERT_EQ(bytes[letterAt], 'A');
     bytes[letterAt] = 'a';
-    LoadResult loaded = LoadExercise(bytes);
-    EXPECT_FALSE(loaded.exercise);
+    ExerciseRead loaded = LoadExercise(bytes);
+    EXPECT_FALSE(loaded.value);
     EXPECT_NE(loaded.reason.find("Paso 01"), std::string::npos);
 }
 
@@ -304,13 +311,13 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         std::string damaged = bytes;
         for (int k = 0; k < 1 + n % 3; ++k)
             damaged[random() % damaged.size()] = static_cast<char>(random());
-        LoadResult result = LoadExercise(damaged);
-        if (!result.exercise) {
+        ExerciseRead result = LoadExercise(damaged);
+        if (!result.value) {
             ASSERT_FALSE(result.reason.empty());
             continue;
         }
         ++loaded;
-        CEjercicio& exercise = *result.exercise;
+        CEjercicio& exercise = *result.value;
         if (!exercise.LastStep()) // a step count of 0: an exercise without steps is valid
             continue;
         ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
@@ -318,9 +325,10 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         workbench.formulaToInsert = "A";
         exercise.ReopenAfterReading(workbench);
         std::size_t count = exercise.LastStep()->GetElements().size();
-        for (int rule = 1; rule <= 5; ++rule)
+        for (Rule rule :
+             {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration, Rule::DoubleCut})
             RequestRule(exercise, {rule, n % count, (n / 7) % count});
-        ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).exercise);
+        ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).value);
     }
     EXPECT_GT(loaded, 100);
 }
@@ -329,13 +337,13 @@ TEST(Archive, NinetyNineStepsRoundTrip) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
     for (int i = 1; i < 99; ++i)
-        ASSERT_EQ(RequestRule(*exercise, {5, 0, {}}), RuleOutcome::Committed);
+        ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 99");
     std::string saved = SaveExercise(*exercise);
-    LoadResult loaded = LoadExercise(saved);
-    ASSERT_TRUE(loaded.exercise) << loaded.reason;
-    EXPECT_EQ(loaded.exercise->GetSteps().size(), 99u);
-    EXPECT_EQ(SaveExercise(*loaded.exercise), saved);
+    ExerciseRead loaded = LoadExercise(saved);
+    ASSERT_TRUE(loaded.value) << loaded.reason;
+    EXPECT_EQ(loaded.value->GetSteps().size(), 99u);
+    EXPECT_EQ(SaveExercise(*loaded.value), saved);
 }
 
 } // namespace

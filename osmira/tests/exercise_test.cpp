@@ -30,7 +30,7 @@ TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram
     EXPECT_EQ(BracketFormOf(first), "A[A[B]]");
     EXPECT_EQ(first.GetTitle(), "Paso 01");
     EXPECT_EQ(first.GetComment(), messages::kFirstStepComment);
-    EXPECT_EQ(first.GetAppliedRule(), 0);
+    EXPECT_EQ(first.GetAppliedRule(), Rule::None);
     ASSERT_NE(exercise->GetFinalDiagram(), nullptr);
     EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "B");
     EXPECT_EQ(exercise->GetFinalDiagram()->GetComment(), messages::kFinalDiagramComment);
@@ -84,20 +84,22 @@ TEST(StepTitles, AreZeroPaddedBelowTen) {
 
 // A[A[B]]: deiterate the inner A, remove the double cut, erase A — reaches B.
 void DeriveConclusion(CEjercicio& exercise) {
-    ASSERT_EQ(RequestRule(exercise, {4, 3, std::nullopt}), RuleOutcome::Committed);
-    ASSERT_EQ(RequestRule(exercise, {5, 2, std::nullopt}), RuleOutcome::Committed);
-    ASSERT_EQ(RequestRule(exercise, {1, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(exercise, {Rule::Deiteration, 3, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(exercise, {Rule::DoubleCut, 2, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
 }
 
 TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     DeriveConclusion(*exercise);
-    std::vector<std::pair<std::string, int>> steps;
+    std::vector<std::pair<std::string, Rule>> steps;
     for (const auto& step : exercise->GetSteps())
         steps.emplace_back(step->GetTitle(), step->GetAppliedRule());
-    EXPECT_EQ(steps, (std::vector<std::pair<std::string, int>>{
-                         {"Paso 01", 4}, {"Paso 02", 5}, {"Paso 03", 1}, {"Paso 04", 0}}));
+    EXPECT_EQ(steps, (std::vector<std::pair<std::string, Rule>>{{"Paso 01", Rule::Deiteration},
+                                                                {"Paso 02", Rule::DoubleCut},
+                                                                {"Paso 03", Rule::Erasure},
+                                                                {"Paso 04", Rule::None}}));
     EXPECT_EQ(exercise->GetWorking(), "B");
 }
 
@@ -143,7 +145,7 @@ TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
     ASSERT_TRUE(exercise->RemoveStepsAfter(1));
     EXPECT_EQ(exercise->GetSteps().size(), 2u);
     const COsmiraDoc& kept = *exercise->LastStep();
-    EXPECT_EQ(kept.GetAppliedRule(), 0);
+    EXPECT_EQ(kept.GetAppliedRule(), Rule::None);
     for (const auto& element : kept.GetElements())
         EXPECT_FALSE(element->GetGraphic()->IsMarked());
     EXPECT_EQ(exercise->GetWorking(), "A[[B]]");
@@ -151,7 +153,7 @@ TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
                                                          "RemoveNavigatorStep Paso 04", "CloseWindow Paso 04",
                                                          "RepaintView Paso 02"}));
     // Rules now work on the reopened step, and numbering continues from it.
-    ASSERT_EQ(RequestRule(*exercise, {1, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[B]]");
     EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 03");
     EXPECT_FALSE(exercise->RemoveStepsAfter(3));
@@ -160,7 +162,7 @@ TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
 TEST(RemoveSteps, KeepingOnlyTheFirstStepOfAnExerciseWithoutConclusion) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {5, 0, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[]]");
     ASSERT_TRUE(exercise->RemoveStepsAfter(0));
     EXPECT_EQ(exercise->GetWorking(), "");

@@ -5,8 +5,8 @@
 
 #include "osmira/exercise_archive.h"
 #include "osmira/layout.h"
-#include "osmira/recording_workbench.h"
 #include "osmira/rule_request.h"
+#include "recording_workbench.h"
 #include "test_support.h"
 
 using namespace osmira;
@@ -35,7 +35,11 @@ BENCHMARK(BuildLargeDiagram)->Unit(benchmark::kMicrosecond);
 
 // In the first repetition: 1 A on the sheet, 2 the cut beside it, 3 the copy of A inside that
 // cut, which A on the sheet lets deiterate.
-const RuleRequest kRequests[] = {{1, 1, {}}, {2, 2, {}}, {3, 2, 1}, {4, 3, {}}, {5, 1, {}}};
+const RuleRequest kRequests[] = {{Rule::Erasure, 1, {}},
+                                 {Rule::Insertion, 2, {}},
+                                 {Rule::Iteration, 2, 1},
+                                 {Rule::Deiteration, 3, {}},
+                                 {Rule::DoubleCut, 1, {}}};
 
 void ApplyRuleToLargeDiagram(benchmark::State& state) {
     const RuleRequest& request = kRequests[state.range(0) - 1];
@@ -58,7 +62,7 @@ BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicroseco
 std::unique_ptr<CEjercicio> NinetyNineSteps(RecordingWorkbench& workbench) {
     auto exercise = ExerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
     for (std::size_t step = 1; step < 99; ++step)
-        if (RequestRule(*exercise, {5, 1, {}}) != RuleOutcome::Committed)
+        if (RequestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed)
             return nullptr;
     return exercise;
 }
@@ -76,13 +80,13 @@ void LoadNinetyNineSteps(benchmark::State& state) {
     RecordingWorkbench workbench;
     std::string bytes = SaveExercise(*NinetyNineSteps(workbench));
     for (auto _ : state) {
-        LoadResult loaded = LoadExercise(bytes);
-        if (!loaded.exercise)
+        ExerciseRead loaded = LoadExercise(bytes);
+        if (!loaded.value)
             state.SkipWithError("not loaded");
-        benchmark::DoNotOptimize(loaded.exercise.get());
+        benchmark::DoNotOptimize(loaded.value.get());
         // Closing the exercise is not part of opening it.
         state.PauseTiming();
-        loaded.exercise.reset();
+        loaded.value.reset();
         state.ResumeTiming();
     }
 }

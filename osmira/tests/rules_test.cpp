@@ -10,13 +10,17 @@
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
+#include "recording_workbench.h"
 #include "test_support.h"
 
 using namespace osmira;
 
 namespace {
 
-RuleRequest R(int rule, std::size_t element, std::optional<std::size_t> source = std::nullopt) {
+constexpr Rule kEveryRule[] = {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration,
+                               Rule::DoubleCut};
+
+RuleRequest R(Rule rule, std::size_t element, std::optional<std::size_t> source = std::nullopt) {
     return {rule, element, source};
 }
 
@@ -25,24 +29,25 @@ struct RuleCase {
     const char* working;
     RuleRequest request;
     std::optional<std::string> insert; // R2's answer
-    int position;                      // R5's answer
+    DoubleCutPosition position;        // R5's answer
     const char* result;                // W afterwards, or the refusal message
     bool refused;
     int marked; // element of the old step that carries the mark, for committed rules
 };
 
 RuleCase Commits(const char* name, const char* working, RuleRequest request, const char* result, int marked,
-                 std::optional<std::string> insert = std::nullopt, int position = 0) {
+                 std::optional<std::string> insert = std::nullopt,
+                 DoubleCutPosition position = DoubleCutPosition::Inside) {
     return {name, working, request, insert, position, result, false, marked};
 }
 
 RuleCase Refuses(const char* name, const char* working, RuleRequest request, const char* message) {
-    return {name, working, request, std::nullopt, 0, message, true, -1};
+    return {name, working, request, std::nullopt, DoubleCutPosition::Inside, message, true, -1};
 }
 
-class Rule : public ::testing::TestWithParam<RuleCase> {};
+class Rules : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(Rule, EditsTheWorkingFormOrRefuses) {
+TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
     const RuleCase& c = GetParam();
     RecordingWorkbench workbench;
     workbench.formulaToInsert = c.insert ? std::optional(test::Bytes(*c.insert)) : std::nullopt;
@@ -57,8 +62,8 @@ TEST_P(Rule, EditsTheWorkingFormOrRefuses) {
         EXPECT_EQ(workbench.refusals, std::vector<std::string>{c.result});
         EXPECT_EQ(exercise->GetWorking(), c.working);
         EXPECT_EQ(exercise->GetSteps().size(), 1u);
-        EXPECT_EQ(first.GetPendingRule(), 0);
-        EXPECT_EQ(first.GetAppliedRule(), 0);
+        EXPECT_EQ(first.GetPendingRule(), Rule::None);
+        EXPECT_EQ(first.GetAppliedRule(), Rule::None);
         return;
     }
     ASSERT_EQ(outcome, RuleOutcome::Committed);
@@ -68,7 +73,7 @@ TEST_P(Rule, EditsTheWorkingFormOrRefuses) {
     const COsmiraDoc& next = *exercise->LastStep();
     EXPECT_EQ(BracketFormOf(next), c.result);
     EXPECT_EQ(next.GetTitle(), "Paso 02");
-    EXPECT_EQ(next.GetBracketCopy(), c.request.rule == kErasure ? c.result : "");
+    EXPECT_EQ(next.GetBracketCopy(), c.request.rule == Rule::Erasure ? c.result : "");
     EXPECT_EQ(first.GetAppliedRule(), c.request.rule);
     for (int i = 0; i < static_cast<int>(first.GetElements().size()); ++i)
         EXPECT_EQ(first.GetElements()[i]->GetGraphic()->IsMarked(), i == c.marked) << "element " << i;
@@ -76,74 +81,78 @@ TEST_P(Rule, EditsTheWorkingFormOrRefuses) {
 
 // Element positions: 0 is the sheet, then one per character that is not ']'.
 INSTANTIATE_TEST_SUITE_P(
-    Erasure, Rule,
-    ::testing::Values(Commits("LetterOnSheet", "[A]B", R(1, 3), "[A]", 3),
-                      Refuses("LetterInOddArea", "[A]B", R(1, 2), messages::kErasureParity),
-                      Commits("CutOnSheet", "[A]B", R(1, 1), "B", 1),
-                      Refuses("Sheet", "[A]B", R(1, 0), messages::kErasureOnSheet),
-                      Refuses("CutInsideOneCut", "[A[B]]", R(1, 3), messages::kErasureParity),
-                      Refuses("LetterInsideOneCut", "[A[B]]", R(1, 2), messages::kErasureParity),
-                      Commits("LetterInsideTwoCuts", "[[A]]", R(1, 3), "[[]]", 3),
-                      Refuses("InnerCutOfDoubleCut", "[[A]]", R(1, 2), messages::kErasureParity)),
+    Erasure, Rules,
+    ::testing::Values(Commits("LetterOnSheet", "[A]B", R(Rule::Erasure, 3), "[A]", 3),
+                      Refuses("LetterInOddArea", "[A]B", R(Rule::Erasure, 2), messages::kErasureParity),
+                      Commits("CutOnSheet", "[A]B", R(Rule::Erasure, 1), "B", 1),
+                      Refuses("Sheet", "[A]B", R(Rule::Erasure, 0), messages::kErasureOnSheet),
+                      Refuses("CutInsideOneCut", "[A[B]]", R(Rule::Erasure, 3), messages::kErasureParity),
+                      Refuses("LetterInsideOneCut", "[A[B]]", R(Rule::Erasure, 2), messages::kErasureParity),
+                      Commits("LetterInsideTwoCuts", "[[A]]", R(Rule::Erasure, 3), "[[]]", 3),
+                      Refuses("InnerCutOfDoubleCut", "[[A]]", R(Rule::Erasure, 2), messages::kErasureParity)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Insertion, Rule,
-    ::testing::Values(Commits("IntoCutOnSheet", "[A]", R(2, 1), "[BA]", 1, "B"),
-                      Commits("AfterLetterInOddArea", "[A]", R(2, 2), "[A[B[C]]]", 2, "B>C"),
-                      Commits("BlanksRemoved", "[A]", R(2, 1), "[BCA]", 1, " B & C "),
-                      Refuses("Sheet", "[A]", R(2, 0), messages::kInsertionParity),
-                      Refuses("LetterOnSheet", "A", R(2, 1), messages::kInsertionParity)),
+    Insertion, Rules,
+    ::testing::Values(Commits("IntoCutOnSheet", "[A]", R(Rule::Insertion, 1), "[BA]", 1, "B"),
+                      Commits("AfterLetterInOddArea", "[A]", R(Rule::Insertion, 2), "[A[B[C]]]", 2, "B>C"),
+                      Commits("BlanksRemoved", "[A]", R(Rule::Insertion, 1), "[BCA]", 1, " B & C "),
+                      Refuses("Sheet", "[A]", R(Rule::Insertion, 0), messages::kInsertionParity),
+                      Refuses("LetterOnSheet", "A", R(Rule::Insertion, 1), messages::kInsertionParity)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Iteration, Rule,
-    ::testing::Values(Commits("LetterIntoCut", "A[B]", R(3, 2, 1), "A[AB]", 1),
-                      Commits("LetterOntoLetter", "AB", R(3, 2, 1), "ABA", 1),
-                      Commits("CutIntoDeeperCut", "[A][[B]]", R(3, 4, 1), "[A][[[A]B]]", 1),
-                      Refuses("OntoItself", "A[B]", R(3, 1, 1), messages::kIteration),
-                      Refuses("DeeperGraphOntoShallowerLetter", "A[B]", R(3, 1, 3), messages::kIteration),
-                      Refuses("OntoTheSheet", "A[B]", R(3, 0, 1), messages::kIteration),
-                      Refuses("IntoItsOwnArea", "[AB]", R(3, 1, 2), messages::kIteration),
-                      Refuses("TheSheetItself", "A[B]", R(3, 2, 0), messages::kIteration),
-                      Refuses("IntoItsOwnInterior", "C[[C]]", R(3, 4, 3), messages::kIteration),
-                      // As deep, but outside the area of the original: (A→B)∧(C→D) does not
-                      // give (A→B)∧(C→B∧D).
-                      Refuses("OutsideTheOriginalsArea", "[A[B]][C[D]]", R(3, 7, 4), messages::kIteration)),
+    Iteration, Rules,
+    ::testing::Values(
+        Commits("LetterIntoCut", "A[B]", R(Rule::Iteration, 2, 1), "A[AB]", 1),
+        Commits("LetterOntoLetter", "AB", R(Rule::Iteration, 2, 1), "ABA", 1),
+        Commits("CutIntoDeeperCut", "[A][[B]]", R(Rule::Iteration, 4, 1), "[A][[[A]B]]", 1),
+        Refuses("OntoItself", "A[B]", R(Rule::Iteration, 1, 1), messages::kIteration),
+        Refuses("DeeperGraphOntoShallowerLetter", "A[B]", R(Rule::Iteration, 1, 3), messages::kIteration),
+        Refuses("OntoTheSheet", "A[B]", R(Rule::Iteration, 0, 1), messages::kIteration),
+        Refuses("IntoItsOwnArea", "[AB]", R(Rule::Iteration, 1, 2), messages::kIteration),
+        Refuses("TheSheetItself", "A[B]", R(Rule::Iteration, 2, 0), messages::kIteration),
+        Refuses("IntoItsOwnInterior", "C[[C]]", R(Rule::Iteration, 4, 3), messages::kIteration),
+        // As deep, but outside the area of the original: (A→B)∧(C→D) does not
+        // give (A→B)∧(C→B∧D).
+        Refuses("OutsideTheOriginalsArea", "[A[B]][C[D]]", R(Rule::Iteration, 7, 4), messages::kIteration)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Deiteration, Rule,
-    ::testing::Values(Commits("InnerCopy", "A[AB]", R(4, 3), "A[B]", 3),
-                      Commits("InnerCopyBeforeOriginal", "[A]A", R(4, 2), "[]A", 2),
-                      Commits("CutCopy", "[B][C[B]]", R(4, 5), "[B][C]", 5),
-                      Refuses("Siblings", "AA", R(4, 2), messages::kDeiteration),
-                      Refuses("OriginalDeeper", "[A]A", R(4, 3), messages::kDeiteration),
-                      Refuses("NoOtherOccurrence", "A[B]", R(4, 3), messages::kDeiteration),
-                      Refuses("OrderMatters", "[AB][C[BA]]", R(4, 5), messages::kDeiteration),
+    Deiteration, Rules,
+    ::testing::Values(Commits("InnerCopy", "A[AB]", R(Rule::Deiteration, 3), "A[B]", 3),
+                      Commits("InnerCopyBeforeOriginal", "[A]A", R(Rule::Deiteration, 2), "[]A", 2),
+                      Commits("CutCopy", "[B][C[B]]", R(Rule::Deiteration, 5), "[B][C]", 5),
+                      Refuses("Siblings", "AA", R(Rule::Deiteration, 2), messages::kDeiteration),
+                      Refuses("OriginalDeeper", "[A]A", R(Rule::Deiteration, 3), messages::kDeiteration),
+                      Refuses("NoOtherOccurrence", "A[B]", R(Rule::Deiteration, 3), messages::kDeiteration),
+                      Refuses("OrderMatters", "[AB][C[BA]]", R(Rule::Deiteration, 5), messages::kDeiteration),
                       // The same depth elsewhere is no original: ¬A∧¬A does not give ¬A∧¬⊤.
-                      Refuses("OriginalInAnotherCut", "[A][A]", R(4, 4), messages::kDeiteration),
+                      Refuses("OriginalInAnotherCut", "[A][A]", R(Rule::Deiteration, 4),
+                              messages::kDeiteration),
                       // The sibling does not decide when an enclosing original stands further on.
-                      Commits("SiblingThenEnclosingOriginal", "[AA]A", R(4, 3), "[A]A", 3),
-                      Refuses("Sheet", "AA", R(4, 0), messages::kDeiterationOnSheet)),
+                      Commits("SiblingThenEnclosingOriginal", "[AA]A", R(Rule::Deiteration, 3), "[A]A", 3),
+                      Refuses("Sheet", "AA", R(Rule::Deiteration, 0), messages::kDeiterationOnSheet)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    DoubleCut, Rule,
-    ::testing::Values(Commits("AroundLetter", "A", R(5, 1), "[[A]]", 1),
-                      Commits("RemovesDoubleCut", "[[A]]", R(5, 1), "A", 1),
-                      Commits("OnSheet", "AB", R(5, 0), "[[]]AB", 0),
-                      Commits("AroundCut", "[A]", R(5, 1), "[[[A]]]", 1, std::nullopt, 1),
-                      Commits("InsideCut", "[A]", R(5, 1), "[[[]]A]", 1, std::nullopt, 0),
-                      Commits("InsideCutWithTwoChildren", "[[A]B]", R(5, 1), "[[[]][A]B]", 1, std::nullopt,
-                              0),
-                      Commits("RemovesNestedDoubleCut", "C[[[A]B]]", R(5, 2), "C[A]B", 2)),
+    DoubleCut, Rules,
+    ::testing::Values(Commits("AroundLetter", "A", R(Rule::DoubleCut, 1), "[[A]]", 1),
+                      Commits("RemovesDoubleCut", "[[A]]", R(Rule::DoubleCut, 1), "A", 1),
+                      Commits("OnSheet", "AB", R(Rule::DoubleCut, 0), "[[]]AB", 0),
+                      Commits("AroundCut", "[A]", R(Rule::DoubleCut, 1), "[[[A]]]", 1, std::nullopt,
+                              DoubleCutPosition::Around),
+                      Commits("InsideCut", "[A]", R(Rule::DoubleCut, 1), "[[[]]A]", 1, std::nullopt,
+                              DoubleCutPosition::Inside),
+                      Commits("InsideCutWithTwoChildren", "[[A]B]", R(Rule::DoubleCut, 1), "[[[]][A]B]", 1,
+                              std::nullopt, DoubleCutPosition::Inside),
+                      Commits("RemovesNestedDoubleCut", "C[[[A]B]]", R(Rule::DoubleCut, 2), "C[A]B", 2)),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RuleCommit, TellsTheWorkbenchInOrder) {
     RecordingWorkbench workbench;
     auto exercise = test::ExerciseAt("[A]B", workbench);
-    ASSERT_EQ(RequestRule(*exercise, R(1, 3)), RuleOutcome::Committed);
+    ASSERT_EQ(RequestRule(*exercise, R(Rule::Erasure, 3)), RuleOutcome::Committed);
     EXPECT_EQ(workbench.calls,
               (std::vector<std::string>{"OpenWindow Paso 01", "RepaintView Paso 01", "OpenWindow Paso 02",
                                         "RepaintView Paso 02", "AddNavigatorStep Paso 02 1"}));
@@ -152,8 +161,8 @@ TEST(RuleCommit, TellsTheWorkbenchInOrder) {
 TEST(RuleCommit, LockedStepIsRefusedWithItsMessage) {
     RecordingWorkbench workbench;
     auto exercise = test::ExerciseAt("A", workbench);
-    exercise->LastStep()->SetAppliedRule(1);
-    EXPECT_EQ(RequestRule(*exercise, R(5, 1)), RuleOutcome::Refused);
+    exercise->LastStep()->SetAppliedRule(Rule::Erasure);
+    EXPECT_EQ(RequestRule(*exercise, R(Rule::DoubleCut, 1)), RuleOutcome::Refused);
     EXPECT_EQ(workbench.refusals, std::vector<std::string>{messages::kLockedStep});
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
 }
@@ -161,38 +170,38 @@ TEST(RuleCommit, LockedStepIsRefusedWithItsMessage) {
 TEST(RuleCommit, CancelledInsertionChangesNothingAndKeepsTheRulePending) {
     RecordingWorkbench workbench;
     auto exercise = test::ExerciseAt("[A]", workbench);
-    EXPECT_EQ(RequestRule(*exercise, R(2, 1)), RuleOutcome::Cancelled);
+    EXPECT_EQ(RequestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
     workbench.formulaToInsert = test::Bytes("B&");
-    EXPECT_EQ(RequestRule(*exercise, R(2, 1)), RuleOutcome::Cancelled);
+    EXPECT_EQ(RequestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
     EXPECT_EQ(exercise->GetWorking(), "[A]");
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
-    EXPECT_EQ(exercise->LastStep()->GetPendingRule(), 2);
+    EXPECT_EQ(exercise->LastStep()->GetPendingRule(), Rule::Insertion);
     EXPECT_TRUE(workbench.refusals.empty());
 }
 
 TEST(RuleCommit, SelectionsOutsideTheLastStepApplyNothing) {
     RecordingWorkbench workbench;
     auto exercise = test::ExerciseAt("A", workbench);
-    EXPECT_EQ(RequestRule(*exercise, R(1, 7)), RuleOutcome::NotApplied);
-    EXPECT_EQ(RequestRule(*exercise, R(3, 1)), RuleOutcome::NotApplied);
-    exercise->LastStep()->SetPendingRule(1);
+    EXPECT_EQ(RequestRule(*exercise, R(Rule::Erasure, 7)), RuleOutcome::NotApplied);
+    EXPECT_EQ(RequestRule(*exercise, R(Rule::Iteration, 1)), RuleOutcome::NotApplied);
+    exercise->LastStep()->SetPendingRule(Rule::Erasure);
     exercise->LastStep()->SetSelectedElement(nullptr);
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     // A letter of another diagram, in an odd area: its parity must not even be looked at.
     COsmiraDoc other;
     BuildDiagram(other, DefaultAppearances(), "[A]");
-    for (int rule = 1; rule <= 5; ++rule) {
+    for (Rule rule : kEveryRule) {
         exercise->LastStep()->SetPendingRule(rule);
         exercise->LastStep()->SetSelectedElement(other.GetElements()[2].get());
         exercise->LastStep()->SetIterationSource(exercise->LastStep()->GetElements()[1].get());
-        EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied) << "rule " << rule;
+        EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied) << "rule " << static_cast<int>(rule);
     }
-    exercise->LastStep()->SetPendingRule(3);
+    exercise->LastStep()->SetPendingRule(Rule::Iteration);
     exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[0].get());
     exercise->LastStep()->SetIterationSource(other.GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_TRUE(workbench.refusals.empty());
-    exercise->LastStep()->SetPendingRule(9);
+    exercise->LastStep()->SetPendingRule(static_cast<Rule>(9));
     exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
@@ -226,19 +235,19 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
         std::string premise = RandomBracketForm(random, 3) + RandomBracketForm(random, 3);
         RecordingWorkbench probe;
         std::size_t count = test::ExerciseAt(premise, probe)->LastStep()->GetElements().size();
-        for (int rule = 1; rule <= 5; ++rule) {
+        for (Rule rule : kEveryRule) {
             for (std::size_t element = 0; element < count; ++element) {
-                for (std::size_t source = 0; source < (rule == kIteration ? count : 1); ++source) {
+                for (std::size_t source = 0; source < (rule == Rule::Iteration ? count : 1); ++source) {
                     RecordingWorkbench workbench;
                     workbench.formulaToInsert = "A";
-                    workbench.doubleCutPosition = static_cast<int>(element % 2);
+                    workbench.doubleCutPosition = static_cast<DoubleCutPosition>(element % 2);
                     auto exercise = test::ExerciseAt(premise, workbench);
                     if (RequestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed)
                         continue;
                     ++committed;
                     ASSERT_TRUE(Implies(premise, exercise->GetWorking()))
-                        << "rule " << rule << " on " << element << " (source " << source << "): " << premise
-                        << " gave " << exercise->GetWorking();
+                        << "rule " << static_cast<int>(rule) << " on " << element << " (source " << source
+                        << "): " << premise << " gave " << exercise->GetWorking();
                 }
             }
         }

@@ -6,7 +6,7 @@
 
 #include "osmira/canvas.h"
 #include "osmira/ejercicio.h"
-#include "osmira/recording_workbench.h"
+#include "recording_workbench.h"
 
 namespace osmira::test {
 

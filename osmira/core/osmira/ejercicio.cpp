@@ -119,8 +119,8 @@ bool CEjercicio::RemoveStepsAfter(std::size_t keep) {
     if (keep >= steps_.size())
         return false;
     COsmiraDoc& kept = *steps_[keep];
-    kept.SetAppliedRule(0);
-    kept.SetPendingRule(0);
+    kept.SetAppliedRule(Rule::None);
+    kept.SetPendingRule(Rule::None);
     kept.ClearMarks();
     while (steps_.size() > keep + 1) {
         COsmiraDoc& removed = *steps_[keep + 1];

@@ -12,14 +12,14 @@ namespace osmira {
 // each element's graphic by a tagged reference. Fonts, children, windows are not stored.
 std::string SaveExercise(const CEjercicio& exercise);
 
-struct LoadResult {
-    std::unique_ptr<CEjercicio> exercise; // set when the bytes are an exercise
-    std::string reason;                   // otherwise why not (Latin-1 text)
+struct ExerciseRead {
+    std::unique_ptr<CEjercicio> value; // set when the bytes are an exercise
+    std::string reason;                // otherwise why not (Latin-1 text)
 };
 
 // Reads an exercise and makes it ready for the rules: children lists rebuilt from the
 // depths and W restored to the last step's bracket form. Refuses truncated data, unknown
 // classes, schemas, kind codes and element lists that cannot be a diagram.
-LoadResult LoadExercise(std::string_view bytes);
+ExerciseRead LoadExercise(std::string_view bytes);
 
 } // namespace osmira

@@ -17,7 +17,7 @@ const std::string kSheetGraphic = "CHojaGrafico";
 const std::string kCutGraphic = "CCorteGrafico";
 const std::string kLetterGraphic = "CLetraGrafico";
 const std::vector<std::string> kGraphicClasses{kSheetGraphic, kCutGraphic, kLetterGraphic};
-constexpr int kHighestRule = 5;
+constexpr std::int32_t kHighestRule = static_cast<std::int32_t>(Rule::DoubleCut);
 // kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
 constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
 
@@ -25,7 +25,7 @@ class ExerciseReader {
   public:
     explicit ExerciseReader(std::string_view bytes) : in_(bytes) {}
 
-    LoadResult Run() {
+    ExerciseRead Run() {
         auto exercise = std::make_unique<CEjercicio>();
         if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise))
             return {nullptr, in_.Reason()};
@@ -87,7 +87,7 @@ class ExerciseReader {
         diagram.SetTitle(std::move(title));
         diagram.SetComment(std::move(comment));
         diagram.SetBracketCopy(std::move(bracketCopy));
-        diagram.SetAppliedRule(appliedRule);
+        diagram.SetAppliedRule(static_cast<Rule>(appliedRule));
         // Every element takes at least 54 bytes, so the count cannot make us reserve too much.
         diagram.ReserveElements(std::min<std::size_t>(static_cast<std::size_t>(std::max(elementCount, 0)),
                                                       in_.Remaining() / kSmallestElementBytes));
@@ -223,7 +223,7 @@ class ExerciseReader {
 
 } // namespace
 
-LoadResult LoadExercise(std::string_view bytes) {
+ExerciseRead LoadExercise(std::string_view bytes) {
     return ExerciseReader(bytes).Run();
 }
 

@@ -49,7 +49,7 @@ class ExerciseWriter {
         out_.String(diagram.GetTitle());
         out_.String(diagram.GetComment());
         out_.String(diagram.GetBracketCopy());
-        out_.Int32(diagram.GetAppliedRule());
+        out_.Int32(static_cast<std::int32_t>(diagram.GetAppliedRule()));
         out_.Int32(static_cast<std::int32_t>(diagram.GetElements().size()));
         for (const auto& element : diagram.GetElements())
             WriteElement(*element);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "osmira/elemento.h"
+#include "osmira/rule.h"
 
 namespace osmira {
 
@@ -29,10 +30,10 @@ class COsmiraDoc {
     void SetComment(std::string text) { comment_ = std::move(text); }
     const std::string& GetTitle() const { return title_; }
     void SetTitle(std::string text) { title_ = std::move(text); }
-    int GetPendingRule() const { return pendingRule_; }
-    void SetPendingRule(int rule) { pendingRule_ = rule; }
-    int GetAppliedRule() const { return appliedRule_; }
-    void SetAppliedRule(int rule) { appliedRule_ = rule; }
+    Rule GetPendingRule() const { return pendingRule_; }
+    void SetPendingRule(Rule rule) { pendingRule_ = rule; }
+    Rule GetAppliedRule() const { return appliedRule_; }
+    void SetAppliedRule(Rule rule) { appliedRule_ = rule; }
 
     const std::vector<std::unique_ptr<CElemento>>& GetElements() const { return elements_; }
     CElemento& AppendElement(std::unique_ptr<CElemento> element);
@@ -52,8 +53,8 @@ class COsmiraDoc {
     std::string bracketCopy_;
     std::string comment_;
     std::string title_;
-    int pendingRule_ = 0;
-    int appliedRule_ = 0;
+    Rule pendingRule_ = Rule::None;
+    Rule appliedRule_ = Rule::None;
     std::vector<std::unique_ptr<CElemento>> elements_;
     CElemento* selectedElement_ = nullptr;
     CElemento* iterationSource_ = nullptr;

@@ -9,12 +9,12 @@ RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
     COsmiraDoc* last = exercise.LastStep();
     if (!last)
         return RuleOutcome::NotApplied;
-    if (last->GetAppliedRule() != 0) {
+    if (last->GetAppliedRule() != Rule::None) {
         exercise.Workbench().ShowRefusal(messages::kLockedStep);
         return RuleOutcome::Refused;
     }
     const auto& elements = last->GetElements();
-    bool needsSource = request.rule == kIteration;
+    bool needsSource = request.rule == Rule::Iteration;
     if (request.element >= elements.size() ||
         (needsSource && (!request.source || *request.source >= elements.size())))
         return RuleOutcome::NotApplied;

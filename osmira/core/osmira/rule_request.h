@@ -4,13 +4,14 @@
 #include <optional>
 
 #include "osmira/ejercicio.h"
+#include "osmira/rule.h"
 
 namespace osmira {
 
 // A rule asked for by element positions in the last step's list (0 = the sheet). For
 // iteration, `source` is the graph to copy and `element` the place.
 struct RuleRequest {
-    int rule = 0;
+    Rule rule = Rule::None;
     std::size_t element = 0;
     std::optional<std::size_t> source;
 };

@@ -53,7 +53,7 @@ class RuleApplication {
         if (!position)
             return RuleOutcome::NotApplied;
         working_.erase(position->at, Span(working_, position->at));
-        return Commit(kErasure, graph);
+        return Commit(Rule::Erasure, graph);
     }
 
     RuleOutcome Insert(CElemento& area) {
@@ -70,7 +70,7 @@ class RuleApplication {
         if (!position)
             return RuleOutcome::NotApplied;
         working_.insert(position->after, exercise_.ConvertFormula(formula));
-        return Commit(kInsertion, area);
+        return Commit(Rule::Insertion, area);
     }
 
     RuleOutcome Iterate(CElemento& graph, CElemento& place) {
@@ -86,7 +86,7 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         std::string copy = working_.substr(source->at, Span(working_, source->at));
         working_.insert(target->after, copy);
-        return Commit(kIteration, graph);
+        return Commit(Rule::Iteration, graph);
     }
 
     RuleOutcome Deiterate(CElemento& copy) {
@@ -99,13 +99,13 @@ class RuleApplication {
         if (!HasEnclosingOriginal(copy, position->at, length))
             return Refuse(messages::kDeiteration);
         working_.erase(position->at, length);
-        return Commit(kDeiteration, copy);
+        return Commit(Rule::Deiteration, copy);
     }
 
     RuleOutcome DoubleCut(CElemento& element) {
         if (element.Kind() == ElementKind::Sheet) {
             working_.insert(0, "[[]]");
-            return Commit(kDoubleCut, element);
+            return Commit(Rule::DoubleCut, element);
         }
         auto position = Locate(diagram_, working_, element);
         if (!position)
@@ -117,12 +117,12 @@ class RuleApplication {
         } else if (IsDoubleCut(element)) {
             working_ =
                 working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
-        } else if (workbench_.AskDoubleCutPosition() == 1) {
+        } else if (workbench_.AskDoubleCutPosition() == DoubleCutPosition::Around) {
             Enclose(at, length);
         } else {
             working_.insert(at + 1, "[[]]");
         }
-        return Commit(kDoubleCut, element);
+        return Commit(Rule::DoubleCut, element);
     }
 
   private:
@@ -179,7 +179,7 @@ class RuleApplication {
         working_.insert(at, "[[");
     }
 
-    RuleOutcome Commit(int rule, CElemento& marked) {
+    RuleOutcome Commit(Rule rule, CElemento& marked) {
         marked.GetGraphic()->Mark();
         workbench_.RepaintView(diagram_);
         diagram_.SetAppliedRule(rule);
@@ -187,14 +187,14 @@ class RuleApplication {
         exercise_.BuildDiagram(next);
         workbench_.RepaintView(next);
         workbench_.AddNavigatorStep(next, rule);
-        if (rule == kErasure)
+        if (rule == Rule::Erasure)
             next.SetBracketCopy(working_);
         return RuleOutcome::Committed;
     }
 
     RuleOutcome Refuse(const char* message) {
         workbench_.ShowRefusal(message);
-        diagram_.SetPendingRule(0);
+        diagram_.SetPendingRule(Rule::None);
         return RuleOutcome::Refused;
     }
 
@@ -212,22 +212,23 @@ bool BelongsTo(const COsmiraDoc& diagram, const CElemento* element) {
 
 RuleOutcome CEjercicio::ApplyRule() {
     COsmiraDoc* diagram = LastStep();
-    if (!diagram || diagram->GetAppliedRule() != 0 || !BelongsTo(*diagram, diagram->GetSelectedElement()))
+    if (!diagram || diagram->GetAppliedRule() != Rule::None ||
+        !BelongsTo(*diagram, diagram->GetSelectedElement()))
         return RuleOutcome::NotApplied;
     CElemento& selected = *diagram->GetSelectedElement();
     RuleApplication rule(*this, *diagram, working_);
     switch (diagram->GetPendingRule()) {
-    case kErasure:
+    case Rule::Erasure:
         return rule.Erase(selected);
-    case kInsertion:
+    case Rule::Insertion:
         return rule.Insert(selected);
-    case kIteration:
+    case Rule::Iteration:
         if (!BelongsTo(*diagram, diagram->GetIterationSource()))
             return RuleOutcome::NotApplied;
         return rule.Iterate(*diagram->GetIterationSource(), selected);
-    case kDeiteration:
+    case Rule::Deiteration:
         return rule.Deiterate(selected);
-    case kDoubleCut:
+    case Rule::DoubleCut:
         return rule.DoubleCut(selected);
     default:
         return RuleOutcome::NotApplied;

@@ -4,15 +4,9 @@
 #include <string_view>
 
 #include "osmira/ejercicio.h"
+#include "osmira/rule.h"
 
 namespace osmira {
-
-// Rule numbers as steps store them.
-inline constexpr int kErasure = 1;
-inline constexpr int kInsertion = 2;
-inline constexpr int kIteration = 3;
-inline constexpr int kDeiteration = 4;
-inline constexpr int kDoubleCut = 5;
 
 // Where an element's text lies in the bracket form its diagram was built from.
 struct TextPosition {

@@ -10,11 +10,11 @@ class Detached : public WorkbenchOperations {
     void CloseWindow(COsmiraDoc&) override {}
     void RepaintView(COsmiraDoc&) override {}
     void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
-    void AddNavigatorStep(COsmiraDoc&, int) override {}
+    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
     void RemoveNavigatorStep(COsmiraDoc&) override {}
     void RebuildNavigator(CEjercicio&) override {}
     std::optional<std::string> AskFormulaToInsert() override { return std::nullopt; }
-    int AskDoubleCutPosition() override { return 0; }
+    DoubleCutPosition AskDoubleCutPosition() override { return DoubleCutPosition::Inside; }
     void ShowRefusal(const std::string&) override {}
 };
 

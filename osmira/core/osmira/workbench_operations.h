@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "osmira/rule.h"
+
 namespace osmira {
 
 class CEjercicio;
@@ -20,15 +22,15 @@ class WorkbenchOperations {
     virtual void RepaintView(COsmiraDoc& step) = 0;
 
     virtual void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) = 0;
-    virtual void AddNavigatorStep(COsmiraDoc& step, int rule) = 0;
+    virtual void AddNavigatorStep(COsmiraDoc& step, Rule rule) = 0;
     virtual void RemoveNavigatorStep(COsmiraDoc& step) = 0;
     // Builds the navigator anew from the steps' titles and applied rules.
     virtual void RebuildNavigator(CEjercicio& exercise) = 0;
 
     // The insertion dialog: the formula typed, or nothing when the student closes it.
     virtual std::optional<std::string> AskFormulaToInsert() = 0;
-    // The double-cut dialog: 0 inside the selected graph, 1 around it.
-    virtual int AskDoubleCutPosition() = 0;
+    // The double-cut dialog: inside the selected graph or around it.
+    virtual DoubleCutPosition AskDoubleCutPosition() = 0;
 
     // A refused rule: the message in a box with an exclamation icon.
     virtual void ShowRefusal(const std::string& message) = 0;

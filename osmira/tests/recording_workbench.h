@@ -16,15 +16,15 @@ class RecordingWorkbench : public WorkbenchOperations {
     void CloseWindow(COsmiraDoc& step) override;
     void RepaintView(COsmiraDoc& step) override;
     void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) override;
-    void AddNavigatorStep(COsmiraDoc& step, int rule) override;
+    void AddNavigatorStep(COsmiraDoc& step, Rule rule) override;
     void RemoveNavigatorStep(COsmiraDoc& step) override;
     void RebuildNavigator(CEjercicio& exercise) override;
     std::optional<std::string> AskFormulaToInsert() override;
-    int AskDoubleCutPosition() override;
+    DoubleCutPosition AskDoubleCutPosition() override;
     void ShowRefusal(const std::string& message) override;
 
     std::optional<std::string> formulaToInsert;
-    int doubleCutPosition = 0;
+    DoubleCutPosition doubleCutPosition = DoubleCutPosition::Inside;
 
     std::vector<std::string> calls;
     std::vector<std::string> refusals;

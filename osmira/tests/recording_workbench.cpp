@@ -1,4 +1,4 @@
-#include "osmira/recording_workbench.h"
+#include "recording_workbench.h"
 
 #include "osmira/ejercicio.h"
 
@@ -20,8 +20,8 @@ void RecordingWorkbench::OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) {
     calls.push_back("OpenNavigator " + exercise.GetTitle() + " " + step.GetTitle());
 }
 
-void RecordingWorkbench::AddNavigatorStep(COsmiraDoc& step, int rule) {
-    calls.push_back("AddNavigatorStep " + step.GetTitle() + " " + std::to_string(rule));
+void RecordingWorkbench::AddNavigatorStep(COsmiraDoc& step, Rule rule) {
+    calls.push_back("AddNavigatorStep " + step.GetTitle() + " " + std::to_string(static_cast<int>(rule)));
 }
 
 void RecordingWorkbench::RemoveNavigatorStep(COsmiraDoc& step) {
@@ -37,7 +37,7 @@ std::optional<std::string> RecordingWorkbench::AskFormulaToInsert() {
     return formulaToInsert;
 }
 
-int RecordingWorkbench::AskDoubleCutPosition() {
+DoubleCutPosition RecordingWorkbench::AskDoubleCutPosition() {
     calls.push_back("AskDoubleCutPosition");
     return doubleCutPosition;
 }
