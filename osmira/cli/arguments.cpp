@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "osmira/latin1.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -17,7 +19,7 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<st
             continue;
         }
         if (std::find(valueOptions.begin(), valueOptions.end(), word) == valueOptions.end()) {
-            error_ = "opci\xF3n desconocida: " + word;
+            error_ = latin1FromUtf8("opción desconocida: ") + word;
             return;
         }
         if (i + 1 >= words.size()) {

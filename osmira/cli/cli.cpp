@@ -1,8 +1,11 @@
-#include <map>
+#include "commands.h"
 
 #include "arguments.h"
-#include "commands.h"
 #include "text_encoding.h"
+
+#include "osmira/latin1.h"
+
+#include <map>
 
 namespace osmira::cli {
 
@@ -24,7 +27,7 @@ constexpr const char* kUsage =
 } // namespace
 
 int Report(Streams io, const std::string& latin1Message, int status) {
-    io.err << "osmira-cli: " << Latin1ToUtf8(latin1Message) << '\n';
+    io.err << "osmira-cli: " << utf8FromLatin1(latin1Message) << '\n';
     return status;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "osmira/osmira_doc.h"
+
 #include <ostream>
 #include <string>
-
-#include "osmira/osmira_doc.h"
 
 namespace osmira::cli {
 

@@ -1,29 +1,32 @@
-#include <ctime>
-#include <limits>
+#include "commands.h"
 
 #include "arguments.h"
-#include "commands.h"
 #include "element_lines.h"
 #include "exercise_files.h"
 #include "headless_workbench.h"
+#include "text_encoding.h"
+
 #include "osmira/element_list.h"
 #include "osmira/formula_entry.h"
+#include "osmira/latin1.h"
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
-#include "text_encoding.h"
+
+#include <ctime>
+#include <limits>
 
 namespace osmira::cli {
 
 namespace {
 
 constexpr std::size_t kLongestTitle = 50;
-constexpr const char* kTitleTooLong = "La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
-                                      "cteres.";
+const std::string kTitleTooLong =
+    latin1FromUtf8("La longitud del Título no debe ser mayor de 50 carácteres.");
 
 // A file that cannot be read as an exercise, or written: the path as given, then the reason.
 int CannotRead(Streams io, const std::string& path, const std::string& reason) {
-    io.err << "osmira-cli: " << path << ": " << Latin1ToUtf8(reason) << '\n';
+    io.err << "osmira-cli: " << path << ": " << utf8FromLatin1(reason) << '\n';
     return kExitUsage;
 }
 
@@ -37,10 +40,9 @@ bool TextOption(const Arguments& arguments, const std::string& name, std::string
     std::optional<std::string> given = arguments.Option(name);
     if (!given)
         return true;
-    std::optional<std::string> latin1 = Utf8ToLatin1(*given);
+    std::optional<std::string> latin1 = latin1FromUtf8Strict(*given);
     if (!latin1) {
-        UsageError(io, name + ": hay un car\xE1"
-                              "cter que no es Latin-1");
+        UsageError(io, name + latin1FromUtf8(": hay un carácter que no es Latin-1"));
         return false;
     }
     value = *latin1;
@@ -88,7 +90,7 @@ int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
     if (data.hypotheses.empty())
         return UsageError(io, messages::kNoHypothesis);
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots))
-        return UsageError(io, "como mucho seis hip\xF3tesis");
+        return UsageError(io, latin1FromUtf8("como mucho seis hipótesis"));
     if (auto conclusion = arguments.Option("--concl")) {
         data.conclusion = FormulaArgument(*conclusion);
         if (data.conclusion.empty())
@@ -117,7 +119,8 @@ int ReportOutcome(RuleOutcome outcome, const HeadlessWorkbench& workbench, Strea
     case RuleOutcome::Refused:
         return Report(io, workbench.refusal, kExitRefused);
     case RuleOutcome::Cancelled:
-        return Report(io, "Inserci\xF3n cancelada (falta --insert): el ejercicio no cambia.", kExitRefused);
+        return Report(io, latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
+                      kExitRefused);
     default:
         return Report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
     }
@@ -130,7 +133,7 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     if (!arguments.Ok())
         return UsageError(io, arguments.Error());
     if (!arguments.Positional().empty() || !arguments.Option("-o"))
-        return UsageError(io, "new necesita -o ARCHIVO y ning\xFAn otro argumento");
+        return UsageError(io, latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
     NewExerciseData data;
     if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk)
         return status;
@@ -157,7 +160,7 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     auto rule = ParseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
                              static_cast<long long>(Rule::DoubleCut));
     if (!rule)
-        return UsageError(io, "la regla es un n\xFAmero de 1 a 5");
+        return UsageError(io, latin1FromUtf8("la regla es un número de 1 a 5"));
     auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
     if (!position)
         return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
@@ -181,15 +184,15 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     RuleRequest request{static_cast<Rule>(*rule), 0, std::nullopt};
     auto element = ElementPosition(arguments.Positional()[2], *last);
     if (!element)
-        return UsageError(io, "ELEMENTO es una posici\xF3n de la lista del \xFAltimo paso (0 = la hoja)");
+        return UsageError(
+            io, latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
     request.element = *element;
     if (auto source = arguments.Option("--source")) {
         request.source = ElementPosition(*source, *last);
         if (!request.source)
-            return UsageError(io, "--source es una posici\xF3n de la lista del \xFAltimo paso");
+            return UsageError(io, latin1FromUtf8("--source es una posición de la lista del último paso"));
     } else if (request.rule == Rule::Iteration) {
-        return UsageError(io, "la iteraci\xF3n necesita --source (el gr\xE1"
-                              "fico que se copia)");
+        return UsageError(io, latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
     }
     exercise.ReopenAfterReading(workbench);
     RuleOutcome outcome = RequestRule(exercise, request);
@@ -205,18 +208,18 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
     if (!opened.exercise)
         return CannotRead(io, words.front(), opened.reason);
     const CEjercicio& exercise = *opened.exercise;
-    io.out << "title: " << Latin1ToUtf8(exercise.GetTitle()) << '\n'
-           << "author: " << Latin1ToUtf8(exercise.GetAuthor()) << '\n'
+    io.out << "title: " << utf8FromLatin1(exercise.GetTitle()) << '\n'
+           << "author: " << utf8FromLatin1(exercise.GetAuthor()) << '\n'
            << "date: " << exercise.GetCreationDate() << '\n'
-           << "description: " << Latin1ToUtf8(EscapeLineBreaks(exercise.GetDescription())) << '\n'
-           << "hypotheses: " << Latin1ToUtf8(exercise.GetHypotheses()) << '\n'
-           << "conclusion: " << Latin1ToUtf8(exercise.GetConclusion()) << '\n'
-           << "working: " << Latin1ToUtf8(exercise.GetWorking()) << '\n'
+           << "description: " << utf8FromLatin1(EscapeLineBreaks(exercise.GetDescription())) << '\n'
+           << "hypotheses: " << utf8FromLatin1(exercise.GetHypotheses()) << '\n'
+           << "conclusion: " << utf8FromLatin1(exercise.GetConclusion()) << '\n'
+           << "working: " << utf8FromLatin1(exercise.GetWorking()) << '\n'
            << "goal: " << (exercise.goalReached() ? "reached" : "not reached") << '\n'
            << "steps: " << exercise.GetSteps().size() << '\n';
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {
-        io.out << "step " << ++number << " \"" << Latin1ToUtf8(step->GetTitle())
+        io.out << "step " << ++number << " \"" << utf8FromLatin1(step->GetTitle())
                << "\" applied=" << static_cast<int>(step->GetAppliedRule())
                << " bracket=" << BracketFormOf(*step) << '\n';
         PrintElementLines(io.out, *step, "  ");

@@ -1,13 +1,13 @@
 #include "exercise_files.h"
 
+#include "osmira/exercise_archive.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "osmira/exercise_archive.h"
 
 namespace osmira::cli {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "osmira/ejercicio.h"
+
 #include <memory>
 #include <string>
-
-#include "osmira/ejercicio.h"
 
 namespace osmira::cli {
 

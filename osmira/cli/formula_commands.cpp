@@ -1,21 +1,25 @@
-#include "arguments.h"
 #include "commands.h"
+
+#include "arguments.h"
 #include "element_lines.h"
+#include "text_encoding.h"
+
 #include "osmira/bracket_form.h"
 #include "osmira/ejercicio.h"
 #include "osmira/formula_entry.h"
+#include "osmira/latin1.h"
 #include "osmira/layout.h"
 #include "osmira/messages.h"
-#include "text_encoding.h"
 
 namespace osmira::cli {
 
 namespace {
 
 // The single positional word of a command without options.
-std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Streams io, const char* what) {
+std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Streams io,
+                                    const std::string& what) {
     if (words.size() != 1) {
-        UsageError(io, std::string("se espera ") + what);
+        UsageError(io, "se espera " + what);
         return std::nullopt;
     }
     return words.front();
@@ -33,16 +37,16 @@ std::optional<std::string> EntryRefusal(const std::string& formula) {
 } // namespace
 
 int CheckCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, "una f\xF3rmula");
+    auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
     if (!word)
         return kExitUsage;
     std::optional<std::string> refusal = EntryRefusal(FormulaArgument(*word));
-    io.out << (refusal ? Latin1ToUtf8(*refusal) : "ok") << '\n';
+    io.out << (refusal ? utf8FromLatin1(*refusal) : "ok") << '\n';
     return refusal ? kExitRefused : kExitOk;
 }
 
 int ConvertCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, "una f\xF3rmula");
+    auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
     if (!word)
         return kExitUsage;
     std::string formula = FormulaArgument(*word);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "osmira/workbench_operations.h"
+
 #include <optional>
 #include <string>
-
-#include "osmira/workbench_operations.h"
 
 namespace osmira::cli {
 

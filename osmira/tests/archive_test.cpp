@@ -1,14 +1,15 @@
 // The .omr archive: the golden file byte for byte, round trips, and refusals of truncated
 // and corrupt data.
 
-#include <gtest/gtest.h>
-
-#include <random>
+#include "test_support.h"
 
 #include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
 #include "osmira/rule_request.h"
-#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
 
 using namespace osmira;
 

@@ -1,13 +1,14 @@
 // The element tree and the layout built from bracket forms, the drawn elements on a
 // recording canvas, and what is rebuilt from an element list.
 
-#include <gtest/gtest.h>
+#include "test_support.h"
 
 #include "osmira/bracket_form.h"
 #include "osmira/element_factory.h"
 #include "osmira/element_list.h"
 #include "osmira/layout.h"
-#include "test_support.h"
+
+#include <gtest/gtest.h>
 
 using namespace osmira;
 

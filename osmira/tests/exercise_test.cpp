@@ -1,12 +1,13 @@
 // Creating an exercise, numbering its steps, recolouring, removing later steps and
 // recognising the final diagram.
 
-#include <gtest/gtest.h>
+#include "test_support.h"
 
 #include "osmira/element_list.h"
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
-#include "test_support.h"
+
+#include <gtest/gtest.h>
 
 using namespace osmira;
 

@@ -1,10 +1,7 @@
 // Stacks, the syntax check, the conversion to bracket form and the dialogs' entry check.
 // Formulas are written with ~ & | > and turned into the alphabet's bytes by Bytes().
 
-#include <gtest/gtest.h>
-
-#include <random>
-#include <string>
+#include "test_support.h"
 
 #include "osmira/formula_conversion.h"
 #include "osmira/formula_entry.h"
@@ -12,7 +9,11 @@
 #include "osmira/messages.h"
 #include "osmira/pila_cadena.h"
 #include "osmira/pila_caracter.h"
-#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
 
 using namespace osmira;
 using osmira::test::Bytes;

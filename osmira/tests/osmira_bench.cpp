@@ -1,13 +1,14 @@
 // Speed of the core on large diagrams and long exercises: laying out a diagram of about 400
 // characters, applying each rule to it, and saving and loading an exercise of 99 steps.
 
-#include <benchmark/benchmark.h>
+#include "recording_workbench.h"
+#include "test_support.h"
 
 #include "osmira/exercise_archive.h"
 #include "osmira/layout.h"
 #include "osmira/rule_request.h"
-#include "recording_workbench.h"
-#include "test_support.h"
+
+#include <benchmark/benchmark.h>
 
 using namespace osmira;
 using osmira::test::ExerciseAt;

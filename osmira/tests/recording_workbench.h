@@ -1,10 +1,10 @@
 #pragma once
 
+#include "osmira/workbench_operations.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "osmira/workbench_operations.h"
 
 namespace osmira {
 

@@ -1,17 +1,18 @@
 // The five transformation rules on the working bracket form, every refusal message, and
 // what a committed rule leaves behind.
 
-#include <gtest/gtest.h>
-
-#include <random>
+#include "recording_workbench.h"
+#include "test_support.h"
 
 #include "osmira/element_list.h"
 #include "osmira/layout.h"
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
-#include "recording_workbench.h"
-#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
 
 using namespace osmira;
 
@@ -30,7 +31,7 @@ struct RuleCase {
     RuleRequest request;
     std::optional<std::string> insert; // R2's answer
     DoubleCutPosition position;        // R5's answer
-    const char* result;                // W afterwards, or the refusal message
+    std::string result;                // W afterwards, or the refusal message
     bool refused;
     int marked; // element of the old step that carries the mark, for committed rules
 };
@@ -41,7 +42,7 @@ RuleCase Commits(const char* name, const char* working, RuleRequest request, con
     return {name, working, request, insert, position, result, false, marked};
 }
 
-RuleCase Refuses(const char* name, const char* working, RuleRequest request, const char* message) {
+RuleCase Refuses(const char* name, const char* working, RuleRequest request, const std::string& message) {
     return {name, working, request, std::nullopt, DoubleCutPosition::Inside, message, true, -1};
 }
 

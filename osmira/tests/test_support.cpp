@@ -1,10 +1,10 @@
 #include "test_support.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "osmira/formula_alphabet.h"
 #include "osmira/formula_entry.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace osmira::test {
 

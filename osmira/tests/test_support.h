@@ -1,12 +1,13 @@
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
+#include "recording_workbench.h"
 
 #include "osmira/canvas.h"
 #include "osmira/ejercicio.h"
-#include "recording_workbench.h"
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace osmira::test {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "osmira/geometry.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-
-#include "osmira/geometry.h"
 
 namespace osmira {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "osmira/element_appearance.h"
 #include "osmira/geometry.h"
+
+#include <string>
 
 namespace osmira {
 

@@ -1,7 +1,5 @@
 #include "osmira/ejercicio.h"
 
-#include <cstdio>
-
 #include "osmira/bracket_form.h"
 #include "osmira/element_factory.h"
 #include "osmira/element_list.h"
@@ -9,6 +7,8 @@
 #include "osmira/formula_entry.h"
 #include "osmira/layout.h"
 #include "osmira/messages.h"
+
+#include <cstdio>
 
 namespace osmira {
 

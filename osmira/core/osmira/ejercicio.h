@@ -1,14 +1,14 @@
 #pragma once
 
+#include "osmira/element_appearance.h"
+#include "osmira/osmira_doc.h"
+#include "osmira/workbench_operations.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "osmira/element_appearance.h"
-#include "osmira/osmira_doc.h"
-#include "osmira/workbench_operations.h"
 
 namespace osmira {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <string>
-
 #include "osmira/canvas.h"
 #include "osmira/element_appearance.h"
 #include "osmira/geometry.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 namespace osmira {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "osmira/osmira_doc.h"
+
+#include <string>
 
 namespace osmira {
 

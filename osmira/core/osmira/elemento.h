@@ -1,9 +1,9 @@
 #pragma once
 
+#include "osmira/elem_grafico.h"
+
 #include <memory>
 #include <vector>
-
-#include "osmira/elem_grafico.h"
 
 namespace osmira {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "osmira/ejercicio.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "osmira/ejercicio.h"
 
 namespace osmira {
 

@@ -1,12 +1,13 @@
 #include "osmira/exercise_archive.h"
 
-#include <algorithm>
-#include <unordered_set>
-
 #include "osmira/archive_bytes.h"
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
+#include "osmira/latin1.h"
 #include "osmira/object_tags.h"
+
+#include <algorithm>
+#include <unordered_set>
 
 namespace osmira {
 
@@ -40,7 +41,8 @@ class ExerciseReader {
             !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
             !in_.String(working) || !in_.Int32(stepCount))
             return false;
-        if (!BracketFormField("hip\xF3tesis", hypotheses) || !BracketFormField("conclusi\xF3n", conclusion) ||
+        if (!BracketFormField(latin1FromUtf8("hipótesis"), hypotheses) ||
+            !BracketFormField(latin1FromUtf8("conclusión"), conclusion) ||
             !BracketFormField("forma de trabajo", working))
             return false;
         exercise.SetReserved(reserved);
@@ -52,7 +54,7 @@ class ExerciseReader {
         exercise.SetConclusion(std::move(conclusion));
         exercise.SetWorking(std::move(working));
         if (stepCount < 0)
-            return in_.Fail("N\xFAmero de pasos negativo.");
+            return in_.Fail(latin1FromUtf8("Número de pasos negativo."));
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
             if (!ReadDiagram(*step))
@@ -81,8 +83,8 @@ class ExerciseReader {
         if (!BracketFormField("copia de \"" + title + "\"", bracketCopy))
             return false;
         if (appliedRule < 0 || appliedRule > kHighestRule)
-            return in_.Fail("Regla aplicada " + std::to_string(appliedRule) + " no v\xE1lida en el byte " +
-                            std::to_string(ruleAt) + ".");
+            return in_.Fail("Regla aplicada " + std::to_string(appliedRule) +
+                            latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));
         diagram.SetComment(std::move(comment));
@@ -114,9 +116,8 @@ class ExerciseReader {
             element = std::make_unique<CElemLetra>();
             graphicClass = &kLetterGraphic;
         } else {
-            return in_.Fail("C\xF3"
-                            "digo de elemento " +
-                            std::to_string(kind) + " no v\xE1lido en el byte " + std::to_string(at) + ".");
+            return in_.Fail(latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
+                            latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
         }
         if (!in_.Int32(parity) || !in_.Int32(depth))
             return false;
@@ -142,10 +143,8 @@ class ExerciseReader {
         if (!className)
             return nullptr;
         if (*className != expectedClass) {
-            in_.Fail("Gr\xE1"
-                     "fico " +
-                     *className + " en lugar de " + expectedClass + " en el byte " + std::to_string(at) +
-                     ".");
+            in_.Fail(latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
+                     " en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
         std::unique_ptr<CElemGrafico> graphic;

@@ -1,9 +1,9 @@
 #include "osmira/layout.h"
 
-#include <vector>
-
 #include "osmira/bracket_form.h"
 #include "osmira/element_factory.h"
+
+#include <vector>
 
 namespace osmira {
 

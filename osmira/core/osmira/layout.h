@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string_view>
-
 #include "osmira/element_appearance.h"
 #include "osmira/osmira_doc.h"
+
+#include <string_view>
 
 namespace osmira {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "osmira/archive_bytes.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "osmira/archive_bytes.h"
 
 namespace osmira {
 

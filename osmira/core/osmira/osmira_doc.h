@@ -1,12 +1,12 @@
 #pragma once
 
+#include "osmira/elemento.h"
+#include "osmira/rule.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "osmira/elemento.h"
-#include "osmira/rule.h"
 
 namespace osmira {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
-
 #include "osmira/ejercicio.h"
 #include "osmira/rule.h"
+
+#include <cstddef>
+#include <optional>
 
 namespace osmira {
 

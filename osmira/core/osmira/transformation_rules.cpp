@@ -1,12 +1,12 @@
 #include "osmira/transformation_rules.h"
 
-#include <string>
-
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
 #include "osmira/formula_entry.h"
 #include "osmira/formula_syntax.h"
 #include "osmira/messages.h"
+
+#include <string>
 
 namespace osmira {
 
@@ -192,7 +192,7 @@ class RuleApplication {
         return RuleOutcome::Committed;
     }
 
-    RuleOutcome Refuse(const char* message) {
+    RuleOutcome Refuse(const std::string& message) {
         workbench_.ShowRefusal(message);
         diagram_.SetPendingRule(Rule::None);
         return RuleOutcome::Refused;

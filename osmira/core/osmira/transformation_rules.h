@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "osmira/ejercicio.h"
 #include "osmira/rule.h"
+
+#include <optional>
+#include <string_view>
 
 namespace osmira {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "osmira/rule.h"
+
 #include <optional>
 #include <string>
-
-#include "osmira/rule.h"
 
 namespace osmira {
 
