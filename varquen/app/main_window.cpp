@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "display_text.h"
+#include "file_access.h"
 #include "formula_editor.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
@@ -8,15 +9,16 @@
 #include "varquen/translation.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSaveFile>
 #include <QTextEdit>
+
+#include <array>
+#include <vector>
 
 namespace varquen::app {
 
@@ -92,7 +94,15 @@ void TForm1::buildWidgets() {
     auto* client = new QWidget(this);
     client->setFixedSize(631, 434);
     setCentralWidget(client);
+    buildLabels(client);
+    buildDeclarationEntries(client);
+    buildPanes(client);
+    buildSymbolButtons(client);
+    buildTexBoxAndStatusLine(client);
+    buildTabOrder();
+}
 
+void TForm1::buildLabels(QWidget* client) {
     const std::array<std::pair<Placement, const char*>, 6> labels = {{
         {{"Label1", 8, 0, 105, 24}, "Universos"},
         {{"Label2", 120, 0, 105, 24}, "Variables"},
@@ -104,7 +114,9 @@ void TForm1::buildWidgets() {
     for (const auto& [at, caption] : labels) {
         place<QLabel>(client, at, 19)->setText(QString::fromUtf8(caption));
     }
+}
 
+void TForm1::buildDeclarationEntries(QWidget* client) {
     struct Entry {
         Placement edit, list;
         const char* editHint;
@@ -146,13 +158,17 @@ void TForm1::buildWidgets() {
         edits_[i] = edit;
         lists_[i] = list;
     }
+}
 
+void TForm1::buildPanes(QWidget* client) {
     formulaEditor_ = place<FormulaEditor>(client, {"RichEdit1", 232, 32, 393, 153}, 16);
     formulaEditor_->setToolTip(QStringLiteral("Esta es la ventana que contiene la fórmula a traducir"));
     outputPane_ = place<QTextEdit>(client, {"RichEdit2", 232, 224, 393, 177}, 16);
     outputPane_->setReadOnly(true);
     outputPane_->setToolTip(QStringLiteral("Esta es la ventana en que aparece la traducción"));
+}
 
+void TForm1::buildSymbolButtons(QWidget* client) {
     const std::array<std::pair<char, const char*>, 6> buttons = {{
         {SymbolChars[ImpliesIndex], "Botón para obtener una implicación"},
         {SymbolChars[NotIndex], "Botón para obtener una negación"},
@@ -169,27 +185,33 @@ void TForm1::buildWidgets() {
         button->setText(displayFromModel(std::string(1, symbolByte)));
         button->setToolTip(QString::fromUtf8(buttons[i].second));
         connect(button, &QPushButton::clicked, this, [this, symbolByte] { insertSymbol(symbolByte); });
+        buttons_[i] = button;
     }
+}
 
+void TForm1::buildTexBoxAndStatusLine(QWidget* client) {
     texBox_ = place<QCheckBox>(client, {"CheckBox1", 480, 192, 145, 25}, 16);
     texBox_->setText(QStringLiteral("Salida en TeX"));
     texBox_->setToolTip(QStringLiteral("Si esta seleccionado, la traducción se hace a TeX"));
 
     statusLine_ = place<QLabel>(client, {"Label7", 8, 408, 617, 22}, 16);
     statusLine_->setToolTip(QStringLiteral("Linea de estado, sirve para mostrar los mensajes de error"));
+}
 
-    QWidget* order[] = {edits_[0], lists_[0], edits_[1], lists_[1],      edits_[2],
-                        lists_[2], edits_[3], lists_[3], formulaEditor_, outputPane_};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
+// Every entry field before its list, the two panes, the symbol buttons left to right, the TeX box.
+void TForm1::buildTabOrder() {
+    std::vector<QWidget*> order;
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        order.push_back(edits_[i]);
+        order.push_back(lists_[i]);
+    }
+    order.push_back(formulaEditor_);
+    order.push_back(outputPane_);
+    order.insert(order.end(), buttons_.begin(), buttons_.end());
+    order.push_back(texBox_);
+    for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-    QWidget* previous = outputPane_;
-    for (int i = 1; i <= 6; ++i) {
-        QWidget* button = client->findChild<QPushButton*>(QStringLiteral("Button%1").arg(i));
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setTabOrder(previous, texBox_);
 }
 
 void TForm1::buildMenu() {
@@ -262,24 +284,22 @@ void TForm1::Abrir1Click() {
         return;
     }
     currentPath_ = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) {
         setStatus(QStringLiteral("No encuentro fichero"));
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const FormulaFileRead read =
-        readFormulaFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!read.file) {
-        host_.showMessage(fromLatin1(read.error), QStringLiteral("Error"));
+    const FormulaFileRead read = readFormulaFile(*bytes);
+    if (!read.value) {
+        host_.showMessage(fromLatin1(read.reason), QStringLiteral("Error"));
         return;
     }
     Nuevo1Click();
-    fill(lists_[0], read.file->declarations.universes);
-    fill(lists_[1], read.file->declarations.variables);
-    fill(lists_[2], read.file->declarations.functions);
-    fill(lists_[3], read.file->declarations.relations);
-    setFormula(read.file->formula);
+    fill(lists_[0], read.value->declarations.universes);
+    fill(lists_[1], read.value->declarations.variables);
+    fill(lists_[2], read.value->declarations.functions);
+    fill(lists_[3], read.value->declarations.relations);
+    setFormula(read.value->formula);
 }
 
 void TForm1::Guardar1Click() {
@@ -290,10 +310,10 @@ void TForm1::Guardar1Click() {
     currentPath_ = path;
     const FormulaFileWrite written = writeFormulaFile({declarations(), formula()});
     if (!written.bytes) {
-        host_.showMessage(fromLatin1(written.error), QStringLiteral("Error"));
+        host_.showMessage(fromLatin1(written.reason), QStringLiteral("Error"));
         return;
     }
-    if (!writeAtomically(path, *written.bytes)) {
+    if (writeFileAtomically(path, *written.bytes).has_value()) {
         setStatus(QStringLiteral("No puedo crear fichero de salida"));
         return;
     }
@@ -305,7 +325,7 @@ void TForm1::Generar1Click() {
     const Translation translation =
         translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
     output_ = translation.output;
-    if (translation.error == 0) {
+    if (translation.error == ParseError::None) {
         outputPane_->setPlainText(displayFromModel(output_));
     }
     setStatus(fromLatin1(translation.status));
@@ -318,7 +338,7 @@ void TForm1::Salvar1Click() {
         return;
     }
     lastTranslationPath_ = path;
-    if (!writeAtomically(path, spellSymbols(output_))) {
+    if (writeFileAtomically(path, spellSymbols(output_)).has_value()) {
         setStatus(QStringLiteral("No puedo crear fichero de salida"));
     }
 }
@@ -329,16 +349,6 @@ void TForm1::Salir1Click() {
 
 void TForm1::Ayuda1Click() {
     host_.showHelp(QStringLiteral("Varquen.hlp"), QStringLiteral("indice"));
-}
-
-// The old file stays whole until the new one is complete.
-bool TForm1::writeAtomically(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    return file.write(bytes.data(), size) == size && file.commit();
 }
 
 } // namespace varquen::app

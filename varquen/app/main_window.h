@@ -4,6 +4,7 @@
 #include "varquen/declarations.h"
 
 #include <QMainWindow>
+
 #include <array>
 #include <string>
 
@@ -42,10 +43,15 @@ class TForm1 : public QMainWindow {
 
   private:
     void buildWidgets();
+    void buildLabels(QWidget* client);
+    void buildDeclarationEntries(QWidget* client);
+    void buildPanes(QWidget* client);
+    void buildSymbolButtons(QWidget* client);
+    void buildTexBoxAndStatusLine(QWidget* client);
+    void buildTabOrder();
     void buildMenu();
     void insertSymbol(char symbolByte);
     void appendEntry(QLineEdit* field, QListWidget* list);
-    bool writeAtomically(const QString& path, const std::string& bytes);
     void setStatus(const QString& text);
 
     Host& host_;
@@ -55,6 +61,7 @@ class TForm1 : public QMainWindow {
 
     std::array<QLineEdit*, 4> edits_{};
     std::array<QListWidget*, 4> lists_{};
+    std::array<QPushButton*, 6> buttons_{};
     FormulaEditor* formulaEditor_ = nullptr;
     QTextEdit* outputPane_ = nullptr;
     QCheckBox* texBox_ = nullptr;

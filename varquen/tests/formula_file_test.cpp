@@ -1,9 +1,11 @@
 #include "varquen/formula_file.h"
+#include "varquen/latin1.h"
 #include "varquen/output_text.h"
 
 #include <gtest/gtest.h>
 
 using varquen::FormulaFile;
+using varquen::latin1FromUtf8;
 using varquen::readFormulaFile;
 using varquen::restoreSymbols;
 using varquen::writeFormulaFile;
@@ -48,15 +50,16 @@ TEST(FormulaFileWrite, RefusesWhatTheReaderCouldNotReadBack) {
         const auto written = writeFormulaFile({{}, c.formula});
         ASSERT_EQ(written.bytes.has_value(), c.written) << c.name;
         if (!c.written) {
-            EXPECT_EQ(written.error,
-                      "La f\xF3rmula, con cada signo escrito como su palabra clave, tiene m\xE1s de 4095 "
-                      "caracteres: no se guarda para no cortarla")
+            EXPECT_EQ(
+                written.reason,
+                latin1FromUtf8("La fórmula, con cada signo escrito como su palabra clave, tiene más de 4095 "
+                               "caracteres: no se guarda para no cortarla"))
                 << c.name;
             continue;
         }
         const auto read = readFormulaFile(*written.bytes);
-        ASSERT_TRUE(read.file) << c.name << ": " << read.error;
-        EXPECT_EQ(read.file->formula, restoreSymbols(varquen::spellSymbols(c.formula))) << c.name;
+        ASSERT_TRUE(read.value) << c.name << ": " << read.reason;
+        EXPECT_EQ(read.value->formula, restoreSymbols(varquen::spellSymbols(c.formula))) << c.name;
     }
 }
 
@@ -64,12 +67,12 @@ TEST(FormulaFileRead, RoundTripRestoresSymbolsAndWidensSpacing) {
     FormulaFile file = WorkedExample;
     file.formula = "( p x \xD9 q x )";
     const auto read = readFormulaFile(*writeFormulaFile(file).bytes);
-    ASSERT_TRUE(read.file);
-    EXPECT_EQ(read.file->declarations, file.declarations);
+    ASSERT_TRUE(read.value);
+    EXPECT_EQ(read.value->declarations, file.declarations);
     // Each cycle keeps the formula but adds the blanks written around the keyword.
-    EXPECT_EQ(read.file->formula, "( p x  \xD9  q x )");
-    const auto again = readFormulaFile(*writeFormulaFile(*read.file).bytes);
-    EXPECT_EQ(again.file->formula, "( p x   \xD9   q x )");
+    EXPECT_EQ(read.value->formula, "( p x  \xD9  q x )");
+    const auto again = readFormulaFile(*writeFormulaFile(*read.value).bytes);
+    EXPECT_EQ(again.value->formula, "( p x   \xD9   q x )");
 }
 
 struct ReadCase {
@@ -82,9 +85,9 @@ class ReadsAs : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadsAs, ListsAndFormula) {
     const auto read = readFormulaFile(GetParam().bytes);
-    ASSERT_TRUE(read.file) << read.error;
-    EXPECT_EQ(read.file->declarations, GetParam().expected.declarations);
-    EXPECT_EQ(read.file->formula, GetParam().expected.formula);
+    ASSERT_TRUE(read.value) << read.reason;
+    EXPECT_EQ(read.value->declarations, GetParam().expected.declarations);
+    EXPECT_EQ(read.value->formula, GetParam().expected.formula);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,28 +111,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
-    EXPECT_TRUE(readFormulaFile("uni\r\n" + std::string(4095, 'A') + "\r\nfor\r\n").file);
+    EXPECT_TRUE(readFormulaFile("uni\r\n" + std::string(4095, 'A') + "\r\nfor\r\n").value);
     const auto line = readFormulaFile("uni\r\n" + std::string(4096, 'A') + "\r\nfor\r\n");
-    EXPECT_FALSE(line.file);
-    EXPECT_EQ(line.error,
-              "El fichero tiene una l\xEDnea de m\xE1s de 4095 caracteres: no se lee para no cortarla");
+    EXPECT_FALSE(line.value);
+    EXPECT_EQ(
+        line.reason,
+        latin1FromUtf8("El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla"));
 
-    EXPECT_TRUE(readFormulaFile("for\r\n" + std::string(4095, 'p')).file);
+    EXPECT_TRUE(readFormulaFile("for\r\n" + std::string(4095, 'p')).value);
     const auto formula = readFormulaFile("for\r\n" + std::string(4096, 'p'));
-    EXPECT_FALSE(formula.file);
-    EXPECT_EQ(formula.error,
-              "La f\xF3rmula del fichero tiene m\xE1s de 4095 caracteres: no se lee para no cortarla");
+    EXPECT_FALSE(formula.value);
+    EXPECT_EQ(
+        formula.reason,
+        latin1FromUtf8("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla"));
 }
 
 TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"paratodo x existe y e x y", "\x22 x \x24 y \x3D x y"},
         {"menor or mayor", "menor \xDA mayor"},
         {"(p x and not q x)", "(p x \xD9 \xD8 q x)"},
         {"imp(e)", "\xAE(\x3D)"},
-        {"nota ore  e1 e", "nota ore  \x3D"
-                           "1 \x3D"},
-        {"\xE9or", "\xE9\xDA"}, // an accented letter is not an ASCII letter
+        {"nota ore  e1 e", "nota ore  =1 ="},
+        {latin1FromUtf8("éor"), latin1FromUtf8("é") + "\xDA"}, // an accented letter is not an ASCII letter
         {"existeparatodo", "existeparatodo"},
     };
     for (const auto& [text, restored] : cases) {

@@ -5,22 +5,26 @@
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
 
+#include "suite_testing/scratch_folder.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <deque>
+
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <fstream>
+
+using suite::testing::readFile;
 using varquen::app::TForm1;
 
 namespace {
@@ -66,7 +70,7 @@ class MainWindowTest : public testing::Test {
   protected:
     FakeHost host;
     TForm1 window{host};
-    QTemporaryDir folder;
+    suite::testing::ScratchFolder folder;
 
     template <typename T> T* find(const char* name) {
         T* widget = window.findChild<T*>(QString::fromLatin1(name));
@@ -98,14 +102,12 @@ class MainWindowTest : public testing::Test {
         enter("Edit4", "R:2");
         window.setFormula("paratodo x R x f y");
     }
-    QByteArray readBytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
-    void writeBytes(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+    // A path in the scratch folder as the file dialogs answer it.
+    QString pathOf(const char* name) const { return QString::fromStdString((folder / name).string()); }
+    static void writeFile(const QString& path, const std::string& bytes) {
+        std::ofstream out(path.toStdString(), std::ios::binary);
+        out << bytes;
+        ASSERT_TRUE(out.good()) << path.toStdString();
     }
 };
 
@@ -153,7 +155,7 @@ TEST_F(MainWindowTest, ListsSurviveSaveAndLoadWhateverWasPasted) {
     }
     const varquen::Declarations before = window.declarations();
     EXPECT_EQ(before.relations.back(), "C:1"); // the clipboard does reach the fields
-    const QString path = folder.filePath("pasted.txt");
+    const QString path = pathOf("pasted.txt");
     host.saveAnswers.push_back(path);
     trigger("Guardar1");
     host.openAnswers.push_back(path);
@@ -246,12 +248,12 @@ TEST_F(MainWindowTest, SaveAndLoadRoundTripWithCrLfAndWholeWordKeywords) {
     enter("Edit2", "x:1");
     enter("Edit4", "menor:2");
     window.setFormula("or menor x x \xD8 menor x x");
-    const QString path = folder.filePath("formula.txt");
+    const QString path = pathOf("formula.txt");
     host.saveAnswers.push_back(path);
     trigger("Guardar1");
     EXPECT_EQ(status(), "Fichero guardado");
-    EXPECT_EQ(readBytes(path),
-              QByteArray("uni\r\nA\r\nvar\r\nx:1\r\nrel\r\nmenor:2\r\nfor\r\nor menor x x  not  menor x x"));
+    EXPECT_EQ(readFile(path.toStdString()),
+              "uni\r\nA\r\nvar\r\nx:1\r\nrel\r\nmenor:2\r\nfor\r\nor menor x x  not  menor x x");
 
     trigger("Nuevo1");
     host.openAnswers.push_back(path);
@@ -267,14 +269,14 @@ TEST_F(MainWindowTest, SaveAndLoadRoundTripWithCrLfAndWholeWordKeywords) {
 }
 
 TEST_F(MainWindowTest, LoadAcceptsLineFeedsAndRefusesOverLongLines) {
-    const QString path = folder.filePath("lf.txt");
-    writeBytes(path, "uni\nA\nfor\nexiste x A x");
+    const QString path = pathOf("lf.txt");
+    writeFile(path, "uni\nA\nfor\nexiste x A x");
     host.openAnswers.push_back(path);
     trigger("Abrir1");
     EXPECT_EQ(items("ListBox1"), QStringList{"A"});
     EXPECT_EQ(find<QTextEdit>("RichEdit1")->toPlainText(), "∃ x A x");
 
-    writeBytes(path, "uni\n" + QByteArray(4096, 'B') + "\nfor\n");
+    writeFile(path, "uni\n" + std::string(4096, 'B') + "\nfor\n");
     host.openAnswers.push_back(path);
     trigger("Abrir1");
     ASSERT_EQ(host.messages.size(), 1u);
@@ -285,12 +287,12 @@ TEST_F(MainWindowTest, LoadAcceptsLineFeedsAndRefusesOverLongLines) {
 
 TEST_F(MainWindowTest, FileErrorsGoToTheStatusLine) {
     enterWorkedExample();
-    host.openAnswers.push_back(folder.filePath("missing.txt"));
+    host.openAnswers.push_back(pathOf("missing.txt"));
     trigger("Abrir1");
     EXPECT_EQ(status(), "No encuentro fichero");
     EXPECT_EQ(items("ListBox1"), (QStringList{"A", "B"}));
 
-    host.saveAnswers.push_back(folder.filePath("no/such/folder/f.txt"));
+    host.saveAnswers.push_back(pathOf("no/such/folder/f.txt"));
     trigger("Guardar1");
     EXPECT_EQ(status(), "No puedo crear fichero de salida");
 
@@ -303,21 +305,21 @@ TEST_F(MainWindowTest, FileErrorsGoToTheStatusLine) {
 
 TEST_F(MainWindowTest, SavingTheTranslationWritesSpelledOutput) {
     enterWorkedExample();
-    const QString path = folder.filePath("out.txt");
+    const QString path = pathOf("out.txt");
     host.saveAnswers.push_back(path);
     trigger("Salvar1");
-    EXPECT_EQ(readBytes(path), QByteArray("( B y  and   paratodo  x (A x  imp  R x f y ))"));
+    EXPECT_EQ(readFile(path.toStdString()), "( B y  and   paratodo  x (A x  imp  R x f y ))");
 
     // After a failed translation the partial output is written; the status keeps the error.
     window.setFormula("paratodo x imp R x x");
     host.saveAnswers.push_back(path);
     trigger("Salvar1");
-    EXPECT_EQ(readBytes(path), QByteArray(" paratodo  x (A x  imp  (R x x  imp  "));
+    EXPECT_EQ(readFile(path.toStdString()), " paratodo  x (A x  imp  (R x x  imp  ");
     EXPECT_EQ(status(), "Fin inesperado");
     // The translation's dialog offers its own last name, not the formula's path.
     EXPECT_EQ(host.savePresets, (std::vector<QString>{QString(), path}));
 
-    host.saveAnswers.push_back(folder.filePath("no/such/folder/t.txt"));
+    host.saveAnswers.push_back(pathOf("no/such/folder/t.txt"));
     trigger("Salvar1");
     EXPECT_EQ(status(), "No puedo crear fichero de salida");
 }
@@ -382,7 +384,7 @@ TEST(HelpWindow, ExamplesAgreeWithTheEngine) {
     } quiet;
     auto signs = [&](const varquen::Declarations& declarations, const char* formula, bool tex) {
         const auto translation = varquen::translateFormula(declarations, formula, tex, quiet);
-        EXPECT_EQ(translation.error, 0) << formula;
+        EXPECT_EQ(translation.error, varquen::ParseError::None) << formula;
         return QString::fromStdString(varquen::utf8WithSigns(translation.output));
     };
     varquen::app::HelpWindow help;

@@ -1,21 +1,30 @@
 #include "recording_notifier.h"
+#include "varquen/latin1.h"
 #include "varquen/signature.h"
 #include "varquen/tokens.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
+namespace varquen {
+void PrintTo(DeclarationStatus status, std::ostream* out) {
+    *out << (status == DeclarationStatus::Declared ? "Declared" : "Refused");
+}
+} // namespace varquen
+
+using varquen::DeclarationStatus;
+using varquen::latin1FromUtf8;
 using varquen::Signature;
 
 namespace {
 
-// Expected texts written byte by byte, so a wrong encoding of an accent fails here.
-const std::string UniverseCaption = "Error en declaraci\xF3n de universo";
-const std::string VariableCaption = "Error en declaraci\xF3n de variable";
-const std::string FunctionCaption = "Error en declaraci\xF3n de funci\xF3n";
-const std::string RelationCaption = "Error en declaraci\xF3n de relaci\xF3n";
-const std::string ColonNeeded = "Se necesita : en la declaraci\xF3n";
+const std::string UniverseCaption = latin1FromUtf8("Error en declaración de universo");
+const std::string VariableCaption = latin1FromUtf8("Error en declaración de variable");
+const std::string FunctionCaption = latin1FromUtf8("Error en declaración de función");
+const std::string RelationCaption = latin1FromUtf8("Error en declaración de relación");
+const std::string ColonNeeded = latin1FromUtf8("Se necesita : en la declaración");
 
 enum class Kind { Universe, Variable, Function, Relation };
 
@@ -28,7 +37,7 @@ struct RefusalCase {
     std::string caption;
 };
 
-int declare(Signature& signature, Kind kind, const std::string& entry) {
+DeclarationStatus declare(Signature& signature, Kind kind, const std::string& entry) {
     switch (kind) {
     case Kind::Universe:
         return signature.declareUniverse(entry);
@@ -39,7 +48,7 @@ int declare(Signature& signature, Kind kind, const std::string& entry) {
     case Kind::Relation:
         return signature.declareRelation(entry);
     }
-    return -1;
+    return DeclarationStatus::Refused;
 }
 
 class DeclarationRefusal : public testing::TestWithParam<RefusalCase> {};
@@ -49,10 +58,10 @@ TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
     RecordingNotifier notifier;
     Signature signature(notifier);
     for (const std::string& universe : c.universes) {
-        ASSERT_EQ(signature.declareUniverse(universe), 0);
+        ASSERT_EQ(signature.declareUniverse(universe), DeclarationStatus::Declared);
     }
     const int universes = signature.universeCount();
-    EXPECT_EQ(declare(signature, c.kind, c.entry), 1);
+    EXPECT_EQ(declare(signature, c.kind, c.entry), DeclarationStatus::Refused);
     ASSERT_EQ(notifier.boxes.size(), 1u);
     EXPECT_EQ(notifier.boxes[0].text, c.text);
     EXPECT_EQ(notifier.boxes[0].caption, c.caption);
@@ -63,10 +72,10 @@ TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
 }
 
 const std::string TypeRange0 =
-    "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 0\n";
+    latin1FromUtf8("No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 0\n");
 const std::string TypeRange2 =
-    "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n";
-const std::string NoParameters = "No se admiten relaciones sin al menos un par\xE1metro";
+    latin1FromUtf8("No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n");
+const std::string NoParameters = latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, DeclarationRefusal,
@@ -128,25 +137,27 @@ INSTANTIATE_TEST_SUITE_P(
                     {"A"},
                     Kind::Function,
                     "f:1,0",
-                    "Los par\xE1metros de f deben ser de tipo mayor o igual que 1",
+                    latin1FromUtf8("Los parámetros de f deben ser de tipo mayor o igual que 1"),
                     FunctionCaption},
-        RefusalCase{"ParameterBeyondUniverses",
-                    {"A"},
-                    Kind::Function,
-                    "f:1,2",
-                    "Los par\xE1metros de f deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1",
-                    FunctionCaption},
-        RefusalCase{"ResultBeyondUniverses",
-                    {"A"},
-                    Kind::Function,
-                    "g:2",
-                    "Los par\xE1metros de g deben ser de tipo menor o igual\nque el m\xE1ximo universo: 1",
-                    FunctionCaption},
+        RefusalCase{
+            "ParameterBeyondUniverses",
+            {"A"},
+            Kind::Function,
+            "f:1,2",
+            latin1FromUtf8("Los parámetros de f deben ser de tipo menor o igual\nque el máximo universo: 1"),
+            FunctionCaption},
+        RefusalCase{
+            "ResultBeyondUniverses",
+            {"A"},
+            Kind::Function,
+            "g:2",
+            latin1FromUtf8("Los parámetros de g deben ser de tipo menor o igual\nque el máximo universo: 1"),
+            FunctionCaption},
         RefusalCase{"ParameterListSyntax",
                     {"A", "B"},
                     Kind::Function,
                     "f:1;2",
-                    "Error de sintaxis en lista de par\xE1metros de f\n",
+                    latin1FromUtf8("Error de sintaxis en lista de parámetros de f\n"),
                     FunctionCaption},
         RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", NoParameters, RelationCaption},
         RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", NoParameters, RelationCaption},
@@ -155,26 +166,27 @@ INSTANTIATE_TEST_SUITE_P(
                     {"A"},
                     Kind::Variable,
                     "p:4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n",
+                    latin1FromUtf8("Número demasiado grande en la declaración"),
                     VariableCaption},
         RefusalCase{"ArityOverflow",
                     {"A"},
                     Kind::Relation,
                     "r:4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n",
+                    latin1FromUtf8("Número demasiado grande en la declaración"),
                     RelationCaption},
         RefusalCase{"ParameterOverflow",
                     {"A"},
                     Kind::Function,
                     "f:1,4294967297",
-                    "N\xFAmero demasiado grande en la declaraci\xF3n",
+                    latin1FromUtf8("Número demasiado grande en la declaración"),
                     FunctionCaption},
         RefusalCase{
             "EntryLongerThan255",
             {"A"},
             Kind::Relation,
             std::string(254, 'r') + ":12",
-            "Lo siento no se admiten declaraciones de m\xE1s de 255 caracteres (sin contar los blancos)",
+            latin1FromUtf8(
+                "Lo siento no se admiten declaraciones de más de 255 caracteres (sin contar los blancos)"),
             RelationCaption},
         RefusalCase{"ThirtyTwoParameters",
                     {"A"},
@@ -182,22 +194,23 @@ INSTANTIATE_TEST_SUITE_P(
                     "f:1" +
                         [] {
                             std::string s;
-                            for (int i = 0; i < 32; ++i)
+                            for (int i = 0; i < 32; ++i) {
                                 s += ",1";
+                            }
                             return s;
                         }(),
-                    "Lo siento no se admiten m\xE1s de 31 par\xE1metros en f",
+                    latin1FromUtf8("Lo siento no se admiten más de 31 parámetros en f"),
                     FunctionCaption}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {
     RecordingNotifier notifier;
     Signature signature(notifier);
-    ASSERT_EQ(signature.declareUniverse(" A\t"), 0);
-    ASSERT_EQ(signature.declareUniverse("B"), 0);
-    EXPECT_EQ(signature.declareVariable(" p : 1 "), 0);
-    EXPECT_EQ(signature.declareVariable("q:2x"), 0);
-    EXPECT_EQ(signature.declareRelation("r:3junk"), 0);
+    ASSERT_EQ(signature.declareUniverse(" A\t"), DeclarationStatus::Declared);
+    ASSERT_EQ(signature.declareUniverse("B"), DeclarationStatus::Declared);
+    EXPECT_EQ(signature.declareVariable(" p : 1 "), DeclarationStatus::Declared);
+    EXPECT_EQ(signature.declareVariable("q:2x"), DeclarationStatus::Declared);
+    EXPECT_EQ(signature.declareRelation("r:3junk"), DeclarationStatus::Declared);
     EXPECT_TRUE(notifier.boxes.empty());
     EXPECT_EQ(signature.token(signature.variable(0).nameIndex).name, "p");
     EXPECT_EQ(signature.variable(0).type, 1);
@@ -206,7 +219,7 @@ TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {
     EXPECT_EQ(signature.universeCount(), 3);
     EXPECT_EQ(signature.token(signature.universeNameIndex(1)).name, "A");
     // Carriage returns are not blanks: they stay part of the name.
-    EXPECT_EQ(signature.declareUniverse("C\r"), 0);
+    EXPECT_EQ(signature.declareUniverse("C\r"), DeclarationStatus::Declared);
     EXPECT_EQ(signature.findToken("C"), -1);
 }
 
@@ -226,7 +239,7 @@ TEST(Declarations, FunctionTypeLists) {
                           {"k:", 0, {0}},
                           {"m:,1", 1, {0, 1}}};
     for (int i = 0; i < 5; ++i) {
-        ASSERT_EQ(signature.declareFunction(cases[i].entry), 0) << cases[i].entry;
+        ASSERT_EQ(signature.declareFunction(cases[i].entry), DeclarationStatus::Declared) << cases[i].entry;
         const Signature::Function& function = signature.function(i);
         EXPECT_EQ(function.arity, cases[i].arity) << cases[i].entry;
         for (std::size_t t = 0; t < cases[i].types.size(); ++t) {
@@ -235,11 +248,12 @@ TEST(Declarations, FunctionTypeLists) {
     }
     const std::string thirtyOne = "w:1" + [] {
         std::string s;
-        for (int i = 0; i < 31; ++i)
+        for (int i = 0; i < 31; ++i) {
             s += ",2";
+        }
         return s;
     }();
-    ASSERT_EQ(signature.declareFunction(thirtyOne), 0);
+    ASSERT_EQ(signature.declareFunction(thirtyOne), DeclarationStatus::Declared);
     EXPECT_EQ(signature.function(5).arity, 31);
     EXPECT_EQ(signature.function(5).types[31], 2);
     EXPECT_TRUE(notifier.boxes.empty());
@@ -274,10 +288,10 @@ TEST(Declarations, RefusedEntryLeavesStaleNameForNextEntryOfItsClass) {
     RecordingNotifier notifier;
     Signature signature(notifier);
     signature.declareUniverse("A");
-    EXPECT_EQ(signature.declareVariable("p:5"), 1);
-    EXPECT_EQ(signature.declareVariable("p:1"), 1); // the stale name clashes
+    EXPECT_EQ(signature.declareVariable("p:5"), DeclarationStatus::Refused);
+    EXPECT_EQ(signature.declareVariable("p:1"), DeclarationStatus::Refused); // the stale name clashes
     EXPECT_EQ(notifier.boxes.back().text, "El token p esta repetido");
-    EXPECT_EQ(signature.declareVariable("q:1"), 0);
+    EXPECT_EQ(signature.declareVariable("q:1"), DeclarationStatus::Declared);
     EXPECT_EQ(signature.token(signature.findToken("p")).code, 512);
     EXPECT_EQ(signature.token(signature.findToken("q")).code, 512);
 }
@@ -286,11 +300,11 @@ TEST(Declarations, ClassLimits) {
     RecordingNotifier notifier;
     Signature signature(notifier);
     for (int i = 0; i < 255; ++i) {
-        ASSERT_EQ(signature.declareUniverse("U" + std::to_string(i)), 0);
+        ASSERT_EQ(signature.declareUniverse("U" + std::to_string(i)), DeclarationStatus::Declared);
     }
-    EXPECT_EQ(signature.declareUniverse("Extra"), 1);
+    EXPECT_EQ(signature.declareUniverse("Extra"), DeclarationStatus::Refused);
     ASSERT_EQ(notifier.boxes.size(), 1u);
-    EXPECT_EQ(notifier.boxes[0].text, "Lo siento no se admiten m\xE1s de 256 universos");
+    EXPECT_EQ(notifier.boxes[0].text, latin1FromUtf8("Lo siento no se admiten más de 256 universos"));
     EXPECT_EQ(notifier.boxes[0].caption, UniverseCaption);
 
     struct Limit {
@@ -301,15 +315,18 @@ TEST(Declarations, ClassLimits) {
     };
     const Limit limits[] = {
         {Kind::Variable, ":1", "Lo siento no se admiten mas de 256 variables", VariableCaption},
-        {Kind::Function, ":1,1", "Lo siento no se admiten m\xE1s de 256 funciones", FunctionCaption},
-        {Kind::Relation, ":1", "Lo siento no se admiten m\xE1s de 256 relaciones", RelationCaption}};
+        {Kind::Function, ":1,1", latin1FromUtf8("Lo siento no se admiten más de 256 funciones"),
+         FunctionCaption},
+        {Kind::Relation, ":1", latin1FromUtf8("Lo siento no se admiten más de 256 relaciones"),
+         RelationCaption}};
     for (const Limit& limit : limits) {
         const std::string prefix = std::string(1, "vfr"[static_cast<int>(limit.kind) - 1]);
         for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(declare(signature, limit.kind, prefix + std::to_string(i) + limit.suffix), 0);
+            ASSERT_EQ(declare(signature, limit.kind, prefix + std::to_string(i) + limit.suffix),
+                      DeclarationStatus::Declared);
         }
         notifier.boxes.clear();
-        EXPECT_EQ(declare(signature, limit.kind, prefix + "x" + limit.suffix), 1);
+        EXPECT_EQ(declare(signature, limit.kind, prefix + "x" + limit.suffix), DeclarationStatus::Refused);
         ASSERT_EQ(notifier.boxes.size(), 1u);
         EXPECT_EQ(notifier.boxes[0].text, limit.text);
         EXPECT_EQ(notifier.boxes[0].caption, limit.caption);

@@ -14,7 +14,7 @@ void translate(benchmark::State& state, const varquen::Declarations& declaration
     SilentNotifier notifier;
     for (auto _ : state) {
         const auto translation = varquen::translateFormula(declarations, formula, false, notifier);
-        if (translation.error != 0) {
+        if (translation.error != varquen::ParseError::None) {
             state.SkipWithError("the benchmark formula did not translate");
             break;
         }

@@ -1,11 +1,22 @@
 #include "recording_notifier.h"
+#include "varquen/latin1.h"
 #include "varquen/output_text.h"
 #include "varquen/parse_codes.h"
 #include "varquen/translation.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+namespace varquen {
+void PrintTo(ParseError error, std::ostream* out) {
+    *out << "ParseError " << static_cast<int>(error);
+}
+} // namespace varquen
+
 using varquen::Declarations;
+using varquen::latin1FromUtf8;
+using varquen::ParseError;
 using varquen::translateFormula;
 
 namespace {
@@ -13,14 +24,14 @@ namespace {
 // The worked example's signature: universes A, B; x:1, y:2; f:1,2; R:2.
 const Declarations Example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
 
-const std::string ReportHeading = "\nLo hecho de la traducci\xF3n es:\n";
+const std::string ReportHeading = latin1FromUtf8("\nLo hecho de la traducción es:\n");
 
 TEST(WorkedExample, PlainTexAndSpelledFormsByteForByte) {
     RecordingNotifier notifier;
     const auto plain = translateFormula(Example, "paratodo x R x f y", false, notifier);
     EXPECT_EQ(plain.output, "( B y \xD9 \x22 x (A x \xAE R x f y ))");
     EXPECT_EQ(plain.status, "OK");
-    EXPECT_EQ(plain.error, 0);
+    EXPECT_EQ(plain.error, ParseError::None);
     EXPECT_EQ(varquen::spellSymbols(plain.output), "( B y  and   paratodo  x (A x  imp  R x f y ))");
 
     const auto tex = translateFormula(Example, "paratodo x R x f y", true, notifier);
@@ -52,7 +63,7 @@ TEST_P(TranslatesTo, Output) {
     const Success& c = GetParam();
     RecordingNotifier notifier;
     const auto translation = translateFormula(c.declarations, c.formula, c.tex, notifier);
-    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.error, ParseError::None);
     EXPECT_EQ(translation.output, c.output);
     EXPECT_TRUE(notifier.boxes.empty());
 }
@@ -127,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct Failure {
     const char* name;
     Declarations declarations;
-    const char* formula;
-    int error;
+    std::string formula;
+    ParseError error;
     std::string message;
     std::string partialOutput; // plain form
 };
@@ -150,40 +161,60 @@ TEST_P(FailsWith, ReportAndStatus) {
 }
 
 const Declarations Typed{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
-const std::string WrongType = "Expresi\xF3n de tipo incorrecto";
+const std::string WrongType = latin1FromUtf8("Expresión de tipo incorrecto");
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, FailsWith,
     testing::Values(
-        Failure{"EmptyFormula", Typed, "", -7, "Fin inesperado", ""},
-        Failure{"StopsInTheMiddle", Typed, "and p x", -7, "Fin inesperado", "(p x \xD9 "},
-        Failure{"RelationMissingArgument", Typed, "S x", -7, "Fin inesperado", "S x "},
-        Failure{"QuantifierAtEnd", Typed, "paratodo x", -7, "Fin inesperado", "\x22 x (A x \xAE "},
-        Failure{"VariableAsFormula", Typed, "x", -1, WrongType, ""},
-        Failure{"ArgumentsOutOfOrder", Typed, "R f x y", -1, WrongType, "R f "},
-        Failure{"DigitEndsAWord", Typed, "S x1 y", -8, "Error l\xE9xico", "S x "},
-        Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", -1, WrongType, "(x "},
-        Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", -1, WrongType, "(p x "},
-        Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", -1, WrongType, "p "},
-        Failure{"QuantifierOverRelation", Typed, "paratodo p x", -6,
+        Failure{"EmptyFormula", Typed, "", ParseError::UnexpectedEnd, "Fin inesperado", ""},
+        Failure{"StopsInTheMiddle", Typed, "and p x", ParseError::UnexpectedEnd, "Fin inesperado",
+                "(p x \xD9 "},
+        Failure{"RelationMissingArgument", Typed, "S x", ParseError::UnexpectedEnd, "Fin inesperado", "S x "},
+        Failure{"QuantifierAtEnd", Typed, "paratodo x", ParseError::UnexpectedEnd, "Fin inesperado",
+                "\x22 x (A x \xAE "},
+        Failure{"VariableAsFormula", Typed, "x", ParseError::WrongType, WrongType, ""},
+        Failure{"ArgumentsOutOfOrder", Typed, "R f x y", ParseError::WrongType, WrongType, "R f "},
+        Failure{"DigitEndsAWord", Typed, "S x1 y", ParseError::LexicalError, latin1FromUtf8("Error léxico"),
+                "S x "},
+        Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", ParseError::WrongType, WrongType, "(x "},
+        Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", ParseError::WrongType, WrongType, "(p x "},
+        Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", ParseError::WrongType, WrongType, "p "},
+        Failure{"QuantifierOverRelation", Typed, "paratodo p x", ParseError::VariableExpected,
                 "Se requiere variable tras un cuantificador", "\x22 "},
-        Failure{"UndeclaredWordFirst", Typed, "menor x", -8, "Error l\xE9xico", ""},
-        Failure{"AccentedLetter", Typed, "p \xE1", -8, "Error l\xE9xico", "p "},
-        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", -10,
-                "S\xF3lo se puede poner ( con operadores binarios", "(p x "},
-        Failure{"NotInsideParenthesis", Typed, "( not p x )", -10,
-                "S\xF3lo se puede poner ( con operadores binarios", "(\xD8 p x "},
-        Failure{"MissingClose", Typed, "( p x imp q y", -9, "Esperaba )", "(p x \xAE q y "},
-        Failure{"StrayClose", Typed, "( )", -11,
-                "Sobra ): aqu\xED debe empezar una f\xF3rmula o un t\xE9rmino", "("},
-        Failure{"StaleVariableName", {{"A"}, {"v:7"}, {}, {"p:1"}}, "p v", -2, "Variable inexistente", "p "},
-        Failure{
-            "StaleFunctionName", {{"A"}, {}, {"g:1,0"}, {"p:1"}}, "p g", -3, "Funci\xF3n inexistente", "p "},
-        Failure{"StaleRelationName", {{"A"}, {}, {}, {"r:0"}}, "r", -4, "Relaci\xF3n inexistente", ""},
+        Failure{"UndeclaredWordFirst", Typed, "menor x", ParseError::LexicalError,
+                latin1FromUtf8("Error léxico"), ""},
+        Failure{"AccentedLetter", Typed, latin1FromUtf8("p á"), ParseError::LexicalError,
+                latin1FromUtf8("Error léxico"), "p "},
+        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", ParseError::ParenthesisNeedsBinary,
+                latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(p x "},
+        Failure{"NotInsideParenthesis", Typed, "( not p x )", ParseError::ParenthesisNeedsBinary,
+                latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(\xD8 p x "},
+        Failure{"MissingClose", Typed, "( p x imp q y", ParseError::CloseExpected, "Esperaba )",
+                "(p x \xAE q y "},
+        Failure{"StrayClose", Typed, "( )", ParseError::UnexpectedClose,
+                latin1FromUtf8("Sobra ): aquí debe empezar una fórmula o un término"), "("},
+        Failure{"StaleVariableName",
+                {{"A"}, {"v:7"}, {}, {"p:1"}},
+                "p v",
+                ParseError::UnknownVariable,
+                "Variable inexistente",
+                "p "},
+        Failure{"StaleFunctionName",
+                {{"A"}, {}, {"g:1,0"}, {"p:1"}},
+                "p g",
+                ParseError::UnknownFunction,
+                latin1FromUtf8("Función inexistente"),
+                "p "},
+        Failure{"StaleRelationName",
+                {{"A"}, {}, {}, {"r:0"}},
+                "r",
+                ParseError::UnknownRelation,
+                latin1FromUtf8("Relación inexistente"),
+                ""},
         Failure{"StaleQuantifiedVariable",
                 {{"A"}, {"v:7"}, {}, {"p:1"}},
                 "existe v p v",
-                -2,
+                ParseError::UnknownVariable,
                 "Variable inexistente",
                 "\x24 "}),
     [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
@@ -196,9 +227,10 @@ TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
     ASSERT_EQ(notifier.boxes.size(), 3u);
     EXPECT_EQ(notifier.boxes[0].text, "El token A esta repetido");
     EXPECT_EQ(notifier.boxes[1].text,
-              "No se admiten variables de tipo menor que 1,\no mayor que el n\xFAmero de universos: 2\n");
+              latin1FromUtf8(
+                  "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n"));
     EXPECT_EQ(notifier.boxes[2].text, "Lo siento no se admiten variables sin nombre");
-    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.error, ParseError::None);
     EXPECT_EQ(translation.output, "( B z \xD9 p z )");
 }
 
@@ -206,7 +238,7 @@ TEST(Translation, UnknownUniverseIsNotReachableButStaleUniverseNamesAreNot) {
     RecordingNotifier notifier;
     // A universe refused for its name never enters the table, so the word is lexically unknown.
     const auto translation = translateFormula({{"", "B"}, {"x:1"}, {}, {}}, "B x", false, notifier);
-    EXPECT_EQ(translation.error, 0);
+    EXPECT_EQ(translation.error, ParseError::None);
     EXPECT_EQ(translation.output, "( B x \xD9 B x )");
 }
 
@@ -214,11 +246,11 @@ TEST(Limits, OverLongFormulaIsRefusedNotCut) {
     RecordingNotifier notifier;
     std::string formula = "p x";
     formula.append(4092, ' ');
-    EXPECT_EQ(translateFormula(OnlyX, formula, false, notifier).error, 0);
+    EXPECT_EQ(translateFormula(OnlyX, formula, false, notifier).error, ParseError::None);
     formula += ' ';
     const auto translation = translateFormula(OnlyX, formula, false, notifier);
-    EXPECT_EQ(translation.error, varquen::parse::FormulaTooLong);
-    EXPECT_EQ(translation.status, "F\xF3rmula demasiado larga: m\xE1s de 4095 caracteres");
+    EXPECT_EQ(translation.error, ParseError::FormulaTooLong);
+    EXPECT_EQ(translation.status, latin1FromUtf8("Fórmula demasiado larga: más de 4095 caracteres"));
     EXPECT_EQ(notifier.boxes.back().text, ReportHeading);
 }
 
@@ -227,10 +259,10 @@ TEST(Limits, WordOfMoreThan255LettersIsRefused) {
     const std::string long255(255, 'w');
     Declarations declarations{{"A"}, {}, {}, {long255 + ":1"}};
     const auto accepted = translateFormula(declarations, long255 + " " + long255, false, notifier);
-    EXPECT_EQ(accepted.error, varquen::parse::LexicalError); // the argument is not a term
+    EXPECT_EQ(accepted.error, ParseError::LexicalError); // the argument is not a term
     const auto refused = translateFormula(declarations, long255 + "w", false, notifier);
-    EXPECT_EQ(refused.error, varquen::parse::WordTooLong);
-    EXPECT_EQ(refused.status, "Palabra demasiado larga: m\xE1s de 255 letras");
+    EXPECT_EQ(refused.error, ParseError::WordTooLong);
+    EXPECT_EQ(refused.status, latin1FromUtf8("Palabra demasiado larga: más de 255 letras"));
 }
 
 // Every output byte counts: the translation may fill 4095 bytes and never one more.
@@ -246,12 +278,12 @@ TEST(Limits, OutputBeyond4095BytesIsRefused) {
     };
     const auto [fitting, fittingFormula] = relation("RR"); // 3 + 2 * 2046 = 4095 bytes
     const auto fits = translateFormula(fitting, fittingFormula, false, notifier);
-    EXPECT_EQ(fits.error, 0);
+    EXPECT_EQ(fits.error, ParseError::None);
     EXPECT_EQ(fits.output.size(), 4095u);
     const auto [overflowing, overflowingFormula] = relation("RRR"); // 4096 bytes
     const auto overflows = translateFormula(overflowing, overflowingFormula, false, notifier);
-    EXPECT_EQ(overflows.error, varquen::parse::OutputTooLong);
-    EXPECT_EQ(overflows.status, "Traducci\xF3n demasiado larga: m\xE1s de 4095 caracteres");
+    EXPECT_EQ(overflows.error, ParseError::OutputTooLong);
+    EXPECT_EQ(overflows.status, latin1FromUtf8("Traducción demasiado larga: más de 4095 caracteres"));
     EXPECT_EQ(overflows.output.size(), 4094u); // the last "c " did not fit
     // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
     const std::string report = notifier.boxes.back().text;
@@ -267,7 +299,7 @@ TEST(Limits, ClosingTheFreeVariablesMayOverflowTheOutput) {
         declarations.variables.push_back(longName + std::string(1, static_cast<char>('a' + i)) + ":1");
     }
     const auto translation = translateFormula(declarations, "R c", false, notifier);
-    EXPECT_EQ(translation.error, varquen::parse::OutputTooLong);
+    EXPECT_EQ(translation.error, ParseError::OutputTooLong);
     EXPECT_EQ(translation.output, "R c ");
 }
 

@@ -18,12 +18,12 @@ struct FormulaFile {
 
 struct FormulaFileWrite {
     std::optional<std::string> bytes; // empty when refused
-    std::string error;                // why, in Latin-1
+    std::string reason;               // why, in Latin-1
 };
 
 struct FormulaFileRead {
-    std::optional<FormulaFile> file; // empty when refused
-    std::string error;               // why, in Latin-1
+    std::optional<FormulaFile> value; // empty when refused
+    std::string reason;               // why, in Latin-1
 };
 
 // Sections "uni", "var", "fun", "rel" for the non-empty lists, then "for" and the formula with

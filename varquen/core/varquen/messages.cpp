@@ -88,37 +88,37 @@ std::string numberTooLarge() {
     return text("Número demasiado grande en la declaración");
 }
 
-std::string parseMessage(int code) {
-    switch (code) {
-    case 0:
+std::string parseMessage(ParseError error) {
+    switch (error) {
+    case ParseError::None:
         return "OK";
-    case parse::WrongType:
+    case ParseError::WrongType:
         return text("Expresión de tipo incorrecto");
-    case parse::UnknownVariable:
+    case ParseError::UnknownVariable:
         return "Variable inexistente";
-    case parse::UnknownFunction:
+    case ParseError::UnknownFunction:
         return text("Función inexistente");
-    case parse::UnknownRelation:
+    case ParseError::UnknownRelation:
         return text("Relación inexistente");
-    case parse::UnknownUniverse:
+    case ParseError::UnknownUniverse:
         return "Universo inexistente";
-    case parse::VariableExpected:
+    case ParseError::VariableExpected:
         return "Se requiere variable tras un cuantificador";
-    case parse::UnexpectedEnd:
+    case ParseError::UnexpectedEnd:
         return "Fin inesperado";
-    case parse::LexicalError:
+    case ParseError::LexicalError:
         return text("Error léxico");
-    case parse::CloseExpected:
+    case ParseError::CloseExpected:
         return "Esperaba )";
-    case parse::ParenthesisNeedsBinary:
+    case ParseError::ParenthesisNeedsBinary:
         return text("Sólo se puede poner ( con operadores binarios");
-    case parse::UnexpectedClose:
+    case ParseError::UnexpectedClose:
         return text("Sobra ): aquí debe empezar una fórmula o un término");
-    case parse::WordTooLong:
+    case ParseError::WordTooLong:
         return text("Palabra demasiado larga: más de 255 letras");
-    case parse::OutputTooLong:
+    case ParseError::OutputTooLong:
         return text("Traducción demasiado larga: más de 4095 caracteres");
-    case parse::FormulaTooLong:
+    case ParseError::FormulaTooLong:
         return text("Fórmula demasiado larga: más de 4095 caracteres");
     default:
         return text("Error desconocido");

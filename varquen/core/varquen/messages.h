@@ -1,5 +1,7 @@
 #pragma once
 
+#include "varquen/parse_codes.h"
+
 #include <cstddef>
 #include <string>
 
@@ -31,8 +33,8 @@ std::string entryTooLong(int limit);
 std::string tooManyParameters(const std::string& function, int limit);
 std::string numberTooLarge();
 
-// The message of a parse result: "OK" for 0, the error's text for a negative code.
-std::string parseMessage(int code);
+// "OK" when nothing went wrong, else the error's text.
+std::string parseMessage(ParseError error);
 std::string reportHeading();
 std::string reportTooLong(std::size_t length);
 

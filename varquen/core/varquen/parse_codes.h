@@ -9,22 +9,29 @@ inline constexpr std::size_t MaxTextLength = 4095;
 inline constexpr std::size_t MaxWordLength = 255;
 inline constexpr std::size_t MaxEntryLength = 255;
 
-// Results of parseExpr below zero. The last four are refusals of over-long or stray input.
-namespace parse {
-inline constexpr int WrongType = -1;
-inline constexpr int UnknownVariable = -2;
-inline constexpr int UnknownFunction = -3;
-inline constexpr int UnknownRelation = -4;
-inline constexpr int UnknownUniverse = -5;
-inline constexpr int VariableExpected = -6;
-inline constexpr int UnexpectedEnd = -7;
-inline constexpr int LexicalError = -8;
-inline constexpr int CloseExpected = -9;
-inline constexpr int ParenthesisNeedsBinary = -10;
-inline constexpr int UnexpectedClose = -11;
-inline constexpr int WordTooLong = -12;
-inline constexpr int OutputTooLong = -13;
-inline constexpr int FormulaTooLong = -14;
-} // namespace parse
+// How a translation ended. The errors keep their numbers because parseExpr returns them, below
+// zero, where it would return a type. The last four are refusals of over-long or stray input.
+enum class ParseError : int {
+    None = 0,
+    WrongType = -1,
+    UnknownVariable = -2,
+    UnknownFunction = -3,
+    UnknownRelation = -4,
+    UnknownUniverse = -5,
+    VariableExpected = -6,
+    UnexpectedEnd = -7,
+    LexicalError = -8,
+    CloseExpected = -9,
+    ParenthesisNeedsBinary = -10,
+    UnexpectedClose = -11,
+    WordTooLong = -12,
+    OutputTooLong = -13,
+    FormulaTooLong = -14,
+};
+
+// An error as the scanner and parser return it, in place of a token code or a type.
+constexpr int parseCode(ParseError error) {
+    return static_cast<int>(error);
+}
 
 } // namespace varquen

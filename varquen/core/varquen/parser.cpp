@@ -27,10 +27,10 @@ int keywordIndex(int code) {
     } while (false)
 
 int Parser::emitToken(int tokenIndex) {
-    return output_.emitToken(tokenIndex) ? 0 : parse::OutputTooLong;
+    return output_.emitToken(tokenIndex) ? 0 : parseCode(ParseError::OutputTooLong);
 }
 int Parser::emitChar(char c) {
-    return output_.emitChar(c) ? 0 : parse::OutputTooLong;
+    return output_.emitChar(c) ? 0 : parseCode(ParseError::OutputTooLong);
 }
 
 int Parser::parseExpr(int expected) {
@@ -59,19 +59,19 @@ int Parser::parseExpr(int expected) {
     case token::Relation:
         return parseRelation(expected, index);
     case token::EndOfText:
-        return parse::UnexpectedEnd;
+        return parseCode(ParseError::UnexpectedEnd);
     case token::LexicalError:
-        return parse::LexicalError;
+        return parseCode(ParseError::LexicalError);
     case token::CloseParen:
-        return parse::UnexpectedClose;
+        return parseCode(ParseError::UnexpectedClose);
     default:
-        return code < 0 ? code : parse::LexicalError;
+        return code < 0 ? code : parseCode(ParseError::LexicalError);
     }
 }
 
 int Parser::parseParenthesised(int expected) {
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitChar('('));
     const int first = parseExpr(kind::FormulaOrTerm);
@@ -79,22 +79,22 @@ int Parser::parseParenthesised(int expected) {
     const int op = scanner_.nextToken();
     if (op == token::Or || op == token::And || op == token::Implies) {
         if (first != kind::Formula) {
-            return parse::WrongType;
+            return parseCode(ParseError::WrongType);
         }
         VARQUEN_TRY(emitToken(keywordIndex(op)));
         VARQUEN_TRY(parseExpr(kind::Formula));
     } else if (op == token::Equals) {
         if (first == kind::Formula) {
-            return parse::WrongType;
+            return parseCode(ParseError::WrongType);
         }
         VARQUEN_TRY(emitToken(EqualsIndex));
         VARQUEN_TRY(parseExpr(kind::AnyTerm));
     } else {
-        return op < 0 ? op : parse::ParenthesisNeedsBinary;
+        return op < 0 ? op : parseCode(ParseError::ParenthesisNeedsBinary);
     }
     const int close = scanner_.nextToken();
     if (close != token::CloseParen) {
-        return close < 0 ? close : parse::CloseExpected;
+        return close < 0 ? close : parseCode(ParseError::CloseExpected);
     }
     VARQUEN_TRY(emitChar(')'));
     return kind::Formula;
@@ -102,7 +102,7 @@ int Parser::parseParenthesised(int expected) {
 
 int Parser::parsePrefixEquality(int expected) {
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitChar('('));
     VARQUEN_TRY(parseExpr(kind::AnyTerm));
@@ -114,7 +114,7 @@ int Parser::parsePrefixEquality(int expected) {
 
 int Parser::parsePrefixConnective(int expected, int connectiveIndex) {
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitChar('('));
     VARQUEN_TRY(parseExpr(kind::Formula));
@@ -126,7 +126,7 @@ int Parser::parsePrefixConnective(int expected, int connectiveIndex) {
 
 int Parser::parseNegation(int expected) {
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitToken(NotIndex));
     VARQUEN_TRY(parseExpr(kind::Formula));
@@ -136,16 +136,16 @@ int Parser::parseNegation(int expected) {
 // paratodo x A  becomes  ∀ x (U x → A);  existe x A  becomes  ∃ x (U x ∧ A).
 int Parser::parseQuantifier(int expected, int quantifierIndex) {
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitToken(quantifierIndex));
     const int code = scanner_.nextToken();
     if (code != token::Variable) {
-        return code < 0 ? code : parse::VariableExpected;
+        return code < 0 ? code : parseCode(ParseError::VariableExpected);
     }
     const int index = scanner_.currentIndex();
     if (index >= signature_.variableCount()) {
-        return parse::UnknownVariable;
+        return parseCode(ParseError::UnknownVariable);
     }
     signature_.markBound(index);
     const Signature::Variable& variable = signature_.variable(index);
@@ -162,10 +162,10 @@ int Parser::parseQuantifier(int expected, int quantifierIndex) {
 
 int Parser::parseUniversePredicate(int expected, int universe) {
     if (universe >= signature_.universeCount()) {
-        return parse::UnknownUniverse;
+        return parseCode(ParseError::UnknownUniverse);
     }
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitToken(signature_.universeNameIndex(universe)));
     VARQUEN_TRY(parseExpr(kind::AnyTerm));
@@ -174,11 +174,11 @@ int Parser::parseUniversePredicate(int expected, int universe) {
 
 int Parser::parseVariable(int expected, int index) {
     if (index >= signature_.variableCount()) {
-        return parse::UnknownVariable;
+        return parseCode(ParseError::UnknownVariable);
     }
     const Signature::Variable& variable = signature_.variable(index);
     if (expected < kind::AnyTerm && expected != variable.type) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitToken(variable.nameIndex));
     return variable.type;
@@ -186,14 +186,14 @@ int Parser::parseVariable(int expected, int index) {
 
 int Parser::parseFunction(int expected, int index) {
     if (index >= signature_.functionCount()) {
-        return parse::UnknownFunction;
+        return parseCode(ParseError::UnknownFunction);
     }
     const Signature::Function& function = signature_.function(index);
     const int resultType = function.types[0];
     const bool accepted = (expected == kind::AnyTerm && resultType >= 1) || expected == resultType ||
                           expected == kind::FormulaOrTerm;
     if (!accepted) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     VARQUEN_TRY(emitToken(function.nameIndex));
     for (int i = 1; i <= function.arity; ++i) {
@@ -204,10 +204,10 @@ int Parser::parseFunction(int expected, int index) {
 
 int Parser::parseRelation(int expected, int index) {
     if (index >= signature_.relationCount()) {
-        return parse::UnknownRelation;
+        return parseCode(ParseError::UnknownRelation);
     }
     if (!formulaMayStand(expected)) {
-        return parse::WrongType;
+        return parseCode(ParseError::WrongType);
     }
     const Signature::Relation& relation = signature_.relation(index);
     VARQUEN_TRY(emitToken(relation.nameIndex));

@@ -20,7 +20,7 @@ class Parser {
     Parser(Signature& signature, Scanner& scanner, OutputText& output)
         : signature_(signature), scanner_(scanner), output_(output) {}
 
-    // 0 for a formula, the universe of a term, or a negative parse:: code.
+    // 0 for a formula, the universe of a term, or a negative parseCode.
     int parseExpr(int expected);
 
   private:
@@ -34,7 +34,7 @@ class Parser {
     int parseFunction(int expected, int index);
     int parseRelation(int expected, int index);
 
-    // Emitters that turn a full output buffer into parse::OutputTooLong.
+    // Emitters that turn a full output buffer into ParseError::OutputTooLong.
     int emitToken(int tokenIndex);
     int emitChar(char c);
 

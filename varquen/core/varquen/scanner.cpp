@@ -39,7 +39,7 @@ int Scanner::nextToken() {
         ++cursor_;
     }
     if (cursor_ - start > MaxWordLength) {
-        return parse::WordTooLong;
+        return parseCode(ParseError::WordTooLong);
     }
     const int index = signature_.findToken(text_.substr(start, cursor_ - start));
     if (index < 0) {

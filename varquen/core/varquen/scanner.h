@@ -11,7 +11,7 @@ class Scanner {
   public:
     Scanner(const Signature& signature, std::string_view text) : signature_(signature), text_(text) {}
 
-    // A token code (see token::), or parse::WordTooLong for a word beyond the scanner's buffer.
+    // A token code (see token::), or ParseError::WordTooLong for a word beyond the scanner's buffer.
     // For a declared name returns its class base and leaves its index in currentIndex().
     int nextToken();
     int currentIndex() const { return currentIndex_; }

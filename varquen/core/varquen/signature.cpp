@@ -57,13 +57,13 @@ void Signature::resetSignature() {
     relations_.clear();
 }
 
-int Signature::registerToken(const std::string& name, std::int32_t code) {
+DeclarationStatus Signature::registerToken(const std::string& name, std::int32_t code) {
     if (findToken(name) >= 0) {
         refuse(messages::tokenRepeated(name), messages::clashCaption());
-        return 1;
+        return DeclarationStatus::Refused;
     }
     tokens_.push_back({name, name, code});
-    return 0;
+    return DeclarationStatus::Declared;
 }
 
 int Signature::findToken(std::string_view word) const {
@@ -105,70 +105,70 @@ bool Signature::splitNamed(const std::string& stripped, const std::string& capti
     return true;
 }
 
-int Signature::declareUniverse(std::string_view entry) {
+DeclarationStatus Signature::declareUniverse(std::string_view entry) {
     const std::string caption = messages::universeCaption();
     if (universeCount() == MaxUniverses + 1) {
         refuse(messages::tooManyUniverses(MaxUniverses + 1), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     std::string name;
     if (!stripAndCheckLength(entry, caption, name)) {
-        return 1;
+        return DeclarationStatus::Refused;
     }
     if (name.empty()) {
         refuse(messages::unnamedUniverse(), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
-    if (registerToken(name, token::Universe + universeCount()) != 0) {
-        return 1;
+    if (registerToken(name, token::Universe + universeCount()) != DeclarationStatus::Declared) {
+        return DeclarationStatus::Refused;
     }
     universeNames_.push_back(tokenCount() - 1);
-    return 0;
+    return DeclarationStatus::Declared;
 }
 
-int Signature::declareVariable(std::string_view entry) {
+DeclarationStatus Signature::declareVariable(std::string_view entry) {
     const std::string caption = messages::variableCaption();
     if (variableCount() == MaxPerClass) {
         refuse(messages::tooManyVariables(MaxPerClass), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     std::string stripped, name;
     std::size_t pos = 0;
     if (!stripAndCheckLength(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedVariable(), name, pos)) {
-        return 1;
+        return DeclarationStatus::Refused;
     }
-    if (registerToken(name, token::Variable + variableCount()) != 0) {
-        return 1;
+    if (registerToken(name, token::Variable + variableCount()) != DeclarationStatus::Declared) {
+        return DeclarationStatus::Refused;
     }
     std::int32_t type = 0;
     if (!readNumber(stripped, pos, type)) {
         refuse(messages::numberTooLarge(), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     const int declaredUniverses = universeCount() - 1;
     if (type < 1 || type > declaredUniverses) {
         refuse(messages::variableTypeOutOfRange(declaredUniverses), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     variables_.push_back({tokenCount() - 1, type, false});
-    return 0;
+    return DeclarationStatus::Declared;
 }
 
-int Signature::declareFunction(std::string_view entry) {
+DeclarationStatus Signature::declareFunction(std::string_view entry) {
     const std::string caption = messages::functionCaption();
     if (functionCount() == MaxPerClass) {
         refuse(messages::tooManyFunctions(MaxPerClass), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     std::string stripped, name;
     std::size_t pos = 0;
     if (!stripAndCheckLength(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedFunction(), name, pos)) {
-        return 1;
+        return DeclarationStatus::Refused;
     }
-    if (registerToken(name, token::Function + functionCount()) != 0) {
-        return 1;
+    if (registerToken(name, token::Function + functionCount()) != DeclarationStatus::Declared) {
+        return DeclarationStatus::Refused;
     }
     Function function;
     function.nameIndex = tokenCount() - 1;
@@ -177,26 +177,26 @@ int Signature::declareFunction(std::string_view entry) {
     while (pos < stripped.size()) {
         if (i > MaxParameters) {
             refuse(messages::tooManyParameters(name, MaxParameters), caption);
-            return 1;
+            return DeclarationStatus::Refused;
         }
         std::int32_t type = 0;
         if (!readNumber(stripped, pos, type)) {
             refuse(messages::numberTooLarge(), caption);
-            return 1;
+            return DeclarationStatus::Refused;
         }
         function.types[i] = type;
         if (i > 0 && type < 1) {
             refuse(messages::parameterTypeTooSmall(name), caption);
-            return 1;
+            return DeclarationStatus::Refused;
         }
         if (type > declaredUniverses) {
             refuse(messages::parameterTypeTooLarge(name, declaredUniverses), caption);
-            return 1;
+            return DeclarationStatus::Refused;
         }
         if (pos < stripped.size()) {
             if (stripped[pos] != ',') {
                 refuse(messages::parameterListSyntax(name), caption);
-                return 1;
+                return DeclarationStatus::Refused;
             }
             ++pos;
         }
@@ -205,35 +205,35 @@ int Signature::declareFunction(std::string_view entry) {
     // "f:" lists no types at all: a formula-valued function without parameters.
     function.arity = i == 0 ? 0 : i - 1;
     functions_.push_back(function);
-    return 0;
+    return DeclarationStatus::Declared;
 }
 
-int Signature::declareRelation(std::string_view entry) {
+DeclarationStatus Signature::declareRelation(std::string_view entry) {
     const std::string caption = messages::relationCaption();
     if (relationCount() == MaxPerClass) {
         refuse(messages::tooManyRelations(MaxPerClass), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     std::string stripped, name;
     std::size_t pos = 0;
     if (!stripAndCheckLength(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedRelation(), name, pos)) {
-        return 1;
+        return DeclarationStatus::Refused;
     }
-    if (registerToken(name, token::Relation + relationCount()) != 0) {
-        return 1;
+    if (registerToken(name, token::Relation + relationCount()) != DeclarationStatus::Declared) {
+        return DeclarationStatus::Refused;
     }
     std::int32_t arity = 0;
     if (!readNumber(stripped, pos, arity)) {
         refuse(messages::numberTooLarge(), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     if (arity < 1) {
         refuse(messages::relationWithoutParameters(), caption);
-        return 1;
+        return DeclarationStatus::Refused;
     }
     relations_.push_back({tokenCount() - 1, arity});
-    return 0;
+    return DeclarationStatus::Declared;
 }
 
 } // namespace varquen

@@ -10,6 +10,9 @@
 
 namespace varquen {
 
+// What became of one declaration entry; a refusal has shown its message.
+enum class DeclarationStatus { Declared, Refused };
+
 // The declared universes, variables, functions and relations, and the token table that
 // holds every keyword and declared name. Rebuilt from the declaration lists at every
 // translation; a refused entry shows one message through the notifier and changes nothing
@@ -45,11 +48,11 @@ class Signature {
     explicit Signature(Notifier& notifier);
 
     void resetSignature();
-    int registerToken(const std::string& name, std::int32_t code);
-    int declareUniverse(std::string_view entry);
-    int declareVariable(std::string_view entry);
-    int declareFunction(std::string_view entry);
-    int declareRelation(std::string_view entry);
+    DeclarationStatus registerToken(const std::string& name, std::int32_t code);
+    DeclarationStatus declareUniverse(std::string_view entry);
+    DeclarationStatus declareVariable(std::string_view entry);
+    DeclarationStatus declareFunction(std::string_view entry);
+    DeclarationStatus declareRelation(std::string_view entry);
 
     // Token-table index of a word, or -1.
     int findToken(std::string_view word) const;

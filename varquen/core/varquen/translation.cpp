@@ -78,7 +78,7 @@ Translation translateFormula(const Declarations& declarations, const std::string
     rebuildSignature(signature, declarations);
 
     OutputText output(signature, tex);
-    int result = parse::FormulaTooLong;
+    int result = parseCode(ParseError::FormulaTooLong);
     if (formula.size() <= MaxTextLength) {
         Scanner scanner(signature, formula);
         Parser parser(signature, scanner, output);
@@ -92,12 +92,12 @@ Translation translateFormula(const Declarations& declarations, const std::string
         if (closed.size() <= MaxTextLength) {
             translation.output = std::move(closed);
         } else {
-            result = parse::OutputTooLong;
+            result = parseCode(ParseError::OutputTooLong);
         }
     }
-    translation.error = result < 0 ? result : 0;
+    translation.error = result < 0 ? static_cast<ParseError>(result) : ParseError::None;
     translation.status = messages::parseMessage(translation.error);
-    if (translation.error != 0) {
+    if (translation.error != ParseError::None) {
         notifier.showMessage(errorReport(translation.output), translation.status);
     }
     return translation;

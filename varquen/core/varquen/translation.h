@@ -2,6 +2,7 @@
 
 #include "varquen/declarations.h"
 #include "varquen/notifier.h"
+#include "varquen/parse_codes.h"
 
 #include <string>
 
@@ -10,8 +11,7 @@ namespace varquen {
 struct Translation {
     // The full translation, or what was written before the error. Symbol bytes in plain form.
     std::string output;
-    // 0, or the negative parse code of the error.
-    int error = 0;
+    ParseError error = ParseError::None;
     // "OK" or the error's message: what the status line shows.
     std::string status;
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace varquen::cli {
+
+// varquen-cli without its process: translates the formula file named in `arguments` (without the
+// program name; "-" reads `in`), writes the translation to `out` and every message box as a line
+// to `err`. Returns the exit status: 0 translated, 1 translation error, 2 usage or file refused.
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace varquen::cli
