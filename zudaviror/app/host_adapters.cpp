@@ -27,9 +27,8 @@ std::optional<std::string> DialogLogFileChooser::chooseLogFile() {
 }
 
 QString appendToExistingFileQuestion(const QString& name) {
-    return QStringLiteral(
-               "El fichero \u00AB%1\u00BB ya existe.\nLa sesi\u00F3n se a\u00F1adir\u00E1 al final, "
-               "sin borrar lo que contiene.\n\u00BFDesea continuar?")
+    return QStringLiteral("El fichero «%1» ya existe.\nLa sesión se añadirá al final, "
+                          "sin borrar lo que contiene.\n¿Desea continuar?")
         .arg(name);
 }
 

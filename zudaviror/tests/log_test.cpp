@@ -1,30 +1,37 @@
 #include "fakes.h"
-#include "test_files.h"
+
+#include "zudaviror/latin1.h"
 #include "zudaviror/log_format.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/messages.h"
 
+#include "suite_testing/scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace zudaviror {
 namespace {
 
+using suite::testing::readFile;
+
 constexpr LocalTime kEvening{.year = 2026, .month = 12, .day = 8, .hour = 21, .minute = 5, .second = 9};
 
 TEST(LogFormat, SessionHeaderBytes) {
-    EXPECT_EQ(sessionHeader(kEvening), "\n\n                       ++++++++++++++++++++++++++++\n\n"
-                                       "\t\tSESI\xD3N INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
-                                       "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n");
+    EXPECT_EQ(sessionHeader(kEvening),
+              latin1FromUtf8("\n\n                       ++++++++++++++++++++++++++++\n\n"
+                             "\t\tSESIÓN INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
+                             "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n"));
 }
 
-constexpr const char* kRecordWithoutSteps =
-    "\n\n           ________________________________________________"
-    "\n\n\tTRADUCCI\xD3N INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
-    "\n\n\t _ F\xF3rmula MODAL K } !p"
-    "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)";
+const std::string kRecordWithoutSteps =
+    latin1FromUtf8("\n\n           ________________________________________________"
+                   "\n\n\tTRADUCCIÓN INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
+                   "\n\n\t _ Fórmula MODAL K } !p"
+                   "\n\t _ Fórmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)");
 
 TEST(LogFormat, RecordWithoutStepsHasFourParts) {
     EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-Pv)", false),
@@ -33,8 +40,7 @@ TEST(LogFormat, RecordWithoutStepsHasFourParts) {
 
 TEST(LogFormat, RecordWithStepsEndsWithTheStepText) {
     EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-(p))\n\t _ ^v(Suv-Pv)", true),
-              std::string(kRecordWithoutSteps) +
-                  "\n\n\t _ PASOS INTERMEDIOS : \n\t _ ^v(Suv-(p))\n\t _ ^v(Suv-Pv)");
+              kRecordWithoutSteps + "\n\n\t _ PASOS INTERMEDIOS : \n\t _ ^v(Suv-(p))\n\t _ ^v(Suv-Pv)");
 }
 
 TEST(LogFormat, TwelveHourClockAndTwoDigitFields) {
@@ -131,13 +137,13 @@ TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
                   (std::vector<std::string>{std::string(row.message), std::string(row.message)}));
         log.toggleLogSession();
     }
-    EXPECT_EQ(messages::kCannotStore, "No se puede almacenar informaci\xF3n en ese fichero.");
+    EXPECT_EQ(messages::kCannotStore, latin1FromUtf8("No se puede almacenar información en ese fichero."));
     EXPECT_EQ(messages::kCannotClose, "No se puede cerrar el fichero.");
 }
 
 class FileAppenderTest : public ::testing::Test {
   protected:
-    testing::TemporaryFolder scratch;
+    suite::testing::ScratchFolder scratch;
     const std::filesystem::path& folder = scratch.path();
     FileAppender appender;
 };
@@ -145,23 +151,23 @@ class FileAppenderTest : public ::testing::Test {
 TEST_F(FileAppenderTest, AppendsAfterExistingContentsAndCreatesMissingFiles) {
     const auto existing = folder / "existing.txt";
     std::ofstream(existing, std::ios::binary) << "apuntes\n";
-    EXPECT_EQ(appender.append(existing.string(), "\n\tF\xF3rmula"), AppendResult::Written);
+    EXPECT_EQ(appender.append(existing.string(), latin1FromUtf8("\n\tFórmula")), AppendResult::Written);
     EXPECT_EQ(appender.append(existing.string(), " } !p"), AppendResult::Written);
-    EXPECT_EQ(testing::readFile(existing), "apuntes\n" + toPlatformLineEnds("\n\tF\xF3rmula } !p"));
+    EXPECT_EQ(readFile(existing), "apuntes\n" + toPlatformLineEnds(latin1FromUtf8("\n\tFórmula } !p")));
 
     const auto created = folder / "nuevo.txt";
     EXPECT_EQ(appender.append(created.string(), "x"), AppendResult::Written);
-    EXPECT_EQ(testing::readFile(created), "x");
+    EXPECT_EQ(readFile(created), "x");
 }
 
 // Another run of the same test (a second build tree, a second ctest) must not empty this
 // run's folder: each scratch folder is its own.
-TEST(TemporaryFolderTest, ScratchFoldersOfOneTestAreSeparate) {
-    const testing::TemporaryFolder first;
-    std::ofstream(first.path() / "kept.txt", std::ios::binary) << "kept";
-    const testing::TemporaryFolder second;
+TEST(ScratchFolderTest, ScratchFoldersOfOneTestAreSeparate) {
+    const suite::testing::ScratchFolder first;
+    std::ofstream(first / "kept.txt", std::ios::binary) << "kept";
+    const suite::testing::ScratchFolder second;
     EXPECT_NE(first.path(), second.path());
-    EXPECT_EQ(testing::readFile(first.path() / "kept.txt"), "kept");
+    EXPECT_EQ(readFile(first / "kept.txt"), "kept");
 }
 
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {

@@ -1,5 +1,7 @@
 #include "zudaviror/trans.h"
 
+#include "zudaviror/latin1.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -50,7 +52,7 @@ struct RefusalCase {
 };
 
 void PrintTo(const RefusalCase& refusal, std::ostream* out) {
-    *out << refusal.formula;
+    *out << refusal.name;
 }
 
 class TransRefusals : public ::testing::TestWithParam<RefusalCase> {};
@@ -67,47 +69,47 @@ INSTANTIATE_TEST_SUITE_P(
     BeyondTheLimits, TransRefusals,
     ::testing::Values(
         RefusalCase{"TwoHundredFiftySixCodes", repeated(255, '#') + "p", TransStatus::TooManyCodes,
-                    "La f\xF3rmula tiene 256 s\xEDmbolos; no se pueden traducir m\xE1s de 255."},
+                    latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
         RefusalCase{"TwoHundredFiftySixCodesWithinTheOtherLimits", elevenNegatedLeaves(256),
                     TransStatus::TooManyCodes,
-                    "La f\xF3rmula tiene 256 s\xEDmbolos; no se pueden traducir m\xE1s de 255."},
+                    latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
         RefusalCase{"TwelveLeaves", leftChainOfLeaves(12), TransStatus::TooManyLeaves,
-                    "La f\xF3rmula tiene 12 \xE1tomos; no se pueden traducir m\xE1s de 11."},
-        RefusalCase{
-            "TwentyNecessitiesInOneLeaf", repeated(20, '!') + "p", TransStatus::TooDeeplyNested,
-            "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
-        RefusalCase{
-            "TwentyPossibilitiesOverCompoundsAndLeaf", "\"(" + repeated(19, '"') + "p+q)",
-            TransStatus::TooDeeplyNested,
-            "La f\xF3rmula anida 20 operadores modales; no se pueden traducir m\xE1s de 19 anidados."},
+                    latin1FromUtf8("La fórmula tiene 12 átomos; no se pueden traducir más de 11.")},
+        RefusalCase{"TwentyNecessitiesInOneLeaf", repeated(20, '!') + "p", TransStatus::TooDeeplyNested,
+                    latin1FromUtf8(
+                        "La fórmula anida 20 operadores modales; no se pueden traducir más de 19 anidados.")},
+        RefusalCase{"TwentyPossibilitiesOverCompoundsAndLeaf", "\"(" + repeated(19, '"') + "p+q)",
+                    TransStatus::TooDeeplyNested,
+                    latin1FromUtf8(
+                        "La fórmula anida 20 operadores modales; no se pueden traducir más de 19 anidados.")},
         RefusalCase{"LeafOfThirtyCodes", repeated(29, '#') + "p", TransStatus::LeafTooLong,
-                    "Un \xE1tomo lleva 29 operadores seguidos delante; no se pueden traducir m\xE1s de 28."}),
+                    latin1FromUtf8(
+                        "Un átomo lleva 29 operadores seguidos delante; no se pueden traducir más de 28.")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     NotKeypadFormulas, TransRefusals,
     ::testing::Values(
-        RefusalCase{"Empty", "", TransStatus::NotWellFormed,
-                    "La f\xF3rmula est\xE1 vac\xED"
-                    "a."},
+        RefusalCase{"Empty", "", TransStatus::NotWellFormed, latin1FromUtf8("La fórmula está vacía.")},
         RefusalCase{"MissingSecondOperand", "p+", TransStatus::NotWellFormed,
-                    "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis."},
+                    latin1FromUtf8("La fórmula está incompleta: le falta un operando o un paréntesis.")},
         RefusalCase{
             "TwoAtomsSideBySide", "pq", TransStatus::NotWellFormed,
-            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 2 (\xABq\xBB) no puede ir en ese lugar."},
+            latin1FromUtf8("La fórmula no está bien formada: el símbolo 2 («q») no puede ir en ese lugar.")},
         RefusalCase{
             "TwoTopLevelConnectives", "p+q+r", TransStatus::NotWellFormed,
-            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 4 (\xAB+\xBB) no puede ir en ese lugar."},
+            latin1FromUtf8("La fórmula no está bien formada: el símbolo 4 («+») no puede ir en ese lugar.")},
         RefusalCase{
             "ParenthesisedAtom", "(p)", TransStatus::NotWellFormed,
-            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 3 (\xAB)\xBB) no puede ir en ese lugar."},
+            latin1FromUtf8("La fórmula no está bien formada: el símbolo 3 («)») no puede ir en ese lugar.")},
         RefusalCase{
             "OutputCodeInInput", "^p", TransStatus::NotWellFormed,
-            "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 1 (\xAB^\xBB) no puede ir en ese lugar."},
-        RefusalCase{"UnprintableByteNotEchoed", "p+\xE2", TransStatus::NotWellFormed,
-                    "La f\xF3rmula no est\xE1 bien formada: el s\xEDmbolo 3 no puede ir en ese lugar."},
+            latin1FromUtf8("La fórmula no está bien formada: el símbolo 1 («^») no puede ir en ese lugar.")},
+        RefusalCase{
+            "UnprintableByteNotEchoed", "p+\xE2", TransStatus::NotWellFormed,
+            latin1FromUtf8("La fórmula no está bien formada: el símbolo 3 no puede ir en ese lugar.")},
         RefusalCase{"WellFormedButLongerThanTheBox", repeated(300, '#') + "q", TransStatus::TooManyCodes,
-                    "La f\xF3rmula tiene 301 s\xEDmbolos; no se pueden traducir m\xE1s de 255."}),
+                    latin1FromUtf8("La fórmula tiene 301 símbolos; no se pueden traducir más de 255.")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BoundaryCase {
@@ -116,7 +118,7 @@ struct BoundaryCase {
 };
 
 void PrintTo(const BoundaryCase& boundary, std::ostream* out) {
-    *out << boundary.formula;
+    *out << boundary.name;
 }
 
 class TransBoundaries : public ::testing::TestWithParam<BoundaryCase> {};

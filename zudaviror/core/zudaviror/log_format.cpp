@@ -1,5 +1,7 @@
 #include "zudaviror/log_format.h"
 
+#include "zudaviror/latin1.h"
+
 namespace zudaviror {
 
 namespace {
@@ -17,6 +19,10 @@ int twelveHour(int hour) {
 const std::string kSessionRule = std::string(23, ' ') + std::string(28, '+');
 const std::string kSessionEndRule = std::string(23, ' ') + std::string(28, ',');
 const std::string kRecordRule = std::string(11, ' ') + std::string(48, '_');
+const std::string kSessionStarted = latin1FromUtf8("SESIÓN INICIADA A LAS   ");
+const std::string kTranslationStarted = latin1FromUtf8("TRADUCCIÓN INICIADA A LAS   ");
+const std::string kModalFormula = latin1FromUtf8("Fórmula MODAL K } ");
+const std::string kManySortedFormula = latin1FromUtf8("Fórmula MULTIVARIADA TRANS/(K) } ");
 
 } // namespace
 
@@ -31,8 +37,7 @@ std::string formatLogDate(const LocalTime& time) {
 
 std::string sessionHeader(const LocalTime& time) {
     std::string header = "\n\n" + kSessionRule + "\n\n";
-    header +=
-        "\t\tSESI\xD3N INICIADA A LAS   " + formatLogClock(time) + "   DEL DIA   " + formatLogDate(time);
+    header += "\t\t" + kSessionStarted + formatLogClock(time) + "   DEL DIA   " + formatLogDate(time);
     header += "\n\n" + kSessionEndRule + "\n\n";
     return header;
 }
@@ -40,11 +45,11 @@ std::string sessionHeader(const LocalTime& time) {
 std::string translationRecord(const LocalTime& time, std::string_view formula, std::string_view result,
                               std::string_view stepText, bool withSteps) {
     std::string record = "\n\n" + kRecordRule;
-    record += "\n\n\tTRADUCCI\xD3N INICIADA A LAS   " + formatLogClock(time) + "     DEL DIA   " +
-              formatLogDate(time) + " ";
-    record += "\n\n\t _ F\xF3rmula MODAL K } ";
+    record +=
+        "\n\n\t" + kTranslationStarted + formatLogClock(time) + "     DEL DIA   " + formatLogDate(time) + " ";
+    record += "\n\n\t _ " + kModalFormula;
     record += formula;
-    record += "\n\t _ F\xF3rmula MULTIVARIADA TRANS/(K) } ";
+    record += "\n\t _ " + kManySortedFormula;
     record += result;
     if (withSteps) {
         record += "\n\n\t _ PASOS INTERMEDIOS : ";

@@ -2,18 +2,16 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
-// Every message the program shows, in Latin-1 bytes.
+// Every message the program shows, in Latin-1 bytes, converted once from the UTF-8 sources.
 namespace zudaviror::messages {
 
-inline constexpr std::string_view kOutOfMemory = "IMPOSIBLE RESERVAR M\xC1S MEMORIA.";
-inline constexpr std::string_view kCannotStore = "No se puede almacenar informaci\xF3n en ese fichero.";
-inline constexpr std::string_view kCannotClose = "No se puede cerrar el fichero.";
-inline constexpr std::string_view kEmptyFormula = "La f\xF3rmula est\xE1 vac\xED"
-                                                  "a.";
-inline constexpr std::string_view kIncompleteFormula =
-    "La f\xF3rmula est\xE1 incompleta: le falta un operando o un par\xE9ntesis.";
+// Made before main(), so that showing it takes no memory when there is none left.
+extern const std::string kOutOfMemory;
+extern const std::string kCannotStore;
+extern const std::string kCannotClose;
+extern const std::string kEmptyFormula;
+extern const std::string kIncompleteFormula;
 
 // The code at position (0-based) cannot follow what comes before it.
 std::string codeOutOfPlace(std::size_t position, char code);

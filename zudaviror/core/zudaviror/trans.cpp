@@ -21,7 +21,7 @@ TransOutcome refused(TransStatus status, std::string message) {
 
 TransOutcome checkKeypadFormula(std::string_view K) {
     if (K.empty()) {
-        return refused(TransStatus::NotWellFormed, std::string(messages::kEmptyFormula));
+        return refused(TransStatus::NotWellFormed, messages::kEmptyFormula);
     }
     const KeypadCheck check = checkKeyedFormula(K);
     if (check.producible) {
@@ -31,7 +31,7 @@ TransOutcome checkKeypadFormula(std::string_view K) {
         return refused(TransStatus::NotWellFormed,
                        messages::codeOutOfPlace(check.refusedAt, K[check.refusedAt]));
     }
-    return refused(TransStatus::NotWellFormed, std::string(messages::kIncompleteFormula));
+    return refused(TransStatus::NotWellFormed, messages::kIncompleteFormula);
 }
 
 TransOutcome checkMeasures(const FormulaMeasures& measures) {

@@ -1,6 +1,7 @@
 #include "zudaviror/unicode_signs.h"
 
 #include "zudaviror/formula_code.h"
+#include "zudaviror/latin1.h"
 
 #include <array>
 #include <utility>
@@ -29,16 +30,6 @@ constexpr std::array<std::pair<char, std::string_view>, 17> kSigns = {{
     {FormulaCode::StepBullet, "\u2022"},       // bullet
 }};
 
-void appendLatin1AsUtf8(std::string& out, char code) {
-    const auto byte = static_cast<unsigned char>(code);
-    if (byte < 0x80) {
-        out += code;
-    } else {
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-}
-
 } // namespace
 
 std::string unicodeSign(char code) {
@@ -47,9 +38,7 @@ std::string unicodeSign(char code) {
             return std::string(sign);
         }
     }
-    std::string itself;
-    appendLatin1AsUtf8(itself, code);
-    return itself;
+    return utf8FromLatin1(std::string_view(&code, 1));
 }
 
 std::string toUnicodeSigns(std::string_view text) {
@@ -59,15 +48,6 @@ std::string toUnicodeSigns(std::string_view text) {
         signs += unicodeSign(code);
     }
     return signs;
-}
-
-std::string latin1ToUtf8(std::string_view text) {
-    std::string utf8;
-    utf8.reserve(text.size() + text.size() / 8);
-    for (const char code : text) {
-        appendLatin1AsUtf8(utf8, code);
-    }
-    return utf8;
 }
 
 } // namespace zudaviror

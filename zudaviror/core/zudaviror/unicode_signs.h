@@ -12,7 +12,4 @@ std::string unicodeSign(char code);
 // Every code of text shown as its sign, in UTF-8.
 std::string toUnicodeSigns(std::string_view text);
 
-// Latin-1 text (messages, file names) as UTF-8.
-std::string latin1ToUtf8(std::string_view text);
-
 } // namespace zudaviror
