@@ -2,18 +2,17 @@
 
 namespace zudaviror::cli {
 
-const char* const kUsage =
-    "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] F\u00D3RMULA\n"
-    "  F\u00D3RMULA se escribe con los c\u00F3digos del teclado, p. ej. '!(p+!q)';\n"
-    "  con - se lee una l\u00EDnea de la entrada est\u00E1ndar.\n"
-    "  --steps    muestra tambi\u00E9n los pasos intermedios\n"
-    "  --unicode  muestra los signos l\u00F3gicos en UTF-8\n"
-    "  --log      abre una sesi\u00F3n en FICHERO y le a\u00F1ade la traducci\u00F3n\n";
+const char* const kUsage = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] FÓRMULA\n"
+                           "  FÓRMULA se escribe con los códigos del teclado, p. ej. '!(p+!q)';\n"
+                           "  con - se lee una línea de la entrada estándar.\n"
+                           "  --steps    muestra también los pasos intermedios\n"
+                           "  --unicode  muestra los signos lógicos en UTF-8\n"
+                           "  --log      abre una sesión en FICHERO y le añade la traducción\n";
 
 namespace {
 
-ParsedOptions usageError(std::string message) {
-    return {.options = std::nullopt, .error = std::move(message)};
+OptionsRead usageError(std::string reason) {
+    return {.value = std::nullopt, .reason = std::move(reason)};
 }
 
 bool isOption(const std::string& argument) {
@@ -22,7 +21,7 @@ bool isOption(const std::string& argument) {
 
 } // namespace
 
-ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
+OptionsRead parseOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
     bool haveFormula = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -39,7 +38,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             }
             options.logFile = arguments[++i];
         } else if (isOption(argument)) {
-            return usageError("opci\u00F3n desconocida: " + argument);
+            return usageError("opción desconocida: " + argument);
         } else if (haveFormula) {
             return usageError("sobra un argumento: " + argument);
         } else {
@@ -48,9 +47,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
         }
     }
     if (!haveFormula && !options.help) {
-        return usageError("falta la f\u00F3rmula");
+        return usageError("falta la fórmula");
     }
-    return {.options = options, .error = {}};
+    return {.value = options, .reason = {}};
 }
 
 } // namespace zudaviror::cli

@@ -14,13 +14,13 @@ struct CliOptions {
     std::string formula; // "-" reads it from standard input
 };
 
-struct ParsedOptions {
-    std::optional<CliOptions> options;
-    std::string error; // UTF-8, when options is empty
+struct OptionsRead {
+    std::optional<CliOptions> value; // empty when the command line is refused
+    std::string reason;              // why, in UTF-8
 };
 
 // zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA
-ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+OptionsRead parseOptions(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;
 

@@ -1,7 +1,9 @@
 #include "cli_run.h"
 
 #include "cli_options.h"
+
 #include "zudaviror/clock.h"
+#include "zudaviror/latin1.h"
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/messages.h"
@@ -20,7 +22,7 @@ class StandardErrorNotifier : public Notifier {
   public:
     explicit StandardErrorNotifier(std::ostream& err) : err_(err) {}
     void showMessage(std::string_view text) override {
-        err_ << "zudaviror-cli: " << latin1ToUtf8(text) << '\n';
+        err_ << "zudaviror-cli: " << utf8FromLatin1(text) << '\n';
     }
 
   private:
@@ -41,18 +43,23 @@ class NamedFileChooser : public LogFileChooser {
     std::string file_;
 };
 
-std::optional<std::string> readFormula(const CliOptions& options, std::istream& in) {
+struct FormulaRead {
+    std::optional<std::string> value; // empty when there is no formula to read
+    std::string reason;               // why, in UTF-8
+};
+
+FormulaRead readFormula(const CliOptions& options, std::istream& in) {
     if (options.formula != "-") {
-        return options.formula;
+        return {.value = options.formula, .reason = {}};
     }
     std::string line;
     if (!std::getline(in, line)) {
-        return std::nullopt;
+        return {.value = std::nullopt, .reason = "no se ha podido leer la fórmula de la entrada estándar"};
     }
     if (line.ends_with('\r')) {
         line.pop_back();
     }
-    return line;
+    return {.value = line, .reason = {}};
 }
 
 int exitStatusOfRefusal(TransStatus status) {
@@ -97,30 +104,30 @@ int translateAndLog(const CliOptions& options, const std::string& formula, std::
 
 } // namespace
 
-int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-    const ParsedOptions parsed = parseOptions(arguments);
-    if (!parsed.options) {
-        err << "zudaviror-cli: " << parsed.error << '\n' << kUsage;
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    const OptionsRead parsed = parseOptions(arguments);
+    if (!parsed.value) {
+        err << "zudaviror-cli: " << parsed.reason << '\n' << kUsage;
         return kExitUsage;
     }
-    const CliOptions& options = *parsed.options;
+    const CliOptions& options = *parsed.value;
     if (options.help) {
         out << kUsage;
         return kExitTranslated;
     }
-    const auto formula = readFormula(options, in);
-    if (!formula) {
-        err << "zudaviror-cli: no se ha podido leer la f\u00F3rmula de la entrada est\u00E1ndar\n";
+    const FormulaRead read = readFormula(options, in);
+    if (!read.value) {
+        err << "zudaviror-cli: " << read.reason << '\n';
         return kExitUsage;
     }
+    const std::string& formula = *read.value;
     // A refused formula is never logged: the session is opened only for a formula that translates.
-    const TransOutcome check = checkTransInput(*formula);
+    const TransOutcome check = checkTransInput(formula);
     if (!check.translated()) {
-        err << "zudaviror-cli: " << latin1ToUtf8(check.message) << '\n';
+        err << "zudaviror-cli: " << utf8FromLatin1(check.message) << '\n';
         return exitStatusOfRefusal(check.status);
     }
-    return translateAndLog(options, *formula, out, err);
+    return translateAndLog(options, formula, out, err);
 }
 
 } // namespace zudaviror::cli

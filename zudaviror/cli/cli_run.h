@@ -13,6 +13,6 @@ inline constexpr int kExitLogFailed = 3;
 inline constexpr int kExitOutOfMemory = -1;
 
 // The whole tool: arguments without the program name; returns the exit status.
-int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace zudaviror::cli

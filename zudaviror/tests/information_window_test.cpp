@@ -4,16 +4,19 @@
 #include "information_window.h"
 #include "picture_key.h"
 #include "qt_host.h"
-#include "test_files.h"
+
+#include "suite_testing/scratch_folder.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace zudaviror {
 namespace {
@@ -194,10 +197,10 @@ TEST(QtFileFilterTest, WindowFiltersBecomeQtFilters) {
 }
 
 TEST(LogFileChooserTest, ReturnsTheFullPathInTheFileSystemsEncoding) {
-    testing::TemporaryFolder folder;
+    suite::testing::ScratchFolder folder;
     testing::FakeHost host;
     app::DialogLogFileChooser chooser(host);
-    const std::string name = (folder.path() / "sesi\xC3\xB3n.txt").string();
+    const std::string name = (folder / "sesión.txt").string();
     std::ofstream(name) << "x";
     host.saveAnswers.push_back(QString::fromUtf8(name.c_str()));
     host.confirmAnswers.push_back(true);

@@ -2,17 +2,21 @@
 #include "fakes.h"
 #include "main_window.h"
 #include "picture_key.h"
-#include "test_files.h"
+
 #include "zudaviror/keypad_keys.h"
 #include "zudaviror/log_format.h"
+
+#include "suite_testing/scratch_folder.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace zudaviror {
@@ -21,6 +25,7 @@ namespace {
 using app::DADUREDUREvu;
 using app::InformationWindow;
 using app::PictureKey;
+using suite::testing::readFile;
 
 const LocalTime kMoment{.year = 2026, .month = 12, .day = 8, .hour = 16, .minute = 5, .second = 9};
 
@@ -353,7 +358,7 @@ class LogSessionWindowTest : public MainWindowTest {
     }
     QString sessionCaption() { return button(KeyId::INICIO_S)->text(); }
 
-    testing::TemporaryFolder folder;
+    suite::testing::ScratchFolder folder;
 };
 
 TEST_F(LogSessionWindowTest, CancellingTheDialogLeavesNoSession) {
@@ -378,11 +383,10 @@ TEST_F(LogSessionWindowTest, AnExistingFileKeepsItsContentsAndGetsHeaderAndRecor
     translateKeyed("!p");
     click(button(KeyId::MOSTRAR_T));
     translateKeyed("p");
-    EXPECT_EQ(
-        testing::readFile(log),
-        "lo que ya estaba\n" + sessionHeader(kMoment) +
-            translationRecord(kMoment, "!p", "^v(Suv-Pv)", "", false) +
-            translationRecord(kMoment, "p", "Pu", "\n\t _ TRANS/(p)\n\t _ TRANS/(p)[u]\n\t _ Pu", true));
+    EXPECT_EQ(readFile(log), "lo que ya estaba\n" + sessionHeader(kMoment) +
+                                 translationRecord(kMoment, "!p", "^v(Suv-Pv)", "", false) +
+                                 translationRecord(kMoment, "p", "Pu",
+                                                   "\n\t _ TRANS/(p)\n\t _ TRANS/(p)[u]\n\t _ Pu", true));
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -393,8 +397,8 @@ TEST_F(LogSessionWindowTest, SayingNoToTheQuestionBringsTheDialogBack) {
     chooseFile(path("nuevo.txt"));
     click(button(KeyId::INICIO_S));
     EXPECT_EQ(host.filters.size(), 2u);
-    EXPECT_EQ(testing::readFile(existing), "intacto");
-    EXPECT_EQ(testing::readFile(path("nuevo.txt")), sessionHeader(kMoment));
+    EXPECT_EQ(readFile(existing), "intacto");
+    EXPECT_EQ(readFile(path("nuevo.txt")), sessionHeader(kMoment));
     EXPECT_EQ(sessionCaption(), QStringLiteral("FIN S."));
 }
 
@@ -402,12 +406,12 @@ TEST_F(LogSessionWindowTest, OnlyTranslationsMadeWhileTheSessionIsOpenAreLogged)
     translateKeyed("q");
     chooseFile(path("log.txt"));
     click(button(KeyId::INICIO_S));
-    EXPECT_EQ(testing::readFile(path("log.txt")), sessionHeader(kMoment));
+    EXPECT_EQ(readFile(path("log.txt")), sessionHeader(kMoment));
     translateKeyed("p");
     click(button(KeyId::INICIO_S)); // ends the session, writing nothing
     EXPECT_EQ(sessionCaption(), QStringLiteral("INICIO S."));
     translateKeyed("r");
-    EXPECT_EQ(testing::readFile(path("log.txt")),
+    EXPECT_EQ(readFile(path("log.txt")),
               sessionHeader(kMoment) + translationRecord(kMoment, "p", "Pu", "", false));
     EXPECT_EQ(host.filters.size(), 1u);
 }
