@@ -32,27 +32,31 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<st
 
 std::optional<std::string> Arguments::Option(const std::string& name) const {
     auto found = options_.equal_range(name);
-    if (found.first == found.second)
+    if (found.first == found.second) {
         return std::nullopt;
+    }
     return std::prev(found.second)->second;
 }
 
 std::vector<std::string> Arguments::All(const std::string& name) const {
     std::vector<std::string> values;
     auto found = options_.equal_range(name);
-    for (auto it = found.first; it != found.second; ++it)
+    for (auto it = found.first; it != found.second; ++it) {
         values.push_back(it->second);
+    }
     return values;
 }
 
 std::optional<long long> ParseInteger(const std::string& text, long long low, long long high) {
-    if (text.empty())
+    if (text.empty()) {
         return std::nullopt;
+    }
     errno = 0;
     char* end = nullptr;
     long long value = std::strtoll(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || value < low || value > high)
+    if (errno != 0 || *end != '\0' || value < low || value > high) {
         return std::nullopt;
+    }
     return value;
 }
 

@@ -43,11 +43,13 @@ int Run(const std::vector<std::string>& arguments, Streams io) {
         {"check", CheckCommand},      {"convert", ConvertCommand}, {"layout", LayoutCommand},
         {"new", NewCommand},          {"apply", ApplyCommand},     {"show", ShowCommand},
         {"truncate", TruncateCommand}};
-    if (arguments.empty())
+    if (arguments.empty()) {
         return UsageError(io, "falta la orden");
+    }
     auto command = kCommands.find(arguments.front());
-    if (command == kCommands.end())
+    if (command == kCommands.end()) {
         return UsageError(io, "orden desconocida: " + arguments.front());
+    }
     return command->second({arguments.begin() + 1, arguments.end()}, io);
 }
 

@@ -38,8 +38,9 @@ int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
 bool TextOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
     std::optional<std::string> given = arguments.Option(name);
-    if (!given)
+    if (!given) {
         return true;
+    }
     std::optional<std::string> latin1 = latin1FromUtf8Strict(*given);
     if (!latin1) {
         UsageError(io, name + latin1FromUtf8(": hay un carácter que no es Latin-1"));
@@ -54,8 +55,9 @@ std::string EscapeLineBreaks(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
             escaped += "\\n";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
+            }
         } else {
             escaped += text[i];
         }
@@ -73,42 +75,53 @@ struct NewExerciseData {
 int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
     if (!TextOption(arguments, "--title", data.title, io) ||
         !TextOption(arguments, "--author", data.author, io) ||
-        !TextOption(arguments, "--description", data.description, io))
+        !TextOption(arguments, "--description", data.description, io)) {
         return kExitUsage;
-    if (data.title.size() > kLongestTitle)
+    }
+    if (data.title.size() > kLongestTitle) {
         return UsageError(io, kTitleTooLong);
+    }
     data.date = static_cast<std::int32_t>(std::time(nullptr));
     if (auto date = arguments.Option("--date")) {
         auto seconds = ParseInteger(*date, std::numeric_limits<std::int32_t>::min(),
                                     std::numeric_limits<std::int32_t>::max());
-        if (!seconds)
+        if (!seconds) {
             return UsageError(io, "--date: se esperan segundos desde 1970 (entero de 32 bits)");
+        }
         data.date = static_cast<std::int32_t>(*seconds);
     }
-    for (const std::string& hypothesis : arguments.All("--hyp"))
+    for (const std::string& hypothesis : arguments.All("--hyp")) {
         data.hypotheses.push_back(FormulaArgument(hypothesis));
-    if (data.hypotheses.empty())
+    }
+    if (data.hypotheses.empty()) {
         return UsageError(io, messages::kNoHypothesis);
-    if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots))
+    }
+    if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
         return UsageError(io, latin1FromUtf8("como mucho seis hipótesis"));
+    }
     if (auto conclusion = arguments.Option("--concl")) {
         data.conclusion = FormulaArgument(*conclusion);
-        if (data.conclusion.empty())
+        if (data.conclusion.empty()) {
             return Report(io, messages::kEmptyFormula, kExitRefused);
+        }
     }
-    for (const std::string& hypothesis : data.hypotheses)
-        if (hypothesis.empty())
+    for (const std::string& hypothesis : data.hypotheses) {
+        if (hypothesis.empty()) {
             return Report(io, messages::kEmptyFormula, kExitRefused);
-    if (auto refusal = CheckExerciseFormulas(data.hypotheses, data.conclusion))
+        }
+    }
+    if (auto refusal = CheckExerciseFormulas(data.hypotheses, data.conclusion)) {
         return Report(io, *refusal, kExitRefused);
+    }
     return kExitOk;
 }
 
 // The element position of a rule request: a whole number within the last step's list.
 std::optional<std::size_t> ElementPosition(const std::string& text, const COsmiraDoc& step) {
     auto position = ParseInteger(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
-    if (!position)
+    if (!position) {
         return std::nullopt;
+    }
     return static_cast<std::size_t>(*position);
 }
 
@@ -130,13 +143,16 @@ int ReportOutcome(RuleOutcome outcome, const HeadlessWorkbench& workbench, Strea
 
 int NewCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
-    if (!arguments.Ok())
+    if (!arguments.Ok()) {
         return UsageError(io, arguments.Error());
-    if (!arguments.Positional().empty() || !arguments.Option("-o"))
+    }
+    if (!arguments.Positional().empty() || !arguments.Option("-o")) {
         return UsageError(io, latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
+    }
     NewExerciseData data;
-    if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk)
+    if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk) {
         return status;
+    }
     CEjercicio exercise;
     exercise.SetTitle(data.title);
     exercise.SetAuthor(data.author);
@@ -145,68 +161,82 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
     HeadlessWorkbench workbench;
-    if (!exercise.CreateExercise(workbench))
+    if (!exercise.CreateExercise(workbench)) {
         return Report(io, messages::kFormulaSyntax, kExitRefused);
+    }
     return Save(io, exercise, *arguments.Option("-o"));
 }
 
 int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
-    if (!arguments.Ok())
+    if (!arguments.Ok()) {
         return UsageError(io, arguments.Error());
-    if (arguments.Positional().size() != 3)
+    }
+    if (arguments.Positional().size() != 3) {
         return UsageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
+    }
     const std::string& path = arguments.Positional()[0];
     auto rule = ParseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
                              static_cast<long long>(Rule::DoubleCut));
-    if (!rule)
+    if (!rule) {
         return UsageError(io, latin1FromUtf8("la regla es un número de 1 a 5"));
+    }
     auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
-    if (!position)
+    if (!position) {
         return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
+    }
     HeadlessWorkbench workbench;
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
     if (auto insert = arguments.Option("--insert")) {
         std::string formula = FormulaArgument(*insert);
-        if (formula.empty())
+        if (formula.empty()) {
             return Report(io, messages::kEmptyFormula, kExitRefused);
-        if (!CheckFormulaEntry(formula))
+        }
+        if (!CheckFormulaEntry(formula)) {
             return Report(io, messages::kInsertionSyntax, kExitRefused);
+        }
         workbench.formulaToInsert = formula;
     }
     OpenedExercise opened = OpenExerciseFile(path);
-    if (!opened.exercise)
+    if (!opened.exercise) {
         return CannotRead(io, path, opened.reason);
+    }
     CEjercicio& exercise = *opened.exercise;
     COsmiraDoc* last = exercise.LastStep();
-    if (!last)
+    if (!last) {
         return Report(io, "el ejercicio no tiene pasos", kExitRefused);
+    }
     RuleRequest request{static_cast<Rule>(*rule), 0, std::nullopt};
     auto element = ElementPosition(arguments.Positional()[2], *last);
-    if (!element)
+    if (!element) {
         return UsageError(
             io, latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
+    }
     request.element = *element;
     if (auto source = arguments.Option("--source")) {
         request.source = ElementPosition(*source, *last);
-        if (!request.source)
+        if (!request.source) {
             return UsageError(io, latin1FromUtf8("--source es una posición de la lista del último paso"));
+        }
     } else if (request.rule == Rule::Iteration) {
         return UsageError(io, latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
     }
     exercise.ReopenAfterReading(workbench);
     RuleOutcome outcome = RequestRule(exercise, request);
-    if (outcome != RuleOutcome::Committed)
+    if (outcome != RuleOutcome::Committed) {
         return ReportOutcome(outcome, workbench, io);
+    }
     return Save(io, exercise, arguments.Option("-o").value_or(path));
 }
 
 int ShowCommand(const std::vector<std::string>& words, Streams io) {
-    if (words.size() != 1)
+    if (words.size() != 1) {
         return UsageError(io, "show necesita ARCHIVO");
+    }
     OpenedExercise opened = OpenExerciseFile(words.front());
-    if (!opened.exercise)
+    if (!opened.exercise) {
         return CannotRead(io, words.front(), opened.reason);
+    }
     const CEjercicio& exercise = *opened.exercise;
     io.out << "title: " << utf8FromLatin1(exercise.GetTitle()) << '\n'
            << "author: " << utf8FromLatin1(exercise.GetAuthor()) << '\n'
@@ -229,19 +259,23 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
 
 int TruncateCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"-o"});
-    if (!arguments.Ok())
+    if (!arguments.Ok()) {
         return UsageError(io, arguments.Error());
-    if (arguments.Positional().size() != 2)
+    }
+    if (arguments.Positional().size() != 2) {
         return UsageError(io, "truncate necesita ARCHIVO K");
+    }
     const std::string& path = arguments.Positional()[0];
     OpenedExercise opened = OpenExerciseFile(path);
-    if (!opened.exercise)
+    if (!opened.exercise) {
         return CannotRead(io, path, opened.reason);
+    }
     auto keep = ParseInteger(arguments.Positional()[1], 1,
                              static_cast<long long>(opened.exercise->GetSteps().size()));
-    if (!keep)
+    if (!keep) {
         return UsageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.exercise->GetSteps().size()));
+    }
     HeadlessWorkbench workbench;
     opened.exercise->ReopenAfterReading(workbench);
     opened.exercise->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));

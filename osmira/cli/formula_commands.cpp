@@ -27,10 +27,12 @@ std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Strea
 
 // The dialogs' refusal of a formula entry, or nothing when it is accepted.
 std::optional<std::string> EntryRefusal(const std::string& formula) {
-    if (formula.empty())
+    if (formula.empty()) {
         return std::string(messages::kEmptyFormula);
-    if (!CheckFormulaEntry(formula))
+    }
+    if (!CheckFormulaEntry(formula)) {
         return std::string(messages::kFormulaSyntax);
+    }
     return std::nullopt;
 }
 
@@ -38,8 +40,9 @@ std::optional<std::string> EntryRefusal(const std::string& formula) {
 
 int CheckCommand(const std::vector<std::string>& words, Streams io) {
     auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
-    if (!word)
+    if (!word) {
         return kExitUsage;
+    }
     std::optional<std::string> refusal = EntryRefusal(FormulaArgument(*word));
     io.out << (refusal ? utf8FromLatin1(*refusal) : "ok") << '\n';
     return refusal ? kExitRefused : kExitOk;
@@ -47,11 +50,13 @@ int CheckCommand(const std::vector<std::string>& words, Streams io) {
 
 int ConvertCommand(const std::vector<std::string>& words, Streams io) {
     auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
-    if (!word)
+    if (!word) {
         return kExitUsage;
+    }
     std::string formula = FormulaArgument(*word);
-    if (std::optional<std::string> refusal = EntryRefusal(formula))
+    if (std::optional<std::string> refusal = EntryRefusal(formula)) {
         return Report(io, *refusal, kExitRefused);
+    }
     CEjercicio exercise;
     io.out << exercise.ConvertFormula(formula) << '\n';
     return kExitOk;
@@ -59,14 +64,16 @@ int ConvertCommand(const std::vector<std::string>& words, Streams io) {
 
 int LayoutCommand(const std::vector<std::string>& words, Streams io) {
     auto bracket = OnlyWord(words, io, "una forma de corchetes");
-    if (!bracket)
+    if (!bracket) {
         return kExitUsage;
-    if (!IsBracketForm(*bracket))
+    }
+    if (!IsBracketForm(*bracket)) {
         return Report(io,
                       "\"" + *bracket +
                           "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
                           "cerrado.",
                       kExitRefused);
+    }
     COsmiraDoc diagram;
     BuildDiagram(diagram, DefaultAppearances(), *bracket);
     PrintElementLines(io.out, diagram);

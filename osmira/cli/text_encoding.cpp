@@ -27,10 +27,12 @@ std::string FormulaArgument(std::string_view text) {
                 break;
             }
         }
-        if (matched)
+        if (matched) {
             continue;
-        if (text[i] != ' ' && text[i] != '\t')
+        }
+        if (text[i] != ' ' && text[i] != '\t') {
             formula += text[i];
+        }
         ++i;
     }
     return formula;

@@ -40,8 +40,9 @@ std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) 
                                                         {Rule::Iteration, 2, 1},
                                                         {Rule::Erasure, 3, {}},
                                                         {Rule::DoubleCut, 0, {}},
-                                                        {Rule::Insertion, 1, {}}})
+                                                        {Rule::Insertion, 1, {}}}) {
         EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
+    }
     EXPECT_EQ(exercise->GetWorking(), "[C[]]AB");
     return exercise;
 }
@@ -101,8 +102,9 @@ TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
     EXPECT_EQ(loaded.value->GetTitle(), "L\xF3gica de Peirce");
     EXPECT_EQ(loaded.value->GetDescription(), "l\xEDnea 1\r\nl\xEDnea 2");
     EXPECT_EQ(loaded.value->GetSteps()[4]->GetBracketCopy(), "AB");
-    for (size_t i = 0; i < exercise->GetSteps().size(); ++i)
+    for (size_t i = 0; i < exercise->GetSteps().size(); ++i) {
         EXPECT_EQ(BracketFormOf(*loaded.value->GetSteps()[i]), BracketFormOf(*exercise->GetSteps()[i]));
+    }
 }
 
 TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
@@ -143,16 +145,18 @@ TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
     auto exercise = test::NewExercise({"A"}, "", workbench);
     ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     std::int32_t ahead = NextSelfId() + 1; // the identity this run would give next
-    for (const auto& step : exercise->GetSteps())
+    for (const auto& step : exercise->GetSteps()) {
         step->SetSelfId(ahead);
+    }
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     ASSERT_TRUE(loaded.value) << loaded.reason;
     CEjercicio& reopened = *loaded.value;
     reopened.ReopenAfterReading(workbench);
     ASSERT_EQ(RequestRule(reopened, {Rule::DoubleCut, 1, {}}), RuleOutcome::Committed);
     std::vector<std::int32_t> ids;
-    for (const auto& step : reopened.GetSteps())
+    for (const auto& step : reopened.GetSteps()) {
         ids.push_back(step->GetSelfId());
+    }
     ASSERT_EQ(ids.size(), 3u);
     EXPECT_EQ(ids[0], ahead);
     EXPECT_NE(ids[1], ids[0]);
@@ -310,8 +314,9 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
     int loaded = 0;
     for (int n = 0; n < 1500; ++n) {
         std::string damaged = bytes;
-        for (int k = 0; k < 1 + n % 3; ++k)
+        for (int k = 0; k < 1 + n % 3; ++k) {
             damaged[random() % damaged.size()] = static_cast<char>(random());
+        }
         ExerciseRead result = LoadExercise(damaged);
         if (!result.value) {
             ASSERT_FALSE(result.reason.empty());
@@ -319,16 +324,18 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         }
         ++loaded;
         CEjercicio& exercise = *result.value;
-        if (!exercise.LastStep()) // a step count of 0: an exercise without steps is valid
+        if (!exercise.LastStep()) { // a step count of 0: an exercise without steps is valid
             continue;
+        }
         ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
         RecordingWorkbench workbench;
         workbench.formulaToInsert = "A";
         exercise.ReopenAfterReading(workbench);
         std::size_t count = exercise.LastStep()->GetElements().size();
         for (Rule rule :
-             {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration, Rule::DoubleCut})
+             {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration, Rule::DoubleCut}) {
             RequestRule(exercise, {rule, n % count, (n / 7) % count});
+        }
         ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).value);
     }
     EXPECT_GT(loaded, 100);
@@ -337,8 +344,9 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
 TEST(Archive, NinetyNineStepsRoundTrip) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
-    for (int i = 1; i < 99; ++i)
+    for (int i = 1; i < 99; ++i) {
         ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
+    }
     EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 99");
     std::string saved = SaveExercise(*exercise);
     ExerciseRead loaded = LoadExercise(saved);

@@ -73,10 +73,11 @@ TEST_P(CliFormula, PrintsTheAnswer) {
     const FormulaCase& c = GetParam();
     Outcome outcome = RunCli({c.command, c.formula});
     EXPECT_EQ(outcome.status, c.status) << outcome.err;
-    if (c.status == 0 || std::string(c.command) == "check")
+    if (c.status == 0 || std::string(c.command) == "check") {
         EXPECT_EQ(outcome.out, c.out + "\n");
-    else
+    } else {
         EXPECT_EQ(outcome.err, "osmira-cli: " + c.out + "\n");
+    }
 }
 
 const std::string kSyntax = Utf8(messages::kFormulaSyntax);
@@ -131,8 +132,9 @@ TEST(CliLayout, PrintsOneLinePerElement) {
                                               "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
     EXPECT_EQ(RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
                                             "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
-    for (const char* bad : {"[A", "A]", "[a]", "A B"})
+    for (const char* bad : {"[A", "A]", "[a]", "A B"}) {
         EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
+    }
 }
 
 TEST(CliUsage, WrongWordsExitWithTwo) {
@@ -146,8 +148,9 @@ TEST(CliUsage, WrongWordsExitWithTwo) {
                                                {"new", "--hyp", "A", "--colour", "red", "-o", "x"},
                                                {"show"},
                                                {"truncate", "x"},
-                                               {"apply", "x", "1"}})
+                                               {"apply", "x", "1"}}) {
         EXPECT_EQ(RunCli(words).status, 2) << ::testing::PrintToString(words);
+    }
 }
 
 TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {

@@ -29,8 +29,9 @@ std::string Describe(const CElemento& element) {
 std::vector<std::string> Layout(const std::string& bracket, COsmiraDoc& diagram) {
     BuildDiagram(diagram, DefaultAppearances(), bracket);
     std::vector<std::string> lines;
-    for (const auto& element : diagram.GetElements())
+    for (const auto& element : diagram.GetElements()) {
         lines.push_back(Describe(*element));
+    }
     return lines;
 }
 
@@ -98,11 +99,13 @@ TEST(ElementTree, RebuiltChildrenMatchTheLayoutsChildren) {
         COsmiraDoc diagram;
         Layout(bracket, diagram);
         std::vector<std::vector<CElemento*>> laidOut;
-        for (const auto& element : diagram.GetElements())
+        for (const auto& element : diagram.GetElements()) {
             laidOut.push_back(element->GetChildren());
+        }
         RebuildChildren(diagram);
-        for (size_t i = 0; i < laidOut.size(); ++i)
+        for (size_t i = 0; i < laidOut.size(); ++i) {
             EXPECT_EQ(diagram.GetElements()[i]->GetChildren(), laidOut[i]) << bracket << " element " << i;
+        }
     }
 }
 
@@ -111,8 +114,9 @@ TEST(ElementTree, StructureCheckRefusesListsNoLayoutMakes) {
         auto diagram = std::make_unique<COsmiraDoc>();
         for (auto [kind, parity, depth] : items) {
             CElemento* element = CreateElement(*diagram, DefaultAppearances(), {}, parity, depth, kind);
-            if (kind == 'L')
+            if (kind == 'L') {
                 element->SetLetter('A');
+            }
         }
         return diagram;
     };
@@ -185,8 +189,9 @@ TEST(Drawing, EachKindPaintsWithItsBlockAndRestoresPenAndBrush) {
     test::RecordingCanvas canvas;
     Pen before{Pen::Style::Solid, 7, 0x123456};
     canvas.pen = before;
-    for (const auto& element : diagram.GetElements())
+    for (const auto& element : diagram.GetElements()) {
         element->GetGraphic()->Draw(canvas);
+    }
     diagram.GetElements()[1]->GetGraphic()->Mark();
     diagram.GetElements()[1]->GetGraphic()->Redraw(canvas);
     diagram.GetElements()[2]->GetGraphic()->DrawHighlighted(canvas);

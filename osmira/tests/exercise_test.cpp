@@ -15,8 +15,9 @@ namespace {
 
 std::vector<Rect> Rects(const COsmiraDoc& diagram) {
     std::vector<Rect> rects;
-    for (const auto& element : diagram.GetElements())
+    for (const auto& element : diagram.GetElements()) {
         rects.push_back(element->GetGraphic()->GetRect());
+    }
     return rects;
 }
 
@@ -95,8 +96,9 @@ TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     DeriveConclusion(*exercise);
     std::vector<std::pair<std::string, Rule>> steps;
-    for (const auto& step : exercise->GetSteps())
+    for (const auto& step : exercise->GetSteps()) {
         steps.emplace_back(step->GetTitle(), step->GetAppliedRule());
+    }
     EXPECT_EQ(steps, (std::vector<std::pair<std::string, Rule>>{{"Paso 01", Rule::Deiteration},
                                                                 {"Paso 02", Rule::DoubleCut},
                                                                 {"Paso 03", Rule::Erasure},
@@ -134,8 +136,9 @@ TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
             EXPECT_EQ(a.textColor, element->Kind() == ElementKind::Letter ? 0x123456u : 0u);
         }
     }
-    for (const auto& element : exercise->GetFinalDiagram()->GetElements())
+    for (const auto& element : exercise->GetFinalDiagram()->GetElements()) {
         EXPECT_EQ(element->GetGraphic()->GetAppearance().fillColor, kDefaultFillColour);
+    }
 }
 
 TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
@@ -147,8 +150,9 @@ TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
     EXPECT_EQ(exercise->GetSteps().size(), 2u);
     const COsmiraDoc& kept = *exercise->LastStep();
     EXPECT_EQ(kept.GetAppliedRule(), Rule::None);
-    for (const auto& element : kept.GetElements())
+    for (const auto& element : kept.GetElements()) {
         EXPECT_FALSE(element->GetGraphic()->IsMarked());
+    }
     EXPECT_EQ(exercise->GetWorking(), "A[[B]]");
     EXPECT_EQ(workbench.calls, (std::vector<std::string>{"RemoveNavigatorStep Paso 03", "CloseWindow Paso 03",
                                                          "RemoveNavigatorStep Paso 04", "CloseWindow Paso 04",

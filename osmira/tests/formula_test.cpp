@@ -39,8 +39,9 @@ TEST(PilaCaracter, DropsPushesBeyondCapacityAndReportsEmptyPops) {
 
 TEST(PilaCadena, HoldsTwentyStringsAndLeavesOutUnchangedWhenEmpty) {
     PilaCadena stack;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 20; ++i) {
         EXPECT_TRUE(stack.Push(std::to_string(i)));
+    }
     EXPECT_TRUE(stack.IsFull());
     EXPECT_FALSE(stack.Push("lost"));
     std::string out;
@@ -139,8 +140,9 @@ std::string NestedGroups(int depth) {
 
 std::string NestedAfterConnective(int depth) {
     std::string formula;
-    for (int i = 0; i < depth; ++i)
+    for (int i = 0; i < depth; ++i) {
         formula += "A&(";
+    }
     return formula + "B" + std::string(depth, ')');
 }
 
@@ -223,8 +225,9 @@ class FormulaOracle {
     }
     bool Operand() {
         char c = text_[pos_++];
-        if (c == '~')
+        if (c == '~') {
             return !Operand();
+        }
         if (c == '(') {
             bool value = Expression();
             ++pos_;
@@ -241,13 +244,15 @@ std::string RandomFormula(std::mt19937& random, int depth) {
     std::string formula;
     int operands = 1 + static_cast<int>(random() % 3);
     for (int i = 0; i < operands; ++i) {
-        if (i > 0)
+        if (i > 0) {
             formula += "&|>"[random() % 3];
+        }
         formula += std::string(random() % 4 == 0 ? 1 + random() % 2 : 0, '~');
-        if (depth > 0 && random() % 3 == 0)
+        if (depth > 0 && random() % 3 == 0) {
             formula += "(" + RandomFormula(random, depth - 1) + ")";
-        else
+        } else {
             formula += static_cast<char>('A' + random() % 4);
+        }
     }
     return formula;
 }
@@ -258,8 +263,9 @@ TEST(ConversionProperty, BracketFormHasTheFormulasTruthTable) {
     for (int n = 0; n < 3000; ++n) {
         std::string formula = RandomFormula(random, 4);
         std::string bytes = Bytes(formula);
-        if (!CheckFormulaEntry(bytes))
+        if (!CheckFormulaEntry(bytes)) {
             continue;
+        }
         std::string operand, bracket;
         ASSERT_TRUE(ConvertFormulaInto(bytes, operand, bracket));
         for (unsigned valuation = 0; valuation < 16; ++valuation) {

@@ -18,8 +18,9 @@ namespace {
 // Letters, cuts, implications and disjunctions: 16 characters, 11 elements a repetition.
 std::string LargeBracketForm() {
     std::string bracket;
-    while (bracket.size() < 400)
+    while (bracket.size() < 400) {
         bracket += "A[A[C]]D[[E][F]]";
+    }
     return bracket;
 }
 
@@ -52,8 +53,9 @@ void ApplyRuleToLargeDiagram(benchmark::State& state) {
         auto exercise = ExerciseAt(bracket, workbench);
         workbench.calls.clear();
         state.ResumeTiming();
-        if (RequestRule(*exercise, request) != RuleOutcome::Committed)
+        if (RequestRule(*exercise, request) != RuleOutcome::Committed) {
             state.SkipWithError("rule not committed");
+        }
     }
 }
 BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
@@ -62,17 +64,20 @@ BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicroseco
 // and taken away again.
 std::unique_ptr<CEjercicio> NinetyNineSteps(RecordingWorkbench& workbench) {
     auto exercise = ExerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
-    for (std::size_t step = 1; step < 99; ++step)
-        if (RequestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed)
+    for (std::size_t step = 1; step < 99; ++step) {
+        if (RequestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed) {
             return nullptr;
+        }
+    }
     return exercise;
 }
 
 void SaveNinetyNineSteps(benchmark::State& state) {
     RecordingWorkbench workbench;
     auto exercise = NinetyNineSteps(workbench);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(SaveExercise(*exercise));
+    }
     state.counters["bytes"] = static_cast<double>(SaveExercise(*exercise).size());
 }
 BENCHMARK(SaveNinetyNineSteps)->Unit(benchmark::kMicrosecond);
@@ -82,8 +87,9 @@ void LoadNinetyNineSteps(benchmark::State& state) {
     std::string bytes = SaveExercise(*NinetyNineSteps(workbench));
     for (auto _ : state) {
         ExerciseRead loaded = LoadExercise(bytes);
-        if (!loaded.value)
+        if (!loaded.value) {
             state.SkipWithError("not loaded");
+        }
         benchmark::DoNotOptimize(loaded.value.get());
         // Closing the exercise is not part of opening it.
         state.PauseTiming();

@@ -76,8 +76,9 @@ TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
     EXPECT_EQ(next.GetTitle(), "Paso 02");
     EXPECT_EQ(next.GetBracketCopy(), c.request.rule == Rule::Erasure ? c.result : "");
     EXPECT_EQ(first.GetAppliedRule(), c.request.rule);
-    for (int i = 0; i < static_cast<int>(first.GetElements().size()); ++i)
+    for (int i = 0; i < static_cast<int>(first.GetElements().size()); ++i) {
         EXPECT_EQ(first.GetElements()[i]->GetGraphic()->IsMarked(), i == c.marked) << "element " << i;
+    }
 }
 
 // Element positions: 0 is the sheet, then one per character that is not ']'.
@@ -214,18 +215,21 @@ std::string RandomBracketForm(std::mt19937& random, int depth) {
     std::string bracket;
     int graphs = static_cast<int>(random() % 3);
     for (int i = 0; i < graphs; ++i) {
-        if (depth > 0 && random() % 2)
+        if (depth > 0 && random() % 2) {
             bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
-        else
+        } else {
             bracket += static_cast<char>('A' + random() % 3);
+        }
     }
     return bracket;
 }
 
 bool Implies(const std::string& premise, const std::string& conclusion) {
-    for (unsigned valuation = 0; valuation < 8; ++valuation)
-        if (test::BracketValue(premise, valuation) && !test::BracketValue(conclusion, valuation))
+    for (unsigned valuation = 0; valuation < 8; ++valuation) {
+        if (test::BracketValue(premise, valuation) && !test::BracketValue(conclusion, valuation)) {
             return false;
+        }
+    }
     return true;
 }
 
@@ -243,8 +247,9 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
                     workbench.formulaToInsert = "A";
                     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(element % 2);
                     auto exercise = test::ExerciseAt(premise, workbench);
-                    if (RequestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed)
+                    if (RequestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed) {
                         continue;
+                    }
                     ++committed;
                     ASSERT_TRUE(Implies(premise, exercise->GetWorking()))
                         << "rule " << static_cast<int>(rule) << " on " << element << " (source " << source
@@ -261,8 +266,9 @@ TEST(Locate, FindsEachElementsOpeningCharacter) {
     auto exercise = test::ExerciseAt("[A[B]]C", workbench);
     const COsmiraDoc& diagram = *exercise->LastStep();
     std::vector<std::size_t> at;
-    for (size_t i = 1; i < diagram.GetElements().size(); ++i)
+    for (size_t i = 1; i < diagram.GetElements().size(); ++i) {
         at.push_back(Locate(diagram, "[A[B]]C", *diagram.GetElements()[i])->at);
+    }
     EXPECT_EQ(at, (std::vector<std::size_t>{0, 1, 2, 3, 6}));
     EXPECT_FALSE(Locate(diagram, "[A", *diagram.GetElements()[5]));
 }

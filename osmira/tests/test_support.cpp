@@ -86,8 +86,9 @@ std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWork
 std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench) {
     std::vector<std::string> slots;
-    for (const std::string& hypothesis : hypotheses)
+    for (const std::string& hypothesis : hypotheses) {
         slots.push_back(Bytes(hypothesis));
+    }
     auto exercise = std::make_unique<CEjercicio>();
     exercise->SetHypotheses(BuildHypothesesFormula(slots));
     exercise->SetConclusion(Bytes(conclusion));

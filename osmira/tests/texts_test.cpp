@@ -15,11 +15,12 @@ std::string Latin1(const std::string& utf8) {
     std::string latin1;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte == 0xC2 || byte == 0xC3)
+        if (byte == 0xC2 || byte == 0xC3) {
             latin1 +=
                 static_cast<char>(((byte & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
-        else
+        } else {
             latin1 += utf8[i];
+        }
     }
     return latin1;
 }

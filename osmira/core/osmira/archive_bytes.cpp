@@ -30,30 +30,36 @@ bool ByteReader::TruncatedAt() {
 
 bool ByteReader::String(std::string& text) {
     std::uint8_t shortLength = 0;
-    if (!Byte(shortLength))
+    if (!Byte(shortLength)) {
         return false;
-    if (shortLength != kLongStringByte)
+    }
+    if (shortLength != kLongStringByte) {
         return Raw(shortLength, text);
+    }
     std::uint16_t wordLength = 0;
-    if (!U16(wordLength))
+    if (!U16(wordLength)) {
         return false;
-    if (wordLength != kLongerStringWord)
+    }
+    if (wordLength != kLongerStringWord) {
         return Raw(wordLength, text);
+    }
     std::uint32_t length = 0;
     return U32(length) && Raw(length, text);
 }
 
 bool ByteReader::Raw(std::size_t count, std::string& text) {
     const char* start = nullptr;
-    if (!Take(count, start))
+    if (!Take(count, start)) {
         return false;
+    }
     text.assign(start, count);
     return true;
 }
 
 bool ByteReader::Fail(const std::string& reason) {
-    if (!failed_)
+    if (!failed_) {
         reason_ = reason;
+    }
     failed_ = true;
     return false;
 }

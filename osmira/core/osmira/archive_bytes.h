@@ -34,8 +34,9 @@ class ByteWriter {
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(bytes, &value, sizeof value);
         } else {
-            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
                 bytes[i] = static_cast<char>(value >> (8 * i));
+            }
         }
         bytes_.append(bytes, sizeof bytes);
     }
@@ -51,8 +52,9 @@ class ByteReader {
 
     bool Int32(std::int32_t& value) {
         std::uint32_t word = 0;
-        if (!U32(word))
+        if (!U32(word)) {
             return false;
+        }
         value = static_cast<std::int32_t>(word);
         return true;
     }
@@ -61,8 +63,9 @@ class ByteReader {
     bool Byte(std::uint8_t& value) { return LittleEndianValue(value); }
     bool Double(double& value) {
         std::uint64_t bits = 0;
-        if (!LittleEndianValue(bits))
+        if (!LittleEndianValue(bits)) {
             return false;
+        }
         value = std::bit_cast<double>(bits);
         return true;
     }
@@ -79,8 +82,9 @@ class ByteReader {
   private:
     // Reading is the hot path of opening a file, hence inline.
     bool Take(std::size_t count, const char*& start) {
-        if (failed_ || bytes_.size() - position_ < count)
+        if (failed_ || bytes_.size() - position_ < count) {
             return TruncatedAt();
+        }
         start = bytes_.data() + position_;
         position_ += count;
         return true;
@@ -89,15 +93,17 @@ class ByteReader {
 
     template <class Unsigned> bool LittleEndianValue(Unsigned& value) {
         const char* start = nullptr;
-        if (!Take(sizeof(Unsigned), start))
+        if (!Take(sizeof(Unsigned), start)) {
             return false;
+        }
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(&value, start, sizeof value);
         } else {
             value = 0;
-            for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+            for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
                 value = static_cast<Unsigned>(
                     value | static_cast<Unsigned>(static_cast<unsigned char>(start[i])) << (8 * i));
+            }
         }
         return true;
     }

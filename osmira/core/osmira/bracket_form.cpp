@@ -8,14 +8,16 @@ namespace osmira {
 bool IsBracketForm(std::string_view text) {
     long depth = 0;
     for (char c : text) {
-        if (c == '[')
+        if (c == '[') {
             ++depth;
-        else if (c == ']')
+        } else if (c == ']') {
             --depth;
-        else if (c < 'A' || c > 'Z')
+        } else if (c < 'A' || c > 'Z') {
             return false;
-        if (depth < 0)
+        }
+        if (depth < 0) {
             return false;
+        }
     }
     return depth == 0;
 }
@@ -23,19 +25,22 @@ bool IsBracketForm(std::string_view text) {
 std::size_t MatchingClose(std::string_view text, std::size_t open) {
     long depth = 0;
     for (std::size_t i = open; i < text.size(); ++i) {
-        if (text[i] == '[')
+        if (text[i] == '[') {
             ++depth;
-        else if (text[i] == ']' && --depth == 0)
+        } else if (text[i] == ']' && --depth == 0) {
             return i;
+        }
     }
     return std::string_view::npos;
 }
 
 std::size_t Span(std::string_view text, std::size_t at) {
-    if (at >= text.size())
+    if (at >= text.size()) {
         return 0;
-    if (text[at] != '[')
+    }
+    if (text[at] != '[') {
         return 1;
+    }
     std::size_t close = MatchingClose(text, at);
     return close == std::string_view::npos ? text.size() - at : close - at + 1;
 }
@@ -49,10 +54,11 @@ int MaxNesting(std::string_view text) {
     int depth = 0;
     int deepest = 0;
     for (char c : text) {
-        if (c == '[')
+        if (c == '[') {
             deepest = std::max(deepest, ++depth);
-        else if (c == ']')
+        } else if (c == ']') {
             --depth;
+        }
     }
     return deepest;
 }
@@ -62,8 +68,9 @@ namespace {
 std::string SortedJoin(std::vector<std::string>& graphs) {
     std::sort(graphs.begin(), graphs.end());
     std::string joined;
-    for (const std::string& graph : graphs)
+    for (const std::string& graph : graphs) {
         joined += graph;
+    }
     return joined;
 }
 
@@ -78,15 +85,17 @@ std::string CanonicalJuxtaposition(std::string_view bracket) {
         areas.back().push_back("[" + inner + "]");
     };
     for (char c : bracket) {
-        if (c == '[')
+        if (c == '[') {
             areas.emplace_back();
-        else if (c == ']' && areas.size() > 1)
+        } else if (c == ']' && areas.size() > 1) {
             closeArea();
-        else if (c != ']')
+        } else if (c != ']') {
             areas.back().emplace_back(1, c);
+        }
     }
-    while (areas.size() > 1)
+    while (areas.size() > 1) {
         closeArea();
+    }
     return SortedJoin(areas.front());
 }
 

@@ -55,12 +55,14 @@ COsmiraDoc& CEjercicio::AppendStep() {
 }
 
 bool CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
-    if (!CheckFormulaEntry(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_)))
+    if (!CheckFormulaEntry(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_))) {
         return false;
+    }
     workbench_ = &workbench;
     hypotheses_ = ConvertFormula(hypotheses_);
-    if (!conclusion_.empty())
+    if (!conclusion_.empty()) {
         conclusion_ = ConvertFormula(conclusion_);
+    }
     appearances_ = DefaultAppearances();
     reserved_ = 0;
     BuildFinalDiagram();
@@ -116,8 +118,9 @@ void CEjercicio::RecolorSteps() {
 }
 
 bool CEjercicio::RemoveStepsAfter(std::size_t keep) {
-    if (keep >= steps_.size())
+    if (keep >= steps_.size()) {
         return false;
+    }
     COsmiraDoc& kept = *steps_[keep];
     kept.SetAppliedRule(Rule::None);
     kept.SetPendingRule(Rule::None);

@@ -8,8 +8,9 @@ namespace {
 
 int ExpectedParity(ElementKind kind, int depth) {
     bool evenArea = depth % 2 == 0;
-    if (kind == ElementKind::Cut)
+    if (kind == ElementKind::Cut) {
         return evenArea ? kOddParity : kEvenParity;
+    }
     return evenArea ? kEvenParity : kOddParity;
 }
 
@@ -21,8 +22,9 @@ std::string BracketFormOf(const COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
     for (size_t i = 1; i < elements.size(); ++i) {
         const CElemento& element = *elements[i];
-        for (; openCuts > element.GetDepth(); --openCuts)
+        for (; openCuts > element.GetDepth(); --openCuts) {
             bracket += ']';
+        }
         if (element.Kind() == ElementKind::Cut) {
             bracket += '[';
             ++openCuts;
@@ -37,17 +39,21 @@ std::string BracketFormOf(const COsmiraDoc& diagram) {
 bool HasDiagramStructure(const COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
     if (elements.empty() || elements[0]->Kind() != ElementKind::Sheet || elements[0]->GetDepth() != 0 ||
-        elements[0]->GetParity() != kEvenParity)
+        elements[0]->GetParity() != kEvenParity) {
         return false;
+    }
     int openCuts = 0;
     for (size_t i = 1; i < elements.size(); ++i) {
         const CElemento& element = *elements[i];
         int depth = element.GetDepth();
         if (element.Kind() == ElementKind::Sheet || depth < 0 || depth > openCuts ||
-            element.GetParity() != ExpectedParity(element.Kind(), depth))
+            element.GetParity() != ExpectedParity(element.Kind(), depth)) {
             return false;
-        if (element.Kind() == ElementKind::Letter && (element.GetLetter() < 'A' || element.GetLetter() > 'Z'))
+        }
+        if (element.Kind() == ElementKind::Letter &&
+            (element.GetLetter() < 'A' || element.GetLetter() > 'Z')) {
             return false;
+        }
         openCuts = element.Kind() == ElementKind::Cut ? depth + 1 : depth;
     }
     return true;
@@ -55,33 +61,41 @@ bool HasDiagramStructure(const COsmiraDoc& diagram) {
 
 void RebuildChildren(COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
-    for (const auto& element : elements)
+    for (const auto& element : elements) {
         element->ClearChildren();
-    if (elements.empty())
+    }
+    if (elements.empty()) {
         return;
+    }
     std::vector<CElemento*> areas{elements[0].get()};
     for (size_t i = 1; i < elements.size(); ++i) {
         CElemento* element = elements[i].get();
         size_t depth = static_cast<size_t>(element->GetDepth());
-        while (areas.size() > depth + 1)
+        while (areas.size() > depth + 1) {
             areas.pop_back();
+        }
         areas.back()->AddChild(element);
-        if (element->Kind() == ElementKind::Cut)
+        if (element->Kind() == ElementKind::Cut) {
             areas.push_back(element);
+        }
     }
 }
 
 const CElemento* ParentOf(const COsmiraDoc& diagram, const CElemento& element) {
-    for (const auto& candidate : diagram.GetElements())
-        if (candidate->HasChild(&element))
+    for (const auto& candidate : diagram.GetElements()) {
+        if (candidate->HasChild(&element)) {
             return candidate.get();
+        }
+    }
     return nullptr;
 }
 
 bool AreaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner) {
-    for (const CElemento* area = inner; area; area = ParentOf(diagram, *area))
-        if (area == outer)
+    for (const CElemento* area = inner; area; area = ParentOf(diagram, *area)) {
+        if (area == outer) {
             return true;
+        }
+    }
     return false;
 }
 

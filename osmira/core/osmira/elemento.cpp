@@ -13,8 +13,9 @@ bool CElemento::HasChild(const CElemento* element) const {
 
 void CElemLetra::SetLetter(char letter) {
     letter_ = letter;
-    if (graphic_)
+    if (graphic_) {
         graphic_->SetLetter(letter);
+    }
 }
 
 } // namespace osmira

@@ -28,8 +28,9 @@ class ExerciseReader {
 
     ExerciseRead Run() {
         auto exercise = std::make_unique<CEjercicio>();
-        if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise))
+        if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise)) {
             return {nullptr, in_.Reason()};
+        }
         return {std::move(exercise), {}};
     }
 
@@ -39,12 +40,14 @@ class ExerciseReader {
         std::string title, author, description, hypotheses, conclusion, working;
         if (!in_.Int32(reserved) || !in_.String(title) || !in_.String(author) || !in_.Int32(date) ||
             !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
-            !in_.String(working) || !in_.Int32(stepCount))
+            !in_.String(working) || !in_.Int32(stepCount)) {
             return false;
+        }
         if (!BracketFormField(latin1FromUtf8("hipótesis"), hypotheses) ||
             !BracketFormField(latin1FromUtf8("conclusión"), conclusion) ||
-            !BracketFormField("forma de trabajo", working))
+            !BracketFormField("forma de trabajo", working)) {
             return false;
+        }
         exercise.SetReserved(reserved);
         exercise.SetTitle(std::move(title));
         exercise.SetAuthor(std::move(author));
@@ -53,18 +56,21 @@ class ExerciseReader {
         exercise.SetHypotheses(std::move(hypotheses));
         exercise.SetConclusion(std::move(conclusion));
         exercise.SetWorking(std::move(working));
-        if (stepCount < 0)
+        if (stepCount < 0) {
             return in_.Fail(latin1FromUtf8("Número de pasos negativo."));
+        }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
-            if (!ReadDiagram(*step))
+            if (!ReadDiagram(*step)) {
                 return false;
+            }
             exercise.AdoptStep(std::move(step));
         }
         AppearanceSet appearances = exercise.GetAppearances();
         if (!ReadColours(appearances.sheet) || !ReadColours(appearances.cut) ||
-            !ReadColours(appearances.letter))
+            !ReadColours(appearances.letter)) {
             return false;
+        }
         // Fonts are not stored: letters come back with the default font, cuts and sheets
         // keep those of a new exercise.
         appearances.letter.font = DefaultFont();
@@ -75,16 +81,20 @@ class ExerciseReader {
     bool ReadDiagram(COsmiraDoc& diagram) {
         std::int32_t selfId = 0, appliedRule = 0, elementCount = 0;
         std::string title, comment, bracketCopy;
-        if (!in_.Int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy))
+        if (!in_.Int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy)) {
             return false;
+        }
         std::size_t ruleAt = in_.Position();
-        if (!in_.Int32(appliedRule) || !in_.Int32(elementCount))
+        if (!in_.Int32(appliedRule) || !in_.Int32(elementCount)) {
             return false;
-        if (!BracketFormField("copia de \"" + title + "\"", bracketCopy))
+        }
+        if (!BracketFormField("copia de \"" + title + "\"", bracketCopy)) {
             return false;
-        if (appliedRule < 0 || appliedRule > kHighestRule)
+        }
+        if (appliedRule < 0 || appliedRule > kHighestRule) {
             return in_.Fail("Regla aplicada " + std::to_string(appliedRule) +
                             latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
+        }
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));
         diagram.SetComment(std::move(comment));
@@ -93,17 +103,20 @@ class ExerciseReader {
         // Every element takes at least 54 bytes, so the count cannot make us reserve too much.
         diagram.ReserveElements(std::min<std::size_t>(static_cast<std::size_t>(std::max(elementCount, 0)),
                                                       in_.Remaining() / kSmallestElementBytes));
-        for (std::int32_t i = 0; i < elementCount; ++i)
-            if (!ReadElement(diagram))
+        for (std::int32_t i = 0; i < elementCount; ++i) {
+            if (!ReadElement(diagram)) {
                 return false;
+            }
+        }
         return true;
     }
 
     bool ReadElement(COsmiraDoc& diagram) {
         std::size_t at = in_.Position();
         std::int32_t kind = 0, parity = 0, depth = 0;
-        if (!in_.Int32(kind))
+        if (!in_.Int32(kind)) {
             return false;
+        }
         std::unique_ptr<CElemento> element;
         const std::string* graphicClass = nullptr;
         if (kind == 1) {
@@ -119,18 +132,21 @@ class ExerciseReader {
             return in_.Fail(latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
                             latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
         }
-        if (!in_.Int32(parity) || !in_.Int32(depth))
+        if (!in_.Int32(parity) || !in_.Int32(depth)) {
             return false;
+        }
         element->SetParity(parity);
         element->SetDepth(depth);
         std::unique_ptr<CElemGrafico> graphic = ReadGraphic(*graphicClass);
-        if (!graphic)
+        if (!graphic) {
             return false;
+        }
         element->SetGraphic(std::move(graphic));
         if (kind == 3) {
             std::uint8_t letter = 0;
-            if (!in_.Byte(letter))
+            if (!in_.Byte(letter)) {
                 return false;
+            }
             element->SetLetter(static_cast<char>(letter));
         }
         diagram.AppendElement(std::move(element));
@@ -140,20 +156,22 @@ class ExerciseReader {
     std::unique_ptr<CElemGrafico> ReadGraphic(const std::string& expectedClass) {
         std::size_t at = in_.Position();
         const std::string* className = tags_.ReadNewObject(in_, kGraphicClasses);
-        if (!className)
+        if (!className) {
             return nullptr;
+        }
         if (*className != expectedClass) {
             in_.Fail(latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
                      " en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
         std::unique_ptr<CElemGrafico> graphic;
-        if (*className == kSheetGraphic)
+        if (*className == kSheetGraphic) {
             graphic = std::make_unique<CHojaGrafico>();
-        else if (*className == kCutGraphic)
+        } else if (*className == kCutGraphic) {
             graphic = std::make_unique<CCorteGrafico>();
-        else
+        } else {
             graphic = std::make_unique<CLetraGrafico>();
+        }
         return ReadGraphicFields(*graphic) ? std::move(graphic) : nullptr;
     }
 
@@ -162,17 +180,20 @@ class ExerciseReader {
         ElementAppearance appearance;
         std::int32_t marked = 0;
         if (!in_.PointValue(topLeft) || !in_.PointValue(bottomRight) || !ReadColours(appearance) ||
-            !in_.Int32(marked))
+            !in_.Int32(marked)) {
             return false;
+        }
         appearance.font = DefaultFont();
         graphic.SetCorners(topLeft, bottomRight);
         graphic.SetAppearance(appearance);
         graphic.SetMarkedWord(marked);
         if (auto* cut = dynamic_cast<CCorteGrafico*>(&graphic)) {
             CCorteGrafico::Foci foci{};
-            for (double& coordinate : foci)
-                if (!in_.Double(coordinate))
+            for (double& coordinate : foci) {
+                if (!in_.Double(coordinate)) {
                     return false;
+                }
+            }
             cut->SetFoci(foci);
         }
         return true;
@@ -193,27 +214,32 @@ class ExerciseReader {
     // Makes the exercise ready for the rules, which walk W and the children lists.
     bool Settle(CEjercicio& exercise) {
         for (const auto& step : exercise.GetSteps()) {
-            if (!HasDiagramStructure(*step))
+            if (!HasDiagramStructure(*step)) {
                 return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
                                 "\" no forma un diagrama.");
+            }
             RebuildChildren(*step);
         }
         GiveStepsIdentitiesUniqueInTheRun(exercise);
         // A file saved after removing later steps may still carry the W of a removed step.
-        if (const COsmiraDoc* last = exercise.LastStep())
+        if (const COsmiraDoc* last = exercise.LastStep()) {
             exercise.SetWorking(BracketFormOf(*last));
+        }
         return true;
     }
 
     // Identities are kept as written, except that a step repeating an earlier step's gets a
     // fresh one; steps appended later never take one of them.
     static void GiveStepsIdentitiesUniqueInTheRun(CEjercicio& exercise) {
-        for (const auto& step : exercise.GetSteps())
+        for (const auto& step : exercise.GetSteps()) {
             ReserveSelfId(step->GetSelfId());
+        }
         std::unordered_set<std::int32_t> taken;
-        for (const auto& step : exercise.GetSteps())
-            if (!taken.insert(step->GetSelfId()).second)
+        for (const auto& step : exercise.GetSteps()) {
+            if (!taken.insert(step->GetSelfId()).second) {
                 step->SetSelfId(NextSelfId());
+            }
+        }
     }
 
     ByteReader in_;

@@ -37,11 +37,13 @@ class ExerciseWriter {
         out_.String(exercise.GetConclusion());
         out_.String(exercise.GetWorking());
         out_.Int32(static_cast<std::int32_t>(exercise.GetSteps().size()));
-        for (const auto& step : exercise.GetSteps())
+        for (const auto& step : exercise.GetSteps()) {
             WriteDiagram(*step);
+        }
         const AppearanceSet& appearances = exercise.GetAppearances();
-        for (const ElementAppearance* block : {&appearances.sheet, &appearances.cut, &appearances.letter})
+        for (const ElementAppearance* block : {&appearances.sheet, &appearances.cut, &appearances.letter}) {
             WriteColours(*block);
+        }
     }
 
     void WriteDiagram(const COsmiraDoc& diagram) {
@@ -51,8 +53,9 @@ class ExerciseWriter {
         out_.String(diagram.GetBracketCopy());
         out_.Int32(static_cast<std::int32_t>(diagram.GetAppliedRule()));
         out_.Int32(static_cast<std::int32_t>(diagram.GetElements().size()));
-        for (const auto& element : diagram.GetElements())
+        for (const auto& element : diagram.GetElements()) {
             WriteElement(*element);
+        }
     }
 
     void WriteElement(const CElemento& element) {
@@ -60,8 +63,9 @@ class ExerciseWriter {
         out_.Int32(element.GetParity());
         out_.Int32(element.GetDepth());
         WriteGraphic(*element.GetGraphic());
-        if (element.Kind() == ElementKind::Letter)
+        if (element.Kind() == ElementKind::Letter) {
             out_.Byte(static_cast<std::uint8_t>(element.GetLetter()));
+        }
     }
 
     void WriteGraphic(const CElemGrafico& graphic) {
@@ -70,9 +74,11 @@ class ExerciseWriter {
         out_.PointValue(graphic.GetBottomRight());
         WriteColours(graphic.GetAppearance());
         out_.Int32(graphic.GetMarkedWord());
-        if (auto* cut = dynamic_cast<const CCorteGrafico*>(&graphic))
-            for (double coordinate : cut->GetFoci())
+        if (auto* cut = dynamic_cast<const CCorteGrafico*>(&graphic)) {
+            for (double coordinate : cut->GetFoci()) {
                 out_.Double(coordinate);
+            }
+        }
     }
 
     // The order of the four colours and the pen width, in blocks and graphics alike.

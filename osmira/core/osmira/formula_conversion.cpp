@@ -24,16 +24,17 @@ class FormulaConverter {
     bool Run(std::string_view formula) {
         for (size_t i = 0; i < formula.size(); ++i) {
             char c = formula[i];
-            if (IsBinaryConnective(c))
+            if (IsBinaryConnective(c)) {
                 OnConnective(c);
-            else if (c == kNegation)
+            } else if (c == kNegation) {
                 i = OnNegation(formula, i);
-            else if (c == '(')
+            } else if (c == '(') {
                 OnOpen();
-            else if (c == ')')
+            } else if (c == ')') {
                 OnClose();
-            else if (IsFormulaLetter(c))
+            } else if (IsFormulaLetter(c)) {
                 result_ = std::string(1, c);
+            }
             Combine();
         }
         return complete_;
@@ -50,8 +51,9 @@ class FormulaConverter {
     // position of the last byte consumed.
     size_t OnNegation(std::string_view formula, size_t i) {
         size_t run = 0;
-        while (i + run < formula.size() && formula[i + run] == kNegation)
+        while (i + run < formula.size() && formula[i + run] == kNegation) {
             ++run;
+        }
         size_t next = i + run;
         if (next < formula.size() && IsFormulaLetter(formula[next])) {
             result_ = std::string(run, '[') + formula[next] + std::string(run, ']');
@@ -72,12 +74,15 @@ class FormulaConverter {
 
     void OnOpen() {
         if (op_ != kNoOperator) {
-            if (IsCombiningOperator(op_) || (op_ == kNegationMarker && IsCombiningOperator(operators_.Top())))
+            if (IsCombiningOperator(op_) ||
+                (op_ == kNegationMarker && IsCombiningOperator(operators_.Top()))) {
                 PushOperand(operand_);
-            if (op_ == kNegationMarker)
+            }
+            if (op_ == kNegationMarker) {
                 PushMarkers(pendingMarkers_);
-            else
+            } else {
                 PushOperator(op_);
+            }
             pendingMarkers_ = 1;
         }
         PushOperator('(');
@@ -94,16 +99,18 @@ class FormulaConverter {
         }
         if (IsCombiningOperator(operators_.Top())) {
             operators_.Pop(op_);
-            if (!operands_.Pop(operand_))
+            if (!operands_.Pop(operand_)) {
                 complete_ = false;
+            }
             ready_ = true;
             Combine();
         }
     }
 
     void Combine() {
-        if (!IsCombiningOperator(op_))
+        if (!IsCombiningOperator(op_)) {
             return;
+        }
         if (!ready_) {
             ready_ = true;
             return;
@@ -123,18 +130,21 @@ class FormulaConverter {
     }
 
     void PushMarkers(size_t count) {
-        for (size_t k = 0; k < count; ++k)
+        for (size_t k = 0; k < count; ++k) {
             PushOperator(kNegationMarker);
+        }
     }
 
     void PushOperator(char c) {
-        if (!operators_.Push(c))
+        if (!operators_.Push(c)) {
             complete_ = false;
+        }
     }
 
     void PushOperand(const std::string& text) {
-        if (!operands_.Push(text))
+        if (!operands_.Push(text)) {
             complete_ = false;
+        }
     }
 
     std::string& operand_;

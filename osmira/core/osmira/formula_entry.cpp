@@ -15,10 +15,12 @@ bool CheckFormulaEntry(std::string_view formula) {
 std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
     std::string formula;
     for (const std::string& hypothesis : slots) {
-        if (hypothesis.empty())
+        if (hypothesis.empty()) {
             continue;
-        if (!formula.empty())
+        }
+        if (!formula.empty()) {
             formula += kConjunction;
+        }
         formula += "(" + hypothesis + ")";
     }
     return formula;
@@ -26,16 +28,21 @@ std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
 
 std::optional<std::string> CheckExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
                                                  std::string_view conclusion) {
-    for (const std::string& hypothesis : hypothesisSlots)
-        if (!hypothesis.empty() && !CheckFormulaEntry(hypothesis))
+    for (const std::string& hypothesis : hypothesisSlots) {
+        if (!hypothesis.empty() && !CheckFormulaEntry(hypothesis)) {
             return std::string(messages::kFormulaSyntax);
-    if (!conclusion.empty() && !CheckFormulaEntry(conclusion))
+        }
+    }
+    if (!conclusion.empty() && !CheckFormulaEntry(conclusion)) {
         return std::string(messages::kFormulaSyntax);
+    }
     std::string hypotheses = BuildHypothesesFormula(hypothesisSlots);
-    if (hypotheses.empty())
+    if (hypotheses.empty()) {
         return std::string(messages::kNoHypothesis);
-    if (!ConversionFits(hypotheses))
+    }
+    if (!ConversionFits(hypotheses)) {
         return std::string(messages::kFormulaSyntax);
+    }
     return std::nullopt;
 }
 

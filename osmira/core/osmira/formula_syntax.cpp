@@ -22,17 +22,21 @@ bool CheckFormulaSyntax(std::string_view formula) {
     Token previous = Token::None;
     for (char c : formula) {
         if (IsFormulaLetter(c) || c == '(' || c == kNegation) {
-            if (FollowsOperand(previous))
+            if (FollowsOperand(previous)) {
                 return false;
-            if (c == '(')
+            }
+            if (c == '(') {
                 open.Push('(');
+            }
             previous = IsFormulaLetter(c) ? Token::Letter : (c == '(' ? Token::Open : Token::Negation);
         } else if (IsBinaryConnective(c) || c == ')') {
-            if (!FollowsOperand(previous))
+            if (!FollowsOperand(previous)) {
                 return false;
+            }
             char popped = 0;
-            if (c == ')' && !open.Pop(popped))
+            if (c == ')' && !open.Pop(popped)) {
                 return false;
+            }
             previous = c == ')' ? Token::Close : Token::Connective;
         } else {
             return false;
@@ -42,8 +46,9 @@ bool CheckFormulaSyntax(std::string_view formula) {
 }
 
 bool EndsDangling(std::string_view formula) {
-    if (formula.empty())
+    if (formula.empty()) {
         return false;
+    }
     char last = formula.back();
     return last == kNegation || IsBinaryConnective(last);
 }
@@ -51,9 +56,11 @@ bool EndsDangling(std::string_view formula) {
 std::string RemoveBlanks(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
-    for (char c : text)
-        if (c != ' ')
+    for (char c : text) {
+        if (c != ' ') {
             kept += c;
+        }
+    }
     return kept;
 }
 

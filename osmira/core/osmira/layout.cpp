@@ -17,8 +17,9 @@ int BaseHeight(std::size_t letters) {
 
 int ChildParity(const CElemento& parent, ElementKind kind) {
     bool evenParent = parent.GetParity() == kEvenParity;
-    if (kind == ElementKind::Cut)
+    if (kind == ElementKind::Cut) {
         return evenParent ? kOddParity : kEvenParity;
+    }
     return evenParent ? kEvenParity : kOddParity;
 }
 
@@ -30,12 +31,13 @@ class DiagramLayout {
     void Run() {
         PlaceSheet();
         for (std::size_t i = 0; i < bracket_.size(); ++i) {
-            if (bracket_[i] == '[')
+            if (bracket_[i] == '[') {
                 PlaceCut(i);
-            else if (bracket_[i] == ']')
+            } else if (bracket_[i] == ']') {
                 CloseCut();
-            else
+            } else {
                 PlaceLetter(bracket_[i]);
+            }
         }
     }
 

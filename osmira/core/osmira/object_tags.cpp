@@ -25,15 +25,17 @@ void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& classNa
 const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
     std::size_t at = in.Position();
     std::uint16_t tag = 0;
-    if (!in.U16(tag))
+    if (!in.U16(tag)) {
         return nullptr;
+    }
     const std::string* className = nullptr;
     if (tag == tags::kNewClass) {
         className = ReadDescription(in);
     } else if (tag == tags::kBigIndex) {
         std::uint32_t big = 0;
-        if (!in.U32(big))
+        if (!in.U32(big)) {
             return nullptr;
+        }
         if (!(big & tags::kBigClassFlag)) {
             in.Fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
             return nullptr;
@@ -46,8 +48,9 @@ const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vec
                 " en el byte " + std::to_string(at) + ".");
         return nullptr;
     }
-    if (!className)
+    if (!className) {
         return nullptr;
+    }
     if (std::find(allowed.begin(), allowed.end(), *className) == allowed.end()) {
         in.Fail("Objeto de clase " + *className + " inesperado en el byte " + std::to_string(at) + ".");
         return nullptr;
@@ -61,8 +64,9 @@ const std::string* ObjectTagReader::ReadDescription(ByteReader& in) {
     std::uint16_t schema = 0;
     std::uint16_t length = 0;
     std::string name;
-    if (!in.U16(schema) || !in.U16(length) || !in.Raw(length, name))
+    if (!in.U16(schema) || !in.U16(length) || !in.Raw(length, name)) {
         return nullptr;
+    }
     if (schema != tags::kSchema) {
         in.Fail("Esquema " + std::to_string(schema) + " de la clase " + name + " no admitido (byte " +
                 std::to_string(at) + ").");

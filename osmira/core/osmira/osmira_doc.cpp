@@ -14,16 +14,20 @@ CElemento& COsmiraDoc::AppendElement(std::unique_ptr<CElemento> element) {
 }
 
 int COsmiraDoc::IndexOf(const CElemento* element) const {
-    for (size_t i = 0; i < elements_.size(); ++i)
-        if (elements_[i].get() == element)
+    for (size_t i = 0; i < elements_.size(); ++i) {
+        if (elements_[i].get() == element) {
             return static_cast<int>(i);
+        }
+    }
     return -1;
 }
 
 void COsmiraDoc::ClearMarks() {
-    for (const auto& element : elements_)
-        if (element->GetGraphic())
+    for (const auto& element : elements_) {
+        if (element->GetGraphic()) {
             element->GetGraphic()->Unmark();
+        }
+    }
 }
 
 namespace {

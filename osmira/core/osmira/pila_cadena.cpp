@@ -5,15 +5,17 @@
 namespace osmira {
 
 bool PilaCadena::Push(const std::string& text) {
-    if (IsFull())
+    if (IsFull()) {
         return false;
+    }
     slots_[size_++] = text;
     return true;
 }
 
 bool PilaCadena::Pop(std::string& out) {
-    if (IsEmpty())
+    if (IsEmpty()) {
         return false;
+    }
     out = std::move(slots_[--size_]);
     slots_[size_].clear();
     return true;

@@ -6,15 +6,17 @@ PilaCaracter::PilaCaracter(int capacity)
     : storage_(capacity > 0 ? capacity : 0), capacity_(capacity > 0 ? capacity : 0) {}
 
 bool PilaCaracter::Push(char byte) {
-    if (IsFull())
+    if (IsFull()) {
         return false;
+    }
     storage_[++top_] = byte;
     return true;
 }
 
 bool PilaCaracter::Pop(char& out) {
-    if (IsEmpty())
+    if (IsEmpty()) {
         return false;
+    }
     out = storage_[top_--];
     return true;
 }

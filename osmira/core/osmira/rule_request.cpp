@@ -7,8 +7,9 @@ namespace osmira {
 
 RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
     COsmiraDoc* last = exercise.LastStep();
-    if (!last)
+    if (!last) {
         return RuleOutcome::NotApplied;
+    }
     if (last->GetAppliedRule() != Rule::None) {
         exercise.Workbench().ShowRefusal(messages::kLockedStep);
         return RuleOutcome::Refused;
@@ -16,8 +17,9 @@ RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
     const auto& elements = last->GetElements();
     bool needsSource = request.rule == Rule::Iteration;
     if (request.element >= elements.size() ||
-        (needsSource && (!request.source || *request.source >= elements.size())))
+        (needsSource && (!request.source || *request.source >= elements.size()))) {
         return RuleOutcome::NotApplied;
+    }
     last->SetPendingRule(request.rule);
     last->SetIterationSource(needsSource ? elements[*request.source].get() : nullptr);
     last->SetSelectedElement(elements[request.element].get());

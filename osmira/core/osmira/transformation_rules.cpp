@@ -20,17 +20,21 @@ std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view b
             found = true;
             break;
         }
-        if (candidate->Kind() != ElementKind::Sheet)
+        if (candidate->Kind() != ElementKind::Sheet) {
             ++index;
+        }
     }
-    if (!found)
+    if (!found) {
         return std::nullopt;
+    }
     std::size_t p = 0;
     for (; index >= 0; ++p) {
-        if (p >= bracket.size())
+        if (p >= bracket.size()) {
             return std::nullopt;
-        if (bracket[p] != ']')
+        }
+        if (bracket[p] != ']') {
             --index;
+        }
     }
     return TextPosition{p - 1, p};
 }
@@ -43,32 +47,39 @@ class RuleApplication {
         : exercise_(exercise), diagram_(diagram), working_(working), workbench_(exercise.Workbench()) {}
 
     RuleOutcome Erase(CElemento& graph) {
-        if (graph.Kind() == ElementKind::Sheet)
+        if (graph.Kind() == ElementKind::Sheet) {
             return Refuse(messages::kErasureOnSheet);
+        }
         bool evenArea = graph.Kind() == ElementKind::Cut ? graph.GetParity() == kOddParity
                                                          : graph.GetParity() == kEvenParity;
-        if (!evenArea)
+        if (!evenArea) {
             return Refuse(messages::kErasureParity);
+        }
         auto position = Locate(diagram_, working_, graph);
-        if (!position)
+        if (!position) {
             return RuleOutcome::NotApplied;
+        }
         working_.erase(position->at, Span(working_, position->at));
         return Commit(Rule::Erasure, graph);
     }
 
     RuleOutcome Insert(CElemento& area) {
-        if (area.GetParity() != kOddParity)
+        if (area.GetParity() != kOddParity) {
             return Refuse(messages::kInsertionParity);
+        }
         std::optional<std::string> answer = workbench_.AskFormulaToInsert();
-        if (!answer)
+        if (!answer) {
             return RuleOutcome::Cancelled;
+        }
         std::string formula = RemoveBlanks(*answer);
         // The dialog only lets checked formulas through; anything else counts as closed.
-        if (!CheckFormulaEntry(formula))
+        if (!CheckFormulaEntry(formula)) {
             return RuleOutcome::Cancelled;
+        }
         auto position = Locate(diagram_, working_, area);
-        if (!position)
+        if (!position) {
             return RuleOutcome::NotApplied;
+        }
         working_.insert(position->after, exercise_.ConvertFormula(formula));
         return Commit(Rule::Insertion, area);
     }
@@ -78,26 +89,31 @@ class RuleApplication {
         bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
                        &place != &graph && !place.HasChild(&graph) &&
                        CopyStaysWithinOriginalsArea(graph, place);
-        if (!allowed)
+        if (!allowed) {
             return Refuse(messages::kIteration);
+        }
         auto source = Locate(diagram_, working_, graph);
         auto target = Locate(diagram_, working_, place);
-        if (!source || !target)
+        if (!source || !target) {
             return RuleOutcome::NotApplied;
+        }
         std::string copy = working_.substr(source->at, Span(working_, source->at));
         working_.insert(target->after, copy);
         return Commit(Rule::Iteration, graph);
     }
 
     RuleOutcome Deiterate(CElemento& copy) {
-        if (copy.Kind() == ElementKind::Sheet)
+        if (copy.Kind() == ElementKind::Sheet) {
             return Refuse(messages::kDeiterationOnSheet);
+        }
         auto position = Locate(diagram_, working_, copy);
-        if (!position)
+        if (!position) {
             return RuleOutcome::NotApplied;
+        }
         std::size_t length = Span(working_, position->at);
-        if (!HasEnclosingOriginal(copy, position->at, length))
+        if (!HasEnclosingOriginal(copy, position->at, length)) {
             return Refuse(messages::kDeiteration);
+        }
         working_.erase(position->at, length);
         return Commit(Rule::Deiteration, copy);
     }
@@ -108,8 +124,9 @@ class RuleApplication {
             return Commit(Rule::DoubleCut, element);
         }
         auto position = Locate(diagram_, working_, element);
-        if (!position)
+        if (!position) {
             return RuleOutcome::NotApplied;
+        }
         std::size_t at = position->at;
         std::size_t length = Span(working_, at);
         if (element.Kind() == ElementKind::Letter) {
@@ -146,8 +163,9 @@ class RuleApplication {
         std::size_t closesBefore = 0;
         for (std::size_t q = 0; q < text.size();) {
             if (q == at) {
-                for (std::size_t k = q; k < q + length; ++k)
+                for (std::size_t k = q; k < q + length; ++k) {
                     closesBefore += text[k] == ']';
+                }
                 q += length;
                 continue;
             }
@@ -155,8 +173,9 @@ class RuleApplication {
                 const CElemento* original = ElementAtTextPosition(q - closesBefore);
                 const CElemento* originalArea = original ? ParentOf(diagram_, *original) : nullptr;
                 if (originalArea && originalArea != copyArea &&
-                    AreaContains(diagram_, originalArea, copyArea))
+                    AreaContains(diagram_, originalArea, copyArea)) {
                     return true;
+                }
             }
             closesBefore += text[q] == ']';
             ++q;
@@ -187,8 +206,9 @@ class RuleApplication {
         exercise_.BuildDiagram(next);
         workbench_.RepaintView(next);
         workbench_.AddNavigatorStep(next, rule);
-        if (rule == Rule::Erasure)
+        if (rule == Rule::Erasure) {
             next.SetBracketCopy(working_);
+        }
         return RuleOutcome::Committed;
     }
 
@@ -213,8 +233,9 @@ bool BelongsTo(const COsmiraDoc& diagram, const CElemento* element) {
 RuleOutcome CEjercicio::ApplyRule() {
     COsmiraDoc* diagram = LastStep();
     if (!diagram || diagram->GetAppliedRule() != Rule::None ||
-        !BelongsTo(*diagram, diagram->GetSelectedElement()))
+        !BelongsTo(*diagram, diagram->GetSelectedElement())) {
         return RuleOutcome::NotApplied;
+    }
     CElemento& selected = *diagram->GetSelectedElement();
     RuleApplication rule(*this, *diagram, working_);
     switch (diagram->GetPendingRule()) {
@@ -223,8 +244,9 @@ RuleOutcome CEjercicio::ApplyRule() {
     case Rule::Insertion:
         return rule.Insert(selected);
     case Rule::Iteration:
-        if (!BelongsTo(*diagram, diagram->GetIterationSource()))
+        if (!BelongsTo(*diagram, diagram->GetIterationSource())) {
             return RuleOutcome::NotApplied;
+        }
         return rule.Iterate(*diagram->GetIterationSource(), selected);
     case Rule::Deiteration:
         return rule.Deiterate(selected);
