@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <QString>
+
 #include <string_view>
 
 // How the window shows the model's bytes and which typefaces it asks for.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host.h"
+
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/notifier.h"
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextEdit>
+
 #include <cmath>
 #include <memory>
 

@@ -2,6 +2,7 @@
 
 #include "display.h"
 #include "picture_key.h"
+
 #include "zudaviror/keypad_keys.h"
 
 #include <QFontMetrics>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+
 #include <array>
 #include <vector>
 

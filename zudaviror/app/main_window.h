@@ -2,12 +2,14 @@
 
 #include "host.h"
 #include "host_adapters.h"
+
 #include "zudaviror/clock.h"
 #include "zudaviror/keypad.h"
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/log_session.h"
 
 #include <QWidget>
+
 #include <map>
 
 class QKeyEvent;

@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "display.h"
+
 #include "zudaviror/formula_code.h"
 
 #include <QFontMetrics>

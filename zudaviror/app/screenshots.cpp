@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+
 #include <cstdio>
 
 namespace {

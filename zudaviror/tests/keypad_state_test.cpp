@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <random>
 #include <string>
 
@@ -15,6 +17,24 @@ struct StateCase {
 
 void PrintTo(const StateCase& example, std::ostream* out) {
     *out << '"' << example.formula << '"';
+}
+
+// The formula spelled as a test name: "(p+q)" reads "OpenPAndQClose".
+std::string spelledName(const ::testing::TestParamInfo<StateCase>& info) {
+    const std::map<char, std::string> words = {{'+', "And"}, {'(', "Open"},    {')', "Close"}, {'#', "Not"},
+                                               {'!', "Box"}, {'"', "Diamond"}, {'^', "Caret"}};
+    std::string name;
+    for (const char code : std::string(info.param.formula)) {
+        const auto word = words.find(code);
+        if (word != words.end()) {
+            name += word->second;
+        } else if (std::isalpha(static_cast<unsigned char>(code))) {
+            name += static_cast<char>(std::toupper(static_cast<unsigned char>(code)));
+        } else {
+            name += "Code" + std::to_string(static_cast<unsigned char>(code));
+        }
+    }
+    return name.empty() ? "Empty" : name;
 }
 
 class KeypadStates : public ::testing::TestWithParam<StateCase> {};
@@ -32,12 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
                       StateCase{"!", 1}, StateCase{"\"#", 1}, StateCase{"!p", 5}, StateCase{"(#!(p+q)", 3},
                       StateCase{"(p+#(q+r)", 4}, StateCase{"!p+(q+r)", 2}, StateCase{"!(p+q)+#r", 2},
                       StateCase{"((p+q)+r)", 3}, StateCase{"(#p", 3}, StateCase{"(p+#q", 4}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    spelledName);
 
 INSTANTIATE_TEST_SUITE_P(TextsTheKeypadCannotProduce, KeypadStates,
                          ::testing::Values(StateCase{"p+q+r", kNoKeypadState}, StateCase{"x", kNoKeypadState},
                                            StateCase{"p)", kNoKeypadState}, StateCase{"^", kNoKeypadState}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         spelledName);
 
 struct ProducibleCase {
     const char* name;

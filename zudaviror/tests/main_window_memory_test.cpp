@@ -5,6 +5,7 @@
 #include "main_window.h"
 
 #include <QPlainTextEdit>
+
 #include <gtest/gtest.h>
 
 namespace zudaviror {

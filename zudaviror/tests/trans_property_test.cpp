@@ -1,4 +1,5 @@
 #include "relational_oracle.h"
+
 #include "zudaviror/keypad_state.h"
 #include "zudaviror/trans.h"
 
