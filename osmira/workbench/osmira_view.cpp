@@ -1,0 +1,128 @@
+#include "osmira_view.h"
+
+#include "host.h"
+#include "painter_canvas.h"
+#include "rule_commands.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace osmira::workbench {
+
+COsmiraView::COsmiraView(COsmiraDoc& document, Host& host, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(&document), host_(host) {
+    setObjectName(QStringLiteral("COsmiraView"));
+    // A new view starts with no selection, so a reopened window forgets the former one.
+    document.SetSelectedElement(nullptr);
+    document.SetIterationSource(nullptr);
+    horizontalScrollBar()->setSingleStep(kLineStep.width());
+    verticalScrollBar()->setSingleStep(kLineStep.height());
+    horizontalScrollBar()->setPageStep(kPageStep.width());
+    verticalScrollBar()->setPageStep(kPageStep.height());
+    updateScrollBars();
+}
+
+void COsmiraView::detach() {
+    document_ = nullptr;
+    viewport()->update();
+}
+
+void COsmiraView::drawDiagram(QPainter& painter) const {
+    if (document_ == nullptr) {
+        return;
+    }
+    render::PainterCanvas canvas(painter);
+    const CElemento* selected = document_->GetSelectedElement();
+    for (const auto& element : document_->GetElements()) {
+        const CElemGrafico* graphic = element->GetGraphic();
+        if (graphic == nullptr) {
+            continue;
+        }
+        // Highlighting in every paint keeps the selection visible after the window is covered.
+        if (element.get() == selected) {
+            graphic->DrawHighlighted(canvas);
+        } else {
+            graphic->Draw(canvas);
+        }
+    }
+}
+
+QPoint COsmiraView::toLogical(const QPoint& windowPoint) const {
+    return windowPoint + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+QSize COsmiraView::sizeHint() const {
+    return {640, 420};
+}
+
+void COsmiraView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    drawDiagram(painter);
+}
+
+void COsmiraView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || document_ == nullptr) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint logical = toLogical(event->position().toPoint());
+    const Rule pending = document_->GetPendingRule();
+    if (document_->GetAppliedRule() != Rule::None) {
+        host_.showMessage(this, lockedStepClickMessage(), applicationTitle(), MessageIcon::Exclamation);
+    } else if (pending == Rule::None) {
+        selectAt(logical);
+    } else if (pending == Rule::Iteration) {
+        QPointer<COsmiraView> self(this);
+        takeIterationPlace(logical);
+        if (self.isNull()) {
+            return;
+        }
+    } else {
+        host_.showMessage(this, choosePunteroMessage(), applicationTitle(), MessageIcon::Exclamation);
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void COsmiraView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void COsmiraView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void COsmiraView::updateScrollBars() {
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, kPageExtent.width() - visible.width()));
+    verticalScrollBar()->setRange(0, std::max(0, kPageExtent.height() - visible.height()));
+}
+
+void COsmiraView::selectAt(const QPoint& logical) {
+    const auto& elements = document_->GetElements();
+    const auto hit = std::find_if(elements.rbegin(), elements.rend(), [&](const auto& element) {
+        return element->GetGraphic() != nullptr && element->GetGraphic()->HitTest(logical.x(), logical.y());
+    });
+    if (hit != elements.rend()) {
+        document_->SetSelectedElement(hit->get());
+    }
+    viewport()->update();
+}
+
+void COsmiraView::takeIterationPlace(const QPoint& logical) {
+    document_->SetIterationSource(document_->GetSelectedElement());
+    selectAt(logical);
+    // The rule appends a step and opens its window; this view may be closed meanwhile.
+    QPointer<COsmiraView> self(this);
+    const RuleOutcome outcome = applyPendingRule(*document_);
+    if (!self.isNull() && outcome == RuleOutcome::Committed) {
+        emit ruleCommitted();
+    }
+}
+
+} // namespace osmira::workbench
