@@ -1,0 +1,19 @@
+#pragma once
+
+#include "osmira/exercise_archive.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace osmira::workbench {
+
+// Reads an exercise file: the exercise, or the reason it could not be read (in the model's
+// Latin-1 text, without the path).
+ExerciseRead readExerciseFile(const QString& path);
+
+// Writes the exercise through a temporary file that replaces `path` only when it is whole,
+// so a failed save never destroys the previous file. The reason of a failure, or nothing.
+std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise);
+
+} // namespace osmira::workbench

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace osmira::workbench {
+
+class CChildFrame;
+class DlgNavegadorInicial;
+
+// Every command of the menus, the toolbars and the accelerators.
+enum class Command {
+    Nuevo,
+    Abrir,
+    Cerrar,
+    Guardar,
+    GuardarComo,
+    Imprimir,
+    PresentacionPreliminar,
+    ConfigurarImpresora,
+    Salir,
+    BarraHerramientas,
+    BarraEstado,
+    Puntero,
+    ReglaBorrado,
+    ReglaInsercion,
+    ReglaIteracion,
+    ReglaDesiteracion,
+    ReglaDobleCorte,
+    Apariencia,
+    Comentario,
+    EliminarDiagramas,
+    GenerarInforme,
+    TemasAyuda,
+    AcercaDe,
+    AyudaContextual,
+};
+
+// The main window: menus 128 (no exercise) and 129 (an exercise open), the main toolbar, the
+// rules toolbar, the status bar, the MDI area of the step windows and the navigator dock.
+// It only shows; the application decides what each command does.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainFrame();
+
+    QAction* action(Command command) const;
+    QMdiArea& mdiArea() const { return *mdiArea_; }
+    DlgNavegadorInicial& navigatorBar() const { return *navigatorBar_; }
+    QToolBar& mainToolBar() const { return *mainToolBar_; }
+    QToolBar& rulesToolBar() const { return *rulesToolBar_; }
+    CChildFrame* activeStepWindow() const;
+
+    void ShowStartMenu();
+    void ShowExerciseMenu();
+    bool showsExerciseMenu() const { return exerciseMenuShown_; }
+
+    // Shows "Puntero" checked as the active step window has it.
+    void syncPuntero();
+    // Fills the rules toolbar the first time a step window is created.
+    void loadRulesToolBar();
+    // "Osmira", the exercise's file name with the modified marker, the active step's caption.
+    void setDocumentName(const QString& name);
+    void updateTitle();
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
+  signals:
+    void fileDropped(const QString& path);
+    void activeStepWindowChanged();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildActions();
+    QAction* makeAction(Command command, const QString& text, const QString& prompt, const QString& tooltip);
+    void buildMenus();
+    void buildToolBars();
+    void buildStatusBar();
+    void buildNavigatorBar();
+    void onActiveStepWindowChanged();
+    void restoreSettings();
+    void saveSettings() const;
+
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* mainToolBar_ = nullptr;
+    QToolBar* rulesToolBar_ = nullptr;
+    DlgNavegadorInicial* navigatorBar_ = nullptr;
+    std::map<Command, QAction*> actions_;
+    QList<QMenu*> startMenus_;
+    QList<QMenu*> exerciseMenus_;
+    bool exerciseMenuShown_ = false;
+    QString documentName_;
+    std::function<bool()> closeGuard_;
+};
+
+} // namespace osmira::workbench

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "osmira/ejercicio.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace osmira::workbench {
+
+class CChildFrame;
+class CMainFrame;
+class HelpWindow;
+class Host;
+class WindowWorkbench;
+
+// The application: the one open exercise, its file and the exercise-level commands. The main
+// window shows; this decides. Work is never lost silently: a modified exercise is only
+// discarded after the student answers the save question.
+class COsmiraApp : public QObject {
+    Q_OBJECT
+  public:
+    explicit COsmiraApp(Host& host);
+    ~COsmiraApp() override;
+
+    CMainFrame& mainFrame() const { return *mainFrame_; }
+    WindowWorkbench& workbench() const { return *workbench_; }
+    CEjercicio* currentExercise() const { return currentExercise_.get(); }
+    const QString& exercisePath() const { return exercisePath_; }
+    bool isModified() const { return modified_; }
+
+    void Nuevo();
+    void Abrir();
+    // Opens the file as Abrir does after its dialog (command line, dropped files).
+    void openFile(const QString& path);
+    bool Guardar();
+    bool GuardarComo();
+    void Cerrar();
+    void Salir();
+    void Imprimir();
+    void PresentacionPreliminar();
+    void ConfigurarImpresora();
+    void TemasDeAyuda();
+    void AcercaDe();
+
+  private:
+    void connectCommands();
+    void ruleCommand(Rule rule);
+    void puntero();
+    // Asks whether to save a modified exercise; false when the student cancels or the save
+    // fails, so that nothing is discarded.
+    bool maySetExerciseAside();
+    void closeExercise();
+    void load(const QString& path);
+    bool saveTo(const QString& path);
+    bool goalReached() const;
+    void setModified(bool modified);
+    void onRuleCommitted();
+    void showError(const QString& text);
+    QPrinter& printer();
+
+    Host& host_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<WindowWorkbench> workbench_;
+    std::unique_ptr<CEjercicio> currentExercise_;
+    QString exercisePath_;
+    bool modified_ = false;
+    bool goalAnnounced_ = false;
+    std::unique_ptr<QPrinter> printer_;
+    QPointer<HelpWindow> helpWindow_;
+};
+
+} // namespace osmira::workbench

@@ -1,0 +1,85 @@
+#include "qt_host.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace osmira::workbench {
+
+void QtHost::showMessage(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    }
+    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+SaveChanges QtHost::askToSaveChanges(QWidget* parent) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Osmira"));
+    box.setIcon(QMessageBox::Question);
+    box.setText(QStringLiteral("¿Desea guardar los cambios del ejercicio?"));
+    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) {
+        return SaveChanges::Save;
+    }
+    if (box.clickedButton() == no) {
+        return SaveChanges::Discard;
+    }
+    return SaveChanges::Cancel;
+}
+
+QString QtHost::openFileName(QWidget* parent, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString QtHost::saveFileName(QWidget* parent, const QString& title, const QString& filter) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension still becomes an exercise file that "Abrir" lists.
+    dialog.setDefaultSuffix(QStringLiteral("omr"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtHost::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+bool QtHost::runPrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtHost::runPageSetup(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtHost::runPrintPreview(QDialog& preview) {
+    preview.exec();
+}
+
+} // namespace osmira::workbench

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "host.h"
+
+namespace osmira::workbench {
+
+// The host of the running program: Qt's message boxes, file dialogs and printing dialogs.
+class QtHost : public Host {
+  public:
+    void showMessage(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
+    SaveChanges askToSaveChanges(QWidget* parent) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    int runDialog(QDialog& dialog) override;
+    bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
+    bool runPageSetup(QWidget* parent, QPrinter& printer) override;
+    void runPrintPreview(QDialog& preview) override;
+};
+
+} // namespace osmira::workbench

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "osmira/workbench_operations.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <unordered_map>
+
+class QMdiArea;
+
+namespace osmira::workbench {
+
+class CChildFrame;
+class DlgNavegador;
+class DlgNavegadorInicial;
+class Host;
+
+// What the exercise asks of the windows, done with step windows in the main window's MDI
+// area, the navigator in its dock and the two rule dialogs.
+class WindowWorkbench : public QObject, public WorkbenchOperations {
+    Q_OBJECT
+  public:
+    WindowWorkbench(QMdiArea& area, DlgNavegadorInicial& navigatorBar, Host& host);
+
+    void OpenWindow(COsmiraDoc& step) override;
+    void CloseWindow(COsmiraDoc& step) override;
+    void RepaintView(COsmiraDoc& step) override;
+    void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) override;
+    void AddNavigatorStep(COsmiraDoc& step, Rule rule) override;
+    void RemoveNavigatorStep(COsmiraDoc& step) override;
+    void RebuildNavigator(CEjercicio& exercise) override;
+    std::optional<std::string> AskFormulaToInsert() override;
+    DoubleCutPosition AskDoubleCutPosition() override;
+    void ShowRefusal(const std::string& message) override;
+
+    // The step's window, or nullptr when it is closed.
+    CChildFrame* frameOf(const COsmiraDoc& step) const;
+    // Closes every step window of the exercise and the navigator, before the exercise goes.
+    void closeExercise(const CEjercicio& exercise);
+
+  signals:
+    void stepWindowCreated(CChildFrame* frame);
+    void ruleCommitted();
+
+  private:
+    DlgNavegador* navigator() const;
+    DlgNavegador& openNavigatorPanel();
+
+    QMdiArea& area_;
+    DlgNavegadorInicial& navigatorBar_;
+    Host& host_;
+    std::unordered_map<const COsmiraDoc*, QPointer<CChildFrame>> frames_;
+};
+
+} // namespace osmira::workbench
