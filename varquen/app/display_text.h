@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+
 #include <string>
 
 namespace varquen::app {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
+
 #include <cstdio>
 
 namespace {
