@@ -1,0 +1,25 @@
+// osmira: the workbench for Peirce's Alpha existential graphs.
+#include "osmira_app.h"
+
+#include "main_frame.h"
+#include "qt_host.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Osmira"));
+    osmira::workbench::QtHost host;
+    osmira::workbench::COsmiraApp app(host);
+    app.mainFrame().show();
+    // A file named on the command line (the file manager's "open with") opens as Abrir does,
+    // once the window is up so that a refusal has a window to stand on.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &app, [&app, path] { app.openFile(path); });
+    }
+    return QApplication::exec();
+}

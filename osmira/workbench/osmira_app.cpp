@@ -1,0 +1,340 @@
+#include "osmira_app.h"
+
+#include "osmira/formula_entry.h"
+
+#include "about_box.h"
+#include "child_frame.h"
+#include "dlg_navegador.h"
+#include "dlg_navegador_inicial.h"
+#include "dlg_nuevo_ejercicio.h"
+#include "dlg_toma_formulas.h"
+#include "exercise_files.h"
+#include "help_window.h"
+#include "host.h"
+#include "main_frame.h"
+#include "osmira_view.h"
+#include "step_printing.h"
+#include "window_workbench.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <limits>
+
+namespace osmira::workbench {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Osmira");
+const QString kExerciseFilter = QStringLiteral("Ejercicio Osmira (*.omr)");
+
+// The creation date as the file keeps it: seconds since 1970 in 32 bits, the picked day at the
+// current time of day.
+std::int32_t creationSeconds(const QDate& date) {
+    const qint64 seconds = QDateTime(date, QTime::currentTime()).toSecsSinceEpoch();
+    return static_cast<std::int32_t>(std::clamp<qint64>(seconds, std::numeric_limits<std::int32_t>::min(),
+                                                        std::numeric_limits<std::int32_t>::max()));
+}
+
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+COsmiraApp::COsmiraApp(Host& host) : host_(host), mainFrame_(std::make_unique<CMainFrame>()) {
+    workbench_ = std::make_unique<WindowWorkbench>(mainFrame_->mdiArea(), mainFrame_->navigatorBar(), host_);
+    connect(workbench_.get(), &WindowWorkbench::stepWindowCreated, mainFrame_.get(),
+            [this] { mainFrame_->loadRulesToolBar(); });
+    connect(workbench_.get(), &WindowWorkbench::ruleCommitted, this, &COsmiraApp::onRuleCommitted);
+    connect(mainFrame_.get(), &CMainFrame::fileDropped, this, &COsmiraApp::openFile);
+    mainFrame_->setCloseGuard([this] { return maySetExerciseAside(); });
+    connectCommands();
+    setModified(false);
+}
+
+COsmiraApp::~COsmiraApp() {
+    // The windows refer to the exercise's steps: they go first.
+    if (currentExercise_) {
+        workbench_->closeExercise(*currentExercise_);
+    }
+    currentExercise_.reset();
+    mainFrame_.reset();
+}
+
+void COsmiraApp::connectCommands() {
+    CMainFrame& frame = *mainFrame_;
+    const std::pair<Command, void (COsmiraApp::*)()> commands[] = {
+        {Command::Nuevo, &COsmiraApp::Nuevo},
+        {Command::Abrir, &COsmiraApp::Abrir},
+        {Command::Cerrar, &COsmiraApp::Cerrar},
+        {Command::Salir, &COsmiraApp::Salir},
+        {Command::Imprimir, &COsmiraApp::Imprimir},
+        {Command::PresentacionPreliminar, &COsmiraApp::PresentacionPreliminar},
+        {Command::ConfigurarImpresora, &COsmiraApp::ConfigurarImpresora},
+        {Command::TemasAyuda, &COsmiraApp::TemasDeAyuda},
+        {Command::AcercaDe, &COsmiraApp::AcercaDe},
+        {Command::Puntero, &COsmiraApp::puntero},
+    };
+    for (const auto& [command, handler] : commands) {
+        connect(frame.action(command), &QAction::triggered, this, handler);
+    }
+    connect(frame.action(Command::Guardar), &QAction::triggered, this, [this] { Guardar(); });
+    connect(frame.action(Command::GuardarComo), &QAction::triggered, this, [this] { GuardarComo(); });
+    const std::pair<Command, Rule> rules[] = {
+        {Command::ReglaBorrado, Rule::Erasure},      {Command::ReglaInsercion, Rule::Insertion},
+        {Command::ReglaIteracion, Rule::Iteration},  {Command::ReglaDesiteracion, Rule::Deiteration},
+        {Command::ReglaDobleCorte, Rule::DoubleCut},
+    };
+    for (const auto& [command, rule] : rules) {
+        connect(frame.action(command), &QAction::triggered, this, [this, rule = rule] { ruleCommand(rule); });
+    }
+}
+
+void COsmiraApp::setModified(bool modified) {
+    modified_ = modified;
+    mainFrame_->setWindowModified(modified);
+    const bool open = currentExercise_ != nullptr;
+    mainFrame_->action(Command::Guardar)->setEnabled(open);
+    mainFrame_->action(Command::GuardarComo)->setEnabled(open);
+    mainFrame_->action(Command::Cerrar)->setEnabled(open);
+    for (const Command later :
+         {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas, Command::GenerarInforme}) {
+        mainFrame_->action(later)->setEnabled(false);
+    }
+}
+
+void COsmiraApp::showError(const QString& text) {
+    host_.showMessage(mainFrame_.get(), text, kCaption, MessageIcon::Exclamation);
+}
+
+bool COsmiraApp::maySetExerciseAside() {
+    if (!currentExercise_ || !modified_) {
+        return true;
+    }
+    switch (host_.askToSaveChanges(mainFrame_.get())) {
+    case SaveChanges::Save:
+        return Guardar();
+    case SaveChanges::Discard:
+        return true;
+    case SaveChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
+void COsmiraApp::closeExercise() {
+    if (currentExercise_) {
+        workbench_->closeExercise(*currentExercise_);
+        currentExercise_.reset();
+    }
+    exercisePath_.clear();
+    goalAnnounced_ = false;
+    mainFrame_->ShowStartMenu();
+    mainFrame_->setDocumentName(QString());
+    setModified(false);
+}
+
+void COsmiraApp::Nuevo() {
+    if (!maySetExerciseAside()) {
+        return;
+    }
+    DlgNuevoEjercicio data(host_, mainFrame_.get());
+    data.setDate(QDate::currentDate());
+    if (host_.runDialog(data) != QDialog::Accepted) {
+        return;
+    }
+    closeExercise();
+    currentExercise_ = std::make_unique<CEjercicio>();
+    currentExercise_->SetTitle(data.title());
+    currentExercise_->SetAuthor(data.author());
+    currentExercise_->SetDescription(data.comments());
+    currentExercise_->SetCreationDate(creationSeconds(data.date()));
+    currentExercise_->AttachWorkbench(*workbench_);
+    mainFrame_->setDocumentName(QStringLiteral("Sin título"));
+    // What the student typed is work too, even before the first diagram.
+    setModified(true);
+
+    DlgTomaFormulas formulas(host_, mainFrame_.get());
+    if (host_.runDialog(formulas) != QDialog::Accepted) {
+        return;
+    }
+    const std::array<std::string, 6> hypotheses = formulas.hypotheses();
+    currentExercise_->SetHypotheses(BuildHypothesesFormula({hypotheses.begin(), hypotheses.end()}));
+    if (!formulas.conclusion().empty()) {
+        currentExercise_->SetConclusion(formulas.conclusion());
+    }
+    if (!currentExercise_->CreateExercise(*workbench_)) {
+        showError(QStringLiteral("No se ha podido crear el ejercicio con estas fórmulas."));
+        return;
+    }
+    mainFrame_->ShowExerciseMenu();
+}
+
+void COsmiraApp::Abrir() {
+    if (!maySetExerciseAside()) {
+        return;
+    }
+    const QString path =
+        host_.openFileName(mainFrame_.get(), QStringLiteral("Abrir proyecto"), kExerciseFilter);
+    if (!path.isEmpty()) {
+        load(path);
+    }
+}
+
+void COsmiraApp::openFile(const QString& path) {
+    if (maySetExerciseAside()) {
+        load(path);
+    }
+}
+
+void COsmiraApp::load(const QString& path) {
+    ExerciseRead read = readExerciseFile(path);
+    if (!read.value) {
+        // Nothing in memory changes: the exercise that was open stays open.
+        showError(
+            QStringLiteral("No se ha podido abrir el ejercicio \"%1\".\n%2").arg(path, latin1(read.reason)));
+        return;
+    }
+    closeExercise();
+    currentExercise_ = std::move(read.value);
+    exercisePath_ = path;
+    currentExercise_->ReopenAfterReading(*workbench_);
+    goalAnnounced_ = goalReached();
+    mainFrame_->ShowExerciseMenu();
+    mainFrame_->setDocumentName(QFileInfo(path).fileName());
+    setModified(false);
+}
+
+bool COsmiraApp::goalReached() const {
+    // Without a conclusion there is no goal: the final diagram is the hypotheses themselves.
+    return currentExercise_ && !currentExercise_->GetConclusion().empty() &&
+           !currentExercise_->GetSteps().empty() && currentExercise_->goalReached();
+}
+
+bool COsmiraApp::Guardar() {
+    if (!currentExercise_) {
+        return false;
+    }
+    if (exercisePath_.isEmpty()) {
+        return GuardarComo();
+    }
+    return saveTo(exercisePath_);
+}
+
+bool COsmiraApp::GuardarComo() {
+    if (!currentExercise_) {
+        return false;
+    }
+    const QString path =
+        host_.saveFileName(mainFrame_.get(), QStringLiteral("Guardar como..."), kExerciseFilter);
+    if (path.isEmpty() || !saveTo(path)) {
+        return false;
+    }
+    exercisePath_ = path;
+    mainFrame_->setDocumentName(QFileInfo(path).fileName());
+    return true;
+}
+
+bool COsmiraApp::saveTo(const QString& path) {
+    if (const auto reason = writeExerciseFile(path, *currentExercise_)) {
+        showError(QStringLiteral("No se ha podido guardar el ejercicio en \"%1\".\n%2").arg(path, *reason));
+        return false;
+    }
+    setModified(false);
+    return true;
+}
+
+void COsmiraApp::Cerrar() {
+    if (maySetExerciseAside()) {
+        closeExercise();
+    }
+}
+
+void COsmiraApp::Salir() {
+    mainFrame_->close();
+}
+
+void COsmiraApp::puntero() {
+    if (CChildFrame* frame = mainFrame_->activeStepWindow()) {
+        frame->puntero();
+    }
+    mainFrame_->syncPuntero();
+}
+
+void COsmiraApp::ruleCommand(Rule rule) {
+    if (CChildFrame* frame = mainFrame_->activeStepWindow()) {
+        frame->ruleCommand(rule);
+    }
+    mainFrame_->syncPuntero();
+}
+
+void COsmiraApp::onRuleCommitted() {
+    setModified(true);
+    if (goalAnnounced_ || !goalReached()) {
+        return;
+    }
+    goalAnnounced_ = true;
+    if (DlgNavegador* navigator = mainFrame_->navigatorBar().panel()) {
+        navigator->MarkGoalReached(*currentExercise_->LastStep());
+    }
+    host_.showMessage(mainFrame_.get(),
+                      QStringLiteral("¡Ejercicio resuelto! Se ha alcanzado el diagrama final."), kCaption,
+                      MessageIcon::Information);
+}
+
+QPrinter& COsmiraApp::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+void COsmiraApp::Imprimir() {
+    CChildFrame* frame = mainFrame_->activeStepWindow();
+    if (frame != nullptr && host_.runPrintDialog(mainFrame_.get(), printer())) {
+        printStep(*frame->view(), printer());
+    }
+}
+
+void COsmiraApp::PresentacionPreliminar() {
+    CChildFrame* frame = mainFrame_->activeStepWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    QPrintPreviewDialog preview(&printer(), mainFrame_.get());
+    preview.setObjectName(QStringLiteral("PresentacionPreliminar"));
+    preview.setWindowTitle(QStringLiteral("Presentación preliminar"));
+    const QPointer<COsmiraView> view = frame->view();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [view](QPrinter* target) {
+        if (view) {
+            printStep(*view, *target);
+        }
+    });
+    host_.runPrintPreview(preview);
+}
+
+void COsmiraApp::ConfigurarImpresora() {
+    host_.runPageSetup(mainFrame_.get(), printer());
+}
+
+void COsmiraApp::TemasDeAyuda() {
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow();
+        helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void COsmiraApp::AcercaDe() {
+    AboutBox about(mainFrame_.get());
+    host_.runDialog(about);
+}
+
+} // namespace osmira::workbench
