@@ -1,0 +1,365 @@
+// The navigator panel and its bar: the tree built step by step and after reading a file, the
+// comment of the selected entry, removing steps, double-clicks, the goal mark and the images.
+
+#include "dlg_navegador.h"
+
+#include "osmira/exercise_archive.h"
+#include "osmira/rule_request.h"
+
+#include "dlg_navegador_inicial.h"
+#include "navigator_icons.h"
+#include "test_support.h"
+
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace osmira::workbench {
+namespace {
+
+// The core's navigator calls reach the panel, as the main window forwards them.
+class NavigatorWorkbench : public RecordingWorkbench {
+  public:
+    explicit NavigatorWorkbench(DlgNavegador& panel) : panel_(panel) {}
+    void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) override { panel_.Open(exercise, step); }
+    void AddNavigatorStep(COsmiraDoc& step, Rule rule) override { panel_.AddStep(step, rule); }
+    void RemoveNavigatorStep(COsmiraDoc& step) override { panel_.RemoveStep(step); }
+    void RebuildNavigator(CEjercicio& exercise) override { panel_.Rebuild(exercise); }
+
+  private:
+    DlgNavegador& panel_;
+};
+
+// One line per entry, indented by its depth.
+void appendEntries(const QTreeWidgetItem& item, int depth, QString& text) {
+    text += QString(depth * 2, QLatin1Char(' ')) + item.text(0) + QLatin1Char('\n');
+    for (int child = 0; child < item.childCount(); ++child) {
+        appendEntries(*item.child(child), depth + 1, text);
+    }
+}
+
+QString treeText(const DlgNavegador& panel) {
+    QString text;
+    for (int top = 0; top < panel.tree().topLevelItemCount(); ++top) {
+        appendEntries(*panel.tree().topLevelItem(top), 0, text);
+    }
+    return text;
+}
+
+QTreeWidgetItem* entry(const DlgNavegador& panel, const QString& text) {
+    const auto found = panel.tree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.size() == 1 ? found.front() : nullptr;
+}
+
+COsmiraDoc& step(const CEjercicio& exercise, std::size_t index) {
+    return *exercise.GetSteps().at(index);
+}
+
+// Hypothesis A∧B: erase A (R1), then iterate B onto the sheet (R3).
+struct Derivation {
+    Derivation() : workbench(panel) {
+        exercise = test::NewExercise({"A&B"}, "", workbench);
+        exercise->SetTitle("Ejercicio de prueba");
+        exercise->SetDescription("Documentaci\xF3n del ejercicio");
+        step(*exercise, 0).SetComment("Primer paso");
+    }
+    void eraseThenIterate() {
+        ASSERT_EQ(RequestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+        ASSERT_EQ(RequestRule(*exercise, {Rule::Iteration, 0, std::size_t{1}}), RuleOutcome::Committed);
+        step(*exercise, 1).SetComment("Segundo paso");
+    }
+
+    DlgNavegador panel;
+    NavigatorWorkbench workbench;
+    std::unique_ptr<CEjercicio> exercise;
+};
+
+const QString kDerivedTree = QStringLiteral("Ejercicio de prueba\n"
+                                            "  Paso 01\n"
+                                            "    Borramiento (R1)\n"
+                                            "  Paso 02\n"
+                                            "    Iteraci\u00f3n (R3)\n"
+                                            "  Paso 03\n");
+
+struct TitleCase {
+    const char* name;
+    std::string title;
+    QString rootText;
+};
+
+class NavigatorNewExercise : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(NavigatorNewExercise, ShowsTheTitleAndTheFirstStepWithoutRule) {
+    DlgNavegador panel;
+    NavigatorWorkbench workbench(panel);
+    CEjercicio exercise;
+    exercise.SetTitle(GetParam().title);
+    exercise.SetHypotheses(test::Bytes("A"));
+    ASSERT_TRUE(exercise.CreateExercise(workbench));
+    EXPECT_EQ(treeText(panel), GetParam().rootText + QStringLiteral("\n  Paso 01\n"));
+    EXPECT_TRUE(panel.tree().topLevelItem(0)->isExpanded());
+    EXPECT_EQ(panel.SelectedStep(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, NavigatorNewExercise,
+    ::testing::Values(TitleCase{"Titled", "Modus ponens", QStringLiteral("Modus ponens")},
+                      TitleCase{"Untitled", "", QString()},
+                      TitleCase{"Latin1Title", "Deducci\xF3n", QStringLiteral("Deducci\u00f3n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NavigatorTree, RulesHangUnderTheStepTheyWereAppliedFromAndReadingBuildsTheSameTree) {
+    Derivation derivation;
+    derivation.eraseThenIterate();
+    EXPECT_EQ(treeText(derivation.panel), kDerivedTree);
+
+    auto read = LoadExercise(SaveExercise(*derivation.exercise));
+    ASSERT_TRUE(read.value) << read.reason;
+    DlgNavegador reopened;
+    NavigatorWorkbench workbench(reopened);
+    read.value->ReopenAfterReading(workbench);
+    EXPECT_EQ(treeText(reopened), kDerivedTree);
+    EXPECT_EQ(reopened.SelectedStep(), nullptr);
+}
+
+struct SelectionCase {
+    const char* name;
+    QString entry;    // selected after Paso 01 was
+    int selectedStep; // its index, or -1 for none
+    QString comment;
+};
+
+class NavigatorSelection : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(NavigatorSelection, ShowsTheCommentOfTheSelectedEntry) {
+    Derivation derivation;
+    derivation.eraseThenIterate();
+    DlgNavegador& panel = derivation.panel;
+    panel.tree().setCurrentItem(entry(panel, QStringLiteral("Paso 01")));
+    panel.tree().setCurrentItem(entry(panel, GetParam().entry));
+    const COsmiraDoc* expected =
+        GetParam().selectedStep < 0 ? nullptr : &step(*derivation.exercise, GetParam().selectedStep);
+    EXPECT_EQ(panel.SelectedStep(), expected);
+    EXPECT_EQ(panel.commentBox().toPlainText(), GetParam().comment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, NavigatorSelection,
+    ::testing::Values(SelectionCase{"Step", QStringLiteral("Paso 02"), 1, QStringLiteral("Segundo paso")},
+                      SelectionCase{"Root", QStringLiteral("Ejercicio de prueba"), -1,
+                                    QStringLiteral("Documentaci\u00f3n del ejercicio")},
+                      SelectionCase{"RuleEntryKeepsThePrevious", QStringLiteral("Iteraci\u00f3n (R3)"), 0,
+                                    QStringLiteral("Primer paso")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NavigatorComment, RefreshShowsTheStoredTextAgain) {
+    Derivation derivation;
+    DlgNavegador& panel = derivation.panel;
+    panel.tree().setCurrentItem(entry(panel, QStringLiteral("Paso 01")));
+    derivation.exercise->GetSteps().front()->SetComment("Nuevo\r\ncomentario");
+    panel.RefreshComment();
+    EXPECT_EQ(panel.commentBox().toPlainText(), QStringLiteral("Nuevo\ncomentario"));
+    EXPECT_TRUE(panel.commentBox().isReadOnly());
+}
+
+struct RemovalCase {
+    const char* name;
+    QString selected; // the entry selected before the removal
+};
+
+class NavigatorRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(NavigatorRemoval, KeepsOnlyTheFirstStepAndTheSelectionFollowsTheTree) {
+    Derivation derivation;
+    derivation.eraseThenIterate();
+    DlgNavegador& panel = derivation.panel;
+    panel.tree().setCurrentItem(entry(panel, GetParam().selected));
+    ASSERT_TRUE(derivation.exercise->RemoveStepsAfter(0));
+
+    EXPECT_EQ(treeText(panel), QStringLiteral("Ejercicio de prueba\n  Paso 01\n"));
+    // The panel's step is the one of the entry the tree shows selected, or none: never a
+    // removed one.
+    const auto selected = panel.tree().selectedItems();
+    COsmiraDoc* shown = nullptr;
+    if (!selected.isEmpty() && selected.front() == entry(panel, QStringLiteral("Paso 01"))) {
+        shown = &step(*derivation.exercise, 0);
+    }
+    EXPECT_EQ(panel.SelectedStep(), shown);
+    EXPECT_EQ(panel.commentBox().toPlainText(), shown != nullptr
+                                                    ? QStringLiteral("Primer paso")
+                                                    : QStringLiteral("Documentaci\u00f3n del ejercicio"));
+    // Later steps are added under the remaining entries as before.
+    ASSERT_EQ(RequestRule(*derivation.exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    EXPECT_EQ(treeText(panel),
+              QStringLiteral("Ejercicio de prueba\n  Paso 01\n    Doble Corte (R5)\n  Paso 02\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, NavigatorRemoval,
+                         ::testing::Values(RemovalCase{"Root", QStringLiteral("Ejercicio de prueba")},
+                                           RemovalCase{"KeptStep", QStringLiteral("Paso 01")},
+                                           RemovalCase{"RemovedStep", QStringLiteral("Paso 02")},
+                                           RemovalCase{"LastStep", QStringLiteral("Paso 03")},
+                                           RemovalCase{"RemovedRule", QStringLiteral("Iteraci\u00f3n (R3)")}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An exercise of `count` steps read from a file: each step but the last was left by a double cut.
+std::unique_ptr<CEjercicio> readSteps(int count) {
+    auto exercise = std::make_unique<CEjercicio>();
+    exercise->SetTitle("Largo");
+    for (int number = 1; number <= count; ++number) {
+        auto doc = std::make_unique<COsmiraDoc>();
+        doc->SetTitle(StepTitle(number));
+        doc->SetSelfId(NextSelfId());
+        doc->SetAppliedRule(number < count ? Rule::DoubleCut : Rule::None);
+        exercise->AdoptStep(std::move(doc));
+    }
+    return exercise;
+}
+
+QStringList stepTexts(const DlgNavegador& panel) {
+    QStringList texts;
+    const QTreeWidgetItem& root = *panel.tree().topLevelItem(0);
+    for (int child = 0; child < root.childCount(); ++child) {
+        texts << root.child(child)->text(0);
+    }
+    return texts;
+}
+
+TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt) {
+    constexpr int kSteps = 101;
+    auto exercise = readSteps(kSteps);
+    QStringList expected;
+    for (int number = 1; number <= kSteps; ++number) {
+        expected << QString::fromLatin1(StepTitle(number));
+    }
+
+    DlgNavegador stepByStep;
+    stepByStep.resize(220, 300);
+    stepByStep.show();
+    stepByStep.Open(*exercise, step(*exercise, 0));
+    stepByStep.tree().setCurrentItem(stepByStep.tree().topLevelItem(0));
+    for (int index = 1; index < kSteps; ++index) {
+        stepByStep.AddStep(step(*exercise, index), Rule::DoubleCut);
+    }
+    EXPECT_EQ(stepTexts(stepByStep), expected);
+    // The newest entry is scrolled into view but the selection stays on the root.
+    QTreeWidgetItem* newest = stepByStep.stepItem(step(*exercise, kSteps - 1));
+    ASSERT_NE(newest, nullptr);
+    EXPECT_TRUE(stepByStep.tree().viewport()->rect().intersects(stepByStep.tree().visualItemRect(newest)));
+    EXPECT_EQ(stepByStep.tree().selectedItems(), QList<QTreeWidgetItem*>{stepByStep.tree().topLevelItem(0)});
+
+    DlgNavegador rebuilt;
+    rebuilt.Rebuild(*exercise);
+    EXPECT_EQ(stepTexts(rebuilt), expected);
+    EXPECT_EQ(treeText(rebuilt), treeText(stepByStep));
+}
+
+struct DoubleClickCase {
+    const char* name;
+    QString entry;
+    int activatedStep; // index, or -1 for no signal
+};
+
+class NavigatorDoubleClick : public ::testing::TestWithParam<DoubleClickCase> {};
+
+TEST_P(NavigatorDoubleClick, ActivatesOnlyStepEntries) {
+    Derivation derivation;
+    derivation.eraseThenIterate();
+    DlgNavegador& panel = derivation.panel;
+    panel.resize(220, 400);
+    panel.show();
+    QSignalSpy activated(&panel, &DlgNavegador::stepActivated);
+    QTreeWidgetItem* item = entry(panel, GetParam().entry);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseDClick(panel.tree().viewport(), Qt::LeftButton, {},
+                       panel.tree().visualItemRect(item).center());
+    if (GetParam().activatedStep < 0) {
+        EXPECT_EQ(activated.count(), 0);
+    } else {
+        ASSERT_EQ(activated.count(), 1);
+        EXPECT_EQ(activated.front().front().value<COsmiraDoc*>(),
+                  &step(*derivation.exercise, GetParam().activatedStep));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, NavigatorDoubleClick,
+                         ::testing::Values(DoubleClickCase{"Step", QStringLiteral("Paso 02"), 1},
+                                           DoubleClickCase{"Rule", QStringLiteral("Borramiento (R1)"), -1},
+                                           DoubleClickCase{"Root", QStringLiteral("Ejercicio de prueba"),
+                                                           -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Hypothesis A∧B with conclusion B: erasing A reaches the goal in Paso 02.
+TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
+    DlgNavegador panel;
+    NavigatorWorkbench workbench(panel);
+    auto exercise = test::NewExercise({"A&B"}, "B", workbench);
+    ASSERT_EQ(RequestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_TRUE(exercise->goalReached());
+    const QString marked = QStringLiteral("Paso 02") + DlgNavegador::kGoalMark;
+
+    panel.Rebuild(*exercise);
+    EXPECT_EQ(stepTexts(panel), (QStringList{QStringLiteral("Paso 01"), marked}));
+    EXPECT_TRUE(entry(panel, marked)->font(0).bold());
+
+    // A further step: the mark leaves Paso 02 until someone marks the new last step.
+    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    EXPECT_EQ(stepTexts(panel), (QStringList{"Paso 01", "Paso 02", "Paso 03"}));
+    panel.MarkGoalReached(step(*exercise, 2));
+    ASSERT_TRUE(exercise->RemoveStepsAfter(1));
+    EXPECT_EQ(stepTexts(panel), (QStringList{"Paso 01", "Paso 02"}));
+    EXPECT_FALSE(entry(panel, QStringLiteral("Paso 02"))->font(0).bold());
+
+    ASSERT_TRUE(exercise->RemoveStepsAfter(0));
+    panel.Rebuild(*exercise);
+    EXPECT_EQ(stepTexts(panel), (QStringList{"Paso 01"}));
+}
+
+TEST(NavigatorBar, HostsOnePanelAtATimeOnTheLeft) {
+    DlgNavegadorInicial bar;
+    EXPECT_EQ(bar.objectName(), QStringLiteral("DlgNavegadorInicial"));
+    EXPECT_EQ(bar.allowedAreas(), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(bar.panel(), nullptr);
+
+    QPointer<DlgNavegador> first = &bar.openPanel();
+    EXPECT_EQ(bar.panel(), first.data());
+    EXPECT_EQ(first->objectName(), QStringLiteral("DlgNavegador"));
+    QPointer<DlgNavegador> second = &bar.openPanel();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(bar.panel(), second.data());
+
+    bar.closePanel();
+    EXPECT_TRUE(second.isNull());
+    EXPECT_EQ(bar.panel(), nullptr);
+    EXPECT_GE(bar.widget()->minimumWidth(), 200);
+}
+
+TEST(NavigatorImages, FourDistinctVisiblePictures) {
+    const NavigatorImage images[] = {NavigatorImage::ExerciseClosed, NavigatorImage::ExerciseOpen,
+                                     NavigatorImage::Step, NavigatorImage::Rule};
+    std::vector<QImage> drawn;
+    for (const NavigatorImage image : images) {
+        drawn.push_back(navigatorPixmap(image).toImage().convertToFormat(QImage::Format_ARGB32));
+        EXPECT_EQ(drawn.back().size(), QSize(16, 16));
+        QImage blank(16, 16, QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        EXPECT_NE(drawn.back(), blank);
+    }
+    for (std::size_t a = 0; a < drawn.size(); ++a) {
+        for (std::size_t b = a + 1; b < drawn.size(); ++b) {
+            EXPECT_NE(drawn[a], drawn[b]) << "images " << a << " and " << b;
+        }
+    }
+}
+
+} // namespace
+} // namespace osmira::workbench
