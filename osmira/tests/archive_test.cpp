@@ -1,6 +1,7 @@
 // The .omr archive: the golden file byte for byte, round trips, and refusals of truncated
 // and corrupt data.
 
+#include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 
 #include "osmira/element_list.h"
@@ -16,7 +17,7 @@ using namespace osmira;
 namespace {
 
 std::string Golden() {
-    return test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
+    return suite::testing::readFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
 }
 
 std::unique_ptr<CEjercicio> GoldenExercise(RecordingWorkbench& workbench) {

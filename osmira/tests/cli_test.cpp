@@ -2,6 +2,7 @@
 // and usage error, and files left untouched by a refused command.
 
 #include "commands.h"
+#include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 #include "text_encoding.h"
 
@@ -36,14 +37,6 @@ std::string Utf8(std::string_view latin1) {
 
 class CliFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("osmira-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
     // Hypotheses A and A→B, conclusion B.
@@ -56,7 +49,7 @@ class CliFiles : public ::testing::Test {
         return path;
     }
 
-    std::filesystem::path folder_;
+    suite::testing::ScratchFolder folder_;
 };
 
 struct FormulaCase {
@@ -156,10 +149,10 @@ TEST(CliUsage, WrongWordsExitWithTwo) {
 TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {
     std::string path = Path("t.omr");
     ASSERT_EQ(RunCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
-    std::string bytes = test::ReadFile(path);
+    std::string bytes = suite::testing::readFile(path);
     ASSERT_EQ(bytes.size(), 298u);
     bytes.replace(0x24, 4, std::string(4, '\0'));
-    EXPECT_EQ(bytes, test::ReadFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr"));
+    EXPECT_EQ(bytes, suite::testing::readFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr"));
 }
 
 TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
@@ -258,7 +251,7 @@ TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
 
 TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
     std::string path = ModusPonens(); // 0 H, 1 A, 2 [, 3 A, 4 [, 5 B
-    std::string before = test::ReadFile(path);
+    std::string before = suite::testing::readFile(path);
     struct Case {
         std::vector<std::string> words;
         int status;
@@ -285,9 +278,9 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
         Outcome outcome = RunCli(words);
         EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
-        EXPECT_EQ(test::ReadFile(path), before);
+        EXPECT_EQ(suite::testing::readFile(path), before);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
 TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
@@ -302,7 +295,7 @@ TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
             EXPECT_EQ(outcome.err.rfind("osmira-cli: " + path + ": ", 0), 0u) << outcome.err;
         }
     }
-    EXPECT_EQ(test::ReadFile(garbage), "not an exercise");
+    EXPECT_EQ(suite::testing::readFile(garbage), "not an exercise");
 }
 
 TEST(CliText, FormulaArgumentTakesBothSpellingsOfTheSigns) {

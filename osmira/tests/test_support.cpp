@@ -3,9 +3,6 @@
 #include "osmira/formula_alphabet.h"
 #include "osmira/formula_entry.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace osmira::test {
 
 std::string Bytes(const std::string& readable) {
@@ -94,13 +91,6 @@ std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypothes
     exercise->SetConclusion(Bytes(conclusion));
     exercise->CreateExercise(workbench);
     return exercise;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 namespace {

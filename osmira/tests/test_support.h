@@ -36,8 +36,6 @@ std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWork
 std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
-std::string ReadFile(const std::string& path);
-
 // The truth value of a bracket form: juxtaposition is conjunction, a cut negation, the empty
 // area true; bit k of the valuation is the letter 'A' + k.
 bool BracketValue(const std::string& bracket, unsigned valuation);

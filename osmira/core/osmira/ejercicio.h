@@ -46,16 +46,11 @@ class CEjercicio {
     void SetConclusion(std::string text) { conclusion_ = std::move(text); }
     const std::string& GetWorking() const { return working_; }
     void SetWorking(std::string text) { working_ = std::move(text); }
-    const std::string& GetOperand() const { return operand_; }
-    const std::string& GetResult() const { return result_; }
     std::int32_t GetReserved() const { return reserved_; }
     void SetReserved(std::int32_t value) { reserved_ = value; }
 
     const AppearanceSet& GetAppearances() const { return appearances_; }
     void SetAppearances(const AppearanceSet& appearances) { appearances_ = appearances; }
-    ElementAppearance GetLetterAppearance() const { return appearances_.letter; }
-    ElementAppearance GetCutAppearance() const { return appearances_.cut; }
-    ElementAppearance GetSheetAppearance() const { return appearances_.sheet; }
 
     const std::vector<std::unique_ptr<COsmiraDoc>>& GetSteps() const { return steps_; }
     COsmiraDoc* LastStep() const { return steps_.empty() ? nullptr : steps_.back().get(); }

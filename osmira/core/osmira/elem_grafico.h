@@ -90,7 +90,6 @@ class CLetraGrafico : public CElemGrafico {
     bool HitTest(int x, int y) const override { return RectangleContains(x, y); }
     void DrawHighlighted(Canvas& canvas) const override;
     void SetLetter(char letter) override { text_.insert(text_.begin(), letter); }
-    const std::string& GetText() const { return text_; }
 
   private:
     void PaintLetter(Canvas& canvas, Colour fill) const;
