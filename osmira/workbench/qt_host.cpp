@@ -9,23 +9,28 @@
 
 namespace osmira::workbench {
 
-void QtHost::showMessage(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
-    QMessageBox box(parent);
-    box.setWindowTitle(caption);
-    box.setText(text);
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& text, const QString& caption,
+                                        MessageIcon icon) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(caption);
+    box->setText(text);
     switch (icon) {
     case MessageIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
+        box->setIcon(QMessageBox::NoIcon);
         break;
     case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
+        box->setIcon(QMessageBox::Information);
         break;
     case MessageIcon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
+        box->setIcon(QMessageBox::Warning);
         break;
     }
-    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-    box.exec();
+    box->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    return box;
+}
+
+void QtHost::showMessage(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) {
+    messageBox(parent, text, caption, icon)->exec();
 }
 
 SaveChanges QtHost::askToSaveChanges(QWidget* parent) {

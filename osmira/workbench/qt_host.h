@@ -2,7 +2,15 @@
 
 #include "host.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace osmira::workbench {
+
+// A message box as the program shows it: caption, text, icon and one "Aceptar" button.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& text, const QString& caption,
+                                        MessageIcon icon);
 
 // The host of the running program: Qt's message boxes, file dialogs and printing dialogs.
 class QtHost : public Host {

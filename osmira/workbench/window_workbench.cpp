@@ -8,6 +8,7 @@
 #include "dlg_navegador.h"
 #include "dlg_navegador_inicial.h"
 #include "host.h"
+#include "icons.h"
 #include "osmira_view.h"
 
 #include <QMdiArea>
@@ -29,6 +30,7 @@ void WindowWorkbench::OpenWindow(COsmiraDoc& step) {
     }
     auto* frame = new CChildFrame(step, host_);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(programIcon());
     frames_[&step] = frame;
     connect(frame, &CChildFrame::closedByUser, this, [this](COsmiraDoc* closed) { frames_.erase(closed); });
     connect(frame, &CChildFrame::ruleCommitted, this, &WindowWorkbench::ruleCommitted);
