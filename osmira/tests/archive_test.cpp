@@ -204,6 +204,10 @@ struct LengthCase {
     std::string prefix;
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class StringLength : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(StringLength, PrefixAndRoundTrip) {
@@ -250,6 +254,10 @@ std::string Patch(std::size_t at, std::size_t count, const std::string& with) {
 // Offsets in the golden file: the exercise class name at 0x06, its schema at 0x02, the step
 // count at 0x20, the applied rule at 0xA0, the sheet's kind at 0xA8, parity at 0xAC, depth
 // at 0xB0 and its graphic reference (FF FF, schema, length, "CHojaGrafico") at 0xB4..0xC5.
+void PrintTo(const CorruptCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CorruptFile : public ::testing::TestWithParam<CorruptCase> {};
 
 TEST_P(CorruptFile, IsRefusedWithAReason) {

@@ -60,6 +60,10 @@ struct FormulaCase {
     std::string out;
 };
 
+void PrintTo(const FormulaCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CliFormula : public ::testing::TestWithParam<FormulaCase> {};
 
 TEST_P(CliFormula, PrintsTheAnswer) {

@@ -41,6 +41,10 @@ struct LayoutCase {
     std::vector<std::string> elements;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DiagramLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(DiagramLayout, PlacesEveryElement) {
@@ -147,6 +151,10 @@ struct HitCase {
     bool hit;
 };
 
+void PrintTo(const HitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class HitTest : public ::testing::TestWithParam<HitCase> {};
 
 // W = [A]B: sheet 50,50–190,148; cut 70,70–130,128 (centre 100,99); A 90,90–110,108.
@@ -229,6 +237,10 @@ struct CanonicalCase {
     const char* second;
     bool same;
 };
+
+void PrintTo(const CanonicalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Juxtaposition : public ::testing::TestWithParam<CanonicalCase> {};
 

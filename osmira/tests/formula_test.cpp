@@ -61,6 +61,10 @@ struct SyntaxCase {
     bool passes;
 };
 
+void PrintTo(const SyntaxCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SyntaxCheck : public ::testing::TestWithParam<SyntaxCase> {};
 
 TEST_P(SyntaxCheck, AcceptsOrRefuses) {
@@ -92,6 +96,10 @@ struct ConversionCase {
     const char* formula;
     const char* bracket;
 };
+
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Conversion : public ::testing::TestWithParam<ConversionCase> {};
 
@@ -168,6 +176,10 @@ struct EntryCase {
     std::string formula;
     bool accepted;
 };
+
+void PrintTo(const EntryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EntryCheck : public ::testing::TestWithParam<EntryCase> {};
 

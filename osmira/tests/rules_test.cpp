@@ -46,6 +46,10 @@ RuleCase Refuses(const char* name, const char* working, RuleRequest request, con
     return {name, working, request, std::nullopt, DoubleCutPosition::Inside, message, true, -1};
 }
 
+void PrintTo(const RuleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Rules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(Rules, EditsTheWorkingFormOrRefuses) {

@@ -31,6 +31,10 @@ struct TextCase {
     const char* quoted;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FixedText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(FixedText, IsTheQuotedTextInLatin1) {
