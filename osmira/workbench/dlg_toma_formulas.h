@@ -1,5 +1,7 @@
 #pragma once
 
+#include "osmira/formula_entry.h"
+
 #include <QDialog>
 #include <QPalette>
 
@@ -30,7 +32,7 @@ class DlgTomaFormulas : public QDialog {
     void accept() override;
 
   private:
-    static constexpr int kRows = 6;
+    static constexpr int kRows = kHypothesisSlots;
 
     void addHypothesis();
     void editHypothesis();

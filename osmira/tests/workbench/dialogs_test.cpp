@@ -89,6 +89,11 @@ struct TypingCase {
     std::string bytes;
 };
 
+// Failures name the case, not its bytes.
+void PrintTo(const TypingCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
 class TypingRule : public testing::TestWithParam<TypingCase> {};
 
 TEST_P(TypingRule, ShowsAndKeeps) {
@@ -145,6 +150,10 @@ struct KeypadCase {
     QString shown;
     std::string bytes;
 };
+
+void PrintTo(const KeypadCase& testCase, std::ostream* out) {
+    *out << testCase.key;
+}
 
 class Keypad : public testing::TestWithParam<KeypadCase> {};
 
@@ -228,6 +237,10 @@ struct FormulasCase {
     std::vector<std::pair<QString, QString>> messages;
     bool accepted = false;
 };
+
+void PrintTo(const FormulasCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 const std::pair<QString, QString> kSyntaxBox{QStringLiteral("Error de sintaxis"), kSyntax};
 const std::pair<QString, QString> kSelectToEdit{
@@ -416,6 +429,10 @@ struct TitleCase {
     bool accepted;
 };
 
+void PrintTo(const TitleCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
 class NewExerciseTitle : public testing::TestWithParam<TitleCase> {};
 
 TEST_P(NewExerciseTitle, IsCutToFiftyCharacters) {
@@ -467,6 +484,10 @@ struct InsertionCase {
     std::string formula;
 };
 
+void PrintTo(const InsertionCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
 class Insertion : public testing::TestWithParam<InsertionCase> {};
 
 TEST_P(Insertion, EndsOnlyWithAFormulaTheRuleTakes) {
@@ -507,6 +528,10 @@ struct DoubleCutCase {
     bool closed;
     DoubleCutPosition position;
 };
+
+void PrintTo(const DoubleCutCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class DoubleCut : public testing::TestWithParam<DoubleCutCase> {};
 
