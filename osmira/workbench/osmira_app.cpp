@@ -211,9 +211,7 @@ void COsmiraApp::load(const QString& path) {
 }
 
 bool COsmiraApp::goalReached() const {
-    // Without a conclusion there is no goal: the final diagram is the hypotheses themselves.
-    return currentExercise_ && !currentExercise_->GetConclusion().empty() &&
-           !currentExercise_->GetSteps().empty() && currentExercise_->goalReached();
+    return currentExercise_ && !currentExercise_->GetSteps().empty() && currentExercise_->goalReached();
 }
 
 bool COsmiraApp::Guardar() {

@@ -1,0 +1,317 @@
+// The application with its main window: menus per state, the exercise commands, the save
+// question on every path that discards work, step numbering, the rules from the toolbar and
+// the keyboard, file errors and the goal message. Every modal window answers through FakeHost.
+#include "child_frame.h"
+#include "dlg_navegador.h"
+#include "dlg_navegador_inicial.h"
+#include "fake_host.h"
+#include "main_frame.h"
+#include "osmira_app.h"
+#include "osmira_view.h"
+#include "test_support.h"
+#include "window_workbench.h"
+
+#include "osmira/exercise_archive.h"
+#include "osmira/rule_request.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "suite_testing/scratch_folder.h"
+
+namespace osmira::workbench {
+namespace {
+
+using test::FakeHost;
+
+// An exercise of `steps` steps from the hypothesis A towards B: double cuts put around A and
+// taken away.
+std::string exerciseBytes(int steps) {
+    RecordingWorkbench recorder;
+    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    for (int step = 1; step < steps; ++step) {
+        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+    }
+    return SaveExercise(*exercise);
+}
+
+QString writeFile(const suite::testing::ScratchFolder& folder, const char* name, const std::string& bytes) {
+    const QString path = QString::fromStdString((folder / name).string());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+QStringList menuTitles(const CMainFrame& frame) {
+    QStringList titles;
+    for (const QAction* menu : frame.menuBar()->actions()) {
+        titles << menu->text();
+    }
+    return titles;
+}
+
+// Fills the new-exercise dialogs as a student would and accepts them.
+int acceptData(QDialog& dialog) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("Titulo"))->setText(QStringLiteral("Ejercicio de prueba"));
+    return QDialog::Accepted;
+}
+
+std::function<int(QDialog&)> acceptFormulas(const QStringList& hypotheses, const QString& conclusion) {
+    return [hypotheses, conclusion](QDialog& dialog) {
+        auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("NuevaFormula"));
+        for (const QString& hypothesis : hypotheses) {
+            entry->setText(hypothesis);
+            dialog.findChild<QPushButton*>(QStringLiteral("AnadirHipotesis"))->click();
+        }
+        if (!conclusion.isEmpty()) {
+            entry->setText(conclusion);
+            dialog.findChild<QPushButton*>(QStringLiteral("AnadirConclusion"))->click();
+        }
+        return QDialog::Accepted;
+    };
+}
+
+class Application : public ::testing::Test {
+  protected:
+    void openSteps(int steps) {
+        host.openPaths.push_back(writeFile(scratch, "ejercicio.omr", exerciseBytes(steps)));
+        app.Abrir();
+        ASSERT_NE(app.currentExercise(), nullptr);
+    }
+    // Brings the last step's window forward, selects an element in it and applies the rule from
+    // the menu's action.
+    void applyFromMenu(Command rule, std::size_t element) {
+        app.workbench().OpenWindow(*app.currentExercise()->LastStep());
+        CChildFrame* active = app.mainFrame().activeStepWindow();
+        ASSERT_NE(active, nullptr);
+        COsmiraDoc& step = *active->document();
+        step.SetSelectedElement(step.GetElements().at(element).get());
+        app.mainFrame().action(rule)->trigger();
+    }
+    std::vector<std::string> stepTitles() const {
+        std::vector<std::string> titles;
+        for (const auto& step : app.currentExercise()->GetSteps()) {
+            titles.push_back(step->GetTitle());
+        }
+        return titles;
+    }
+
+    suite::testing::ScratchFolder scratch;
+    FakeHost host;
+    COsmiraApp app{host};
+};
+
+TEST_F(Application, MenusFollowTheExerciseState) {
+    const QStringList start{"&Ejercicio", "&Ver", "Ay&uda"};
+    const QStringList exercise{"&Ejecicio", "&Ver", "&Diagrama", "&Opciones", "Ay&uda"};
+    EXPECT_EQ(menuTitles(app.mainFrame()), start);
+    openSteps(1);
+    EXPECT_EQ(menuTitles(app.mainFrame()), exercise);
+    EXPECT_EQ(app.mainFrame().windowTitle(), "Osmira - ejercicio.omr[*] - Paso 01");
+    app.Cerrar();
+    EXPECT_EQ(menuTitles(app.mainFrame()), start);
+    EXPECT_EQ(app.mainFrame().windowTitle(), "Osmira");
+}
+
+TEST_F(Application, NuevoMakesTheFirstStepFromTheDialogs) {
+    host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};
+    app.Nuevo();
+    ASSERT_NE(app.currentExercise(), nullptr);
+    EXPECT_EQ(app.currentExercise()->GetTitle(), "Ejercicio de prueba");
+    EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
+    EXPECT_EQ(app.mainFrame().mdiArea().subWindowList().size(), 1);
+    EXPECT_TRUE(app.mainFrame().showsExerciseMenu());
+    EXPECT_TRUE(app.isModified());
+}
+
+TEST_F(Application, CancelledFormulasLeaveAnExerciseWithoutStepsThatCanBeSaved) {
+    host.dialogAnswers = {acceptData};
+    app.Nuevo();
+    ASSERT_NE(app.currentExercise(), nullptr);
+    EXPECT_TRUE(app.currentExercise()->GetSteps().empty());
+    EXPECT_FALSE(app.mainFrame().showsExerciseMenu());
+    const QString path = QString::fromStdString((scratch / "sin-pasos.omr").string());
+    host.savePaths.push_back(path);
+    EXPECT_TRUE(app.Guardar());
+    EXPECT_EQ(app.exercisePath(), path);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(app.isModified());
+}
+
+TEST_F(Application, StepsAreNumberedAfterOpeningClosingAndRemoving) {
+    openSteps(5);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    EXPECT_EQ(stepTitles().back(), "Paso 06");
+    app.currentExercise()->RemoveStepsAfter(2);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    EXPECT_EQ(stepTitles(), (std::vector<std::string>{"Paso 01", "Paso 02", "Paso 03", "Paso 04"}));
+    host.saveAnswer = SaveChanges::Discard;
+    app.Cerrar();
+    host.dialogAnswers = {acceptData, acceptFormulas({"A"}, "")};
+    app.Nuevo();
+    EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
+}
+
+TEST_F(Application, RulesWorkFromTheMenuAndFromTheKeyboard) {
+    app.mainFrame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.mainFrame()));
+    openSteps(1);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    ASSERT_EQ(stepTitles().size(), 2U);
+    CChildFrame* active = app.mainFrame().activeStepWindow();
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->document()->GetTitle(), "Paso 02");
+    active->document()->SetSelectedElement(active->document()->GetElements().at(1).get());
+    QTest::keyClick(&app.mainFrame(), Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(stepTitles().size(), 3U);
+    EXPECT_TRUE(app.isModified());
+    EXPECT_TRUE(app.mainFrame().action(Command::Puntero)->isChecked());
+}
+
+// Each path that would discard a modified exercise, and how to tell that it went on.
+struct DiscardPath {
+    const char* name;
+    std::function<void(COsmiraApp&, FakeHost&, const QString& otherFile)> run;
+    std::function<bool(const COsmiraApp&, const CEjercicio* before)> wentOn;
+};
+
+bool exerciseClosed(const COsmiraApp& app, const CEjercicio*) {
+    return app.currentExercise() == nullptr;
+}
+bool windowClosed(const COsmiraApp& app, const CEjercicio*) {
+    return !app.mainFrame().isVisible();
+}
+bool exerciseReplaced(const COsmiraApp& app, const CEjercicio* before) {
+    return app.currentExercise() != nullptr && app.currentExercise() != before;
+}
+
+void PrintTo(const DiscardPath& path, std::ostream* out) {
+    *out << path.name;
+}
+
+std::size_t stepsInFile(const std::filesystem::path& path) {
+    const ExerciseRead read = LoadExercise(suite::testing::readFile(path));
+    return read.value ? read.value->GetSteps().size() : 0;
+}
+
+class SaveQuestion : public Application, public ::testing::WithParamInterface<DiscardPath> {
+  protected:
+    void SetUp() override {
+        other = writeFile(scratch, "otro.omr", exerciseBytes(3));
+        app.mainFrame().show();
+        openSteps(1);
+        applyFromMenu(Command::ReglaDobleCorte, 1);
+        before = app.currentExercise();
+    }
+    QString other;
+    const CEjercicio* before = nullptr;
+};
+
+TEST_P(SaveQuestion, CancelKeepsTheWorkAndDiscardGoesOn) {
+    host.saveAnswer = SaveChanges::Cancel;
+    GetParam().run(app, host, other);
+    EXPECT_EQ(host.saveQuestions, 1);
+    EXPECT_EQ(app.currentExercise(), before);
+    EXPECT_TRUE(app.isModified());
+    EXPECT_TRUE(app.mainFrame().isVisible());
+
+    host.saveAnswer = SaveChanges::Discard;
+    GetParam().run(app, host, other);
+    EXPECT_EQ(host.saveQuestions, 2);
+    EXPECT_TRUE(GetParam().wentOn(app, before));
+    EXPECT_EQ(stepsInFile(scratch / "ejercicio.omr"), 1U);
+}
+
+TEST_P(SaveQuestion, SaveWritesTheExerciseFirst) {
+    host.saveAnswer = SaveChanges::Save;
+    GetParam().run(app, host, other);
+    EXPECT_EQ(stepsInFile(scratch / "ejercicio.omr"), 2U);
+    EXPECT_TRUE(GetParam().wentOn(app, before));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Application, SaveQuestion,
+    ::testing::Values(
+        DiscardPath{"Cerrar", [](COsmiraApp& app, FakeHost&, const QString&) { app.Cerrar(); },
+                    exerciseClosed},
+        DiscardPath{"Salir", [](COsmiraApp& app, FakeHost&, const QString&) { app.Salir(); }, windowClosed},
+        DiscardPath{"CloseButton",
+                    [](COsmiraApp& app, FakeHost&, const QString&) {
+                        QTest::keyClick(&app.mainFrame(), Qt::Key_F4, Qt::AltModifier);
+                        app.mainFrame().close();
+                    },
+                    windowClosed},
+        DiscardPath{"Nuevo",
+                    [](COsmiraApp& app, FakeHost& host, const QString&) {
+                        host.dialogAnswers = {acceptData, acceptFormulas({"B"}, "")};
+                        app.Nuevo();
+                    },
+                    exerciseReplaced},
+        DiscardPath{"Abrir",
+                    [](COsmiraApp& app, FakeHost& host, const QString& other) {
+                        host.openPaths = {other};
+                        app.Abrir();
+                    },
+                    exerciseReplaced},
+        DiscardPath{"FileArgument",
+                    [](COsmiraApp& app, FakeHost&, const QString& other) { app.openFile(other); },
+                    exerciseReplaced}),
+    [](const ::testing::TestParamInfo<DiscardPath>& info) { return std::string(info.param.name); });
+
+TEST_F(Application, UnreadableFilesAndFailedSavesChangeNothing) {
+    openSteps(1);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    const CEjercicio* open = app.currentExercise();
+    host.saveAnswer = SaveChanges::Discard;
+
+    const QString corrupt = writeFile(scratch, "roto.omr", "no es un ejercicio");
+    app.openFile(corrupt);
+    const QString missing = QString::fromStdString((scratch / "no-existe" / "x.omr").string());
+    app.openFile(missing);
+    host.savePaths.push_back(missing);
+    EXPECT_FALSE(app.GuardarComo());
+
+    ASSERT_EQ(host.messages.size(), 3U);
+    EXPECT_TRUE(host.messages[0].text.contains(corrupt));
+    EXPECT_TRUE(host.messages[1].text.contains(missing));
+    EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("El fichero no existe.")));
+    EXPECT_TRUE(host.messages[2].text.contains(QStringLiteral("La carpeta no existe.")));
+    EXPECT_EQ(app.currentExercise(), open);
+    EXPECT_TRUE(app.exercisePath().endsWith(QStringLiteral("ejercicio.omr")));
+    EXPECT_TRUE(app.isModified());
+}
+
+TEST_F(Application, ReachingTheConclusionIsAnnouncedOnceAndMarked) {
+    // A and A → B as hypotheses, B as conclusion: deiteration, double cut, erasure.
+    host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};
+    app.Nuevo();
+    applyFromMenu(Command::ReglaDesiteracion, 3);
+    applyFromMenu(Command::ReglaDobleCorte, 2);
+    EXPECT_TRUE(host.messages.empty());
+    applyFromMenu(Command::ReglaBorrado, 1);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text,
+              QStringLiteral("¡Ejercicio resuelto! Se ha alcanzado el diagrama final."));
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+    const DlgNavegador* navigator = app.mainFrame().navigatorBar().panel();
+    ASSERT_NE(navigator, nullptr);
+    EXPECT_NE(navigator->stepItem(*app.currentExercise()->LastStep())->text(0), QStringLiteral("Paso 04"));
+
+    applyFromMenu(Command::ReglaDobleCorte, 1); // away from the goal and back: said once only
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    EXPECT_EQ(host.messages.size(), 1U);
+}
+
+} // namespace
+} // namespace osmira::workbench
