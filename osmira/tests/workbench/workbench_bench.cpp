@@ -1,0 +1,106 @@
+// The workbench's interactions on the real widgets, offscreen: a rule command with 99 step
+// windows open until the new step's window has painted, and opening a 99-step file with its
+// windows.
+#include "child_frame.h"
+#include "fake_host.h"
+#include "main_frame.h"
+#include "osmira_app.h"
+#include "test_support.h"
+#include "window_workbench.h"
+
+#include "osmira/exercise_archive.h"
+#include "osmira/rule_request.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace osmira;
+using namespace osmira::workbench;
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "osmira-workbench-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+// 99 steps from A: double cuts put around A and taken away.
+QString write99StepExercise(const QTemporaryDir& folder) {
+    RecordingWorkbench recorder;
+    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    for (int step = 1; step < 99; ++step) {
+        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+    }
+    const std::string bytes = SaveExercise(*exercise);
+    const QString path = folder.filePath(QStringLiteral("99-pasos.omr"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+void settle() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+void BM_RuleCommandWith99WindowsOpen(benchmark::State& state) {
+    application();
+    QTemporaryDir folder;
+    osmira::workbench::test::FakeHost host;
+    COsmiraApp app(host);
+    app.mainFrame().resize(1280, 900);
+    app.mainFrame().show();
+    app.openFile(write99StepExercise(folder));
+    settle();
+    CEjercicio& exercise = *app.currentExercise();
+    for (auto _ : state) {
+        COsmiraDoc& last = *exercise.LastStep();
+        app.workbench().OpenWindow(last);
+        last.SetSelectedElement(last.GetElements().at(1).get());
+        app.mainFrame().action(Command::ReglaDobleCorte)->trigger();
+        settle();
+        state.PauseTiming();
+        if (exercise.GetSteps().size() != 100) {
+            state.SkipWithError("the rule did not make a step");
+            break;
+        }
+        exercise.RemoveStepsAfter(98);
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RuleCommandWith99WindowsOpen)->Unit(benchmark::kMillisecond);
+
+void BM_Open99StepFileWithItsWindows(benchmark::State& state) {
+    application();
+    QTemporaryDir folder;
+    const QString path = write99StepExercise(folder);
+    osmira::workbench::test::FakeHost host;
+    COsmiraApp app(host);
+    app.mainFrame().resize(1280, 900);
+    app.mainFrame().show();
+    for (auto _ : state) {
+        app.openFile(path);
+        settle();
+        state.PauseTiming();
+        if (app.currentExercise() == nullptr || app.currentExercise()->GetSteps().size() != 99) {
+            state.SkipWithError("the file did not open");
+            break;
+        }
+        app.Cerrar();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Open99StepFileWithItsWindows)->Unit(benchmark::kMillisecond);
+
+} // namespace
