@@ -1,5 +1,5 @@
 # The README's commands. `make test` is what CI runs.
-APP ?= varquen
+APP ?= osmira
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
