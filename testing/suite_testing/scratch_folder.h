@@ -2,11 +2,15 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace suite::testing {
 
 // The whole content of a file, byte for byte; empty when it cannot be read.
 std::string readFile(const std::filesystem::path& path);
+
+// Writes the bytes as the whole content of the file; the test fails if it cannot.
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // A fresh folder under the system's temporary folder, named after the running test and the
 // process, so that runs side by side never share one. The destructor removes it with its

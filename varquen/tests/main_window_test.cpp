@@ -105,9 +105,7 @@ class MainWindowTest : public testing::Test {
     // A path in the scratch folder as the file dialogs answer it.
     QString pathOf(const char* name) const { return QString::fromStdString((folder / name).string()); }
     static void writeFile(const QString& path, const std::string& bytes) {
-        std::ofstream out(path.toStdString(), std::ios::binary);
-        out << bytes;
-        ASSERT_TRUE(out.good()) << path.toStdString();
+        suite::testing::writeFile(path.toStdString(), bytes);
     }
 };
 

@@ -46,11 +46,8 @@ std::string exerciseBytes(int steps) {
 }
 
 QString writeFile(const suite::testing::ScratchFolder& folder, const char* name, const std::string& bytes) {
-    const QString path = QString::fromStdString((folder / name).string());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return path;
+    suite::testing::writeFile(folder / name, bytes);
+    return QString::fromStdString((folder / name).string());
 }
 
 QStringList menuTitles(const CMainFrame& frame) {
