@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -572,6 +573,40 @@ TEST(Dialogs, CarryTheirNamesAndTitles) {
         {&doubleCut, QStringLiteral("DlgInsertarDobleCorte|Inserción de \"Doble Corte\"")}};
     for (const auto& [dialog, nameAndTitle] : expected) {
         EXPECT_EQ(dialog->objectName() + "|" + dialog->windowTitle(), nameAndTitle);
+    }
+}
+
+// The controls a student reaches with Tab, in order; Qt's own inner parts are left out.
+QStringList tabOrder(QWidget& dialog) {
+    QStringList names;
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            !widget->objectName().startsWith(QStringLiteral("qt_"))) {
+            names << widget->objectName();
+        }
+    }
+    return names;
+}
+
+TEST(Dialogs, FollowTheDesignedTabOrder) {
+    FakeHost host;
+    DlgNuevoEjercicio newExercise(host);
+    DlgTomaFormulas formulas(host);
+    DlgInsertarGrafico insertion(host);
+    DlgInsertarDobleCorte doubleCut;
+    const QString keypad = QStringLiteral("KeyNegation KeyImplication KeyDisjunction KeyConjunction ");
+    const std::vector<std::pair<QDialog*, QString>> expected{
+        {&newExercise, QStringLiteral("Titulo Autor Comentarios Fecha Aceptar Cancelar")},
+        {&formulas,
+         keypad + QStringLiteral("NuevaFormula MarcaHipotesis1 MarcaHipotesis2 MarcaHipotesis3 "
+                                 "MarcaHipotesis4 MarcaHipotesis5 MarcaHipotesis6 AnadirHipotesis "
+                                 "EditarHipotesis EliminarHipotesis AnadirConclusion EditarConclusion "
+                                 "EliminarConclusion Aceptar Cancelar")},
+        {&insertion, keypad + QStringLiteral("FormulaAInsertar Insertar")},
+        {&doubleCut, QStringLiteral("Dentro Alrededor Aceptar")}};
+    for (const auto& [dialog, order] : expected) {
+        EXPECT_EQ(tabOrder(*dialog).join(u' '), order) << dialog->objectName().toStdString();
     }
 }
 
