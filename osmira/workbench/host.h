@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+
+#include <optional>
 
 class QDialog;
 class QPrinter;
@@ -30,6 +33,8 @@ class Host {
     // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected). Tests fill
     // the dialog's fields and press its buttons instead.
     virtual int runDialog(QDialog& dialog) = 0;
+    // The system's colour chooser preset to `initial`: the colour confirmed, or nothing.
+    virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     // The printing dialogs: true when the student confirms.
     virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
     virtual bool runPageSetup(QWidget* parent, QPrinter& printer) = 0;

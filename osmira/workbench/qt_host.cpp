@@ -1,5 +1,6 @@
 #include "qt_host.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -71,6 +72,14 @@ QString QtHost::saveFileName(QWidget* parent, const QString& title, const QStrin
 
 int QtHost::runDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+std::optional<QColor> QtHost::chooseColour(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 bool QtHost::runPrintDialog(QWidget* parent, QPrinter& printer) {

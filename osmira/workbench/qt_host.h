@@ -20,6 +20,7 @@ class QtHost : public Host {
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     int runDialog(QDialog& dialog) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
     bool runPageSetup(QWidget* parent, QPrinter& printer) override;
     void runPrintPreview(QDialog& preview) override;

@@ -48,6 +48,15 @@ class FakeHost : public Host {
         dialogAnswers.pop_front();
         return answer(dialog);
     }
+    std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
+        colourPresets.push_back(initial);
+        if (colourAnswers.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<QColor> answer = colourAnswers.front();
+        colourAnswers.pop_front();
+        return answer;
+    }
     bool runPrintDialog(QWidget*, QPrinter&) override { return printAnswer; }
     bool runPageSetup(QWidget*, QPrinter&) override { return printAnswer; }
     void runPrintPreview(QDialog& preview) override { dialogs.push_back(preview.objectName()); }
@@ -58,6 +67,9 @@ class FakeHost : public Host {
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
+    // Each colour chooser takes the next answer; nothing means the student cancelled it.
+    std::deque<std::optional<QColor>> colourAnswers;
+    std::vector<QColor> colourPresets;
     SaveChanges saveAnswer = SaveChanges::Cancel;
     int saveQuestions = 0;
     bool printAnswer = false;
