@@ -8,8 +8,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -39,11 +41,24 @@ QString ruleLabel(Rule rule) {
 }
 
 int navigatorWidth(const QWidget& widget) {
-    // 131 dialog units, a dialog unit being a quarter of the average character width; never
-    // narrower than the panel was on its first screens.
+    // 131 dialog units, a dialog unit being a quarter of the average character width; but wide
+    // enough that the longest rule label shows whole: three indentations deep (root decorated,
+    // under a step), beside its image, with the tree's frame and scroll bar and the margins.
     constexpr int kDialogUnits = 131;
-    constexpr int kNarrowest = 200;
-    return std::max(kNarrowest, kDialogUnits * widget.fontMetrics().averageCharWidth() / 4);
+    constexpr int kImage = 16;
+    constexpr int kRounding = 4; // text widths measured and drawn may differ by a pixel or two
+    const QStyle& style = *widget.style();
+    // The image and the text each get the focus frame's margin plus one on both sides.
+    const int itemMargins = 4 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &widget) + 1);
+    const int beside = 3 * style.pixelMetric(QStyle::PM_TreeViewIndentation, nullptr, &widget) + kImage +
+                       itemMargins + kRounding +
+                       style.pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &widget) +
+                       2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &widget) +
+                       style.pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &widget) +
+                       style.pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &widget);
+    const QFontMetrics metrics = widget.fontMetrics();
+    return std::max(kDialogUnits * metrics.averageCharWidth() / 4,
+                    metrics.horizontalAdvance(ruleLabel(Rule::Deiteration)) + beside);
 }
 
 DlgNavegador::DlgNavegador(QWidget* parent)
@@ -68,11 +83,15 @@ DlgNavegador::DlgNavegador(QWidget* parent)
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setIconSize(QSize(16, 16));
     tree_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // Long titles scroll sideways rather than being cut short.
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     commentBox_->setObjectName(QStringLiteral("commentBox"));
     commentBox_->setReadOnly(true);
     commentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     commentBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    commentBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(navigatorLabel);

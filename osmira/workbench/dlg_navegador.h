@@ -18,7 +18,7 @@ namespace osmira::workbench {
 // The label of a rule entry ("Borramiento (R1)" …); empty for Rule::None.
 QString ruleLabel(Rule rule);
 
-// The panel's width: 131 dialog units in the widget's font, and never narrower than 200 pixels.
+// The panel's width in the widget's font: 131 dialog units, or more where a rule label needs it.
 int navigatorWidth(const QWidget& widget);
 
 // The navigator: the exercise at the root, one entry per step in sequence order and, under each

@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, NavigatorRemoval,
                                            RemovalCase{"RuleUnderARemovedStep", "Iteración (R3)", "", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// An exercise of `count` steps read from a file: each step but the last was left by a double cut.
+// An exercise of `count` steps read from a file, left by the five rules in turn.
 std::unique_ptr<CEjercicio> readSteps(int count) {
     auto exercise = std::make_unique<CEjercicio>();
     exercise->SetTitle("Largo");
@@ -228,7 +228,7 @@ std::unique_ptr<CEjercicio> readSteps(int count) {
         auto doc = std::make_unique<COsmiraDoc>();
         doc->SetTitle(StepTitle(number));
         doc->SetSelfId(NextSelfId());
-        doc->SetAppliedRule(number < count ? Rule::DoubleCut : Rule::None);
+        doc->SetAppliedRule(number < count ? static_cast<Rule>((number - 1) % 5 + 1) : Rule::None);
         exercise->AdoptStep(std::move(doc));
     }
     return exercise;
@@ -257,7 +257,7 @@ TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt
     stepByStep.Open(*exercise, step(*exercise, 0));
     stepByStep.tree().setCurrentItem(stepByStep.tree().topLevelItem(0));
     for (int index = 1; index < kSteps; ++index) {
-        stepByStep.AddStep(step(*exercise, index), Rule::DoubleCut);
+        stepByStep.AddStep(step(*exercise, index), step(*exercise, index - 1).GetAppliedRule());
     }
     EXPECT_EQ(stepTexts(stepByStep), expected);
     // The newest entry is scrolled into view but the selection stays on the root.
@@ -270,6 +270,23 @@ TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt
     rebuilt.Rebuild(*exercise);
     EXPECT_EQ(stepTexts(rebuilt), expected);
     EXPECT_EQ(treeText(rebuilt), treeText(stepByStep));
+}
+
+TEST(NavigatorLayout, EveryRuleLabelShowsWholeAtTheNarrowestWidth) {
+    auto exercise = readSteps(6);
+    DlgNavegador panel;
+    panel.Rebuild(*exercise);
+    panel.resize(panel.minimumWidth(), 480);
+    panel.show();
+    EXPECT_EQ(treeText(panel), "Largo\n"
+                               "  Paso 01\n    Borramiento (R1)\n"
+                               "  Paso 02\n    Inserción (R2)\n"
+                               "  Paso 03\n    Iteración (R3)\n"
+                               "  Paso 04\n    Desiteración (R4)\n"
+                               "  Paso 05\n    Doble Corte (R5)\n"
+                               "  Paso 06\n");
+    // The column fits its widest entry, indentation included.
+    EXPECT_LE(panel.tree().columnWidth(0), panel.tree().viewport()->width());
 }
 
 struct DoubleClickCase {
@@ -341,8 +358,10 @@ TEST(NavigatorBar, HostsOnePanelAtATimeOnTheLeft) {
     EXPECT_EQ(bar.allowedAreas(), Qt::LeftDockWidgetArea);
     EXPECT_EQ(bar.panel(), nullptr);
 
+    const int emptyWidth = bar.widget()->minimumWidth();
     QPointer<DlgNavegador> first = &bar.openPanel();
     EXPECT_EQ(bar.panel(), first.data());
+    EXPECT_EQ(first->minimumWidth(), emptyWidth); // the window keeps its shape
     EXPECT_EQ(first->objectName().toStdString(), "DlgNavegador");
     QPointer<DlgNavegador> second = &bar.openPanel();
     EXPECT_TRUE(first.isNull());
@@ -351,7 +370,7 @@ TEST(NavigatorBar, HostsOnePanelAtATimeOnTheLeft) {
     bar.closePanel();
     EXPECT_TRUE(second.isNull());
     EXPECT_EQ(bar.panel(), nullptr);
-    EXPECT_GE(bar.widget()->minimumWidth(), 200);
+    EXPECT_EQ(bar.widget()->minimumWidth(), emptyWidth);
 }
 
 TEST(NavigatorImages, FourDistinctVisiblePictures) {
