@@ -1,0 +1,71 @@
+#pragma once
+
+#include "osmira/canvas.h"
+#include "osmira/ejercicio.h"
+#include "osmira/geometry.h"
+#include "osmira/latin1.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace osmira {
+
+struct ReportOptions { // the eight options in their order
+    bool bPortada = true;
+    bool bTitulo = true;
+    bool bAutor = true;
+    bool bFecha = true;
+    bool bDocumentacion = true;
+    bool bSecuencia = true;
+    bool bComentarios = false;
+    bool bInfoAlfa = false;
+};
+
+// Shown by the caller once the page and every picture have been written.
+inline const std::string kInformeAcabado = latin1FromUtf8("Informe acabado.");
+
+// The creation date broken down in local time (TZ honoured) as dd/mm/yyyy.
+std::string ReportDate(std::int32_t seconds);
+
+// Writes the report's pictures; the front end draws them. Each call answers nothing when the
+// file was written, otherwise the reason (Latin-1, naming the path).
+class ReportPictureWriter {
+  public:
+    virtual ~ReportPictureWriter() = default;
+    // The step's element list drawn in order, cropped to its sheet.
+    virtual std::optional<std::string> WriteDiagram(const std::string& path, const COsmiraDoc& step) = 0;
+    // A picture of width × height pixels (one per drawing unit, white background) on which
+    // `draw` paints with the drawing's origin at the picture's top-left corner.
+    virtual std::optional<std::string> WriteDrawing(const std::string& path, int width, int height,
+                                                    const std::function<void(Canvas&)>& draw) = 0;
+};
+
+// The page's text and the first picture that could not be written, if any.
+struct ReportText {
+    std::string page;
+    std::optional<std::string> failure;
+};
+
+// The HTML report of an exercise: made for one report, given its options, asked once.
+class Informe {
+  public:
+    explicit Informe(const CEjercicio& exercise) : exercise_(exercise) {}
+
+    void SetOptions(bool bPortada, bool bTitulo, bool bAutor, bool bFecha, bool bDocumentacion,
+                    bool bSecuencia, bool bComentarios, bool bInfoAlfa);
+    void SetOptions(const ReportOptions& options) { options_ = options; }
+    const ReportOptions& GetOptions() const { return options_; }
+
+    // Builds the page; every picture goes to pictureFolder + its file name (the folder ends
+    // with its separator, or is empty). Pictures stop at the first failure, which is returned
+    // with the page so that the caller reports it instead of "Informe acabado.".
+    ReportText generate(const std::string& pictureFolder, ReportPictureWriter& writer) const;
+
+  private:
+    const CEjercicio& exercise_;
+    ReportOptions options_;
+};
+
+} // namespace osmira
