@@ -106,10 +106,7 @@ DlgNavegador::DlgNavegador(QWidget* parent)
 }
 
 void DlgNavegador::Open(CEjercicio& exercise, COsmiraDoc& step) {
-    clearTree();
-    exercise_ = &exercise;
-    root_ = new QTreeWidgetItem(tree_, QStringList(QString::fromLatin1(exercise.GetTitle())));
-    root_->setIcon(0, exerciseIcon());
+    openRoot(exercise);
     insertStepItem(step);
     root_->setExpanded(true);
     RefreshComment();
@@ -164,10 +161,7 @@ void DlgNavegador::RemoveStep(COsmiraDoc& step) {
 void DlgNavegador::Rebuild(CEjercicio& exercise) {
     const auto& steps = exercise.GetSteps();
     if (steps.empty()) {
-        clearTree();
-        exercise_ = &exercise;
-        root_ = new QTreeWidgetItem(tree_, QStringList(QString::fromLatin1(exercise.GetTitle())));
-        root_->setIcon(0, exerciseIcon());
+        openRoot(exercise);
         RefreshComment();
         return;
     }
@@ -214,6 +208,13 @@ void DlgNavegador::clearTree() {
     root_ = nullptr;
     exercise_ = nullptr;
     tree_->clear();
+}
+
+void DlgNavegador::openRoot(CEjercicio& exercise) {
+    clearTree();
+    exercise_ = &exercise;
+    root_ = new QTreeWidgetItem(tree_, QStringList(QString::fromLatin1(exercise.GetTitle())));
+    root_->setIcon(0, exerciseIcon());
 }
 
 QTreeWidgetItem* DlgNavegador::insertStepItem(COsmiraDoc& step) {

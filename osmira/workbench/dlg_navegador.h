@@ -61,6 +61,8 @@ class DlgNavegador : public QWidget {
     };
 
     void clearTree();
+    // An empty tree with the exercise's root.
+    void openRoot(CEjercicio& exercise);
     QTreeWidgetItem* insertStepItem(COsmiraDoc& step);
     QTreeWidgetItem* insertRuleItem(QTreeWidgetItem& parent, Rule rule);
     void setGoalMark(COsmiraDoc* step);
