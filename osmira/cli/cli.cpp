@@ -22,7 +22,10 @@ constexpr const char* kUsage =
     " [-o SALIDA]\n"
     "     osmira-cli show ARCHIVO\n"
     "     osmira-cli truncate ARCHIVO K [-o SALIDA]\n"
-    "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n";
+    "     osmira-cli report ARCHIVO INFORME.htm [--options BITS]\n"
+    "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
+    "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
+    "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";
 
 } // namespace
 
@@ -40,9 +43,9 @@ int UsageError(Streams io, const std::string& latin1Problem) {
 int Run(const std::vector<std::string>& arguments, Streams io) {
     using Command = int (*)(const std::vector<std::string>&, Streams);
     static const std::map<std::string, Command> kCommands{
-        {"check", CheckCommand},      {"convert", ConvertCommand}, {"layout", LayoutCommand},
-        {"new", NewCommand},          {"apply", ApplyCommand},     {"show", ShowCommand},
-        {"truncate", TruncateCommand}};
+        {"check", CheckCommand},       {"convert", ConvertCommand}, {"layout", LayoutCommand},
+        {"new", NewCommand},           {"apply", ApplyCommand},     {"show", ShowCommand},
+        {"truncate", TruncateCommand}, {"report", ReportCommand}};
     if (arguments.empty()) {
         return UsageError(io, "falta la orden");
     }

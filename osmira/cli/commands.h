@@ -19,6 +19,8 @@ int NewCommand(const std::vector<std::string>& words, Streams io);
 int ApplyCommand(const std::vector<std::string>& words, Streams io);
 int ShowCommand(const std::vector<std::string>& words, Streams io);
 int TruncateCommand(const std::vector<std::string>& words, Streams io);
+// Writes the HTML report and its pictures beside it.
+int ReportCommand(const std::vector<std::string>& words, Streams io);
 
 // A Latin-1 message on the error stream, in UTF-8; returns `status`.
 int Report(Streams io, const std::string& latin1Message, int status);

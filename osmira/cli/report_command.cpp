@@ -1,0 +1,57 @@
+#include "commands.h"
+
+#include "arguments.h"
+#include "exercise_files.h"
+#include "report_files.h"
+
+#include "osmira/informe.h"
+#include "osmira/latin1.h"
+
+namespace osmira::cli {
+
+namespace {
+
+// Eight characters 0/1 in the dialog's order: cover, title, author, date, description,
+// diagram sequence, comments, Alpha chapter.
+std::optional<ReportOptions> ParseOptionBits(const std::string& bits) {
+    if (bits.size() != 8 || bits.find_first_not_of("01") != std::string::npos) {
+        return std::nullopt;
+    }
+    const auto on = [&bits](std::size_t i) { return bits[i] == '1'; };
+    return ReportOptions{on(0), on(1), on(2), on(3), on(4), on(5), on(6), on(7)};
+}
+
+} // namespace
+
+int ReportCommand(const std::vector<std::string>& words, Streams io) {
+    Arguments arguments(words, {"--options"});
+    if (!arguments.Ok()) {
+        return UsageError(io, arguments.Error());
+    }
+    if (arguments.Positional().size() != 2) {
+        return UsageError(io, "report necesita EJERCICIO e INFORME");
+    }
+    if (arguments.All("--options").size() > 1) {
+        return UsageError(io, latin1FromUtf8("--options se da una sola vez"));
+    }
+    std::optional<ReportOptions> options = ReportOptions{};
+    if (std::optional<std::string> bits = arguments.Option("--options")) {
+        options = ParseOptionBits(*bits);
+        if (!options) {
+            return UsageError(io, "--options necesita ocho cifras 0/1: " + latin1FromUtf8(*bits));
+        }
+    }
+    const std::string& exercisePath = arguments.Positional()[0];
+    OpenedExercise opened = OpenExerciseFile(exercisePath);
+    if (!opened.exercise) {
+        io.err << "osmira-cli: " << exercisePath << ": " << utf8FromLatin1(opened.reason) << '\n';
+        return kExitUsage;
+    }
+    if (std::optional<std::string> failure =
+            render::WriteReport(*opened.exercise, *options, arguments.Positional()[1])) {
+        return Report(io, *failure, kExitRefused);
+    }
+    return kExitOk;
+}
+
+} // namespace osmira::cli
