@@ -29,7 +29,7 @@ int ReportCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io, arguments.Error());
     }
     if (arguments.Positional().size() != 2) {
-        return UsageError(io, "report necesita EJERCICIO e INFORME");
+        return UsageError(io, "report necesita ARCHIVO e INFORME");
     }
     if (arguments.All("--options").size() > 1) {
         return UsageError(io, latin1FromUtf8("--options se da una sola vez"));

@@ -1,0 +1,244 @@
+// The HTML report: golden pages per option combination, the date, the pictures as JPEG
+// files of the expected sizes, and reports that cannot be written refused without harm.
+
+#include "commands.h"
+#include "suite_testing/golden_cases.h"
+#include "suite_testing/scratch_folder.h"
+
+#include "osmira/informe.h"
+#include "osmira/latin1.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+using namespace osmira;
+namespace fs = std::filesystem;
+using suite::testing::readFile;
+using suite::testing::ScratchFolder;
+using suite::testing::writeFile;
+
+namespace {
+
+// Sets TZ for one test and puts the previous zone back.
+class TimeZone {
+  public:
+    explicit TimeZone(const char* zone) {
+        if (const char* previous = std::getenv("TZ")) {
+            previous_ = previous;
+        }
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~TimeZone() {
+        if (previous_) {
+            setenv("TZ", previous_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    TimeZone(const TimeZone&) = delete;
+    TimeZone& operator=(const TimeZone&) = delete;
+
+  private:
+    std::optional<std::string> previous_;
+};
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    int status = cli::Run(arguments, {out, err});
+    return {status, out.str(), err.str()};
+}
+
+const fs::path kPages = fs::path(TEST_DATA_DIR) / "report";
+const std::string kAllOnExercise = (kPages / "all-on" / "exercise.omr").string();
+
+// One folder per case: exercise.omr, options (the eight bits; absent: the defaults) and the
+// page expected.htm, written in UTC.
+class ReportPage : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ReportPage, MatchesItsFolder) {
+    const TimeZone utc("UTC");
+    const fs::path folder = kPages / GetParam();
+    ScratchFolder scratch;
+    std::vector<std::string> arguments{"report", (folder / "exercise.omr").string(),
+                                       (scratch / "r.htm").string()};
+    if (fs::exists(folder / "options")) {
+        std::string bits = readFile(folder / "options");
+        bits.erase(bits.find_last_not_of("\r\n") + 1);
+        arguments.insert(arguments.end(), {"--options", bits});
+    }
+    const Outcome outcome = RunCli(arguments);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(readFile(scratch / "r.htm"), readFile(folder / "expected.htm"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportPage, ::testing::ValuesIn(suite::testing::goldenCaseNames(kPages)),
+                         suite::testing::GoldenCaseName());
+
+// Usage errors and unreadable or unwritable files, through the shared golden scaffold.
+class ReportCliGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ReportCliGolden, MatchesItsFolder) {
+    suite::testing::expectGoldenCase(
+        fs::path(TEST_DATA_DIR) / "report-cli" / GetParam(),
+        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
+            return cli::Run(arguments, {out, err});
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportCliGolden,
+                         ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/report-cli")),
+                         suite::testing::GoldenCaseName());
+
+struct DateCase {
+    const char* name;
+    const char* zone;
+    std::int32_t seconds;
+    const char* expected;
+};
+
+void PrintTo(const DateCase& date, std::ostream* out) {
+    *out << date.name;
+}
+
+class ReportDateCase : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(ReportDateCase, IsDayMonthYearInLocalTime) {
+    const TimeZone zone(GetParam().zone);
+    EXPECT_EQ(ReportDate(GetParam().seconds), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, ReportDateCase,
+    ::testing::Values(DateCase{"FifthOfMarch", "UTC", 983793600, "05/03/2001"},
+                      DateCase{"ChristmasDay", "UTC", 1009281600, "25/12/2001"},
+                      DateCase{"TwoDigitDaySingleDigitMonth", "UTC", 984830400, "17/03/2001"},
+                      DateCase{"SingleDigitDayTwoDigitMonth", "UTC", 1002024000, "02/10/2001"},
+                      // 23:30 UTC on the 4th is already the 5th an hour east of Greenwich.
+                      DateCase{"LocalZoneIsHonoured", "CET-1", 983748600, "05/03/2001"},
+                      DateCase{"LocalZoneWestOfGreenwich", "EST5", 983764800, "04/03/2001"}),
+    [](const ::testing::TestParamInfo<DateCase>& info) { return std::string(info.param.name); });
+
+struct PictureCase {
+    const char* file;
+    int width;
+    int height;
+};
+
+void PrintTo(const PictureCase& picture, std::ostream* out) {
+    *out << picture.file;
+}
+
+class ReportPicture : public ::testing::TestWithParam<PictureCase> {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = new ScratchFolder;
+        ASSERT_EQ(
+            RunCli({"report", kAllOnExercise, (*folder_ / "r.htm").string(), "--options", "11111111"}).status,
+            0);
+    }
+    static void TearDownTestSuite() {
+        delete folder_;
+        folder_ = nullptr;
+    }
+    static ScratchFolder* folder_;
+};
+
+ScratchFolder* ReportPicture::folder_ = nullptr;
+
+TEST_P(ReportPicture, IsJpegOfItsDrawingsSize) {
+    QImageReader reader(QString::fromLatin1((*folder_ / GetParam().file).string()));
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage picture = reader.read();
+    ASSERT_FALSE(picture.isNull()) << reader.errorString().toStdString();
+    EXPECT_EQ(picture.width(), GetParam().width);
+    EXPECT_EQ(picture.height(), GetParam().height);
+}
+
+// Example pictures by the rectangles of their objects; steps by their sheets (the title's
+// blank stays in the file name).
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReportPicture,
+    ::testing::Values(PictureCase{"Grafico1.jpg", 50, 50}, PictureCase{"Grafico2.jpg", 50, 50},
+                      PictureCase{"Grafico3.jpg", 140, 98}, PictureCase{"Grafico4.jpg", 60, 58},
+                      PictureCase{"Grafico5.jpg", 60, 18}, PictureCase{"Grafico6.jpg", 180, 98},
+                      PictureCase{"Paso 01.jpg", 220, 138}, PictureCase{"Paso 02.jpg", 180, 138},
+                      PictureCase{"Paso 03.jpg", 140, 138}),
+    [](const ::testing::TestParamInfo<PictureCase>& info) {
+        std::string name = info.param.file;
+        name = name.substr(0, name.find('.'));
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
+    ScratchFolder folder;
+    ASSERT_EQ(RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "00000001"}).status,
+              0);
+    const QImage picture(QString::fromLatin1((folder / "Grafico2.jpg").string()));
+    ASSERT_FALSE(picture.isNull());
+    // Outside the ellipse the background is white (JPEG rings a little near the outline); at its
+    // centre the cut's light grey fill.
+    EXPECT_GT(qGray(picture.pixel(1, 1)), 235);
+    EXPECT_NEAR(qGray(picture.pixel(25, 25)), 0xD8, 8);
+}
+
+// Root ignores folder permissions, so each case puts a folder where a file must go, which
+// fails for root too.
+struct BlockedCase {
+    const char* name;
+    const char* options;
+    const char* folderInTheWay; // relative to the scratch folder
+    const char* reportPath;     // relative to the scratch folder
+    const char* named;          // the path the reason names, relative to the scratch folder
+};
+
+void PrintTo(const BlockedCase& blocked, std::ostream* out) {
+    *out << blocked.name;
+}
+
+class ReportBlocked : public ::testing::TestWithParam<BlockedCase> {};
+
+TEST_P(ReportBlocked, IsRefusedNamingThePathAndLeavesTheOldPage) {
+    const BlockedCase& blocked = GetParam();
+    ScratchFolder folder;
+    fs::create_directories(folder / blocked.folderInTheWay);
+    writeFile(folder / "r.htm", "old page");
+    const Outcome outcome = RunCli(
+        {"report", kAllOnExercise, (folder / blocked.reportPath).string(), "--options", blocked.options});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find((folder / blocked.named).string() + ": "), std::string::npos) << outcome.err;
+    EXPECT_EQ(readFile(folder / "r.htm"), "old page");
+    for (const auto& entry : fs::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "r.htm" || name.find("r.htm") == std::string::npos) << "left behind: " << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportBlocked,
+    ::testing::Values(BlockedCase{"StepPicture", "11111100", "Paso 02.jpg", "r.htm", "Paso 02.jpg"},
+                      BlockedCase{"ExamplePicture", "00000001", "Grafico3.jpg", "r.htm", "Grafico3.jpg"},
+                      BlockedCase{"PageIsAFolder", "11111111", "informe.htm", "informe.htm", "informe.htm"}),
+    [](const ::testing::TestParamInfo<BlockedCase>& info) { return std::string(info.param.name); });
+
+} // namespace
