@@ -2,6 +2,7 @@
 // files of the expected sizes, and reports that cannot be written refused without harm.
 
 #include "commands.h"
+#include "exercise_files.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 
@@ -200,6 +201,68 @@ TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
     EXPECT_GT(qGray(picture.pixel(1, 1)), 235);
     EXPECT_NEAR(qGray(picture.pixel(25, 25)), 0xD8, 8);
 }
+
+// Records the paths asked for; the one named `failAt` fails.
+class RecordingPictures : public ReportPictureWriter {
+  public:
+    explicit RecordingPictures(std::string failAt) : failAt_(std::move(failAt)) {}
+    std::optional<std::string> WriteDiagram(const std::string& path, const COsmiraDoc&) override {
+        return Record(path);
+    }
+    std::optional<std::string> WriteDrawing(const std::string& path, int, int,
+                                            const std::function<void(Canvas&)>&) override {
+        return Record(path);
+    }
+    std::vector<std::string> paths;
+
+  private:
+    std::optional<std::string> Record(const std::string& path) {
+        paths.push_back(path);
+        return path == failAt_ ? std::optional<std::string>("fails: " + path) : std::nullopt;
+    }
+    std::string failAt_;
+};
+
+struct WriterCase {
+    const char* name;
+    std::string failAt;
+    std::vector<std::string> asked;
+};
+
+void PrintTo(const WriterCase& writer, std::ostream* out) {
+    *out << writer.name;
+}
+
+class InformePictures : public ::testing::TestWithParam<WriterCase> {};
+
+TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFails) {
+    const cli::OpenedExercise opened = cli::OpenExerciseFile(kAllOnExercise);
+    ASSERT_TRUE(opened.exercise);
+    Informe informe(*opened.exercise);
+    informe.SetOptions(true, true, true, true, true, true, true, true);
+    RecordingPictures pictures(GetParam().failAt);
+    const ReportText report = informe.generate("f/", pictures);
+    EXPECT_EQ(pictures.paths, GetParam().asked);
+    EXPECT_EQ(report.failure,
+              GetParam().failAt.empty() ? std::nullopt : std::optional("fails: " + GetParam().failAt));
+    // The page does not depend on the pictures.
+    RecordingPictures all("");
+    EXPECT_EQ(report.page, informe.generate("f/", all).page);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, InformePictures,
+    ::testing::Values(WriterCase{"AllWritten",
+                                 "",
+                                 {"f/Paso 01.jpg", "f/Paso 02.jpg", "f/Paso 03.jpg", "f/Grafico1.jpg",
+                                  "f/Grafico2.jpg", "f/Grafico3.jpg", "f/Grafico4.jpg", "f/Grafico5.jpg",
+                                  "f/Grafico6.jpg"}},
+                      WriterCase{"StepFails", "f/Paso 02.jpg", {"f/Paso 01.jpg", "f/Paso 02.jpg"}},
+                      WriterCase{"ExampleFails",
+                                 "f/Grafico4.jpg",
+                                 {"f/Paso 01.jpg", "f/Paso 02.jpg", "f/Paso 03.jpg", "f/Grafico1.jpg",
+                                  "f/Grafico2.jpg", "f/Grafico3.jpg", "f/Grafico4.jpg"}}),
+    [](const ::testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
 
 // Root ignores folder permissions, so each case puts a folder where a file must go, which
 // fails for root too.
