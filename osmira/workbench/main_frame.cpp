@@ -131,6 +131,10 @@ void CMainFrame::buildActions() {
     makeAction(Command::GenerarInforme, QStringLiteral("&Generar Informe"),
                QStringLiteral("Genera un informe con la secuncia completa de los diagramas del ejercicio."),
                QStringLiteral("Generar Informe"));
+    makeAction(
+        Command::EliminarUltimoPaso, QStringLiteral("Eliminar el último diagrama"),
+        QStringLiteral("Elimina el último diagrama de la secuencia; el anterior vuelve a ser el último."), {})
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     makeAction(Command::TemasAyuda, QStringLiteral("Temas de &ayuda"),
                QStringLiteral("Muestra temas de ayuda"), QStringLiteral("Temas de ayuda"))
         ->setShortcut(QKeySequence(Qt::Key_F1));

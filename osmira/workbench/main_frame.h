@@ -39,6 +39,8 @@ enum class Command {
     Comentario,
     EliminarDiagramas,
     GenerarInforme,
+    // Ctrl+Z, in no menu: the last step goes.
+    EliminarUltimoPaso,
     TemasAyuda,
     AcercaDe,
     AyudaContextual,

@@ -12,6 +12,7 @@
 #include "help_window.h"
 #include "host.h"
 #include "main_frame.h"
+#include "option_commands.h"
 #include "osmira_view.h"
 #include "step_printing.h"
 #include "window_workbench.h"
@@ -79,6 +80,11 @@ void COsmiraApp::connectCommands() {
         {Command::TemasAyuda, &COsmiraApp::TemasDeAyuda},
         {Command::AcercaDe, &COsmiraApp::AcercaDe},
         {Command::Puntero, &COsmiraApp::puntero},
+        {Command::Apariencia, &COsmiraApp::Apariencia},
+        {Command::Comentario, &COsmiraApp::Comentario},
+        {Command::EliminarDiagramas, &COsmiraApp::EliminarDiagramas},
+        {Command::EliminarUltimoPaso, &COsmiraApp::EliminarUltimoPaso},
+        {Command::GenerarInforme, &COsmiraApp::GenerarInforme},
     };
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
@@ -98,14 +104,20 @@ void COsmiraApp::connectCommands() {
 void COsmiraApp::setModified(bool modified) {
     modified_ = modified;
     mainFrame_->setWindowModified(modified);
+    updateCommands();
+}
+
+void COsmiraApp::updateCommands() {
     const bool open = currentExercise_ != nullptr;
     mainFrame_->action(Command::Guardar)->setEnabled(open);
     mainFrame_->action(Command::GuardarComo)->setEnabled(open);
     mainFrame_->action(Command::Cerrar)->setEnabled(open);
-    for (const Command later :
+    const std::size_t steps = open ? currentExercise_->GetSteps().size() : 0;
+    for (const Command option :
          {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas, Command::GenerarInforme}) {
-        mainFrame_->action(later)->setEnabled(false);
+        mainFrame_->action(option)->setEnabled(steps > 0);
     }
+    mainFrame_->action(Command::EliminarUltimoPaso)->setEnabled(steps >= 2);
 }
 
 void COsmiraApp::showError(const QString& text) {
@@ -173,6 +185,7 @@ void COsmiraApp::Nuevo() {
         return;
     }
     mainFrame_->ShowExerciseMenu();
+    updateCommands();
 }
 
 void COsmiraApp::Abrir() {
@@ -283,6 +296,58 @@ void COsmiraApp::onRuleCommitted() {
     host_.showMessage(mainFrame_.get(),
                       QStringLiteral("¡Ejercicio resuelto! Se ha alcanzado el diagrama final."), kCaption,
                       MessageIcon::Information);
+}
+
+bool COsmiraApp::runOption(bool (OptionCommands::*command)()) {
+    if (!currentExercise_ || currentExercise_->GetSteps().empty()) {
+        return false;
+    }
+    OptionCommands commands(*currentExercise_, host_, *workbench_, mainFrame_->navigatorBar().panel(),
+                            mainFrame_.get());
+    if (!(commands.*command)()) {
+        return false;
+    }
+    setModified(true);
+    return true;
+}
+
+void COsmiraApp::Apariencia() {
+    runOption(&OptionCommands::Apariencia);
+}
+
+void COsmiraApp::Comentario() {
+    runOption(&OptionCommands::Comentario);
+}
+
+void COsmiraApp::EliminarDiagramas() {
+    if (runOption(&OptionCommands::EliminarDiagramas)) {
+        afterRemoval();
+    }
+}
+
+void COsmiraApp::EliminarUltimoPaso() {
+    if (runOption(&OptionCommands::EliminarUltimoPaso)) {
+        afterRemoval();
+    }
+}
+
+// The goal is announced again when a later rule reaches it again; a step that became last
+// and shows it is marked as when it was reached.
+void COsmiraApp::afterRemoval() {
+    goalAnnounced_ = goalReached();
+    DlgNavegador* navigator = mainFrame_->navigatorBar().panel();
+    if (goalAnnounced_ && navigator != nullptr) {
+        navigator->MarkGoalReached(*currentExercise_->LastStep());
+    }
+    mainFrame_->syncPuntero();
+}
+
+void COsmiraApp::GenerarInforme() {
+    if (currentExercise_ && !currentExercise_->GetSteps().empty()) {
+        OptionCommands(*currentExercise_, host_, *workbench_, mainFrame_->navigatorBar().panel(),
+                       mainFrame_.get())
+            .GenerarInforme();
+    }
 }
 
 QPrinter& COsmiraApp::printer() {

@@ -16,6 +16,7 @@ class CChildFrame;
 class CMainFrame;
 class HelpWindow;
 class Host;
+class OptionCommands;
 class WindowWorkbench;
 
 // The application: the one open exercise, its file and the exercise-level commands. The main
@@ -46,6 +47,12 @@ class COsmiraApp : public QObject {
     void ConfigurarImpresora();
     void TemasDeAyuda();
     void AcercaDe();
+    // The commands of "&Opciones" on the open exercise, and Ctrl+Z.
+    void Apariencia();
+    void Comentario();
+    void EliminarDiagramas();
+    void EliminarUltimoPaso();
+    void GenerarInforme();
 
   private:
     void connectCommands();
@@ -59,6 +66,11 @@ class COsmiraApp : public QObject {
     bool saveTo(const QString& path);
     bool goalReached() const;
     void setModified(bool modified);
+    // Enables the commands that need an open exercise, or one with steps.
+    void updateCommands();
+    // The option command on the open exercise; true when it changed the exercise.
+    bool runOption(bool (OptionCommands::*command)());
+    void afterRemoval();
     void onRuleCommitted();
     void showError(const QString& text);
     QPrinter& printer();
