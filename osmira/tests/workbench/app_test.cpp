@@ -292,6 +292,16 @@ TEST_F(Application, UnreadableFilesAndFailedSavesChangeNothing) {
     EXPECT_TRUE(app.isModified());
 }
 
+TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
+    openSteps(2);
+    host.printFile = QString::fromStdString((scratch / "paso.pdf").string());
+    app.Imprimir();
+    EXPECT_FALSE(QFile::exists(host.printFile));
+    host.printAnswer = true;
+    app.Imprimir();
+    EXPECT_EQ(suite::testing::readFile(scratch / "paso.pdf").substr(0, 5), "%PDF-");
+}
+
 TEST_F(Application, ReachingTheConclusionIsAnnouncedOnceAndMarked) {
     // A and A → B as hypotheses, B as conclusion: deiteration, double cut, erasure.
     host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};

@@ -3,6 +3,7 @@
 #include "host.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
 
 #include <deque>
@@ -57,7 +58,14 @@ class FakeHost : public Host {
         colourAnswers.pop_front();
         return answer;
     }
-    bool runPrintDialog(QWidget*, QPrinter&) override { return printAnswer; }
+    // Confirming the print dialog prints into `printFile` as PDF.
+    bool runPrintDialog(QWidget*, QPrinter& printer) override {
+        if (printAnswer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printFile);
+        }
+        return printAnswer;
+    }
     bool runPageSetup(QWidget*, QPrinter&) override { return printAnswer; }
     void runPrintPreview(QDialog& preview) override { dialogs.push_back(preview.objectName()); }
 
@@ -73,6 +81,7 @@ class FakeHost : public Host {
     SaveChanges saveAnswer = SaveChanges::Cancel;
     int saveQuestions = 0;
     bool printAnswer = false;
+    QString printFile;
 
   private:
     static QString take(std::deque<QString>& paths) {
