@@ -25,6 +25,7 @@
 #include <QPrinter>
 
 #include <limits>
+#include <optional>
 
 namespace osmira::workbench {
 
@@ -298,13 +299,17 @@ void COsmiraApp::onRuleCommitted() {
                       MessageIcon::Information);
 }
 
-bool COsmiraApp::runOption(bool (OptionCommands::*command)()) {
+std::optional<OptionCommands> COsmiraApp::optionCommands() {
     if (!currentExercise_ || currentExercise_->GetSteps().empty()) {
-        return false;
+        return std::nullopt;
     }
-    OptionCommands commands(*currentExercise_, host_, *workbench_, mainFrame_->navigatorBar().panel(),
-                            mainFrame_.get());
-    if (!(commands.*command)()) {
+    return OptionCommands(*currentExercise_, host_, *workbench_, mainFrame_->navigatorBar().panel(),
+                          mainFrame_.get());
+}
+
+bool COsmiraApp::runOption(bool (OptionCommands::*command)()) {
+    std::optional<OptionCommands> commands = optionCommands();
+    if (!commands || !((*commands).*command)()) {
         return false;
     }
     setModified(true);
@@ -343,10 +348,8 @@ void COsmiraApp::afterRemoval() {
 }
 
 void COsmiraApp::GenerarInforme() {
-    if (currentExercise_ && !currentExercise_->GetSteps().empty()) {
-        OptionCommands(*currentExercise_, host_, *workbench_, mainFrame_->navigatorBar().panel(),
-                       mainFrame_.get())
-            .GenerarInforme();
+    if (std::optional<OptionCommands> commands = optionCommands()) {
+        commands->GenerarInforme();
     }
 }
 

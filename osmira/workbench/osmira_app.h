@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -68,6 +69,8 @@ class COsmiraApp : public QObject {
     void setModified(bool modified);
     // Enables the commands that need an open exercise, or one with steps.
     void updateCommands();
+    // The option commands on the open exercise; nothing while it has no steps.
+    std::optional<OptionCommands> optionCommands();
     // The option command on the open exercise; true when it changed the exercise.
     bool runOption(bool (OptionCommands::*command)());
     void afterRemoval();

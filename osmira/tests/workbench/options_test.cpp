@@ -2,6 +2,8 @@
 // comments, removing steps (also with Ctrl+Z) and the report. Every modal window answers
 // through FakeHost.
 #include "dlg_apariencia_diagrama.h"
+#include "dlg_comentario.h"
+#include "dlg_eliminar_diagramas.h"
 #include "dlg_informe.h"
 #include "dlg_navegador.h"
 #include "dlg_navegador_inicial.h"
@@ -122,6 +124,37 @@ class Options : public ::testing::Test {
     FakeHost host;
     COsmiraApp app{host};
 };
+
+QStringList tabOrder(QWidget& dialog) {
+    QStringList names;
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            !widget->objectName().startsWith(QStringLiteral("qt_"))) {
+            names << widget->objectName();
+        }
+    }
+    return names;
+}
+
+TEST_F(Options, DialogsHaveTheirTitlesAndTabOrder) {
+    openSteps(2);
+    DlgAparienciaDiagrama appearance(host, exercise().GetAppearances().sheet);
+    DlgComentario comment(QStringLiteral("Paso 01"), "");
+    DlgEliminarDiagramas removal(exercise());
+    DlgInforme report(host);
+    const std::pair<QDialog*, const char*> dialogs[] = {
+        {&appearance, "Apariencia del diagrama | ColorBorde ColorRelleno ColorSeleccion Aceptar Cancelar"},
+        {&comment, "Comentar diagrama | Al TextoComentario Aceptar Cancelar"},
+        {&removal, "Eliminar Diagramas | Pasos Aceptar Cancelar"},
+        {&report,
+         "Generar Informe | Archivo Seleccionar IncluirPortada Titulo Autor Fecha IncluirDescripcion "
+         "IncluirSecuencia IncluirComentarios IncluirInfoAlfa IncluirTodos Aceptar Cancelar"},
+    };
+    for (const auto& [dialog, expected] : dialogs) {
+        EXPECT_EQ(dialog->windowTitle() + " | " + tabOrder(*dialog).join(u' '), QString::fromUtf8(expected));
+    }
+}
 
 // ---- Apariencia ----
 
