@@ -90,7 +90,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     if (options->unicode) {
         out << utf8WithSigns(translation.output) << '\n';
     } else {
-        out << spellSymbols(translation.output) << '\n';
+        out << spelledOutput(translation) << '\n';
     }
     return translation.error == ParseError::None ? 0 : 1;
 }

@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         Success{"ExistsPlain", OnlyX, "existe x p x", false, "\x24 x (A x \xD9 p x )"},
         Success{"NegationHasNoParentheses", OnlyX, "paratodo x not p x", false,
                 "\x22 x (A x \xAE \xD8 p x )"},
-        Success{"BoundEverywhereOnceQuantified", OnlyX, "and p x existe x q x", false,
-                "(p x \xD9 \x24 x (A x \xD9 q x ))"},
+        Success{"FreeBesideItsQuantifierIsGuarded", OnlyX, "and p x existe x q x", false,
+                "( A x \xD9 (p x \xD9 \x24 x (A x \xD9 q x )))"},
         Success{"UnusedVariableStillGuarded", OneSort, "paratodo x p x", false,
                 "( A y \xD9 \x22 x (A x \xAE p x ))"},
         Success{"InfixConnectives",
@@ -131,8 +131,26 @@ INSTANTIATE_TEST_SUITE_P(
                 "\x22 x (A x \xAE (g x \xD9 g x ))"},
         Success{"FunctionWithoutTypesIsAFormula", {{}, {}, {"c:"}, {}}, "not c", false, "\xD8 c "},
         Success{"NoVariablesLeavesParseOutput", {{"A"}, {}, {"c:1"}, {"p:1"}}, "p c", false, "p c "},
-        Success{"RestAfterFirstFormulaIgnored", OnlyX, "paratodo x p x q x", false,
+        Success{"BlanksAfterTheFormulaAreRead", OnlyX, "paratodo x p x \t\r\n  ", false,
                 "\x22 x (A x \xAE p x )"}),
+    [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
+
+// A variable is guarded when it is never quantified or when it occurs outside every quantifier
+// binding it; the guards keep the declaration order.
+INSTANTIATE_TEST_SUITE_P(
+    FreeOccurrences, TranslatesTo,
+    testing::Values(Success{"FreeBeforeQuantifiedLater", Example, "and R x y paratodo x A x", false,
+                            "(( A x \xD9 B y )\xD9 (R x y \xD9 \x22 x (A x \xAE A x )))"},
+                    Success{"FreeAfterTheQuantifierCloses", OnlyX, "( paratodo x p x and q x )", true,
+                            "( A x \\land (\\forall x (A x \\rightarrow p x )\\land q x ))"},
+                    Success{"OnlyUnderQuantifiersIsNotGuarded", OnlyX, "and existe x p x paratodo x q x",
+                            false, "(\x24 x (A x \xD9 p x )\xD9 \x22 x (A x \xAE q x ))"},
+                    Success{"RequantifiedInsideItsOwnScope", OnlyX, "paratodo x existe x p x", false,
+                            "\x22 x (A x \xAE \x24 x (A x \xD9 p x ))"},
+                    Success{"FreeInsideAnotherVariablesScope", OneSort, "paratodo y and R x y existe x q x",
+                            false, "( A x \xD9 \x22 y (A y \xAE (R x y \xD9 \x24 x (A x \xD9 q x ))))"},
+                    Success{"GuardsKeepDeclarationOrder", Example, "and R y x existe y A y", false,
+                            "(( A x \xD9 B y )\xD9 (R y x \xD9 \x24 y (B y \xD9 A y )))"}),
     [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
 
 struct Failure {
@@ -162,6 +180,7 @@ TEST_P(FailsWith, ReportAndStatus) {
 
 const Declarations Typed{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
 const std::string WrongType = latin1FromUtf8("Expresión de tipo incorrecto");
+const std::string TrailingText = latin1FromUtf8("Sobra texto después de la fórmula");
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, FailsWith,
@@ -211,6 +230,11 @@ INSTANTIATE_TEST_SUITE_P(
                 ParseError::UnknownRelation,
                 latin1FromUtf8("Relación inexistente"),
                 ""},
+        Failure{"SecondFormula", Example, "R x y R y x", ParseError::TrailingText, TrailingText, "R x y "},
+        Failure{"StrayCloseAtTheEnd", Example, "paratodo x R x y )", ParseError::TrailingText, TrailingText,
+                "\x22 x (A x \xAE R x y )"},
+        Failure{"UnknownWordAfterTheFormula", Typed, "p x\nsobra", ParseError::TrailingText, TrailingText,
+                "p x "},
         Failure{"StaleQuantifiedVariable",
                 {{"A"}, {"v:7"}, {}, {"p:1"}},
                 "existe v p v",
@@ -218,6 +242,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "Variable inexistente",
                 "\x24 "}),
     [](const testing::TestParamInfo<Failure>& info) { return info.param.name; });
+
+// TeX writes equality as "="; only the plain form spells the sign as its keyword.
+TEST(Translation, SpelledTexKeepsTheEqualsSign) {
+    RecordingNotifier notifier;
+    const Declarations equality{{"A"}, {"x:1"}, {"f:1,1"}, {}};
+    const auto plain = translateFormula(equality, "not e x f x", false, notifier);
+    EXPECT_EQ(varquen::spelledOutput(plain), "( A x  and   not  (x  e  f x ))");
+    const auto tex = translateFormula(equality, "not e x f x", true, notifier);
+    EXPECT_EQ(varquen::spelledOutput(tex), "( A x \\land \\neg (x = f x ))");
+    const auto failed = translateFormula(equality, "( x = f x ) x", true, notifier);
+    EXPECT_EQ(failed.error, ParseError::TrailingText);
+    EXPECT_EQ(notifier.boxes.back().text, ReportHeading + "(x = f x )");
+}
 
 TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
     RecordingNotifier notifier;

@@ -120,6 +120,8 @@ std::string parseMessage(ParseError error) {
         return text("Traducción demasiado larga: más de 4095 caracteres");
     case ParseError::FormulaTooLong:
         return text("Fórmula demasiado larga: más de 4095 caracteres");
+    case ParseError::TrailingText:
+        return text("Sobra texto después de la fórmula");
     default:
         return text("Error desconocido");
     }

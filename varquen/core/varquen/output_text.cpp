@@ -45,4 +45,19 @@ std::string spellSymbols(std::string_view text) {
     return spelled;
 }
 
+std::string spellTranslation(std::string_view output, bool tex) {
+    if (!tex) {
+        return spellSymbols(output);
+    }
+    std::string spelled;
+    std::size_t start = 0;
+    for (std::size_t equals = output.find(SymbolChars[EqualsIndex]); equals != std::string_view::npos;
+         equals = output.find(SymbolChars[EqualsIndex], start)) {
+        spelled += spellSymbols(output.substr(start, equals - start));
+        spelled += SymbolChars[EqualsIndex];
+        start = equals + 1;
+    }
+    return spelled + spellSymbols(output.substr(start));
+}
+
 } // namespace varquen

@@ -27,7 +27,11 @@ class OutputText {
     std::string text_;
 };
 
-// Every symbol byte becomes its keyword between blanks, as translation and formula files hold it.
+// Every symbol byte becomes its keyword between blanks, as formula files hold it.
 std::string spellSymbols(std::string_view text);
+
+// A translation as its file, its error report and the command-line tool spell it: a plain one as
+// spellSymbols does; a TeX one keeps "=", which is TeX's own sign for equality.
+std::string spellTranslation(std::string_view output, bool tex);
 
 } // namespace varquen

@@ -10,7 +10,7 @@ inline constexpr std::size_t MaxWordLength = 255;
 inline constexpr std::size_t MaxEntryLength = 255;
 
 // How a translation ended. The errors keep their numbers because parseExpr returns them, below
-// zero, where it would return a type. The last four are refusals of over-long or stray input.
+// zero, where it would return a type. From -11 on they are refusals of over-long or stray input.
 enum class ParseError : int {
     None = 0,
     WrongType = -1,
@@ -27,6 +27,7 @@ enum class ParseError : int {
     WordTooLong = -12,
     OutputTooLong = -13,
     FormulaTooLong = -14,
+    TrailingText = -15,
 };
 
 // An error as the scanner and parser return it, in place of a token code or a type.

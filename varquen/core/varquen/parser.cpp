@@ -155,7 +155,11 @@ int Parser::parseQuantifier(int expected, int quantifierIndex) {
     VARQUEN_TRY(emitToken(universeName));
     VARQUEN_TRY(emitToken(variable.nameIndex));
     VARQUEN_TRY(emitToken(quantifierIndex == ForAllIndex ? ImpliesIndex : AndIndex));
-    VARQUEN_TRY(parseExpr(kind::Formula));
+    int& binders = enclosingBinders_[static_cast<std::size_t>(index)];
+    ++binders;
+    const int body = parseExpr(kind::Formula);
+    --binders;
+    VARQUEN_TRY(body);
     VARQUEN_TRY(emitChar(')'));
     return kind::Formula;
 }
@@ -179,6 +183,9 @@ int Parser::parseVariable(int expected, int index) {
     const Signature::Variable& variable = signature_.variable(index);
     if (expected < kind::AnyTerm && expected != variable.type) {
         return parseCode(ParseError::WrongType);
+    }
+    if (enclosingBinders_[static_cast<std::size_t>(index)] == 0) {
+        signature_.markFreeOccurrence(index);
     }
     VARQUEN_TRY(emitToken(variable.nameIndex));
     return variable.type;

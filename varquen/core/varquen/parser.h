@@ -4,6 +4,8 @@
 #include "varquen/scanner.h"
 #include "varquen/signature.h"
 
+#include <vector>
+
 namespace varquen {
 
 // Expected kinds passed down the recursion besides a universe number 1..255.
@@ -14,11 +16,13 @@ inline constexpr int FormulaOrTerm = 257;
 } // namespace kind
 
 // The one-pass parser: checks structure and typing and writes each construct's
-// translation the moment it is recognised. Sets the bound flag of quantified variables.
+// translation the moment it is recognised. Sets the bound flag of quantified variables and
+// marks the variables that occur outside every quantifier binding them.
 class Parser {
   public:
     Parser(Signature& signature, Scanner& scanner, OutputText& output)
-        : signature_(signature), scanner_(scanner), output_(output) {}
+        : signature_(signature), scanner_(scanner), output_(output),
+          enclosingBinders_(static_cast<std::size_t>(signature.variableCount()), 0) {}
 
     // 0 for a formula, the universe of a term, or a negative parseCode.
     int parseExpr(int expected);
@@ -41,6 +45,8 @@ class Parser {
     Signature& signature_;
     Scanner& scanner_;
     OutputText& output_;
+    // Per variable, how many of the quantifiers being parsed bind it.
+    std::vector<int> enclosingBinders_;
 };
 
 } // namespace varquen

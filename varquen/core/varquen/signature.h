@@ -32,7 +32,10 @@ class Signature {
     struct Variable {
         int nameIndex = 0;
         std::int32_t type = 0;
+        // Quantified somewhere in the formula.
         bool bound = false;
+        // Occurs outside every quantifier that binds it.
+        bool occursFree = false;
     };
     struct Function {
         int nameIndex = 0;
@@ -66,6 +69,7 @@ class Signature {
     int variableCount() const { return static_cast<int>(variables_.size()); }
     const Variable& variable(int index) const { return variables_[index]; }
     void markBound(int index) { variables_[index].bound = true; }
+    void markFreeOccurrence(int index) { variables_[index].occursFree = true; }
 
     int functionCount() const { return static_cast<int>(functions_.size()); }
     const Function& function(int index) const { return functions_[index]; }

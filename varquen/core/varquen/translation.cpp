@@ -28,12 +28,14 @@ void rebuildSignature(Signature& signature, const Declarations& declarations) {
     }
 }
 
-// Guards every variable no quantifier bound by the predicate of its universe, in declaration
-// order, conjunctions nested to the left: ((U1 x1 ∧ U2 x2) ∧ B).
+// Guards by the predicate of its universe every variable that is never quantified, or that also
+// occurs outside the quantifiers binding it, in declaration order, conjunctions nested to the
+// left: ((U1 x1 ∧ U2 x2) ∧ B).
 std::string closeFreeVariables(const Signature& signature, const std::string& body, bool tex) {
     std::vector<int> freeVariables;
     for (int v = 0; v < signature.variableCount(); ++v) {
-        if (!signature.variable(v).bound) {
+        const Signature::Variable& variable = signature.variable(v);
+        if (!variable.bound || variable.occursFree) {
             freeVariables.push_back(v);
         }
     }
@@ -64,10 +66,15 @@ std::string closeFreeVariables(const Signature& signature, const std::string& bo
 
 } // namespace
 
-std::string errorReport(const std::string& partialOutput) {
-    std::string report = messages::reportHeading() + spellSymbols(partialOutput);
+std::string spelledOutput(const Translation& translation) {
+    return spellTranslation(translation.output, translation.tex);
+}
+
+std::string errorReport(const std::string& partialOutput, bool tex) {
+    const std::string spelled = spellTranslation(partialOutput, tex);
+    std::string report = messages::reportHeading() + spelled;
     if (report.size() > MaxTextLength) {
-        report = messages::reportHeading() + messages::reportTooLong(spellSymbols(partialOutput).size());
+        report = messages::reportHeading() + messages::reportTooLong(spelled.size());
     }
     return report;
 }
@@ -83,9 +90,14 @@ Translation translateFormula(const Declarations& declarations, const std::string
         Scanner scanner(signature, formula);
         Parser parser(signature, scanner, output);
         result = parser.parseExpr(kind::Formula);
+        // A second formula or a stray parenthesis would otherwise pass unread as "OK".
+        if (result >= 0 && scanner.nextToken() != token::EndOfText) {
+            result = parseCode(ParseError::TrailingText);
+        }
     }
 
     Translation translation;
+    translation.tex = tex;
     translation.output = output.text();
     if (result >= 0) {
         std::string closed = closeFreeVariables(signature, output.text(), tex);
@@ -98,7 +110,7 @@ Translation translateFormula(const Declarations& declarations, const std::string
     translation.error = result < 0 ? static_cast<ParseError>(result) : ParseError::None;
     translation.status = messages::parseMessage(translation.error);
     if (translation.error != ParseError::None) {
-        notifier.showMessage(errorReport(translation.output), translation.status);
+        notifier.showMessage(errorReport(translation.output, tex), translation.status);
     }
     return translation;
 }

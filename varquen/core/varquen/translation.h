@@ -14,7 +14,11 @@ struct Translation {
     ParseError error = ParseError::None;
     // "OK" or the error's message: what the status line shows.
     std::string status;
+    bool tex = false;
 };
+
+// The output as the translation file holds it (see spellTranslation).
+std::string spelledOutput(const Translation& translation);
 
 // The translation command: rebuilds the signature from the lists (one message per refused
 // entry), parses and translates the formula, closes its free variables and, on an error,
@@ -23,6 +27,6 @@ Translation translateFormula(const Declarations& declarations, const std::string
                              Notifier& notifier);
 
 // The text of the error report box: heading and the spelled-out partial translation.
-std::string errorReport(const std::string& partialOutput);
+std::string errorReport(const std::string& partialOutput, bool tex);
 
 } // namespace varquen
