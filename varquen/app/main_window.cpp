@@ -9,12 +9,14 @@
 #include "varquen/translation.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QTextEdit>
 
 #include <array>
@@ -29,6 +31,7 @@ const QString SaveFilter =
     QStringLiteral("Ficheros de Texto|*.txt|Ficheros de TeX|*.tex|Todos los ficheros|*.*");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString Symbol = QStringLiteral("Symbol");
+const QString TextPattern = QStringLiteral("*.txt");
 
 // Engine messages travel to the host's message boxes.
 class HostNotifier : public Notifier {
@@ -155,9 +158,22 @@ void TForm1::buildDeclarationEntries(QWidget* client) {
         list->setToolTip(QString::fromUtf8(entries[i].listHint));
         list->setUniformItemSizes(true);
         connect(edit, &QLineEdit::returnPressed, this, [this, edit, list] { appendEntry(edit, list); });
+        buildListEditing(edit, list);
         edits_[i] = edit;
         lists_[i] = list;
     }
+}
+
+// One typo need not cost the whole list: Delete removes the selected line and a double click
+// takes it back into its field to be corrected.
+void TForm1::buildListEditing(QLineEdit* field, QListWidget* list) {
+    auto* remove = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, list, [list] { delete list->currentItem(); });
+    connect(list, &QListWidget::itemDoubleClicked, this, [field](QListWidgetItem* item) {
+        field->setText(item->text());
+        delete item;
+        field->setFocus();
+    });
 }
 
 void TForm1::buildPanes(QWidget* client) {
@@ -166,6 +182,13 @@ void TForm1::buildPanes(QWidget* client) {
     outputPane_ = place<QTextEdit>(client, {"RichEdit2", 232, 224, 393, 177}, 16);
     outputPane_->setReadOnly(true);
     outputPane_->setToolTip(QStringLiteral("Esta es la ventana en que aparece la traducción"));
+    earlierNote_ = place<QLabel>(client, {"Label8", 348, 190, 130, 32}, 12);
+    earlierNote_->setText(QStringLiteral("Es la traducción de una fórmula anterior"));
+    earlierNote_->setWordWrap(true);
+    earlierNote_->setStyleSheet(QStringLiteral("color: #a00000"));
+    earlierNote_->setToolTip(QStringLiteral("La última traducción falló: el mensaje de error está en la "
+                                            "línea de estado"));
+    earlierNote_->hide();
 }
 
 void TForm1::buildSymbolButtons(QWidget* client) {
@@ -229,6 +252,11 @@ void TForm1::buildMenu() {
     addItem(formulaMenu, "Guardar1", QStringLiteral("&Guardar"), &TForm1::Guardar1Click);
     QMenu* translationMenu = bar->addMenu(QStringLiteral("&Traducción"));
     addItem(translationMenu, "Generar1", QStringLiteral("&Hacer"), &TForm1::Generar1Click);
+    // Translating is what a student does most, so it gets keys that work from the formula editor.
+    QAction* generar = translationMenu->actions().constLast();
+    generar->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                           QKeySequence(Qt::Key_F5)});
+    addAction(generar);
     addItem(translationMenu, "Salvar1", QStringLiteral("&Guardar"), &TForm1::Salvar1Click);
     addItem(bar, "Salir1", QStringLiteral("&Salir"), &TForm1::Salir1Click);
     addItem(bar, "Ayuda1", QStringLiteral("&Ayuda"), &TForm1::Ayuda1Click);
@@ -268,6 +296,7 @@ void TForm1::insertSymbol(char symbolByte) {
 void TForm1::borratext() {
     formulaEditor_->clear();
     outputPane_->clear();
+    earlierNote_->hide();
 }
 
 void TForm1::Nuevo1Click() {
@@ -302,8 +331,27 @@ void TForm1::Abrir1Click() {
     setFormula(read.value->formula);
 }
 
+QString TForm1::chooseSavePath(const QString& preset) {
+    QString offered = preset;
+    for (;;) {
+        const SaveChoice choice = host_.saveFileName(SaveFilter, offered);
+        if (choice.path.isEmpty()) {
+            return {};
+        }
+        QString path = choice.path;
+        // Without it the open dialog's default filter would hide the file.
+        if (choice.filterPattern == TextPattern && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+            path += TextPattern.mid(1);
+        }
+        if (!QFileInfo::exists(path) || host_.confirmReplace(path)) {
+            return path;
+        }
+        offered = path;
+    }
+}
+
 void TForm1::Guardar1Click() {
-    const QString path = host_.saveFileName(SaveFilter, currentPath_);
+    const QString path = chooseSavePath(currentPath_);
     if (path.isEmpty()) {
         return;
     }
@@ -322,23 +370,23 @@ void TForm1::Guardar1Click() {
 
 void TForm1::Generar1Click() {
     HostNotifier notifier(host_);
-    const Translation translation =
-        translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
-    output_ = translation.output;
-    if (translation.error == ParseError::None) {
-        outputPane_->setPlainText(displayFromModel(output_));
+    lastTranslation_ = translateFormula(declarations(), formula(), texBox_->isChecked(), notifier);
+    const bool translated = lastTranslation_.error == ParseError::None;
+    if (translated) {
+        outputPane_->setPlainText(displayFromModel(lastTranslation_.output));
     }
-    setStatus(fromLatin1(translation.status));
+    earlierNote_->setVisible(!translated && !outputPane_->document()->isEmpty());
+    setStatus(fromLatin1(lastTranslation_.status));
 }
 
 void TForm1::Salvar1Click() {
     Generar1Click();
-    const QString path = host_.saveFileName(SaveFilter, lastTranslationPath_);
+    const QString path = chooseSavePath(lastTranslationPath_);
     if (path.isEmpty()) {
         return;
     }
     lastTranslationPath_ = path;
-    if (writeFileAtomically(path, spellSymbols(output_)).has_value()) {
+    if (writeFileAtomically(path, spelledOutput(lastTranslation_)).has_value()) {
         setStatus(QStringLiteral("No puedo crear fichero de salida"));
     }
 }

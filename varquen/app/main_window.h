@@ -2,6 +2,7 @@
 
 #include "host.h"
 #include "varquen/declarations.h"
+#include "varquen/translation.h"
 
 #include <QMainWindow>
 
@@ -52,12 +53,15 @@ class TForm1 : public QMainWindow {
     void buildMenu();
     void insertSymbol(char symbolByte);
     void appendEntry(QLineEdit* field, QListWidget* list);
+    void buildListEditing(QLineEdit* field, QListWidget* list);
     void setStatus(const QString& text);
+    // The save dialog until a name is chosen that is new or may be replaced; empty when cancelled.
+    QString chooseSavePath(const QString& preset);
 
     Host& host_;
     QString currentPath_;
     QString lastTranslationPath_;
-    std::string output_; // the last translation, complete or partial, as the engine wrote it
+    Translation lastTranslation_; // complete or partial, as the engine wrote it
 
     std::array<QLineEdit*, 4> edits_{};
     std::array<QListWidget*, 4> lists_{};
@@ -66,6 +70,7 @@ class TForm1 : public QMainWindow {
     QTextEdit* outputPane_ = nullptr;
     QCheckBox* texBox_ = nullptr;
     QLabel* statusLine_ = nullptr;
+    QLabel* earlierNote_ = nullptr; // shown while the pane holds an earlier formula's translation
 };
 
 } // namespace varquen::app

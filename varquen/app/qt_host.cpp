@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace varquen::app {
@@ -29,13 +30,47 @@ QString QtHost::openFileName(const QString& filter) {
                                         qtFileFilter(filter));
 }
 
-QString QtHost::saveFileName(const QString& filter, const QString& preset) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+QString filterPattern(const QString& qtEntry) {
+    const qsizetype open = qtEntry.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !qtEntry.endsWith(QLatin1Char(')'))) {
+        return {};
+    }
+    QString patterns = qtEntry.mid(open + 1).chopped(1);
+    return patterns == QLatin1String("*") ? QStringLiteral("*.*") : patterns;
+}
+
+void prepareMessageBox(QMessageBox& box, const QString& text, const QString& caption) {
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::RichText);
+    QString body = text.toHtmlEscaped();
+    body.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    box.setText(QStringLiteral("<b>%1</b><br>%2").arg(caption.toHtmlEscaped(), body));
+    box.setStandardButtons(QMessageBox::Ok);
+}
+
+// The window adds the extension and asks about existing files itself, after the dialog.
+SaveChoice QtHost::saveFileName(const QString& filter, const QString& preset) {
+    QString selected;
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter),
+                                     &selected, QFileDialog::DontConfirmOverwrite);
+    return {path, filterPattern(selected)};
+}
+
+// The question Qt's own save dialog asks, in its own words and translation.
+bool QtHost::confirmReplace(const QString& path) {
+    const QString question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to "
+                                                                        "replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(QApplication::activeWindow(),
+                                QCoreApplication::translate("QFileDialog", "Save As"), question,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtHost::showMessage(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    QMessageBox box;
+    prepareMessageBox(box, text, caption);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+class QMessageBox;
 class QWidget;
 
 namespace varquen::app {
@@ -14,7 +15,8 @@ class HelpWindow;
 class QtHost : public Host {
   public:
     QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, const QString& preset) override;
+    SaveChoice saveFileName(const QString& filter, const QString& preset) override;
+    bool confirmReplace(const QString& path) override;
     void showMessage(const QString& text, const QString& caption) override;
     void showHelp(const QString& helpFile, const QString& topic) override;
     void quit() override;
@@ -25,5 +27,10 @@ class QtHost : public Host {
 
 // "Name|*.txt|Other|*.*" as a Qt file-dialog filter.
 QString qtFileFilter(const QString& filter);
+// The window's pattern of an entry of qtFileFilter: "Name (*)" gives "*.*".
+QString filterPattern(const QString& qtEntry);
+
+// A message box whose first line repeats the caption in bold: window managers cut long captions.
+void prepareMessageBox(QMessageBox& box, const QString& text, const QString& caption);
 
 } // namespace varquen::app

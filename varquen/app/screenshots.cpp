@@ -1,5 +1,6 @@
 // Renders the window offscreen: empty, with the worked example translated in signs and in
-// TeX, and the help window. Writes PNG files into the folder given as the only argument.
+// TeX, after a failed translation, and the help window. Writes PNG files into the folder given as the only
+// argument.
 #include "help_window.h"
 #include "main_window.h"
 
@@ -17,7 +18,8 @@ namespace {
 class QuietHost : public varquen::app::Host {
   public:
     QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    varquen::app::SaveChoice saveFileName(const QString&, const QString&) override { return {}; }
+    bool confirmReplace(const QString&) override { return false; }
     void showMessage(const QString&, const QString&) override {}
     void showHelp(const QString&, const QString&) override {}
     void quit() override {}
@@ -58,6 +60,9 @@ int main(int argc, char** argv) {
     window.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     window.Generar1Click();
     ok = save(window, folder, "varquen-translated-tex.png") && ok;
+    window.setFormula("R x y R y x");
+    window.Generar1Click();
+    ok = save(window, folder, "varquen-earlier-translation.png") && ok;
 
     varquen::app::HelpWindow help;
     help.showTopic(QStringLiteral("Varquen.hlp"), QStringLiteral("indice"));

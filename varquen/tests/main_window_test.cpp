@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -29,10 +30,13 @@ using varquen::app::TForm1;
 
 namespace {
 
-// Answers the dialogs from queues and records every box, help request and quit.
+// Answers the dialogs from queues and records every box, question, help request and quit. The save
+// dialog answers with the "*.txt" entry chosen, as it opens, and existing files may be replaced,
+// unless the queues say otherwise.
 struct FakeHost : varquen::app::Host {
-    std::deque<QString> openAnswers, saveAnswers;
-    std::vector<QString> savePresets, saveFilters;
+    std::deque<QString> openAnswers, saveAnswers, saveFilterAnswers;
+    std::deque<bool> replaceAnswers;
+    std::vector<QString> savePresets, saveFilters, replaceQuestions;
     std::vector<std::pair<QString, QString>> messages; // caption, text
     std::vector<QString> helpRequests;
     int quits = 0;
@@ -43,10 +47,20 @@ struct FakeHost : varquen::app::Host {
         openFilters.push_back(filter);
         return next(openAnswers);
     }
-    QString saveFileName(const QString& filter, const QString& preset) override {
+    varquen::app::SaveChoice saveFileName(const QString& filter, const QString& preset) override {
         saveFilters.push_back(filter);
         savePresets.push_back(preset);
-        return next(saveAnswers);
+        const QString pattern = saveFilterAnswers.empty() ? QStringLiteral("*.txt") : next(saveFilterAnswers);
+        return {next(saveAnswers), pattern};
+    }
+    bool confirmReplace(const QString& path) override {
+        replaceQuestions.push_back(path);
+        if (replaceAnswers.empty()) {
+            return true;
+        }
+        const bool answer = replaceAnswers.front();
+        replaceAnswers.pop_front();
+        return answer;
     }
     void showMessage(const QString& text, const QString& caption) override {
         messages.emplace_back(caption, text);
@@ -322,6 +336,165 @@ TEST_F(MainWindowTest, SavingTheTranslationWritesSpelledOutput) {
     EXPECT_EQ(status(), "No puedo crear fichero de salida");
 }
 
+// In TeX "=" is equality itself, so the translation file keeps it.
+TEST_F(MainWindowTest, SavedTexTranslationKeepsTheEqualsSign) {
+    enter("Edit1", "A");
+    enter("Edit2", "x:1");
+    window.setFormula("paratodo x not e x x");
+    find<QCheckBox>("CheckBox1")->setChecked(true);
+    const QString path = pathOf("out.tex");
+    host.saveAnswers.push_back(path);
+    trigger("Salvar1");
+    EXPECT_EQ(readFile(path.toStdString()), "\\forall x (A x \\rightarrow \\neg (x = x ))");
+}
+
+// Replacing a file takes a yes; a no brings the dialog back with the same name.
+TEST_F(MainWindowTest, SavingOverAnExistingFileAsksFirst) {
+    enterWorkedExample();
+    const QString path = pathOf("kept.txt");
+    writeFile(path, "old");
+    for (const char* command : {"Guardar1", "Salvar1"}) {
+        host.saveAnswers.push_back(path);
+        host.replaceAnswers.push_back(false);
+        trigger(command); // no, then the dialog is cancelled
+        EXPECT_EQ(host.replaceQuestions, std::vector<QString>{path}) << command;
+        EXPECT_EQ(host.savePresets.back(), path) << command;
+        EXPECT_EQ(readFile(path.toStdString()), "old") << command;
+        host.replaceQuestions.clear();
+    }
+    host.saveAnswers.push_back(path);
+    host.saveAnswers.push_back(path);
+    host.replaceAnswers.push_back(false);
+    host.replaceAnswers.push_back(true);
+    trigger("Salvar1");
+    EXPECT_EQ(host.replaceQuestions, (std::vector<QString>{path, path}));
+    EXPECT_EQ(readFile(path.toStdString()), "( B y  and   paratodo  x (A x  imp  R x f y ))");
+
+    host.replaceQuestions.clear();
+    host.saveAnswers.push_back(pathOf("new.txt"));
+    trigger("Guardar1");
+    EXPECT_TRUE(host.replaceQuestions.empty());
+    EXPECT_EQ(status(), "Fichero guardado");
+}
+
+// A name without an extension saved under "*.txt" gets ".txt", so that the open dialog shows it.
+TEST_F(MainWindowTest, TextFilterAddsTheExtensionToABareName) {
+    struct Case {
+        const char* typed;
+        const char* pattern;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"notas", "*.txt", "notas.txt"},
+        {"notas.tex", "*.txt", "notas.tex"},
+        {"notas.v2.txt", "*.txt", "notas.v2.txt"},
+        {"salida", "*.tex", "salida"},
+        {"salida", "*.*", "salida"},
+    };
+    enterWorkedExample();
+    for (const char* command : {"Guardar1", "Salvar1"}) {
+        for (const Case& c : cases) {
+            suite::testing::ScratchFolder scratch;
+            const QString typed = QString::fromStdString((scratch / c.typed).string());
+            host.saveAnswers.push_back(typed);
+            host.saveFilterAnswers.push_back(c.pattern);
+            trigger(command);
+            EXPECT_EQ(QDir(QString::fromStdString(scratch.path().string())).entryList(QDir::Files),
+                      QStringList{c.saved})
+                << command << " " << c.typed << " " << c.pattern;
+        }
+    }
+    // The question names the file that would be replaced: the one with the extension.
+    const QString existing = pathOf("hecho.txt");
+    writeFile(existing, "old");
+    host.saveAnswers.push_back(pathOf("hecho"));
+    trigger("Guardar1");
+    EXPECT_EQ(host.replaceQuestions, std::vector<QString>{existing});
+}
+
+TEST_F(MainWindowTest, DeleteRemovesAnEntryAndDoubleClickTakesItBackToItsField) {
+    const std::pair<const char*, const char*> fields[] = {
+        {"Edit1", "ListBox1"}, {"Edit2", "ListBox2"}, {"Edit3", "ListBox3"}, {"Edit4", "ListBox4"}};
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& [edit, name] : fields) {
+        for (const char* entry : {"a:1", "b:1", "c:1"}) {
+            enter(edit, entry);
+        }
+        QListWidget* list = find<QListWidget>(name);
+        list->setFocus();
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_EQ(items(name), (QStringList{"a:1", "c:1"})) << name;
+
+        QListWidgetItem* last = list->item(1);
+        const QPoint centre = list->visualItemRect(last).center();
+        // An item view takes a double click only after the press of its first click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        EXPECT_EQ(items(name), QStringList{"a:1"}) << name;
+        EXPECT_EQ(find<QLineEdit>(edit)->text(), "c:1") << name;
+        EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(edit)) << name;
+    }
+}
+
+// Ctrl+Enter (either Enter key) and F5 translate from the formula editor; Enter alone breaks the line.
+TEST_F(MainWindowTest, KeysTranslateFromTheFormulaEditor) {
+    enterWorkedExample();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* editor = find<QTextEdit>("RichEdit1");
+    editor->setFocus();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Return, Qt::ControlModifier},
+        {Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier},
+        {Qt::Key_F5, Qt::NoModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        find<QTextEdit>("RichEdit2")->clear();
+        QTest::keyClick(editor, key, modifiers);
+        EXPECT_EQ(pane(), "( B y ∧ ∀ x (A x → R x f y ))") << key;
+        EXPECT_EQ(window.formula(), "paratodo x R x f y") << key;
+    }
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(window.formula(), "paratodo x R x f y\n");
+}
+
+// After a failed translation the pane still shows the last good one, and says so.
+TEST_F(MainWindowTest, PaneSaysWhenItHoldsAnEarlierFormula) {
+    auto* note = find<QLabel>("Label8");
+    enterWorkedExample();
+    window.setFormula("R x");
+    trigger("Generar1");
+    EXPECT_TRUE(note->isHidden()); // nothing shown yet, nothing to warn about
+    window.setFormula("paratodo x R x f y");
+    trigger("Generar1");
+    EXPECT_TRUE(note->isHidden());
+    window.setFormula("R x y R y x");
+    trigger("Generar1");
+    EXPECT_EQ(status(), "Sobra texto después de la fórmula");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), "Es la traducción de una fórmula anterior");
+    window.setFormula("R x y");
+    trigger("Generar1");
+    EXPECT_TRUE(note->isHidden());
+    window.setFormula("R");
+    trigger("Generar1");
+    trigger("Nuevo1");
+    EXPECT_TRUE(note->isHidden());
+}
+
+// Window managers cut long captions: the box repeats the caption as its first, bold line.
+TEST(MessageBox, CaptionIsAlsoTheFirstBoldLine) {
+    QMessageBox box;
+    varquen::app::prepareMessageBox(box, "\nLo hecho de la traducción es:\n(p x < ", "Fin inesperado");
+    EXPECT_EQ(box.windowTitle(), "Fin inesperado");
+    EXPECT_EQ(box.textFormat(), Qt::RichText);
+    EXPECT_EQ(box.text(), "<b>Fin inesperado</b><br><br>Lo hecho de la traducción es:<br>(p x &lt; ");
+}
+
 // The window's filters as the file dialogs of this system apply them: which names each entry shows.
 TEST_F(MainWindowTest, FileDialogEntriesShowTheFilesTheyName) {
     trigger("Abrir1");
@@ -355,6 +528,12 @@ TEST_F(MainWindowTest, FileDialogEntriesShowTheFilesTheyName) {
     for (const Case& c : cases) {
         EXPECT_EQ(shows(c.filter, c.entry, c.file), c.shown) << c.entry << " / " << c.file;
     }
+    // The entry chosen in the dialog comes back to the window as its own pattern.
+    QStringList patterns;
+    for (const QString& dialogEntry : varquen::app::qtFileFilter(save).split(";;")) {
+        patterns << varquen::app::filterPattern(dialogEntry);
+    }
+    EXPECT_EQ(patterns, (QStringList{"*.txt", "*.tex", "*.*"}));
 }
 
 TEST_F(MainWindowTest, HelpAndQuitGoThroughTheHost) {
