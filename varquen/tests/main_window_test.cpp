@@ -572,6 +572,8 @@ TEST(HelpWindow, ExamplesAgreeWithTheEngine) {
     help.showTopic("Varquen.hlp", "traduccion");
     EXPECT_TRUE(help.currentTopicText().contains(signs(example, "paratodo x R x f y", false)));
     EXPECT_TRUE(help.currentTopicText().contains(signs(example, "paratodo x R x f y", true)));
+    EXPECT_TRUE(help.currentTopicText().contains(
+        signs({{"A"}, {"x:1"}, {}, {"p:1"}}, "imp paratodo x p x existe x p x", false)));
     help.showTopic("Varquen.hlp", "ficheros");
     const auto written = varquen::writeFormulaFile({example, "paratodo x R x f y"});
     QString file = QString::fromLatin1(written.bytes->c_str());
