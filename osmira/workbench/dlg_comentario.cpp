@@ -8,30 +8,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace osmira::workbench {
 
 namespace {
-
-// Drops whatever is typed or pasted beyond Latin-1, from the end so positions stay valid.
-void keepLatin1(QPlainTextEdit& field) {
-    QObject::connect(&field, &QPlainTextEdit::textChanged, &field, [&field] {
-        QTextDocument& document = *field.document();
-        for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
-            const QString text = block.text();
-            for (int i = static_cast<int>(text.size()) - 1; i >= 0; --i) {
-                if (text.at(i).unicode() > 0xFF && text.at(i) != QChar::LineSeparator) {
-                    QTextCursor cursor(&document);
-                    cursor.setPosition(block.position() + i);
-                    cursor.deleteChar();
-                }
-            }
-        }
-    });
-}
 
 // Texts written on another system keep "\r\n"; the field shows each as one line break.
 QString shownText(const std::string& latin1) {

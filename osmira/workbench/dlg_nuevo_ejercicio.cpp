@@ -11,56 +11,11 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace osmira::workbench {
 
 namespace {
-
-bool beyondLatin1(QChar character) {
-    // The line separator of a multi-line field is read back as a line break.
-    return character.unicode() > 0xFF && character != QChar::LineSeparator;
-}
-
-void keepLatin1(QLineEdit& field) {
-    QObject::connect(&field, &QLineEdit::textChanged, &field, [&field](const QString& text) {
-        QString kept;
-        int caret = field.cursorPosition();
-        const int oldCaret = caret;
-        for (int i = 0; i < text.size(); ++i) {
-            if (!beyondLatin1(text.at(i))) {
-                kept += text.at(i);
-            } else if (i < oldCaret) {
-                --caret;
-            }
-        }
-        if (kept != text) {
-            const QSignalBlocker blocker(field);
-            field.setText(kept);
-            field.setCursorPosition(caret);
-        }
-    });
-}
-
-void keepLatin1(QPlainTextEdit& field) {
-    QObject::connect(&field, &QPlainTextEdit::textChanged, &field, [&field] {
-        QTextDocument& document = *field.document();
-        // From the end, so that earlier positions stay valid while characters go.
-        for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
-            const QString text = block.text();
-            for (int i = static_cast<int>(text.size()) - 1; i >= 0; --i) {
-                if (beyondLatin1(text.at(i))) {
-                    QTextCursor cursor(&document);
-                    cursor.setPosition(block.position() + i);
-                    cursor.deleteChar();
-                }
-            }
-        }
-    });
-}
 
 std::string latin1Bytes(const QString& text) {
     return text.toLatin1().toStdString();

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QString>
 
+class QPlainTextEdit;
+
 #include <string_view>
 
 namespace osmira::workbench {
@@ -13,6 +15,11 @@ QFont dialogFont();
 
 // A fixed text of the core (Latin-1 bytes) as screen text.
 QString latin1Text(std::string_view bytes);
+
+// Keeps a text field to the characters the model can hold (Latin-1): whatever else is typed or
+// pasted is dropped at once, so what is shown is exactly what is stored.
+void keepLatin1(QLineEdit& field);
+void keepLatin1(QPlainTextEdit& field);
 
 // A read-only line that shows one formula in the formula face.
 QLineEdit* createFormulaLine(const QString& objectName, QWidget* parent);

@@ -7,6 +7,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace osmira::workbench {
 
@@ -62,8 +63,12 @@ QString QtHost::saveFileName(QWidget* parent, const QString& title, const QStrin
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A name typed without an extension still becomes an exercise file that "Abrir" lists.
-    dialog.setDefaultSuffix(QStringLiteral("omr"));
+    // A name typed without an extension gets the filter's, so the file shows up under the same
+    // filter when it is looked for again.
+    const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    if (pattern.hasMatch()) {
+        dialog.setDefaultSuffix(pattern.captured(1));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -6,6 +6,10 @@
 
 #include "about_box.h"
 #include "child_frame.h"
+#include "dlg_apariencia_diagrama.h"
+#include "dlg_comentario.h"
+#include "dlg_eliminar_diagramas.h"
+#include "dlg_informe.h"
 #include "dlg_insertar_doble_corte.h"
 #include "dlg_insertar_grafico.h"
 #include "dlg_nuevo_ejercicio.h"
@@ -117,6 +121,16 @@ int main(int argc, char** argv) {
     save(insertion, QStringLiteral("osmira-dlg-insertar-grafico"));
     DlgInsertarDobleCorte doubleCut(&frame);
     save(doubleCut, QStringLiteral("osmira-dlg-insertar-doble-corte"));
+    if (const CEjercicio* exercise = app.currentExercise()) {
+        DlgAparienciaDiagrama appearance(host, exercise->GetAppearances().sheet, &frame);
+        save(appearance, QStringLiteral("osmira-dlg-apariencia-diagrama"));
+        DlgComentario comment(QStringLiteral("Paso 02"), "Se quita el doble corte.", &frame);
+        save(comment, QStringLiteral("osmira-dlg-comentario"));
+        DlgEliminarDiagramas removal(*exercise, &frame);
+        save(removal, QStringLiteral("osmira-dlg-eliminar-diagramas"));
+    }
+    DlgInforme report(host, &frame);
+    save(report, QStringLiteral("osmira-dlg-informe"));
     AboutBox about(&frame);
     save(about, QStringLiteral("osmira-acerca-de"));
     const auto refusal = messageBox(&frame, QStringLiteral("Debe seleccionar un elemento del diagrama"),
