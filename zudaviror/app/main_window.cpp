@@ -1,10 +1,12 @@
 #include "main_window.h"
 
 #include "display.h"
+#include "key_hints.h"
 #include "picture_key.h"
 
 #include "zudaviror/keypad_keys.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -153,6 +155,7 @@ void DADUREDUREvu::buildSymbolKeys() {
         PictureKey* key =
             new PictureKey(fromCodes(symbol->name), symbol->id, symbolKeyPictures(*symbol), this);
         key->move(place.x, place.y);
+        key->setToolTip(keyHint(symbol->name));
         keys_[symbol->id] = key;
         connect(key, &QAbstractButton::clicked, this, [this, key] { pressKey(key->keyName()); });
     }
@@ -171,6 +174,7 @@ void DADUREDUREvu::buildCommandKeys() {
     const auto commandKey = [this](const char* word, int id, bool canBeDisabled) {
         const QString name = QString::fromLatin1(word);
         auto* key = new PictureKey(name, id, commandKeyPictures(name, canBeDisabled), this);
+        key->setToolTip(keyHint(word));
         if (canBeDisabled) {
             keys_[id] = key;
         }
@@ -190,6 +194,14 @@ void DADUREDUREvu::buildCommandKeys() {
 
     spreadRow({sessionButton_, stepsButton_, clear, translate, back}, kFirstCommandRow);
     spreadRow({modal, multi, rules, quit}, kSecondCommandRow);
+
+    // On the row of the steps' title, right of it: the open session and its file.
+    sessionState_ = new QLabel(this);
+    sessionState_->setObjectName(QStringLiteral("SESION"));
+    sessionState_->setGeometry(240, 346, kWindowWidth - 14 - 240, 20);
+    sessionState_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sessionState_->setStyleSheet(QStringLiteral("color: #a00000"));
+    sessionState_->hide();
 
     connect(translate, &QAbstractButton::clicked, this, &DADUREDUREvu::translateCommand);
     connect(back, &QAbstractButton::clicked, this, [this] { pressKey(fromCodes(kAtrasKeyName)); });
@@ -297,7 +309,22 @@ void DADUREDUREvu::showModel() {
         key->setEnabled(enabled);
     }
     stepsButton_->setText(latin1Text(keypad_.stepDisplayCaption()));
+    stepsButton_->setToolTip(stepsKeyHint(keypad_.stepDisplayOn()));
     sessionButton_->setText(latin1Text(log_.caption()));
+    showSession();
+}
+
+void DADUREDUREvu::showSession() {
+    // The path is in the file system's encoding (see the file chooser).
+    const QString path = QFile::decodeName(QByteArray::fromStdString(log_.logPath()));
+    sessionButton_->setToolTip(sessionKeyHint(log_.isOpen(), path));
+    sessionState_->setVisible(log_.isOpen());
+    if (log_.isOpen()) {
+        const QFontMetrics metrics(sessionState_->font());
+        sessionState_->setText(
+            metrics.elidedText(sessionStateText(path), Qt::ElideMiddle, sessionState_->width()));
+        sessionState_->setToolTip(path);
+    }
 }
 
 } // namespace zudaviror::app

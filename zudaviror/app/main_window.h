@@ -13,6 +13,7 @@
 #include <map>
 
 class QKeyEvent;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -45,6 +46,7 @@ class DADUREDUREvu : public QWidget {
     QPushButton* addTextButton(int id, const QString& caption, const QString& otherCaption);
     bool keyboardCommand(const QKeyEvent& event);
     void showModel();
+    void showSession();
 
     Host& host_;
     HostNotifier notifier_;
@@ -59,6 +61,7 @@ class DADUREDUREvu : public QWidget {
     std::map<int, PictureKey*> keys_; // the keys the keypad enables and disables
     QPushButton* sessionButton_ = nullptr;
     QPushButton* stepsButton_ = nullptr;
+    QLabel* sessionState_ = nullptr; // shown while a log session is open
 };
 
 } // namespace zudaviror::app

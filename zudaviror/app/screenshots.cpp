@@ -1,24 +1,27 @@
 // Renders the windows offscreen into PNG files in the folder given as the only argument: the
 // cover, the main window empty, with !(p+!q) translated and its steps, with the keys of
-// state 2 disabled, and the three information windows.
+// state 2 disabled, with a log session open, and the three information windows.
 #include "cover.h"
 #include "information_window.h"
 #include "main_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
 using zudaviror::app::InformationWindow;
 
-// A host that answers nothing: the screenshots open no dialogs.
+// A host that opens no dialogs: it answers the log file it is given, once, and nothing else.
 class QuietHost : public zudaviror::app::Host {
   public:
-    QString saveFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return std::exchange(logFile, QString()); }
     bool confirm(const QString&) override { return false; }
+    QString logFile;
     void showMessage(const QString&) override {}
     void showInformation(InformationWindow) override {}
     void endProgram(int) override {}
@@ -60,6 +63,12 @@ int main(int argc, char** argv) {
     window.clearFormula();
     press(window, {"NECESIDAD", "p", "CONDICIONAL", "POSIBILIDAD", "q"});
     ok = save(window, folder, "zudaviror-state-2.png") && ok;
+
+    const QTemporaryDir logFolder;
+    host.logFile = logFolder.filePath(QStringLiteral("registro de la clase de lógica modal.txt"));
+    window.toggleLogSession();
+    ok = save(window, folder, "zudaviror-session.png") && ok;
+    window.toggleLogSession();
 
     const std::pair<InformationWindow, const char*> information[] = {
         {InformationWindow::Modal, "zudaviror-modal.png"},

@@ -9,6 +9,7 @@
 #include "suite_testing/scratch_folder.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -343,6 +344,35 @@ TEST_F(MainWindowTest, TheInformationKeysOpenTheirWindowsAndSalirCloses) {
     EXPECT_FALSE(window->isVisible());
 }
 
+// Every symbol key's tooltip names the keyboard key that types it, and that key types this key's code.
+TEST_F(MainWindowTest, SymbolKeyTooltipsNameTheKeyThatTypesThem) {
+    for (const SymbolKey& symbol : kSymbolKeys) {
+        const QString hint = key(symbol.id)->toolTip();
+        const qsizetype open = hint.indexOf(utf8("(tecla «"));
+        ASSERT_GE(open, 0) << symbol.name << ": " << hint.toStdString();
+        const QString typed = hint.mid(open + 8).chopped(2);
+        ASSERT_EQ(typed.size(), 1) << symbol.name << ": " << hint.toStdString();
+        const SymbolKey* typedKey = findSymbolKeyForCode(static_cast<char>(typed.at(0).unicode()));
+        ASSERT_NE(typedKey, nullptr) << symbol.name;
+        EXPECT_EQ(typedKey->id, symbol.id) << symbol.name;
+    }
+    struct Command {
+        int id;
+        const char* keyboard;
+    };
+    for (const Command& command :
+         {Command{KeyId::TRADUCIR, "(tecla Intro)"}, Command{KeyId::ATRAS, "(tecla Retroceso)"},
+          Command{KeyId::BORRAR, "(tecla Supr)"}}) {
+        EXPECT_TRUE(key(command.id)->toolTip().endsWith(QString::fromUtf8(command.keyboard))) << command.id;
+    }
+}
+
+TEST_F(MainWindowTest, StepsKeyTooltipSaysWhatTheNextPressDoes) {
+    EXPECT_TRUE(button(KeyId::MOSTRAR_T)->toolTip().startsWith(QStringLiteral("Muestra")));
+    click(button(KeyId::MOSTRAR_T));
+    EXPECT_TRUE(button(KeyId::MOSTRAR_T)->toolTip().startsWith(QStringLiteral("Deja de mostrar")));
+}
+
 class LogSessionWindowTest : public MainWindowTest {
   protected:
     std::string path(const char* name) const { return (folder.path() / name).string(); }
@@ -414,6 +444,24 @@ TEST_F(LogSessionWindowTest, OnlyTranslationsMadeWhileTheSessionIsOpenAreLogged)
     EXPECT_EQ(readFile(path("log.txt")),
               sessionHeader(kMoment) + translationRecord(kMoment, "p", "Pu", "", false));
     EXPECT_EQ(host.filters.size(), 1u);
+}
+
+// While a session is open the window says so and names its file; the key's tooltip follows.
+TEST_F(LogSessionWindowTest, TheWindowShowsTheOpenSessionAndItsFile) {
+    auto* state = window->findChild<QLabel*>(QStringLiteral("SESION"));
+    ASSERT_NE(state, nullptr);
+    EXPECT_TRUE(state->isHidden());
+    EXPECT_TRUE(button(KeyId::INICIO_S)->toolTip().startsWith(utf8("Empieza una sesión de registro")));
+    const std::string log = path("clase-lógica.txt");
+    chooseFile(log);
+    click(button(KeyId::INICIO_S));
+    EXPECT_FALSE(state->isHidden());
+    EXPECT_EQ(state->text(), utf8("Sesión abierta: registro en clase-lógica.txt"));
+    EXPECT_EQ(state->toolTip(), QString::fromStdString(log));
+    EXPECT_TRUE(button(KeyId::INICIO_S)->toolTip().contains(QString::fromStdString(log)));
+    click(button(KeyId::INICIO_S));
+    EXPECT_TRUE(state->isHidden());
+    EXPECT_TRUE(button(KeyId::INICIO_S)->toolTip().startsWith(utf8("Empieza una sesión de registro")));
 }
 
 TEST_F(LogSessionWindowTest, AFileThatCannotBeWrittenIsReportedAndTheTranslationStillShown) {
