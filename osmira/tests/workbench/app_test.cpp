@@ -15,10 +15,13 @@
 #include "osmira/rule_request.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -266,6 +269,17 @@ INSTANTIATE_TEST_SUITE_P(
                     exerciseReplaced},
         DiscardPath{"FileArgument",
                     [](COsmiraApp& app, FakeHost&, const QString& other) { app.openFile(other); },
+                    exerciseReplaced},
+        DiscardPath{"DroppedFile",
+                    [](COsmiraApp& app, FakeHost&, const QString& other) {
+                        QMimeData dropped;
+                        dropped.setUrls({QUrl::fromLocalFile(other)});
+                        // Straight to the window: the application routes only drops that a real
+                        // drag started.
+                        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                        Qt::NoModifier);
+                        static_cast<QObject&>(app.mainFrame()).event(&drop);
+                    },
                     exerciseReplaced}),
     [](const ::testing::TestParamInfo<DiscardPath>& info) { return std::string(info.param.name); });
 
