@@ -23,6 +23,7 @@ constexpr const char* kUsage =
     "     osmira-cli show ARCHIVO\n"
     "     osmira-cli truncate ARCHIVO K [-o SALIDA]\n"
     "     osmira-cli report ARCHIVO INFORME.htm [--options BITS]\n"
+    "     osmira-cli verify [--json] ARCHIVO|CARPETA...\n"
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
     "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";
@@ -45,7 +46,7 @@ int Run(const std::vector<std::string>& arguments, Streams io) {
     static const std::map<std::string, Command> kCommands{
         {"check", CheckCommand},       {"convert", ConvertCommand}, {"layout", LayoutCommand},
         {"new", NewCommand},           {"apply", ApplyCommand},     {"show", ShowCommand},
-        {"truncate", TruncateCommand}, {"report", ReportCommand}};
+        {"truncate", TruncateCommand}, {"report", ReportCommand},   {"verify", VerifyCommand}};
     if (arguments.empty()) {
         return UsageError(io, "falta la orden");
     }

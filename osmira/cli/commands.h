@@ -21,6 +21,9 @@ int ShowCommand(const std::vector<std::string>& words, Streams io);
 int TruncateCommand(const std::vector<std::string>& words, Streams io);
 // Writes the HTML report and its pictures beside it.
 int ReportCommand(const std::vector<std::string>& words, Streams io);
+// One line per exercise file (a folder stands for every .omr file under it): whether its
+// derivation holds and reaches the goal, then a summary; --json gives one object a line instead.
+int VerifyCommand(const std::vector<std::string>& words, Streams io);
 
 // A Latin-1 message on the error stream, in UTF-8; returns `status`.
 int Report(Streams io, const std::string& latin1Message, int status);

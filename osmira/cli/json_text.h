@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace osmira::cli {
+
+// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view utf8);
+
+inline std::string JsonBool(bool value) {
+    return value ? "true" : "false";
+}
+
+} // namespace osmira::cli

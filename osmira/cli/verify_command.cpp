@@ -1,0 +1,153 @@
+#include "commands.h"
+
+#include "arguments.h"
+#include "exercise_files.h"
+#include "json_text.h"
+
+#include "osmira/derivation_check.h"
+#include "osmira/latin1.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace osmira::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct VerifiedFile {
+    std::string path;      // as given, or as found under a folder
+    std::string readError; // Latin-1; empty when the file was read
+    DerivationCheck check;
+};
+
+bool IsExerciseFile(const fs::directory_entry& entry) {
+    std::error_code error;
+    if (!entry.is_regular_file(error)) {
+        return false;
+    }
+    std::string extension = entry.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".omr";
+}
+
+// Every .omr file under the folder, sorted by path; a folder that cannot be walked is itself
+// reported as unreadable, after whatever was found in it.
+std::vector<VerifiedFile> FilesUnder(const std::string& folder, Streams io) {
+    std::vector<VerifiedFile> files;
+    std::error_code error;
+    fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error);
+    for (; !error && walk != fs::recursive_directory_iterator(); walk.increment(error)) {
+        if (IsExerciseFile(*walk)) {
+            files.push_back({walk->path().string(), {}, {}});
+        }
+    }
+    std::sort(files.begin(), files.end(),
+              [](const VerifiedFile& a, const VerifiedFile& b) { return a.path < b.path; });
+    if (error) {
+        files.push_back({folder, "no se puede recorrer la carpeta: " + latin1FromUtf8(error.message()), {}});
+    } else if (files.empty()) {
+        io.err << "osmira-cli: " << folder << ": no hay ningún archivo .omr\n";
+    }
+    return files;
+}
+
+void Verify(VerifiedFile& file) {
+    if (!file.readError.empty()) {
+        return;
+    }
+    OpenedExercise opened = OpenExerciseFile(file.path);
+    if (!opened.exercise) {
+        file.readError = opened.reason;
+        return;
+    }
+    file.check = CheckDerivation(*opened.exercise);
+}
+
+std::string StepCount(std::size_t steps) {
+    return std::to_string(steps) + (steps == 1 ? " paso" : " pasos");
+}
+
+std::string TextLine(const VerifiedFile& file) {
+    if (!file.readError.empty()) {
+        return file.path + ": ilegible: " + utf8FromLatin1(file.readError);
+    }
+    const DerivationCheck& check = file.check;
+    if (!check.valid) {
+        return file.path + ": no válido: " + utf8FromLatin1(check.reason);
+    }
+    return file.path +
+           (check.goalReached ? ": válido, objetivo alcanzado (" : ": válido, objetivo no alcanzado (") +
+           StepCount(check.steps) + ")";
+}
+
+std::string JsonLine(const VerifiedFile& file) {
+    bool readable = file.readError.empty();
+    const DerivationCheck& check = file.check;
+    bool invalid = readable && !check.valid;
+    std::string rule = invalid && check.rule != Rule::None
+                           ? JsonString("R" + std::to_string(static_cast<int>(check.rule)))
+                           : "null";
+    std::string reason = !readable ? JsonString(utf8FromLatin1(file.readError))
+                         : invalid ? JsonString(utf8FromLatin1(check.reason))
+                                   : "null";
+    return "{\"file\":" + JsonString(file.path) + ",\"readable\":" + JsonBool(readable) +
+           ",\"valid\":" + JsonBool(readable && check.valid) +
+           ",\"goal_reached\":" + JsonBool(readable && check.goalReached) +
+           ",\"steps\":" + (readable ? std::to_string(check.steps) : "null") +
+           ",\"first_invalid_step\":" + (invalid ? std::to_string(check.firstInvalidStep) : "null") +
+           ",\"rule\":" + rule + ",\"reason\":" + reason + "}";
+}
+
+} // namespace
+
+int VerifyCommand(const std::vector<std::string>& words, Streams io) {
+    bool json = false;
+    std::vector<std::string> paths;
+    for (const std::string& word : words) {
+        if (word == "--json") {
+            json = true;
+        } else if (word.size() > 1 && word.front() == '-') {
+            return UsageError(io, latin1FromUtf8("opción desconocida: " + word));
+        } else {
+            paths.push_back(word);
+        }
+    }
+    if (paths.empty()) {
+        return UsageError(io, "verify necesita al menos un ARCHIVO o una CARPETA");
+    }
+    std::vector<VerifiedFile> files;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        if (fs::is_directory(path, error)) {
+            std::vector<VerifiedFile> found = FilesUnder(path, io);
+            files.insert(files.end(), found.begin(), found.end());
+        } else {
+            files.push_back({path, {}, {}});
+        }
+    }
+    std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0;
+    for (VerifiedFile& file : files) {
+        Verify(file);
+        if (!file.readError.empty()) {
+            ++unreadable;
+        } else if (!file.check.valid) {
+            ++invalid;
+        } else {
+            ++valid;
+            solved += file.check.goalReached ? 1 : 0;
+        }
+        io.out << (json ? JsonLine(file) : TextLine(file)) << '\n';
+    }
+    if (!json) {
+        io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
+               << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n';
+    }
+    return invalid + unreadable == 0 ? kExitOk : kExitRefused;
+}
+
+} // namespace osmira::cli

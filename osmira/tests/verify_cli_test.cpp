@@ -1,0 +1,164 @@
+// osmira-cli verify: golden runs over files and folders (unreadable files mixed in, usage
+// errors), the shape of every JSON line, and the escaping of JSON strings.
+
+#include "commands.h"
+#include "json_text.h"
+#include "suite_testing/golden_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+using namespace osmira;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class VerifyGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(VerifyGolden, MatchesItsFolder) {
+    suite::testing::expectGoldenCase(
+        fs::path(TEST_DATA_DIR) / "verify-cli" / GetParam(),
+        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
+            return cli::Run(arguments, {out, err});
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, VerifyGolden,
+                         ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/verify-cli")),
+                         suite::testing::GoldenCaseName());
+
+// A flat JSON object read strictly: each value's kind by key ('s' string, 'b' bool, 'n' number,
+// '0' null); strings are decoded. Nothing when the line is not such an object.
+struct FlatObject {
+    std::map<std::string, char> kinds;
+    std::map<std::string, std::string> strings;
+};
+
+std::optional<std::string> ReadString(const std::string& line, std::size_t& i) {
+    if (line[i] != '"') {
+        return std::nullopt;
+    }
+    std::string text;
+    for (++i; i < line.size() && line[i] != '"'; ++i) {
+        if (static_cast<unsigned char>(line[i]) < 0x20) {
+            return std::nullopt;
+        }
+        if (line[i] == '\\') {
+            char escaped = line[++i];
+            const std::string simple = "\"\\/bfnrt";
+            if (escaped == 'u') {
+                text += static_cast<char>(std::stoi(line.substr(i + 1, 4), nullptr, 16));
+                i += 4;
+            } else if (simple.find(escaped) != std::string::npos) {
+                text += std::string("\"\\/\b\f\n\r\t")[simple.find(escaped)];
+            } else {
+                return std::nullopt;
+            }
+        } else {
+            text += line[i];
+        }
+    }
+    if (i >= line.size()) {
+        return std::nullopt;
+    }
+    ++i;
+    return text;
+}
+
+std::optional<FlatObject> ReadFlatObject(const std::string& line) {
+    FlatObject object;
+    std::size_t i = 0;
+    if (line.empty() || line[i++] != '{') {
+        return std::nullopt;
+    }
+    while (i < line.size() && line[i] != '}') {
+        std::optional<std::string> key = ReadString(line, i);
+        if (!key || line[i++] != ':') {
+            return std::nullopt;
+        }
+        if (line[i] == '"') {
+            std::optional<std::string> value = ReadString(line, i);
+            if (!value) {
+                return std::nullopt;
+            }
+            object.kinds[*key] = 's';
+            object.strings[*key] = *value;
+        } else {
+            std::size_t end = line.find_first_of(",}", i);
+            std::string word = line.substr(i, end - i);
+            object.kinds[*key] = word == "true" || word == "false" ? 'b'
+                                 : word == "null"                  ? '0'
+                                 : word.find_first_not_of("0123456789") == std::string::npos && !word.empty()
+                                     ? 'n'
+                                     : '?';
+            i = end;
+        }
+        if (line[i] == ',') {
+            ++i;
+        }
+    }
+    if (i + 1 != line.size()) {
+        return std::nullopt;
+    }
+    return object;
+}
+
+TEST(VerifyJson, EveryLineIsOneObjectWithTheKeysOfItsKind) {
+    std::ostringstream out, err;
+    const std::string folder =
+        (fs::path(TEST_DATA_DIR) / "verify-cli" / "folder-mixed-json" / "entregas").string();
+    EXPECT_EQ(cli::Run({"verify", "--json", folder}, {out, err}), 1);
+    std::istringstream lines(out.str());
+    std::map<std::string, std::string> kindsByFile;
+    for (std::string line; std::getline(lines, line);) {
+        std::optional<FlatObject> object = ReadFlatObject(line);
+        ASSERT_TRUE(object) << line;
+        std::string kinds;
+        for (const char* key :
+             {"file", "readable", "valid", "goal_reached", "steps", "first_invalid_step", "rule", "reason"}) {
+            ASSERT_TRUE(object->kinds.count(key)) << key << " in " << line;
+            kinds += object->kinds[key];
+        }
+        kindsByFile[object->strings["file"].substr(folder.size() + 1)] = kinds;
+    }
+    EXPECT_EQ(kindsByFile, (std::map<std::string, std::string>{
+                               {"ana.omr", "sbbbn000"},
+                               {"benito.omr", "sbbbn000"},
+                               {"carla.omr", "sbbbnnss"},
+                               {"daniel \"copia\".omr", "sbbb000s"},
+                               {"grupo-b/elena.omr", "sbbbnn0s"},
+                               {"vacio.omr", "sbbb000s"},
+                           }));
+}
+
+struct EscapeCase {
+    const char* name;
+    std::string text;
+    std::string json;
+};
+
+void PrintTo(const EscapeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class JsonStrings : public ::testing::TestWithParam<EscapeCase> {};
+
+TEST_P(JsonStrings, EscapeWhatJsonRequires) {
+    EXPECT_EQ(cli::JsonString(GetParam().text), GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JsonStrings,
+    ::testing::Values(EscapeCase{"Plain", "Paso 03", "\"Paso 03\""},
+                      EscapeCase{"QuotesAndBackslashes", R"(a "b" c\d)", R"("a \"b\" c\\d")"},
+                      EscapeCase{"LineBreaksAndTabs", "a\r\nb\tc", R"("a\r\nb\tc")"},
+                      EscapeCase{"OtherControlCharacters", std::string("a\x01\x1f", 3) + std::string(1, '\0'),
+                                 R"("a\u0001\u001f\u0000")"},
+                      EscapeCase{"Utf8KeptAsIs", "válido «R3»", "\"válido «R3»\""}),
+    [](const ::testing::TestParamInfo<EscapeCase>& info) { return std::string(info.param.name); });
+
+} // namespace
