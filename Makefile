@@ -21,8 +21,9 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Engines, then interactions on the real widgets, then start-up beside a bare Qt window: one table.
 bench: build
-	@set -e; for b in $(BUILD)/bin/*-bench; do echo "== $$b"; "$$b"; done
+	@bash benchmarks/run-all $(BUILD)
 
 run: build
 	bash scripts/run-app $(APP) $(BUILD)

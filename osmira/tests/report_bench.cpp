@@ -1,0 +1,37 @@
+// The HTML report of a 99-step exercise with every option: the page and its 105 pictures
+// written into a folder, as "Informe" does.
+#include "report_files.h"
+#include "test_support.h"
+
+#include "osmira/rule_request.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace osmira;
+
+void BM_Report99StepsAllOptions(benchmark::State& state) {
+    render::EnsureGuiApplication();
+    RecordingWorkbench recorder;
+    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    for (int step = 1; step < 99; ++step) {
+        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+    }
+    ReportOptions options;
+    options.bComentarios = true;
+    options.bInfoAlfa = true;
+    QTemporaryDir folder;
+    const std::string page = folder.filePath(QStringLiteral("informe.htm")).toStdString();
+    for (auto _ : state) {
+        if (const auto reason = render::WriteReport(*exercise, options, page)) {
+            state.SkipWithError(reason->c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_Report99StepsAllOptions)->Unit(benchmark::kMillisecond);
+
+} // namespace
