@@ -220,7 +220,8 @@ void CMainFrame::ShowExerciseMenu() {
 }
 
 void CMainFrame::buildToolBars() {
-    mainToolBar_ = addToolBar(QString());
+    // The titles name the bars in the window's context menu, where they can be shown or hidden.
+    mainToolBar_ = addToolBar(QStringLiteral("Barra de herramientas"));
     mainToolBar_->setObjectName(QStringLiteral("MainToolBar"));
     mainToolBar_->setIconSize(QSize(16, 16));
     mainToolBar_->addAction(action(Command::Nuevo));
@@ -286,6 +287,7 @@ void CMainFrame::buildStatusBar() {
 
 void CMainFrame::buildNavigatorBar() {
     navigatorBar_ = new DlgNavegadorInicial(this);
+    navigatorBar_->setWindowTitle(QStringLiteral("Navegador"));
     addDockWidget(Qt::LeftDockWidgetArea, navigatorBar_);
 }
 
