@@ -21,8 +21,9 @@ QApplication& application() {
     static char name[] = "varquen-widget-bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: at exit Qt Gui's own statics may already be gone.
+    static auto* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 // Nothing to answer: a translation that succeeds opens no dialog and no box.

@@ -24,8 +24,9 @@ QApplication& application() {
     static char name[] = "zudaviror-widget-bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: at exit Qt Gui's own statics may already be gone.
+    static auto* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 // The engine benchmark's formula: eleven leaves under nineteen alternating modal operators,
