@@ -1,5 +1,6 @@
 #include "osmira_app.h"
 
+#include "osmira/derivation_check.h"
 #include "osmira/formula_entry.h"
 
 #include "about_box.h"
@@ -222,6 +223,15 @@ void COsmiraApp::load(const QString& path) {
     mainFrame_->ShowExerciseMenu();
     mainFrame_->setDocumentName(QFileInfo(path).fileName());
     setModified(false);
+    // A handed-in file may hold steps edited or pasted by hand: it opens all the same, but says
+    // once where its derivation stops holding.
+    const DerivationCheck check = CheckDerivation(*currentExercise_);
+    if (!check.valid) {
+        host_.showMessage(
+            mainFrame_.get(),
+            QStringLiteral("La derivación de este ejercicio no es válida: %1.").arg(latin1(check.reason)),
+            kCaption, MessageIcon::Exclamation);
+    }
 }
 
 bool COsmiraApp::goalReached() const {
