@@ -1,9 +1,11 @@
 // Speed of the core on large diagrams and long exercises: laying out a diagram of about 400
-// characters, applying each rule to it, and saving and loading an exercise of 99 steps.
+// characters, applying each rule to it, saving and loading an exercise of 99 steps, and checking
+// the derivation of one.
 
 #include "recording_workbench.h"
 #include "test_support.h"
 
+#include "osmira/derivation_check.h"
 #include "osmira/exercise_archive.h"
 #include "osmira/layout.h"
 #include "osmira/rule_request.h"
@@ -98,5 +100,45 @@ void LoadNinetyNineSteps(benchmark::State& state) {
     }
 }
 BENCHMARK(LoadNinetyNineSteps)->Unit(benchmark::kMicrosecond);
+
+// 99 steps through every rule on a diagram of 34 elements; the iteration goes to the last cut,
+// so checking it tries places across the whole diagram. The budget is 20 ms for such a file.
+std::unique_ptr<CEjercicio> NinetyNineStepsThroughEveryRule(RecordingWorkbench& workbench) {
+    const std::string hypotheses = "A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]";
+    auto exercise = ExerciseAt(hypotheses, workbench);
+    exercise->SetHypotheses(hypotheses);
+    exercise->SetConclusion("A");
+    workbench.formulaToInsert = "A";
+    const RuleRequest cycle[] = {{Rule::Iteration, 32, 1}, {Rule::Deiteration, 33, {}},
+                                 {Rule::Insertion, 2, {}}, {Rule::Deiteration, 3, {}},
+                                 {Rule::DoubleCut, 1, {}}, {Rule::DoubleCut, 1, {}}};
+    for (std::size_t step = 1; step < 99; ++step) {
+        if (RequestRule(*exercise, cycle[(step - 1) % std::size(cycle)]) != RuleOutcome::Committed) {
+            return nullptr;
+        }
+    }
+    return exercise;
+}
+
+// Reading and checking one handed-in file, as osmira-cli verify does for each file of a folder
+// (1,000 such files have 30 s).
+void VerifyNinetyNineStepFile(benchmark::State& state) {
+    RecordingWorkbench workbench;
+    auto made = NinetyNineStepsThroughEveryRule(workbench);
+    if (!made) {
+        state.SkipWithError("derivation not made");
+        return;
+    }
+    std::string bytes = SaveExercise(*made);
+    for (auto _ : state) {
+        ExerciseRead read = LoadExercise(bytes);
+        DerivationCheck check = CheckDerivation(*read.value);
+        if (!check.valid) {
+            state.SkipWithError("derivation not valid");
+        }
+        benchmark::DoNotOptimize(check.steps);
+    }
+}
+BENCHMARK(VerifyNinetyNineStepFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -79,32 +78,39 @@ std::string_view Interior(std::string_view cut) {
     return cut.substr(1, cut.size() - 2);
 }
 
-// What an insertion added: `after` must be `before` with graphs added to the area reached
-// through `path` (the texts of the cuts from the sheet inwards). All texts are canonical, so
-// the graphs of an area come sorted and a multiset difference finds the change.
-std::optional<std::string> AddedGraphs(std::string_view before, std::string_view after,
-                                       std::span<const std::string> path) {
+// Where graphs were added and which: the texts of the cuts from the sheet down to the area
+// that received them, and the graphs. Both texts are canonical, so the graphs of an area come
+// sorted and a multiset difference finds the change; an area whose graphs only grew received
+// them, a cut that became another is followed inwards. Nothing when `after` is not `before`
+// with graphs added in one area.
+struct Insertion {
+    std::vector<std::string> path;
+    std::string graphs;
+};
+
+std::optional<Insertion> FindInsertion(std::string_view before, std::string_view after) {
     std::vector<std::string_view> old = Graphs(before);
     std::vector<std::string_view> now = Graphs(after);
     std::vector<std::string_view> removed;
     std::vector<std::string_view> added;
     std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(removed));
     std::set_difference(now.begin(), now.end(), old.begin(), old.end(), std::back_inserter(added));
-    if (path.empty()) {
-        if (!removed.empty() || added.empty()) {
-            return std::nullopt;
-        }
-        std::string graphs;
+    if (removed.empty() && !added.empty()) {
+        Insertion insertion;
         for (std::string_view graph : added) {
-            graphs += graph;
+            insertion.graphs += graph;
         }
-        return graphs;
+        return insertion;
     }
-    if (removed.size() != 1 || removed.front() != path.front() || added.size() != 1 ||
+    if (removed.size() != 1 || added.size() != 1 || removed.front().front() != '[' ||
         added.front().front() != '[') {
         return std::nullopt;
     }
-    return AddedGraphs(Interior(path.front()), Interior(added.front()), path.subspan(1));
+    std::optional<Insertion> inner = FindInsertion(Interior(removed.front()), Interior(added.front()));
+    if (inner) {
+        inner->path.insert(inner->path.begin(), std::string(removed.front()));
+    }
+    return inner;
 }
 
 // A formula whose conversion gives these graphs: juxtaposition as ∧, a cut as ¬, written with
@@ -145,7 +151,8 @@ struct StepFault {
 // through the rules' own code, once per choice, and compared with the next step.
 class StepTrial {
   public:
-    StepTrial(const std::string& bracket, const std::string& nextCanonical) : next_(nextCanonical) {
+    StepTrial(const std::string& bracket, const std::string& canonical, const std::string& nextCanonical)
+        : canonical_(canonical), next_(nextCanonical) {
         exercise_.AttachWorkbench(workbench_);
         exercise_.SetWorking(bracket);
         exercise_.BuildDiagram(exercise_.AppendStep());
@@ -153,6 +160,8 @@ class StepTrial {
 
     const COsmiraDoc& Diagram() const { return *exercise_.GetSteps().front(); }
     const std::string& Working() const { return exercise_.GetWorking(); }
+    const std::string& Canonical() const { return canonical_; }
+    const std::string& Next() const { return next_; }
     ChoiceWorkbench& Answers() { return workbench_; }
 
     // Applies the rule as the view would and reopens the step; true when it gave the next step.
@@ -206,53 +215,72 @@ class StepTrial {
   private:
     ChoiceWorkbench workbench_;
     CEjercicio exercise_;
+    const std::string& canonical_;
     const std::string& next_;
     std::string refusal_;
     std::vector<std::string> seen_;
     std::vector<std::string> results_;
 };
 
-// The texts of the cuts from the sheet down to the area that receives an insertion at
-// `element`: a cut's interior, or the area a letter lies in.
-std::vector<std::string> PathToReceivingArea(const COsmiraDoc& diagram, std::string_view working,
-                                             const CElemento& element) {
-    std::vector<std::string> path;
-    const CElemento* area = element.Kind() == ElementKind::Letter ? ParentOf(diagram, element) : &element;
-    for (; area && area->Kind() == ElementKind::Cut; area = ParentOf(diagram, *area)) {
-        std::size_t at = Locate(diagram, working, *area)->at;
-        path.push_back(CanonicalJuxtaposition(working.substr(at, Span(working, at))));
+// For every element, the area it lies in (its parent's position) and the texts of the cuts
+// from the sheet down to the area it gives a copy (for a cut: its interior), canonical, so
+// that they compare with an insertion's path.
+struct Areas {
+    std::vector<std::size_t> parent;
+    std::vector<std::vector<std::string>> path;
+};
+
+Areas AreasOf(const COsmiraDoc& diagram, std::string_view working) {
+    const auto& elements = diagram.GetElements();
+    Areas areas{std::vector<std::size_t>(elements.size()),
+                std::vector<std::vector<std::string>>(elements.size())};
+    std::vector<std::size_t> open; // the cuts around the current element
+    for (std::size_t i = 1; i < elements.size(); ++i) {
+        const CElemento& element = *elements[i];
+        open.resize(static_cast<std::size_t>(element.GetDepth()));
+        areas.parent[i] = open.empty() ? 0 : open.back();
+        areas.path[i] = areas.path[areas.parent[i]];
+        if (element.Kind() == ElementKind::Cut) {
+            std::size_t at = Locate(diagram, working, element)->at;
+            areas.path[i].push_back(CanonicalJuxtaposition(working.substr(at, Span(working, at))));
+            open.push_back(i);
+        }
     }
-    std::reverse(path.begin(), path.end());
-    return path;
+    return areas;
 }
 
-bool TryInsertion(StepTrial& trial, std::size_t marked, const std::string& nextCanonical) {
-    const COsmiraDoc& diagram = trial.Diagram();
-    std::vector<std::string> path =
-        PathToReceivingArea(diagram, trial.Working(), *diagram.GetElements()[marked]);
-    std::optional<std::string> added =
-        AddedGraphs(CanonicalJuxtaposition(trial.Working()), nextCanonical, path);
-    std::optional<std::string> formula = added ? FormulaFor(*added) : std::nullopt;
+bool TryInsertion(StepTrial& trial, std::size_t marked) {
+    std::optional<Insertion> insertion = FindInsertion(trial.Canonical(), trial.Next());
+    std::optional<std::string> formula = insertion ? FormulaFor(insertion->graphs) : std::nullopt;
     // Without a graph to insert, a letter still tells whether the rule accepts the area.
     trial.Answers().formula = formula.value_or("A");
     return trial.Try({Rule::Insertion, marked, {}}) && formula;
 }
 
-// Every place is tried, except that letters of one area receive the copy in the same area, so
-// one of them stands for all (the graph itself excepted: the rule refuses it as a place).
+// Letters of one area receive the copy in that same area, so one of them stands for all (the
+// graph itself excepted: the rule refuses it as a place). The places whose area is where the
+// next step grew are tried first; the others only matter for saying what was expected.
 bool TryIteration(StepTrial& trial, std::size_t marked) {
     const COsmiraDoc& diagram = trial.Diagram();
     const auto& elements = diagram.GetElements();
-    std::vector<const CElemento*> lettersAreas;
+    Areas areas = AreasOf(diagram, trial.Working());
+    std::vector<std::size_t> places;
+    std::vector<std::size_t> lettersAreas;
     for (std::size_t place = 0; place < elements.size(); ++place) {
-        const CElemento& element = *elements[place];
-        if (element.Kind() == ElementKind::Letter && place != marked) {
-            const CElemento* area = ParentOf(diagram, element);
+        if (elements[place]->Kind() == ElementKind::Letter && place != marked) {
+            std::size_t area = areas.parent[place];
             if (std::find(lettersAreas.begin(), lettersAreas.end(), area) != lettersAreas.end()) {
                 continue;
             }
             lettersAreas.push_back(area);
         }
+        places.push_back(place);
+    }
+    std::optional<Insertion> grown = FindInsertion(trial.Canonical(), trial.Next());
+    std::stable_partition(places.begin(), places.end(), [&](std::size_t place) {
+        return grown && place != 0 && areas.path[place] == grown->path;
+    });
+    for (std::size_t place : places) {
         if (trial.Try({Rule::Iteration, place, marked})) {
             return true;
         }
@@ -275,8 +303,8 @@ bool TryDoubleCut(StepTrial& trial, std::size_t marked) {
 }
 
 std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& bracket,
-                                   const std::string& nextCanonical, const std::string& title,
-                                   const std::string& nextTitle) {
+                                   const std::string& canonical, const std::string& nextCanonical,
+                                   const std::string& title, const std::string& nextTitle) {
     Rule rule = step.GetAppliedRule();
     if (rule == Rule::None) {
         return StepFault{DerivationFault::NoRuleRecorded, "el " + title + " no registra ninguna regla"};
@@ -296,11 +324,11 @@ std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& br
                                    " elementos en lugar de uno"};
     }
     std::size_t marked = marks.front();
-    StepTrial trial(bracket, nextCanonical);
+    StepTrial trial(bracket, canonical, nextCanonical);
     bool follows = false;
     switch (rule) {
     case Rule::Insertion:
-        follows = TryInsertion(trial, marked, nextCanonical);
+        follows = TryInsertion(trial, marked);
         break;
     case Rule::Iteration:
         follows = TryIteration(trial, marked);
@@ -366,7 +394,8 @@ DerivationCheck CheckDerivation(const CEjercicio& exercise) {
     for (std::size_t k = 0; k + 1 < steps.size(); ++k) {
         std::string title = StepTitle(static_cast<int>(k) + 1);
         std::string nextTitle = StepTitle(static_cast<int>(k) + 2);
-        if (auto fault = CheckStep(*steps[k], brackets[k], canonical[k + 1], title, nextTitle)) {
+        if (auto fault =
+                CheckStep(*steps[k], brackets[k], canonical[k], canonical[k + 1], title, nextTitle)) {
             return Invalid(check, k + 2, steps[k]->GetAppliedRule(), *fault);
         }
     }
