@@ -3,12 +3,14 @@
 
 #include "main_frame.h"
 #include "qt_host.h"
+#include "qt_spanish.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    osmira::workbench::installQtSpanish(application);
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Osmira"));
     osmira::workbench::QtHost host;

@@ -2,11 +2,13 @@
 #include "main_window.h"
 #include "pictures.h"
 #include "qt_host.h"
+#include "qt_spanish.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    zudaviror::app::installQtSpanish(application);
     QApplication::setApplicationName(QStringLiteral("ZUDAVIROR"));
     QApplication::setWindowIcon(zudaviror::app::programIcon());
     {
