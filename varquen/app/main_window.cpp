@@ -313,12 +313,12 @@ void TForm1::Abrir1Click() {
         return;
     }
     currentPath_ = path;
-    const std::optional<std::string> bytes = readWholeFile(path);
-    if (!bytes) {
-        setStatus(QStringLiteral("No encuentro fichero"));
+    const WholeFileRead bytes = readWholeFile(path);
+    if (!bytes.value) {
+        setStatus(bytes.reason);
         return;
     }
-    const FormulaFileRead read = readFormulaFile(*bytes);
+    const FormulaFileRead read = readFormulaFile(*bytes.value);
     if (!read.value) {
         host_.showMessage(fromLatin1(read.reason), QStringLiteral("Error"));
         return;

@@ -7,10 +7,11 @@
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <optional>
 
 namespace varquen::cli {
@@ -35,7 +36,12 @@ class StreamNotifier : public Notifier {
     std::ostream& err_;
 };
 
-// The whole file, or nothing when it cannot be opened or read (a folder opens but cannot be read).
+// Reading stops one byte past the largest formula file, enough for readFormulaFile to refuse a
+// bigger one: /dev/zero never ends.
+constexpr std::size_t ReadLimit = MaxFormulaFileSize + 1;
+
+// The file's bytes up to ReadLimit, or nothing when it cannot be opened or read (a folder opens
+// but cannot be read).
 std::optional<std::string> readAll(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
@@ -44,7 +50,9 @@ std::optional<std::string> readAll(const std::string& path) {
     std::string bytes;
     std::array<char, 65536> buffer;
     std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
+    while (bytes.size() < ReadLimit &&
+           (count = std::fread(buffer.data(), 1, std::min(buffer.size(), ReadLimit - bytes.size()), file)) >
+               0) {
         bytes.append(buffer.data(), count);
     }
     const bool failed = std::ferror(file) != 0;
@@ -59,24 +67,23 @@ std::optional<std::string> readInput(const std::string& path, std::istream& in) 
     if (path != "-") {
         return readAll(path);
     }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    std::array<char, 65536> buffer;
+    while (bytes.size() < ReadLimit && in) {
+        in.read(buffer.data(),
+                static_cast<std::streamsize>(std::min(buffer.size(), ReadLimit - bytes.size())));
+        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         return std::nullopt;
     }
     return bytes;
 }
 
-} // namespace
-
-int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
-    const std::optional<Options> options = parseOptions(arguments);
-    if (!options) {
-        err << Usage << '\n';
-        return 2;
-    }
-    const std::optional<std::string> bytes = readInput(options->file, in);
+int translate(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> bytes = readInput(options.file, in);
     if (!bytes) {
-        err << "No encuentro fichero: " << options->file << '\n';
+        err << "No encuentro fichero: " << options.file << '\n';
         return 2;
     }
     const FormulaFileRead read = readFormulaFile(*bytes);
@@ -86,13 +93,35 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     }
     StreamNotifier notifier(err);
     const Translation translation =
-        translateFormula(read.value->declarations, read.value->formula, options->tex, notifier);
-    if (options->unicode) {
+        translateFormula(read.value->declarations, read.value->formula, options.tex, notifier);
+    if (options.unicode) {
         out << utf8WithSigns(translation.output) << '\n';
     } else {
         out << spelledOutput(translation) << '\n';
     }
+    // A full disk or a closed pipe shows only here: the translation was not delivered.
+    if (!out.flush()) {
+        err << "No puedo escribir la traducción en la salida estándar\n";
+        return 3;
+    }
     return translation.error == ParseError::None ? 0 : 1;
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    try {
+        const std::optional<Options> options = parseOptions(arguments);
+        if (!options) {
+            err << Usage << '\n';
+            return 2;
+        }
+        return translate(*options, in, out, err);
+    } catch (const std::bad_alloc&) {
+        // A literal: reporting must not need memory.
+        err << "No hay memoria suficiente para traducir el fichero\n";
+        return 4;
+    }
 }
 
 } // namespace varquen::cli

@@ -2,10 +2,15 @@
 #include "run.h"
 
 #include "suite_testing/golden_cases.h"
+#include "suite_testing/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <sstream>
+#include <streambuf>
 
 namespace {
 
@@ -19,5 +24,81 @@ TEST_P(CliCase, OutputErrorsAndStatus) {
 
 INSTANTIATE_TEST_SUITE_P(Folders, CliCase, testing::ValuesIn(suite::testing::goldenCaseNames(Cases)),
                          suite::testing::GoldenCaseName());
+
+const std::string Formula = "uni\nA\nvar\nx:1\nfor\nparatodo x e x x";
+
+// Zeros until `size` bytes have been served, as /dev/zero would give them without end.
+class ZeroSource : public std::streambuf {
+  public:
+    explicit ZeroSource(std::size_t size) : left_(size) {}
+    std::size_t served() const { return served_; }
+
+  protected:
+    int_type underflow() override {
+        if (left_ == 0) {
+            return traits_type::eof();
+        }
+        const std::size_t count = std::min(left_, block_.size());
+        left_ -= count;
+        served_ += count;
+        setg(block_.data(), block_.data(), block_.data() + count);
+        return 0;
+    }
+
+  private:
+    std::array<char, 65536> block_{};
+    std::size_t left_;
+    std::size_t served_ = 0;
+};
+
+// Standard output on a full disk: every write fails.
+class FullSink : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+struct ToolRun {
+    int status;
+    std::string out, err;
+};
+
+ToolRun runTool(const std::vector<std::string>& arguments, std::istream& in) {
+    std::ostringstream out, err;
+    const int status = varquen::cli::run(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A file far bigger than any formula file is refused by size, and standard input is not read on
+// without end: the tool once grew without limit on /dev/zero.
+TEST(CliInput, RefusesInputBeyondTheSizeLimitWithoutReadingItAll) {
+    const suite::testing::ScratchFolder scratch;
+    const std::filesystem::path big = scratch.path() / "big.txt";
+    suite::testing::writeFile(big, "");
+    std::filesystem::resize_file(big, 64 * 1024 * 1024);
+    std::filesystem::create_symlink(big, scratch.path() / "link.txt");
+    const std::string refused = "El fichero tiene más de 1048576 bytes, más de los que puede tener un "
+                                "fichero de fórmulas: no se lee\n";
+    for (const std::string& file : {big.string(), (scratch.path() / "link.txt").string()}) {
+        std::istringstream none;
+        const ToolRun result = runTool({file}, none);
+        EXPECT_EQ(result.status, 2) << file;
+        EXPECT_EQ(result.err, refused) << file;
+    }
+    ZeroSource zeros(64 * 1024 * 1024);
+    std::istream in(&zeros);
+    const ToolRun result = runTool({"-"}, in);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, refused);
+    EXPECT_LE(zeros.served(), 2u * 1024 * 1024);
+}
+
+TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
+    FullSink full;
+    std::ostream out(&full);
+    std::istringstream in(Formula);
+    std::ostringstream err;
+    EXPECT_EQ(varquen::cli::run({"-"}, in, out, err), 3);
+    EXPECT_EQ(err.str(), "No puedo escribir la traducción en la salida estándar\n");
+}
 
 } // namespace

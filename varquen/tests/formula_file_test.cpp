@@ -126,6 +126,17 @@ TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
         latin1FromUtf8("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla"));
 }
 
+// Any file the program can use is far smaller; without the limit a huge file of empty lines under
+// "uni" became millions of list entries.
+TEST(FormulaFileRead, RefusesAFileBeyondTheSizeLimit) {
+    constexpr std::size_t Limit = 1024 * 1024;
+    EXPECT_TRUE(readFormulaFile("uni\n" + std::string(Limit - 4, '\n')).value);
+    const auto read = readFormulaFile("uni\n" + std::string(Limit - 3, '\n'));
+    EXPECT_FALSE(read.value);
+    EXPECT_EQ(read.reason, latin1FromUtf8("El fichero tiene más de 1048576 bytes, más de los que puede tener "
+                                          "un fichero de fórmulas: no se lee"));
+}
+
 TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
     const std::pair<std::string, std::string> cases[] = {
         {"paratodo x existe y e x y", "\x22 x \x24 y \x3D x y"},

@@ -57,6 +57,9 @@ FormulaFileWrite writeFormulaFile(const FormulaFile& file) {
 }
 
 FormulaFileRead readFormulaFile(std::string_view bytes) {
+    if (bytes.size() > MaxFormulaFileSize) {
+        return {std::nullopt, messages::fileTooLarge()};
+    }
     FormulaFile file;
     std::vector<std::string>* current = nullptr;
     std::size_t pos = 0;

@@ -2,11 +2,17 @@
 
 #include "varquen/declarations.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace varquen {
+
+// The most bytes a formula file may hold: four lists of at most 256 entries of at most 255
+// characters and a formula of 4095 take about 270 000, so a bigger file cannot be a formula file
+// and is refused before it becomes millions of list entries.
+inline constexpr std::size_t MaxFormulaFileSize = 1024 * 1024;
 
 // What a formula file holds: the four lists and the formula, symbols as bytes.
 struct FormulaFile {
@@ -31,10 +37,10 @@ struct FormulaFileRead {
 // 4095 characters, which readFormulaFile would refuse.
 FormulaFileWrite writeFormulaFile(const FormulaFile& file);
 
-// Reads CR LF or LF lines: lines before the first section are dropped, reading lines stops at
-// "for" and the rest is the formula, whose whole-word keywords become symbol bytes. Without a
-// "for" line the lists read so far stay and the formula is empty. Refuses a line or a formula
-// beyond 4095 characters instead of cutting it.
+// Refuses a file of more than MaxFormulaFileSize bytes. Reads CR LF or LF lines: lines before the first
+// section are dropped, reading lines stops at "for" and the rest is the formula, whose whole-word keywords
+// become symbol bytes. Without a "for" line the lists read so far stay and the formula is empty. Refuses a
+// line or a formula beyond 4095 characters instead of cutting it.
 FormulaFileRead readFormulaFile(std::string_view bytes);
 
 // Replaces each keyword standing as a whole word (no ASCII letter on either side) by its symbol,

@@ -1,5 +1,6 @@
 #include "varquen/messages.h"
 
+#include "varquen/formula_file.h"
 #include "varquen/latin1.h"
 #include "varquen/parse_codes.h"
 
@@ -147,6 +148,10 @@ std::string fileLineTooLong() {
 }
 std::string fileFormulaTooLong() {
     return text("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla");
+}
+std::string fileTooLarge() {
+    return text("El fichero tiene más de ") + number(static_cast<long long>(MaxFormulaFileSize)) +
+           text(" bytes, más de los que puede tener un fichero de fórmulas: no se lee");
 }
 
 } // namespace varquen::messages

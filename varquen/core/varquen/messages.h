@@ -41,5 +41,6 @@ std::string reportTooLong(std::size_t length);
 std::string formulaTooLongToSave();
 std::string fileLineTooLong();
 std::string fileFormulaTooLong();
+std::string fileTooLarge();
 
 } // namespace varquen::messages

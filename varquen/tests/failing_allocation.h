@@ -1,0 +1,19 @@
+#pragma once
+
+// Allocation failure on demand. The executable that links failing_allocation.cpp has its
+// global allocation functions replaced; while a FailingAllocation is alive, the allocation
+// it names fails, and only that one, so that the code reporting the failure can still allocate.
+
+namespace varquen::testing {
+
+void failAllocationAfter(long allocationsBefore); // -1: none fails
+
+class FailingAllocation {
+  public:
+    explicit FailingAllocation(long allocationsBefore) { failAllocationAfter(allocationsBefore); }
+    ~FailingAllocation() { failAllocationAfter(-1); }
+    FailingAllocation(const FailingAllocation&) = delete;
+    FailingAllocation& operator=(const FailingAllocation&) = delete;
+};
+
+} // namespace varquen::testing
