@@ -3,6 +3,7 @@
 #include "cli_options.h"
 
 #include "zudaviror/clock.h"
+#include "zudaviror/keypad_state.h"
 #include "zudaviror/latin1.h"
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/log_session.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace zudaviror::cli {
 
@@ -46,18 +48,40 @@ class NamedFileChooser : public LogFileChooser {
 struct FormulaRead {
     std::optional<std::string> value; // empty when there is no formula to read
     std::string reason;               // why, in UTF-8
+    int status = kExitUsage;          // the exit status when refused
 };
+
+// Far more than the 255 codes of a formula, so that TRANS still says how long a long one is; past
+// it the line is refused without being read on (`zudaviror-cli - < /dev/zero` never ends).
+constexpr std::size_t kMaxInputLine = 4096;
 
 FormulaRead readFormula(const CliOptions& options, std::istream& in) {
     if (options.formula != "-") {
         return {.value = options.formula, .reason = {}};
     }
     std::string line;
-    if (!std::getline(in, line)) {
+    bool ended = false;
+    char code = 0;
+    // One more than the limit may be a carriage return before the line feed.
+    while (line.size() <= kMaxInputLine + 1 && in.get(code)) {
+        if (code == '\n') {
+            ended = true;
+            break;
+        }
+        line += code;
+    }
+    if (!ended && line.empty()) {
         return {.value = std::nullopt, .reason = "no se ha podido leer la fórmula de la entrada estándar"};
     }
-    if (line.ends_with('\r')) {
+    if (line.ends_with('\r') && line.size() <= kMaxInputLine + 1) {
         line.pop_back();
+    }
+    if (line.size() > kMaxInputLine) {
+        return {.value = std::nullopt,
+                .reason = "la línea de la entrada estándar tiene más de " + std::to_string(kMaxInputLine) +
+                          " caracteres; no se pueden traducir más de " + std::to_string(kMaxFormulaCodes) +
+                          " símbolos.",
+                .status = kExitBeyondLimits};
     }
     return {.value = line, .reason = {}};
 }
@@ -102,9 +126,8 @@ int translateAndLog(const CliOptions& options, const std::string& formula, std::
     return logFailed ? kExitLogFailed : kExitTranslated;
 }
 
-} // namespace
-
-int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+int runTool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     const OptionsRead parsed = parseOptions(arguments);
     if (!parsed.value) {
         err << "zudaviror-cli: " << parsed.reason << '\n' << kUsage;
@@ -118,7 +141,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     const FormulaRead read = readFormula(options, in);
     if (!read.value) {
         err << "zudaviror-cli: " << read.reason << '\n';
-        return kExitUsage;
+        return read.status;
     }
     const std::string& formula = *read.value;
     // A refused formula is never logged: the session is opened only for a formula that translates.
@@ -128,6 +151,18 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
         return exitStatusOfRefusal(check.status);
     }
     return translateAndLog(options, formula, out, err);
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    const int status = runTool(arguments, in, out, err);
+    // A full disk or a closed pipe shows only here: what was asked for was not delivered.
+    if (!out.flush()) {
+        err << "zudaviror-cli: no se ha podido escribir en la salida estándar\n";
+        return kExitOutputFailed;
+    }
+    return status;
 }
 
 } // namespace zudaviror::cli

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <streambuf>
 
 namespace zudaviror::cli {
 namespace {
@@ -74,6 +77,60 @@ TEST_F(CliLogTest, ALogThatCannotBeWrittenIsReportedAndTheTranslationStillShown)
     EXPECT_EQ(result.out, "Pu\n");
     EXPECT_EQ(result.err, "zudaviror-cli: No se puede almacenar información en ese fichero.\n"
                           "zudaviror-cli: No se puede almacenar información en ese fichero.\n");
+}
+
+// Zeros until `size` bytes have been served, as /dev/zero would give them without end.
+class ZeroSource : public std::streambuf {
+  public:
+    explicit ZeroSource(std::size_t size) : left_(size) {}
+    std::size_t served() const { return served_; }
+
+  protected:
+    int_type underflow() override {
+        if (left_ == 0) {
+            return traits_type::eof();
+        }
+        const std::size_t count = std::min(left_, block_.size());
+        left_ -= count;
+        served_ += count;
+        setg(block_.data(), block_.data(), block_.data() + count);
+        return 0;
+    }
+
+  private:
+    std::array<char, 65536> block_{};
+    std::size_t left_;
+    std::size_t served_ = 0;
+};
+
+// Standard output on a full disk: every write fails.
+class FullSink : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+// The tool once read a line of standard input without end (`zudaviror-cli - < /dev/zero`).
+TEST(CliInput, AnOverLongLineOfStandardInputIsRefusedWithoutReadingItAll) {
+    ZeroSource zeros(64 * 1024 * 1024);
+    std::istream in(&zeros);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run({"-"}, in, out, err), kExitBeyondLimits);
+    EXPECT_EQ(err.str(), "zudaviror-cli: la línea de la entrada estándar tiene más de 4096 caracteres; no se "
+                         "pueden traducir más de 255 símbolos.\n");
+    EXPECT_LE(zeros.served(), 1024u * 1024);
+}
+
+TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"p"}, {"--help"}}) {
+        FullSink full;
+        std::ostream out(&full);
+        std::istringstream in;
+        std::ostringstream err;
+        EXPECT_EQ(run(arguments, in, out, err), kExitOutputFailed) << arguments[0];
+        EXPECT_EQ(err.str(), "zudaviror-cli: no se ha podido escribir en la salida estándar\n")
+            << arguments[0];
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "fakes.h"
 
 #include "zudaviror/latin1.h"
+#include "zudaviror/log_file_access.h"
 #include "zudaviror/log_format.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/messages.h"
@@ -9,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -173,6 +177,44 @@ TEST(ScratchFolderTest, ScratchFoldersOfOneTestAreSeparate) {
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(appender.append(folder.string(), "x"), AppendResult::CannotOpen);
     EXPECT_EQ(appender.append((folder / "missing" / "log.txt").string(), "x"), AppendResult::CannotOpen);
+}
+
+// The file-size limit of this process, lowered while it lives, so that writes past it fail
+// half-way as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lowered = old_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+        // Past the limit write() fails with EFBIG instead of the signal ending the process.
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = SIG_DFL;
+};
+
+// A record cut short once stayed in the log as a torn partial record.
+TEST(FileAppender, AFailedAppendLeavesTheFileAsItWas) {
+    const suite::testing::ScratchFolder scratch;
+    const std::filesystem::path log = scratch.path() / "log.txt";
+    suite::testing::writeFile(log, "previo");
+    AppendResult result = AppendResult::Written;
+    {
+        const FileSizeLimit limit(4096);
+        result = FileAppender().append(log.string(), std::string(100000, 'x'));
+    }
+    EXPECT_NE(result, AppendResult::Written);
+    EXPECT_EQ(readFile(log), "previo");
 }
 
 } // namespace

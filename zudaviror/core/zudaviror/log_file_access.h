@@ -20,7 +20,8 @@ enum class AppendResult { Written, CannotOpen, CannotWrite, CannotClose };
 class LogFileAppender {
   public:
     virtual ~LogFileAppender() = default;
-    // Opens path for appending (creating it when missing), writes bytes, closes it.
+    // Opens path for appending (creating it when missing), writes bytes, closes it. A failed
+    // append leaves the file as it was.
     virtual AppendResult append(const std::string& path, std::string_view bytes) = 0;
 };
 
