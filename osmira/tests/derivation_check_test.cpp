@@ -196,6 +196,88 @@ TEST(DerivationCheck, EmptyAndLoneExercises) {
               "el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: se esperaba la hoja vacía");
 }
 
+// Steps whose file does not record every choice: the check finds the one the student made,
+// and still refuses the step when the next diagram is the old one again.
+struct ChoiceCase {
+    const char* name;
+    const char* hypotheses;
+    RuleRequest request;
+    const char* inserted; // R2's formula, readable
+    DoubleCutPosition position;
+    const char* next;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnrecordedChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(UnrecordedChoice, IsFoundAndNothingElseIsAccepted) {
+    const ChoiceCase& c = GetParam();
+    RecordingWorkbench workbench;
+    workbench.formulaToInsert = test::Bytes(c.inserted);
+    workbench.doubleCutPosition = c.position;
+    auto exercise = test::ExerciseAt(c.hypotheses, workbench);
+    exercise->SetHypotheses(c.hypotheses);
+    ASSERT_EQ(RequestRule(*exercise, c.request), RuleOutcome::Committed);
+    std::vector<StepSpec> specs = SpecsOf(*exercise);
+    EXPECT_EQ(specs[1].bracket, c.next);
+    DerivationCheck made = CheckDerivation(*AsFile(c.hypotheses, "Z", specs));
+    EXPECT_TRUE(made.valid) << made.reason;
+    specs[1].bracket = specs[0].bracket;
+    DerivationCheck unchanged = CheckDerivation(*AsFile(c.hypotheses, "Z", specs));
+    EXPECT_EQ(unchanged.firstInvalidStep, 2u) << unchanged.reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnrecordedChoice,
+    ::testing::Values(
+        // The letters of the first cut come first, but only the second cut holds the original.
+        ChoiceCase{"IterationIntoTheSecondOfTwinCuts",
+                   "[AB][AB]",
+                   {Rule::Iteration, 6, 5},
+                   "A",
+                   DoubleCutPosition::Inside,
+                   "[AB][ABA]"},
+        ChoiceCase{"IterationOntoALetterOnTheSheet",
+                   "AB",
+                   {Rule::Iteration, 2, 1},
+                   "A",
+                   DoubleCutPosition::Inside,
+                   "ABA"},
+        ChoiceCase{"IterationIntoADeeperCut",
+                   "A[B[C]]",
+                   {Rule::Iteration, 4, 1},
+                   "A",
+                   DoubleCutPosition::Inside,
+                   "A[B[AC]]"},
+        ChoiceCase{"DoubleCutInsideACut",
+                   "[A]B",
+                   {Rule::DoubleCut, 1, {}},
+                   "A",
+                   DoubleCutPosition::Inside,
+                   "[[[]]A]B"},
+        ChoiceCase{"DoubleCutAroundACut",
+                   "[A]B",
+                   {Rule::DoubleCut, 1, {}},
+                   "A",
+                   DoubleCutPosition::Around,
+                   "[[[A]]]B"},
+        ChoiceCase{"InsertionAfterALetter",
+                   "[A]",
+                   {Rule::Insertion, 2, {}},
+                   "~(B&C)|D",
+                   DoubleCutPosition::Inside,
+                   "[A[[[BC]][D]]]"},
+        ChoiceCase{"InsertionOfSeveralGraphs",
+                   "[A]",
+                   {Rule::Insertion, 1, {}},
+                   "B&~C&(D>E)",
+                   DoubleCutPosition::Inside,
+                   "[B[C][D[E]]A]"}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+
 // --- Property: random derivations made through the rules all hold -----------------------
 
 std::string RandomBracketForm(std::mt19937& random, int depth) {
