@@ -74,3 +74,11 @@ function(suite_benchmark target)
     message(FATAL_ERROR "benchmark ${target}: the name must end in -bench")
   endif()
 endfunction()
+
+# Sanitizers for the whole build, e.g. -DSUITE_SANITIZERS=address,undefined (`make test-sanitize`)
+# or with fuzzer-no-link added for the fuzz targets (`make fuzz`). Every report ends the run.
+set(SUITE_SANITIZERS "" CACHE STRING "Comma-separated -fsanitize= list for every target")
+if(SUITE_SANITIZERS)
+  add_compile_options(-fsanitize=${SUITE_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=${SUITE_SANITIZERS})
+endif()
