@@ -131,7 +131,14 @@ std::optional<std::string> FormulaFor(std::string_view graphs) {
                 return std::nullopt;
             }
             bool single = Graphs(Interior(part)).size() == 1;
-            term = std::string(1, kNegation) + (single ? *inner : "(" + *inner + ")");
+            term.push_back(kNegation);
+            if (single) {
+                term += *inner;
+            } else {
+                term += '(';
+                term += *inner;
+                term += ')';
+            }
         }
         if (!formula.empty()) {
             formula += kConjunction;

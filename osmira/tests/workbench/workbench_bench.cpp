@@ -28,8 +28,9 @@ QApplication& application() {
     static char name[] = "osmira-workbench-bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: a static QApplication would outlive Qt's own globals at exit.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 // 99 steps from A: double cuts put around A and taken away.
