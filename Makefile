@@ -7,7 +7,7 @@ ifneq ($(CI),)
 CMAKE_FLAGS += -DWARNINGS_AS_ERRORS=ON
 endif
 
-.PHONY: deps configure build test bench run screenshots format format-check clean
+.PHONY: deps configure build test bench run screenshots package format format-check clean
 
 deps:
 	bash scripts/install-deps
@@ -34,6 +34,13 @@ screenshots: build
 	  [ -x "$$s" ] || continue; echo "== $$s"; QT_QPA_PLATFORM=offscreen "$$s" $(BUILD)/screenshots; done; \
 	ls $(BUILD)/screenshots
 
+# One Debian package per program (varquen, osmira, zudaviror) in $(BUILD)/packages; only the
+# programs and their tools are built for it. `sudo apt install ./FILE.deb` installs one.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target varquen varquen-cli osmira osmira-cli zudaviror zudaviror-cli
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/packages/*.deb
+
 # Every tracked C++ source in the repository's .clang-format style; CI runs format-check.
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -43,3 +50,26 @@ format-check: deps
 
 clean:
 	rm -rf $(BUILD)
+
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer: the first report
+# ends the test with a failure, leaks included (Qt's own are suppressed by fuzz/lsan.supp).
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSUITE_SANITIZERS=address,undefined
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang) built in $(FUZZ_BUILD) and run FUZZ_SECONDS each: executions and
+# findings per target; any finding fails.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DSUITE_FUZZ=ON -DSUITE_SANITIZERS=address,undefined,fuzzer-no-link
+	cmake --build $(FUZZ_BUILD) --target suite-fuzz-targets -j $(JOBS)
+	@bash fuzz/run-all $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -39,6 +39,8 @@ set(CPACK_PACKAGE_CONTACT "Autores de la suite de lógica")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Packages carry no debugging symbols, whatever the build type.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL varquen osmira zudaviror)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -53,15 +55,15 @@ foreach(program varquen osmira zudaviror)
 endforeach()
 set(CPACK_COMPONENT_VARQUEN_DESCRIPTION
     "traductor de la lógica multivariada a la lógica de primer orden
- Varquen traduce fórmulas de la lógica multivariada, con varios universos, a la lógica de
- primer orden de un solo universo, con signos lógicos o en TeX. Incluye varquen-cli.")
+Varquen traduce fórmulas de la lógica multivariada, con varios universos, a la lógica de
+primer orden de un solo universo, con signos lógicos o en TeX. Incluye varquen-cli.")
 set(CPACK_COMPONENT_OSMIRA_DESCRIPTION
     "ejercicios con los gráficos existenciales Alfa de Peirce
- Osmira dibuja las hipótesis de un ejercicio y comprueba, paso a paso, cada una de las cinco
- reglas de transformación; guarda ejercicios .omr y escribe informes en HTML. Incluye osmira-cli.")
+Osmira dibuja las hipótesis de un ejercicio y comprueba, paso a paso, cada una de las cinco
+reglas de transformación; guarda ejercicios .omr y escribe informes en HTML. Incluye osmira-cli.")
 set(CPACK_COMPONENT_ZUDAVIROR_DESCRIPTION
     "traductor de la lógica modal a la lógica multivariada
- Zudaviror traduce fórmulas de la lógica modal proposicional, escritas con un teclado que sólo
- admite fórmulas bien formadas, a la lógica multivariada, mostrando cada paso. Incluye zudaviror-cli.")
+Zudaviror traduce fórmulas de la lógica modal proposicional, escritas con un teclado que sólo
+admite fórmulas bien formadas, a la lógica multivariada, mostrando cada paso. Incluye zudaviror-cli.")
 
 include(CPack)
