@@ -109,7 +109,19 @@ void drawContextHelp(QPainter& painter) {
     setPen(painter, kInk);
     painter.setBrush(Qt::white);
     painter.drawPolygon(arrow(1.5, 1.5, 12));
-    drawText(painter, QRectF(8, 0, 8, 11), QStringLiteral("?"), 11, QColor(20, 60, 160));
+    // The question mark is drawn, not typeset: a font loaded for one glyph would cost the
+    // program's start a noticeable share of its time.
+    QPen mark(QColor(20, 60, 160), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(mark);
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath hook;
+    hook.moveTo(9.6, 3.6);
+    hook.arcTo(QRectF(9.6, 1.2, 4.8, 4.6), 180, -250);
+    hook.lineTo(12.0, 7.6);
+    painter.drawPath(hook);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 60, 160));
+    painter.drawEllipse(QPointF(12.0, 10.0), 1.0, 1.0);
 }
 
 void drawPointer(QPainter& painter) {
