@@ -15,7 +15,7 @@ PictureKey::PictureKey(const QString& keyName, int id, KeyPictures pictures, QWi
 
 PictureKey::Shown PictureKey::shown() const {
     // Keys that are never disabled have no disabled picture and keep their up picture.
-    if (!isEnabled() && !pictures_.disabled.isNull()) {
+    if (!isEnabled() && !pictures_.disabled().isNull()) {
         return Shown::Disabled;
     }
     if (isDown()) {
@@ -25,14 +25,25 @@ PictureKey::Shown PictureKey::shown() const {
 }
 
 QSize PictureKey::sizeHint() const {
-    return pictures_.up.size();
+    return pictures_.up().size();
 }
 
 void PictureKey::paintEvent(QPaintEvent*) {
-    const QPixmap* const pictures[] = {&pictures_.up, &pictures_.down, &pictures_.focused,
-                                       &pictures_.disabled};
     QPainter painter(this);
-    painter.drawPixmap(0, 0, *pictures[static_cast<int>(shown())]);
+    switch (shown()) {
+    case Shown::Up:
+        painter.drawPixmap(0, 0, pictures_.up());
+        break;
+    case Shown::Down:
+        painter.drawPixmap(0, 0, pictures_.down());
+        break;
+    case Shown::Focused:
+        painter.drawPixmap(0, 0, pictures_.focused());
+        break;
+    case Shown::Disabled:
+        painter.drawPixmap(0, 0, pictures_.disabled());
+        break;
+    }
 }
 
 } // namespace zudaviror::app

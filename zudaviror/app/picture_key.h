@@ -10,7 +10,7 @@ namespace zudaviror::app {
 class PictureKey : public QAbstractButton {
     Q_OBJECT
   public:
-    enum class Shown { Up, Down, Focused, Disabled }; // in the order of KeyPictures
+    enum class Shown { Up, Down, Focused, Disabled };
 
     PictureKey(const QString& keyName, int id, KeyPictures pictures, QWidget* parent = nullptr);
 

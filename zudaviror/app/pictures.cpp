@@ -5,6 +5,7 @@
 #include "zudaviror/formula_code.h"
 
 #include <QFontMetrics>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -104,30 +105,43 @@ QPixmap withFocusRing(QPixmap picture) {
     return picture;
 }
 
-KeyPictures fourPictures(QPixmap up, bool canBeDisabled) {
-    KeyPictures pictures;
-    pictures.down = greyCopy(up, 0, 0.55);
-    pictures.focused = withFocusRing(up);
-    if (canBeDisabled) {
-        pictures.disabled = crossedOut(greyCopy(up, 120, 0.5));
+} // namespace
+
+KeyPictures::KeyPictures(QPixmap up, bool canBeDisabled)
+    : up_(std::move(up)), canBeDisabled_(canBeDisabled) {}
+
+const QPixmap& KeyPictures::down() const {
+    if (!down_) {
+        down_ = greyCopy(up_, 0, 0.55);
     }
-    pictures.up = std::move(up);
-    return pictures;
+    return *down_;
 }
 
-} // namespace
+const QPixmap& KeyPictures::focused() const {
+    if (!focused_) {
+        focused_ = withFocusRing(up_);
+    }
+    return *focused_;
+}
+
+const QPixmap& KeyPictures::disabled() const {
+    if (!disabled_) {
+        disabled_ = canBeDisabled_ ? crossedOut(greyCopy(up_, 120, 0.5)) : QPixmap();
+    }
+    return *disabled_;
+}
 
 KeyPictures symbolKeyPictures(const SymbolKey& key) {
     const QString sign = signText(std::string_view(&key.code, 1));
     const QPixmap up = badge(QSize(kSymbolKeySize, kSymbolKeySize), coloursOf(key), sign, badgeFont(22));
-    return fourPictures(up, true);
+    return KeyPictures(up, true);
 }
 
 KeyPictures commandKeyPictures(const QString& word, bool canBeDisabled) {
     const QFont font = badgeFont(12);
     const int width = QFontMetrics(font).horizontalAdvance(word) + 22;
     const QPixmap up = badge(QSize(width, 34), {QColor(0x2f, 0x4f, 0x6f), Qt::white}, word, font);
-    return fourPictures(up, canBeDisabled);
+    return KeyPictures(up, canBeDisabled);
 }
 
 QPixmap labelPicture(const QString& words) {
@@ -236,14 +250,27 @@ QPixmap coverPicture() {
     return picture;
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        const QPixmap picture = badge(QSize(size, size), {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)},
-                                      signText("!\""), badgeFont(size * 9 / 20));
-        icon.addPixmap(picture);
+namespace {
+
+// Draws the icon at the size it is asked for, when it is asked for: drawn at start in four sizes
+// it took a third of the main window's start, each size loading a font of its own.
+class ProgramIconEngine : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        return badge(QSize(side, side), {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)}, signText("!\""),
+                     badgeFont(std::max(1, side * 9 / 20)));
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+} // namespace
+
+QIcon programIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace zudaviror::app

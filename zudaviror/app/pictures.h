@@ -6,16 +6,29 @@
 #include <QPixmap>
 #include <QString>
 
-// The program's artwork, drawn at start-up: key badges, label pictures, the cover and the icon.
+#include <optional>
+
+// The program's artwork, drawn by the program: key badges, label pictures, the cover and the icon.
 namespace zudaviror::app {
 
-// The four pictures of a key: name + "U", "D", "F" and "X". Keys that are never disabled
-// have no "X" picture (a null pixmap).
-struct KeyPictures {
-    QPixmap up;
-    QPixmap down;
-    QPixmap focused;
-    QPixmap disabled;
+// The four pictures of a key: name + "U", "D", "F" and "X". The up picture is drawn at once; the
+// other three, derived from it, the first time they are asked for, which keeps them out of the
+// program's start. Keys that are never disabled have no "X" picture (a null pixmap).
+class KeyPictures {
+  public:
+    KeyPictures(QPixmap up, bool canBeDisabled);
+
+    const QPixmap& up() const { return up_; }
+    const QPixmap& down() const;
+    const QPixmap& focused() const;
+    const QPixmap& disabled() const;
+
+  private:
+    QPixmap up_;
+    bool canBeDisabled_;
+    mutable std::optional<QPixmap> down_;
+    mutable std::optional<QPixmap> focused_;
+    mutable std::optional<QPixmap> disabled_;
 };
 
 inline constexpr int kSymbolKeySize = 40;

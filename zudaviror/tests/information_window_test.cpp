@@ -161,8 +161,8 @@ TEST(PictureKeyTest, EachStateShowsItsOwnPicture) {
     for (const SymbolKey& symbol : kSymbolKeys) {
         SCOPED_TRACE(symbol.name);
         const app::KeyPictures pictures = app::symbolKeyPictures(symbol);
-        const QImage images[] = {pictures.up.toImage(), pictures.down.toImage(), pictures.focused.toImage(),
-                                 pictures.disabled.toImage()};
+        const QImage images[] = {pictures.up().toImage(), pictures.down().toImage(),
+                                 pictures.focused().toImage(), pictures.disabled().toImage()};
         for (const QImage& image : images) {
             EXPECT_EQ(image.size(), QSize(40, 40));
         }
