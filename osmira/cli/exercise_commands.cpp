@@ -192,6 +192,9 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
         if (formula.empty()) {
             return Report(io, messages::kEmptyFormula, kExitRefused);
         }
+        if (formula.size() > kLongestFormula) {
+            return Report(io, messages::kFormulaTooLong, kExitRefused);
+        }
         if (!CheckFormulaEntry(formula)) {
             return Report(io, messages::kInsertionSyntax, kExitRefused);
         }

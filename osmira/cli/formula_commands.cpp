@@ -30,6 +30,9 @@ std::optional<std::string> EntryRefusal(const std::string& formula) {
     if (formula.empty()) {
         return std::string(messages::kEmptyFormula);
     }
+    if (formula.size() > kLongestFormula) {
+        return std::string(messages::kFormulaTooLong);
+    }
     if (!CheckFormulaEntry(formula)) {
         return std::string(messages::kFormulaSyntax);
     }
@@ -72,6 +75,13 @@ int LayoutCommand(const std::vector<std::string>& words, Streams io) {
                       "\"" + *bracket +
                           "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
                           "cerrado.",
+                      kExitRefused);
+    }
+    if (!FitsAnExercise(*bracket)) {
+        return Report(io,
+                      latin1FromUtf8("la forma de corchetes tiene más de ") +
+                          std::to_string(kLongestBracketForm) +
+                          latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),
                       kExitRefused);
     }
     COsmiraDoc diagram;

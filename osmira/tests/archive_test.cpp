@@ -4,8 +4,10 @@
 #include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 
+#include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
+#include "osmira/latin1.h"
 #include "osmira/rule_request.h"
 
 #include <gtest/gtest.h>
@@ -348,6 +350,51 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).value);
     }
     EXPECT_GT(loaded, 100);
+}
+
+struct OversizedCase {
+    const char* name;
+    void (*enlarge)(CEjercicio&, const std::string&);
+    const char* reason;
+};
+
+void PrintTo(const OversizedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OversizedField : public ::testing::TestWithParam<OversizedCase> {};
+
+// Laid out, a longer bracket form would overflow the coordinates; no exercise can hold one.
+TEST_P(OversizedField, IsRefusedWithAReason) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "B", workbench);
+    GetParam().enlarge(*exercise, std::string(kLongestBracketForm + 1, 'A'));
+    ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
+    EXPECT_FALSE(loaded.value);
+    EXPECT_NE(loaded.reason.find(latin1FromUtf8(GetParam().reason)), std::string::npos) << loaded.reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, OversizedField,
+    ::testing::Values(
+        OversizedCase{"Hypotheses", [](CEjercicio& e, const std::string& t) { e.SetHypotheses(t); },
+                      "tiene más de 1048576 caracteres"},
+        OversizedCase{"Conclusion", [](CEjercicio& e, const std::string& t) { e.SetConclusion(t); },
+                      "tiene más de 1048576 caracteres"},
+        OversizedCase{"Working", [](CEjercicio& e, const std::string& t) { e.SetWorking(t); },
+                      "tiene más de 1048576 caracteres"},
+        OversizedCase{"StepCopy",
+                      [](CEjercicio& e, const std::string& t) { e.LastStep()->SetBracketCopy(t); },
+                      "tiene más de 1048576 caracteres"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The golden file's one step claims more elements than a bracket form of the limit has.
+TEST(ArchiveRefusal, StepWithMoreElementsThanAnyDiagramIsRefused) {
+    std::string bytes = Golden();
+    bytes.replace(0xA4, 4, std::string("\x02\x00\x10\x00", 4));
+    ExerciseRead loaded = LoadExercise(bytes);
+    EXPECT_FALSE(loaded.value);
+    EXPECT_NE(loaded.reason.find("elementos"), std::string::npos) << loaded.reason;
 }
 
 TEST(Archive, NinetyNineStepsRoundTrip) {

@@ -6,6 +6,8 @@
 #include "test_support.h"
 #include "text_encoding.h"
 
+#include "osmira/bracket_form.h"
+#include "osmira/formula_entry.h"
 #include "osmira/latin1.h"
 #include "osmira/messages.h"
 
@@ -133,6 +135,47 @@ TEST(CliLayout, PrintsOneLinePerElement) {
         EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
     }
 }
+
+struct LimitCase {
+    const char* name;
+    std::vector<std::string> words;
+    std::string message; // on either stream
+};
+
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliLimits : public ::testing::TestWithParam<LimitCase> {};
+
+// Inputs beyond what an exercise can hold are refused before anything is laid out.
+TEST_P(CliLimits, RefusesWhatNoExerciseCanHold) {
+    Outcome outcome = RunCli(GetParam().words);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE((outcome.out + outcome.err).find(GetParam().message), std::string::npos) << outcome.err;
+}
+
+std::string LongFormula() {
+    std::string formula = "A";
+    while (formula.size() <= kLongestFormula) {
+        formula += "&A";
+    }
+    return formula;
+}
+
+const std::string kTooLong = Utf8(messages::kFormulaTooLong);
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CliLimits,
+    ::testing::Values(
+        LimitCase{
+            "Layout", {"layout", std::string(kLongestBracketForm + 1, 'A')}, "más de 1048576 caracteres"},
+        LimitCase{"Check", {"check", LongFormula()}, kTooLong},
+        LimitCase{"Convert", {"convert", LongFormula()}, kTooLong},
+        LimitCase{"NewHypothesis", {"new", "--hyp", "A", "--hyp", LongFormula(), "-o", "x.omr"}, kTooLong},
+        LimitCase{"NewConclusion", {"new", "--hyp", "A", "--concl", LongFormula(), "-o", "x.omr"}, kTooLong},
+        LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", LongFormula()}, kTooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliUsage, WrongWordsExitWithTwo) {
     for (const std::vector<std::string>& words :

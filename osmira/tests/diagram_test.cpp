@@ -267,6 +267,35 @@ TEST(BracketForm, RecognisesBracketForms) {
     EXPECT_FALSE(IsBracketForm("A B"));
 }
 
+// Measuring every cut's text again for each cut took minutes at this depth.
+TEST(DeepNesting, HundredThousandNestedCutsArePlacedOneInsideTheOther) {
+    constexpr int kCuts = 100000;
+    COsmiraDoc diagram;
+    BuildDiagram(diagram, DefaultAppearances(), std::string(kCuts, '[') + std::string(kCuts, ']'));
+    const auto& elements = diagram.GetElements();
+    ASSERT_EQ(elements.size(), kCuts + 1u);
+    EXPECT_EQ(elements[0]->GetGraphic()->GetRect(), (Rect{50, 50, 70 + 40 * kCuts, 68 + 40 * kCuts}));
+    for (int i = 0; i < kCuts; ++i) {
+        Rect expected{70 + 20 * i, 70 + 20 * i, 50 + 40 * kCuts - 20 * i, 88 + 40 * (kCuts - 1) - 20 * i};
+        ASSERT_EQ(elements[i + 1]->GetGraphic()->GetRect(), expected) << "cut " << i;
+    }
+}
+
+// Rebuilding the text of every enclosing area took seconds at this depth.
+TEST(DeepNesting, CanonicalFormSortsEveryLevel) {
+    constexpr int kLevels = 200000;
+    std::string bracket, canonical;
+    for (int i = 0; i < kLevels; ++i) {
+        bracket += "[B[]A";
+        canonical += "[AB";
+    }
+    bracket.append(kLevels, ']');
+    for (int i = 0; i < kLevels; ++i) {
+        canonical += "[]]"; // letters sort before cuts, and "[A…" before "[]"
+    }
+    EXPECT_EQ(CanonicalJuxtaposition(bracket), canonical);
+}
+
 TEST(BracketForm, SpanPairsBracketsBeyondFiftyLevels) {
     std::string deep = std::string(60, '[') + "A" + std::string(60, ']') + "B";
     EXPECT_EQ(Span(deep, 0), 121u);

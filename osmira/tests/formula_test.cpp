@@ -86,6 +86,30 @@ INSTANTIATE_TEST_SUITE_P(
                       SyntaxCase{"NegationAfterLetter", "A~B", false}, SyntaxCase{"EmptyGroup", "()", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A*A*…*A with `length` characters (odd), using the readable connective.
+std::string Chain(char connective, std::size_t length) {
+    std::string readable = "A";
+    while (readable.size() + 2 <= length) {
+        readable += std::string(1, connective) + "A";
+    }
+    return Bytes(readable);
+}
+
+// A line edit holds 32767 characters; only the command-line tool could pass a longer
+// formula, whose bracket form no exercise could hold.
+TEST(FormulaEntry, NoLongerThanTheFormulaFieldHolds) {
+    EXPECT_TRUE(CheckFormulaEntry(Chain('&', kLongestFormula)));
+    EXPECT_FALSE(CheckFormulaEntry(Chain('&', kLongestFormula + 2)));
+    std::string operand, bracket;
+    ASSERT_TRUE(ConvertFormulaInto(Chain('|', kLongestFormula), operand, bracket));
+    EXPECT_LT(bracket.size(), 4 * kLongestFormula);
+    std::vector<std::string> fullSlots(kHypothesisSlots, Chain('&', kLongestFormula));
+    EXPECT_EQ(CheckExerciseFormulas(fullSlots, Chain('>', kLongestFormula)), std::nullopt);
+    EXPECT_TRUE(CheckHypothesesFormula(BuildHypothesesFormula(fullSlots)));
+    EXPECT_EQ(CheckExerciseFormulas({"A", Chain('&', kLongestFormula + 2)}, ""), messages::kFormulaTooLong);
+    EXPECT_EQ(CheckExerciseFormulas({"A"}, Chain('&', kLongestFormula + 2)), messages::kFormulaTooLong);
+}
+
 TEST(SyntaxCheck, FiftyOpenParenthesesAreTheLimit) {
     EXPECT_TRUE(CheckFormulaSyntax(std::string(50, '(') + "A" + std::string(50, ')')));
     EXPECT_FALSE(CheckFormulaSyntax(std::string(51, '(') + "A" + std::string(51, ')')));

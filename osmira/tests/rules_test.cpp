@@ -4,6 +4,7 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
+#include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
 #include "osmira/layout.h"
 #include "osmira/messages.h"
@@ -212,6 +213,42 @@ TEST(RuleCommit, SelectionsOutsideTheLastStepApplyNothing) {
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
 }
+
+struct GrowthCase {
+    const char* name;
+    const char* diagram; // what is laid out; W is it padded with letters to the limit
+    RuleRequest request;
+};
+
+void PrintTo(const GrowthCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RuleGrowth : public ::testing::TestWithParam<GrowthCase> {};
+
+// A diagram longer than the limit could not be saved nor read back. The padding lies behind
+// every laid-out element, so locating them is unchanged and no million elements are made.
+TEST_P(RuleGrowth, PastTheLongestBracketFormIsRefused) {
+    RecordingWorkbench workbench;
+    workbench.formulaToInsert = "A";
+    workbench.doubleCutPosition = DoubleCutPosition::Around;
+    auto exercise = test::ExerciseAt(GetParam().diagram, workbench);
+    std::string full = GetParam().diagram;
+    full.resize(kLongestBracketForm, 'B');
+    exercise->SetWorking(full);
+    EXPECT_EQ(RequestRule(*exercise, GetParam().request), RuleOutcome::Refused);
+    EXPECT_EQ(workbench.refusals, std::vector<std::string>{messages::kDiagramTooLarge});
+    EXPECT_EQ(exercise->GetWorking(), full);
+    EXPECT_EQ(exercise->GetSteps().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, RuleGrowth,
+                         ::testing::Values(GrowthCase{"Insertion", "[A]", R(Rule::Insertion, 1)},
+                                           GrowthCase{"Iteration", "A[]", R(Rule::Iteration, 2, 1)},
+                                           GrowthCase{"DoubleCutOnTheSheet", "A", R(Rule::DoubleCut, 0)},
+                                           GrowthCase{"DoubleCutOnALetter", "A", R(Rule::DoubleCut, 1)},
+                                           GrowthCase{"DoubleCutInsideACut", "[A]", R(Rule::DoubleCut, 1)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Soundness: every committed rule yields a diagram the previous one implies ----------
 

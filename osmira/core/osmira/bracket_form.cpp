@@ -1,6 +1,7 @@
 #include "osmira/bracket_form.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace osmira {
@@ -20,6 +21,10 @@ bool IsBracketForm(std::string_view text) {
         }
     }
     return depth == 0;
+}
+
+bool FitsAnExercise(std::string_view bracket) {
+    return bracket.size() <= kLongestBracketForm;
 }
 
 std::size_t MatchingClose(std::string_view text, std::size_t open) {
@@ -65,38 +70,126 @@ int MaxNesting(std::string_view text) {
 
 namespace {
 
-std::string SortedJoin(std::vector<std::string>& graphs) {
-    std::sort(graphs.begin(), graphs.end());
-    std::string joined;
-    for (const std::string& graph : graphs) {
-        joined += graph;
+// The graphs of a form as a tree; the canonical text is written once, after every area is
+// sorted, because rebuilding each area's text for its parent made deep forms quadratic.
+class CanonicalTree {
+  public:
+    explicit CanonicalTree(std::string_view bracket) {
+        nodes_.push_back({'\0', {}}); // the sheet
+        std::vector<std::size_t> areas{0};
+        for (char c : bracket) {
+            if (c == ']') {
+                if (areas.size() > 1) {
+                    areas.pop_back();
+                }
+                continue;
+            }
+            nodes_[areas.back()].children.push_back(nodes_.size());
+            nodes_.push_back({c, {}});
+            if (c == '[') {
+                areas.push_back(nodes_.size() - 1);
+            }
+        }
     }
-    return joined;
-}
+
+    std::string Text() {
+        // A node's descendants come after it, so going backwards sorts every inner area before
+        // the area that holds it is compared.
+        for (std::size_t node = nodes_.size(); node-- > 0;) {
+            auto& children = nodes_[node].children;
+            std::sort(children.begin(), children.end(),
+                      [this](std::size_t a, std::size_t b) { return Less(a, b); });
+        }
+        std::string text;
+        first_.Start(0);
+        for (char c = first_.Next(); c != '\0'; c = first_.Next()) {
+            text += c;
+        }
+        return text;
+    }
+
+  private:
+    struct Node {
+        char sign; // '[' for a cut, else the letter; '\0' for the sheet
+        std::vector<std::size_t> children;
+    };
+
+    // Reads the canonical text of one node, sorted areas as they stand, one character at a time
+    // without building it (the sheet gives its area's text). Iterative: forms may nest deeply.
+    class Cursor {
+      public:
+        explicit Cursor(const std::vector<Node>& nodes) : nodes_(nodes) {}
+
+        void Start(std::size_t root) {
+            stack_.clear();
+            root_ = root;
+            started_ = root == 0;
+            if (started_) {
+                stack_.push_back({0, 0});
+            }
+        }
+
+        // The next character, or '\0' at the end.
+        char Next() {
+            if (!started_) {
+                started_ = true;
+                return Enter(root_);
+            }
+            while (!stack_.empty()) {
+                auto& [node, next] = stack_.back();
+                const auto& children = nodes_[node].children;
+                if (next < children.size()) {
+                    return Enter(children[next++]);
+                }
+                bool isCut = node != 0;
+                stack_.pop_back();
+                if (isCut) {
+                    return ']';
+                }
+            }
+            return '\0';
+        }
+
+      private:
+        char Enter(std::size_t node) {
+            if (nodes_[node].sign == '[') {
+                stack_.push_back({node, 0});
+            }
+            return nodes_[node].sign;
+        }
+
+        const std::vector<Node>& nodes_;
+        std::vector<std::pair<std::size_t, std::size_t>> stack_;
+        std::size_t root_ = 0;
+        bool started_ = true;
+    };
+
+    // Whether a's canonical text sorts before b's, as the texts would compare; reads only as far
+    // as they agree, so comparing a small graph with a big one costs the small one.
+    bool Less(std::size_t a, std::size_t b) {
+        char signA = nodes_[a].sign, signB = nodes_[b].sign;
+        if (signA != '[' || signB != '[') {
+            return signA < signB; // a letter is one character, and every letter sorts before '['
+        }
+        first_.Start(a);
+        second_.Start(b);
+        for (;;) {
+            char x = first_.Next(), y = second_.Next();
+            if (x != y || x == '\0') {
+                return x < y;
+            }
+        }
+    }
+
+    std::vector<Node> nodes_;
+    Cursor first_{nodes_};
+    Cursor second_{nodes_};
+};
 
 } // namespace
 
 std::string CanonicalJuxtaposition(std::string_view bracket) {
-    // One list of finished graphs per open area; iterative, as diagrams may nest deeply.
-    std::vector<std::vector<std::string>> areas(1);
-    auto closeArea = [&areas] {
-        std::string inner = SortedJoin(areas.back());
-        areas.pop_back();
-        areas.back().push_back("[" + inner + "]");
-    };
-    for (char c : bracket) {
-        if (c == '[') {
-            areas.emplace_back();
-        } else if (c == ']' && areas.size() > 1) {
-            closeArea();
-        } else if (c != ']') {
-            areas.back().emplace_back(1, c);
-        }
-    }
-    while (areas.size() > 1) {
-        closeArea();
-    }
-    return SortedJoin(areas.front());
+    return CanonicalTree(bracket).Text();
 }
 
 } // namespace osmira

@@ -12,6 +12,14 @@ namespace osmira {
 // Whether the text uses only the bracket-form characters with every cut closed.
 bool IsBracketForm(std::string_view text);
 
+// The longest bracket form an exercise holds: its steps, hypotheses, conclusion and W. Four
+// times the longest formula the dialogs can join (a formula gives fewer than four characters a
+// byte) still fits, and laid out it keeps every coordinate below 2^26, far inside 32 bits.
+// Nesting needs no bound of its own: it is at most half the length.
+inline constexpr std::size_t kLongestBracketForm = std::size_t{1} << 20;
+
+bool FitsAnExercise(std::string_view bracket);
+
 // Position of the ']' closing the cut opened at `open`, or npos when it is never closed.
 // Counted without a bound, so that deep diagrams never pair the wrong brackets.
 std::size_t MatchingClose(std::string_view text, std::size_t open);

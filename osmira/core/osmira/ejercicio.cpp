@@ -54,8 +54,12 @@ COsmiraDoc& CEjercicio::AppendStep() {
     return *steps_.back();
 }
 
+// A formula gives fewer than four characters a byte (at most a disjunction and its letter, seven
+// for two bytes), so whatever the dialogs accept can be laid out and saved.
+static_assert(4 * kLongestHypothesesFormula <= kLongestBracketForm);
+
 bool CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
-    if (!CheckFormulaEntry(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_))) {
+    if (!CheckHypothesesFormula(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_))) {
         return false;
     }
     workbench_ = &workbench;

@@ -19,8 +19,19 @@ const std::string kCutGraphic = "CCorteGrafico";
 const std::string kLetterGraphic = "CLetraGrafico";
 const std::vector<std::string> kGraphicClasses{kSheetGraphic, kCutGraphic, kLetterGraphic};
 constexpr std::int32_t kHighestRule = static_cast<std::int32_t>(Rule::DoubleCut);
+// The sheet and one element for each character of a bracket form that is not ']'.
+constexpr std::int32_t kMostElements = static_cast<std::int32_t>(kLongestBracketForm) + 1;
 // kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
 constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
+
+// The length of the step's bracket form: every element after the sheet, and a ']' per cut.
+std::size_t BracketLength(const COsmiraDoc& step) {
+    std::size_t length = 0;
+    for (const auto& element : step.GetElements()) {
+        length += element->Kind() == ElementKind::Cut ? 2 : element->Kind() == ElementKind::Letter ? 1 : 0;
+    }
+    return length;
+}
 
 class ExerciseReader {
   public:
@@ -94,6 +105,11 @@ class ExerciseReader {
         if (appliedRule < 0 || appliedRule > kHighestRule) {
             return in_.Fail("Regla aplicada " + std::to_string(appliedRule) +
                             latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
+        }
+        if (elementCount > kMostElements) {
+            return in_.Fail("La lista de elementos de \"" + title +
+                            latin1FromUtf8("\" tiene más elementos (") + std::to_string(elementCount) +
+                            ") de los que puede tener un diagrama.");
         }
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));
@@ -208,6 +224,11 @@ class ExerciseReader {
     // The final diagram is laid out from these fields and the goal compared with them, so a
     // text that is not a bracket form makes the file unreadable.
     bool BracketFormField(const std::string& field, const std::string& text) {
+        if (!FitsAnExercise(text)) {
+            return in_.Fail("El campo " + field + latin1FromUtf8(" tiene más de ") +
+                            std::to_string(kLongestBracketForm) +
+                            " caracteres, más de los que puede tener un ejercicio.");
+        }
         return IsBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
     }
 
@@ -217,6 +238,12 @@ class ExerciseReader {
             if (!HasDiagramStructure(*step)) {
                 return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
                                 "\" no forma un diagrama.");
+            }
+            if (BracketLength(*step) > kLongestBracketForm) {
+                return in_.Fail(
+                    "La lista de elementos de \"" + step->GetTitle() + latin1FromUtf8("\" tiene más de ") +
+                    std::to_string(kLongestBracketForm) +
+                    " caracteres en forma de corchetes, más de los que puede tener un ejercicio.");
             }
             RebuildChildren(*step);
         }

@@ -7,9 +7,21 @@
 
 namespace osmira {
 
+namespace {
+
+bool CheckUpTo(std::string_view formula, std::size_t longest) {
+    return !formula.empty() && formula.size() <= longest && CheckFormulaSyntax(formula) &&
+           !EndsDangling(formula) && ConversionFits(formula);
+}
+
+} // namespace
+
 bool CheckFormulaEntry(std::string_view formula) {
-    return !formula.empty() && CheckFormulaSyntax(formula) && !EndsDangling(formula) &&
-           ConversionFits(formula);
+    return CheckUpTo(formula, kLongestFormula);
+}
+
+bool CheckHypothesesFormula(std::string_view formula) {
+    return CheckUpTo(formula, kLongestHypothesesFormula);
 }
 
 std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
@@ -28,6 +40,14 @@ std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
 
 std::optional<std::string> CheckExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
                                                  std::string_view conclusion) {
+    for (std::string_view formula : hypothesisSlots) {
+        if (formula.size() > kLongestFormula) {
+            return std::string(messages::kFormulaTooLong);
+        }
+    }
+    if (conclusion.size() > kLongestFormula) {
+        return std::string(messages::kFormulaTooLong);
+    }
     for (const std::string& hypothesis : hypothesisSlots) {
         if (!hypothesis.empty() && !CheckFormulaEntry(hypothesis)) {
             return std::string(messages::kFormulaSyntax);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,9 +11,18 @@ namespace osmira {
 // The check every formula dialog runs on an entry whose blanks were removed: the syntax
 // check, no dangling connective or negation at the end, and a nesting the conversion can
 // hold, so that no accepted formula is ever turned into a wrong bracket form.
+// Longer formulas are refused too: they cannot be typed (see kLongestFormula).
 bool CheckFormulaEntry(std::string_view formula);
 
 inline constexpr int kHypothesisSlots = 6;
+
+// A formula field is a line edit, which holds at most 32767 characters.
+inline constexpr std::size_t kLongestFormula = 32767;
+// Every slot filled to the limit and joined as (H1)∧(H2)∧…
+inline constexpr std::size_t kLongestHypothesesFormula = kHypothesisSlots * (kLongestFormula + 3) - 1;
+
+// The entry check of the joined hypotheses formula, which may be as long as six entries.
+bool CheckHypothesesFormula(std::string_view formula);
 
 // (H1)∧(H2)∧… from the non-empty slots in slot order.
 std::string BuildHypothesesFormula(const std::vector<std::string>& slots);

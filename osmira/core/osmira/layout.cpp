@@ -3,6 +3,8 @@
 #include "osmira/bracket_form.h"
 #include "osmira/element_factory.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace osmira {
@@ -11,7 +13,7 @@ using namespace layout;
 
 namespace {
 
-int BaseHeight(std::size_t letters) {
+std::int64_t BaseHeight(std::int64_t letters) {
     return letters > 0 ? kBaseHeightWithLetter : kBaseHeight;
 }
 
@@ -23,16 +25,70 @@ int ChildParity(const CElemento& parent, ElementKind kind) {
     return evenParent ? kEvenParity : kOddParity;
 }
 
+// What the layout needs of each cut, measured for all cuts in one pass: measuring each cut's
+// text again made deep diagrams quadratic.
+struct CutMeasure {
+    std::int64_t length = 0;  // characters from '[' to its ']' inclusive
+    std::int64_t letters = 0; // letters among them
+    std::int64_t nesting = 0; // greatest nesting of cuts inside it
+};
+
+// The measures of the cuts in the order of their '[', and the deepest nesting of the whole form.
+std::vector<CutMeasure> MeasureCuts(std::string_view bracket, std::int64_t& deepest) {
+    std::vector<CutMeasure> cuts;
+    struct Open {
+        std::size_t cut, at;
+        std::int64_t lettersBefore, deepestInside;
+    };
+    std::vector<Open> open;
+    std::int64_t letters = 0;
+    deepest = 0;
+    auto Close = [&](std::size_t end) {
+        Open closed = open.back();
+        open.pop_back();
+        cuts[closed.cut] = {static_cast<std::int64_t>(end - closed.at), letters - closed.lettersBefore,
+                            closed.deepestInside};
+        if (!open.empty()) {
+            open.back().deepestInside = std::max(open.back().deepestInside, closed.deepestInside + 1);
+        }
+    };
+    for (std::size_t i = 0; i < bracket.size(); ++i) {
+        if (bracket[i] == '[') {
+            open.push_back({cuts.size(), i, letters, 0});
+            cuts.emplace_back();
+            deepest = std::max(deepest, static_cast<std::int64_t>(open.size()));
+        } else if (bracket[i] == ']') {
+            if (!open.empty()) {
+                Close(i + 1);
+            }
+        } else {
+            ++letters;
+        }
+    }
+    // A cut never closed runs to the end of the text, as Span measures it.
+    while (!open.empty()) {
+        Close(bracket.size());
+    }
+    return cuts;
+}
+
+// Coordinates are computed in 64 bits; forms that fit an exercise keep them far inside 32.
+std::int32_t Coordinate(std::int64_t value) {
+    return static_cast<std::int32_t>(value);
+}
+
 class DiagramLayout {
   public:
     DiagramLayout(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket)
         : diagram_(diagram), appearances_(appearances), bracket_(bracket) {}
 
     void Run() {
-        PlaceSheet();
+        std::int64_t deepest = 0;
+        cuts_ = MeasureCuts(bracket_, deepest);
+        PlaceSheet(deepest);
         for (std::size_t i = 0; i < bracket_.size(); ++i) {
             if (bracket_[i] == '[') {
-                PlaceCut(i);
+                PlaceCut(cuts_[nextCut_++]);
             } else if (bracket_[i] == ']') {
                 CloseCut();
             } else {
@@ -42,21 +98,18 @@ class DiagramLayout {
     }
 
   private:
-    void PlaceSheet() {
-        int length = static_cast<int>(bracket_.size());
-        std::size_t letters = CountLetters(bracket_);
-        int width = kStep * length + kStep + kCellWidth * static_cast<int>(letters);
-        int height = kLevelHeight * MaxNesting(bracket_) + BaseHeight(letters);
-        box_ = {kOrigin, kOrigin, kOrigin + width, kOrigin + height};
+    void PlaceSheet(std::int64_t deepest) {
+        auto length = static_cast<std::int64_t>(bracket_.size());
+        auto letters = static_cast<std::int64_t>(CountLetters(bracket_));
+        std::int64_t width = kStep * length + kStep + kCellWidth * letters;
+        std::int64_t height = kLevelHeight * deepest + BaseHeight(letters);
+        box_ = {kOrigin, kOrigin, Coordinate(kOrigin + width), Coordinate(kOrigin + height)};
         parents_.push_back(CreateElement(diagram_, appearances_, box_, kEvenParity, 0, kSheetKind));
     }
 
-    void PlaceCut(std::size_t open) {
-        std::size_t count = Span(bracket_, open);
-        std::string_view text = bracket_.substr(open, count);
-        std::size_t letters = CountLetters(text);
-        int height = BaseHeight(letters) + kLevelHeight * MaxNesting(text.substr(1));
-        box_.right = box_.left + kStep * static_cast<int>(count) + kCellWidth * static_cast<int>(letters);
+    void PlaceCut(const CutMeasure& measure) {
+        std::int64_t height = BaseHeight(measure.letters) + kLevelHeight * measure.nesting;
+        box_.right = Coordinate(box_.left + kStep * measure.length + kCellWidth * measure.letters);
         box_.left += kStep;
         CentreVertically(height);
         CElemento* parent = parents_.back();
@@ -66,7 +119,6 @@ class DiagramLayout {
         parents_.push_back(cut);
         ++level_;
     }
-
     void CloseCut() {
         if (parents_.size() > 1) {
             Rect closed = parents_.back()->GetGraphic()->GetRect();
@@ -88,14 +140,17 @@ class DiagramLayout {
         box_.left = box_.right;
     }
 
-    void CentreVertically(int height) {
-        box_.top += (box_.bottom - box_.top - height) / 2;
-        box_.bottom = box_.top + height;
+    void CentreVertically(std::int64_t height) {
+        std::int64_t top = box_.top + (std::int64_t{box_.bottom} - box_.top - height) / 2;
+        box_.top = Coordinate(top);
+        box_.bottom = Coordinate(top + height);
     }
 
     COsmiraDoc& diagram_;
     const AppearanceSet& appearances_;
     std::string_view bracket_;
+    std::vector<CutMeasure> cuts_;
+    std::size_t nextCut_ = 0;
     Rect box_;
     std::vector<CElemento*> parents_;
     int level_ = 0;

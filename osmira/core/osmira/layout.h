@@ -19,6 +19,8 @@ inline constexpr int kBaseHeightWithLetter = 58;
 
 // Lays out a diagram from a bracket form: the sheet, then one element per character that is
 // not ']', each placed left to right and centred vertically in the box of its predecessor.
+// Linear in the length. The form must fit an exercise (FitsAnExercise), which keeps every
+// coordinate inside 32 bits; readers, rules and commands refuse longer ones.
 void BuildDiagram(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket);
 
 } // namespace osmira

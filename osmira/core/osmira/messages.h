@@ -20,6 +20,10 @@ inline const std::string kInsertionSyntax =
 inline const std::string kEmptyFormula = latin1FromUtf8("Debe introducir una fórmula");
 inline const std::string kNoHypothesis = latin1FromUtf8("Debe introducir al menos una hipótesis");
 
+// A formula longer than the formula field holds (the CLI takes any length).
+inline const std::string kFormulaTooLong =
+    latin1FromUtf8("La fórmula es demasiado larga: no puede tener más de 32767 caracteres.");
+
 // Rule refusals.
 inline const std::string kErasureOnSheet =
     latin1FromUtf8("Se ha aplicado la regla de Borrado erroneamente. No se puede aplicar esta regla sobre la "
@@ -36,6 +40,11 @@ inline const std::string kDeiterationOnSheet = latin1FromUtf8(
 inline const std::string kDeiteration =
     latin1FromUtf8("Se ha aplicado la regla de Desiteración. No se han cumplido las condiciones necesarias "
                    "para la Desiteración.");
+
+// A rule whose result would be longer than any exercise may hold (kLongestBracketForm).
+inline const std::string kDiagramTooLarge =
+    latin1FromUtf8("No se puede aplicar la regla: el diagrama resultante sería demasiado grande. Un diagrama "
+                   "no puede tener más de 1048576 caracteres en su forma de corchetes.");
 
 // A rule asked for on a step that already has a successor.
 inline const std::string kLockedStep =

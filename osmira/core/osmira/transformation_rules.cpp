@@ -80,7 +80,11 @@ class RuleApplication {
         if (!position) {
             return RuleOutcome::NotApplied;
         }
-        working_.insert(position->after, exercise_.ConvertFormula(formula));
+        std::string graph = exercise_.ConvertFormula(formula);
+        if (TooLargeWith(graph.size())) {
+            return Refuse(messages::kDiagramTooLarge);
+        }
+        working_.insert(position->after, graph);
         return Commit(Rule::Insertion, area);
     }
 
@@ -98,6 +102,9 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         }
         std::string copy = working_.substr(source->at, Span(working_, source->at));
+        if (TooLargeWith(copy.size())) {
+            return Refuse(messages::kDiagramTooLarge);
+        }
         working_.insert(target->after, copy);
         return Commit(Rule::Iteration, graph);
     }
@@ -119,6 +126,11 @@ class RuleApplication {
     }
 
     RuleOutcome DoubleCut(CElemento& element) {
+        // Only removing a double cut shrinks the form; every other answer adds four brackets.
+        bool removes = element.Kind() == ElementKind::Cut && IsDoubleCut(element);
+        if (!removes && TooLargeWith(4)) {
+            return Refuse(messages::kDiagramTooLarge);
+        }
         if (element.Kind() == ElementKind::Sheet) {
             working_.insert(0, "[[]]");
             return Commit(Rule::DoubleCut, element);
@@ -143,6 +155,9 @@ class RuleApplication {
     }
 
   private:
+    // A diagram longer than an exercise holds could be neither saved nor read back.
+    bool TooLargeWith(std::size_t added) const { return working_.size() + added > kLongestBracketForm; }
+
     // A copy may only be placed where its original holds: in the original's own area or in
     // one enclosed by it, but never inside the original itself. Depth alone would let
     // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
