@@ -10,6 +10,8 @@ namespace osmira::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
+// What was printed did not reach standard output (a full disk, a closed pipe).
+inline constexpr int kExitOutput = 3;
 
 // Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
 class Arguments {

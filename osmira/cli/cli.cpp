@@ -54,7 +54,16 @@ int Run(const std::vector<std::string>& arguments, Streams io) {
     if (command == kCommands.end()) {
         return UsageError(io, "orden desconocida: " + arguments.front());
     }
-    return command->second({arguments.begin() + 1, arguments.end()}, io);
+    int status = command->second({arguments.begin() + 1, arguments.end()}, io);
+    return CheckOutput(io, status);
+}
+
+int CheckOutput(Streams io, int status) {
+    // A full disk or a closed pipe shows only here: the answer was not delivered.
+    if (!io.out.flush()) {
+        return Report(io, latin1FromUtf8("no se puede escribir en la salida estándar"), kExitOutput);
+    }
+    return status;
 }
 
 } // namespace osmira::cli

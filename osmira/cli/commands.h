@@ -30,7 +30,10 @@ int Report(Streams io, const std::string& latin1Message, int status);
 // A usage error with the command's synopsis; returns the usage status.
 int UsageError(Streams io, const std::string& latin1Problem);
 
-// osmira-cli COMMAND ARGUMENTS…
+// `status`, or the output status after reporting that standard output could not be written.
+int CheckOutput(Streams io, int status);
+
+// osmira-cli COMMAND ARGUMENTS… Exits 3 when what it printed could not be written.
 int Run(const std::vector<std::string>& arguments, Streams io);
 
 } // namespace osmira::cli

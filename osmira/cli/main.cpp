@@ -1,7 +1,16 @@
 #include "commands.h"
 
+#include "arguments.h"
+
+#include <cstdio>
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return osmira::cli::Run({argv + 1, argv + argc}, {std::cout, std::cerr});
+    int status = osmira::cli::Run({argv + 1, argv + argc}, {std::cout, std::cerr});
+    // What the stream handed to stdio may still fail on its way out.
+    if (status != osmira::cli::kExitOutput && (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)) {
+        std::cout.setstate(std::ios::badbit);
+        return osmira::cli::CheckOutput({std::cout, std::cerr}, status);
+    }
+    return status;
 }

@@ -177,6 +177,30 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", LongFormula()}, kTooLong}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Standard output on a full disk (/dev/full): nothing written is ever accepted.
+class FullDisk : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
+    std::string path = ModusPonens();
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{{"check", "A"},
+                                                                                       {"check", "A&"},
+                                                                                       {"convert", "A"},
+                                                                                       {"layout", "[A]"},
+                                                                                       {"show", path},
+                                                                                       {"verify", path}}) {
+        FullDisk full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(cli::Run(words, {out, err}), 3) << words.front();
+        EXPECT_EQ(err.str(), Utf8(latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
+            << words.front();
+    }
+}
+
 TEST(CliUsage, WrongWordsExitWithTwo) {
     for (const std::vector<std::string>& words :
          std::vector<std::vector<std::string>>{{},
