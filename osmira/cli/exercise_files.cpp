@@ -3,9 +3,11 @@
 #include "osmira/exercise_archive.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +45,42 @@ mode_t TargetMode(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The file the path names once its symbolic links are followed, so that a save writes through a
+// link to its target, as an editor does, instead of replacing the link by a file. Nothing, with
+// errno set, for a loop of links.
+std::optional<std::string> FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return path;
+        }
+        std::string target(PATH_MAX, '\0');
+        ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return std::nullopt;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        std::size_t slash = path.rfind('/');
+        path =
+            target.front() == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// As an editor sees it: the user's own file is read-only without its owner's write permission,
+// even for root, who could write it; another's file when the user may not write it.
+bool IsReadOnly(const std::string& path) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) != 0) {
+        return false;
+    }
+    if (existing.st_uid == ::geteuid()) {
+        return (existing.st_mode & S_IWUSR) == 0;
+    }
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 OpenedExercise OpenExerciseFile(const std::string& path) {
@@ -70,7 +108,15 @@ OpenedExercise OpenExerciseFile(const std::string& path) {
     return {std::move(loaded.value), {}};
 }
 
-std::string SaveExerciseFile(const CEjercicio& exercise, const std::string& path) {
+std::string SaveExerciseFile(const CEjercicio& exercise, const std::string& givenPath) {
+    std::optional<std::string> followed = FollowLinks(givenPath);
+    if (!followed) {
+        return SystemError("no se puede seguir el enlace");
+    }
+    const std::string& path = *followed;
+    if (IsReadOnly(path)) {
+        return "el archivo es de solo lectura: no se reemplaza";
+    }
     std::string bytes = SaveExercise(exercise);
     std::string temporary = path + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());

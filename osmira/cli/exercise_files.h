@@ -15,7 +15,8 @@ struct OpenedExercise {
 OpenedExercise OpenExerciseFile(const std::string& path);
 
 // Writes the exercise to a temporary file beside `path` and renames it over `path`, so that
-// a failed save leaves the previous file whole. Returns the reason of a failure, or "".
+// a failed save leaves the previous file whole. A symbolic link is followed to the file it
+// names, which is replaced; a read-only file is refused. Returns the reason of a failure, or "".
 // Reasons are Latin-1 text without the path.
 std::string SaveExerciseFile(const CEjercicio& exercise, const std::string& path);
 

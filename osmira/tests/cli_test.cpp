@@ -320,6 +320,36 @@ TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
     EXPECT_NE(RunCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
 }
 
+// Saving through a symbolic link changes the file it names and keeps the link, as an editor does.
+TEST_F(CliFiles, SavingThroughALinkWritesItsTarget) {
+    std::string target = ModusPonens();
+    std::filesystem::create_directory(Path("links"));
+    std::string link = Path("links/mp.omr");
+    std::filesystem::create_symlink("../mp.omr", link);
+    ASSERT_EQ(RunCli({"apply", link, "5", "0"}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(RunCli({"show", target}).out.find("steps: 2\n") != std::string::npos, true);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("links")), {}), 1);
+}
+
+// A file without its owner's write permission is refused, by its bits: tests run as root, who
+// could write it anyway.
+TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
+    std::string path = ModusPonens();
+    std::string before = suite::testing::readFile(path);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--hyp", "A", "-o", path}}) {
+        Outcome outcome = RunCli(words);
+        EXPECT_EQ(outcome.status, 2) << words.front();
+        EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el archivo es de solo lectura: no se reemplaza\n");
+        EXPECT_EQ(suite::testing::readFile(path), before);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+}
+
 TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
     std::string path = ModusPonens(); // 0 H, 1 A, 2 [, 3 A, 4 [, 5 B
     std::string before = suite::testing::readFile(path);
