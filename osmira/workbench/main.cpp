@@ -11,6 +11,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     osmira::workbench::installQtSpanish(application);
+    // The window belongs to its menu entry (its icon in the dock under Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.osmira"));
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Osmira"));
     osmira::workbench::QtHost host;

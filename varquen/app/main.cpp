@@ -1,21 +1,24 @@
 #include "main_window.h"
 #include "qt_host.h"
+#include "qt_spanish.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    // Qt's own dialogs and questions speak Spanish, like the window, where Qt's translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    varquen::app::installQtSpanish(application);
+    // The window belongs to its menu entry (its icon in the dock under Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.varquen"));
     varquen::app::QtHost host;
     varquen::app::TForm1 window(host);
     window.show();
+    // A file named on the command line (the file manager's "open with") opens as Recuperar does,
+    // once the window is up so that a refusal has a window to stand on.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });
+    }
     return QApplication::exec();
 }

@@ -309,9 +309,12 @@ void TForm1::Nuevo1Click() {
 
 void TForm1::Abrir1Click() {
     const QString path = host_.openFileName(OpenFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openFile(path);
     }
+}
+
+void TForm1::openFile(const QString& path) {
     currentPath_ = path;
     const WholeFileRead bytes = readWholeFile(path);
     if (!bytes.value) {

@@ -31,6 +31,8 @@ class TForm1 : public QMainWindow {
     Declarations declarations() const;
     std::string formula() const;
     void setFormula(const std::string& bytes);
+    // Opens a formula file as Recuperar does after its dialog (a file named on the command line).
+    void openFile(const QString& path);
 
   public slots:
     void Nuevo1Click();

@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zudaviror::app::installQtSpanish(application);
+    // The window belongs to its menu entry (its icon in the dock under Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.zudaviror"));
     QApplication::setApplicationName(QStringLiteral("ZUDAVIROR"));
     QApplication::setWindowIcon(zudaviror::app::programIcon());
     {
