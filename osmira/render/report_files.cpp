@@ -1,6 +1,7 @@
 #include "report_files.h"
 
 #include "jpeg_pictures.h"
+#include "replaced_files.h"
 
 #include "osmira/latin1.h"
 
@@ -37,8 +38,15 @@ void EnsureGuiApplication() {
 }
 
 std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
-                                       const std::string& reportPath) {
+                                       const std::string& givenPath) {
     EnsureGuiApplication();
+    // Checked before any picture is written, so a refused page changes nothing.
+    const QString pagePath = FileBehindLinks(QFile::decodeName(givenPath.c_str()));
+    if (IsReadOnlyFile(pagePath)) {
+        return latin1FromUtf8("No se ha podido escribir el informe ") + pagePath.toLatin1().toStdString() +
+               ": el archivo es de solo lectura: no se reemplaza";
+    }
+    const std::string reportPath = QFile::encodeName(pagePath).toStdString();
     // The pictures go beside the page, named relative to it.
     const std::filesystem::path folder = std::filesystem::path(reportPath).parent_path();
     const std::string pictureFolder = folder.empty() ? std::string() : folder.string() + "/";

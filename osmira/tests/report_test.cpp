@@ -304,4 +304,19 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockedCase{"PageIsAFolder", "11111111", "informe.htm", "informe.htm", "informe.htm"}),
     [](const ::testing::TestParamInfo<BlockedCase>& info) { return std::string(info.param.name); });
 
+// A page without its owner's write permission is not replaced; decided by the bits, as tests run
+// as root, who could write it.
+TEST(ReportReadOnly, PageIsRefusedAndKept) {
+    ScratchFolder folder;
+    writeFile(folder / "r.htm", "old page");
+    fs::permissions(folder / "r.htm", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const Outcome outcome =
+        RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "10000000"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.err.find((folder / "r.htm").string() + ": el archivo es de solo lectura"),
+              std::string::npos)
+        << outcome.err;
+    EXPECT_EQ(readFile(folder / "r.htm"), "old page");
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "exercise_files.h"
 
+#include "replaced_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,7 +69,11 @@ ExerciseRead readExerciseFile(const QString& path) {
     return LoadExercise(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise) {
+std::optional<QString> writeExerciseFile(const QString& givenPath, const CEjercicio& exercise) {
+    const QString path = render::FileBehindLinks(givenPath);
+    if (render::IsReadOnlyFile(path)) {
+        return QStringLiteral("No tiene permiso para escribir el fichero.");
+    }
     const std::string bytes = SaveExercise(exercise);
     QSaveFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly)) {

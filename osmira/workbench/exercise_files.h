@@ -13,7 +13,8 @@ namespace osmira::workbench {
 ExerciseRead readExerciseFile(const QString& path);
 
 // Writes the exercise through a temporary file that replaces `path` only when it is whole,
-// so a failed save never destroys the previous file. The reason of a failure, or nothing.
+// so a failed save never destroys the previous file. A symbolic link is followed to the file it
+// names; a read-only file is refused, as an editor refuses it. The reason of a failure, or nothing.
 std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise);
 
 } // namespace osmira::workbench
