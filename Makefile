@@ -7,7 +7,7 @@ ifneq ($(CI),)
 CMAKE_FLAGS += -DWARNINGS_AS_ERRORS=ON
 endif
 
-.PHONY: deps configure build test bench run screenshots package format format-check clean
+.PHONY: deps configure build test bench run screenshots package format format-check clean test-sanitize fuzz
 
 deps:
 	bash scripts/install-deps
