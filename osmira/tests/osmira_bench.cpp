@@ -5,6 +5,7 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
+#include "osmira/bracket_form.h"
 #include "osmira/derivation_check.h"
 #include "osmira/exercise_archive.h"
 #include "osmira/layout.h"
@@ -44,6 +45,41 @@ const RuleRequest kRequests[] = {{Rule::Erasure, 1, {}},
                                  {Rule::Iteration, 2, 1},
                                  {Rule::Deiteration, 3, {}},
                                  {Rule::DoubleCut, 1, {}}};
+
+// Nested cuts [[[…]]]: layout and canonical form must grow linearly with the depth (they were
+// quadratic: every cut's text was measured, every area's text rebuilt).
+std::string NestedCuts(benchmark::State& state) {
+    auto cuts = static_cast<std::size_t>(state.range(0));
+    return std::string(cuts, '[') + std::string(cuts, ']');
+}
+
+void LayOutNestedCuts(benchmark::State& state) {
+    std::string bracket = NestedCuts(state);
+    for (auto _ : state) {
+        COsmiraDoc diagram;
+        BuildDiagram(diagram, DefaultAppearances(), bracket);
+        benchmark::DoNotOptimize(diagram.GetElements().size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(LayOutNestedCuts)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
+void CanonicalFormOfNestedCuts(benchmark::State& state) {
+    std::string bracket = NestedCuts(state);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CanonicalJuxtaposition(bracket));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(CanonicalFormOfNestedCuts)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 void ApplyRuleToLargeDiagram(benchmark::State& state) {
     const RuleRequest& request = kRequests[state.range(0) - 1];
