@@ -3,7 +3,6 @@
 #include "arguments.h"
 #include "element_lines.h"
 #include "exercise_files.h"
-#include "headless_workbench.h"
 #include "text_encoding.h"
 
 #include "osmira/element_list.h"
@@ -125,7 +124,7 @@ std::optional<std::size_t> ElementPosition(const std::string& text, const COsmir
     return static_cast<std::size_t>(*position);
 }
 
-int ReportOutcome(RuleOutcome outcome, const HeadlessWorkbench& workbench, Streams io) {
+int ReportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Streams io) {
     switch (outcome) {
     case RuleOutcome::Committed:
         return kExitOk;
@@ -160,7 +159,7 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetCreationDate(data.date);
     exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
-    HeadlessWorkbench workbench;
+    WindowlessWorkbench workbench;
     if (!exercise.CreateExercise(workbench)) {
         return Report(io, messages::kFormulaSyntax, kExitRefused);
     }
@@ -185,7 +184,7 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     if (!position) {
         return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
     }
-    HeadlessWorkbench workbench;
+    WindowlessWorkbench workbench;
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
     if (auto insert = arguments.Option("--insert")) {
         std::string formula = FormulaArgument(*insert);
@@ -279,7 +278,7 @@ int TruncateCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.exercise->GetSteps().size()));
     }
-    HeadlessWorkbench workbench;
+    WindowlessWorkbench workbench;
     opened.exercise->ReopenAfterReading(workbench);
     opened.exercise->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
     return Save(io, *opened.exercise, arguments.Option("-o").value_or(path));

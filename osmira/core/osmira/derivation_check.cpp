@@ -35,28 +35,16 @@ std::string RuleName(Rule rule) {
 
 namespace {
 
-// The windows of a scratch exercise: the two questions are answered with the choice being
-// tried, and the last refusal is kept to be reported.
-class ChoiceWorkbench : public WorkbenchOperations {
+// The windows of a scratch exercise: the questions are answered with the choice being tried,
+// and whether the double-cut question was asked at all tells if the side matters.
+class ChoiceWorkbench : public WindowlessWorkbench {
   public:
-    void OpenWindow(COsmiraDoc&) override {}
-    void CloseWindow(COsmiraDoc&) override {}
-    void RepaintView(COsmiraDoc&) override {}
-    void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
-    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
-    void RemoveNavigatorStep(COsmiraDoc&) override {}
-    void RebuildNavigator(CEjercicio&) override {}
-    std::optional<std::string> AskFormulaToInsert() override { return formula; }
     DoubleCutPosition AskDoubleCutPosition() override {
         askedPosition = true;
-        return position;
+        return doubleCutPosition;
     }
-    void ShowRefusal(const std::string& message) override { refusal = message; }
 
-    std::optional<std::string> formula;
-    DoubleCutPosition position = DoubleCutPosition::Inside;
     bool askedPosition = false;
-    std::string refusal;
 };
 
 std::string Shown(std::string_view bracket) {
@@ -260,7 +248,7 @@ bool TryInsertion(StepTrial& trial, std::size_t marked) {
     std::optional<Insertion> insertion = FindInsertion(trial.Canonical(), trial.Next());
     std::optional<std::string> formula = insertion ? FormulaFor(insertion->graphs) : std::nullopt;
     // Without a graph to insert, a letter still tells whether the rule accepts the area.
-    trial.Answers().formula = formula.value_or("A");
+    trial.Answers().formulaToInsert = formula.value_or("A");
     return trial.Try({Rule::Insertion, marked, {}}) && formula;
 }
 
@@ -297,7 +285,7 @@ bool TryIteration(StepTrial& trial, std::size_t marked) {
 
 bool TryDoubleCut(StepTrial& trial, std::size_t marked) {
     ChoiceWorkbench& answers = trial.Answers();
-    answers.position = DoubleCutPosition::Inside;
+    answers.doubleCutPosition = DoubleCutPosition::Inside;
     answers.askedPosition = false;
     if (trial.Try({Rule::DoubleCut, marked, {}})) {
         return true;
@@ -305,7 +293,7 @@ bool TryDoubleCut(StepTrial& trial, std::size_t marked) {
     if (!answers.askedPosition) {
         return false;
     }
-    answers.position = DoubleCutPosition::Around;
+    answers.doubleCutPosition = DoubleCutPosition::Around;
     return trial.Try({Rule::DoubleCut, marked, {}});
 }
 

@@ -36,7 +36,29 @@ class WorkbenchOperations {
     virtual void ShowRefusal(const std::string& message) = 0;
 };
 
-// Does nothing and answers "cancelled" and "inside"; an exercise starts attached to it.
+// The windows of an exercise that nobody sees (the command-line tool, the derivation check,
+// tests): window operations do nothing, the two questions are answered from the fields set
+// beforehand, and the message of the last refused rule is kept to be reported.
+class WindowlessWorkbench : public WorkbenchOperations {
+  public:
+    void OpenWindow(COsmiraDoc&) override {}
+    void CloseWindow(COsmiraDoc&) override {}
+    void RepaintView(COsmiraDoc&) override {}
+    void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
+    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
+    void RemoveNavigatorStep(COsmiraDoc&) override {}
+    void RebuildNavigator(CEjercicio&) override {}
+    std::optional<std::string> AskFormulaToInsert() override { return formulaToInsert; }
+    DoubleCutPosition AskDoubleCutPosition() override { return doubleCutPosition; }
+    void ShowRefusal(const std::string& message) override { refusal = message; }
+
+    std::optional<std::string> formulaToInsert;
+    DoubleCutPosition doubleCutPosition = DoubleCutPosition::Inside;
+    // Latin-1; empty while nothing was refused.
+    std::string refusal;
+};
+
+// Answers "cancelled" and "inside"; an exercise starts attached to it.
 WorkbenchOperations& DetachedWorkbench();
 
 } // namespace osmira

@@ -171,35 +171,18 @@ std::string joined(const QStringList& list) {
     return list.join(QStringLiteral(" ")).toStdString();
 }
 
-// Answers the insertion and double-cut questions as the example says.
-class ScriptedWorkbench : public WorkbenchOperations {
-  public:
-    void OpenWindow(COsmiraDoc&) override {}
-    void CloseWindow(COsmiraDoc&) override {}
-    void RepaintView(COsmiraDoc&) override {}
-    void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
-    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
-    void RemoveNavigatorStep(COsmiraDoc&) override {}
-    void RebuildNavigator(CEjercicio&) override {}
-    std::optional<std::string> AskFormulaToInsert() override { return formula; }
-    DoubleCutPosition AskDoubleCutPosition() override { return position; }
-    void ShowRefusal(const std::string&) override {}
-
-    std::optional<std::string> formula;
-    DoubleCutPosition position = DoubleCutPosition::Inside;
-};
-
 class HelpRuleExamples : public ::testing::TestWithParam<RuleExample> {};
 
 TEST_P(HelpRuleExamples, AreWhatTheRuleDoes) {
     const RuleExample& example = GetParam();
     const auto data = [&](const char* key) { return example.data.value(QString::fromLatin1(key)); };
-    ScriptedWorkbench workbench;
+    // Answers the insertion and double-cut questions as the example says.
+    WindowlessWorkbench workbench;
     if (!data("formula").isEmpty()) {
-        workbench.formula = formulaBytes(data("formula"));
+        workbench.formulaToInsert = formulaBytes(data("formula"));
     }
-    workbench.position = data("posicion") == QStringLiteral("alrededor") ? DoubleCutPosition::Around
-                                                                         : DoubleCutPosition::Inside;
+    workbench.doubleCutPosition = data("posicion") == QStringLiteral("alrededor") ? DoubleCutPosition::Around
+                                                                                  : DoubleCutPosition::Inside;
     CEjercicio exercise;
     exercise.AttachWorkbench(workbench);
     exercise.SetWorking(data("antes").toStdString());
