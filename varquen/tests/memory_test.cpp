@@ -1,6 +1,6 @@
 // Allocation failure in varquen-cli, simulated by failing one chosen allocation.
-#include "failing_allocation.h"
 #include "run.h"
+#include "suite_testing/failing_allocation.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(CliOutOfMemory, IsReportedWithItsOwnStatus) {
     const std::vector<std::string> arguments{"-"};
     int status = 0;
     {
-        const varquen::testing::FailingAllocation failing(0);
+        const suite::testing::FailingAllocation failing(0);
         status = varquen::cli::run(arguments, in, out, err);
     }
     EXPECT_EQ(status, 4);

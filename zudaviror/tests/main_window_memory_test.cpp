@@ -1,8 +1,8 @@
 // TRADUCIR when memory runs out: the message, the exit status -1, and nothing else changed.
-#include "failing_allocation.h"
 #include "fake_host.h"
 #include "fakes.h"
 #include "main_window.h"
+#include "suite_testing/failing_allocation.h"
 
 #include <QPlainTextEdit>
 
@@ -19,7 +19,7 @@ TEST(MainWindowOutOfMemory, TranslateShowsTheMessageAndEndsWithStatusMinusOne) {
         window.pressKey(QString::fromLatin1(key));
     }
     {
-        const testing::FailingAllocation failing(0);
+        const suite::testing::FailingAllocation failing(0);
         window.translateCommand();
     }
     EXPECT_EQ(host.messages, (std::vector<QString>{QString::fromUtf8("IMPOSIBLE RESERVAR MÁS MEMORIA.")}));

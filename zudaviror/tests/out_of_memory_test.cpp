@@ -1,7 +1,7 @@
 // Allocation failure during a translation, simulated by failing one chosen allocation.
 
-#include "failing_allocation.h"
 #include "fakes.h"
+#include "suite_testing/failing_allocation.h"
 
 #include "zudaviror/keypad.h"
 #include "zudaviror/latin1.h"
@@ -22,7 +22,7 @@ TEST(OutOfMemory, TransReportsEveryFailedAllocationWithoutAPartialResult) {
     for (long allocation = 0;; ++allocation) {
         TransOutcome outcome;
         {
-            const testing::FailingAllocation failing(allocation);
+            const suite::testing::FailingAllocation failing(allocation);
             outcome = TRANS(kFormula);
         }
         if (outcome.translated()) {
@@ -52,7 +52,7 @@ TEST(OutOfMemory, TheKeypadShowsTheMessageAndLogsNothing) {
         }
         TranslateCommandResult result;
         {
-            const testing::FailingAllocation failing(allocation);
+            const suite::testing::FailingAllocation failing(allocation);
             result = keypad.translateCommand();
         }
         if (result == TranslateCommandResult::Translated) {

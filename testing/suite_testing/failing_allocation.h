@@ -1,10 +1,10 @@
 #pragma once
 
-// Allocation failure on demand. The executable that links failing_allocation.cpp has its
+// Allocation failure on demand. The executable that links suite_failing_allocation has its
 // global allocation functions replaced; while a FailingAllocation is alive, the allocation
 // it names fails, and only that one, so that the code reporting the failure can still allocate.
 
-namespace varquen::testing {
+namespace suite::testing {
 
 void failAllocationAfter(long allocationsBefore); // -1: none fails
 
@@ -16,4 +16,4 @@ class FailingAllocation {
     FailingAllocation& operator=(const FailingAllocation&) = delete;
 };
 
-} // namespace varquen::testing
+} // namespace suite::testing

@@ -1,4 +1,4 @@
-#include "failing_allocation.h"
+#include "suite_testing/failing_allocation.h"
 
 #include <cstdlib>
 #include <new>
@@ -19,7 +19,7 @@ void* allocate(std::size_t size) {
 
 } // namespace
 
-void varquen::testing::failAllocationAfter(long allocationsBefore) {
+void suite::testing::failAllocationAfter(long allocationsBefore) {
     allocationsUntilFailure = allocationsBefore;
 }
 
