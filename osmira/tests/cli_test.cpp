@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/stream_doubles.h"
 #include "test_support.h"
 #include "text_encoding.h"
 
@@ -177,13 +178,6 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", LongFormula()}, kTooLong}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Standard output on a full disk (/dev/full): nothing written is ever accepted.
-class FullDisk : public std::streambuf {
-  protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
 TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
     std::string path = ModusPonens();
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{{"check", "A"},
@@ -192,7 +186,7 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
                                                                                        {"layout", "[A]"},
                                                                                        {"show", path},
                                                                                        {"verify", path}}) {
-        FullDisk full;
+        suite::testing::FullSink full;
         std::ostream out(&full);
         std::ostringstream err;
         EXPECT_EQ(cli::Run(words, {out, err}), 3) << words.front();

@@ -3,6 +3,7 @@
 
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/stream_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,36 +27,6 @@ INSTANTIATE_TEST_SUITE_P(Folders, CliCase, testing::ValuesIn(suite::testing::gol
                          suite::testing::GoldenCaseName());
 
 const std::string Formula = "uni\nA\nvar\nx:1\nfor\nparatodo x e x x";
-
-// Zeros until `size` bytes have been served, as /dev/zero would give them without end.
-class ZeroSource : public std::streambuf {
-  public:
-    explicit ZeroSource(std::size_t size) : left_(size) {}
-    std::size_t served() const { return served_; }
-
-  protected:
-    int_type underflow() override {
-        if (left_ == 0) {
-            return traits_type::eof();
-        }
-        const std::size_t count = std::min(left_, block_.size());
-        left_ -= count;
-        served_ += count;
-        setg(block_.data(), block_.data(), block_.data() + count);
-        return 0;
-    }
-
-  private:
-    std::array<char, 65536> block_{};
-    std::size_t left_;
-    std::size_t served_ = 0;
-};
-
-// Standard output on a full disk: every write fails.
-class FullSink : public std::streambuf {
-  protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-};
 
 struct ToolRun {
     int status;
@@ -84,7 +55,7 @@ TEST(CliInput, RefusesInputBeyondTheSizeLimitWithoutReadingItAll) {
         EXPECT_EQ(result.status, 2) << file;
         EXPECT_EQ(result.err, refused) << file;
     }
-    ZeroSource zeros(64 * 1024 * 1024);
+    suite::testing::ZeroSource zeros(64 * 1024 * 1024);
     std::istream in(&zeros);
     const ToolRun result = runTool({"-"}, in);
     EXPECT_EQ(result.status, 2);
@@ -93,7 +64,7 @@ TEST(CliInput, RefusesInputBeyondTheSizeLimitWithoutReadingItAll) {
 }
 
 TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
-    FullSink full;
+    suite::testing::FullSink full;
     std::ostream out(&full);
     std::istringstream in(Formula);
     std::ostringstream err;

@@ -5,6 +5,7 @@
 #include "zudaviror/latin1.h"
 
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/stream_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -79,39 +80,9 @@ TEST_F(CliLogTest, ALogThatCannotBeWrittenIsReportedAndTheTranslationStillShown)
                           "zudaviror-cli: No se puede almacenar información en ese fichero.\n");
 }
 
-// Zeros until `size` bytes have been served, as /dev/zero would give them without end.
-class ZeroSource : public std::streambuf {
-  public:
-    explicit ZeroSource(std::size_t size) : left_(size) {}
-    std::size_t served() const { return served_; }
-
-  protected:
-    int_type underflow() override {
-        if (left_ == 0) {
-            return traits_type::eof();
-        }
-        const std::size_t count = std::min(left_, block_.size());
-        left_ -= count;
-        served_ += count;
-        setg(block_.data(), block_.data(), block_.data() + count);
-        return 0;
-    }
-
-  private:
-    std::array<char, 65536> block_{};
-    std::size_t left_;
-    std::size_t served_ = 0;
-};
-
-// Standard output on a full disk: every write fails.
-class FullSink : public std::streambuf {
-  protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-};
-
 // The tool once read a line of standard input without end (`zudaviror-cli - < /dev/zero`).
 TEST(CliInput, AnOverLongLineOfStandardInputIsRefusedWithoutReadingItAll) {
-    ZeroSource zeros(64 * 1024 * 1024);
+    suite::testing::ZeroSource zeros(64 * 1024 * 1024);
     std::istream in(&zeros);
     std::ostringstream out;
     std::ostringstream err;
@@ -123,7 +94,7 @@ TEST(CliInput, AnOverLongLineOfStandardInputIsRefusedWithoutReadingItAll) {
 
 TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{"p"}, {"--help"}}) {
-        FullSink full;
+        suite::testing::FullSink full;
         std::ostream out(&full);
         std::istringstream in;
         std::ostringstream err;
