@@ -1,9 +1,9 @@
 #include "exercise_files.h"
 
 #include "osmira/exercise_archive.h"
+#include "osmira/replaced_file.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -45,42 +45,6 @@ mode_t TargetMode(const std::string& path) {
     return 0666 & ~mask;
 }
 
-// The file the path names once its symbolic links are followed, so that a save writes through a
-// link to its target, as an editor does, instead of replacing the link by a file. Nothing, with
-// errno set, for a loop of links.
-std::optional<std::string> FollowLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return path;
-        }
-        std::string target(PATH_MAX, '\0');
-        ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) {
-            return std::nullopt;
-        }
-        target.resize(static_cast<std::size_t>(length));
-        std::size_t slash = path.rfind('/');
-        path =
-            target.front() == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
-    }
-    errno = ELOOP;
-    return std::nullopt;
-}
-
-// As an editor sees it: the user's own file is read-only without its owner's write permission,
-// even for root, who could write it; another's file when the user may not write it.
-bool IsReadOnly(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) != 0) {
-        return false;
-    }
-    if (existing.st_uid == ::geteuid()) {
-        return (existing.st_mode & S_IWUSR) == 0;
-    }
-    return ::access(path.c_str(), W_OK) != 0;
-}
-
 } // namespace
 
 OpenedExercise OpenExerciseFile(const std::string& path) {
@@ -88,13 +52,11 @@ OpenedExercise OpenExerciseFile(const std::string& path) {
     if (!in) {
         return {nullptr, SystemError("no se puede abrir")};
     }
-    // Far beyond any exercise; keeps a device or a wrong file from filling the memory.
-    constexpr std::size_t kLargestFile = std::size_t{256} << 20;
     std::string bytes;
     char chunk[1 << 16];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
         bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kLargestFile) {
+        if (bytes.size() > kLargestExerciseFile) {
             return {nullptr, "el archivo es demasiado grande para ser un ejercicio"};
         }
     }

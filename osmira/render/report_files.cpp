@@ -1,9 +1,9 @@
 #include "report_files.h"
 
 #include "jpeg_pictures.h"
-#include "replaced_files.h"
 
 #include "osmira/latin1.h"
+#include "osmira/replaced_file.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -41,12 +41,13 @@ std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportO
                                        const std::string& givenPath) {
     EnsureGuiApplication();
     // Checked before any picture is written, so a refused page changes nothing.
-    const QString pagePath = FileBehindLinks(QFile::decodeName(givenPath.c_str()));
-    if (IsReadOnlyFile(pagePath)) {
-        return latin1FromUtf8("No se ha podido escribir el informe ") + pagePath.toLatin1().toStdString() +
+    // A loop of links is left for the page's writing to report.
+    const std::string reportPath = FollowLinks(givenPath).value_or(givenPath);
+    if (IsReadOnly(reportPath)) {
+        return latin1FromUtf8("No se ha podido escribir el informe ") +
+               QFile::decodeName(reportPath.c_str()).toLatin1().toStdString() +
                ": el archivo es de solo lectura: no se reemplaza";
     }
-    const std::string reportPath = QFile::encodeName(pagePath).toStdString();
     // The pictures go beside the page, named relative to it.
     const std::filesystem::path folder = std::filesystem::path(reportPath).parent_path();
     const std::string pictureFolder = folder.empty() ? std::string() : folder.string() + "/";

@@ -1,6 +1,6 @@
 #include "exercise_files.h"
 
-#include "replaced_files.h"
+#include "osmira/replaced_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +10,6 @@
 namespace osmira::workbench {
 
 namespace {
-
-// Far above any exercise the dialogs can make (a 99-step exercise takes about 250 KB), so a
-// huge or endless file is refused before it is read into memory.
-constexpr qint64 kLargestExerciseFile = qint64{256} << 20;
 
 ExerciseRead refused(const QString& reason) {
     return {nullptr, reason.toLatin1().toStdString()};
@@ -59,19 +55,22 @@ ExerciseRead readExerciseFile(const QString& path) {
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         return refused(readingProblem(path, file));
     }
-    const QByteArray bytes = file.read(kLargestExerciseFile + 1);
+    const QByteArray bytes = file.read(static_cast<qint64>(kLargestExerciseFile) + 1);
     if (file.error() != QFileDevice::NoError) {
         return refused(readingProblem(path, file));
     }
-    if (bytes.size() > kLargestExerciseFile) {
+    if (static_cast<std::size_t>(bytes.size()) > kLargestExerciseFile) {
         return refused(QStringLiteral("El fichero es demasiado grande para ser un ejercicio."));
     }
     return LoadExercise(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::optional<QString> writeExerciseFile(const QString& givenPath, const CEjercicio& exercise) {
-    const QString path = render::FileBehindLinks(givenPath);
-    if (render::IsReadOnlyFile(path)) {
+    const std::string given = QFile::encodeName(givenPath).toStdString();
+    // A loop of links is left for the save itself to report.
+    const std::string target = FollowLinks(given).value_or(given);
+    const QString path = QFile::decodeName(target.c_str());
+    if (IsReadOnly(target)) {
         return QStringLiteral("No tiene permiso para escribir el fichero.");
     }
     const std::string bytes = SaveExercise(exercise);
