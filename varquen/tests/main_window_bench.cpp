@@ -10,21 +10,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "suite_testing/benchmark_application.h"
+
 #include <string>
 
 namespace {
 
 using varquen::app::SaveChoice;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "varquen-widget-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt Gui's own statics may already be gone.
-    static auto* instance = new QApplication(argc, argv);
-    return *instance;
-}
 
 // Nothing to answer: a translation that succeeds opens no dialog and no box.
 struct SilentHost : varquen::app::Host {
@@ -56,7 +48,7 @@ void declare(varquen::app::TForm1& window, const char* field, const char* line) 
 }
 
 void BM_TranslateAtTheLimit(benchmark::State& state) {
-    application();
+    suite::testing::benchmarkApplication();
     SilentHost host;
     varquen::app::TForm1 window(host);
     window.show();

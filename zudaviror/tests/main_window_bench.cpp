@@ -3,6 +3,7 @@
 // translated until the result and steps boxes have painted.
 #include "fake_host.h"
 #include "fakes.h"
+#include "largest_formula.h"
 #include "main_window.h"
 
 #include "zudaviror/keypad_keys.h"
@@ -13,42 +14,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "suite_testing/benchmark_application.h"
+
 #include <string>
 
 namespace {
 
 using namespace zudaviror;
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "zudaviror-widget-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt Gui's own statics may already be gone.
-    static auto* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
-// The engine benchmark's formula: eleven leaves under nineteen alternating modal operators,
-// seven of them negated, joined to the full 255 codes.
-std::string largestFormulaWithinTheLimits() {
-    const std::string letters = "pqrstpqrstp";
-    std::string leaves[11];
-    for (int i = 0; i < 11; ++i) {
-        for (int depth = 0; depth < 19; ++depth) {
-            leaves[i] += depth % 2 == 0 ? '!' : '"';
-        }
-        leaves[i] += letters[i];
-    }
-    for (int i = 0; i < 7; ++i) {
-        leaves[i] = "#" + leaves[i];
-    }
-    std::string formula = leaves[0];
-    for (int i = 1; i < 10; ++i) {
-        formula = "(" + formula + "+" + leaves[i] + ")";
-    }
-    return formula + "-" + leaves[10];
-}
+using zudaviror::testing::largestFormulaWithinTheLimits;
 
 QString boxText(const QWidget& window, int id) {
     const auto* box = window.findChild<QPlainTextEdit*>(QString::number(id));
@@ -56,7 +30,7 @@ QString boxText(const QWidget& window, int id) {
 }
 
 void BM_TraducirWithStepsAtTheLimits(benchmark::State& state) {
-    application();
+    suite::testing::benchmarkApplication();
     testing::FakeHost host;
     testing::FixedClock clock({});
     app::DADUREDUREvu window(host, clock);

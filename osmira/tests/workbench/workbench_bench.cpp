@@ -18,20 +18,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "suite_testing/benchmark_application.h"
+
 namespace {
 
 using namespace osmira;
 using namespace osmira::workbench;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "osmira-workbench-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: a static QApplication would outlive Qt's own globals at exit.
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
 
 // 99 steps from A: double cuts put around A and taken away.
 QString write99StepExercise(const QTemporaryDir& folder) {
@@ -54,7 +46,7 @@ void settle() {
 }
 
 void BM_RuleCommandWith99WindowsOpen(benchmark::State& state) {
-    application();
+    suite::testing::benchmarkApplication();
     QTemporaryDir folder;
     osmira::workbench::test::FakeHost host;
     COsmiraApp app(host);
@@ -82,7 +74,7 @@ void BM_RuleCommandWith99WindowsOpen(benchmark::State& state) {
 BENCHMARK(BM_RuleCommandWith99WindowsOpen)->Unit(benchmark::kMillisecond);
 
 void BM_Open99StepFileWithItsWindows(benchmark::State& state) {
-    application();
+    suite::testing::benchmarkApplication();
     QTemporaryDir folder;
     const QString path = write99StepExercise(folder);
     osmira::workbench::test::FakeHost host;
