@@ -81,6 +81,10 @@ struct ReadCase {
     FormulaFile expected;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ReadsAs : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadsAs, ListsAndFormula) {

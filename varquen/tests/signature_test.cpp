@@ -37,6 +37,10 @@ struct RefusalCase {
     std::string caption;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 DeclarationStatus declare(Signature& signature, Kind kind, const std::string& entry) {
     switch (kind) {
     case Kind::Universe:

@@ -57,6 +57,10 @@ struct Success {
     std::string output;
 };
 
+void PrintTo(const Success& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TranslatesTo : public testing::TestWithParam<Success> {};
 
 TEST_P(TranslatesTo, Output) {
@@ -161,6 +165,10 @@ struct Failure {
     std::string message;
     std::string partialOutput; // plain form
 };
+
+void PrintTo(const Failure& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FailsWith : public testing::TestWithParam<Failure> {};
 

@@ -28,6 +28,15 @@
 #include <string>
 #include <vector>
 
+namespace osmira {
+
+// A rule prints as its number in the listings of the cases.
+void PrintTo(Rule rule, std::ostream* out) {
+    *out << "R" << static_cast<int>(rule);
+}
+
+} // namespace osmira
+
 namespace osmira::workbench {
 namespace {
 
