@@ -3,6 +3,8 @@
 #include "display.h"
 #include "key_hints.h"
 #include "picture_key.h"
+#include "pictures.h"
+#include "window_artwork.h"
 
 #include "zudaviror/keypad_keys.h"
 
@@ -24,7 +26,6 @@ namespace {
 // The arrangement, in pixels: boxes and command keys on the left, the keypad on the right.
 constexpr int kWindowWidth = 650;
 constexpr int kWindowHeight = 560;
-constexpr int kLeftColumn = 20;
 constexpr int kLeftColumnEnd = 440;
 constexpr int kFirstCommandRow = 126;
 constexpr int kSecondCommandRow = 290;
@@ -54,24 +55,6 @@ constexpr std::array<KeyPlace, 19> kKeyPlaces = {{
     {"F3", 498, 274},
     {"F1", 548, 274},
     {"F2", 596, 274},
-}};
-
-struct LabelPlace {
-    const char* name;
-    const char* words;
-    int x, y;
-    bool centred; // x is the centre of the keys below
-};
-
-constexpr std::array<LabelPlace, 8> kLabelPlaces = {{
-    {"ATOMOS", "Átomos", 492, 12, true},
-    {"CONECT", "Conect.", 594, 12, true},
-    {"PAREN", "Parén.", 492, 176, true},
-    {"OPER", "Oper.", 594, 176, true},
-    {"242", "Formulas", 543, 250, true},
-    {"E_MODAL", "FÓRMULA MODAL ≡ K", kLeftColumn, 12, false},
-    {"E_MULTI", "FÓRMULA MULTIVARIADA ≡ TRANS′(K)", kLeftColumn, 176, false},
-    {"TEMP", "PASOS TEMPORALES", kLeftColumn, 344, false},
 }};
 
 // Places the widgets of a row from left to right with equal gaps, centred on one line.
@@ -143,7 +126,7 @@ void DADUREDUREvu::buildLabels() {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(place.name));
         label->setAccessibleName(words);
-        label->setPixmap(labelPicture(words));
+        label->setPixmap(labelPicture(place.words));
         label->resize(label->pixmap().size());
         label->move(place.centred ? place.x - label->width() / 2 : place.x, place.y);
     }
@@ -171,22 +154,24 @@ QPushButton* DADUREDUREvu::addTextButton(int id, const QString& caption, const Q
 }
 
 void DADUREDUREvu::buildCommandKeys() {
-    const auto commandKey = [this](const char* word, int id, bool canBeDisabled) {
-        const QString name = QString::fromLatin1(word);
-        auto* key = new PictureKey(name, id, commandKeyPictures(name, canBeDisabled), this);
-        key->setToolTip(keyHint(word));
-        if (canBeDisabled) {
-            keys_[id] = key;
+    std::map<int, PictureKey*> commandKeys;
+    for (const CommandKey& command : kCommandKeys) {
+        const QString name =
+            QString::fromLatin1(command.word.data(), static_cast<qsizetype>(command.word.size()));
+        auto* key = new PictureKey(name, command.id, commandKeyPictures(command.word), this);
+        key->setToolTip(keyHint(command.word));
+        if (command.canBeDisabled) {
+            keys_[command.id] = key;
         }
-        return key;
-    };
-    PictureKey* translate = commandKey("TRADUCIR", KeyId::TRADUCIR, true);
-    PictureKey* back = commandKey("ATRAS", KeyId::ATRAS, true);
-    PictureKey* clear = commandKey("BORRAR", KeyId::BORRAR, true);
-    PictureKey* quit = commandKey("SALIR", KeyId::IDOK, false);
-    PictureKey* modal = commandKey("MODAL", KeyId::MODAL, false);
-    PictureKey* multi = commandKey("MULTIVARIADA", KeyId::MULTIVARIADA, false);
-    PictureKey* rules = commandKey("REGLAS", KeyId::REGLAS, false);
+        commandKeys[command.id] = key;
+    }
+    PictureKey* translate = commandKeys.at(KeyId::TRADUCIR);
+    PictureKey* back = commandKeys.at(KeyId::ATRAS);
+    PictureKey* clear = commandKeys.at(KeyId::BORRAR);
+    PictureKey* quit = commandKeys.at(KeyId::IDOK);
+    PictureKey* modal = commandKeys.at(KeyId::MODAL);
+    PictureKey* multi = commandKeys.at(KeyId::MULTIVARIADA);
+    PictureKey* rules = commandKeys.at(KeyId::REGLAS);
     sessionButton_ =
         addTextButton(KeyId::INICIO_S, latin1Text(kStartSessionCaption), latin1Text(kEndSessionCaption));
     stepsButton_ =

@@ -1,273 +1,78 @@
 #include "pictures.h"
 
-#include "display.h"
+#include "artwork.h"
+#include "picture_archive.h"
+#include "window_artwork.h"
 
-#include "zudaviror/formula_code.h"
-
-#include <QFontMetrics>
 #include <QIconEngine>
-#include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QStringList>
+#include <QResource>
+
+#include <algorithm>
 
 namespace zudaviror::app {
 
 namespace {
 
-struct BadgeColours {
-    QColor fill;
-    QColor ink;
-};
-
-BadgeColours coloursOf(const SymbolKey& key) {
-    const QColor blue(0x1f, 0x4f, 0xbf), yellow(0xff, 0xd8, 0x20);
-    switch (key.group) {
-    case KeyGroup::Atom:
-        if (isFormulaVariable(key.code)) {
-            return {QColor(0xf2, 0x8a, 0x1e), QColor(0x1a, 0x1a, 0x50)};
-        }
-        return {blue, yellow};
-    case KeyGroup::Unary:
-        return {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)};
-    case KeyGroup::Open:
-    case KeyGroup::Close:
-        return {QColor(0x2e, 0x8b, 0x3e), Qt::white};
-    case KeyGroup::Binary:
-        return {QColor(0xd9, 0x30, 0x2c), Qt::black};
-    }
-    return {blue, yellow};
+const PictureArchive& shippedArtwork() {
+    // Uncompressed in the program's resources: uncompressedData() does not copy it.
+    static const PictureArchive archive(QResource(QStringLiteral(":/zudaviror/artwork")).uncompressedData());
+    return archive;
 }
 
-QFont badgeFont(int pixelSize) {
-    QFont font;
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
+QPixmap shippedPicture(const QString& name) {
+    return QPixmap::fromImage(shippedArtwork().picture(name));
 }
 
-QRectF badgeRect(const QPixmap& picture) {
-    return QRectF(picture.rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+KeyPictures shippedKeyPictures(const QString& name) {
+    return KeyPictures(shippedPicture(name), shippedPicture(disabledPictureName(name)));
 }
 
-QPixmap badge(QSize size, const BadgeColours& colours, const QString& text, const QFont& font) {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF frame = badgeRect(picture);
-    QLinearGradient shade(frame.topLeft(), frame.bottomLeft());
-    shade.setColorAt(0, colours.fill.lighter(135));
-    shade.setColorAt(1, colours.fill.darker(120));
-    painter.setPen(QPen(colours.fill.darker(170), 1.5));
-    painter.setBrush(shade);
-    painter.drawRoundedRect(frame, 8, 8);
-    painter.setPen(colours.ink);
-    painter.setFont(font);
-    painter.drawText(frame, Qt::AlignCenter, text);
-    return picture;
-}
-
-// Grey copy of a picture: each pixel's grey level mapped to base + scale * grey.
-QPixmap greyCopy(const QPixmap& picture, int base, double scale) {
-    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grey = base + static_cast<int>(scale * qGray(line[x]));
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
-        }
-    }
-    return QPixmap::fromImage(image);
-}
-
-QPixmap crossedOut(QPixmap picture) {
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x50, 0x50, 0x50, 150), 1.5));
-    const QRectF frame = badgeRect(picture).adjusted(3, 3, -3, -3);
-    painter.drawLine(frame.topLeft(), frame.bottomRight());
-    painter.drawLine(frame.bottomLeft(), frame.topRight());
-    return picture;
-}
-
-QPixmap withFocusRing(QPixmap picture) {
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0xff, 0x9c, 0x00), 3));
-    painter.drawRoundedRect(badgeRect(picture).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    painter.drawRoundedRect(badgeRect(picture).adjusted(4, 4, -4, -4), 5, 5);
-    return picture;
-}
-
-} // namespace
-
-KeyPictures::KeyPictures(QPixmap up, bool canBeDisabled)
-    : up_(std::move(up)), canBeDisabled_(canBeDisabled) {}
-
-const QPixmap& KeyPictures::down() const {
-    if (!down_) {
-        down_ = greyCopy(up_, 0, 0.55);
-    }
-    return *down_;
-}
-
-const QPixmap& KeyPictures::focused() const {
-    if (!focused_) {
-        focused_ = withFocusRing(up_);
-    }
-    return *focused_;
-}
-
-const QPixmap& KeyPictures::disabled() const {
-    if (!disabled_) {
-        disabled_ = canBeDisabled_ ? crossedOut(greyCopy(up_, 120, 0.5)) : QPixmap();
-    }
-    return *disabled_;
-}
-
-KeyPictures symbolKeyPictures(const SymbolKey& key) {
-    const QString sign = signText(std::string_view(&key.code, 1));
-    const QPixmap up = badge(QSize(kSymbolKeySize, kSymbolKeySize), coloursOf(key), sign, badgeFont(22));
-    return KeyPictures(up, true);
-}
-
-KeyPictures commandKeyPictures(const QString& word, bool canBeDisabled) {
-    const QFont font = badgeFont(12);
-    const int width = QFontMetrics(font).horizontalAdvance(word) + 22;
-    const QPixmap up = badge(QSize(width, 34), {QColor(0x2f, 0x4f, 0x6f), Qt::white}, word, font);
-    return KeyPictures(up, canBeDisabled);
-}
-
-QPixmap labelPicture(const QString& words) {
-    const QFont font = badgeFont(12);
-    const QFontMetrics metrics(font);
-    QPixmap picture(metrics.horizontalAdvance(words) + 6, metrics.height() + 5);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const QColor ink(0x9c, 0x1c, 0x1c);
-    painter.setPen(ink);
-    painter.setFont(font);
-    painter.drawText(QRect(3, 0, picture.width() - 6, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     words);
-    painter.setPen(QPen(ink.lighter(160), 1));
-    painter.drawLine(3, picture.height() - 2, picture.width() - 3, picture.height() - 2);
-    return picture;
-}
-
-namespace {
-
-void drawSky(QPainter& painter, const QRect& area) {
-    QLinearGradient sky(area.topLeft(), area.bottomLeft());
-    sky.setColorAt(0.0, QColor(0x0b, 0x1d, 0x3a));
-    sky.setColorAt(0.55, QColor(0x3b, 0x6e, 0xa5));
-    sky.setColorAt(0.8, QColor(0xf2, 0xc2, 0x7b));
-    sky.setColorAt(1.0, QColor(0xe0, 0x8a, 0x4a));
-    painter.fillRect(area, sky);
-    // Fixed pseudo-random stars, so the picture is the same on every start.
-    unsigned seed = 20061208u;
-    painter.setPen(Qt::NoPen);
-    for (int star = 0; star < 90; ++star) {
-        seed = seed * 1103515245u + 12345u;
-        const int x = static_cast<int>((seed >> 8) % static_cast<unsigned>(area.width()));
-        seed = seed * 1103515245u + 12345u;
-        const int y = static_cast<int>((seed >> 8) % static_cast<unsigned>(area.height() / 2));
-        painter.setBrush(QColor(255, 255, 240, 90 + static_cast<int>(seed % 150)));
-        painter.drawEllipse(QPointF(x, y), 1.1, 1.1);
-    }
-}
-
-// A range of hills from the left edge to the right, as heights in fractions of the picture:
-// the left edge, two crests with the dips before them, and the right edge.
-struct Ridge {
-    double left, dip1, crest1, middle, dip2, crest2, right;
-    QColor colour;
-};
-
-void drawRidge(QPainter& painter, const QRect& area, const Ridge& ridge) {
-    const double w = area.width(), h = area.height();
-    QPainterPath hills;
-    hills.moveTo(0, h * ridge.left);
-    hills.cubicTo(w * 0.2, h * ridge.dip1, w * 0.4, h * ridge.crest1, w * 0.6, h * ridge.middle);
-    hills.cubicTo(w * 0.8, h * ridge.dip2, w * 0.92, h * ridge.crest2, w, h * ridge.right);
-    hills.lineTo(w, h);
-    hills.lineTo(0, h);
-    painter.fillPath(hills, ridge.colour);
-}
-
-void drawHills(QPainter& painter, const QRect& area) {
-    drawRidge(painter, area, {0.78, 0.66, 0.74, 0.70, 0.66, 0.72, 0.69, QColor(0x2a, 0x4a, 0x3a)});
-    drawRidge(painter, area, {0.88, 0.80, 0.92, 0.84, 0.80, 0.86, 0.85, QColor(0x12, 0x26, 0x1c)});
-}
-
-void drawFaintSigns(QPainter& painter) {
-    painter.setFont(badgeFont(46));
-    painter.setPen(QColor(255, 255, 255, 55));
-    const std::string_view signs = "!\"^`-";
-    const QPoint places[] = {{40, 70}, {560, 60}, {12, 270}, {592, 270}, {300, 60}};
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        painter.drawText(places[i], signText(signs.substr(i, 1)));
-    }
-}
-
-void drawTitle(QPainter& painter, const QRect& area) {
-    const QRect panel(70, 120, area.width() - 140, 190);
-    painter.setPen(QPen(QColor(255, 255, 255, 200), 2));
-    painter.setBrush(QColor(255, 255, 255, 170));
-    painter.drawRoundedRect(panel, 18, 18);
-    painter.setPen(QColor(0x10, 0x22, 0x48));
-    painter.setFont(namedSerifFontByHeight(QStringLiteral("Times New Roman"), 68));
-    painter.drawText(panel.adjusted(0, 18, 0, -80), Qt::AlignCenter, QStringLiteral("ZUDAVIROR"));
-    QFont subtitle = namedSerifFontByHeight(QStringLiteral("Times New Roman"), 42);
-    subtitle.setItalic(true);
-    painter.setFont(subtitle);
-    painter.setPen(QColor(0x6a, 0x2c, 0x91));
-    painter.drawText(panel.adjusted(0, 110, 0, -10), Qt::AlignCenter, QStringLiteral("de Lógicas"));
-}
-
-} // namespace
-
-QPixmap coverPicture() {
-    QPixmap picture(640, 480);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawSky(painter, picture.rect());
-    drawFaintSigns(painter);
-    drawHills(painter, picture.rect());
-    drawTitle(painter, picture.rect());
-    painter.setFont(badgeFont(14));
-    painter.setPen(QColor(255, 255, 255, 230));
-    painter.drawText(QRect(0, 430, 640, 30), Qt::AlignCenter,
-                     QStringLiteral("Pulse INTRO o haga clic para comenzar  ·  ESC para salir"));
-    return picture;
-}
-
-namespace {
-
-// Draws the icon at the size it is asked for, when it is asked for: drawn at start in four sizes
-// it took a third of the main window's start, each size loading a font of its own.
+// Draws the icon at the size it is asked for, when it is asked for.
 class ProgramIconEngine : public QIconEngine {
   public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const int side = std::max(1, std::min(size.width(), size.height()));
-        return badge(QSize(side, side), {QColor(0x6a, 0x2c, 0x91), QColor(0x5c, 0xf0, 0x7a)}, signText("!\""),
-                     badgeFont(std::max(1, side * 9 / 20)));
+        return QPixmap::fromImage(drawIcon(std::min(size.width(), size.height())));
     }
     QIconEngine* clone() const override { return new ProgramIconEngine; }
 };
 
 } // namespace
+
+KeyPictures::KeyPictures(QPixmap up, QPixmap disabled) : up_(std::move(up)), disabled_(std::move(disabled)) {}
+
+const QPixmap& KeyPictures::down() const {
+    if (!down_) {
+        down_ = QPixmap::fromImage(drawDownKey(up_.toImage()));
+    }
+    return *down_;
+}
+
+const QPixmap& KeyPictures::focused() const {
+    if (!focused_) {
+        focused_ = QPixmap::fromImage(drawFocusedKey(up_.toImage()));
+    }
+    return *focused_;
+}
+
+KeyPictures symbolKeyPictures(const SymbolKey& key) {
+    return shippedKeyPictures(symbolKeyPictureName(key));
+}
+
+KeyPictures commandKeyPictures(std::string_view word) {
+    return shippedKeyPictures(commandKeyPictureName(word));
+}
+
+QPixmap labelPicture(const char* words) {
+    return shippedPicture(labelPictureName(words));
+}
+
+QPixmap coverPicture() {
+    return shippedPicture(coverPictureName());
+}
 
 QIcon programIcon() {
     return QIcon(new ProgramIconEngine);

@@ -7,40 +7,37 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
-// The program's artwork, drawn by the program: key badges, label pictures, the cover and the icon.
+// The pictures the program shows: those of the window come from the archive the build drew
+// (window_artwork); the icon and a key's down and focused looks are drawn when first asked for.
 namespace zudaviror::app {
 
-// The four pictures of a key: name + "U", "D", "F" and "X". The up picture is drawn at once; the
-// other three, derived from it, the first time they are asked for, which keeps them out of the
-// program's start. Keys that are never disabled have no "X" picture (a null pixmap).
+// The four pictures of a key: up, down, focused and disabled. Keys that are never disabled have
+// no disabled picture (a null pixmap).
 class KeyPictures {
   public:
-    KeyPictures(QPixmap up, bool canBeDisabled);
+    KeyPictures(QPixmap up, QPixmap disabled);
 
     const QPixmap& up() const { return up_; }
     const QPixmap& down() const;
     const QPixmap& focused() const;
-    const QPixmap& disabled() const;
+    const QPixmap& disabled() const { return disabled_; }
 
   private:
     QPixmap up_;
-    bool canBeDisabled_;
+    QPixmap disabled_;
     mutable std::optional<QPixmap> down_;
     mutable std::optional<QPixmap> focused_;
-    mutable std::optional<QPixmap> disabled_;
 };
 
-inline constexpr int kSymbolKeySize = 40;
-
-// A 40 x 40 badge coloured by the key's group, with the sign the key appends.
 KeyPictures symbolKeyPictures(const SymbolKey& key);
 
-// A badge with the key's word (TRADUCIR, SALIR, ...).
-KeyPictures commandKeyPictures(const QString& word, bool canBeDisabled);
+// The pictures of a command key of the window (TRADUCIR, SALIR, ...).
+KeyPictures commandKeyPictures(std::string_view word);
 
-// The words of a label picture (Átomos, FÓRMULA MODAL ≡ K, ...).
-QPixmap labelPicture(const QString& words);
+// A label's picture, by its words.
+QPixmap labelPicture(const char* words);
 
 // PORTADA: the 640 x 480 title page.
 QPixmap coverPicture();

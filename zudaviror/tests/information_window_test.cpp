@@ -180,7 +180,7 @@ TEST(PictureKeyTest, EachStateShowsItsOwnPicture) {
     key.setEnabled(false);
     EXPECT_EQ(key.shown(), app::PictureKey::Shown::Disabled);
     // SALIR and the information keys have no disabled picture.
-    app::PictureKey quit(QStringLiteral("SALIR"), 1, app::commandKeyPictures(QStringLiteral("SALIR"), false));
+    app::PictureKey quit(QStringLiteral("SALIR"), 1, app::commandKeyPictures("SALIR"));
     quit.setEnabled(false);
     EXPECT_EQ(quit.shown(), app::PictureKey::Shown::Up);
 }
