@@ -3,6 +3,7 @@
 #include "varquen/symbol_signs.h"
 #include "varquen/tokens.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace varquen::app {
@@ -71,8 +72,16 @@ QString signsForTyping(const QString& text) {
 }
 
 QFont systemFont(const QString& family, int pixelSize) {
+    const QString fallback = QStringLiteral("DejaVu Sans");
     QFont font;
-    font.setFamilies(QStringList{family, QStringLiteral("DejaVu Sans")});
+    // Without the named face installed Qt ends at the fallback all the same, but only after
+    // asking fontconfig for its substitutes of the name: asking for the fallback alone spares the
+    // window's start those lookups.
+    if (QFontDatabase::styles(family).isEmpty()) {
+        font.setFamily(fallback);
+    } else {
+        font.setFamilies(QStringList{family, fallback});
+    }
     font.setPixelSize(pixelSize);
     return font;
 }
