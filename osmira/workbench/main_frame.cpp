@@ -3,6 +3,7 @@
 #include "child_frame.h"
 #include "dlg_navegador_inicial.h"
 #include "icons.h"
+#include "tool_bar_style.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -221,8 +222,11 @@ void CMainFrame::ShowExerciseMenu() {
 
 void CMainFrame::buildToolBars() {
     // The titles name the bars in the window's context menu, where they can be shown or hidden.
+    auto* barStyle = new ToolBarStyle;
+    barStyle->setParent(this);
     mainToolBar_ = addToolBar(QStringLiteral("Barra de herramientas"));
     mainToolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    mainToolBar_->setStyle(barStyle);
     mainToolBar_->setIconSize(QSize(16, 16));
     mainToolBar_->addAction(action(Command::Nuevo));
     mainToolBar_->addAction(action(Command::Abrir));
@@ -240,6 +244,7 @@ void CMainFrame::buildToolBars() {
     // Created empty; the first step window loads it.
     rulesToolBar_ = new QToolBar(this);
     rulesToolBar_->setObjectName(QStringLiteral("RulesToolBar"));
+    rulesToolBar_->setStyle(barStyle);
     rulesToolBar_->setIconSize(QSize(16, 16));
     addToolBar(Qt::TopToolBarArea, rulesToolBar_);
 }
