@@ -63,18 +63,18 @@ QAction* CMainFrame::makeAction(Command command, const QString& text, const QStr
 
 void CMainFrame::buildActions() {
     makeAction(Command::Nuevo, QStringLiteral("&Nuevo\tCtrl+N"), {}, QStringLiteral("Nuevo"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     makeAction(Command::Abrir, QStringLiteral("&Abrir...\tCtrl+A"),
                QStringLiteral("Abre un ejercicio ya existente"), QStringLiteral("Abrir"))
-        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QStringLiteral("Ctrl+O"))});
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_O)});
     makeAction(Command::Cerrar, QStringLiteral("&Cerrar"), {}, {});
     makeAction(Command::Guardar, QStringLiteral("&Guardar\tCtrl+G"),
                QStringLiteral("Guarda el ejercicio activo"), QStringLiteral("Guardar"))
-        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+G")), QKeySequence(QStringLiteral("Ctrl+S"))});
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_S)});
     makeAction(Command::GuardarComo, QStringLiteral("Guardar c&omo..."), {}, {});
     makeAction(Command::Imprimir, QStringLiteral("&Imprimir...\tCtrl+I"),
                QStringLiteral("Imprime el diagrama activo"), QStringLiteral("Imprimir"))
-        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+P")), QKeySequence(QStringLiteral("Ctrl+I"))});
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_I)});
     makeAction(Command::PresentacionPreliminar, QStringLiteral("&Presentación preliminar"),
                QStringLiteral("Muestra páginas completas"), QStringLiteral("Presentación preliminar"));
     makeAction(Command::ConfigurarImpresora, QStringLiteral("Con&figurar impresora..."),
@@ -103,25 +103,25 @@ void CMainFrame::buildActions() {
         const char16_t* prompt;
         const char16_t* tooltip;
         ToolIcon icon;
+        Qt::Key digit;
     };
     const RuleAction rules[] = {
         {Command::ReglaBorrado, u"Regla - &Borrado (R1)", u"Regla de transformación de \"Borrado\" ",
-         u"Borrado", ToolIcon::R1},
+         u"Borrado", ToolIcon::R1, Qt::Key_1},
         {Command::ReglaInsercion, u"Regla - &Insercion (R2)", u"Regla de transformación de la \"Inserción\" ",
-         u"Inserción", ToolIcon::R2},
+         u"Inserción", ToolIcon::R2, Qt::Key_2},
         {Command::ReglaIteracion, u"Regla - I&teración (R3)", u"Regla de transformación de la \"Iteración\" ",
-         u"Iteración", ToolIcon::R3},
+         u"Iteración", ToolIcon::R3, Qt::Key_3},
         {Command::ReglaDesiteracion, u"Regla - &Desiteración (R4)",
-         u"Regla de transformación de la \"Desiteración\" ", u"Desiteración", ToolIcon::R4},
+         u"Regla de transformación de la \"Desiteración\" ", u"Desiteración", ToolIcon::R4, Qt::Key_4},
         {Command::ReglaDobleCorte, u"Regla - Doble &Corte (R5)",
-         u"Regla de transformación del \"Doble Corte\" ", u"Doble Corte", ToolIcon::R5},
+         u"Regla de transformación del \"Doble Corte\" ", u"Doble Corte", ToolIcon::R5, Qt::Key_5},
     };
-    int digit = 1;
     for (const RuleAction& rule : rules) {
         QAction* action = makeAction(rule.command, QString::fromUtf16(rule.text),
                                      QString::fromUtf16(rule.prompt), QString::fromUtf16(rule.tooltip));
         action->setIcon(toolIcon(rule.icon));
-        action->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(digit++)));
+        action->setShortcut(QKeySequence(Qt::CTRL | rule.digit));
     }
     makeAction(Command::Apariencia, QStringLiteral("&Apariencia"),
                QStringLiteral("Permite cambiar la apariencia del diagrama."), QStringLiteral("Apariencia"));
@@ -135,7 +135,7 @@ void CMainFrame::buildActions() {
     makeAction(
         Command::EliminarUltimoPaso, QStringLiteral("Eliminar el último diagrama"),
         QStringLiteral("Elimina el último diagrama de la secuencia; el anterior vuelve a ser el último."), {})
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     makeAction(Command::TemasAyuda, QStringLiteral("Temas de &ayuda"),
                QStringLiteral("Muestra temas de ayuda"), QStringLiteral("Temas de ayuda"))
         ->setShortcut(QKeySequence(Qt::Key_F1));
