@@ -173,7 +173,8 @@ QImage drawCommandKey(const QString& word) {
 QImage drawLabel(const QString& words) {
     const QFont font = badgeFont(12);
     const QFontMetrics metrics(font);
-    QImage picture = blankPicture(QSize(metrics.horizontalAdvance(words) + 6, metrics.height() + 5), Qt::white);
+    QImage picture =
+        blankPicture(QSize(metrics.horizontalAdvance(words) + 6, metrics.height() + 5), Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

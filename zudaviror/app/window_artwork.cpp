@@ -9,7 +9,8 @@ QString coverPictureName() {
 }
 
 QString symbolKeyPictureName(const SymbolKey& key) {
-    return QStringLiteral("key/") + QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size()));
+    return QStringLiteral("key/") +
+           QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size()));
 }
 
 QString commandKeyPictureName(std::string_view word) {

@@ -37,7 +37,8 @@ TEST(ArtworkTest, ArchiveKeepsOnlyThePicturesItHoldsWhole) {
     red.fill(QColor(255, 0, 0, 128));
     QImage blue(2, 2, QImage::Format_ARGB32_Premultiplied);
     blue.fill(Qt::blue);
-    const QByteArray whole = app::writePictureArchive({{QStringLiteral("red"), red}, {QStringLiteral("blue"), blue}});
+    const QByteArray whole =
+        app::writePictureArchive({{QStringLiteral("red"), red}, {QStringLiteral("blue"), blue}});
     const struct {
         const char* name;
         QByteArray bytes;
