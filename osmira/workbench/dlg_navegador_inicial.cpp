@@ -11,7 +11,9 @@ namespace {
 QWidget* emptyBody() {
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("emptyNavigator"));
-    body->setMinimumWidth(navigatorWidth(*body));
+    // A height too: with neither a layout nor a minimum height the dock's layout would ask for a
+    // negative one (Qt warns of it at every start).
+    body->setMinimumSize(navigatorWidth(*body), 1);
     return body;
 }
 

@@ -112,6 +112,29 @@ class Application : public ::testing::Test {
     COsmiraApp app{host};
 };
 
+QStringList qtWarnings;
+
+// Qt's warnings, except the offscreen platform's own about what it cannot do.
+void keepQtWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !message.startsWith(QLatin1String("This plugin does not support"))) {
+        qtWarnings << message;
+    }
+}
+
+TEST(ApplicationStart, TheMainWindowComesUpWithoutQtWarnings) {
+    qtWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepQtWarning);
+    {
+        FakeHost host;
+        COsmiraApp app{host};
+        app.mainFrame().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&app.mainFrame()));
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(qtWarnings.join(QLatin1Char('\n')).toStdString(), "");
+}
+
 TEST_F(Application, MenusFollowTheExerciseState) {
     const QStringList start{"&Ejercicio", "&Ver", "Ay&uda"};
     const QStringList exercise{"&Ejecicio", "&Ver", "&Diagrama", "&Opciones", "Ay&uda"};
