@@ -2,6 +2,7 @@
 
 #include "zudaviror/unicode_signs.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -21,7 +22,14 @@ namespace {
 
 QFont requested(const QString& family, const char* fallback) {
     QFont font;
-    font.setFamilies(QStringList{family, QString::fromLatin1(fallback)});
+    // Without the named face installed Qt ends at the fallback all the same, but only after asking
+    // fontconfig for its substitutes of the name: asking for the fallback alone spares the start
+    // those lookups.
+    if (QFontDatabase::styles(family).isEmpty()) {
+        font.setFamily(QString::fromLatin1(fallback));
+    } else {
+        font.setFamilies(QStringList{family, QString::fromLatin1(fallback)});
+    }
     return font;
 }
 
