@@ -9,11 +9,13 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -45,8 +47,18 @@ CMainFrame::CMainFrame() {
     buildNavigatorBar();
     ShowStartMenu();
     onActiveStepWindowChanged();
-    resize(1024, 720);
+    resizeToFitTheScreen();
     restoreSettings();
+}
+
+void CMainFrame::resizeToFitTheScreen() {
+    // 1024 x 720 where the screen has room for it with the frame and the desktop's panels;
+    // otherwise nine tenths of the room in each direction.
+    QSize size(1024, 720);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    }
+    resize(size);
 }
 
 QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& prompt,

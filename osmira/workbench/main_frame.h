@@ -92,6 +92,7 @@ class CMainFrame : public QMainWindow {
     void buildStatusBar();
     void buildNavigatorBar();
     void onActiveStepWindowChanged();
+    void resizeToFitTheScreen();
     void restoreSettings();
     void saveSettings() const;
 

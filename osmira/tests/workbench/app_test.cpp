@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -122,14 +124,18 @@ void keepQtWarning(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-TEST(ApplicationStart, TheMainWindowComesUpWithoutQtWarnings) {
+TEST(ApplicationStart, TheMainWindowComesUpWithinTheScreenWithoutQtWarnings) {
     qtWarnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keepQtWarning);
+    QSettings().clear(); // a first start: no window geometry kept from an earlier one
     {
         FakeHost host;
         COsmiraApp app{host};
         app.mainFrame().show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&app.mainFrame()));
+        const QSize room = app.mainFrame().screen()->availableSize();
+        EXPECT_LE(app.mainFrame().frameGeometry().width(), room.width());
+        EXPECT_LE(app.mainFrame().frameGeometry().height(), room.height());
     }
     qInstallMessageHandler(previous);
     EXPECT_EQ(qtWarnings.join(QLatin1Char('\n')).toStdString(), "");
