@@ -48,8 +48,10 @@ QFont badgeFont(int pixelSize) {
     return font;
 }
 
+// Opaque where the background is: such pictures are shown without blending.
 QImage blankPicture(QSize size, const QColor& background) {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(size,
+                   background.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     picture.fill(background);
     return picture;
 }

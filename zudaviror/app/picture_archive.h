@@ -9,9 +9,11 @@
 #include <vector>
 
 // Named pictures in one block of bytes, as the build hands the drawn artwork to the program:
-//   "ZUDAVIROR-ARTWORK\n", then for each picture its name's length and name (UTF-8), its width,
-//   its height and width x height premultiplied ARGB pixels, every number a 32-bit little-endian
-//   word. Uncompressed, so a picture costs the program one copy and no decoding.
+//   "ZUDAVIROR-ARTWORK 2\n", then for each picture its name's length, its name (UTF-8, padded
+//   with zeros to a multiple of four bytes), its width, its height, its kind (0 opaque, 1 with
+//   transparency) and width x height pixels (0xffRRGGBB, or premultiplied ARGB), every number a
+//   32-bit little-endian word. Uncompressed and aligned, so the program shows the pictures from
+//   where they lie, without decoding or copying them.
 namespace zudaviror::app {
 
 QByteArray writePictureArchive(const std::vector<std::pair<QString, QImage>>& pictures);
@@ -21,7 +23,8 @@ class PictureArchive {
     // Indexes the pictures up to the end, or up to the first one the bytes do not hold whole.
     explicit PictureArchive(QByteArray bytes);
 
-    // The picture of that name; a null image when the archive has none.
+    // The picture of that name, a null image when the archive has none. It shares the archive's
+    // bytes where they lie aligned in this machine's byte order: it is valid while they live.
     QImage picture(const QString& name) const;
 
   private:
@@ -29,6 +32,7 @@ class PictureArchive {
         qsizetype offset;
         int width;
         int height;
+        QImage::Format format;
     };
     QByteArray bytes_;
     QHash<QString, Entry> entries_;

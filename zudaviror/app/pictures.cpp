@@ -20,8 +20,10 @@ const PictureArchive& shippedArtwork() {
     return archive;
 }
 
+// The pixmap shows the picture where it lies in the program's resources: each picture's kind
+// is in the archive, so Qt need not look for transparent pixels or convert.
 QPixmap shippedPicture(const QString& name) {
-    return QPixmap::fromImage(shippedArtwork().picture(name));
+    return QPixmap::fromImage(shippedArtwork().picture(name), Qt::NoOpaqueDetection);
 }
 
 KeyPictures shippedKeyPictures(const QString& name) {

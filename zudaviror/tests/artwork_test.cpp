@@ -7,15 +7,19 @@
 namespace zudaviror {
 namespace {
 
-// An opaque picture becomes an RGB32 pixmap: compared in the archive's format.
+// Pictures compared pixel for pixel, whatever the format they are held in.
+QImage pixels(const QImage& picture) {
+    return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 QImage pixels(const QPixmap& picture) {
-    return picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return pixels(picture.toImage());
 }
 
 // What the build drew reaches the program pixel for pixel: names, sizes, byte order, alpha.
 TEST(ArtworkTest, ProgramShowsWhatTheBuildDrew) {
     const std::vector<std::pair<QString, QImage>> drawn = app::drawWindowArtwork();
-    EXPECT_EQ(pixels(app::coverPicture()), drawn.front().second);
+    EXPECT_EQ(pixels(app::coverPicture()), pixels(drawn.front().second));
     const app::PictureArchive archive(app::writePictureArchive(drawn));
     for (const auto& [name, picture] : drawn) {
         EXPECT_FALSE(picture.isNull()) << name.toStdString();
@@ -23,11 +27,13 @@ TEST(ArtworkTest, ProgramShowsWhatTheBuildDrew) {
     }
     for (const app::CommandKey& key : app::kCommandKeys) {
         const app::KeyPictures pictures = app::commandKeyPictures(key.word);
-        EXPECT_EQ(pixels(pictures.up()), archive.picture(app::commandKeyPictureName(key.word))) << key.word;
+        EXPECT_EQ(pixels(pictures.up()), pixels(archive.picture(app::commandKeyPictureName(key.word))))
+            << key.word;
         EXPECT_EQ(pictures.disabled().isNull(), !key.canBeDisabled) << key.word;
     }
     for (const app::LabelPlace& label : app::kLabelPlaces) {
-        EXPECT_EQ(pixels(app::labelPicture(label.words)), archive.picture(app::labelPictureName(label.words)))
+        EXPECT_EQ(pixels(app::labelPicture(label.words)),
+                  pixels(archive.picture(app::labelPictureName(label.words))))
             << label.name;
     }
 }
@@ -35,18 +41,22 @@ TEST(ArtworkTest, ProgramShowsWhatTheBuildDrew) {
 TEST(ArtworkTest, ArchiveKeepsOnlyThePicturesItHoldsWhole) {
     QImage red(3, 2, QImage::Format_ARGB32_Premultiplied);
     red.fill(QColor(255, 0, 0, 128));
-    QImage blue(2, 2, QImage::Format_ARGB32_Premultiplied);
+    QImage blue(2, 2, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     const QByteArray whole =
         app::writePictureArchive({{QStringLiteral("red"), red}, {QStringLiteral("blue"), blue}});
+    // The same bytes at an address that is not a multiple of four: read by copying.
+    const QByteArray shifted = QByteArray(1, '\0') + whole;
+    const int blueEntry = 4 + 4 + 3 * 4 + 2 * 2 * 4;
     const struct {
         const char* name;
         QByteArray bytes;
         bool red, blue;
     } cases[] = {
         {"whole", whole, true, true},
+        {"whole, not aligned", QByteArray::fromRawData(shifted.constData() + 1, whole.size()), true, true},
         {"last picture cut short", whole.first(whole.size() - 1), true, false},
-        {"only the first picture", whole.first(whole.size() - (4 + 4 + 8 + 16)), true, false},
+        {"only the first picture", whole.first(whole.size() - blueEntry), true, false},
         {"no magic", whole.mid(1), false, false},
         {"empty", QByteArray(), false, false},
     };
