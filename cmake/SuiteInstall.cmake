@@ -25,6 +25,9 @@ foreach(program varquen osmira zudaviror)
   suite_install_program(${program})
 endforeach()
 
+# Qt's printing, loaded by osmira when first asked to print.
+install(TARGETS osmira_printing LIBRARY DESTINATION ${OSMIRA_PRINTING_DIR} COMPONENT osmira)
+
 # File managers know an exercise by its leading bytes and show it with osmira's icon.
 install(FILES ${SUITE_PACKAGING_DIR}/org.logicsuite.osmira.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.logicsuite.osmira.xml COMPONENT osmira)

@@ -3,6 +3,7 @@
 // osmira's exercise file type known by its leading bytes.
 #include "suite_testing/scratch_folder.h"
 
+#include <QLibrary>
 #include <QMimeDatabase>
 
 #include <gtest/gtest.h>
@@ -96,6 +97,13 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramInstalled,
                          [](const ::testing::TestParamInfo<Program>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(InstalledTree, OsmiraFindsItsPrintingModuleWhereItLooks) {
+    const fs::path module = prefix() / "bin" / OSMIRA_PRINTING_FROM_BIN / "osmira-printing.so";
+    ASSERT_TRUE(fs::is_regular_file(module)) << module;
+    QLibrary library(QString::fromStdString(module.string()));
+    EXPECT_NE(library.resolve("osmiraPrinting"), nullptr) << library.errorString().toStdString();
+}
 
 TEST_F(InstalledTree, KnowsAnExerciseByItsLeadingBytes) {
     const fs::path mime = prefix() / "share/mime";

@@ -15,6 +15,7 @@
 #include "main_frame.h"
 #include "option_commands.h"
 #include "osmira_view.h"
+#include "printing.h"
 #include "step_printing.h"
 #include "window_workbench.h"
 
@@ -22,8 +23,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include <limits>
 #include <optional>
@@ -363,39 +362,50 @@ void COsmiraApp::GenerarInforme() {
     }
 }
 
-QPrinter& COsmiraApp::printer() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+Printing* COsmiraApp::printing() {
+    const PrintingLoad load = loadPrinting();
+    if (load.module == nullptr) {
+        showError(
+            QStringLiteral("No se puede imprimir: no se encuentra el módulo de impresión de Osmira (%1).")
+                .arg(load.reason));
     }
-    return *printer_;
+    return load.module;
 }
 
 void COsmiraApp::Imprimir() {
     CChildFrame* frame = mainFrame_->activeStepWindow();
-    if (frame != nullptr && host_.runPrintDialog(mainFrame_.get(), printer())) {
-        printStep(*frame->view(), printer());
+    if (frame == nullptr) {
+        return;
+    }
+    Printing* module = printing();
+    if (module != nullptr && host_.runPrintDialog(mainFrame_.get(), module->printer())) {
+        module->print(module->printer(),
+                      [frame](QPagedPaintDevice& page) { printStep(*frame->view(), page); });
     }
 }
 
 void COsmiraApp::PresentacionPreliminar() {
     CChildFrame* frame = mainFrame_->activeStepWindow();
-    if (frame == nullptr) {
+    Printing* module = frame != nullptr ? printing() : nullptr;
+    if (module == nullptr) {
         return;
     }
-    QPrintPreviewDialog preview(&printer(), mainFrame_.get());
-    preview.setObjectName(QStringLiteral("PresentacionPreliminar"));
-    preview.setWindowTitle(QStringLiteral("Presentación preliminar"));
     const QPointer<COsmiraView> view = frame->view();
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [view](QPrinter* target) {
-        if (view) {
-            printStep(*view, *target);
-        }
-    });
-    host_.runPrintPreview(preview);
+    const std::unique_ptr<QDialog> preview =
+        module->newPrintPreview(module->printer(), mainFrame_.get(), [view](QPagedPaintDevice& page) {
+            if (view) {
+                printStep(*view, page);
+            }
+        });
+    preview->setObjectName(QStringLiteral("PresentacionPreliminar"));
+    preview->setWindowTitle(QStringLiteral("Presentación preliminar"));
+    host_.runPrintPreview(*preview);
 }
 
 void COsmiraApp::ConfigurarImpresora() {
-    host_.runPageSetup(mainFrame_.get(), printer());
+    if (Printing* module = printing()) {
+        host_.runPageSetup(mainFrame_.get(), module->printer());
+    }
 }
 
 void COsmiraApp::TemasDeAyuda() {

@@ -9,8 +9,6 @@
 #include <memory>
 #include <optional>
 
-class QPrinter;
-
 namespace osmira::workbench {
 
 class CChildFrame;
@@ -18,6 +16,7 @@ class CMainFrame;
 class HelpWindow;
 class Host;
 class OptionCommands;
+class Printing;
 class WindowWorkbench;
 
 // The application: the one open exercise, its file and the exercise-level commands. The main
@@ -76,7 +75,8 @@ class COsmiraApp : public QObject {
     void afterRemoval();
     void onRuleCommitted();
     void showError(const QString& text);
-    QPrinter& printer();
+    // The printing module; nothing, after telling the student why, when it cannot be loaded.
+    Printing* printing();
 
     Host& host_;
     std::unique_ptr<CMainFrame> mainFrame_;
@@ -85,7 +85,6 @@ class COsmiraApp : public QObject {
     QString exercisePath_;
     bool modified_ = false;
     bool goalAnnounced_ = false;
-    std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> helpWindow_;
 };
 

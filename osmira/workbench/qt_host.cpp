@@ -1,11 +1,11 @@
 #include "qt_host.h"
 
+#include "printing.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -87,14 +87,15 @@ std::optional<QColor> QtHost::chooseColour(QWidget* parent, const QColor& initia
     return chosen;
 }
 
+// The printer comes from the printing module, so the module is loaded by now.
 bool QtHost::runPrintDialog(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    Printing* module = loadPrinting().module;
+    return module != nullptr && module->runPrintDialog(parent, printer);
 }
 
 bool QtHost::runPageSetup(QWidget* parent, QPrinter& printer) {
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    Printing* module = loadPrinting().module;
+    return module != nullptr && module->runPageSetup(parent, printer);
 }
 
 void QtHost::runPrintPreview(QDialog& preview) {

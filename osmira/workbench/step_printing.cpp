@@ -4,8 +4,8 @@
 
 #include "osmira_view.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ constexpr double kScreenDotsPerInch = 96.0;
 
 } // namespace
 
-void printStep(const COsmiraView& view, QPrinter& printer) {
+void printStep(const COsmiraView& view, QPagedPaintDevice& page) {
     const COsmiraDoc* step = view.document();
     if (step == nullptr || step->GetElements().empty()) {
         return;
@@ -25,10 +25,12 @@ void printStep(const COsmiraView& view, QPrinter& printer) {
     const Rect sheet = step->GetElements().front()->GetGraphic()->GetRect();
     const double width = std::max(1, sheet.right - sheet.left);
     const double height = std::max(1, sheet.bottom - sheet.top);
-    QPainter painter(&printer);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double atScreenSize = printer.resolution() / kScreenDotsPerInch;
-    const double scale = std::min({atScreenSize, page.width() / width, page.height() / height});
+    QPainter painter(&page);
+    // A printer's dots per inch are its resolution.
+    const int resolution = page.logicalDpiX();
+    const QRectF paintable = page.pageLayout().paintRectPixels(resolution);
+    const double atScreenSize = resolution / kScreenDotsPerInch;
+    const double scale = std::min({atScreenSize, paintable.width() / width, paintable.height() / height});
     painter.scale(scale, scale);
     painter.translate(-sheet.left, -sheet.top);
     view.drawDiagram(painter);

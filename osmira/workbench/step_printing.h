@@ -1,6 +1,6 @@
 #pragma once
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace osmira::workbench {
 
@@ -8,6 +8,6 @@ class COsmiraView;
 
 // Prints the view's diagram on one page: at the size it has on the screen (one unit = one
 // pixel at 96 dots per inch), made smaller only when it would not fit the page.
-void printStep(const COsmiraView& view, QPrinter& printer);
+void printStep(const COsmiraView& view, QPagedPaintDevice& page);
 
 } // namespace osmira::workbench

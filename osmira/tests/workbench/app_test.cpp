@@ -8,6 +8,7 @@
 #include "main_frame.h"
 #include "osmira_app.h"
 #include "osmira_view.h"
+#include "printing.h"
 #include "test_support.h"
 #include "window_workbench.h"
 
@@ -139,6 +140,13 @@ TEST(ApplicationStart, TheMainWindowComesUpWithinTheScreenWithoutQtWarnings) {
     }
     qInstallMessageHandler(previous);
     EXPECT_EQ(qtWarnings.join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST(PrintingModule, LoadsFromTheProgramsInstallationAndTellsWhyItCannot) {
+    EXPECT_NE(loadPrinting().module, nullptr) << loadPrinting().reason.toStdString();
+    const PrintingLoad missing = loadPrintingFrom(QStringLiteral("/no/such/folder"));
+    EXPECT_EQ(missing.module, nullptr);
+    EXPECT_TRUE(missing.reason.contains(QLatin1String("osmira-printing"))) << missing.reason.toStdString();
 }
 
 TEST_F(Application, MenusFollowTheExerciseState) {
@@ -343,6 +351,10 @@ TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
     host.printAnswer = true;
     app.Imprimir();
     EXPECT_EQ(suite::testing::readFile(scratch / "paso.pdf").substr(0, 5), "%PDF-");
+    app.PresentacionPreliminar();
+    ASSERT_FALSE(host.dialogs.empty());
+    EXPECT_EQ(host.dialogs.back(), QStringLiteral("PresentacionPreliminar"));
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(Application, ReachingTheConclusionIsAnnouncedOnceAndMarked) {
