@@ -73,10 +73,6 @@ void spreadRow(const std::vector<QWidget*>& row, int top) {
     }
 }
 
-QString fromCodes(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 } // namespace
 
 DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
@@ -136,7 +132,7 @@ void DADUREDUREvu::buildSymbolKeys() {
     for (const KeyPlace& place : kKeyPlaces) {
         const SymbolKey* symbol = findSymbolKey(place.name);
         PictureKey* key =
-            new PictureKey(fromCodes(symbol->name), symbol->id, symbolKeyPictures(*symbol), this);
+            new PictureKey(latin1Text(symbol->name), symbol->id, symbolKeyPictures(*symbol), this);
         key->move(place.x, place.y);
         key->setToolTip(keyHint(symbol->name));
         keys_[symbol->id] = key;
@@ -156,9 +152,8 @@ QPushButton* DADUREDUREvu::addTextButton(int id, const QString& caption, const Q
 void DADUREDUREvu::buildCommandKeys() {
     std::map<int, PictureKey*> commandKeys;
     for (const CommandKey& command : kCommandKeys) {
-        const QString name =
-            QString::fromLatin1(command.word.data(), static_cast<qsizetype>(command.word.size()));
-        auto* key = new PictureKey(name, command.id, commandKeyPictures(command.word), this);
+        auto* key =
+            new PictureKey(latin1Text(command.word), command.id, commandKeyPictures(command.word), this);
         key->setToolTip(keyHint(command.word));
         if (command.canBeDisabled) {
             keys_[command.id] = key;
@@ -189,7 +184,7 @@ void DADUREDUREvu::buildCommandKeys() {
     sessionState_->hide();
 
     connect(translate, &QAbstractButton::clicked, this, &DADUREDUREvu::translateCommand);
-    connect(back, &QAbstractButton::clicked, this, [this] { pressKey(fromCodes(kAtrasKeyName)); });
+    connect(back, &QAbstractButton::clicked, this, [this] { pressKey(latin1Text(kAtrasKeyName)); });
     connect(clear, &QAbstractButton::clicked, this, &DADUREDUREvu::clearFormula);
     connect(quit, &QAbstractButton::clicked, this, &QWidget::close);
     connect(modal, &QAbstractButton::clicked, this,
@@ -246,7 +241,7 @@ void DADUREDUREvu::keyPressEvent(QKeyEvent* event) {
 bool DADUREDUREvu::keyboardCommand(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Backspace:
-        pressKey(fromCodes(kAtrasKeyName));
+        pressKey(latin1Text(kAtrasKeyName));
         return true;
     case Qt::Key_Delete:
         clearFormula();
@@ -271,7 +266,7 @@ bool DADUREDUREvu::keyboardCommand(const QKeyEvent& event) {
     if (key == nullptr) {
         return false;
     }
-    pressKey(fromCodes(key->name));
+    pressKey(latin1Text(key->name));
     return true;
 }
 

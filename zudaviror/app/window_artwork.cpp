@@ -1,6 +1,7 @@
 #include "window_artwork.h"
 
 #include "artwork.h"
+#include "display.h"
 
 namespace zudaviror::app {
 
@@ -9,12 +10,11 @@ QString coverPictureName() {
 }
 
 QString symbolKeyPictureName(const SymbolKey& key) {
-    return QStringLiteral("key/") +
-           QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size()));
+    return QStringLiteral("key/") + latin1Text(key.name);
 }
 
 QString commandKeyPictureName(std::string_view word) {
-    return QStringLiteral("command/") + QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+    return QStringLiteral("command/") + latin1Text(word);
 }
 
 QString labelPictureName(const char* words) {
@@ -38,8 +38,7 @@ std::vector<std::pair<QString, QImage>> drawWindowArtwork() {
         addKey(symbolKeyPictureName(key), drawSymbolKey(key), true);
     }
     for (const CommandKey& key : kCommandKeys) {
-        const QString word = QString::fromLatin1(key.word.data(), static_cast<qsizetype>(key.word.size()));
-        addKey(commandKeyPictureName(key.word), drawCommandKey(word), key.canBeDisabled);
+        addKey(commandKeyPictureName(key.word), drawCommandKey(latin1Text(key.word)), key.canBeDisabled);
     }
     for (const LabelPlace& label : kLabelPlaces) {
         pictures.emplace_back(labelPictureName(label.words), drawLabel(QString::fromUtf8(label.words)));
