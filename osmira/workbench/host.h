@@ -6,10 +6,11 @@
 #include <optional>
 
 class QDialog;
-class QPrinter;
 class QWidget;
 
 namespace osmira::workbench {
+
+class Printing;
 
 enum class MessageIcon { None, Information, Exclamation };
 
@@ -35,9 +36,9 @@ class Host {
     virtual int runDialog(QDialog& dialog) = 0;
     // The system's colour chooser preset to `initial`: the colour confirmed, or nothing.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
-    // The printing dialogs: true when the student confirms.
-    virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
-    virtual bool runPageSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The printing dialogs on the printing module's printer: true when the student confirms.
+    virtual bool runPrintDialog(QWidget* parent, Printing& printing) = 0;
+    virtual bool runPageSetup(QWidget* parent, Printing& printing) = 0;
     // Print preview: `preview` is the dialog, already connected to the painting of the page.
     virtual void runPrintPreview(QDialog& preview) = 0;
 };

@@ -378,9 +378,8 @@ void COsmiraApp::Imprimir() {
         return;
     }
     Printing* module = printing();
-    if (module != nullptr && host_.runPrintDialog(mainFrame_.get(), module->printer())) {
-        module->print(module->printer(),
-                      [frame](QPagedPaintDevice& page) { printStep(*frame->view(), page); });
+    if (module != nullptr && host_.runPrintDialog(mainFrame_.get(), *module)) {
+        module->print([frame](QPagedPaintDevice& page) { printStep(*frame->view(), page); });
     }
 }
 
@@ -392,7 +391,7 @@ void COsmiraApp::PresentacionPreliminar() {
     }
     const QPointer<COsmiraView> view = frame->view();
     const std::unique_ptr<QDialog> preview =
-        module->newPrintPreview(module->printer(), mainFrame_.get(), [view](QPagedPaintDevice& page) {
+        module->newPrintPreview(mainFrame_.get(), [view](QPagedPaintDevice& page) {
             if (view) {
                 printStep(*view, page);
             }
@@ -404,7 +403,7 @@ void COsmiraApp::PresentacionPreliminar() {
 
 void COsmiraApp::ConfigurarImpresora() {
     if (Printing* module = printing()) {
-        host_.runPageSetup(mainFrame_.get(), module->printer());
+        host_.runPageSetup(mainFrame_.get(), *module);
     }
 }
 

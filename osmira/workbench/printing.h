@@ -20,13 +20,13 @@ class Printing {
     virtual ~Printing() = default;
     // The session's printer, at high resolution; it lives as long as the program.
     virtual QPrinter& printer() = 0;
-    // The printing dialogs: true when the student confirms.
-    virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
-    virtual bool runPageSetup(QWidget* parent, QPrinter& printer) = 0;
-    // Prints the page that `paintPage` paints.
-    virtual void print(QPrinter& printer, const std::function<void(QPagedPaintDevice&)>& paintPage) = 0;
+    // The printing dialogs on that printer: true when the student confirms.
+    virtual bool runPrintDialog(QWidget* parent) = 0;
+    virtual bool runPageSetup(QWidget* parent) = 0;
+    // Prints on the printer the page that `paintPage` paints.
+    virtual void print(const std::function<void(QPagedPaintDevice&)>& paintPage) = 0;
     // A print preview of the printer's page, painted by `paintPage` whenever it is shown.
-    virtual std::unique_ptr<QDialog> newPrintPreview(QPrinter& printer, QWidget* parent,
+    virtual std::unique_ptr<QDialog> newPrintPreview(QWidget* parent,
                                                      std::function<void(QPagedPaintDevice&)> paintPage) = 0;
 };
 

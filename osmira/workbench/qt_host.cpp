@@ -87,15 +87,12 @@ std::optional<QColor> QtHost::chooseColour(QWidget* parent, const QColor& initia
     return chosen;
 }
 
-// The printer comes from the printing module, so the module is loaded by now.
-bool QtHost::runPrintDialog(QWidget* parent, QPrinter& printer) {
-    Printing* module = loadPrinting().module;
-    return module != nullptr && module->runPrintDialog(parent, printer);
+bool QtHost::runPrintDialog(QWidget* parent, Printing& printing) {
+    return printing.runPrintDialog(parent);
 }
 
-bool QtHost::runPageSetup(QWidget* parent, QPrinter& printer) {
-    Printing* module = loadPrinting().module;
-    return module != nullptr && module->runPageSetup(parent, printer);
+bool QtHost::runPageSetup(QWidget* parent, Printing& printing) {
+    return printing.runPageSetup(parent);
 }
 
 void QtHost::runPrintPreview(QDialog& preview) {

@@ -21,8 +21,8 @@ class QtHost : public Host {
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     int runDialog(QDialog& dialog) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
-    bool runPageSetup(QWidget* parent, QPrinter& printer) override;
+    bool runPrintDialog(QWidget* parent, Printing& printing) override;
+    bool runPageSetup(QWidget* parent, Printing& printing) override;
     void runPrintPreview(QDialog& preview) override;
 };
 

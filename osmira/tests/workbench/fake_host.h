@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host.h"
+#include "printing.h"
 
 #include <QDialog>
 #include <QPrinter>
@@ -59,14 +60,14 @@ class FakeHost : public Host {
         return answer;
     }
     // Confirming the print dialog prints into `printFile` as PDF.
-    bool runPrintDialog(QWidget*, QPrinter& printer) override {
+    bool runPrintDialog(QWidget*, Printing& printing) override {
         if (printAnswer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printFile);
+            printing.printer().setOutputFormat(QPrinter::PdfFormat);
+            printing.printer().setOutputFileName(printFile);
         }
         return printAnswer;
     }
-    bool runPageSetup(QWidget*, QPrinter&) override { return printAnswer; }
+    bool runPageSetup(QWidget*, Printing&) override { return printAnswer; }
     void runPrintPreview(QDialog& preview) override { dialogs.push_back(preview.objectName()); }
 
     std::vector<Message> messages;

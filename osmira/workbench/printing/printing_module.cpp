@@ -14,23 +14,21 @@ class PrintingModule : public osmira::workbench::Printing {
   public:
     QPrinter& printer() override { return printer_; }
 
-    bool runPrintDialog(QWidget* parent, QPrinter& printer) override {
-        QPrintDialog dialog(&printer, parent);
+    bool runPrintDialog(QWidget* parent) override {
+        QPrintDialog dialog(&printer_, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 
-    bool runPageSetup(QWidget* parent, QPrinter& printer) override {
-        QPageSetupDialog dialog(&printer, parent);
+    bool runPageSetup(QWidget* parent) override {
+        QPageSetupDialog dialog(&printer_, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 
-    void print(QPrinter& printer, const std::function<void(QPagedPaintDevice&)>& paintPage) override {
-        paintPage(printer);
-    }
+    void print(const std::function<void(QPagedPaintDevice&)>& paintPage) override { paintPage(printer_); }
 
-    std::unique_ptr<QDialog> newPrintPreview(QPrinter& printer, QWidget* parent,
+    std::unique_ptr<QDialog> newPrintPreview(QWidget* parent,
                                              std::function<void(QPagedPaintDevice&)> paintPage) override {
-        auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+        auto preview = std::make_unique<QPrintPreviewDialog>(&printer_, parent);
         QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
                          [paintPage = std::move(paintPage)](QPrinter* target) { paintPage(*target); });
         return preview;
