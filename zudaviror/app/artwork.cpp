@@ -16,6 +16,8 @@ namespace zudaviror::app {
 
 namespace {
 
+constexpr int kSymbolKeySize = 40;
+
 struct BadgeColours {
     QColor fill;
     QColor ink;

@@ -10,8 +10,6 @@
 // on the moment: the icon at the size asked for, and a key's down and focused looks.
 namespace zudaviror::app {
 
-inline constexpr int kSymbolKeySize = 40;
-
 // A 40 x 40 badge coloured by the key's group, with the sign the key appends.
 QImage drawSymbolKey(const SymbolKey& key);
 
