@@ -1,6 +1,6 @@
 #include "arguments.h"
 
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +19,7 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<st
             continue;
         }
         if (std::find(valueOptions.begin(), valueOptions.end(), word) == valueOptions.end()) {
-            error_ = latin1FromUtf8("opción desconocida: ") + word;
+            error_ = suite::latin1FromUtf8("opción desconocida: ") + word;
             return;
         }
         if (i + 1 >= words.size()) {

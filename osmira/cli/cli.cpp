@@ -3,7 +3,7 @@
 #include "arguments.h"
 #include "text_encoding.h"
 
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <map>
 
@@ -31,7 +31,7 @@ constexpr const char* kUsage =
 } // namespace
 
 int Report(Streams io, const std::string& latin1Message, int status) {
-    io.err << "osmira-cli: " << utf8FromLatin1(latin1Message) << '\n';
+    io.err << "osmira-cli: " << suite::utf8FromLatin1(latin1Message) << '\n';
     return status;
 }
 
@@ -61,7 +61,7 @@ int Run(const std::vector<std::string>& arguments, Streams io) {
 int CheckOutput(Streams io, int status) {
     // A full disk or a closed pipe shows only here: the answer was not delivered.
     if (!io.out.flush()) {
-        return Report(io, latin1FromUtf8("no se puede escribir en la salida estándar"), kExitOutput);
+        return Report(io, suite::latin1FromUtf8("no se puede escribir en la salida estándar"), kExitOutput);
     }
     return status;
 }

@@ -7,10 +7,10 @@
 
 #include "osmira/element_list.h"
 #include "osmira/formula_entry.h"
-#include "osmira/latin1.h"
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
+#include "suite/latin1.h"
 
 #include <ctime>
 #include <limits>
@@ -21,11 +21,11 @@ namespace {
 
 constexpr std::size_t kLongestTitle = 50;
 const std::string kTitleTooLong =
-    latin1FromUtf8("La longitud del Título no debe ser mayor de 50 carácteres.");
+    suite::latin1FromUtf8("La longitud del Título no debe ser mayor de 50 carácteres.");
 
 // A file that cannot be read as an exercise, or written: the path as given, then the reason.
 int CannotRead(Streams io, const std::string& path, const std::string& reason) {
-    io.err << "osmira-cli: " << path << ": " << utf8FromLatin1(reason) << '\n';
+    io.err << "osmira-cli: " << path << ": " << suite::utf8FromLatin1(reason) << '\n';
     return kExitUsage;
 }
 
@@ -40,9 +40,9 @@ bool TextOption(const Arguments& arguments, const std::string& name, std::string
     if (!given) {
         return true;
     }
-    std::optional<std::string> latin1 = latin1FromUtf8Strict(*given);
+    std::optional<std::string> latin1 = suite::latin1FromUtf8Strict(*given);
     if (!latin1) {
-        UsageError(io, name + latin1FromUtf8(": hay un carácter que no es Latin-1"));
+        UsageError(io, name + suite::latin1FromUtf8(": hay un carácter que no es Latin-1"));
         return false;
     }
     value = *latin1;
@@ -96,7 +96,7 @@ int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
         return UsageError(io, messages::kNoHypothesis);
     }
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
-        return UsageError(io, latin1FromUtf8("como mucho seis hipótesis"));
+        return UsageError(io, suite::latin1FromUtf8("como mucho seis hipótesis"));
     }
     if (auto conclusion = arguments.Option("--concl")) {
         data.conclusion = FormulaArgument(*conclusion);
@@ -131,7 +131,8 @@ int ReportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
     case RuleOutcome::Refused:
         return Report(io, workbench.refusal, kExitRefused);
     case RuleOutcome::Cancelled:
-        return Report(io, latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
+        return Report(io,
+                      suite::latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
                       kExitRefused);
     default:
         return Report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
@@ -146,7 +147,7 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io, arguments.Error());
     }
     if (!arguments.Positional().empty() || !arguments.Option("-o")) {
-        return UsageError(io, latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
+        return UsageError(io, suite::latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
     }
     NewExerciseData data;
     if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk) {
@@ -178,7 +179,7 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     auto rule = ParseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
                              static_cast<long long>(Rule::DoubleCut));
     if (!rule) {
-        return UsageError(io, latin1FromUtf8("la regla es un número de 1 a 5"));
+        return UsageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
     }
     auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
     if (!position) {
@@ -212,16 +213,18 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     auto element = ElementPosition(arguments.Positional()[2], *last);
     if (!element) {
         return UsageError(
-            io, latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
+            io, suite::latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
     }
     request.element = *element;
     if (auto source = arguments.Option("--source")) {
         request.source = ElementPosition(*source, *last);
         if (!request.source) {
-            return UsageError(io, latin1FromUtf8("--source es una posición de la lista del último paso"));
+            return UsageError(io,
+                              suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
         }
     } else if (request.rule == Rule::Iteration) {
-        return UsageError(io, latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
+        return UsageError(io,
+                          suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
     }
     exercise.ReopenAfterReading(workbench);
     RuleOutcome outcome = RequestRule(exercise, request);
@@ -240,18 +243,18 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
         return CannotRead(io, words.front(), opened.reason);
     }
     const CEjercicio& exercise = *opened.exercise;
-    io.out << "title: " << utf8FromLatin1(exercise.GetTitle()) << '\n'
-           << "author: " << utf8FromLatin1(exercise.GetAuthor()) << '\n'
+    io.out << "title: " << suite::utf8FromLatin1(exercise.GetTitle()) << '\n'
+           << "author: " << suite::utf8FromLatin1(exercise.GetAuthor()) << '\n'
            << "date: " << exercise.GetCreationDate() << '\n'
-           << "description: " << utf8FromLatin1(EscapeLineBreaks(exercise.GetDescription())) << '\n'
-           << "hypotheses: " << utf8FromLatin1(exercise.GetHypotheses()) << '\n'
-           << "conclusion: " << utf8FromLatin1(exercise.GetConclusion()) << '\n'
-           << "working: " << utf8FromLatin1(exercise.GetWorking()) << '\n'
+           << "description: " << suite::utf8FromLatin1(EscapeLineBreaks(exercise.GetDescription())) << '\n'
+           << "hypotheses: " << suite::utf8FromLatin1(exercise.GetHypotheses()) << '\n'
+           << "conclusion: " << suite::utf8FromLatin1(exercise.GetConclusion()) << '\n'
+           << "working: " << suite::utf8FromLatin1(exercise.GetWorking()) << '\n'
            << "goal: " << (exercise.goalReached() ? "reached" : "not reached") << '\n'
            << "steps: " << exercise.GetSteps().size() << '\n';
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {
-        io.out << "step " << ++number << " \"" << utf8FromLatin1(step->GetTitle())
+        io.out << "step " << ++number << " \"" << suite::utf8FromLatin1(step->GetTitle())
                << "\" applied=" << static_cast<int>(step->GetAppliedRule())
                << " bracket=" << BracketFormOf(*step) << '\n';
         PrintElementLines(io.out, *step, "  ");

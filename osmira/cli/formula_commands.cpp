@@ -7,9 +7,9 @@
 #include "osmira/bracket_form.h"
 #include "osmira/ejercicio.h"
 #include "osmira/formula_entry.h"
-#include "osmira/latin1.h"
 #include "osmira/layout.h"
 #include "osmira/messages.h"
+#include "suite/latin1.h"
 
 namespace osmira::cli {
 
@@ -42,17 +42,17 @@ std::optional<std::string> EntryRefusal(const std::string& formula) {
 } // namespace
 
 int CheckCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
+    auto word = OnlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
     if (!word) {
         return kExitUsage;
     }
     std::optional<std::string> refusal = EntryRefusal(FormulaArgument(*word));
-    io.out << (refusal ? utf8FromLatin1(*refusal) : "ok") << '\n';
+    io.out << (refusal ? suite::utf8FromLatin1(*refusal) : "ok") << '\n';
     return refusal ? kExitRefused : kExitOk;
 }
 
 int ConvertCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, latin1FromUtf8("una fórmula"));
+    auto word = OnlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
     if (!word) {
         return kExitUsage;
     }
@@ -79,9 +79,9 @@ int LayoutCommand(const std::vector<std::string>& words, Streams io) {
     }
     if (!FitsAnExercise(*bracket)) {
         return Report(io,
-                      latin1FromUtf8("la forma de corchetes tiene más de ") +
+                      suite::latin1FromUtf8("la forma de corchetes tiene más de ") +
                           std::to_string(kLongestBracketForm) +
-                          latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),
+                          suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),
                       kExitRefused);
     }
     COsmiraDoc diagram;

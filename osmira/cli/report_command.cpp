@@ -5,7 +5,7 @@
 #include "report_files.h"
 
 #include "osmira/informe.h"
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 namespace osmira::cli {
 
@@ -32,19 +32,19 @@ int ReportCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io, "report necesita ARCHIVO e INFORME");
     }
     if (arguments.All("--options").size() > 1) {
-        return UsageError(io, latin1FromUtf8("--options se da una sola vez"));
+        return UsageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
     }
     std::optional<ReportOptions> options = ReportOptions{};
     if (std::optional<std::string> bits = arguments.Option("--options")) {
         options = ParseOptionBits(*bits);
         if (!options) {
-            return UsageError(io, "--options necesita ocho cifras 0/1: " + latin1FromUtf8(*bits));
+            return UsageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));
         }
     }
     const std::string& exercisePath = arguments.Positional()[0];
     OpenedExercise opened = OpenExerciseFile(exercisePath);
     if (!opened.exercise) {
-        io.err << "osmira-cli: " << exercisePath << ": " << utf8FromLatin1(opened.reason) << '\n';
+        io.err << "osmira-cli: " << exercisePath << ": " << suite::utf8FromLatin1(opened.reason) << '\n';
         return kExitUsage;
     }
     if (std::optional<std::string> failure =

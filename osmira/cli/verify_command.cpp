@@ -5,7 +5,7 @@
 #include "json_text.h"
 
 #include "osmira/derivation_check.h"
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,7 +49,8 @@ std::vector<VerifiedFile> FilesUnder(const std::string& folder, Streams io) {
     std::sort(files.begin(), files.end(),
               [](const VerifiedFile& a, const VerifiedFile& b) { return a.path < b.path; });
     if (error) {
-        files.push_back({folder, "no se puede recorrer la carpeta: " + latin1FromUtf8(error.message()), {}});
+        files.push_back(
+            {folder, "no se puede recorrer la carpeta: " + suite::latin1FromUtf8(error.message()), {}});
     } else if (files.empty()) {
         io.err << "osmira-cli: " << folder << ": no hay ningún archivo .omr\n";
     }
@@ -74,11 +75,11 @@ std::string StepCount(std::size_t steps) {
 
 std::string TextLine(const VerifiedFile& file) {
     if (!file.readError.empty()) {
-        return file.path + ": ilegible: " + utf8FromLatin1(file.readError);
+        return file.path + ": ilegible: " + suite::utf8FromLatin1(file.readError);
     }
     const DerivationCheck& check = file.check;
     if (!check.valid) {
-        return file.path + ": no válido: " + utf8FromLatin1(check.reason);
+        return file.path + ": no válido: " + suite::utf8FromLatin1(check.reason);
     }
     return file.path +
            (check.goalReached ? ": válido, objetivo alcanzado (" : ": válido, objetivo no alcanzado (") +
@@ -92,8 +93,8 @@ std::string JsonLine(const VerifiedFile& file) {
     std::string rule = invalid && check.rule != Rule::None
                            ? JsonString("R" + std::to_string(static_cast<int>(check.rule)))
                            : "null";
-    std::string reason = !readable ? JsonString(utf8FromLatin1(file.readError))
-                         : invalid ? JsonString(utf8FromLatin1(check.reason))
+    std::string reason = !readable ? JsonString(suite::utf8FromLatin1(file.readError))
+                         : invalid ? JsonString(suite::utf8FromLatin1(check.reason))
                                    : "null";
     return "{\"file\":" + JsonString(file.path) + ",\"readable\":" + JsonBool(readable) +
            ",\"valid\":" + JsonBool(readable && check.valid) +
@@ -112,7 +113,7 @@ int VerifyCommand(const std::vector<std::string>& words, Streams io) {
         if (word == "--json") {
             json = true;
         } else if (word.size() > 1 && word.front() == '-') {
-            return UsageError(io, latin1FromUtf8("opción desconocida: " + word));
+            return UsageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
         } else {
             paths.push_back(word);
         }

@@ -3,7 +3,7 @@
 #include "diagram_picture.h"
 #include "painter_canvas.h"
 
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -15,7 +15,7 @@ namespace osmira::render {
 namespace {
 
 std::string CannotWrite(const std::string& path, const QString& reason) {
-    return latin1FromUtf8("No se ha podido escribir la imagen ") +
+    return suite::latin1FromUtf8("No se ha podido escribir la imagen ") +
            QFile::decodeName(path.c_str()).toLatin1().toStdString() + ": " + reason.toLatin1().toStdString();
 }
 
@@ -41,8 +41,8 @@ std::optional<std::string> SaveJpeg(const QImage& image, const std::string& path
 std::optional<std::string> JpegPictureWriter::WriteDiagram(const std::string& path, const COsmiraDoc& step) {
     const QImage picture = DiagramPicture(step);
     if (picture.isNull()) {
-        return CannotWrite(path,
-                           QString::fromLatin1(latin1FromUtf8("el diagrama no tiene hoja de aserción")));
+        return CannotWrite(
+            path, QString::fromLatin1(suite::latin1FromUtf8("el diagrama no tiene hoja de aserción")));
     }
     return SaveJpeg(picture, path);
 }

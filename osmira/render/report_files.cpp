@@ -2,8 +2,8 @@
 
 #include "jpeg_pictures.h"
 
-#include "osmira/latin1.h"
 #include "osmira/replaced_file.h"
+#include "suite/latin1.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -44,7 +44,7 @@ std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportO
     // A loop of links is left for the page's writing to report.
     const std::string reportPath = FollowLinks(givenPath).value_or(givenPath);
     if (IsReadOnly(reportPath)) {
-        return latin1FromUtf8("No se ha podido escribir el informe ") +
+        return suite::latin1FromUtf8("No se ha podido escribir el informe ") +
                QFile::decodeName(reportPath.c_str()).toLatin1().toStdString() +
                ": el archivo es de solo lectura: no se reemplaza";
     }
@@ -62,7 +62,7 @@ std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportO
 
     QSaveFile page(QFile::decodeName(reportPath.c_str()));
     const auto failure = [&]() {
-        return latin1FromUtf8("No se ha podido escribir el informe ") +
+        return suite::latin1FromUtf8("No se ha podido escribir el informe ") +
                QFile::decodeName(reportPath.c_str()).toLatin1().toStdString() + ": " +
                page.errorString().toLatin1().toStdString();
     };

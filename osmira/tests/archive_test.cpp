@@ -7,8 +7,8 @@
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
-#include "osmira/latin1.h"
 #include "osmira/rule_request.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -371,7 +371,8 @@ TEST_P(OversizedField, IsRefusedWithAReason) {
     GetParam().enlarge(*exercise, std::string(kLongestBracketForm + 1, 'A'));
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     EXPECT_FALSE(loaded.value);
-    EXPECT_NE(loaded.reason.find(latin1FromUtf8(GetParam().reason)), std::string::npos) << loaded.reason;
+    EXPECT_NE(loaded.reason.find(suite::latin1FromUtf8(GetParam().reason)), std::string::npos)
+        << loaded.reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,8 +9,8 @@
 
 #include "osmira/bracket_form.h"
 #include "osmira/formula_entry.h"
-#include "osmira/latin1.h"
 #include "osmira/messages.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ Outcome RunCli(const std::vector<std::string>& arguments) {
 }
 
 std::string Utf8(std::string_view latin1) {
-    return utf8FromLatin1(latin1);
+    return suite::utf8FromLatin1(latin1);
 }
 
 class CliFiles : public ::testing::Test {
@@ -190,7 +190,8 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
         std::ostream out(&full);
         std::ostringstream err;
         EXPECT_EQ(cli::Run(words, {out, err}), 3) << words.front();
-        EXPECT_EQ(err.str(), Utf8(latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
+        EXPECT_EQ(err.str(),
+                  Utf8(suite::latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
             << words.front();
     }
 }

@@ -7,9 +7,9 @@
 #include "osmira/derivation_check.h"
 #include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
-#include "osmira/latin1.h"
 #include "osmira/layout.h"
 #include "osmira/rule_request.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST_P(BrokenDerivation, IsFoundAtItsStep) {
     EXPECT_EQ(check.rule, c.rule);
     EXPECT_EQ(check.fault, c.fault) << check.reason;
     if (*c.reason) {
-        EXPECT_EQ(utf8FromLatin1(check.reason), c.reason);
+        EXPECT_EQ(suite::utf8FromLatin1(check.reason), c.reason);
     }
 }
 
@@ -192,7 +192,7 @@ TEST(DerivationCheck, EmptyAndLoneExercises) {
     EXPECT_FALSE(sheet.goalReached);
     DerivationCheck notSheet = CheckDerivation(*AsFile("A", "", {{"A", Rule::None, -1}}));
     EXPECT_EQ(notSheet.firstInvalidStep, 1u);
-    EXPECT_EQ(utf8FromLatin1(notSheet.reason),
+    EXPECT_EQ(suite::utf8FromLatin1(notSheet.reason),
               "el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: se esperaba la hoja vacía");
 }
 

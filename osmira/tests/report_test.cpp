@@ -7,7 +7,7 @@
 #include "suite_testing/scratch_folder.h"
 
 #include "osmira/informe.h"
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <QImage>
 #include <QImageReader>

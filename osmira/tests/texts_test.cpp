@@ -2,8 +2,8 @@
 // and turned into Latin-1 by the test, so that a wrong escape in the code shows.
 
 #include "osmira/ejercicio.h"
-#include "osmira/latin1.h"
 #include "osmira/messages.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -88,19 +88,5 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"FinalDiagramComment", messages::kFinalDiagramComment,
                  "Diagrama final del Ejercicio, es decir, el diagrama al que se ha de llegar."}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The command line refuses what Latin-1 cannot hold; the program's own texts never have it.
-TEST(Latin1, ConvertsBothWaysAndTheStrictFormRefusesWhatDoesNotFit) {
-    EXPECT_EQ(latin1FromUtf8Strict("María ñ"), std::optional<std::string>("Mar\xED"
-                                                                          "a \xF1"));
-    EXPECT_EQ(latin1FromUtf8Strict("∧"), std::nullopt);
-    EXPECT_EQ(latin1FromUtf8Strict("\xC3"), std::nullopt);
-    EXPECT_EQ(latin1FromUtf8Strict("\xED"), std::nullopt);
-    EXPECT_EQ(latin1FromUtf8("∧A á"), "?A \xE1");
-    EXPECT_EQ(utf8FromLatin1("\xE1\xFF"
-                             "a"),
-              "\xC3\xA1\xC3\xBF"
-              "a");
-}
 
 } // namespace

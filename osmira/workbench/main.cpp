@@ -3,14 +3,15 @@
 
 #include "main_frame.h"
 #include "qt_host.h"
-#include "qt_spanish.h"
+
+#include "suite/qt_spanish.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    osmira::workbench::installQtSpanish(application);
+    suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.osmira"));
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));

@@ -1,13 +1,14 @@
 #include "main_window.h"
 #include "qt_host.h"
-#include "qt_spanish.h"
+
+#include "suite/qt_spanish.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    varquen::app::installQtSpanish(application);
+    suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.varquen"));
     varquen::app::QtHost host;

@@ -1,8 +1,8 @@
 #include "run.h"
 
 #include "options.h"
+#include "suite/latin1.h"
 #include "varquen/formula_file.h"
-#include "varquen/latin1.h"
 #include "varquen/output_text.h"
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
@@ -23,7 +23,7 @@ class StreamNotifier : public Notifier {
   public:
     explicit StreamNotifier(std::ostream& err) : err_(err) {}
     void showMessage(const std::string& text, const std::string& caption) override {
-        std::string line = utf8FromLatin1(caption) + ": " + utf8FromLatin1(text);
+        std::string line = suite::utf8FromLatin1(caption) + ": " + suite::utf8FromLatin1(text);
         for (char& c : line) {
             if (c == '\n' || c == '\r') {
                 c = ' ';
@@ -88,7 +88,7 @@ int translate(const Options& options, std::istream& in, std::ostream& out, std::
     }
     const FormulaFileRead read = readFormulaFile(*bytes);
     if (!read.value) {
-        err << utf8FromLatin1(read.reason) << '\n';
+        err << suite::utf8FromLatin1(read.reason) << '\n';
         return 2;
     }
     StreamNotifier notifier(err);

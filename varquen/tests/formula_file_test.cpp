@@ -1,11 +1,11 @@
+#include "suite/latin1.h"
 #include "varquen/formula_file.h"
-#include "varquen/latin1.h"
 #include "varquen/output_text.h"
 
 #include <gtest/gtest.h>
 
+using suite::latin1FromUtf8;
 using varquen::FormulaFile;
-using varquen::latin1FromUtf8;
 using varquen::readFormulaFile;
 using varquen::restoreSymbols;
 using varquen::writeFormulaFile;
@@ -50,10 +50,10 @@ TEST(FormulaFileWrite, RefusesWhatTheReaderCouldNotReadBack) {
         const auto written = writeFormulaFile({{}, c.formula});
         ASSERT_EQ(written.bytes.has_value(), c.written) << c.name;
         if (!c.written) {
-            EXPECT_EQ(
-                written.reason,
-                latin1FromUtf8("La fórmula, con cada signo escrito como su palabra clave, tiene más de 4095 "
-                               "caracteres: no se guarda para no cortarla"))
+            EXPECT_EQ(written.reason,
+                      suite::latin1FromUtf8(
+                          "La fórmula, con cada signo escrito como su palabra clave, tiene más de 4095 "
+                          "caracteres: no se guarda para no cortarla"))
                 << c.name;
             continue;
         }
@@ -118,16 +118,16 @@ TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
     EXPECT_TRUE(readFormulaFile("uni\r\n" + std::string(4095, 'A') + "\r\nfor\r\n").value);
     const auto line = readFormulaFile("uni\r\n" + std::string(4096, 'A') + "\r\nfor\r\n");
     EXPECT_FALSE(line.value);
-    EXPECT_EQ(
-        line.reason,
-        latin1FromUtf8("El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla"));
+    EXPECT_EQ(line.reason,
+              suite::latin1FromUtf8(
+                  "El fichero tiene una línea de más de 4095 caracteres: no se lee para no cortarla"));
 
     EXPECT_TRUE(readFormulaFile("for\r\n" + std::string(4095, 'p')).value);
     const auto formula = readFormulaFile("for\r\n" + std::string(4096, 'p'));
     EXPECT_FALSE(formula.value);
-    EXPECT_EQ(
-        formula.reason,
-        latin1FromUtf8("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla"));
+    EXPECT_EQ(formula.reason,
+              suite::latin1FromUtf8(
+                  "La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla"));
 }
 
 // Any file the program can use is far smaller; without the limit a huge file of empty lines under
@@ -137,8 +137,9 @@ TEST(FormulaFileRead, RefusesAFileBeyondTheSizeLimit) {
     EXPECT_TRUE(readFormulaFile("uni\n" + std::string(Limit - 4, '\n')).value);
     const auto read = readFormulaFile("uni\n" + std::string(Limit - 3, '\n'));
     EXPECT_FALSE(read.value);
-    EXPECT_EQ(read.reason, latin1FromUtf8("El fichero tiene más de 1048576 bytes, más de los que puede tener "
-                                          "un fichero de fórmulas: no se lee"));
+    EXPECT_EQ(read.reason,
+              suite::latin1FromUtf8("El fichero tiene más de 1048576 bytes, más de los que puede tener "
+                                    "un fichero de fórmulas: no se lee"));
 }
 
 TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
@@ -148,7 +149,8 @@ TEST(RestoreSymbols, WholeWordsOnlyInKeywordOrder) {
         {"(p x and not q x)", "(p x \xD9 \xD8 q x)"},
         {"imp(e)", "\xAE(\x3D)"},
         {"nota ore  e1 e", "nota ore  =1 ="},
-        {latin1FromUtf8("éor"), latin1FromUtf8("é") + "\xDA"}, // an accented letter is not an ASCII letter
+        {suite::latin1FromUtf8("éor"),
+         suite::latin1FromUtf8("é") + "\xDA"}, // an accented letter is not an ASCII letter
         {"existeparatodo", "existeparatodo"},
     };
     for (const auto& [text, restored] : cases) {

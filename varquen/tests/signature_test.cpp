@@ -1,5 +1,5 @@
 #include "recording_notifier.h"
-#include "varquen/latin1.h"
+#include "suite/latin1.h"
 #include "varquen/signature.h"
 #include "varquen/tokens.h"
 
@@ -14,17 +14,17 @@ void PrintTo(DeclarationStatus status, std::ostream* out) {
 }
 } // namespace varquen
 
+using suite::latin1FromUtf8;
 using varquen::DeclarationStatus;
-using varquen::latin1FromUtf8;
 using varquen::Signature;
 
 namespace {
 
-const std::string UniverseCaption = latin1FromUtf8("Error en declaración de universo");
-const std::string VariableCaption = latin1FromUtf8("Error en declaración de variable");
-const std::string FunctionCaption = latin1FromUtf8("Error en declaración de función");
-const std::string RelationCaption = latin1FromUtf8("Error en declaración de relación");
-const std::string ColonNeeded = latin1FromUtf8("Se necesita : en la declaración");
+const std::string UniverseCaption = suite::latin1FromUtf8("Error en declaración de universo");
+const std::string VariableCaption = suite::latin1FromUtf8("Error en declaración de variable");
+const std::string FunctionCaption = suite::latin1FromUtf8("Error en declaración de función");
+const std::string RelationCaption = suite::latin1FromUtf8("Error en declaración de relación");
+const std::string ColonNeeded = suite::latin1FromUtf8("Se necesita : en la declaración");
 
 enum class Kind { Universe, Variable, Function, Relation };
 
@@ -75,11 +75,11 @@ TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
     EXPECT_EQ(signature.relationCount(), 0);
 }
 
-const std::string TypeRange0 =
-    latin1FromUtf8("No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 0\n");
-const std::string TypeRange2 =
-    latin1FromUtf8("No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n");
-const std::string NoParameters = latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
+const std::string TypeRange0 = suite::latin1FromUtf8(
+    "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 0\n");
+const std::string TypeRange2 = suite::latin1FromUtf8(
+    "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n");
+const std::string NoParameters = suite::latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, DeclarationRefusal,
@@ -141,27 +141,27 @@ INSTANTIATE_TEST_SUITE_P(
                     {"A"},
                     Kind::Function,
                     "f:1,0",
-                    latin1FromUtf8("Los parámetros de f deben ser de tipo mayor o igual que 1"),
+                    suite::latin1FromUtf8("Los parámetros de f deben ser de tipo mayor o igual que 1"),
                     FunctionCaption},
-        RefusalCase{
-            "ParameterBeyondUniverses",
-            {"A"},
-            Kind::Function,
-            "f:1,2",
-            latin1FromUtf8("Los parámetros de f deben ser de tipo menor o igual\nque el máximo universo: 1"),
-            FunctionCaption},
-        RefusalCase{
-            "ResultBeyondUniverses",
-            {"A"},
-            Kind::Function,
-            "g:2",
-            latin1FromUtf8("Los parámetros de g deben ser de tipo menor o igual\nque el máximo universo: 1"),
-            FunctionCaption},
+        RefusalCase{"ParameterBeyondUniverses",
+                    {"A"},
+                    Kind::Function,
+                    "f:1,2",
+                    suite::latin1FromUtf8(
+                        "Los parámetros de f deben ser de tipo menor o igual\nque el máximo universo: 1"),
+                    FunctionCaption},
+        RefusalCase{"ResultBeyondUniverses",
+                    {"A"},
+                    Kind::Function,
+                    "g:2",
+                    suite::latin1FromUtf8(
+                        "Los parámetros de g deben ser de tipo menor o igual\nque el máximo universo: 1"),
+                    FunctionCaption},
         RefusalCase{"ParameterListSyntax",
                     {"A", "B"},
                     Kind::Function,
                     "f:1;2",
-                    latin1FromUtf8("Error de sintaxis en lista de parámetros de f\n"),
+                    suite::latin1FromUtf8("Error de sintaxis en lista de parámetros de f\n"),
                     FunctionCaption},
         RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", NoParameters, RelationCaption},
         RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", NoParameters, RelationCaption},
@@ -170,26 +170,26 @@ INSTANTIATE_TEST_SUITE_P(
                     {"A"},
                     Kind::Variable,
                     "p:4294967297",
-                    latin1FromUtf8("Número demasiado grande en la declaración"),
+                    suite::latin1FromUtf8("Número demasiado grande en la declaración"),
                     VariableCaption},
         RefusalCase{"ArityOverflow",
                     {"A"},
                     Kind::Relation,
                     "r:4294967297",
-                    latin1FromUtf8("Número demasiado grande en la declaración"),
+                    suite::latin1FromUtf8("Número demasiado grande en la declaración"),
                     RelationCaption},
         RefusalCase{"ParameterOverflow",
                     {"A"},
                     Kind::Function,
                     "f:1,4294967297",
-                    latin1FromUtf8("Número demasiado grande en la declaración"),
+                    suite::latin1FromUtf8("Número demasiado grande en la declaración"),
                     FunctionCaption},
         RefusalCase{
             "EntryLongerThan255",
             {"A"},
             Kind::Relation,
             std::string(254, 'r') + ":12",
-            latin1FromUtf8(
+            suite::latin1FromUtf8(
                 "Lo siento no se admiten declaraciones de más de 255 caracteres (sin contar los blancos)"),
             RelationCaption},
         RefusalCase{"ThirtyTwoParameters",
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                             }
                             return s;
                         }(),
-                    latin1FromUtf8("Lo siento no se admiten más de 31 parámetros en f"),
+                    suite::latin1FromUtf8("Lo siento no se admiten más de 31 parámetros en f"),
                     FunctionCaption}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
@@ -308,7 +308,7 @@ TEST(Declarations, ClassLimits) {
     }
     EXPECT_EQ(signature.declareUniverse("Extra"), DeclarationStatus::Refused);
     ASSERT_EQ(notifier.boxes.size(), 1u);
-    EXPECT_EQ(notifier.boxes[0].text, latin1FromUtf8("Lo siento no se admiten más de 256 universos"));
+    EXPECT_EQ(notifier.boxes[0].text, suite::latin1FromUtf8("Lo siento no se admiten más de 256 universos"));
     EXPECT_EQ(notifier.boxes[0].caption, UniverseCaption);
 
     struct Limit {
@@ -319,9 +319,9 @@ TEST(Declarations, ClassLimits) {
     };
     const Limit limits[] = {
         {Kind::Variable, ":1", "Lo siento no se admiten mas de 256 variables", VariableCaption},
-        {Kind::Function, ":1,1", latin1FromUtf8("Lo siento no se admiten más de 256 funciones"),
+        {Kind::Function, ":1,1", suite::latin1FromUtf8("Lo siento no se admiten más de 256 funciones"),
          FunctionCaption},
-        {Kind::Relation, ":1", latin1FromUtf8("Lo siento no se admiten más de 256 relaciones"),
+        {Kind::Relation, ":1", suite::latin1FromUtf8("Lo siento no se admiten más de 256 relaciones"),
          RelationCaption}};
     for (const Limit& limit : limits) {
         const std::string prefix = std::string(1, "vfr"[static_cast<int>(limit.kind) - 1]);

@@ -1,5 +1,5 @@
 #include "recording_notifier.h"
-#include "varquen/latin1.h"
+#include "suite/latin1.h"
 #include "varquen/output_text.h"
 #include "varquen/parse_codes.h"
 #include "varquen/translation.h"
@@ -14,8 +14,8 @@ void PrintTo(ParseError error, std::ostream* out) {
 }
 } // namespace varquen
 
+using suite::latin1FromUtf8;
 using varquen::Declarations;
-using varquen::latin1FromUtf8;
 using varquen::ParseError;
 using varquen::translateFormula;
 
@@ -24,7 +24,7 @@ namespace {
 // The worked example's signature: universes A, B; x:1, y:2; f:1,2; R:2.
 const Declarations Example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
 
-const std::string ReportHeading = latin1FromUtf8("\nLo hecho de la traducción es:\n");
+const std::string ReportHeading = suite::latin1FromUtf8("\nLo hecho de la traducción es:\n");
 
 TEST(WorkedExample, PlainTexAndSpelledFormsByteForByte) {
     RecordingNotifier notifier;
@@ -187,8 +187,8 @@ TEST_P(FailsWith, ReportAndStatus) {
 }
 
 const Declarations Typed{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
-const std::string WrongType = latin1FromUtf8("Expresión de tipo incorrecto");
-const std::string TrailingText = latin1FromUtf8("Sobra texto después de la fórmula");
+const std::string WrongType = suite::latin1FromUtf8("Expresión de tipo incorrecto");
+const std::string TrailingText = suite::latin1FromUtf8("Sobra texto después de la fórmula");
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, FailsWith,
@@ -201,25 +201,25 @@ INSTANTIATE_TEST_SUITE_P(
                 "\x22 x (A x \xAE "},
         Failure{"VariableAsFormula", Typed, "x", ParseError::WrongType, WrongType, ""},
         Failure{"ArgumentsOutOfOrder", Typed, "R f x y", ParseError::WrongType, WrongType, "R f "},
-        Failure{"DigitEndsAWord", Typed, "S x1 y", ParseError::LexicalError, latin1FromUtf8("Error léxico"),
-                "S x "},
+        Failure{"DigitEndsAWord", Typed, "S x1 y", ParseError::LexicalError,
+                suite::latin1FromUtf8("Error léxico"), "S x "},
         Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", ParseError::WrongType, WrongType, "(x "},
         Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", ParseError::WrongType, WrongType, "(p x "},
         Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", ParseError::WrongType, WrongType, "p "},
         Failure{"QuantifierOverRelation", Typed, "paratodo p x", ParseError::VariableExpected,
                 "Se requiere variable tras un cuantificador", "\x22 "},
         Failure{"UndeclaredWordFirst", Typed, "menor x", ParseError::LexicalError,
-                latin1FromUtf8("Error léxico"), ""},
-        Failure{"AccentedLetter", Typed, latin1FromUtf8("p á"), ParseError::LexicalError,
-                latin1FromUtf8("Error léxico"), "p "},
+                suite::latin1FromUtf8("Error léxico"), ""},
+        Failure{"AccentedLetter", Typed, suite::latin1FromUtf8("p á"), ParseError::LexicalError,
+                suite::latin1FromUtf8("Error léxico"), "p "},
         Failure{"ParenthesisNeedsBinary", Typed, "( p x )", ParseError::ParenthesisNeedsBinary,
-                latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(p x "},
+                suite::latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(p x "},
         Failure{"NotInsideParenthesis", Typed, "( not p x )", ParseError::ParenthesisNeedsBinary,
-                latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(\xD8 p x "},
+                suite::latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(\xD8 p x "},
         Failure{"MissingClose", Typed, "( p x imp q y", ParseError::CloseExpected, "Esperaba )",
                 "(p x \xAE q y "},
         Failure{"StrayClose", Typed, "( )", ParseError::UnexpectedClose,
-                latin1FromUtf8("Sobra ): aquí debe empezar una fórmula o un término"), "("},
+                suite::latin1FromUtf8("Sobra ): aquí debe empezar una fórmula o un término"), "("},
         Failure{"StaleVariableName",
                 {{"A"}, {"v:7"}, {}, {"p:1"}},
                 "p v",
@@ -230,13 +230,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"A"}, {}, {"g:1,0"}, {"p:1"}},
                 "p g",
                 ParseError::UnknownFunction,
-                latin1FromUtf8("Función inexistente"),
+                suite::latin1FromUtf8("Función inexistente"),
                 "p "},
         Failure{"StaleRelationName",
                 {{"A"}, {}, {}, {"r:0"}},
                 "r",
                 ParseError::UnknownRelation,
-                latin1FromUtf8("Relación inexistente"),
+                suite::latin1FromUtf8("Relación inexistente"),
                 ""},
         Failure{"SecondFormula", Example, "R x y R y x", ParseError::TrailingText, TrailingText, "R x y "},
         Failure{"StrayCloseAtTheEnd", Example, "paratodo x R x y )", ParseError::TrailingText, TrailingText,
@@ -272,7 +272,7 @@ TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
     ASSERT_EQ(notifier.boxes.size(), 3u);
     EXPECT_EQ(notifier.boxes[0].text, "El token A esta repetido");
     EXPECT_EQ(notifier.boxes[1].text,
-              latin1FromUtf8(
+              suite::latin1FromUtf8(
                   "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n"));
     EXPECT_EQ(notifier.boxes[2].text, "Lo siento no se admiten variables sin nombre");
     EXPECT_EQ(translation.error, ParseError::None);
@@ -295,7 +295,7 @@ TEST(Limits, OverLongFormulaIsRefusedNotCut) {
     formula += ' ';
     const auto translation = translateFormula(OnlyX, formula, false, notifier);
     EXPECT_EQ(translation.error, ParseError::FormulaTooLong);
-    EXPECT_EQ(translation.status, latin1FromUtf8("Fórmula demasiado larga: más de 4095 caracteres"));
+    EXPECT_EQ(translation.status, suite::latin1FromUtf8("Fórmula demasiado larga: más de 4095 caracteres"));
     EXPECT_EQ(notifier.boxes.back().text, ReportHeading);
 }
 
@@ -307,7 +307,7 @@ TEST(Limits, WordOfMoreThan255LettersIsRefused) {
     EXPECT_EQ(accepted.error, ParseError::LexicalError); // the argument is not a term
     const auto refused = translateFormula(declarations, long255 + "w", false, notifier);
     EXPECT_EQ(refused.error, ParseError::WordTooLong);
-    EXPECT_EQ(refused.status, latin1FromUtf8("Palabra demasiado larga: más de 255 letras"));
+    EXPECT_EQ(refused.status, suite::latin1FromUtf8("Palabra demasiado larga: más de 255 letras"));
 }
 
 // Every output byte counts: the translation may fill 4095 bytes and never one more.
@@ -328,7 +328,7 @@ TEST(Limits, OutputBeyond4095BytesIsRefused) {
     const auto [overflowing, overflowingFormula] = relation("RRR"); // 4096 bytes
     const auto overflows = translateFormula(overflowing, overflowingFormula, false, notifier);
     EXPECT_EQ(overflows.error, ParseError::OutputTooLong);
-    EXPECT_EQ(overflows.status, latin1FromUtf8("Traducción demasiado larga: más de 4095 caracteres"));
+    EXPECT_EQ(overflows.status, suite::latin1FromUtf8("Traducción demasiado larga: más de 4095 caracteres"));
     EXPECT_EQ(overflows.output.size(), 4094u); // the last "c " did not fit
     // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
     const std::string report = notifier.boxes.back().text;

@@ -2,13 +2,14 @@
 #include "main_window.h"
 #include "pictures.h"
 #include "qt_host.h"
-#include "qt_spanish.h"
+
+#include "suite/qt_spanish.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    zudaviror::app::installQtSpanish(application);
+    suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.zudaviror"));
     QApplication::setApplicationName(QStringLiteral("ZUDAVIROR"));

@@ -2,9 +2,9 @@
 
 #include "cli_options.h"
 
+#include "suite/latin1.h"
 #include "zudaviror/clock.h"
 #include "zudaviror/keypad_state.h"
-#include "zudaviror/latin1.h"
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/log_session.h"
 #include "zudaviror/messages.h"
@@ -24,7 +24,7 @@ class StandardErrorNotifier : public Notifier {
   public:
     explicit StandardErrorNotifier(std::ostream& err) : err_(err) {}
     void showMessage(std::string_view text) override {
-        err_ << "zudaviror-cli: " << utf8FromLatin1(text) << '\n';
+        err_ << "zudaviror-cli: " << suite::utf8FromLatin1(text) << '\n';
     }
 
   private:
@@ -147,7 +147,7 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
     // A refused formula is never logged: the session is opened only for a formula that translates.
     const TransOutcome check = checkTransInput(formula);
     if (!check.translated()) {
-        err << "zudaviror-cli: " << utf8FromLatin1(check.message) << '\n';
+        err << "zudaviror-cli: " << suite::utf8FromLatin1(check.message) << '\n';
         return exitStatusOfRefusal(check.status);
     }
     return translateAndLog(options, formula, out, err);

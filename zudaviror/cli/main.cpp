@@ -1,6 +1,6 @@
 #include "cli_run.h"
 
-#include "zudaviror/latin1.h"
+#include "suite/latin1.h"
 #include "zudaviror/messages.h"
 
 #include <cstdio>
@@ -19,8 +19,7 @@ int main(int argc, char* argv[]) {
         }
         return status;
     } catch (const std::bad_alloc&) {
-        std::cerr << "zudaviror-cli: " << zudaviror::utf8FromLatin1(zudaviror::messages::kOutOfMemory)
-                  << '\n';
+        std::cerr << "zudaviror-cli: " << suite::utf8FromLatin1(zudaviror::messages::kOutOfMemory) << '\n';
         return zudaviror::cli::kExitOutOfMemory;
     }
 }

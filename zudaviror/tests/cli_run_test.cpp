@@ -2,7 +2,7 @@
 
 #include "cli_run.h"
 
-#include "zudaviror/latin1.h"
+#include "suite/latin1.h"
 
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/stream_doubles.h"
@@ -44,11 +44,11 @@ class CliLogTest : public ::testing::Test {
 };
 
 const std::string kHeaderPattern =
-    latin1FromUtf8("\n\n {23}\\+{28}\n\n\t\tSESIÓN INICIADA A LAS   \\d\\d:\\d\\d:\\d\\d [AP]M   "
-                   "DEL DIA   \\d\\d_\\d\\d_\\d\\d\n\n {23},{28}\n\n");
+    suite::latin1FromUtf8("\n\n {23}\\+{28}\n\n\t\tSESIÓN INICIADA A LAS   \\d\\d:\\d\\d:\\d\\d [AP]M   "
+                          "DEL DIA   \\d\\d_\\d\\d_\\d\\d\n\n {23},{28}\n\n");
 const std::string kRecordHeadPattern =
-    latin1FromUtf8("\n\n {11}_{48}\n\n\tTRADUCCIÓN INICIADA A LAS   \\d\\d:\\d\\d:\\d\\d "
-                   "[AP]M     DEL DIA   \\d\\d_\\d\\d_\\d\\d ");
+    suite::latin1FromUtf8("\n\n {11}_{48}\n\n\tTRADUCCIÓN INICIADA A LAS   \\d\\d:\\d\\d:\\d\\d "
+                          "[AP]M     DEL DIA   \\d\\d_\\d\\d_\\d\\d ");
 
 TEST_F(CliLogTest, AppendsAHeaderAndTheRecordAfterWhatTheFileHeld) {
     const fs::path log = folder / "traducciones.txt";
@@ -57,10 +57,10 @@ TEST_F(CliLogTest, AppendsAHeaderAndTheRecordAfterWhatTheFileHeld) {
     ASSERT_EQ(runTool({"--steps", "--log", log.string(), "p"}).status, 0);
     const std::regex expected(
         "previo" + kHeaderPattern + kRecordHeadPattern +
-        latin1FromUtf8("\n\n\t _ Fórmula MODAL K \\} !p\n\t _ Fórmula MULTIVARIADA TRANS/\\(K\\) \\} "
-                       "\\^v\\(Suv-Pv\\)") +
+        suite::latin1FromUtf8("\n\n\t _ Fórmula MODAL K \\} !p\n\t _ Fórmula MULTIVARIADA TRANS/\\(K\\) \\} "
+                              "\\^v\\(Suv-Pv\\)") +
         kHeaderPattern + kRecordHeadPattern +
-        latin1FromUtf8(
+        suite::latin1FromUtf8(
             "\n\n\t _ Fórmula MODAL K \\} p\n\t _ Fórmula MULTIVARIADA TRANS/\\(K\\) \\} Pu"
             "\n\n\t _ PASOS INTERMEDIOS : \n\t _ TRANS/\\(p\\)\n\t _ TRANS/\\(p\\)\\[u\\]\n\t _ Pu"));
     EXPECT_TRUE(std::regex_match(readFile(log), expected)) << readFile(log);

@@ -1,8 +1,8 @@
 #include "fakes.h"
 
+#include "suite/latin1.h"
 #include "zudaviror/keypad.h"
 #include "zudaviror/keypad_state.h"
-#include "zudaviror/latin1.h"
 #include "zudaviror/messages.h"
 
 #include <gtest/gtest.h>
@@ -206,7 +206,7 @@ TEST_F(KeypadTest, TranslationsAreLoggedOnlyWhileASessionIsOpen) {
     const std::size_t afterHeader = appender.files["/log.txt"].size();
     keypad.translateCommand();
     const std::string& file = appender.files["/log.txt"];
-    EXPECT_TRUE(file.ends_with(latin1FromUtf8("\n\t _ Fórmula MULTIVARIADA TRANS/(K) } Pu")));
+    EXPECT_TRUE(file.ends_with(suite::latin1FromUtf8("\n\t _ Fórmula MULTIVARIADA TRANS/(K) } Pu")));
     EXPECT_EQ(file.find("PASOS INTERMEDIOS"), std::string::npos);
     keypad.toggleStepDisplay();
     keypad.translateCommand();

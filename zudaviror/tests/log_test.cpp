@@ -1,6 +1,6 @@
 #include "fakes.h"
 
-#include "zudaviror/latin1.h"
+#include "suite/latin1.h"
 #include "zudaviror/log_file_access.h"
 #include "zudaviror/log_format.h"
 #include "zudaviror/log_session.h"
@@ -26,16 +26,16 @@ constexpr LocalTime kEvening{.year = 2026, .month = 12, .day = 8, .hour = 21, .m
 
 TEST(LogFormat, SessionHeaderBytes) {
     EXPECT_EQ(sessionHeader(kEvening),
-              latin1FromUtf8("\n\n                       ++++++++++++++++++++++++++++\n\n"
-                             "\t\tSESIÓN INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
-                             "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n"));
+              suite::latin1FromUtf8("\n\n                       ++++++++++++++++++++++++++++\n\n"
+                                    "\t\tSESIÓN INICIADA A LAS   09:05:09 PM   DEL DIA   08_12_26"
+                                    "\n\n                       ,,,,,,,,,,,,,,,,,,,,,,,,,,,,\n\n"));
 }
 
 const std::string kRecordWithoutSteps =
-    latin1FromUtf8("\n\n           ________________________________________________"
-                   "\n\n\tTRADUCCIÓN INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
-                   "\n\n\t _ Fórmula MODAL K } !p"
-                   "\n\t _ Fórmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)");
+    suite::latin1FromUtf8("\n\n           ________________________________________________"
+                          "\n\n\tTRADUCCIÓN INICIADA A LAS   09:05:09 PM     DEL DIA   08_12_26 "
+                          "\n\n\t _ Fórmula MODAL K } !p"
+                          "\n\t _ Fórmula MULTIVARIADA TRANS/(K) } ^v(Suv-Pv)");
 
 TEST(LogFormat, RecordWithoutStepsHasFourParts) {
     EXPECT_EQ(translationRecord(kEvening, "!p", "^v(Suv-Pv)", "\n\t _ ^v(Suv-Pv)", false),
@@ -141,7 +141,8 @@ TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
                   (std::vector<std::string>{std::string(row.message), std::string(row.message)}));
         log.toggleLogSession();
     }
-    EXPECT_EQ(messages::kCannotStore, latin1FromUtf8("No se puede almacenar información en ese fichero."));
+    EXPECT_EQ(messages::kCannotStore,
+              suite::latin1FromUtf8("No se puede almacenar información en ese fichero."));
     EXPECT_EQ(messages::kCannotClose, "No se puede cerrar el fichero.");
 }
 
@@ -155,9 +156,11 @@ class FileAppenderTest : public ::testing::Test {
 TEST_F(FileAppenderTest, AppendsAfterExistingContentsAndCreatesMissingFiles) {
     const auto existing = folder / "existing.txt";
     std::ofstream(existing, std::ios::binary) << "apuntes\n";
-    EXPECT_EQ(appender.append(existing.string(), latin1FromUtf8("\n\tFórmula")), AppendResult::Written);
+    EXPECT_EQ(appender.append(existing.string(), suite::latin1FromUtf8("\n\tFórmula")),
+              AppendResult::Written);
     EXPECT_EQ(appender.append(existing.string(), " } !p"), AppendResult::Written);
-    EXPECT_EQ(readFile(existing), "apuntes\n" + toPlatformLineEnds(latin1FromUtf8("\n\tFórmula } !p")));
+    EXPECT_EQ(readFile(existing),
+              "apuntes\n" + toPlatformLineEnds(suite::latin1FromUtf8("\n\tFórmula } !p")));
 
     const auto created = folder / "nuevo.txt";
     EXPECT_EQ(appender.append(created.string(), "x"), AppendResult::Written);

@@ -3,8 +3,8 @@
 #include "fakes.h"
 #include "suite_testing/failing_allocation.h"
 
+#include "suite/latin1.h"
 #include "zudaviror/keypad.h"
-#include "zudaviror/latin1.h"
 #include "zudaviror/messages.h"
 #include "zudaviror/trans.h"
 
@@ -62,7 +62,7 @@ TEST(OutOfMemory, TheKeypadShowsTheMessageAndLogsNothing) {
         ++failures;
         ASSERT_EQ(result, TranslateCommandResult::OutOfMemory) << "allocation " << allocation;
         ASSERT_EQ(harness.notifier.messages.size(), 1u);
-        EXPECT_EQ(harness.notifier.messages[0], latin1FromUtf8("IMPOSIBLE RESERVAR MÁS MEMORIA."));
+        EXPECT_EQ(harness.notifier.messages[0], suite::latin1FromUtf8("IMPOSIBLE RESERVAR MÁS MEMORIA."));
         EXPECT_EQ(harness.appender.files["log"], header);
         EXPECT_EQ(keypad.result(), "");
         EXPECT_EQ(keypad.steps(), "");

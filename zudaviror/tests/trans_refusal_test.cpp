@@ -1,6 +1,6 @@
 #include "zudaviror/trans.h"
 
-#include "zudaviror/latin1.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -68,48 +68,52 @@ TEST_P(TransRefusals, RefusedBeforeTranslatingWithItsMessage) {
 INSTANTIATE_TEST_SUITE_P(
     BeyondTheLimits, TransRefusals,
     ::testing::Values(
-        RefusalCase{"TwoHundredFiftySixCodes", repeated(255, '#') + "p", TransStatus::TooManyCodes,
-                    latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
-        RefusalCase{"TwoHundredFiftySixCodesWithinTheOtherLimits", elevenNegatedLeaves(256),
-                    TransStatus::TooManyCodes,
-                    latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
+        RefusalCase{
+            "TwoHundredFiftySixCodes", repeated(255, '#') + "p", TransStatus::TooManyCodes,
+            suite::latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
+        RefusalCase{
+            "TwoHundredFiftySixCodesWithinTheOtherLimits", elevenNegatedLeaves(256),
+            TransStatus::TooManyCodes,
+            suite::latin1FromUtf8("La fórmula tiene 256 símbolos; no se pueden traducir más de 255.")},
         RefusalCase{"TwelveLeaves", leftChainOfLeaves(12), TransStatus::TooManyLeaves,
-                    latin1FromUtf8("La fórmula tiene 12 átomos; no se pueden traducir más de 11.")},
+                    suite::latin1FromUtf8("La fórmula tiene 12 átomos; no se pueden traducir más de 11.")},
         RefusalCase{"TwentyNecessitiesInOneLeaf", repeated(20, '!') + "p", TransStatus::TooDeeplyNested,
-                    latin1FromUtf8(
+                    suite::latin1FromUtf8(
                         "La fórmula anida 20 operadores modales; no se pueden traducir más de 19 anidados.")},
         RefusalCase{"TwentyPossibilitiesOverCompoundsAndLeaf", "\"(" + repeated(19, '"') + "p+q)",
                     TransStatus::TooDeeplyNested,
-                    latin1FromUtf8(
+                    suite::latin1FromUtf8(
                         "La fórmula anida 20 operadores modales; no se pueden traducir más de 19 anidados.")},
         RefusalCase{"LeafOfThirtyCodes", repeated(29, '#') + "p", TransStatus::LeafTooLong,
-                    latin1FromUtf8(
+                    suite::latin1FromUtf8(
                         "Un átomo lleva 29 operadores seguidos delante; no se pueden traducir más de 28.")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     NotKeypadFormulas, TransRefusals,
     ::testing::Values(
-        RefusalCase{"Empty", "", TransStatus::NotWellFormed, latin1FromUtf8("La fórmula está vacía.")},
-        RefusalCase{"MissingSecondOperand", "p+", TransStatus::NotWellFormed,
-                    latin1FromUtf8("La fórmula está incompleta: le falta un operando o un paréntesis.")},
+        RefusalCase{"Empty", "", TransStatus::NotWellFormed, suite::latin1FromUtf8("La fórmula está vacía.")},
         RefusalCase{
-            "TwoAtomsSideBySide", "pq", TransStatus::NotWellFormed,
-            latin1FromUtf8("La fórmula no está bien formada: el símbolo 2 («q») no puede ir en ese lugar.")},
-        RefusalCase{
-            "TwoTopLevelConnectives", "p+q+r", TransStatus::NotWellFormed,
-            latin1FromUtf8("La fórmula no está bien formada: el símbolo 4 («+») no puede ir en ese lugar.")},
-        RefusalCase{
-            "ParenthesisedAtom", "(p)", TransStatus::NotWellFormed,
-            latin1FromUtf8("La fórmula no está bien formada: el símbolo 3 («)») no puede ir en ese lugar.")},
-        RefusalCase{
-            "OutputCodeInInput", "^p", TransStatus::NotWellFormed,
-            latin1FromUtf8("La fórmula no está bien formada: el símbolo 1 («^») no puede ir en ese lugar.")},
+            "MissingSecondOperand", "p+", TransStatus::NotWellFormed,
+            suite::latin1FromUtf8("La fórmula está incompleta: le falta un operando o un paréntesis.")},
+        RefusalCase{"TwoAtomsSideBySide", "pq", TransStatus::NotWellFormed,
+                    suite::latin1FromUtf8(
+                        "La fórmula no está bien formada: el símbolo 2 («q») no puede ir en ese lugar.")},
+        RefusalCase{"TwoTopLevelConnectives", "p+q+r", TransStatus::NotWellFormed,
+                    suite::latin1FromUtf8(
+                        "La fórmula no está bien formada: el símbolo 4 («+») no puede ir en ese lugar.")},
+        RefusalCase{"ParenthesisedAtom", "(p)", TransStatus::NotWellFormed,
+                    suite::latin1FromUtf8(
+                        "La fórmula no está bien formada: el símbolo 3 («)») no puede ir en ese lugar.")},
+        RefusalCase{"OutputCodeInInput", "^p", TransStatus::NotWellFormed,
+                    suite::latin1FromUtf8(
+                        "La fórmula no está bien formada: el símbolo 1 («^») no puede ir en ese lugar.")},
         RefusalCase{
             "UnprintableByteNotEchoed", "p+\xE2", TransStatus::NotWellFormed,
-            latin1FromUtf8("La fórmula no está bien formada: el símbolo 3 no puede ir en ese lugar.")},
-        RefusalCase{"WellFormedButLongerThanTheBox", repeated(300, '#') + "q", TransStatus::TooManyCodes,
-                    latin1FromUtf8("La fórmula tiene 301 símbolos; no se pueden traducir más de 255.")}),
+            suite::latin1FromUtf8("La fórmula no está bien formada: el símbolo 3 no puede ir en ese lugar.")},
+        RefusalCase{
+            "WellFormedButLongerThanTheBox", repeated(300, '#') + "q", TransStatus::TooManyCodes,
+            suite::latin1FromUtf8("La fórmula tiene 301 símbolos; no se pueden traducir más de 255.")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BoundaryCase {

@@ -3,9 +3,9 @@
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
 #include "osmira/formula_alphabet.h"
-#include "osmira/latin1.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
+#include "suite/latin1.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,11 +20,11 @@ std::string RuleName(Rule rule) {
     case Rule::Erasure:
         return "Borramiento (R1)";
     case Rule::Insertion:
-        return latin1FromUtf8("Inserción (R2)");
+        return suite::latin1FromUtf8("Inserción (R2)");
     case Rule::Iteration:
-        return latin1FromUtf8("Iteración (R3)");
+        return suite::latin1FromUtf8("Iteración (R3)");
     case Rule::Deiteration:
-        return latin1FromUtf8("Desiteración (R4)");
+        return suite::latin1FromUtf8("Desiteración (R4)");
     case Rule::DoubleCut:
         return "Doble Corte (R5)";
     case Rule::None:
@@ -48,7 +48,7 @@ class ChoiceWorkbench : public WindowlessWorkbench {
 };
 
 std::string Shown(std::string_view bracket) {
-    return bracket.empty() ? latin1FromUtf8("la hoja vacía") : std::string(bracket);
+    return bracket.empty() ? suite::latin1FromUtf8("la hoja vacía") : std::string(bracket);
 }
 
 // The graphs juxtaposed in an area's text, each whole.
@@ -185,12 +185,13 @@ class StepTrial {
     // Why no try gave the next step.
     StepFault Failure(Rule rule, const std::string& nextTitle) const {
         if (results_.empty() && !refusal_.empty()) {
-            return {DerivationFault::RuleRefused, latin1FromUtf8("la regla rechaza el elemento marcado: «") +
-                                                      refusal_ + latin1FromUtf8("»")};
+            return {DerivationFault::RuleRefused,
+                    suite::latin1FromUtf8("la regla rechaza el elemento marcado: «") + refusal_ +
+                        suite::latin1FromUtf8("»")};
         }
         if (rule == Rule::Insertion) {
             return {DerivationFault::NoChoiceGivesNext,
-                    latin1FromUtf8("ningún grafo insertado en el área marcada da el ") + nextTitle};
+                    suite::latin1FromUtf8("ningún grafo insertado en el área marcada da el ") + nextTitle};
         }
         if (results_.size() == 1) {
             return {DerivationFault::DifferentDiagram, "se esperaba " + Shown(results_.front())};
@@ -198,7 +199,7 @@ class StepTrial {
         constexpr std::size_t kListed = 3;
         if (results_.empty() || results_.size() > kListed) {
             return {DerivationFault::NoChoiceGivesNext,
-                    latin1FromUtf8("ninguna elección que la regla permite da el ") + nextTitle};
+                    suite::latin1FromUtf8("ninguna elección que la regla permite da el ") + nextTitle};
         }
         std::string expected = "se esperaba " + Shown(results_.front());
         for (std::size_t i = 1; i < results_.size(); ++i) {
@@ -314,7 +315,7 @@ std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& br
     if (marks.size() != 1) {
         return StepFault{DerivationFault::MarkMissing,
                          marks.empty()
-                             ? "el " + title + latin1FromUtf8(" no marca el elemento al que se aplicó")
+                             ? "el " + title + suite::latin1FromUtf8(" no marca el elemento al que se aplicó")
                              : "el " + title + " marca " + std::to_string(marks.size()) +
                                    " elementos en lugar de uno"};
     }
@@ -367,8 +368,9 @@ DerivationCheck CheckDerivation(const CEjercicio& exercise) {
     check.steps = steps.size();
     check.goalReached = exercise.goalReached();
     if (steps.empty()) {
-        return Invalid(check, 1, Rule::None,
-                       {DerivationFault::NoSteps, latin1FromUtf8("el ejercicio no tiene ningún paso")});
+        return Invalid(
+            check, 1, Rule::None,
+            {DerivationFault::NoSteps, suite::latin1FromUtf8("el ejercicio no tiene ningún paso")});
     }
     std::vector<std::string> brackets;
     std::vector<std::string> canonical;
@@ -380,11 +382,12 @@ DerivationCheck CheckDerivation(const CEjercicio& exercise) {
     // when the hypotheses are what is to be derived.
     std::string first = exercise.GetConclusion().empty() ? std::string() : exercise.GetHypotheses();
     if (canonical.front() != CanonicalJuxtaposition(first)) {
-        return Invalid(check, 1, Rule::None,
-                       {DerivationFault::FirstStep,
-                        latin1FromUtf8("el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: "
-                                       "se esperaba ") +
-                            Shown(first)});
+        return Invalid(
+            check, 1, Rule::None,
+            {DerivationFault::FirstStep,
+             suite::latin1FromUtf8("el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: "
+                                   "se esperaba ") +
+                 Shown(first)});
     }
     for (std::size_t k = 0; k + 1 < steps.size(); ++k) {
         std::string title = StepTitle(static_cast<int>(k) + 1);

@@ -3,8 +3,8 @@
 #include "osmira/archive_bytes.h"
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
-#include "osmira/latin1.h"
 #include "osmira/object_tags.h"
+#include "suite/latin1.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -54,8 +54,8 @@ class ExerciseReader {
             !in_.String(working) || !in_.Int32(stepCount)) {
             return false;
         }
-        if (!BracketFormField(latin1FromUtf8("hipótesis"), hypotheses) ||
-            !BracketFormField(latin1FromUtf8("conclusión"), conclusion) ||
+        if (!BracketFormField(suite::latin1FromUtf8("hipótesis"), hypotheses) ||
+            !BracketFormField(suite::latin1FromUtf8("conclusión"), conclusion) ||
             !BracketFormField("forma de trabajo", working)) {
             return false;
         }
@@ -68,7 +68,7 @@ class ExerciseReader {
         exercise.SetConclusion(std::move(conclusion));
         exercise.SetWorking(std::move(working));
         if (stepCount < 0) {
-            return in_.Fail(latin1FromUtf8("Número de pasos negativo."));
+            return in_.Fail(suite::latin1FromUtf8("Número de pasos negativo."));
         }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
@@ -104,11 +104,11 @@ class ExerciseReader {
         }
         if (appliedRule < 0 || appliedRule > kHighestRule) {
             return in_.Fail("Regla aplicada " + std::to_string(appliedRule) +
-                            latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
+                            suite::latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
         }
         if (elementCount > kMostElements) {
             return in_.Fail("La lista de elementos de \"" + title +
-                            latin1FromUtf8("\" tiene más elementos (") + std::to_string(elementCount) +
+                            suite::latin1FromUtf8("\" tiene más elementos (") + std::to_string(elementCount) +
                             ") de los que puede tener un diagrama.");
         }
         diagram.SetSelfId(selfId);
@@ -145,8 +145,8 @@ class ExerciseReader {
             element = std::make_unique<CElemLetra>();
             graphicClass = &kLetterGraphic;
         } else {
-            return in_.Fail(latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
-                            latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
+            return in_.Fail(suite::latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
+                            suite::latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
         }
         if (!in_.Int32(parity) || !in_.Int32(depth)) {
             return false;
@@ -176,7 +176,7 @@ class ExerciseReader {
             return nullptr;
         }
         if (*className != expectedClass) {
-            in_.Fail(latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
+            in_.Fail(suite::latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
                      " en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
@@ -225,7 +225,7 @@ class ExerciseReader {
     // text that is not a bracket form makes the file unreadable.
     bool BracketFormField(const std::string& field, const std::string& text) {
         if (!FitsAnExercise(text)) {
-            return in_.Fail("El campo " + field + latin1FromUtf8(" tiene más de ") +
+            return in_.Fail("El campo " + field + suite::latin1FromUtf8(" tiene más de ") +
                             std::to_string(kLongestBracketForm) +
                             " caracteres, más de los que puede tener un ejercicio.");
         }
@@ -241,8 +241,8 @@ class ExerciseReader {
             }
             if (BracketLength(*step) > kLongestBracketForm) {
                 return in_.Fail(
-                    "La lista de elementos de \"" + step->GetTitle() + latin1FromUtf8("\" tiene más de ") +
-                    std::to_string(kLongestBracketForm) +
+                    "La lista de elementos de \"" + step->GetTitle() +
+                    suite::latin1FromUtf8("\" tiene más de ") + std::to_string(kLongestBracketForm) +
                     " caracteres en forma de corchetes, más de los que puede tener un ejercicio.");
             }
             RebuildChildren(*step);

@@ -17,7 +17,7 @@ namespace {
 
 // Templates are written in UTF-8 here and reach the page as Latin-1.
 std::string L(std::string_view utf8) {
-    return latin1FromUtf8(utf8);
+    return suite::latin1FromUtf8(utf8);
 }
 
 // Every occurrence, left to right; the inserted text is not searched again.

@@ -3,7 +3,7 @@
 #include "osmira/canvas.h"
 #include "osmira/ejercicio.h"
 #include "osmira/geometry.h"
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,7 +24,7 @@ struct ReportOptions { // the eight options in their order
 };
 
 // Shown by the caller once the page and every picture have been written.
-inline const std::string kInformeAcabado = latin1FromUtf8("Informe acabado.");
+inline const std::string kInformeAcabado = suite::latin1FromUtf8("Informe acabado.");
 
 // The creation date broken down in local time (TZ honoured) as dd/mm/yyyy.
 std::string ReportDate(std::int32_t seconds);

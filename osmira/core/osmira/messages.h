@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/latin1.h"
+#include "suite/latin1.h"
 
 #include <string>
 
@@ -9,53 +9,53 @@
 namespace osmira::messages {
 
 // Formula dialogs.
-inline const std::string kFormulaSyntax =
-    latin1FromUtf8("La sintaxis de la formula no es correcta.\nPor favor, compruebe que los paréntesis estén "
-                   "compensados o que esté utilizando correctamente los operadores.\nSi tiene alguna duda "
-                   "sobre la sintaxis de las fórmulas consulte la ayuda.");
-inline const std::string kInsertionSyntax =
-    latin1FromUtf8("La sintaxis de la fórmula no es correcta.\nPor favor, compruebe que los paréntesis estén "
-                   "compensados o que esté utilizando correctamente los operadores.\nSi tiene alguna duda "
-                   "sobre la sintaxis de las fórmulas consulte la ayuda.");
-inline const std::string kEmptyFormula = latin1FromUtf8("Debe introducir una fórmula");
-inline const std::string kNoHypothesis = latin1FromUtf8("Debe introducir al menos una hipótesis");
+inline const std::string kFormulaSyntax = suite::latin1FromUtf8(
+    "La sintaxis de la formula no es correcta.\nPor favor, compruebe que los paréntesis estén "
+    "compensados o que esté utilizando correctamente los operadores.\nSi tiene alguna duda "
+    "sobre la sintaxis de las fórmulas consulte la ayuda.");
+inline const std::string kInsertionSyntax = suite::latin1FromUtf8(
+    "La sintaxis de la fórmula no es correcta.\nPor favor, compruebe que los paréntesis estén "
+    "compensados o que esté utilizando correctamente los operadores.\nSi tiene alguna duda "
+    "sobre la sintaxis de las fórmulas consulte la ayuda.");
+inline const std::string kEmptyFormula = suite::latin1FromUtf8("Debe introducir una fórmula");
+inline const std::string kNoHypothesis = suite::latin1FromUtf8("Debe introducir al menos una hipótesis");
 
 // A formula longer than the formula field holds (the CLI takes any length).
 inline const std::string kFormulaTooLong =
-    latin1FromUtf8("La fórmula es demasiado larga: no puede tener más de 32767 caracteres.");
+    suite::latin1FromUtf8("La fórmula es demasiado larga: no puede tener más de 32767 caracteres.");
 
 // Rule refusals.
-inline const std::string kErasureOnSheet =
-    latin1FromUtf8("Se ha aplicado la regla de Borrado erroneamente. No se puede aplicar esta regla sobre la "
-                   "Hoja de Aserción");
-inline const std::string kErasureParity = latin1FromUtf8(
+inline const std::string kErasureOnSheet = suite::latin1FromUtf8(
+    "Se ha aplicado la regla de Borrado erroneamente. No se puede aplicar esta regla sobre la "
+    "Hoja de Aserción");
+inline const std::string kErasureParity = suite::latin1FromUtf8(
     "Se ha aplicado la regla de Borrado erroneamente. El área que ha seleccionado debe ser par_envuelta");
-inline const std::string kInsertionParity = latin1FromUtf8(
+inline const std::string kInsertionParity = suite::latin1FromUtf8(
     "Se ha aplicado la regla de Inserción erroneamente. El área seleccionada debe ser impar-envuelta");
-inline const std::string kIteration =
-    latin1FromUtf8("Se ha aplicado la regla de Iteración erroneamente. No se han cumplido las condiciones "
-                   "necesarias para la Iteración.");
-inline const std::string kDeiterationOnSheet = latin1FromUtf8(
+inline const std::string kIteration = suite::latin1FromUtf8(
+    "Se ha aplicado la regla de Iteración erroneamente. No se han cumplido las condiciones "
+    "necesarias para la Iteración.");
+inline const std::string kDeiterationOnSheet = suite::latin1FromUtf8(
     "Se ha aplicado la regla de Desiteración. No se puede aplicar esta regla sobre la Hoja de Aserción.");
-inline const std::string kDeiteration =
-    latin1FromUtf8("Se ha aplicado la regla de Desiteración. No se han cumplido las condiciones necesarias "
-                   "para la Desiteración.");
+inline const std::string kDeiteration = suite::latin1FromUtf8(
+    "Se ha aplicado la regla de Desiteración. No se han cumplido las condiciones necesarias "
+    "para la Desiteración.");
 
 // A rule whose result would be longer than any exercise may hold (kLongestBracketForm).
-inline const std::string kDiagramTooLarge =
-    latin1FromUtf8("No se puede aplicar la regla: el diagrama resultante sería demasiado grande. Un diagrama "
-                   "no puede tener más de 1048576 caracteres en su forma de corchetes.");
+inline const std::string kDiagramTooLarge = suite::latin1FromUtf8(
+    "No se puede aplicar la regla: el diagrama resultante sería demasiado grande. Un diagrama "
+    "no puede tener más de 1048576 caracteres en su forma de corchetes.");
 
 // A rule asked for on a step that already has a successor.
-inline const std::string kLockedStep =
-    latin1FromUtf8("No puede aplicar una nueva regla sobre el diagrama. Si quiere aplicar una nueva regla "
-                   "elimine los diagramas consecutivos a este");
+inline const std::string kLockedStep = suite::latin1FromUtf8(
+    "No puede aplicar una nueva regla sobre el diagrama. Si quiere aplicar una nueva regla "
+    "elimine los diagramas consecutivos a este");
 
 // Comments given to the diagrams of a new exercise.
-inline const std::string kFirstStepComment =
-    latin1FromUtf8("Diagrama inicial del Ejercicio sobre el que se realizará el calculo Alfa mediante las "
-                   "Reglas de Transformación");
+inline const std::string kFirstStepComment = suite::latin1FromUtf8(
+    "Diagrama inicial del Ejercicio sobre el que se realizará el calculo Alfa mediante las "
+    "Reglas de Transformación");
 inline const std::string kFinalDiagramComment =
-    latin1FromUtf8("Diagrama final del Ejercicio, es decir, el diagrama al que se ha de llegar.");
+    suite::latin1FromUtf8("Diagrama final del Ejercicio, es decir, el diagrama al que se ha de llegar.");
 
 } // namespace osmira::messages

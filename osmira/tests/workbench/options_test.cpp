@@ -16,8 +16,8 @@
 
 #include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
-#include "osmira/latin1.h"
 #include "osmira/rule_request.h"
+#include "suite/latin1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -71,7 +71,7 @@ std::string exerciseBytes(int steps, const std::string& title = "Ejercicio de pr
     RecordingWorkbench recorder;
     auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
     exercise->SetTitle(title);
-    exercise->SetDescription(latin1FromUtf8("Documentación"));
+    exercise->SetDescription(suite::latin1FromUtf8("Documentación"));
     for (int step = 1; step < steps; ++step) {
         RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
@@ -312,7 +312,7 @@ TEST_P(ComentarioTarget, ShowsTheTargetAndStoresTheText) {
     EXPECT_EQ(target, GetParam().expectedTarget);
     EXPECT_EQ(preset, QString::fromLatin1(before));
     const std::string stored = onStep ? second.GetComment() : exercise().GetDescription();
-    EXPECT_EQ(stored, latin1FromUtf8("Línea uno \nLínea dos"));
+    EXPECT_EQ(stored, suite::latin1FromUtf8("Línea uno \nLínea dos"));
     EXPECT_EQ(navigator().commentBox().toPlainText(), QStringLiteral("Línea uno \nLínea dos"));
     EXPECT_TRUE(app.isModified());
 }

@@ -1,14 +1,14 @@
 #include "varquen/messages.h"
 
+#include "suite/latin1.h"
 #include "varquen/formula_file.h"
-#include "varquen/latin1.h"
 #include "varquen/parse_codes.h"
 
 namespace varquen::messages {
 
 namespace {
 std::string text(const char* utf8) {
-    return latin1FromUtf8(utf8);
+    return suite::latin1FromUtf8(utf8);
 }
 std::string number(long long n) {
     return std::to_string(n);

@@ -1,6 +1,6 @@
 #include "varquen/symbol_signs.h"
 
-#include "varquen/latin1.h"
+#include "suite/latin1.h"
 
 namespace varquen {
 
@@ -10,7 +10,7 @@ std::string utf8WithSigns(std::string_view latin1) {
         if (const int k = symbolIndex(c); k >= 0) {
             out += SymbolSigns[k];
         } else {
-            out += utf8FromLatin1(std::string_view(&c, 1));
+            out += suite::utf8FromLatin1(std::string_view(&c, 1));
         }
     }
     return out;

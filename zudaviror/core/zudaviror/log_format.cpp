@@ -1,6 +1,6 @@
 #include "zudaviror/log_format.h"
 
-#include "zudaviror/latin1.h"
+#include "suite/latin1.h"
 
 namespace zudaviror {
 
@@ -19,10 +19,10 @@ int twelveHour(int hour) {
 const std::string kSessionRule = std::string(23, ' ') + std::string(28, '+');
 const std::string kSessionEndRule = std::string(23, ' ') + std::string(28, ',');
 const std::string kRecordRule = std::string(11, ' ') + std::string(48, '_');
-const std::string kSessionStarted = latin1FromUtf8("SESIÓN INICIADA A LAS   ");
-const std::string kTranslationStarted = latin1FromUtf8("TRADUCCIÓN INICIADA A LAS   ");
-const std::string kModalFormula = latin1FromUtf8("Fórmula MODAL K } ");
-const std::string kManySortedFormula = latin1FromUtf8("Fórmula MULTIVARIADA TRANS/(K) } ");
+const std::string kSessionStarted = suite::latin1FromUtf8("SESIÓN INICIADA A LAS   ");
+const std::string kTranslationStarted = suite::latin1FromUtf8("TRADUCCIÓN INICIADA A LAS   ");
+const std::string kModalFormula = suite::latin1FromUtf8("Fórmula MODAL K } ");
+const std::string kManySortedFormula = suite::latin1FromUtf8("Fórmula MULTIVARIADA TRANS/(K) } ");
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "zudaviror/unicode_signs.h"
 
+#include "suite/latin1.h"
 #include "zudaviror/formula_code.h"
-#include "zudaviror/latin1.h"
 
 #include <array>
 #include <utility>
@@ -38,7 +38,7 @@ std::string unicodeSign(char code) {
             return std::string(sign);
         }
     }
-    return utf8FromLatin1(std::string_view(&code, 1));
+    return suite::utf8FromLatin1(std::string_view(&code, 1));
 }
 
 std::string toUnicodeSigns(std::string_view text) {

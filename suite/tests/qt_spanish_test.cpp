@@ -1,8 +1,6 @@
-// Each program loads Qt's own Spanish texts: the standard buttons, the file dialog and the entry
+// Every program loads Qt's own Spanish texts: the standard buttons, the file dialog and the entry
 // fields' context menu must not meet a Spanish-speaking student in English.
-#include "osmira/workbench/qt_spanish.h"
-#include "varquen/app/qt_spanish.h"
-#include "zudaviror/app/qt_spanish.h"
+#include "suite/qt_spanish.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,18 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 
 namespace {
-
-struct Program {
-    const char* name;
-    bool (*installQtSpanish)(QCoreApplication&);
-};
-
-void PrintTo(const Program& program, std::ostream* out) {
-    *out << program.name;
-}
 
 QStringList menuTexts(QLineEdit& field) {
     const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
@@ -37,19 +25,8 @@ QStringList menuTexts(QLineEdit& field) {
     return texts;
 }
 
-class QtSpanish : public ::testing::TestWithParam<Program> {
-  protected:
-    // Every case starts from Qt's English texts.
-    void TearDown() override {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-};
-
-TEST_P(QtSpanish, StandardButtonsFileDialogAndContextMenu) {
-    ASSERT_TRUE(GetParam().installQtSpanish(*qApp));
+TEST(QtSpanish, StandardButtonsFileDialogAndContextMenu) {
+    ASSERT_TRUE(suite::installQtSpanish(*qApp));
 
     QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
@@ -68,13 +45,5 @@ TEST_P(QtSpanish, StandardButtonsFileDialogAndContextMenu) {
     EXPECT_TRUE(texts.contains(QStringLiteral("&Copiar"))) << texts.join(' ').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("&Pegar"))) << texts.join(' ').toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(Programs, QtSpanish,
-                         ::testing::Values(Program{"varquen", &varquen::app::installQtSpanish},
-                                           Program{"osmira", &osmira::workbench::installQtSpanish},
-                                           Program{"zudaviror", &zudaviror::app::installQtSpanish}),
-                         [](const ::testing::TestParamInfo<Program>& info) {
-                             return std::string(info.param.name);
-                         });
 
 } // namespace
