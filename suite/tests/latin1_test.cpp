@@ -11,8 +11,8 @@ namespace {
 
 struct Conversion {
     const char* utf8;
-    const char* latin1;  // what latin1FromUtf8 gives
-    bool fitsLatin1;     // whether latin1FromUtf8Strict accepts it
+    const char* latin1; // what latin1FromUtf8 gives
+    bool fitsLatin1;    // whether latin1FromUtf8Strict accepts it
 };
 
 TEST(Latin1, FromUtf8) {

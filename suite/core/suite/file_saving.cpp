@@ -1,0 +1,337 @@
+#include "suite/file_saving.h"
+
+#include "suite/latin1.h"
+#include "suite/system_reason.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace suite {
+
+namespace {
+
+// A temporary's name: hidden, beside its target, and never taken for a file of the student's.
+constexpr std::string_view kTemporaryMark = ".guardando.";
+constexpr std::size_t kRandomLength = 6;
+
+FileSave failed(SaveFailure failure, int error = 0) {
+    return {failure, error};
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The path with its symbolic links followed to the file they name; nothing, with errno set,
+// for a loop of links or a link that cannot be read.
+std::optional<std::string> followLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return path;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0) {
+            return std::nullopt;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        path =
+            target.front() == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+bool isReadOnly(const std::string& path, const struct stat& existing) {
+    if (existing.st_uid == ::geteuid()) {
+        return (existing.st_mode & S_IWUSR) == 0;
+    }
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+std::string randomSuffix() {
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+    std::string suffix(kRandomLength, ' ');
+    for (char& c : suffix) {
+        c = kAlphabet[pick(generator)];
+    }
+    return suffix;
+}
+
+// The target a temporary's name stands for, or nothing when the name is not a temporary's.
+std::optional<std::string_view> targetOfTemporary(std::string_view entry) {
+    const std::size_t mark = entry.rfind(kTemporaryMark);
+    if (entry.size() < 2 || entry.front() != '.' || mark == std::string_view::npos || mark < 2 ||
+        entry.size() != mark + kTemporaryMark.size() + kRandomLength) {
+        return std::nullopt;
+    }
+    for (const char c : entry.substr(mark + kTemporaryMark.size())) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
+            return std::nullopt;
+        }
+    }
+    return entry.substr(1, mark - 1);
+}
+
+// The temporaries in a folder that saves may have left: the user's own regular files.
+std::vector<std::string> temporariesIn(const std::string& folder) {
+    std::vector<std::string> found;
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return found;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat status {};
+        if (targetOfTemporary(entry->d_name) &&
+            ::fstatat(::dirfd(listing), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
+            found.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(listing);
+    return found;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            if (count == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// The mode and owner the new file takes: those of the file it replaces, or the usual ones.
+struct Ownership {
+    mode_t mode;
+    bool replaces;
+    uid_t owner;
+    gid_t group;
+};
+
+Ownership ownershipFor(const std::string& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        return {static_cast<mode_t>(existing.st_mode & 07777), true, existing.st_uid, existing.st_gid};
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return {static_cast<mode_t>(0666 & ~mask), false, 0, 0};
+}
+
+// Gives the unnamed file a name beside its target.
+bool linkUnnamed(int fd, const std::string& folder, const std::string& target, std::string& temporary) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
+        // AT_EMPTY_PATH needs a capability that only root has; /proc does the same for anyone.
+        if (::linkat(fd, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0 ||
+            ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// Opens a file beside the target for writing: unnamed where the file system allows it, so that
+// a kill leaves nothing; otherwise named, and `temporary` holds the name.
+int openTemporary(const std::string& folder, const std::string& target, std::string& temporary) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+        return fd;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
+        const int named = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        if (named >= 0 || errno != EEXIST) {
+            return named;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string FileSave::reason() const {
+    switch (failure) {
+    case SaveFailure::None:
+        return {};
+    case SaveFailure::LinkLoop:
+        return latin1FromUtf8("no se puede seguir el enlace simbólico: ") + spanishSystemReason(error);
+    case SaveFailure::Folder:
+        return latin1FromUtf8("es una carpeta, no un fichero");
+    case SaveFailure::NotRegularFile:
+        return latin1FromUtf8("no es un fichero corriente, sino una tubería, un dispositivo o un socket");
+    case SaveFailure::ReadOnly:
+        return latin1FromUtf8("el fichero es de solo lectura: no se reemplaza");
+    case SaveFailure::CannotCreate:
+        if (error == ENOENT || error == ENOTDIR) {
+            return latin1FromUtf8("la carpeta no existe");
+        }
+        if (error == EACCES || error == EPERM) {
+            return latin1FromUtf8("no tiene permiso para escribir en la carpeta");
+        }
+        return latin1FromUtf8("no se puede crear el fichero: ") + spanishSystemReason(error);
+    case SaveFailure::CannotWrite:
+        return latin1FromUtf8("no se puede escribir el fichero: ") + spanishSystemReason(error);
+    case SaveFailure::CannotReplace:
+        return latin1FromUtf8("no se puede reemplazar el fichero: ") + spanishSystemReason(error);
+    }
+    return {};
+}
+
+SaveTarget saveTarget(const std::string& path) {
+    const std::optional<std::string> followed = followLinks(path);
+    if (!followed) {
+        return {path, failed(SaveFailure::LinkLoop, errno)};
+    }
+    struct stat existing {};
+    if (::stat(followed->c_str(), &existing) != 0) {
+        if (errno == ENOENT) {
+            return {*followed, {}};
+        }
+        return {*followed, failed(SaveFailure::CannotCreate, errno)};
+    }
+    if (S_ISDIR(existing.st_mode)) {
+        return {*followed, failed(SaveFailure::Folder)};
+    }
+    if (!S_ISREG(existing.st_mode)) {
+        return {*followed, failed(SaveFailure::NotRegularFile)};
+    }
+    if (isReadOnly(*followed, existing)) {
+        return {*followed, failed(SaveFailure::ReadOnly)};
+    }
+    return {*followed, {}};
+}
+
+FileReplacement::~FileReplacement() {
+    discard();
+}
+
+void FileReplacement::discard() {
+    for (const Staged& file : staged_) {
+        ::unlink(file.temporary.c_str());
+    }
+    staged_.clear();
+}
+
+void FileReplacement::removeStaleTemporaries(const std::string& folder, const std::string& target) {
+    auto listed = std::find_if(folders_.begin(), folders_.end(),
+                               [&folder](const Folder& known) { return known.path == folder; });
+    if (listed == folders_.end()) {
+        // One listing a folder, however many of its files are staged.
+        folders_.push_back({folder, temporariesIn(folder)});
+        listed = std::prev(folders_.end());
+    }
+    for (const std::string& temporary : listed->temporaries) {
+        if (targetOfTemporary(temporary) == std::string_view(target)) {
+            ::unlink((folder + "/" + temporary).c_str());
+        }
+    }
+}
+
+FileSave FileReplacement::stage(const std::string& path, std::string_view bytes) {
+    const SaveTarget target = saveTarget(path);
+    if (!target.refusal.saved()) {
+        return target.refusal;
+    }
+    const std::string folder = folderOf(target.path);
+    const std::string name = nameOf(target.path);
+    removeStaleTemporaries(folder, name);
+    const Ownership ownership = ownershipFor(target.path);
+
+    std::string temporary;
+    const int fd = openTemporary(folder, name, temporary);
+    if (fd < 0) {
+        return failed(SaveFailure::CannotCreate, errno);
+    }
+    FileSave result;
+    if (!writeAll(fd, bytes) || ::fchmod(fd, ownership.mode) != 0 || ::fsync(fd) != 0) {
+        result = failed(SaveFailure::CannotWrite, errno);
+    }
+    if (result.saved() && ownership.replaces && ::geteuid() == 0) {
+        // Root saving another's file leaves it theirs, as an editor does; failing that is no loss.
+        [[maybe_unused]] const int ignored = ::fchown(fd, ownership.owner, ownership.group);
+    }
+    if (result.saved() && temporary.empty() && !linkUnnamed(fd, folder, name, temporary)) {
+        result = failed(SaveFailure::CannotCreate, errno);
+        temporary.clear();
+    }
+    if (::close(fd) != 0 && result.saved()) {
+        result = failed(SaveFailure::CannotWrite, errno);
+    }
+    if (!result.saved()) {
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+        }
+        return result;
+    }
+    staged_.push_back({temporary, target.path});
+    return result;
+}
+
+FileSave FileReplacement::commit() {
+    std::vector<std::string> folders;
+    for (std::size_t i = 0; i < staged_.size(); ++i) {
+        if (::rename(staged_[i].temporary.c_str(), staged_[i].target.c_str()) != 0) {
+            const int error = errno;
+            staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
+            discard();
+            return failed(SaveFailure::CannotReplace, error);
+        }
+        const std::string folder = folderOf(staged_[i].target);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+        }
+    }
+    staged_.clear();
+    // The renames reach the disk with their folders; the data already has.
+    for (const std::string& folder : folders) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+    return {};
+}
+
+FileSave replaceFile(const std::string& path, std::string_view bytes) {
+    FileReplacement replacement;
+    const FileSave staged = replacement.stage(path, bytes);
+    return staged.saved() ? replacement.commit() : staged;
+}
+
+} // namespace suite

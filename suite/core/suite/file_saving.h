@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one way the programs write a file: whole or not at all, never reported saved when it is not.
+namespace suite {
+
+enum class SaveFailure {
+    None,
+    LinkLoop,
+    Folder,
+    NotRegularFile,
+    ReadOnly,
+    CannotCreate,
+    CannotWrite,
+    CannotReplace
+};
+
+struct FileSave {
+    SaveFailure failure = SaveFailure::None;
+    int error = 0; // errno of the call that failed
+    bool saved() const { return failure == SaveFailure::None; }
+    // Why not, as a Spanish clause in Latin-1 without the path ("no se puede escribir el
+    // fichero: el disco está lleno").
+    std::string reason() const;
+};
+
+// What a save of `path` replaces, decided as a text editor decides it: the file its symbolic
+// links lead to (so the link stays a link), refused when the links loop, when it is a folder, a
+// FIFO or a device, or when it is read-only (the user's own file without its owner's write
+// permission, even for root; another's file the user may not write). A missing file is created.
+struct SaveTarget {
+    std::string path;
+    FileSave refusal;
+};
+SaveTarget saveTarget(const std::string& path);
+
+// Files replaced together: each is written beside its target and synced to the disk when
+// staged; `commit` then puts them in place in the order they were staged, each by one rename.
+// A failure while staging replaces nothing; the old files stay byte for byte. What was staged and
+// not put in place is removed, also by the destructor. A temporary is written unnamed where the
+// file system allows it, so a kill while writing leaves nothing behind; one named by a killed
+// save is removed by the next save of the same target.
+class FileReplacement {
+  public:
+    FileReplacement() = default;
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+    ~FileReplacement();
+
+    FileSave stage(const std::string& path, std::string_view bytes);
+    FileSave commit();
+
+  private:
+    struct Staged {
+        std::string temporary;
+        std::string target;
+    };
+    struct Folder {
+        std::string path;
+        std::vector<std::string> temporaries; // left by killed saves when first listed
+    };
+    void removeStaleTemporaries(const std::string& folder, const std::string& target);
+    void discard();
+
+    std::vector<Staged> staged_;
+    std::vector<Folder> folders_;
+};
+
+// One file replaced by `bytes` as above.
+FileSave replaceFile(const std::string& path, std::string_view bytes);
+
+} // namespace suite
