@@ -10,12 +10,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace zudaviror {
 namespace {
@@ -122,6 +127,18 @@ TEST_F(LogSessionTest, SeveralSessionsOnOneFileEachAddTheirHeader) {
     EXPECT_EQ(appender.files["log"], sessionHeader(kEvening) + sessionHeader(kEvening));
 }
 
+TEST_F(LogSessionTest, AFileThatIsNotOrdinaryIsReportedAndEndsTheSession) {
+    chooser.choice = "/tmp/tuberia";
+    appender.outcome = AppendResult::NotRegularFile;
+    EXPECT_EQ(log.toggleLogSession(), LogWrite::Failed);
+    EXPECT_FALSE(log.isOpen());
+    EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Nothing);
+    EXPECT_EQ(notifier.messages,
+              std::vector<std::string>{suite::latin1FromUtf8(
+                  "No se puede almacenar información en ese fichero: no es un fichero ordinario, sino una "
+                  "tubería o un dispositivo.")});
+}
+
 TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
     struct Row {
         AppendResult failure;
@@ -177,6 +194,30 @@ TEST(ScratchFolderTest, ScratchFoldersOfOneTestAreSeparate) {
     EXPECT_EQ(readFile(first / "kept.txt"), "kept");
 }
 
+// A pipe given as the log once blocked the program until some reader opened it.
+TEST_F(FileAppenderTest, WhatIsNotAnOrdinaryFileIsRefusedWithoutWaiting) {
+    const auto pipe = folder / "tuberia";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    struct Row {
+        const char* name;
+        std::filesystem::path path;
+        bool read;
+    };
+    const Row table[] = {{"a pipe with no reader", pipe, false},
+                         {"a pipe being read", pipe, true},
+                         {"a device", "/dev/null", false}};
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        const int reader = row.read ? open(row.path.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+        EXPECT_EQ(appender.append(row.path.string(), "x"), AppendResult::NotRegularFile);
+        if (row.read) {
+            char received = 0;
+            EXPECT_LE(read(reader, &received, 1), 0) << "nothing reaches the reader";
+            close(reader);
+        }
+    }
+}
+
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(appender.append(folder.string(), "x"), AppendResult::CannotOpen);
     EXPECT_EQ(appender.append((folder / "missing" / "log.txt").string(), "x"), AppendResult::CannotOpen);
@@ -218,6 +259,78 @@ TEST(FileAppender, AFailedAppendLeavesTheFileAsItWas) {
     }
     EXPECT_NE(result, AppendResult::Written);
     EXPECT_EQ(readFile(log), "previo");
+}
+
+// Records told apart by their first line, each longer than a stdio buffer, so that an appender
+// writing a record in pieces shows as torn or interleaved.
+std::vector<std::string> numberedRecords(char appender, int count) {
+    std::vector<std::string> records;
+    for (int number = 0; number < count; ++number) {
+        records.push_back("\n<" + std::string(1, appender) + std::to_string(number) + ">" +
+                          std::string(5000 + number * 97 % 7000, appender));
+    }
+    return records;
+}
+
+// Whether log is the two appenders' records, each whole and in its own order, interleaved.
+bool isInterleavingOf(const std::string& log, const std::vector<std::string>& first,
+                      const std::vector<std::string>& second) {
+    std::size_t position = 0;
+    std::size_t nextFirst = 0;
+    std::size_t nextSecond = 0;
+    const auto takes = [&](const std::vector<std::string>& records, std::size_t& next) {
+        if (next < records.size() && log.compare(position, records[next].size(), records[next]) == 0) {
+            position += records[next++].size();
+            return true;
+        }
+        return false;
+    };
+    while (takes(first, nextFirst) || takes(second, nextSecond)) {
+    }
+    return position == log.size() && nextFirst == first.size() && nextSecond == second.size();
+}
+
+// Two programs append to one log at once; the second one, under a file-size limit, may fail every
+// append and take it back. Failed appends once cut the other program's records.
+TEST(FileAppender, TwoProgramsAppendingAtOnceLeaveWholeRecordsOnly) {
+    struct Row {
+        const char* name;
+        bool secondFails;
+    };
+    const Row table[] = {{"both append", false}, {"the second fails every append", true}};
+    constexpr int kRecords = 300;
+    const std::vector<std::string> first = numberedRecords('a', kRecords);
+    const std::vector<std::string> second = numberedRecords('b', kRecords);
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        const suite::testing::ScratchFolder scratch;
+        const std::string log = (scratch / "log.txt").string();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const AppendResult expected = row.secondFails ? AppendResult::CannotWrite : AppendResult::Written;
+            if (row.secondFails) {
+                const rlimit tiny{.rlim_cur = 1, .rlim_max = RLIM_INFINITY};
+                setrlimit(RLIMIT_FSIZE, &tiny);
+                std::signal(SIGXFSZ, SIG_IGN);
+            }
+            int unexpected = 0;
+            FileAppender appender;
+            for (const std::string& record : second) {
+                unexpected += appender.append(log, record) != expected ? 1 : 0;
+            }
+            _exit(unexpected == 0 ? 0 : 1);
+        }
+        FileAppender appender;
+        for (const std::string& record : first) {
+            EXPECT_EQ(appender.append(log, record), AppendResult::Written);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the second appender's results";
+        EXPECT_TRUE(
+            isInterleavingOf(readFile(log), first, row.secondFails ? std::vector<std::string>{} : second));
+    }
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "zudaviror/log_file_access.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace zudaviror {
 
@@ -23,26 +25,95 @@ std::string toPlatformLineEnds(std::string_view text) {
 #endif
 }
 
+namespace {
+
+struct OpenedLog {
+    int file = -1; // -1 when refused
+    AppendResult refusal = AppendResult::CannotOpen;
+};
+
+// Without blocking: a pipe with no reader fails at once (ENXIO) rather than waiting for one, and
+// one with a reader is refused by the check that follows. The flag goes once the file is known.
+OpenedLog openOrdinaryFile(const std::string& path) {
+    const int file =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    if (file < 0) {
+        return {.file = -1,
+                .refusal = errno == ENXIO ? AppendResult::NotRegularFile : AppendResult::CannotOpen};
+    }
+    struct stat status {};
+    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(file);
+        return {.file = -1, .refusal = AppendResult::NotRegularFile};
+    }
+    const int flags = ::fcntl(file, F_GETFL);
+    if (flags < 0 || ::fcntl(file, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(file);
+        return {};
+    }
+    return {.file = file};
+}
+
+// Two programs appending to one log take turns, so that neither's take-back cuts the other's
+// record. A file system without locks still gets each record in one write.
+void waitForTurn(int file) {
+    while (::flock(file, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+// One write() holds the whole record; on an ordinary file a short one means the disk is full,
+// and the next call says so.
+bool writeWhole(int file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(file, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool takeBack(int file, off_t oldSize) {
+    return oldSize >= 0 && ::ftruncate(file, oldSize) == 0;
+}
+
+// The turn belongs to the open file, not to a descriptor: a duplicate keeps it while the first
+// descriptor closes, so that a failed close (a network file system's delayed write) is taken
+// back before anyone else appends.
+bool closeInTurn(int file, off_t oldSize) {
+    const int keeper = ::fcntl(file, F_DUPFD_CLOEXEC, 0);
+    const bool closed = ::close(file) == 0;
+    if (keeper >= 0) {
+        if (!closed) {
+            takeBack(keeper, oldSize);
+        }
+        ::close(keeper);
+    }
+    return closed;
+}
+
+} // namespace
+
 AppendResult FileAppender::append(const std::string& path, std::string_view bytes) {
     const std::string text = toPlatformLineEnds(bytes);
-    // Binary mode: the line ends are already those of the platform.
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) {
-        return AppendResult::CannotOpen;
+    const OpenedLog opened = openOrdinaryFile(path);
+    if (opened.file < 0) {
+        return opened.refusal;
     }
-    // A record cut short (a full disk) is taken back: the log keeps whole records only.
-    std::error_code error;
-    const bool sized = std::fseek(file, 0, SEEK_END) == 0;
-    const long oldSize = sized ? std::ftell(file) : -1;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    if ((!written || !closed) && oldSize >= 0) {
-        std::filesystem::resize_file(path, static_cast<std::uintmax_t>(oldSize), error);
-    }
-    if (!written) {
+    waitForTurn(opened.file);
+    // Measured in turn: a record cut short is taken back to exactly this size.
+    struct stat before {};
+    const off_t oldSize = ::fstat(opened.file, &before) == 0 ? before.st_size : -1;
+    if (!writeWhole(opened.file, text)) {
+        takeBack(opened.file, oldSize);
+        ::close(opened.file);
         return AppendResult::CannotWrite;
     }
-    return closed ? AppendResult::Written : AppendResult::CannotClose;
+    return closeInTurn(opened.file, oldSize) ? AppendResult::Written : AppendResult::CannotClose;
 }
 
 } // namespace zudaviror

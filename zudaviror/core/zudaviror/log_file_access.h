@@ -15,7 +15,13 @@ class LogFileChooser {
     virtual std::optional<std::string> chooseLogFile() = 0;
 };
 
-enum class AppendResult { Written, CannotOpen, CannotWrite, CannotClose };
+enum class AppendResult {
+    Written,
+    CannotOpen,
+    CannotWrite,
+    CannotClose,
+    NotRegularFile, // a pipe, a device or a socket: refused without waiting for a reader
+};
 
 class LogFileAppender {
   public:
@@ -26,6 +32,8 @@ class LogFileAppender {
 };
 
 // Appends to a real file; line feeds become the platform's line ends, as a text-mode file would.
+// Each append is one write() under an exclusive lock (flock), so that a kill or a second program
+// appending to the same file never leaves a torn or interleaved block.
 class FileAppender : public LogFileAppender {
   public:
     AppendResult append(const std::string& path, std::string_view bytes) override;

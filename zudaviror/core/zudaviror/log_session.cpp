@@ -45,6 +45,11 @@ LogWrite LogSession::writeBlock(std::string_view block) {
     case AppendResult::CannotClose:
         notifier_.showMessage(messages::kCannotClose);
         return LogWrite::Failed;
+    case AppendResult::NotRegularFile:
+        // No later record could be kept there either: the choice itself is refused.
+        open_ = false;
+        notifier_.showMessage(messages::kNotRegularFile);
+        return LogWrite::Failed;
     }
     return LogWrite::Failed;
 }

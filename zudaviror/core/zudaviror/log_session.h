@@ -8,7 +8,8 @@
 #include <string_view>
 
 // The translation log: while a session is open, every translation is appended to the
-// chosen file. The file is only ever appended to.
+// chosen file. The file is only ever appended to. A file found not to be an ordinary one (a pipe,
+// a device) ends the session: nothing could ever be kept there.
 namespace zudaviror {
 
 inline constexpr std::string_view kStartSessionCaption = "INICIO S.";

@@ -7,6 +7,9 @@ namespace zudaviror::messages {
 const std::string kOutOfMemory = suite::latin1FromUtf8("IMPOSIBLE RESERVAR MÁS MEMORIA.");
 const std::string kCannotStore = suite::latin1FromUtf8("No se puede almacenar información en ese fichero.");
 const std::string kCannotClose = suite::latin1FromUtf8("No se puede cerrar el fichero.");
+const std::string kNotRegularFile = suite::latin1FromUtf8(
+    "No se puede almacenar información en ese fichero: no es un fichero ordinario, sino una tubería o un "
+    "dispositivo.");
 const std::string kEmptyFormula = suite::latin1FromUtf8("La fórmula está vacía.");
 const std::string kIncompleteFormula =
     suite::latin1FromUtf8("La fórmula está incompleta: le falta un operando o un paréntesis.");

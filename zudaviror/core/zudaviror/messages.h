@@ -10,6 +10,7 @@ namespace zudaviror::messages {
 extern const std::string kOutOfMemory;
 extern const std::string kCannotStore;
 extern const std::string kCannotClose;
+extern const std::string kNotRegularFile;
 extern const std::string kEmptyFormula;
 extern const std::string kIncompleteFormula;
 
