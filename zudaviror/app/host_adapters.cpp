@@ -18,7 +18,9 @@ std::optional<std::string> DialogLogFileChooser::chooseLogFile() {
             return std::nullopt;
         }
         const QFileInfo file(chosen);
-        if (file.exists() && !host_.confirm(appendToExistingFileQuestion(file.fileName()))) {
+        // Only an ordinary file is added to; a pipe or a device is refused, with its reason, as
+        // the session starts.
+        if (file.isFile() && !host_.confirm(appendToExistingFileQuestion(file.fileName()))) {
             continue;
         }
         // The path in the file system's own encoding, so names with accents still open.

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -466,6 +468,20 @@ TEST_F(LogSessionWindowTest, TheWindowShowsTheOpenSessionAndItsFile) {
     click(button(KeyId::INICIO_S));
     EXPECT_TRUE(state->isHidden());
     EXPECT_TRUE(button(KeyId::INICIO_S)->toolTip().startsWith(utf8("Empieza una sesión de registro")));
+}
+
+// A pipe chosen as the log was once offered to be added to, and then left the window waiting for a
+// reader.
+TEST_F(LogSessionWindowTest, APipeIsRefusedAtOnceWithItsReason) {
+    const std::string pipe = path("tuberia");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    chooseFile(pipe);
+    click(button(KeyId::INICIO_S));
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_EQ(host.messages,
+              (std::vector<QString>{utf8("No se puede almacenar información en ese fichero: no es un "
+                                         "fichero ordinario, sino una tubería o un dispositivo.")}));
+    EXPECT_EQ(sessionCaption(), QStringLiteral("INICIO S."));
 }
 
 TEST_F(LogSessionWindowTest, AFileThatCannotBeWrittenIsReportedAndTheTranslationStillShown) {
