@@ -2,10 +2,10 @@
 
 #include "arguments.h"
 #include "element_lines.h"
-#include "exercise_files.h"
 #include "text_encoding.h"
 
 #include "osmira/element_list.h"
+#include "osmira/exercise_file.h"
 #include "osmira/formula_entry.h"
 #include "osmira/messages.h"
 #include "osmira/rule_request.h"
@@ -30,8 +30,8 @@ int CannotRead(Streams io, const std::string& path, const std::string& reason) {
 }
 
 int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
-    std::string failure = SaveExerciseFile(exercise, path);
-    return failure.empty() ? kExitOk : CannotRead(io, path, failure);
+    const suite::FileSave save = WriteExerciseFile(path, exercise);
+    return save.saved() ? kExitOk : CannotRead(io, path, save.reason());
 }
 
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
@@ -200,11 +200,11 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
         }
         workbench.formulaToInsert = formula;
     }
-    OpenedExercise opened = OpenExerciseFile(path);
-    if (!opened.exercise) {
+    ExerciseRead opened = ReadExerciseFile(path);
+    if (!opened.value) {
         return CannotRead(io, path, opened.reason);
     }
-    CEjercicio& exercise = *opened.exercise;
+    CEjercicio& exercise = *opened.value;
     COsmiraDoc* last = exercise.LastStep();
     if (!last) {
         return Report(io, "el ejercicio no tiene pasos", kExitRefused);
@@ -238,11 +238,11 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
     if (words.size() != 1) {
         return UsageError(io, "show necesita ARCHIVO");
     }
-    OpenedExercise opened = OpenExerciseFile(words.front());
-    if (!opened.exercise) {
+    ExerciseRead opened = ReadExerciseFile(words.front());
+    if (!opened.value) {
         return CannotRead(io, words.front(), opened.reason);
     }
-    const CEjercicio& exercise = *opened.exercise;
+    const CEjercicio& exercise = *opened.value;
     io.out << "title: " << suite::utf8FromLatin1(exercise.GetTitle()) << '\n'
            << "author: " << suite::utf8FromLatin1(exercise.GetAuthor()) << '\n'
            << "date: " << exercise.GetCreationDate() << '\n'
@@ -271,20 +271,20 @@ int TruncateCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io, "truncate necesita ARCHIVO K");
     }
     const std::string& path = arguments.Positional()[0];
-    OpenedExercise opened = OpenExerciseFile(path);
-    if (!opened.exercise) {
+    ExerciseRead opened = ReadExerciseFile(path);
+    if (!opened.value) {
         return CannotRead(io, path, opened.reason);
     }
-    auto keep = ParseInteger(arguments.Positional()[1], 1,
-                             static_cast<long long>(opened.exercise->GetSteps().size()));
+    auto keep =
+        ParseInteger(arguments.Positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
     if (!keep) {
         return UsageError(io, "K es un paso del ejercicio, de 1 a " +
-                                  std::to_string(opened.exercise->GetSteps().size()));
+                                  std::to_string(opened.value->GetSteps().size()));
     }
     WindowlessWorkbench workbench;
-    opened.exercise->ReopenAfterReading(workbench);
-    opened.exercise->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
-    return Save(io, *opened.exercise, arguments.Option("-o").value_or(path));
+    opened.value->ReopenAfterReading(workbench);
+    opened.value->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
+    return Save(io, *opened.value, arguments.Option("-o").value_or(path));
 }
 
 } // namespace osmira::cli

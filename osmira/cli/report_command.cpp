@@ -1,9 +1,9 @@
 #include "commands.h"
 
 #include "arguments.h"
-#include "exercise_files.h"
 #include "report_files.h"
 
+#include "osmira/exercise_file.h"
 #include "osmira/informe.h"
 #include "suite/latin1.h"
 
@@ -42,13 +42,13 @@ int ReportCommand(const std::vector<std::string>& words, Streams io) {
         }
     }
     const std::string& exercisePath = arguments.Positional()[0];
-    OpenedExercise opened = OpenExerciseFile(exercisePath);
-    if (!opened.exercise) {
+    ExerciseRead opened = ReadExerciseFile(exercisePath);
+    if (!opened.value) {
         io.err << "osmira-cli: " << exercisePath << ": " << suite::utf8FromLatin1(opened.reason) << '\n';
         return kExitUsage;
     }
     if (std::optional<std::string> failure =
-            render::WriteReport(*opened.exercise, *options, arguments.Positional()[1])) {
+            render::WriteReport(*opened.value, *options, arguments.Positional()[1])) {
         return Report(io, *failure, kExitRefused);
     }
     return kExitOk;

@@ -1,10 +1,10 @@
 #include "commands.h"
 
 #include "arguments.h"
-#include "exercise_files.h"
 #include "json_text.h"
 
 #include "osmira/derivation_check.h"
+#include "osmira/exercise_file.h"
 #include "suite/latin1.h"
 
 #include <algorithm>
@@ -61,12 +61,12 @@ void Verify(VerifiedFile& file) {
     if (!file.readError.empty()) {
         return;
     }
-    OpenedExercise opened = OpenExerciseFile(file.path);
-    if (!opened.exercise) {
+    ExerciseRead opened = ReadExerciseFile(file.path);
+    if (!opened.value) {
         file.readError = opened.reason;
         return;
     }
-    file.check = CheckDerivation(*opened.exercise);
+    file.check = CheckDerivation(*opened.value);
 }
 
 std::string StepCount(std::size_t steps) {

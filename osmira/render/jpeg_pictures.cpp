@@ -5,10 +5,10 @@
 
 #include "suite/latin1.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace osmira::render {
 
@@ -21,19 +21,20 @@ std::string CannotWrite(const std::string& path, const QString& reason) {
 
 } // namespace
 
-std::optional<std::string> SaveJpeg(const QImage& image, const std::string& path) {
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return CannotWrite(path, file.errorString());
-    }
-    QImageWriter writer(&file, "jpg");
+std::optional<std::string> StageJpeg(const QImage& image, const std::string& path,
+                                     suite::FileReplacement& files) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
     writer.setQuality(90);
     if (!writer.write(image)) {
-        file.cancelWriting();
         return CannotWrite(path, writer.errorString());
     }
-    if (!file.commit()) {
-        return CannotWrite(path, file.errorString());
+    const suite::FileSave staged =
+        files.stage(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!staged.saved()) {
+        return CannotWrite(path, QString::fromLatin1(staged.reason()));
     }
     return std::nullopt;
 }
@@ -44,7 +45,7 @@ std::optional<std::string> JpegPictureWriter::WriteDiagram(const std::string& pa
         return CannotWrite(
             path, QString::fromLatin1(suite::latin1FromUtf8("el diagrama no tiene hoja de aserción")));
     }
-    return SaveJpeg(picture, path);
+    return StageJpeg(picture, path, files_);
 }
 
 std::optional<std::string> JpegPictureWriter::WriteDrawing(const std::string& path, int width, int height,
@@ -56,7 +57,7 @@ std::optional<std::string> JpegPictureWriter::WriteDrawing(const std::string& pa
         PainterCanvas canvas(painter);
         draw(canvas);
     }
-    return SaveJpeg(picture, path);
+    return StageJpeg(picture, path, files_);
 }
 
 } // namespace osmira::render

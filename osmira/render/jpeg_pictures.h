@@ -2,6 +2,8 @@
 
 #include "osmira/informe.h"
 
+#include "suite/file_saving.h"
+
 #include <QImage>
 
 #include <optional>
@@ -9,16 +11,21 @@
 
 namespace osmira::render {
 
-// Writes the image as baseline JPEG through a temporary file renamed over `path` (the file
-// system's bytes). Nothing on success, otherwise the reason in Latin-1, naming the path.
-std::optional<std::string> SaveJpeg(const QImage& image, const std::string& path);
+// Stages the image as baseline JPEG for `path` (the file system's bytes), to be put in place with
+// the rest of the report. Nothing on success, otherwise the reason in Latin-1, naming the path.
+std::optional<std::string> StageJpeg(const QImage& image, const std::string& path,
+                                     suite::FileReplacement& files);
 
-// The report's pictures as JPEG files: one pixel per drawing unit on white.
+// The report's pictures as JPEG files, one pixel per drawing unit on white, staged with the page.
 class JpegPictureWriter : public ReportPictureWriter {
   public:
+    explicit JpegPictureWriter(suite::FileReplacement& files) : files_(files) {}
     std::optional<std::string> WriteDiagram(const std::string& path, const COsmiraDoc& step) override;
     std::optional<std::string> WriteDrawing(const std::string& path, int width, int height,
                                             const std::function<void(Canvas&)>& draw) override;
+
+  private:
+    suite::FileReplacement& files_;
 };
 
 } // namespace osmira::render

@@ -2,12 +2,11 @@
 
 #include "jpeg_pictures.h"
 
-#include "osmira/replaced_file.h"
+#include "suite/file_saving.h"
 #include "suite/latin1.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -40,43 +39,34 @@ void EnsureGuiApplication() {
 std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& givenPath) {
     EnsureGuiApplication();
-    // Checked before any picture is written, so a refused page changes nothing.
-    // A loop of links is left for the page's writing to report.
-    const std::string reportPath = FollowLinks(givenPath).value_or(givenPath);
-    if (IsReadOnly(reportPath)) {
+    // Checked before any picture is drawn, so a refused page changes nothing.
+    const suite::SaveTarget page = suite::saveTarget(givenPath);
+    const auto failure = [&page](const std::string& reason) {
         return suite::latin1FromUtf8("No se ha podido escribir el informe ") +
-               QFile::decodeName(reportPath.c_str()).toLatin1().toStdString() +
-               ": el archivo es de solo lectura: no se reemplaza";
+               QFile::decodeName(page.path.c_str()).toLatin1().toStdString() + ": " + reason;
+    };
+    if (!page.refusal.saved()) {
+        return failure(page.refusal.reason());
     }
     // The pictures go beside the page, named relative to it.
-    const std::filesystem::path folder = std::filesystem::path(reportPath).parent_path();
+    const std::filesystem::path folder = std::filesystem::path(page.path).parent_path();
     const std::string pictureFolder = folder.empty() ? std::string() : folder.string() + "/";
 
+    // The pictures and the page are put in place together once all are written, the page last:
+    // a failure on the way leaves the old report as it was.
+    suite::FileReplacement files;
     Informe informe(exercise);
     informe.SetOptions(options);
-    JpegPictureWriter pictures;
+    JpegPictureWriter pictures(files);
     ReportText report = informe.generate(pictureFolder, pictures);
     if (report.failure) {
         return report.failure;
     }
-
-    QSaveFile page(QFile::decodeName(reportPath.c_str()));
-    const auto failure = [&]() {
-        return suite::latin1FromUtf8("No se ha podido escribir el informe ") +
-               QFile::decodeName(reportPath.c_str()).toLatin1().toStdString() + ": " +
-               page.errorString().toLatin1().toStdString();
-    };
-    if (!page.open(QIODevice::WriteOnly)) {
-        return failure();
+    if (const suite::FileSave staged = files.stage(page.path, report.page); !staged.saved()) {
+        return failure(staged.reason());
     }
-    const auto size = static_cast<qint64>(report.page.size());
-    if (page.write(report.page.data(), size) != size) {
-        std::string reason = failure();
-        page.cancelWriting();
-        return reason;
-    }
-    if (!page.commit()) {
-        return failure();
+    if (const suite::FileSave committed = files.commit(); !committed.saved()) {
+        return failure(committed.reason());
     }
     return std::nullopt;
 }

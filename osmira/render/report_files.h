@@ -8,10 +8,12 @@
 
 namespace osmira::render {
 
-// Writes every picture into the report's folder and then the page, atomically (temporary file
-// renamed over it); a symbolic link is followed to its target and a read-only page refused before
-// anything is written. Nothing when all went well, otherwise the reason of the first failure, in
-// Latin-1, naming the path. Needs a QGuiApplication (see EnsureGuiApplication).
+// Writes every picture into the report's folder and the page, as one: all are written beside their
+// targets first and put in place only when every one is whole, the page last, so a failure leaves
+// the old report as it was. A symbolic link is followed to its target; a loop of links, a read-only
+// page, a folder or a device is refused before anything is drawn. Nothing when all went well,
+// otherwise the reason of the first failure, in Latin-1, naming the path. Needs a
+// QGuiApplication (see EnsureGuiApplication).
 std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& reportPath);
 

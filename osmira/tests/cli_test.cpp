@@ -339,7 +339,7 @@ TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
              {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--hyp", "A", "-o", path}}) {
         Outcome outcome = RunCli(words);
         EXPECT_EQ(outcome.status, 2) << words.front();
-        EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el archivo es de solo lectura: no se reemplaza\n");
+        EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el fichero es de solo lectura: no se reemplaza\n");
         EXPECT_EQ(suite::testing::readFile(path), before);
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);

@@ -2,7 +2,7 @@
 // files of the expected sizes, and reports that cannot be written refused without harm.
 
 #include "commands.h"
-#include "exercise_files.h"
+#include "osmira/exercise_file.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 
@@ -236,9 +236,9 @@ void PrintTo(const WriterCase& writer, std::ostream* out) {
 class InformePictures : public ::testing::TestWithParam<WriterCase> {};
 
 TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFails) {
-    const cli::OpenedExercise opened = cli::OpenExerciseFile(kAllOnExercise);
-    ASSERT_TRUE(opened.exercise);
-    Informe informe(*opened.exercise);
+    const ExerciseRead opened = ReadExerciseFile(kAllOnExercise);
+    ASSERT_TRUE(opened.value);
+    Informe informe(*opened.value);
     informe.SetOptions(true, true, true, true, true, true, true, true);
     RecordingPictures pictures(GetParam().failAt);
     const ReportText report = informe.generate("f/", pictures);
@@ -313,7 +313,7 @@ TEST(ReportReadOnly, PageIsRefusedAndKept) {
     const Outcome outcome =
         RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "10000000"});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.err.find((folder / "r.htm").string() + ": el archivo es de solo lectura"),
+    EXPECT_NE(outcome.err.find((folder / "r.htm").string() + ": el fichero es de solo lectura"),
               std::string::npos)
         << outcome.err;
     EXPECT_EQ(readFile(folder / "r.htm"), "old page");

@@ -353,6 +353,18 @@ QString TForm1::chooseSavePath(const QString& preset) {
     }
 }
 
+bool TForm1::saveFile(const QString& path, const std::string& bytes) {
+    const std::optional<QString> reason = writeFileAtomically(path, bytes);
+    if (!reason) {
+        return true;
+    }
+    setStatus(QStringLiteral("No puedo crear fichero de salida"));
+    // The status line says that the save failed; the student also learns why.
+    host_.showMessage(QStringLiteral("No se ha podido guardar %1.\n%2").arg(path, *reason),
+                      QStringLiteral("Error"));
+    return false;
+}
+
 void TForm1::Guardar1Click() {
     const QString path = chooseSavePath(currentPath_);
     if (path.isEmpty()) {
@@ -364,8 +376,7 @@ void TForm1::Guardar1Click() {
         host_.showMessage(fromLatin1(written.reason), QStringLiteral("Error"));
         return;
     }
-    if (writeFileAtomically(path, *written.bytes).has_value()) {
-        setStatus(QStringLiteral("No puedo crear fichero de salida"));
+    if (!saveFile(path, *written.bytes)) {
         return;
     }
     setStatus(QStringLiteral("Fichero guardado"));
@@ -389,9 +400,7 @@ void TForm1::Salvar1Click() {
         return;
     }
     lastTranslationPath_ = path;
-    if (writeFileAtomically(path, spelledOutput(lastTranslation_)).has_value()) {
-        setStatus(QStringLiteral("No puedo crear fichero de salida"));
-    }
+    saveFile(path, spelledOutput(lastTranslation_));
 }
 
 void TForm1::Salir1Click() {

@@ -59,6 +59,8 @@ class TForm1 : public QMainWindow {
     void setStatus(const QString& text);
     // The save dialog until a name is chosen that is new or may be replaced; empty when cancelled.
     QString chooseSavePath(const QString& preset);
+    // Writes the file whole or not at all; on failure the status line and a message say so.
+    bool saveFile(const QString& path, const std::string& bytes);
 
     Host& host_;
     QString currentPath_;

@@ -1,15 +1,19 @@
 #include "run.h"
 
 #include "options.h"
-#include "suite/latin1.h"
+
 #include "varquen/formula_file.h"
+#include "varquen/messages.h"
 #include "varquen/output_text.h"
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
 
+#include "suite/file_reading.h"
+#include "suite/latin1.h"
+#include "suite/system_reason.h"
+
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -36,37 +40,11 @@ class StreamNotifier : public Notifier {
     std::ostream& err_;
 };
 
-// Reading stops one byte past the largest formula file, enough for readFormulaFile to refuse a
-// bigger one: /dev/zero never ends.
+// Standard input is read up to one byte past the largest formula file, enough for
+// readFormulaFile to refuse a bigger one: /dev/zero never ends.
 constexpr std::size_t ReadLimit = MaxFormulaFileSize + 1;
 
-// The file's bytes up to ReadLimit, or nothing when it cannot be opened or read (a folder opens
-// but cannot be read).
-std::optional<std::string> readAll(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    std::array<char, 65536> buffer;
-    std::size_t count = 0;
-    while (bytes.size() < ReadLimit &&
-           (count = std::fread(buffer.data(), 1, std::min(buffer.size(), ReadLimit - bytes.size()), file)) >
-               0) {
-        bytes.append(buffer.data(), count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::optional<std::string> readInput(const std::string& path, std::istream& in) {
-    if (path != "-") {
-        return readAll(path);
-    }
+std::optional<std::string> readStandardInput(std::istream& in) {
     std::string bytes;
     std::array<char, 65536> buffer;
     while (bytes.size() < ReadLimit && in) {
@@ -80,10 +58,35 @@ std::optional<std::string> readInput(const std::string& path, std::istream& in) 
     return bytes;
 }
 
+// The input's bytes, or nothing after saying why not. A named file must be a regular file: a FIFO
+// or a device would block or never end.
+std::optional<std::string> readInput(const std::string& path, std::istream& in, std::ostream& err) {
+    if (path == "-") {
+        std::optional<std::string> bytes = readStandardInput(in);
+        if (!bytes) {
+            err << "No encuentro fichero: " << path << '\n';
+        }
+        return bytes;
+    }
+    suite::FileRead read = suite::readRegularFile(path, MaxFormulaFileSize);
+    switch (read.failure) {
+    case suite::ReadFailure::None:
+        return std::move(read.value);
+    case suite::ReadFailure::TooLarge:
+        err << suite::utf8FromLatin1(messages::fileTooLarge()) << '\n';
+        return std::nullopt;
+    case suite::ReadFailure::NotRegularFile:
+        err << path << ": " << suite::utf8FromLatin1(suite::asSentence(read.reason())) << '\n';
+        return std::nullopt;
+    default:
+        err << "No encuentro fichero: " << path << '\n';
+        return std::nullopt;
+    }
+}
+
 int translate(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    const std::optional<std::string> bytes = readInput(options.file, in);
+    const std::optional<std::string> bytes = readInput(options.file, in, err);
     if (!bytes) {
-        err << "No encuentro fichero: " << options.file << '\n';
         return 2;
     }
     const FormulaFileRead read = readFormulaFile(*bytes);

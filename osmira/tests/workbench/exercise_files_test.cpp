@@ -48,7 +48,7 @@ TEST(ExerciseFiles, ReadOnlyFileIsNotReplaced) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     std::optional<QString> failure = workbench::writeExerciseFile(Q(path), *second);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, QStringLiteral("No tiene permiso para escribir el fichero."));
+    EXPECT_EQ(*failure, QStringLiteral("El fichero es de solo lectura: no se reemplaza."));
     EXPECT_EQ(suite::testing::readFile(path), SaveExercise(*first));
 }
 

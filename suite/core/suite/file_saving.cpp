@@ -197,7 +197,7 @@ std::string FileSave::reason() const {
     case SaveFailure::ReadOnly:
         return latin1FromUtf8("el fichero es de solo lectura: no se reemplaza");
     case SaveFailure::CannotCreate:
-        if (error == ENOENT || error == ENOTDIR) {
+        if (error == ENOENT) {
             return latin1FromUtf8("la carpeta no existe");
         }
         if (error == EACCES || error == EPERM) {
