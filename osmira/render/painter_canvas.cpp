@@ -77,8 +77,12 @@ void PainterCanvas::DrawEllipse(const Rect& rect) {
 
 void PainterCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                     Colour textColor) {
+    if (fontAsked_ != font) {
+        fontAsked_ = font;
+        font_ = qtFont(font);
+    }
     painter_.save();
-    painter_.setFont(qtFont(font));
+    painter_.setFont(font_);
     painter_.setPen(qtColour(textColor));
     painter_.drawText(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
                       Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 
+#include <optional>
+
 class QPainter;
 
 namespace osmira::render {
@@ -33,6 +35,9 @@ class PainterCanvas : public Canvas {
     QPainter& painter_;
     Pen pen_;
     Brush brush_;
+    // Asking for a face by name goes to fontconfig; every letter of a diagram has the same font.
+    std::optional<FontDescription> fontAsked_;
+    QFont font_;
 };
 
 } // namespace osmira::render

@@ -1,10 +1,12 @@
 #include "osmira_view.h"
 
+#include "exposed_area.h"
 #include "host.h"
 #include "painter_canvas.h"
 #include "rule_commands.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
@@ -31,15 +33,20 @@ void COsmiraView::detach() {
     viewport()->update();
 }
 
-void COsmiraView::drawDiagram(QPainter& painter) const {
+void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exposed) const {
     if (document_ == nullptr) {
         return;
     }
     render::PainterCanvas canvas(painter);
+    std::optional<ExposedArea> area;
+    if (exposed) {
+        area.emplace(*exposed);
+    }
     const CElemento* selected = document_->GetSelectedElement();
     for (const auto& element : document_->GetElements()) {
         const CElemGrafico* graphic = element->GetGraphic();
-        if (graphic == nullptr) {
+        // A large diagram lies mostly outside the window: each paint costs what it shows.
+        if (graphic == nullptr || (area && !area->reaches(*element))) {
             continue;
         }
         // Highlighting in every paint keeps the selection visible after the window is covered.
@@ -59,10 +66,11 @@ QSize COsmiraView::sizeHint() const {
     return {640, 420};
 }
 
-void COsmiraView::paintEvent(QPaintEvent*) {
+void COsmiraView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    drawDiagram(painter);
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    drawDiagram(painter, event->rect().translated(scrolled));
 }
 
 void COsmiraView::mouseReleaseEvent(QMouseEvent* event) {

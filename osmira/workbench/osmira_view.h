@@ -5,7 +5,10 @@
 
 #include <QAbstractScrollArea>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+
+#include <optional>
 
 class QMouseEvent;
 class QPainter;
@@ -36,7 +39,8 @@ class COsmiraView : public QAbstractScrollArea {
     void detach();
 
     // Every element in list order, the selected one highlighted; the painter is in logical units.
-    void drawDiagram(QPainter& painter) const;
+    // Given an exposed rectangle (logical units), only the elements whose drawing reaches it.
+    void drawDiagram(QPainter& painter, const std::optional<QRect>& exposed = std::nullopt) const;
 
     // The logical point under a point of the viewport, at the current scroll position.
     QPoint toLogical(const QPoint& windowPoint) const;

@@ -206,6 +206,29 @@ TEST_F(StepWindow, SelectionStaysHighlightedInEveryPaint) {
     EXPECT_EQ(picture.pixelColor(QPoint{91, 111} - scroll), QColor(216, 216, 216));  // A
 }
 
+// Each paint draws only what reaches the rectangle it exposes; pieces painted one by one, scrolled
+// and with a selection, make the same pixels as the whole window painted at once.
+TEST_F(StepWindow, PaintingInPiecesDrawsTheSamePixels) {
+    CChildFrame& frame = openAt("[A[B]C[[D]E]]F[G[H[I]]]");
+    const QPoint scroll{35, 25};
+    frame.view()->horizontalScrollBar()->setValue(scroll.x());
+    frame.view()->verticalScrollBar()->setValue(scroll.y());
+    click(frame, kOnB - scroll);
+    QWidget& viewport = *frame.view()->viewport();
+    const QImage whole = viewport.grab().toImage();
+
+    QImage pieces(whole.size(), whole.format());
+    pieces.fill(Qt::black);
+    const QSize piece{37, 23};
+    for (int y = 0; y < viewport.height(); y += piece.height()) {
+        for (int x = 0; x < viewport.width(); x += piece.width()) {
+            viewport.render(&pieces, {x, y}, QRegion(QRect({x, y}, piece)));
+        }
+    }
+
+    EXPECT_EQ(pieces, whole);
+}
+
 TEST_F(StepWindow, OpeningAWindowStartsAtThePointerWithNoSelection) {
     CChildFrame& first = openAt("[A[B]]");
     click(first, kOnB);
