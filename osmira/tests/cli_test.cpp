@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -177,6 +179,22 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"NewConclusion", {"new", "--hyp", "A", "--concl", LongFormula(), "-o", "x.omr"}, kTooLong},
         LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", LongFormula()}, kTooLong}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A FIFO once blocked every command for ever, waiting for a writer.
+TEST_F(CliFiles, WhatIsNotARegularFileIsRefusedAtOnce) {
+    const std::string fifo = Path("fifo.omr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string refused = "No es un fichero corriente, sino una tuber\xC3\xAD"
+                                "a, un dispositivo o un socket.";
+    for (const std::string& file : {fifo, std::string("/dev/zero")}) {
+        Outcome outcome = RunCli({"show", file});
+        EXPECT_EQ(outcome.status, 2) << file;
+        EXPECT_EQ(outcome.err, "osmira-cli: " + file + ": " + refused + "\n");
+        EXPECT_EQ(RunCli({"verify", file}).out,
+                  file + ": ilegible: " + refused +
+                      "\nArchivos: 1, v\xC3\xA1lidos: 0, resueltos: 0, no v\xC3\xA1lidos: 0, ilegibles: 1\n");
+    }
+}
 
 TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
     std::string path = ModusPonens();

@@ -5,6 +5,7 @@
 #include "osmira/exercise_file.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/small_disk.h"
 
 #include "osmira/informe.h"
 #include "suite/latin1.h"
@@ -18,6 +19,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -306,17 +309,55 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A page without its owner's write permission is not replaced; decided by the bits, as tests run
 // as root, who could write it.
-TEST(ReportReadOnly, PageIsRefusedAndKept) {
-    ScratchFolder folder;
-    writeFile(folder / "r.htm", "old page");
-    fs::permissions(folder / "r.htm", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const Outcome outcome =
-        RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "10000000"});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.err.find((folder / "r.htm").string() + ": el fichero es de solo lectura"),
-              std::string::npos)
-        << outcome.err;
-    EXPECT_EQ(readFile(folder / "r.htm"), "old page");
+// Every file of a folder with its bytes, to see that a refused report changed nothing.
+std::map<std::string, std::string> FolderContents(const fs::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        contents[entry.path().filename().string()] =
+            fs::is_symlink(entry.path()) ? "link" : readFile(entry.path());
+    }
+    return contents;
+}
+
+struct RefusedPage {
+    const char* name;
+    std::function<void(const fs::path& page)> prepare;
+    const char* reason;
+};
+
+// A report once exited 0 on a full disk with its page emptied, and replaced a loop of links.
+TEST(ReportRefused, LeavesTheOldReportAsItWas) {
+    const RefusedPage table[] = {
+        {"read-only page",
+         [](const fs::path& page) {
+             fs::permissions(page, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         ": el fichero es de solo lectura"},
+        {"loop of links",
+         [](const fs::path& page) {
+             fs::remove(page);
+             fs::create_symlink("r2.htm", page);
+             fs::create_symlink("r.htm", page.parent_path() / "r2.htm");
+         },
+         ": no se puede seguir el enlace"},
+        {"full disk", [](const fs::path&) {}, ": no se puede escribir el fichero: el disco está lleno"},
+    };
+    for (const RefusedPage& row : table) {
+        ScratchFolder folder;
+        suite::testing::SmallDisk disk(folder / "disk", 4 << 20);
+        if (!disk.mounted()) {
+            GTEST_SKIP() << disk.whyNot();
+        }
+        const fs::path page = disk.path() / "r.htm";
+        ASSERT_EQ(RunCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
+        row.prepare(page);
+        disk.fill();
+        const std::map<std::string, std::string> before = FolderContents(disk.path());
+        const Outcome outcome = RunCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
+        EXPECT_EQ(outcome.status, 1) << row.name;
+        EXPECT_NE(outcome.err.find(row.reason), std::string::npos) << row.name << ": " << outcome.err;
+        EXPECT_EQ(FolderContents(disk.path()), before) << row.name;
+    }
 }
 
 } // namespace

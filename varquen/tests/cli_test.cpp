@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <sstream>
 #include <streambuf>
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,6 +62,20 @@ TEST(CliInput, RefusesInputBeyondTheSizeLimitWithoutReadingItAll) {
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, refused);
     EXPECT_LE(zeros.served(), 2u * 1024 * 1024);
+}
+
+// A FIFO once blocked the tool for ever, waiting for a writer.
+TEST(CliInput, RefusesWhatIsNotARegularFileAtOnce) {
+    const suite::testing::ScratchFolder scratch;
+    const std::filesystem::path fifo = scratch.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& file : {fifo.string(), std::string("/dev/zero")}) {
+        std::istringstream none;
+        const ToolRun result = runTool({file}, none);
+        EXPECT_EQ(result.status, 2) << file;
+        EXPECT_EQ(result.err,
+                  file + ": No es un fichero corriente, sino una tubería, un dispositivo o un socket.\n");
+    }
 }
 
 TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {

@@ -6,6 +6,7 @@
 #include "varquen/translation.h"
 
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/small_disk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -313,6 +314,29 @@ TEST_F(MainWindowTest, FileErrorsGoToTheStatusLine) {
     trigger("Guardar1");
     EXPECT_EQ(status(), "No puedo crear fichero de salida");
     EXPECT_EQ(items("ListBox1"), (QStringList{"A", "B"}));
+}
+
+// Both saves once said nothing, or "Fichero guardado", over a file a full disk had emptied.
+TEST_F(MainWindowTest, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    suite::testing::SmallDisk disk(folder / "disk");
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
+    }
+    const QString path = QString::fromStdString((disk.path() / "f.txt").string());
+    writeFile(path, "the old file");
+    disk.fill();
+    enterWorkedExample();
+    for (const char* save : {"Guardar1", "Salvar1"}) {
+        host.messages.clear();
+        host.saveAnswers.push_back(path);
+        trigger(save);
+        EXPECT_EQ(status(), "No puedo crear fichero de salida") << save;
+        EXPECT_EQ(readFile(path.toStdString()), "the old file") << save;
+        ASSERT_EQ(host.messages.size(), 1u) << save;
+        EXPECT_TRUE(host.messages[0].second.endsWith(
+            QStringLiteral("No se puede escribir el fichero: el disco está lleno.")))
+            << host.messages[0].second.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, SavingTheTranslationWritesSpelledOutput) {

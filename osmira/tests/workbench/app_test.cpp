@@ -32,8 +32,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/small_disk.h"
 
 namespace osmira::workbench {
 namespace {
@@ -341,6 +343,31 @@ TEST_F(Application, UnreadableFilesAndFailedSavesChangeNothing) {
     EXPECT_EQ(app.currentExercise(), open);
     EXPECT_TRUE(app.exercisePath().endsWith(QStringLiteral("ejercicio.omr")));
     EXPECT_TRUE(app.isModified());
+}
+
+// Guardar once left a file of 0 bytes and no message on a full disk; a FIFO once hung the window.
+TEST_F(Application, AFullDiskKeepsTheSavedExerciseAndAFifoIsRefusedAtOnce) {
+    suite::testing::SmallDisk disk(scratch / "disk");
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
+    }
+    const std::string saved = exerciseBytes(1);
+    const QString path = QString::fromStdString((disk.path() / "ejercicio.omr").string());
+    suite::testing::writeFile(path.toStdString(), saved);
+    app.openFile(path);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    disk.fill();
+    EXPECT_FALSE(app.Guardar());
+    EXPECT_EQ(suite::testing::readFile(path.toStdString()), saved);
+    EXPECT_TRUE(app.isModified());
+
+    host.saveAnswer = SaveChanges::Discard;
+    const QString fifo = QString::fromStdString((scratch / "fifo.omr").string());
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    app.openFile(fifo);
+    ASSERT_EQ(host.messages.size(), 2U);
+    EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("el disco está lleno")));
+    EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("No es un fichero corriente")));
 }
 
 TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
