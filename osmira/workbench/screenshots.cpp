@@ -3,6 +3,7 @@
 #include "osmira/exercise_archive.h"
 #include "osmira/formula_alphabet.h"
 #include "osmira/rule_request.h"
+#include "suite/file_saving.h"
 
 #include "about_box.h"
 #include "child_frame.h"
@@ -93,13 +94,10 @@ int main(int argc, char** argv) {
 
     QTemporaryDir scratch;
     const QString exercisePath = scratch.filePath(QStringLiteral("modus-ponens.omr"));
-    QFile file(exercisePath);
-    const std::string bytes = fourStepExercise();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0) {
+    if (!suite::replaceFile(QFile::encodeName(exercisePath).toStdString(), fourStepExercise()).saved()) {
         std::cerr << "cannot write the example exercise\n";
         return 1;
     }
-    file.close();
     app.openFile(exercisePath);
     frame.mdiArea().cascadeSubWindows();
     if (CChildFrame* last = frame.activeStepWindow()) {

@@ -3,8 +3,10 @@
 #include "picture_archive.h"
 #include "window_artwork.h"
 
+#include "suite/file_saving.h"
+#include "suite/latin1.h"
+
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -14,10 +16,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "uso: zudaviror-artwork FICHERO\n");
         return 2;
     }
-    QSaveFile file(QString::fromLocal8Bit(argv[1]));
     const QByteArray bytes = zudaviror::app::writePictureArchive(zudaviror::app::drawWindowArtwork());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "zudaviror-artwork: %s: %s\n", argv[1], qPrintable(file.errorString()));
+    const suite::FileSave save = suite::replaceFile(
+        argv[1], std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!save.saved()) {
+        std::fprintf(stderr, "zudaviror-artwork: %s: %s\n", argv[1],
+                     suite::utf8FromLatin1(save.reason()).c_str());
         return 1;
     }
     return 0;
