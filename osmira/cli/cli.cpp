@@ -23,7 +23,7 @@ constexpr const char* kUsage =
     "     osmira-cli show ARCHIVO\n"
     "     osmira-cli truncate ARCHIVO K [-o SALIDA]\n"
     "     osmira-cli report ARCHIVO INFORME.htm [--options BITS]\n"
-    "     osmira-cli verify [--json] ARCHIVO|CARPETA...\n"
+    "     osmira-cli verify [--json] [--solved] ARCHIVO|CARPETA...\n"
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
     "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";

@@ -6,6 +6,7 @@
 #include "osmira/derivation_check.h"
 #include "osmira/exercise_file.h"
 #include "suite/latin1.h"
+#include "suite/system_reason.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,8 +50,10 @@ std::vector<VerifiedFile> FilesUnder(const std::string& folder, Streams io) {
     std::sort(files.begin(), files.end(),
               [](const VerifiedFile& a, const VerifiedFile& b) { return a.path < b.path; });
     if (error) {
-        files.push_back(
-            {folder, "no se puede recorrer la carpeta: " + suite::latin1FromUtf8(error.message()), {}});
+        files.push_back({folder,
+                         suite::latin1FromUtf8("no se puede recorrer la carpeta: ") +
+                             suite::spanishSystemReason(error.value()),
+                         {}});
     } else if (files.empty()) {
         io.err << "osmira-cli: " << folder << ": no hay ningún archivo .omr\n";
     }
@@ -108,10 +111,13 @@ std::string JsonLine(const VerifiedFile& file) {
 
 int VerifyCommand(const std::vector<std::string>& words, Streams io) {
     bool json = false;
+    bool solvedOnly = false;
     std::vector<std::string> paths;
     for (const std::string& word : words) {
         if (word == "--json") {
             json = true;
+        } else if (word == "--solved") {
+            solvedOnly = true;
         } else if (word.size() > 1 && word.front() == '-') {
             return UsageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
         } else {
@@ -148,7 +154,11 @@ int VerifyCommand(const std::vector<std::string>& words, Streams io) {
         io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
                << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n';
     }
-    return invalid + unreadable == 0 ? kExitOk : kExitRefused;
+    // A script reads success as "all handed-in work holds": never so when nothing was checked.
+    if (files.empty() || invalid + unreadable > 0 || (solvedOnly && solved < files.size())) {
+        return kExitRefused;
+    }
+    return kExitOk;
 }
 
 } // namespace osmira::cli
