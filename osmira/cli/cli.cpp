@@ -50,6 +50,15 @@ int Run(const std::vector<std::string>& arguments, Streams io) {
     if (arguments.empty()) {
         return UsageError(io, "falta la orden");
     }
+    // Asked for, so they are the answer: standard output, and success.
+    if (arguments.front() == "--help" || arguments.front() == "-h") {
+        io.out << kUsage;
+        return CheckOutput(io, kExitOk);
+    }
+    if (arguments.front() == "--version") {
+        io.out << "osmira-cli " << SUITE_VERSION << '\n';
+        return CheckOutput(io, kExitOk);
+    }
     auto command = kCommands.find(arguments.front());
     if (command == kCommands.end()) {
         return UsageError(io, "orden desconocida: " + arguments.front());

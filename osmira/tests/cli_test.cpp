@@ -2,6 +2,7 @@
 // and usage error, and files left untouched by a refused command.
 
 #include "commands.h"
+#include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/stream_doubles.h"
 #include "test_support.h"
@@ -213,6 +214,21 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
             << words.front();
     }
 }
+
+// Whole runs of the tool, one folder each under data/cli.
+class CliGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliGolden, MatchesItsFolder) {
+    suite::testing::expectGoldenCase(
+        std::filesystem::path(TEST_DATA_DIR) / "cli" / GetParam(),
+        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
+            return cli::Run(arguments, {out, err});
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliGolden,
+                         ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/cli")),
+                         suite::testing::GoldenCaseName());
 
 TEST(CliUsage, WrongWordsExitWithTwo) {
     for (const std::vector<std::string>& words :

@@ -10,6 +10,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
             options.tex = true;
         } else if (argument == "--unicode") {
             options.unicode = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (!haveFile && (argument == "-" || argument.rfind("--", 0) != 0)) {
             options.file = argument;
             haveFile = true;
@@ -17,7 +21,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
             return std::nullopt;
         }
     }
-    if (!haveFile) {
+    if (!haveFile && !options.help && !options.version) {
         return std::nullopt;
     }
     return options;

@@ -9,10 +9,13 @@ namespace varquen::cli {
 struct Options {
     bool tex = false;
     bool unicode = false;
-    std::string file; // "-" for standard input
+    bool help = false;    // --help or -h: the usage, and nothing translated
+    bool version = false; // --version
+    std::string file;     // "-" for standard input
 };
 
-// Options from argv[1..]; nothing when the command line is not `[--tex] [--unicode] FILE`.
+// Options from argv[1..]; nothing when the command line is not `[--tex] [--unicode] FILE`,
+// `--help`, `-h` or `--version`.
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* Usage =

@@ -119,6 +119,15 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
             err << Usage << '\n';
             return 2;
         }
+        if (options->help || options->version) {
+            // Asked for, so it is the answer: standard output, and success.
+            out << (options->help ? std::string(Usage) : std::string("varquen-cli ") + SUITE_VERSION) << '\n';
+            if (!out.flush()) {
+                err << "No puedo escribir en la salida estándar\n";
+                return 3;
+            }
+            return 0;
+        }
         return translate(*options, in, out, err);
     } catch (const std::bad_alloc&) {
         // A literal: reporting must not need memory.

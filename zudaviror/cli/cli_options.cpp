@@ -32,6 +32,8 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
             options.unicode = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--log") {
             if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
                 return usageError("falta el nombre del fichero tras --log");
@@ -46,7 +48,7 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
             haveFormula = true;
         }
     }
-    if (!haveFormula && !options.help) {
+    if (!haveFormula && !options.help && !options.version) {
         return usageError("falta la fórmula");
     }
     return {.value = options, .reason = {}};

@@ -10,6 +10,7 @@ struct CliOptions {
     bool steps = false;
     bool unicode = false;
     bool help = false;
+    bool version = false;
     std::optional<std::string> logFile;
     std::string formula; // "-" reads it from standard input
 };
@@ -19,7 +20,7 @@ struct OptionsRead {
     std::string reason;              // why, in UTF-8
 };
 
-// zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA
+// zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA, or --help, -h, --version
 OptionsRead parseOptions(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;

@@ -138,6 +138,10 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
         out << kUsage;
         return kExitTranslated;
     }
+    if (options.version) {
+        out << "zudaviror-cli " << SUITE_VERSION << '\n';
+        return kExitTranslated;
+    }
     const FormulaRead read = readFormula(options, in);
     if (!read.value) {
         err << "zudaviror-cli: " << read.reason << '\n';
