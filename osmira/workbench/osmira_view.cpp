@@ -1,6 +1,5 @@
 #include "osmira_view.h"
 
-#include "exposed_area.h"
 #include "host.h"
 #include "painter_canvas.h"
 #include "rule_commands.h"
@@ -38,22 +37,29 @@ void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exp
         return;
     }
     render::PainterCanvas canvas(painter);
-    std::optional<ExposedArea> area;
-    if (exposed) {
-        area.emplace(*exposed);
-    }
     const CElemento* selected = document_->GetSelectedElement();
-    for (const auto& element : document_->GetElements()) {
-        const CElemGrafico* graphic = element->GetGraphic();
-        // A large diagram lies mostly outside the window: each paint costs what it shows.
-        if (graphic == nullptr || (area && !area->reaches(*element))) {
-            continue;
-        }
+    auto draw = [&](const CElemento& element) {
         // Highlighting in every paint keeps the selection visible after the window is covered.
-        if (element.get() == selected) {
-            graphic->DrawHighlighted(canvas);
+        if (&element == selected) {
+            element.GetGraphic()->DrawHighlighted(canvas);
         } else {
-            graphic->Draw(canvas);
+            element.GetGraphic()->Draw(canvas);
+        }
+    };
+    if (!exposed) {
+        for (const auto& element : document_->GetElements()) {
+            if (element->GetGraphic() != nullptr) {
+                draw(*element);
+            }
+        }
+        return;
+    }
+    // A large diagram lies mostly outside the window: each paint costs what it shows.
+    const QRect page(QPoint(0, 0), kPageExtent.expandedTo(viewport()->size()));
+    ExposedArea area(*exposed);
+    for (const CElemento* element : shown_.within(*document_, page.united(*exposed))) {
+        if (area.reaches(*element)) {
+            draw(*element);
         }
     }
 }

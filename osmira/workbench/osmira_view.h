@@ -3,6 +3,8 @@
 #include "osmira/elemento.h"
 #include "osmira/osmira_doc.h"
 
+#include "exposed_area.h"
+
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QRect>
@@ -66,6 +68,7 @@ class COsmiraView : public QAbstractScrollArea {
 
     COsmiraDoc* document_;
     Host& host_;
+    mutable ShownElements shown_;
 };
 
 } // namespace osmira::workbench
