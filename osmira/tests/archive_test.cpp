@@ -300,8 +300,53 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"HypothesesLowerCase", Patch(0x1D, 1, "a"), "forma de corchetes"},
         CorruptCase{"ConclusionUnclosed", Patch(0x1E, 1, "\x01["), "forma de corchetes"},
         CorruptCase{"WorkingNotABracketForm", Patch(0x1F, 1, "\x02]["), "forma de corchetes"},
-        CorruptCase{"BracketCopyNotABracketForm", Patch(0x9F, 1, "\x01x"), "forma de corchetes"}),
+        CorruptCase{"BracketCopyNotABracketForm", Patch(0x9F, 1, "\x01x"), "forma de corchetes"},
+        // Counts are weighed against the bytes left before anything is made for them.
+        CorruptCase{"StepCountTheFileCannotHold", Patch(0x20, 4, std::string("\x60\xEA\0\0", 4)),
+                    "El n\xFAmero de pasos (60000) no cabe en los 262 bytes que quedan"},
+        CorruptCase{"MoreStepsThanAnExerciseHolds", Patch(0x20, 4, std::string("\x01\0\x01\0", 4)),
+                    "65537 pasos"},
+        CorruptCase{"ElementCountTheFileCannotHold", Patch(0xA4, 4, std::string("\0\0\x01\0", 4)),
+                    "(65536 elementos) no cabe"},
+        // The sheet's rectangle at 0xC6 (left, top, right, bottom); its layout is 100 x 100.
+        CorruptCase{"SheetWiderThanItsLayout", Patch(0xCE, 4, std::string("\x62\x75\0\0", 4)),
+                    "no pueden ser la disposici\xF3n"},
+        CorruptCase{"SheetAcrossTheWholeRange", Patch(0xC6, 4, std::string("\0\0\0\x80", 4)),
+                    "no pueden ser la disposici\xF3n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct MisplacedCase {
+    const char* name;
+    std::size_t element; // in the last step of ExerciseWithAllRules, [C[]]AB
+    Rect rect;
+};
+
+void PrintTo(const MisplacedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MisplacedRectangle : public ::testing::TestWithParam<MisplacedCase> {};
+
+// Windows and pictures draw what the file says; a rectangle outside its area is no layout.
+TEST_P(MisplacedRectangle, IsRefused) {
+    RecordingWorkbench workbench;
+    auto exercise = ExerciseWithAllRules(workbench);
+    const Rect rect = GetParam().rect;
+    exercise->LastStep()->GetElements()[GetParam().element]->GetGraphic()->SetCorners(
+        {rect.left, rect.top}, {rect.right, rect.bottom});
+    ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
+    EXPECT_FALSE(loaded.value);
+    EXPECT_NE(loaded.reason.find(suite::latin1FromUtf8("no pueden ser la disposición")), std::string::npos)
+        << loaded.reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectangles, MisplacedRectangle,
+                         ::testing::Values(MisplacedCase{"LetterLeftOfTheSheet", 4, {0, 70, 20, 88}},
+                                           MisplacedCase{
+                                               "LetterBeyondTheFarthestCoordinate", 4, {70, 70, 1 << 27, 88}},
+                                           MisplacedCase{"InnerCutOutsideItsCut", 3, {2000, 70, 2100, 88}},
+                                           MisplacedCase{"CutTurnedInsideOut", 1, {250, 168, 70, 70}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
     RecordingWorkbench workbench;
@@ -371,22 +416,25 @@ TEST_P(OversizedField, IsRefusedWithAReason) {
     GetParam().enlarge(*exercise, std::string(kLongestBracketForm + 1, 'A'));
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     EXPECT_FALSE(loaded.value);
-    EXPECT_NE(loaded.reason.find(suite::latin1FromUtf8(GetParam().reason)), std::string::npos)
-        << loaded.reason;
+    EXPECT_EQ(loaded.reason, suite::latin1FromUtf8(GetParam().reason));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, OversizedField,
     ::testing::Values(
         OversizedCase{"Hypotheses", [](CEjercicio& e, const std::string& t) { e.SetHypotheses(t); },
-                      "tiene más de 1048576 caracteres"},
+                      "El campo hipótesis tiene más de 1048576 caracteres, más de los que puede tener un "
+                      "ejercicio."},
         OversizedCase{"Conclusion", [](CEjercicio& e, const std::string& t) { e.SetConclusion(t); },
-                      "tiene más de 1048576 caracteres"},
+                      "El campo conclusión tiene más de 1048576 caracteres, más de los que puede tener un "
+                      "ejercicio."},
         OversizedCase{"Working", [](CEjercicio& e, const std::string& t) { e.SetWorking(t); },
-                      "tiene más de 1048576 caracteres"},
+                      "El campo forma de trabajo tiene más de 1048576 caracteres, más de los que puede "
+                      "tener un ejercicio."},
         OversizedCase{"StepCopy",
                       [](CEjercicio& e, const std::string& t) { e.LastStep()->SetBracketCopy(t); },
-                      "tiene más de 1048576 caracteres"}),
+                      "El campo copia de \"Paso 01\" tiene más de 1048576 caracteres, más de los que "
+                      "puede tener un ejercicio."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The golden file's one step claims more elements than a bracket form of the limit has.

@@ -73,7 +73,8 @@ bool CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
     COsmiraDoc& first = AppendStep();
     first.SetComment(messages::kFirstStepComment);
     if (conclusion_.empty()) {
-        CreateElement(first, 50, 50, 150, 150, kEvenParity, 0, kSheetKind);
+        CreateElement(first, layout::kOrigin, layout::kOrigin, layout::kOrigin + layout::kEmptySheetSide,
+                      layout::kOrigin + layout::kEmptySheetSide, kEvenParity, 0, kSheetKind);
         working_.clear();
     } else {
         working_ = hypotheses_;

@@ -3,6 +3,7 @@
 #include "osmira/archive_bytes.h"
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
+#include "osmira/layout.h"
 #include "osmira/object_tags.h"
 #include "suite/latin1.h"
 
@@ -23,6 +24,13 @@ constexpr std::int32_t kHighestRule = static_cast<std::int32_t>(Rule::DoubleCut)
 constexpr std::int32_t kMostElements = static_cast<std::int32_t>(kLongestBracketForm) + 1;
 // kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
 constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
+// Steps and elements an exercise may hold, so that a file the reader accepts fits in memory
+// with the check of its derivation: two diagrams of the longest bracket form, in steps enough
+// for far more work than any student does.
+constexpr std::int32_t kMostSteps = 1 << 16;
+constexpr std::int64_t kMostExerciseElements = 2 * std::int64_t{kMostElements};
+// identity, three empty texts, applied rule, element count and the sheet every diagram has.
+constexpr std::size_t kSmallestStepBytes = 4 + 3 + 4 + 4 + kSmallestElementBytes;
 
 // The length of the step's bracket form: every element after the sheet, and a ']' per cut.
 std::size_t BracketLength(const COsmiraDoc& step) {
@@ -70,6 +78,17 @@ class ExerciseReader {
         if (stepCount < 0) {
             return in_.Fail(suite::latin1FromUtf8("Número de pasos negativo."));
         }
+        if (stepCount > kMostSteps) {
+            return in_.Fail("El ejercicio tiene " + std::to_string(stepCount) +
+                            suite::latin1FromUtf8(" pasos, más de los ") + std::to_string(kMostSteps) +
+                            " que puede tener.");
+        }
+        // Checked before any step is made, so that a count the file cannot back costs nothing.
+        if (static_cast<std::uint64_t>(stepCount) * kSmallestStepBytes > in_.Remaining()) {
+            return in_.Fail(suite::latin1FromUtf8("El número de pasos (") + std::to_string(stepCount) +
+                            ") no cabe en los " + std::to_string(in_.Remaining()) +
+                            " bytes que quedan del archivo (byte " + std::to_string(in_.Position()) + ").");
+        }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
             if (!ReadDiagram(*step)) {
@@ -111,14 +130,26 @@ class ExerciseReader {
                             suite::latin1FromUtf8("\" tiene más elementos (") + std::to_string(elementCount) +
                             ") de los que puede tener un diagrama.");
         }
+        if (elementCount < 1) {
+            return in_.Fail("La lista de elementos de \"" + title + "\" no forma un diagrama.");
+        }
+        if (static_cast<std::uint64_t>(elementCount) * kSmallestElementBytes > in_.Remaining()) {
+            return in_.Fail("La lista de elementos de \"" + title + "\" (" + std::to_string(elementCount) +
+                            " elementos) no cabe en los " + std::to_string(in_.Remaining()) +
+                            " bytes que quedan del archivo (byte " + std::to_string(in_.Position()) + ").");
+        }
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));
         diagram.SetComment(std::move(comment));
         diagram.SetBracketCopy(std::move(bracketCopy));
         diagram.SetAppliedRule(static_cast<Rule>(appliedRule));
-        // Every element takes at least 54 bytes, so the count cannot make us reserve too much.
-        diagram.ReserveElements(std::min<std::size_t>(static_cast<std::size_t>(std::max(elementCount, 0)),
-                                                      in_.Remaining() / kSmallestElementBytes));
+        elementsRead_ += elementCount;
+        if (elementsRead_ > kMostExerciseElements) {
+            return in_.Fail(suite::latin1FromUtf8("Los pasos del ejercicio tienen más de ") +
+                            std::to_string(kMostExerciseElements) +
+                            " elementos entre todos, más de los que puede tener un ejercicio.");
+        }
+        diagram.ReserveElements(static_cast<std::size_t>(elementCount));
         for (std::int32_t i = 0; i < elementCount; ++i) {
             if (!ReadElement(diagram)) {
                 return false;
@@ -227,7 +258,7 @@ class ExerciseReader {
         if (!FitsAnExercise(text)) {
             return in_.Fail("El campo " + field + suite::latin1FromUtf8(" tiene más de ") +
                             std::to_string(kLongestBracketForm) +
-                            " caracteres, más de los que puede tener un ejercicio.");
+                            suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."));
         }
         return IsBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
     }
@@ -243,7 +274,13 @@ class ExerciseReader {
                 return in_.Fail(
                     "La lista de elementos de \"" + step->GetTitle() +
                     suite::latin1FromUtf8("\" tiene más de ") + std::to_string(kLongestBracketForm) +
-                    " caracteres en forma de corchetes, más de los que puede tener un ejercicio.");
+                    suite::latin1FromUtf8(
+                        " caracteres en forma de corchetes, más de los que puede tener un ejercicio."));
+            }
+            if (!HasLayoutGeometry(*step)) {
+                return in_.Fail(suite::latin1FromUtf8("Los rectángulos de \"") + step->GetTitle() +
+                                suite::latin1FromUtf8("\" no pueden ser la disposición de su diagrama: "
+                                                      "son mayores que ella o salen de su área."));
             }
             RebuildChildren(*step);
         }
@@ -271,6 +308,7 @@ class ExerciseReader {
 
     ByteReader in_;
     ObjectTagReader tags_;
+    std::int64_t elementsRead_ = 0;
 };
 
 } // namespace

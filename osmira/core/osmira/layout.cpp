@@ -162,4 +162,65 @@ void BuildDiagram(COsmiraDoc& diagram, const AppearanceSet& appearances, std::st
     DiagramLayout(diagram, appearances, bracket).Run();
 }
 
+namespace {
+
+bool WithinTheFarthestCoordinate(const Rect& rect) {
+    return 0 <= rect.left && rect.left <= rect.right && rect.right <= kFarthestCoordinate && 0 <= rect.top &&
+           rect.top <= rect.bottom && rect.bottom <= kFarthestCoordinate;
+}
+
+bool Encloses(const Rect& outer, const Rect& inner) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// The sheet's size as PlaceSheet computes it from the counts of the element list, or that of
+// the empty first step.
+bool SheetNoLargerThanItsLayout(const Rect& sheet, std::int64_t cuts, std::int64_t letters,
+                                std::int64_t deepest) {
+    const std::int64_t length = 2 * cuts + letters;
+    const std::int64_t width =
+        std::max<std::int64_t>(kStep * length + kStep + kCellWidth * letters, kEmptySheetSide);
+    const std::int64_t height =
+        std::max<std::int64_t>(kLevelHeight * deepest + BaseHeight(letters), kEmptySheetSide);
+    return std::int64_t{sheet.right} - sheet.left <= width &&
+           std::int64_t{sheet.bottom} - sheet.top <= height;
+}
+
+} // namespace
+
+bool HasLayoutGeometry(const COsmiraDoc& diagram) {
+    const auto& elements = diagram.GetElements();
+    if (elements.empty()) {
+        return true;
+    }
+    std::vector<Rect> areas;
+    std::int64_t cuts = 0, letters = 0, deepest = 0;
+    for (const auto& element : elements) {
+        const CElemGrafico* graphic = element->GetGraphic();
+        if (!graphic || !WithinTheFarthestCoordinate(graphic->GetRect())) {
+            return false;
+        }
+        const Rect rect = graphic->GetRect();
+        const auto depth = static_cast<std::size_t>(element->GetDepth());
+        if (element->Kind() == ElementKind::Sheet) {
+            areas.push_back(rect);
+            continue;
+        }
+        // Depths were checked with the structure: the area at this depth is open.
+        areas.resize(depth + 1);
+        if (!Encloses(areas.back(), rect)) {
+            return false;
+        }
+        if (element->Kind() == ElementKind::Cut) {
+            ++cuts;
+            deepest = std::max(deepest, static_cast<std::int64_t>(depth) + 1);
+            areas.push_back(rect);
+        } else {
+            ++letters;
+        }
+    }
+    return SheetNoLargerThanItsLayout(elements.front()->GetGraphic()->GetRect(), cuts, letters, deepest);
+}
+
 } // namespace osmira
