@@ -335,6 +335,11 @@ void CMainFrame::setDocumentName(const QString& name) {
     updateTitle();
 }
 
+void CMainFrame::setExerciseModified(bool modified) {
+    exerciseModified_ = modified;
+    setWindowModified(modified);
+}
+
 void CMainFrame::updateTitle() {
     QStringList parts{QStringLiteral("Osmira")};
     if (!documentName_.isEmpty()) {
@@ -346,6 +351,15 @@ void CMainFrame::updateTitle() {
     setWindowTitle(parts.join(QStringLiteral(" - ")));
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    // A maximized step window that closes or gives way clears its main window's modified flag, as
+    // if the flag were its own: the marker belongs to the exercise.
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != exerciseModified_) {
+        setWindowModified(exerciseModified_);
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (closeGuard_ && !closeGuard_()) {
         event->ignore();
@@ -353,6 +367,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     saveSettings();
     event->accept();
+    emit closing();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -71,16 +71,21 @@ class CMainFrame : public QMainWindow {
     void loadRulesToolBar();
     // "Osmira", the exercise's file name with the modified marker, the active step's caption.
     void setDocumentName(const QString& name);
+    // The exercise's unsaved changes, shown by the title's marker.
+    void setExerciseModified(bool modified);
     void updateTitle();
     // Asked before the window closes; false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
 
   signals:
     void fileDropped(const QString& path);
+    // The window is closing for good: Salir or its close button, once the exercise may go.
+    void closing();
     void activeStepWindowChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -105,6 +110,7 @@ class CMainFrame : public QMainWindow {
     QList<QMenu*> exerciseMenus_;
     bool exerciseMenuShown_ = false;
     QString documentName_;
+    bool exerciseModified_ = false;
     std::function<bool()> closeGuard_;
 };
 

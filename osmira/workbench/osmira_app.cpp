@@ -54,6 +54,12 @@ COsmiraApp::COsmiraApp(Host& host) : host_(host), mainFrame_(std::make_unique<CM
             [this] { mainFrame_->loadRulesToolBar(); });
     connect(workbench_.get(), &WindowWorkbench::ruleCommitted, this, &COsmiraApp::onRuleCommitted);
     connect(mainFrame_.get(), &CMainFrame::fileDropped, this, &COsmiraApp::openFile);
+    // The help is a window of its own; the program ends with the main window all the same.
+    connect(mainFrame_.get(), &CMainFrame::closing, this, [this] {
+        if (helpWindow_) {
+            helpWindow_->close();
+        }
+    });
     mainFrame_->setCloseGuard([this] { return maySetExerciseAside(); });
     connectCommands();
     setModified(false);
@@ -104,7 +110,7 @@ void COsmiraApp::connectCommands() {
 
 void COsmiraApp::setModified(bool modified) {
     modified_ = modified;
-    mainFrame_->setWindowModified(modified);
+    mainFrame_->setExerciseModified(modified);
     updateCommands();
 }
 

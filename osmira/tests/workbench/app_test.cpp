@@ -370,6 +370,36 @@ TEST_F(Application, AFullDiskKeepsTheSavedExerciseAndAFifoIsRefusedAtOnce) {
     EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("No es un fichero corriente")));
 }
 
+// Salir once closed the main window but left the help open, and with it the process running.
+TEST_F(Application, SalirLeavesNoWindowOpen) {
+    app.mainFrame().show();
+    app.TemasDeAyuda();
+    app.Salir();
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+}
+
+// The title's marker once vanished whenever another step window became the active one.
+TEST_F(Application, TheTitleKeepsItsModifiedMarkerWhenTheActiveStepChanges) {
+    app.mainFrame().show();
+    openSteps(2);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    ASSERT_TRUE(app.isModified());
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"EliminarUltimoPaso", [this] { app.EliminarUltimoPaso(); }},
+        {"another step window",
+         [this] { app.workbench().OpenWindow(*app.currentExercise()->GetSteps().front()); }},
+        {"closing the active step window", [this] { app.mainFrame().activeStepWindow()->close(); }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(app.mainFrame().isWindowModified()) << name;
+        EXPECT_TRUE(app.mainFrame().windowTitle().contains(QStringLiteral("[*]"))) << name;
+    }
+}
+
 TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
     openSteps(2);
     host.printFile = QString::fromStdString((scratch / "paso.pdf").string());
