@@ -177,16 +177,23 @@ QImage drawCommandKey(const QString& word) {
 QImage drawLabel(const QString& words) {
     const QFont font = badgeFont(12);
     const QFontMetrics metrics(font);
-    QImage picture =
-        blankPicture(QSize(metrics.horizontalAdvance(words) + 6, metrics.height() + 5), Qt::white);
+    // The accent of a capital (Á, Ó) rises above the font's ascent: the picture takes the height of
+    // the ink itself, with a pixel of room around it for the antialiased edges. Every label leaves
+    // room for such an accent, so that labels side by side keep one baseline.
+    const QRect letters = metrics.tightBoundingRect(words);
+    const int accents = metrics.tightBoundingRect(QStringLiteral("ÁÉÍÓÚ")).top();
+    const int top = std::min({-metrics.ascent(), letters.top() - 1, accents - 1});
+    const int bottom = std::max(metrics.descent(), letters.bottom() + 2);
+    const int left = 3 - std::min(0, letters.left() - 1);
+    const int width = left + std::max(metrics.horizontalAdvance(words), letters.right() + 2) + 3;
+    QImage picture = blankPicture(QSize(width, bottom - top + 5), Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QColor ink(0x9c, 0x1c, 0x1c);
     painter.setPen(ink);
     painter.setFont(font);
-    painter.drawText(QRect(3, 0, picture.width() - 6, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     words);
+    painter.drawText(QPoint(left, -top), words);
     painter.setPen(QPen(ink.lighter(160), 1));
     painter.drawLine(3, picture.height() - 2, picture.width() - 3, picture.height() - 2);
     return picture;

@@ -1,3 +1,4 @@
+#include "artwork.h"
 #include "picture_archive.h"
 #include "pictures.h"
 #include "window_artwork.h"
@@ -35,6 +36,23 @@ TEST(ArtworkTest, ProgramShowsWhatTheBuildDrew) {
         EXPECT_EQ(pixels(app::labelPicture(label.words)),
                   pixels(archive.picture(app::labelPictureName(label.words))))
             << label.name;
+    }
+}
+
+// The accents of "Átomos" and "FÓRMULA" were cut off at the top: no letter may touch the edges.
+TEST(ArtworkTest, LabelPicturesHoldTheirWholeWords) {
+    for (const app::LabelPlace& label : app::kLabelPlaces) {
+        const QImage picture = pixels(app::drawLabel(QString::fromUtf8(label.words)));
+        const QRgb background = picture.pixel(0, 0);
+        int inkAtEdges = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            inkAtEdges += picture.pixel(x, 0) != background;
+        }
+        for (int y = 0; y < picture.height(); ++y) {
+            inkAtEdges +=
+                (picture.pixel(0, y) != background) + (picture.pixel(picture.width() - 1, y) != background);
+        }
+        EXPECT_EQ(inkAtEdges, 0) << label.name;
     }
 }
 
