@@ -6,7 +6,26 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 namespace osmira::render {
+
+QSize PictureSize(std::int64_t width, std::int64_t height) {
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    const double pixels = static_cast<double>(width) * static_cast<double>(height);
+    const double scale = pixels <= static_cast<double>(kLargestPicturePixels)
+                             ? 1.0
+                             : std::sqrt(kLargestPicturePixels / pixels);
+    // Rounded down, so that the product stays within the budget; a thin sheet keeps one pixel.
+    const auto side = [scale](std::int64_t extent) {
+        return static_cast<int>(std::max<double>(1.0, std::floor(static_cast<double>(extent) * scale)));
+    };
+    return {side(width), side(height)};
+}
 
 QImage DiagramPicture(const COsmiraDoc& step) {
     const auto& elements = step.GetElements();
@@ -14,11 +33,25 @@ QImage DiagramPicture(const COsmiraDoc& step) {
         return {};
     }
     const Rect sheet = elements.front()->GetGraphic()->GetRect();
-    QImage picture(sheet.right - sheet.left, sheet.bottom - sheet.top, QImage::Format_RGB32);
+    // In 64 bits: a sheet may span the whole 32-bit range.
+    const std::int64_t width = std::int64_t{sheet.right} - sheet.left;
+    const std::int64_t height = std::int64_t{sheet.bottom} - sheet.top;
+    const QSize size = PictureSize(width, height);
+    if (size.isEmpty()) {
+        return {};
+    }
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        return {};
+    }
     picture.fill(Qt::white);
     QPainter painter(&picture);
+    if (size.width() != width || size.height() != height) {
+        painter.scale(static_cast<double>(size.width()) / static_cast<double>(width),
+                      static_cast<double>(size.height()) / static_cast<double>(height));
+    }
     // The layout places the sheet at the view's origin offset; the picture starts at the sheet.
-    painter.translate(-sheet.left, -sheet.top);
+    painter.translate(-static_cast<double>(sheet.left), -static_cast<double>(sheet.top));
     PainterCanvas canvas(painter);
     for (const auto& element : elements) {
         if (element->GetGraphic()) {

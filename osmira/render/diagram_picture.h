@@ -3,14 +3,25 @@
 #include "osmira/osmira_doc.h"
 
 #include <QImage>
+#include <QSize>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace osmira::render {
 
-// The step drawn at one pixel per drawing unit on white, cropped to its sheet's rectangle;
-// a null image for a step without elements. Marked elements show their marked fill.
+// A picture holds at most this many pixels (128 MiB at 32 bits a pixel), however large the
+// diagram it shows.
+inline constexpr std::int64_t kLargestPicturePixels = std::int64_t{1} << 25;
+
+// The picture of a width × height drawing: one pixel per unit, or scaled down alike in both
+// directions until it holds at most kLargestPicturePixels. Empty for an empty drawing.
+QSize PictureSize(std::int64_t width, std::int64_t height);
+
+// The step drawn at one pixel per drawing unit on white (scaled down as PictureSize says),
+// cropped to its sheet's rectangle; a null image for a step without elements or an empty
+// sheet. Marked elements show their marked fill.
 QImage DiagramPicture(const COsmiraDoc& step);
 
 // The diagram laid out from a bracket form with the appearance of a new exercise, the

@@ -50,10 +50,18 @@ std::optional<std::string> JpegPictureWriter::WriteDiagram(const std::string& pa
 
 std::optional<std::string> JpegPictureWriter::WriteDrawing(const std::string& path, int width, int height,
                                                            const std::function<void(Canvas&)>& draw) {
-    QImage picture(width, height, QImage::Format_RGB32);
+    const QSize size = PictureSize(width, height);
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        return CannotWrite(path, QString::fromLatin1(suite::latin1FromUtf8("el dibujo está vacío")));
+    }
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
+        if (size != QSize(width, height)) {
+            painter.scale(static_cast<double>(size.width()) / width,
+                          static_cast<double>(size.height()) / height);
+        }
         PainterCanvas canvas(painter);
         draw(canvas);
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace osmira::render {
@@ -65,14 +66,29 @@ Brush PainterCanvas::SelectBrush(const Brush& brush) {
     return previous;
 }
 
+namespace {
+
+// Qt's rectangle from `rect`'s top-left corner to its bottom-right one moved in by `inset`,
+// taken from the corners: a width as a difference overflows for a rectangle spanning most of
+// the 32-bit range.
+QRect qtRect(const Rect& rect, int inset) {
+    const auto inward = [inset](std::int32_t edge) {
+        return static_cast<int>(std::max<std::int64_t>(std::int64_t{edge} - inset, INT32_MIN));
+    };
+    return {QPoint(rect.left, rect.top), QPoint(inward(rect.right), inward(rect.bottom))};
+}
+
+} // namespace
+
 // A rectangle's right and bottom edges lie outside it, as the rectangles of the layout are
-// meant; Qt's rectangles include them, hence the width and height as the differences.
+// meant; Qt's rectangles include them, and its shapes are drawn one pixel larger than their
+// rectangle, hence two pixels in.
 void PainterCanvas::DrawRectangle(const Rect& rect) {
-    painter_.drawRect(QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
+    painter_.drawRect(qtRect(rect, 2));
 }
 
 void PainterCanvas::DrawEllipse(const Rect& rect) {
-    painter_.drawEllipse(QRect(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1));
+    painter_.drawEllipse(qtRect(rect, 2));
 }
 
 void PainterCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
@@ -84,8 +100,7 @@ void PainterCanvas::DrawCentredText(const Rect& rect, const std::string& text, c
     painter_.save();
     painter_.setFont(font_);
     painter_.setPen(qtColour(textColor));
-    painter_.drawText(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                      Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,
+    painter_.drawText(qtRect(rect, 1), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,
                       QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     painter_.restore();
 }

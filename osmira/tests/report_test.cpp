@@ -360,4 +360,32 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
     }
 }
 
+// A title or comment is written as it is: one holding a placeholder's name was filled in
+// again at every later step, doubling the page each time.
+TEST(InformePage, TitlesAndCommentsHoldingPlaceholdersAppearOnceAsWritten) {
+    const ExerciseRead opened = ReadExerciseFile(kAllOnExercise);
+    ASSERT_TRUE(opened.value);
+    CEjercicio& exercise = *opened.value;
+    while (exercise.GetSteps().size() < 16) {
+        exercise.AdoptStep(std::make_unique<COsmiraDoc>());
+    }
+    for (const auto& step : exercise.GetSteps()) {
+        step->SetTitle("#Archivo#Archivo#Titulo");
+        step->SetComment("#Coment#Titulo");
+    }
+    Informe informe(exercise);
+    informe.SetOptions(true, true, true, true, true, true, true, true);
+    RecordingPictures pictures("");
+    const std::string page = informe.generate("", pictures).page;
+    const auto count = [&page](const std::string& text) {
+        std::size_t found = 0;
+        for (std::size_t at = page.find(text); at != std::string::npos; at = page.find(text, at + 1)) {
+            ++found;
+        }
+        return found;
+    };
+    EXPECT_EQ(count("<IMG SRC=\"#Archivo#Archivo#Titulo.jpg\">"), 16u);
+    EXPECT_EQ(count("<B> #Archivo#Archivo#Titulo </B> <BR>\n #Coment#Titulo </P>"), 16u);
+}
+
 } // namespace

@@ -202,13 +202,16 @@ std::string Description(const CEjercicio& exercise) {
 std::string Sequence(const CEjercicio& exercise, Pictures& pictures) {
     std::string text = "<B> <I> <FONT SIZE =+2> <LI>Secuencia de Diagramas </LI> </FONT> </I> </B> \n";
     text += "<UL> \n";
+    // Each step's piece is filled in alone: searching the whole page again made the report
+    // quadratic in the steps, and a title holding a placeholder's name multiplied it.
     for (const auto& step : exercise.GetSteps()) {
         const std::string fileName = step->GetTitle() + ".jpg";
         pictures.Diagram(fileName, *step);
-        text += "<CENTER> <IMG SRC=\"#Archivo\"> ";
-        text += RuleSentence(step->GetAppliedRule());
-        text += "</CENTER>";
-        ReplaceAll(text, "#Archivo", fileName);
+        std::string piece = "<CENTER> <IMG SRC=\"#Archivo\"> ";
+        piece += RuleSentence(step->GetAppliedRule());
+        piece += "</CENTER>";
+        ReplaceAll(piece, "#Archivo", fileName);
+        text += piece;
     }
     text += "<P> <BR>\n";
     text += "</UL> \n";
@@ -220,15 +223,14 @@ std::string Comments(const CEjercicio& exercise) {
     std::string text =
         "<B> <I> <FONT SIZE =+2> <LI>Comentarios de cada uno de los Diagramas </LI> </FONT> </I> </B> \n";
     text += "<UL> \n";
+    // Titles and comments are written as they are, never searched for placeholders.
     for (const auto& step : exercise.GetSteps()) {
+        text += "<P> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B> " + step->GetTitle();
         if (step->GetComment().empty()) {
-            text += "<P> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B> #Titulo </B> </P>\n";
+            text += " </B> </P>\n";
         } else {
-            text += "<P> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B> #Titulo </B> <BR>\n";
-            text += " #Coment </P> \n";
+            text += " </B> <BR>\n " + step->GetComment() + " </P> \n";
         }
-        ReplaceAll(text, "#Titulo", step->GetTitle());
-        ReplaceAll(text, "#Coment", step->GetComment());
     }
     text += "<P> <BR>\n";
     text += "</UL> \n";
