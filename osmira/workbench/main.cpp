@@ -1,6 +1,7 @@
 // osmira: the workbench for Peirce's Alpha existential graphs.
 #include "osmira_app.h"
 
+#include "icons.h"
 #include "main_frame.h"
 #include "qt_host.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.osmira"));
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Osmira"));
+    // Qt's own dialogs and message boxes carry the program's icon too.
+    QApplication::setWindowIcon(osmira::workbench::programIcon());
     osmira::workbench::QtHost host;
     osmira::workbench::COsmiraApp app(host);
     app.mainFrame().show();

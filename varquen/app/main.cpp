@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "program_icon.h"
 #include "qt_host.h"
 
 #include "suite/qt_spanish.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.varquen"));
+    // Every window, the help and Qt's dialogs included, shows the program's icon.
+    QApplication::setWindowIcon(varquen::app::programIcon());
     varquen::app::QtHost host;
     varquen::app::TForm1 window(host);
     window.show();

@@ -3,6 +3,7 @@
 #include "display_text.h"
 #include "file_access.h"
 #include "formula_editor.h"
+#include "program_icon.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
 #include "varquen/tokens.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(Host& host, QWidget* parent) : QMainWindow(parent), host_(host) {
     setWindowTitle(QStringLiteral("Zudaviror de lógica multivariada a lógica de primer orden"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(programIcon());
     setFont(systemFont(SansSerif, 16));
     buildWidgets();
     buildMenu();

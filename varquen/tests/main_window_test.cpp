@@ -124,6 +124,14 @@ class MainWindowTest : public testing::Test {
     }
 };
 
+// The task bar showed a generic picture: the window had no icon.
+TEST_F(MainWindowTest, WindowCarriesTheProgramIcon) {
+    ASSERT_FALSE(window.windowIcon().isNull());
+    const QImage picture = window.windowIcon().pixmap(32, 32).toImage();
+    ASSERT_EQ(picture.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(picture.pixel(16, 16)), 255);
+}
+
 TEST_F(MainWindowTest, EnterMovesEachFieldToItsListUnchanged) {
     const std::pair<const char*, const char*> fields[] = {
         {"Edit1", "ListBox1"}, {"Edit2", "ListBox2"}, {"Edit3", "ListBox3"}, {"Edit4", "ListBox4"}};
