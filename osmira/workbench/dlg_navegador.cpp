@@ -1,5 +1,6 @@
 #include "dlg_navegador.h"
 
+#include "osmira/derivation_check.h"
 #include "osmira/ejercicio.h"
 #include "osmira/osmira_doc.h"
 
@@ -173,7 +174,8 @@ void DlgNavegador::Rebuild(CEjercicio& exercise) {
         insertStepItem(*steps[index]);
         entries_.back().ruleItem = ruleItem;
     }
-    if (exercise.goalReached()) {
+    // A handed-in file may reach the goal by steps that do not follow: that is not solved.
+    if (exercise.goalReached() && CheckDerivation(exercise).valid) {
         setGoalMark(steps.back().get());
     }
     tree_->scrollToItem(entries_.front().stepItem);

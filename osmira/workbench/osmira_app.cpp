@@ -224,7 +224,7 @@ void COsmiraApp::load(const QString& path) {
     currentExercise_ = std::move(read.value);
     exercisePath_ = path;
     currentExercise_->ReopenAfterReading(*workbench_);
-    goalAnnounced_ = goalReached();
+    goalAnnounced_ = solved();
     mainFrame_->ShowExerciseMenu();
     mainFrame_->setDocumentName(QFileInfo(path).fileName());
     setModified(false);
@@ -239,8 +239,10 @@ void COsmiraApp::load(const QString& path) {
     }
 }
 
-bool COsmiraApp::goalReached() const {
-    return currentExercise_ && !currentExercise_->GetSteps().empty() && currentExercise_->goalReached();
+bool COsmiraApp::solved() const {
+    // The derivation is checked only once the goal shows, which is rare and worth it.
+    return currentExercise_ && !currentExercise_->GetSteps().empty() && currentExercise_->goalReached() &&
+           CheckDerivation(*currentExercise_).valid;
 }
 
 bool COsmiraApp::Guardar() {
@@ -302,7 +304,7 @@ void COsmiraApp::ruleCommand(Rule rule) {
 
 void COsmiraApp::onRuleCommitted() {
     setModified(true);
-    if (goalAnnounced_ || !goalReached()) {
+    if (goalAnnounced_ || !solved()) {
         return;
     }
     goalAnnounced_ = true;
@@ -354,7 +356,7 @@ void COsmiraApp::EliminarUltimoPaso() {
 // The goal is announced again when a later rule reaches it again; a step that became last
 // and shows it is marked as when it was reached.
 void COsmiraApp::afterRemoval() {
-    goalAnnounced_ = goalReached();
+    goalAnnounced_ = solved();
     DlgNavegador* navigator = mainFrame_->navigatorBar().panel();
     if (goalAnnounced_ && navigator != nullptr) {
         navigator->MarkGoalReached(*currentExercise_->LastStep());

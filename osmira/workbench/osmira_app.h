@@ -64,7 +64,8 @@ class COsmiraApp : public QObject {
     void closeExercise();
     void load(const QString& path);
     bool saveTo(const QString& path);
-    bool goalReached() const;
+    // The goal reached by a derivation whose every step follows.
+    bool solved() const;
     void setModified(bool modified);
     // Enables the commands that need an open exercise, or one with steps.
     void updateCommands();

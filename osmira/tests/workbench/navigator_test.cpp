@@ -353,6 +353,21 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", "Paso 02", "Paso 03"}));
 }
 
+// The mark once stood on a file that reaches the goal by a step its rule does not allow.
+TEST(NavigatorGoal, ADerivationThatDoesNotHoldIsNotMarked) {
+    RecordingWorkbench recorder;
+    auto edited = osmira::test::NewExercise({"A&B"}, "B", recorder);
+    ASSERT_EQ(RequestRule(*edited, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+    edited->GetSteps().front()->SetAppliedRule(Rule::Insertion);
+    auto read = LoadExercise(SaveExercise(*edited));
+    ASSERT_TRUE(read.value) << read.reason;
+    ASSERT_TRUE(read.value->goalReached());
+    DlgNavegador panel;
+    NavigatorWorkbench workbench(panel);
+    read.value->ReopenAfterReading(workbench);
+    EXPECT_EQ(stepTexts(panel), (std::vector<std::string>{"Paso 01", "Paso 02"}));
+}
+
 TEST(NavigatorBar, HostsOnePanelAtATimeOnTheLeft) {
     DlgNavegadorInicial bar;
     EXPECT_EQ(bar.objectName().toStdString(), "DlgNavegadorInicial");
