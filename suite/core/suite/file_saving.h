@@ -37,8 +37,8 @@ struct SaveTarget {
 };
 SaveTarget saveTarget(const std::string& path);
 
-// Files replaced together: each is written beside its target and synced to the disk when
-// staged; `commit` then puts them in place in the order they were staged, each by one rename.
+// Files replaced together: each is written beside its target when staged; `commit` syncs them
+// all to the disk, then puts them in place in the order they were staged, each by one rename.
 // A failure while staging replaces nothing; the old files stay byte for byte. What was staged and
 // not put in place is removed, also by the destructor. A temporary is written unnamed where the
 // file system allows it, so a kill while writing leaves nothing behind; one named by a killed
@@ -62,7 +62,10 @@ class FileReplacement {
         std::string path;
         std::vector<std::string> temporaries; // left by killed saves when first listed
     };
+    static constexpr std::size_t kFilesSyncedOneByOne = 16;
     void removeStaleTemporaries(const std::string& folder, const std::string& target);
+    FileSave syncStaged();
+    std::vector<std::string> foldersOfStaged() const;
     void discard();
 
     std::vector<Staged> staged_;
