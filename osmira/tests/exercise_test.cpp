@@ -106,6 +106,30 @@ TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     EXPECT_EQ(exercise->GetWorking(), "B");
 }
 
+// The reader refuses an exercise past these limits, so a rule must never make one: the student
+// could save it and never open it again.
+TEST(Steps, AnExerciseHoldsNoStepBeyondWhatAFileCanBeReadWith) {
+    RecordingWorkbench workbench;
+    auto exercise = test::NewExercise({"A"}, "A", workbench);
+    const auto held =
+        static_cast<std::size_t>(kMostExerciseElements) - exercise->GetSteps().front()->GetElements().size();
+    EXPECT_TRUE(exercise->CanHoldAnotherStep(held));
+    EXPECT_FALSE(exercise->CanHoldAnotherStep(held + 1));
+    while (exercise->GetSteps().size() < static_cast<std::size_t>(kMostSteps)) {
+        exercise->AppendStep();
+    }
+    EXPECT_FALSE(exercise->CanHoldAnotherStep(1));
+
+    // The rule is refused and W stays as it was.
+    const std::string working = exercise->GetWorking();
+    COsmiraDoc& last = *exercise->LastStep();
+    exercise->BuildDiagram(last);
+    EXPECT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Refused);
+    EXPECT_EQ(exercise->GetWorking(), working);
+    EXPECT_EQ(exercise->GetSteps().size(), static_cast<std::size_t>(kMostSteps));
+    EXPECT_EQ(workbench.refusals.back(), messages::kExerciseFull);
+}
+
 TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);

@@ -42,6 +42,17 @@ std::string CEjercicio::ConvertFormula(std::string_view formula) {
     return result_;
 }
 
+bool CEjercicio::CanHoldAnotherStep(std::size_t elements) const {
+    if (steps_.size() + 1 > static_cast<std::size_t>(kMostSteps)) {
+        return false;
+    }
+    std::int64_t held = static_cast<std::int64_t>(elements);
+    for (const auto& step : steps_) {
+        held += static_cast<std::int64_t>(step->GetElements().size());
+    }
+    return held <= kMostExerciseElements;
+}
+
 COsmiraDoc& CEjercicio::AppendStep() {
     auto step = std::make_unique<COsmiraDoc>();
     step->SetExercise(this);

@@ -19,6 +19,13 @@ enum class RuleOutcome {
     NotApplied // no rule pending, no selection, or the last step is locked
 };
 
+// Steps and elements an exercise may hold, so that a file the reader accepts fits in memory with
+// the check of its derivation: two diagrams of the longest bracket form, in steps enough for far
+// more work than any student does. Rules refuse to go beyond, so that every exercise saved can
+// be read back.
+inline constexpr std::int32_t kMostSteps = 1 << 16;
+inline constexpr std::int64_t kMostExerciseElements = 2 * (std::int64_t{1} << 20) + 2;
+
 // "Paso 0%d" below 10, "Paso %d" from 10 on.
 std::string StepTitle(int number);
 
@@ -65,6 +72,9 @@ class CEjercicio {
     // Converts with the operand and result strings; the bracket form is left in result.
     std::string ConvertFormula(std::string_view formula);
     COsmiraDoc& AppendStep();
+    // Whether one more step of `elements` elements (the sheet included) stays within kMostSteps
+    // and kMostExerciseElements.
+    bool CanHoldAnotherStep(std::size_t elements) const;
 
     // Converts the formulas and makes the first step. Formulas the dialogs would refuse (see
     // CheckExerciseFormulas) are never converted: the exercise is left as it was and the

@@ -24,11 +24,8 @@ constexpr std::int32_t kHighestRule = static_cast<std::int32_t>(Rule::DoubleCut)
 constexpr std::int32_t kMostElements = static_cast<std::int32_t>(kLongestBracketForm) + 1;
 // kind, parity, depth, a two-byte class index, two points, four colours, pen width, mark.
 constexpr std::size_t kSmallestElementBytes = 12 + 2 + 16 + 16 + 4 + 4;
-// Steps and elements an exercise may hold, so that a file the reader accepts fits in memory
-// with the check of its derivation: two diagrams of the longest bracket form, in steps enough
-// for far more work than any student does.
-constexpr std::int32_t kMostSteps = 1 << 16;
-constexpr std::int64_t kMostExerciseElements = 2 * std::int64_t{kMostElements};
+// The elements an exercise may hold are those of two diagrams of the longest bracket form.
+static_assert(kMostExerciseElements == 2 * std::int64_t{kMostElements});
 // identity, three empty texts, applied rule, element count and the sheet every diagram has.
 constexpr std::size_t kSmallestStepBytes = 4 + 3 + 4 + 4 + kSmallestElementBytes;
 

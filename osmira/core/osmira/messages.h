@@ -46,6 +46,11 @@ inline const std::string kDiagramTooLarge = suite::latin1FromUtf8(
     "No se puede aplicar la regla: el diagrama resultante sería demasiado grande. Un diagrama "
     "no puede tener más de 1048576 caracteres en su forma de corchetes.");
 
+// A rule whose new step would take the exercise past kMostSteps or kMostExerciseElements.
+inline const std::string kExerciseFull = suite::latin1FromUtf8(
+    "No se puede aplicar la regla: el ejercicio no puede tener más pasos ni más elementos. Un "
+    "ejercicio guarda como mucho 65536 pasos y 2097154 elementos entre todos sus diagramas.");
+
 // A rule asked for on a step that already has a successor.
 inline const std::string kLockedStep = suite::latin1FromUtf8(
     "No puede aplicar una nueva regla sobre el diagrama. Si quiere aplicar una nueva regla "

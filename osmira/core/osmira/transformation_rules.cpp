@@ -6,6 +6,7 @@
 #include "osmira/formula_syntax.h"
 #include "osmira/messages.h"
 
+#include <algorithm>
 #include <string>
 
 namespace osmira {
@@ -44,7 +45,8 @@ namespace {
 class RuleApplication {
   public:
     RuleApplication(CEjercicio& exercise, COsmiraDoc& diagram, std::string& working)
-        : exercise_(exercise), diagram_(diagram), working_(working), workbench_(exercise.Workbench()) {}
+        : exercise_(exercise), diagram_(diagram), working_(working), before_(working),
+          workbench_(exercise.Workbench()) {}
 
     RuleOutcome Erase(CElemento& graph) {
         if (graph.Kind() == ElementKind::Sheet) {
@@ -214,6 +216,13 @@ class RuleApplication {
     }
 
     RuleOutcome Commit(Rule rule, CElemento& marked) {
+        // A step the exercise cannot hold could be saved but never read back.
+        const auto elements =
+            static_cast<std::size_t>(1 + working_.size() - std::count(working_.begin(), working_.end(), ']'));
+        if (!exercise_.CanHoldAnotherStep(elements)) {
+            working_ = before_;
+            return Refuse(messages::kExerciseFull);
+        }
         marked.GetGraphic()->Mark();
         workbench_.RepaintView(diagram_);
         diagram_.SetAppliedRule(rule);
@@ -236,6 +245,7 @@ class RuleApplication {
     CEjercicio& exercise_;
     COsmiraDoc& diagram_;
     std::string& working_;
+    const std::string before_; // W as it was, restored when the new step cannot be held
     WorkbenchOperations& workbench_;
 };
 
