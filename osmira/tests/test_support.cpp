@@ -93,6 +93,24 @@ std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypothes
     return exercise;
 }
 
+std::string LongestDisjunction() {
+    std::string formula(1, 'A');
+    for (std::size_t letter = 1; 2 * letter + 1 <= kLongestFormula; ++letter) {
+        formula += '|';
+        formula += static_cast<char>('A' + letter % 26);
+    }
+    return formula;
+}
+
+std::vector<std::string> NewLargestExerciseArguments(const std::string& path) {
+    std::vector<std::string> arguments = {"new"};
+    for (int slot = 0; slot < kHypothesisSlots; ++slot) {
+        arguments.insert(arguments.end(), {"--hyp", LongestDisjunction()});
+    }
+    arguments.insert(arguments.end(), {"--concl", LongestDisjunction(), "-o", path});
+    return arguments;
+}
+
 namespace {
 
 bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {

@@ -36,6 +36,12 @@ std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWork
 std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
+// A∨B∨C∨… written readably, as long as the formula field holds (16,384 letters). Six hypotheses of
+// it and it as the conclusion make the largest exercise a student can start: the benchmarks' own.
+std::string LongestDisjunction();
+// The arguments of `osmira-cli new` that write that exercise to `path`.
+std::vector<std::string> NewLargestExerciseArguments(const std::string& path);
+
 // The truth value of a bracket form: juxtaposition is conjunction, a cut negation, the empty
 // area true; bit k of the valuation is the letter 'A' + k.
 bool BracketValue(const std::string& bracket, unsigned valuation);

@@ -1,14 +1,16 @@
 // The workbench's interactions on the real widgets, offscreen: a rule command with 99 step
-// windows open until the new step's window has painted, and opening a 99-step file with its
-// windows.
+// windows open until the new step's window has painted, opening a 99-step file with its
+// windows, and painting again the step window of the largest exercise.
 #include "child_frame.h"
 #include "fake_host.h"
 #include "main_frame.h"
 #include "osmira_app.h"
+#include "osmira_view.h"
 #include "test_support.h"
 #include "window_workbench.h"
 
 #include "osmira/exercise_archive.h"
+#include "osmira/formula_entry.h"
 #include "osmira/rule_request.h"
 
 #include <QAction>
@@ -95,5 +97,23 @@ void BM_Open99StepFileWithItsWindows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Open99StepFileWithItsWindows)->Unit(benchmark::kMillisecond);
+
+// What a step window does after a rule marks an element of it: paint the whole window again.
+void BM_RepaintTheLargestDiagram(benchmark::State& state) {
+    suite::testing::benchmarkApplication();
+    RecordingWorkbench recorder;
+    const std::string formula = osmira::test::LongestDisjunction();
+    auto exercise =
+        osmira::test::NewExercise(std::vector<std::string>(kHypothesisSlots, formula), formula, recorder);
+    osmira::workbench::test::FakeHost host;
+    CChildFrame frame(*exercise->GetSteps().front(), host);
+    frame.resize(1280, 900);
+    frame.show();
+    settle();
+    for (auto _ : state) {
+        frame.view()->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_RepaintTheLargestDiagram)->Unit(benchmark::kMillisecond);
 
 } // namespace
