@@ -40,12 +40,23 @@ bool TextOption(const Arguments& arguments, const std::string& name, std::string
     if (!given) {
         return true;
     }
-    std::optional<std::string> latin1 = suite::latin1FromUtf8Strict(*given);
-    if (!latin1) {
-        UsageError(io, name + suite::latin1FromUtf8(": hay un carácter que no es Latin-1"));
+    // As the dialogs do: a usual equivalent is written and said; what has none is refused, named.
+    const suite::Latin1Fit fit = suite::fitLatin1(*given);
+    if (!fit.leftOut.empty()) {
+        std::string named;
+        for (const std::string& character : fit.leftOut) {
+            named += " " + character;
+        }
+        // UTF-8 as given: the characters named are those Latin-1 lacks.
+        io.err << "osmira-cli: " << name
+               << ": el fichero no puede guardar estos caracteres, que no son del alfabeto latino:" << named
+               << '\n';
         return false;
     }
-    value = *latin1;
+    if (fit.changed()) {
+        io.err << "osmira-cli: " << name << ": " << suite::describeFit(fit) << '\n';
+    }
+    value = fit.latin1;
     return true;
 }
 

@@ -5,8 +5,8 @@
 
 namespace osmira::cli {
 
-// The command line speaks UTF-8 and the model Latin-1: text goes through osmira/latin1.h,
-// refusing what Latin-1 cannot hold (latin1FromUtf8Strict).
+// The command line speaks UTF-8 and the model Latin-1: text fields go through suite::fitLatin1,
+// as in the dialogs, and what has no Latin-1 equivalent is refused.
 
 // A formula typed on the command line as the formula alphabet: ~ & | > and the UTF-8 signs
 // ¬ ∧ ∨ → become the connective bytes, the bytes themselves pass, blanks are removed.

@@ -272,7 +272,9 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
          2,
          Utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
               "cteres.")},
-        {{"--title", "\xCE\xA9", "--hyp", "A"}, 2, "no es Latin-1"},
+        {{"--title", "\xCE\xA9", "--hyp", "A"},
+         2,
+         "no puede guardar estos caracteres, que no son del alfabeto latino: \xCE\xA9"},
         {{"--date", "99999999999", "--hyp", "A"}, 2, "--date"},
         {{"--concl", "B"}, 2, Utf8(messages::kNoHypothesis)}};
     for (const Case& c : cases) {
@@ -284,6 +286,17 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
         EXPECT_FALSE(std::filesystem::exists(path));
     }
     EXPECT_EQ(RunCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
+}
+
+// "Łukasz Żółw" was once saved as "ukasz ów", without a word.
+TEST_F(CliFiles, NewWritesAnEquivalentOfWhatTheFileCannotHoldAndSaysSo) {
+    const std::string path = Path("equivalente.omr");
+    const Outcome made = RunCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.err,
+              "osmira-cli: --author: El fichero solo guarda letras y signos del alfabeto latino: se ha "
+              "escrito Ł como L, Ż como Z y ł como l.\n");
+    EXPECT_NE(RunCli({"show", path}).out.find("author: Lukasz Zólw\n"), std::string::npos);
 }
 
 TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {

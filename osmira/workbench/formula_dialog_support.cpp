@@ -2,11 +2,13 @@
 
 #include "formula_entry_field.h"
 
+#include "suite/latin1.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QTextCursor>
+#include <QToolTip>
 namespace osmira::workbench {
 
 QFont dialogFont() {
@@ -28,47 +30,54 @@ QLineEdit* createFormulaLine(const QString& objectName, QWidget* parent) {
 
 namespace {
 
-bool beyondLatin1(QChar character) {
-    // The line separator of a multi-line field is read back as a line break.
-    return character.unicode() > 0xFF && character != QChar::LineSeparator;
+// The text in the characters the model can hold; a multi-line field's line separator is a line
+// break, not a character to tell the student about.
+suite::Latin1Fit fitted(QString text) {
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return suite::fitLatin1(text.toUtf8().toStdString());
+}
+
+// Tells the student, beside the field, what was written instead of what they typed or pasted.
+void tellFit(QWidget& field, const suite::Latin1Fit& fit) {
+    const QString note = QString::fromStdString(suite::describeFit(fit));
+    field.setToolTip(note);
+    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), note, &field);
 }
 
 } // namespace
 
 void keepLatin1(QLineEdit& field) {
     QObject::connect(&field, &QLineEdit::textChanged, &field, [&field](const QString& text) {
-        QString kept;
-        int caret = field.cursorPosition();
-        const int oldCaret = caret;
-        for (int i = 0; i < text.size(); ++i) {
-            if (!beyondLatin1(text.at(i))) {
-                kept += text.at(i);
-            } else if (i < oldCaret) {
-                --caret;
-            }
+        const suite::Latin1Fit fit = fitted(text);
+        if (!fit.changed()) {
+            return;
         }
-        if (kept != text) {
+        const auto caret = static_cast<int>(fitted(text.left(field.cursorPosition())).latin1.size());
+        {
             const QSignalBlocker blocker(field);
-            field.setText(kept);
+            field.setText(QString::fromLatin1(fit.latin1));
             field.setCursorPosition(caret);
         }
+        tellFit(field, fit);
     });
 }
 
 void keepLatin1(QPlainTextEdit& field) {
     QObject::connect(&field, &QPlainTextEdit::textChanged, &field, [&field] {
-        QTextDocument& document = *field.document();
-        // From the end, so that earlier positions stay valid while characters go.
-        for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
-            const QString text = block.text();
-            for (int i = static_cast<int>(text.size()) - 1; i >= 0; --i) {
-                if (beyondLatin1(text.at(i))) {
-                    QTextCursor cursor(&document);
-                    cursor.setPosition(block.position() + i);
-                    cursor.deleteChar();
-                }
-            }
+        const QString text = field.toPlainText();
+        const suite::Latin1Fit fit = fitted(text);
+        if (!fit.changed()) {
+            return;
         }
+        const int caret = static_cast<int>(fitted(text.left(field.textCursor().position())).latin1.size());
+        {
+            const QSignalBlocker blocker(field);
+            field.setPlainText(QString::fromLatin1(fit.latin1));
+            QTextCursor cursor = field.textCursor();
+            cursor.setPosition(caret);
+            field.setTextCursor(cursor);
+        }
+        tellFit(field, fit);
     });
 }
 

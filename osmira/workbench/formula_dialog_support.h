@@ -16,8 +16,9 @@ QFont dialogFont();
 // A fixed text of the core (Latin-1 bytes) as screen text.
 QString latin1Text(std::string_view bytes);
 
-// Keeps a text field to the characters the model can hold (Latin-1): whatever else is typed or
-// pasted is dropped at once, so what is shown is exactly what is stored.
+// Keeps a text field to the characters the model can hold (Latin-1), so what is shown is exactly
+// what is stored: whatever else is typed or pasted becomes its usual equivalent (straight quotes,
+// a hyphen, L for Ł) or is left out, and a note beside the field says which.
 void keepLatin1(QLineEdit& field);
 void keepLatin1(QPlainTextEdit& field);
 

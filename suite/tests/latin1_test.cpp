@@ -4,39 +4,35 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct Conversion {
     const char* utf8;
-    const char* latin1; // what latin1FromUtf8 gives
-    bool fitsLatin1;    // whether latin1FromUtf8Strict accepts it
+    const char* latin1;
 };
 
 TEST(Latin1, FromUtf8) {
     const Conversion table[] = {
-        {"", "", true},
-        {"Fórmula", "F\xF3rmula", true},
-        {"MÁS ¿ « » ÿ ñ ¬", "M\xC1S \xBF \xAB \xBB \xFF \xF1 \xAC", true},
-        {"\xC2\x80", "\x80", true},
-        {"p∧q €", "p?q ?", false},
-        {"😀x", "?x", false},
+        {"", ""},
+        {"Fórmula", "F\xF3rmula"},
+        {"MÁS ¿ « » ÿ ñ ¬", "M\xC1S \xBF \xAB \xBB \xFF \xF1 \xAC"},
+        {"\xC2\x80", "\x80"},
+        {"p∧q €", "p?q ?"},
+        {"😀x", "?x"},
         // Malformed bytes each become one '?' and never swallow the byte after them.
-        {"a\x80z", "a?z", false},
-        {"\xBF\xBFz", "??z", false},
-        {"\xC3z", "?z", false},
-        {"\xE2\x88z", "??z", false},
-        {"\xC3", "?", false},
-        {"\xC0\xAFz", "??z", false},
-        {"\xFFz", "?z", false},
+        {"a\x80z", "a?z"},
+        {"\xBF\xBFz", "??z"},
+        {"\xC3z", "?z"},
+        {"\xE2\x88z", "??z"},
+        {"\xC3", "?"},
+        {"\xC0\xAFz", "??z"},
+        {"\xFFz", "?z"},
     };
     for (const Conversion& row : table) {
         EXPECT_EQ(suite::latin1FromUtf8(row.utf8), row.latin1) << row.utf8;
-        EXPECT_EQ(suite::latin1FromUtf8Strict(row.utf8),
-                  row.fitsLatin1 ? std::optional<std::string>(row.latin1) : std::nullopt)
-            << row.utf8;
     }
 }
 
@@ -49,6 +45,44 @@ TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
                                     "a"),
               "\xC3\xA1\xC3\xBF"
               "a");
+}
+
+// What the student types or pastes is never dropped silently: an equivalent where there is one,
+// and the changes named.
+TEST(Latin1, FitReplacesWhatHasAnEquivalentAndNamesEveryChange) {
+    struct Fit {
+        const char* utf8;
+        const char* latin1;
+        std::vector<std::string> replaced;
+        std::vector<std::string> leftOut;
+    };
+    const Fit table[] = {
+        {"Mar\xC3\xAD"
+         "a",
+         "Mar\xED"
+         "a",
+         {},
+         {}},
+        {"Łukasz Żółw", "Lukasz Z\xF3lw", {"Ł", "Ż", "ł"}, {}},
+        {"Prueba “comillas” — 5 €…", "Prueba \"comillas\" - 5 EUR...", {"“", "”", "—", "€", "…"}, {}},
+        {"Œuvre", "OEuvre", {"Œ"}, {}},
+        {"p∧q 😀 ∧", "pq  ", {}, {"∧", "😀"}},
+        {"a\x80"
+         "b",
+         "ab",
+         {},
+         {"\xEF\xBF\xBD"}},
+    };
+    for (const Fit& row : table) {
+        const suite::Latin1Fit fit = suite::fitLatin1(row.utf8);
+        EXPECT_EQ(fit.latin1, row.latin1) << row.utf8;
+        EXPECT_EQ(fit.replaced, row.replaced) << row.utf8;
+        EXPECT_EQ(fit.leftOut, row.leftOut) << row.utf8;
+    }
+    EXPECT_EQ(suite::describeFit(suite::fitLatin1("“Ł” ∀")),
+              "El fichero solo guarda letras y signos del alfabeto latino: se ha escrito “ como \", Ł como L "
+              "y ” como \"; se ha quitado ∀.");
+    EXPECT_EQ(suite::describeFit(suite::fitLatin1("sí")), "");
 }
 
 } // namespace

@@ -460,7 +460,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TitleCase{"FiftyPass", QString(50, u'x'), std::string(50, 'x'), 0, true},
                     TitleCase{"FiftyOneCut", QString(50, u'x') + "yz", std::string(50, 'x'), 1, false},
                     TitleCase{"Latin1Accents", QStringLiteral("Lógica Año"), "L\xF3gica A\xF1o", 0, true},
-                    TitleCase{"BeyondLatin1Dropped", QStringLiteral("A\u2227B \u20AC5"), "AB 5", 0, true}),
+                    TitleCase{"BeyondLatin1ReplacedOrLeftOut", QStringLiteral("A\u2227B \u20AC5"), "AB EUR5",
+                              0, true}),
     [](const testing::TestParamInfo<TitleCase>& info) { return std::string(info.param.name); });
 
 TEST(NewExercise, KeepsAuthorCommentsAndDateAsLatin1) {
@@ -469,10 +470,16 @@ TEST(NewExercise, KeepsAuthorCommentsAndDateAsLatin1) {
     dialog.setDate(QDate(2024, 2, 29));
     type(child<QLineEdit>(dialog, "Autor"), QStringLiteral("Peñalver \u0141"));
     child<QPlainTextEdit>(dialog, "Comentarios").setPlainText(QStringLiteral("Línea\u2192uno\nDos"));
+    // Once "ukasz" silently: now an equivalent where there is one, and the student is told.
     EXPECT_EQ(dialog.author(), "Pe\xF1"
-                               "alver ");
+                               "alver L");
+    EXPECT_EQ(child<QLineEdit>(dialog, "Autor").toolTip(),
+              QStringLiteral(
+                  "El fichero solo guarda letras y signos del alfabeto latino: se ha escrito Ł como L."));
     EXPECT_EQ(dialog.comments(), "L\xED"
                                  "neauno\nDos");
+    EXPECT_TRUE(
+        child<QPlainTextEdit>(dialog, "Comentarios").toolTip().endsWith(QStringLiteral("se ha quitado →.")));
     EXPECT_EQ(dialog.date(), QDate(2024, 2, 29));
 }
 

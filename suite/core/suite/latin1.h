@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The models hold single-byte Latin-1 text; sources and terminals speak UTF-8.
 namespace suite {
@@ -15,8 +15,20 @@ std::string latin1FromUtf8(std::string_view utf8);
 // Latin-1 text (messages, file names, models) as UTF-8.
 std::string utf8FromLatin1(std::string_view latin1);
 
-// For text typed by the user: nothing when it is not UTF-8 or holds a character beyond
-// Latin-1, instead of a silent '?'.
-std::optional<std::string> latin1FromUtf8Strict(std::string_view utf8);
+// Text typed or pasted by the user (UTF-8) for a model that holds Latin-1. A character beyond
+// Latin-1 with a usual equivalent (typographic quotes and dashes, the ellipsis, the euro sign,
+// letters of other Latin alphabets such as Ł or ő) becomes it; one without (∀, 😀) is left out.
+// Both kinds are listed once each, in UTF-8 and in order of appearance, so the user can be told.
+struct Latin1Fit {
+    std::string latin1;
+    std::vector<std::string> replaced;
+    std::vector<std::string> leftOut;
+    bool changed() const { return !replaced.empty() || !leftOut.empty(); }
+};
+Latin1Fit fitLatin1(std::string_view utf8);
+
+// What fitLatin1 changed, as a Spanish sentence in UTF-8 (it names characters Latin-1 lacks);
+// empty when nothing changed.
+std::string describeFit(const Latin1Fit& fit);
 
 } // namespace suite
