@@ -17,9 +17,9 @@ QSize PictureSize(std::int64_t width, std::int64_t height) {
         return {};
     }
     const double pixels = static_cast<double>(width) * static_cast<double>(height);
-    const double scale = pixels <= static_cast<double>(kLargestPicturePixels)
-                             ? 1.0
-                             : std::sqrt(kLargestPicturePixels / pixels);
+    const double longest = static_cast<double>(std::max(width, height));
+    const double scale = std::min({1.0, std::sqrt(static_cast<double>(kLargestPicturePixels) / pixels),
+                                   static_cast<double>(kWidestPicture) / longest});
     // Rounded down, so that the product stays within the budget; a thin sheet keeps one pixel.
     const auto side = [scale](std::int64_t extent) {
         return static_cast<int>(std::max<double>(1.0, std::floor(static_cast<double>(extent) * scale)));

@@ -15,8 +15,12 @@ namespace osmira::render {
 // diagram it shows.
 inline constexpr std::int64_t kLargestPicturePixels = std::int64_t{1} << 25;
 
+// JPEG counts a side in 16 bits: a wider picture cannot be written at all.
+inline constexpr std::int64_t kWidestPicture = 65500;
+
 // The picture of a width × height drawing: one pixel per unit, or scaled down alike in both
-// directions until it holds at most kLargestPicturePixels. Empty for an empty drawing.
+// directions until it holds at most kLargestPicturePixels and no side is longer than
+// kWidestPicture. Empty for an empty drawing.
 QSize PictureSize(std::int64_t width, std::int64_t height);
 
 // The step drawn at one pixel per drawing unit on white (scaled down as PictureSize says),

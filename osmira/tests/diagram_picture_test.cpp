@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -31,10 +32,11 @@ TEST_P(HugeSheet, IsDrawnWithinThePixelBudget) {
     const QImage picture = render::DiagramPicture(step);
     ASSERT_FALSE(picture.isNull());
     EXPECT_LE(std::int64_t{picture.width()} * picture.height(), render::kLargestPicturePixels);
-    // Scaled alike in both directions.
+    EXPECT_LE(std::max(picture.width(), picture.height()), render::kWidestPicture);
+    // Scaled alike in both directions, but for rounding.
     const double ratio = static_cast<double>(std::int64_t{sheet.right} - sheet.left) /
                          static_cast<double>(std::int64_t{sheet.bottom} - sheet.top);
-    EXPECT_NEAR(static_cast<double>(picture.width()) / picture.height() / ratio, 1.0, 0.01);
+    EXPECT_NEAR(picture.height(), picture.width() / ratio, std::max(1.0, 0.01 * picture.height()));
 }
 
 constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
@@ -43,6 +45,8 @@ constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
 INSTANTIATE_TEST_SUITE_P(Sheets, HugeSheet,
                          ::testing::Values(SheetCase{"ThirtyThousandUnitsSquare", {50, 50, 30050, 30050}},
                                            SheetCase{"AcrossThe32BitRange", {kLeast, kLeast, kMost, kMost}},
+                                           // A long hypothesis: few pixels, too wide for a JPEG.
+                                           SheetCase{"WiderThanAJpeg", {50, 50, 100050, 108}},
                                            SheetCase{"NearThe32BitLimit",
                                                      {kMost - 30000, kMost - 30000, kMost, kMost}}),
                          [](const auto& info) { return std::string(info.param.name); });
