@@ -1,5 +1,7 @@
 #include "osmira_view.h"
 
+#include "osmira/layout.h"
+
 #include "host.h"
 #include "painter_canvas.h"
 #include "rule_commands.h"
@@ -32,6 +34,20 @@ void COsmiraView::detach() {
     viewport()->update();
 }
 
+void COsmiraView::diagramChanged() {
+    updateScrollBars();
+    viewport()->update();
+}
+
+QSize COsmiraView::pageExtent() const {
+    if (document_ == nullptr || document_->GetElements().empty() ||
+        document_->GetElements().front()->GetGraphic() == nullptr) {
+        return kPageExtent;
+    }
+    const Rect sheet = document_->GetElements().front()->GetGraphic()->GetRect();
+    return kPageExtent.expandedTo(QSize(sheet.right + layout::kOrigin, sheet.bottom + layout::kOrigin));
+}
+
 void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exposed) const {
     if (document_ == nullptr) {
         return;
@@ -55,7 +71,7 @@ void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exp
         return;
     }
     // A large diagram lies mostly outside the window: each paint costs what it shows.
-    const QRect page(QPoint(0, 0), kPageExtent.expandedTo(viewport()->size()));
+    const QRect page(QPoint(0, 0), pageExtent().expandedTo(viewport()->size()));
     ExposedArea area(*exposed);
     for (const CElemento* element : shown_.within(*document_, page.united(*exposed))) {
         if (area.reaches(*element)) {
@@ -113,8 +129,9 @@ void COsmiraView::scrollContentsBy(int, int) {
 
 void COsmiraView::updateScrollBars() {
     const QSize visible = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, kPageExtent.width() - visible.width()));
-    verticalScrollBar()->setRange(0, std::max(0, kPageExtent.height() - visible.height()));
+    const QSize page = pageExtent();
+    horizontalScrollBar()->setRange(0, std::max(0, page.width() - visible.width()));
+    verticalScrollBar()->setRange(0, std::max(0, page.height() - visible.height()));
 }
 
 void COsmiraView::selectAt(const QPoint& logical) {

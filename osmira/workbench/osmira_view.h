@@ -39,6 +39,11 @@ class COsmiraView : public QAbstractScrollArea {
     COsmiraDoc* document() const { return document_; }
     // The step is being destroyed: the view forgets it and draws nothing from then on.
     void detach();
+    // The step's diagram was laid out or marked: the page may have grown, and is drawn again.
+    void diagramChanged();
+    // The logical page: the designed one, grown to hold the whole diagram and its margin, so that
+    // every element of a wide diagram can be scrolled to and selected.
+    QSize pageExtent() const;
 
     // Every element in list order, the selected one highlighted; the painter is in logical units.
     // Given an exposed rectangle (logical units), only the elements whose drawing reaches it.

@@ -54,7 +54,7 @@ void WindowWorkbench::CloseWindow(COsmiraDoc& step) {
 
 void WindowWorkbench::RepaintView(COsmiraDoc& step) {
     if (CChildFrame* frame = frameOf(step)) {
-        frame->view()->viewport()->update();
+        frame->view()->diagramChanged();
     }
 }
 

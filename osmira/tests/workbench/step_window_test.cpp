@@ -229,6 +229,20 @@ TEST_F(StepWindow, PaintingInPiecesDrawsTheSamePixels) {
     EXPECT_EQ(pieces, whole);
 }
 
+// The page was once fixed at 4200 × 2970: the letters of a longer hypothesis lay past its edge,
+// out of reach of the scroll bars and of the mouse.
+TEST_F(StepWindow, EveryElementOfAWideDiagramCanBeScrolledToAndSelected) {
+    CChildFrame& frame = openAt(std::string(300, 'A'));
+    const std::size_t last = step(0).GetElements().size() - 1;
+    const Rect letter = element(last)->GetGraphic()->GetRect();
+    ASSERT_GT(letter.right, COsmiraView::kPageExtent.width());
+    QScrollBar& across = *frame.view()->horizontalScrollBar();
+    across.setValue(across.maximum());
+    const QPoint scroll(across.value(), frame.view()->verticalScrollBar()->value());
+    click(frame, QPoint((letter.left + letter.right) / 2, (letter.top + letter.bottom) / 2) - scroll);
+    EXPECT_EQ(selectedIndex(), static_cast<int>(last));
+}
+
 TEST_F(StepWindow, OpeningAWindowStartsAtThePointerWithNoSelection) {
     CChildFrame& first = openAt("[A[B]]");
     click(first, kOnB);
