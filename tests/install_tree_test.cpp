@@ -1,6 +1,6 @@
-// `cmake --install` into a scratch prefix: every program's window and tool, menu entry, icon and
-// AppStream file in the standard places, passing the validators Debian's own tools apply, and
-// osmira's exercise file type known by its leading bytes.
+// `cmake --install` into a scratch prefix: every program's window and tool, menu entry, icon,
+// AppStream file and examples in the standard places, passing the validators Debian's own tools
+// apply, and osmira's exercise file type known by its leading bytes.
 #include "suite_testing/scratch_folder.h"
 
 #include <QLibrary>
@@ -80,6 +80,8 @@ TEST_P(ProgramInstalled, HasItsEntriesAndTheyValidate) {
         EXPECT_NE(fs::status(path).permissions() & fs::perms::others_exec, fs::perms::none) << path;
     }
     EXPECT_TRUE(fs::is_regular_file(prefix() / "share/icons/hicolor/scalable/apps" / (id + ".svg")));
+    const fs::path examples = prefix() / "share/doc" / program / "examples";
+    EXPECT_TRUE(fs::is_directory(examples) && !fs::is_empty(examples)) << examples;
 
     const fs::path desktopEntry = prefix() / "share/applications" / (id + ".desktop");
     ASSERT_TRUE(fs::is_regular_file(desktopEntry));

@@ -66,6 +66,32 @@ TEST_F(CliLogTest, AppendsAHeaderAndTheRecordAfterWhatTheFileHeld) {
     EXPECT_TRUE(std::regex_match(readFile(log), expected)) << readFile(log);
 }
 
+// The package's examples: each formula file, read as `zudaviror-cli -` reads it, translates, and
+// the sample log beside them is what the tool writes for them in the order of their names (its
+// times aside).
+TEST_F(CliLogTest, ExamplesTranslateAndTheirSampleLogIsTheToolsOwn) {
+    const fs::path examples = EXAMPLES_DIR;
+    std::vector<fs::path> formulas;
+    for (const fs::directory_entry& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() == ".txt") {
+            formulas.push_back(entry.path());
+        }
+    }
+    std::sort(formulas.begin(), formulas.end());
+    ASSERT_GE(formulas.size(), 3u);
+    const fs::path log = folder / "registro.log";
+    for (const fs::path& formula : formulas) {
+        std::istringstream in(readFile(formula));
+        std::ostringstream out, err;
+        EXPECT_EQ(run({"--steps", "--log", log.string(), "-"}, in, out, err), 0) << formula.filename();
+        EXPECT_EQ(err.str(), "") << formula.filename();
+    }
+    const auto timeless = [](const std::string& bytes) {
+        return std::regex_replace(bytes, std::regex(R"(\d\d:\d\d:\d\d [AP]M|\d\d_\d\d_\d\d)"), "#");
+    };
+    EXPECT_EQ(timeless(readFile(log)), timeless(readFile(examples / "registro.log")));
+}
+
 TEST_F(CliLogTest, ARefusedFormulaIsNotLogged) {
     const fs::path log = folder / "nuevo.txt";
     EXPECT_EQ(runTool({"--log", log.string(), "p+"}).status, 2);
