@@ -200,14 +200,8 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
     if (auto insert = arguments.Option("--insert")) {
         std::string formula = FormulaArgument(*insert);
-        if (formula.empty()) {
-            return Report(io, messages::kEmptyFormula, kExitRefused);
-        }
-        if (formula.size() > kLongestFormula) {
-            return Report(io, messages::kFormulaTooLong, kExitRefused);
-        }
-        if (!CheckFormulaEntry(formula)) {
-            return Report(io, messages::kInsertionSyntax, kExitRefused);
+        if (const std::optional<std::string> refusal = InsertionRefusal(formula)) {
+            return Report(io, *refusal, kExitRefused);
         }
         workbench.formulaToInsert = formula;
     }

@@ -25,20 +25,6 @@ std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Strea
     return words.front();
 }
 
-// The dialogs' refusal of a formula entry, or nothing when it is accepted.
-std::optional<std::string> EntryRefusal(const std::string& formula) {
-    if (formula.empty()) {
-        return std::string(messages::kEmptyFormula);
-    }
-    if (formula.size() > kLongestFormula) {
-        return std::string(messages::kFormulaTooLong);
-    }
-    if (!CheckFormulaEntry(formula)) {
-        return std::string(messages::kFormulaSyntax);
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 int CheckCommand(const std::vector<std::string>& words, Streams io) {
@@ -46,7 +32,7 @@ int CheckCommand(const std::vector<std::string>& words, Streams io) {
     if (!word) {
         return kExitUsage;
     }
-    std::optional<std::string> refusal = EntryRefusal(FormulaArgument(*word));
+    std::optional<std::string> refusal = FormulaEntryRefusal(FormulaArgument(*word));
     io.out << (refusal ? suite::utf8FromLatin1(*refusal) : "ok") << '\n';
     return refusal ? kExitRefused : kExitOk;
 }
@@ -57,7 +43,7 @@ int ConvertCommand(const std::vector<std::string>& words, Streams io) {
         return kExitUsage;
     }
     std::string formula = FormulaArgument(*word);
-    if (std::optional<std::string> refusal = EntryRefusal(formula)) {
+    if (std::optional<std::string> refusal = FormulaEntryRefusal(formula)) {
         return Report(io, *refusal, kExitRefused);
     }
     CEjercicio exercise;

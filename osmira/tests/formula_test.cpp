@@ -237,7 +237,8 @@ TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
     std::string deep = Bytes("(" + NestedAfterConnective(9) + ")");
     EXPECT_TRUE(CheckFormulaEntry(deep));
     EXPECT_EQ(CheckExerciseFormulas({deep}, ""), std::nullopt);
-    EXPECT_EQ(CheckExerciseFormulas({"A", deep}, ""), std::string(messages::kFormulaSyntax));
+    // Named for what it is: the syntax is right, the nesting too deep.
+    EXPECT_EQ(CheckExerciseFormulas({"A", deep}, ""), std::string(messages::kFormulaTooDeep));
 }
 
 // --- Truth tables: the bracket form means what the formula means -----------------------

@@ -53,14 +53,10 @@ std::string DlgInsertarGrafico::formula() const {
 // that "Insertar" never hands over a formula the rule would then drop.
 void DlgInsertarGrafico::insert() {
     const std::string formula = RemoveBlanks(entry_->formula());
-    if (formula.empty()) {
-        host_.showMessage(this, latin1Text(messages::kEmptyFormula), QStringLiteral("Error de fórmula"),
-                          MessageIcon::Exclamation);
-        entry_->setFocus();
-        return;
-    }
-    if (!CheckFormulaEntry(formula)) {
-        host_.showMessage(this, latin1Text(messages::kInsertionSyntax), QStringLiteral("Error de sintaxis"),
+    if (const std::optional<std::string> refusal = InsertionRefusal(formula)) {
+        host_.showMessage(this, latin1Text(*refusal),
+                          formula.empty() ? QStringLiteral("Error de fórmula")
+                                          : QStringLiteral("Error de sintaxis"),
                           MessageIcon::Exclamation);
         entry_->setFocus();
         return;

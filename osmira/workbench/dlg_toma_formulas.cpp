@@ -125,13 +125,9 @@ std::string DlgTomaFormulas::conclusion() const {
 void DlgTomaFormulas::accept() {
     const std::array<std::string, 6> rows = hypotheses();
     const std::vector<std::string> rowFormulas(rows.begin(), rows.end());
-    if (BuildHypothesesFormula(rowFormulas).empty()) {
-        warn(latin1Text(messages::kNoHypothesis), QStringLiteral("Error de hipótesis"));
-        entry_->setFocus();
-        return;
-    }
-    if (CheckExerciseFormulas(rowFormulas, conclusion())) {
-        warn(latin1Text(messages::kFormulaSyntax), QStringLiteral("Error de sintaxis"));
+    if (const std::optional<std::string> refusal = CheckExerciseFormulas(rowFormulas, conclusion())) {
+        warn(latin1Text(*refusal), *refusal == messages::kNoHypothesis ? QStringLiteral("Error de hipótesis")
+                                                                       : QStringLiteral("Error de sintaxis"));
         entry_->setFocus();
         return;
     }
@@ -231,18 +227,22 @@ int DlgTomaFormulas::firstFreeSlot() const {
     return 0;
 }
 
-// An entry of blanks only stores nothing; it is emptied as after a stored formula. The stored
-// formula holds no blanks, as the exercise requires.
+// An entry of blanks only stores nothing, says why and is emptied. The stored formula holds no
+// blanks, as the exercise requires; a refused one is shown with the cause the core names.
 bool DlgTomaFormulas::takeEntry(std::string& formula) {
     formula = RemoveBlanks(entry_->formula());
-    if (!formula.empty() && !CheckFormulaEntry(formula)) {
-        warn(latin1Text(messages::kFormulaSyntax), QStringLiteral("Error de sintaxis"));
+    if (const std::optional<std::string> refusal = FormulaEntryRefusal(formula)) {
+        if (formula.empty()) {
+            entry_->clear();
+        }
+        warn(latin1Text(*refusal),
+             formula.empty() ? QStringLiteral("Error de fórmula") : QStringLiteral("Error de sintaxis"));
         entry_->setFocus();
         return false;
     }
     entry_->clear();
     entry_->setFocus();
-    return !formula.empty();
+    return true;
 }
 
 // Restores the background of the marked row and leaves no row marked, also on the markers.

@@ -4,6 +4,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace osmira::workbench {
 
 namespace {
@@ -28,9 +30,21 @@ bool admitted(QChar character) {
 }
 
 // A formula copied from Latin-1 text carries the connective bytes as the characters Ø Ù Ú ®;
-// they stand for the signs here, since no other use of them is admitted.
+// they stand for the signs here, since no other use of them is admitted. So do the keyboard's
+// ~ & | > that osmira-cli reads ("->" keeps its arrow; the hyphen is not admitted).
 QChar asSign(QChar character) {
-    return displayFormula(formulaBytes(QString(character))).at(0);
+    switch (character.unicode()) {
+    case u'~':
+        return QChar(kNegationSign);
+    case u'&':
+        return QChar(kConjunctionSign);
+    case u'|':
+        return QChar(kDisjunctionSign);
+    case u'>':
+        return QChar(kImplicationSign);
+    default:
+        return displayFormula(formulaBytes(QString(character))).at(0);
+    }
 }
 
 } // namespace
@@ -80,8 +94,19 @@ void FormulaEntryField::onTextChanged(const QString& text) {
     if (length < rememberedLength_) {
         rememberedLength_ = length;
     } else if (length > rememberedLength_) {
+        // One key adds one character, which keeps the designed rule below. Text pasted at once ends
+        // at the caret: each of its letters becomes a capital, as when typed at the end.
+        const int added = length - rememberedLength_;
         rememberedLength_ = length;
-        replaceText(kept.left(length - 1) + kept.at(length - 1).toUpper(), length);
+        QString capitalised = kept;
+        if (added > 1) {
+            for (int i = std::max(0, caret - added); i < std::min(caret, length); ++i) {
+                capitalised[i] = capitalised.at(i).toUpper();
+            }
+        }
+        // The last character becomes a capital and the caret goes to the end.
+        capitalised[length - 1] = capitalised.at(length - 1).toUpper();
+        replaceText(capitalised, length);
     }
 }
 

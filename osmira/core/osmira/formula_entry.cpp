@@ -9,19 +9,42 @@ namespace osmira {
 
 namespace {
 
-bool CheckUpTo(std::string_view formula, std::size_t longest) {
-    return !formula.empty() && formula.size() <= longest && CheckFormulaSyntax(formula) &&
-           !EndsDangling(formula) && ConversionFits(formula);
+std::optional<std::string> RefusalUpTo(std::string_view formula, std::size_t longest) {
+    if (formula.empty()) {
+        return messages::kEmptyFormula;
+    }
+    if (formula.size() > longest) {
+        return messages::kFormulaTooLong;
+    }
+    if (!CheckFormulaSyntax(formula) || EndsDangling(formula)) {
+        return messages::kFormulaSyntax;
+    }
+    if (!ConversionFits(formula)) {
+        return messages::kFormulaTooDeep;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
+std::optional<std::string> FormulaEntryRefusal(std::string_view formula) {
+    return RefusalUpTo(formula, kLongestFormula);
+}
+
+std::optional<std::string> InsertionRefusal(std::string_view formula) {
+    std::optional<std::string> refusal = FormulaEntryRefusal(formula);
+    if (refusal == messages::kFormulaSyntax) {
+        return messages::kInsertionSyntax;
+    }
+    return refusal;
+}
+
 bool CheckFormulaEntry(std::string_view formula) {
-    return CheckUpTo(formula, kLongestFormula);
+    return !FormulaEntryRefusal(formula);
 }
 
 bool CheckHypothesesFormula(std::string_view formula) {
-    return CheckUpTo(formula, kLongestHypothesesFormula);
+    return !RefusalUpTo(formula, kLongestHypothesesFormula);
 }
 
 std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
@@ -40,28 +63,25 @@ std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
 
 std::optional<std::string> CheckExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
                                                  std::string_view conclusion) {
-    for (std::string_view formula : hypothesisSlots) {
-        if (formula.size() > kLongestFormula) {
-            return std::string(messages::kFormulaTooLong);
-        }
-    }
-    if (conclusion.size() > kLongestFormula) {
-        return std::string(messages::kFormulaTooLong);
-    }
     for (const std::string& hypothesis : hypothesisSlots) {
-        if (!hypothesis.empty() && !CheckFormulaEntry(hypothesis)) {
-            return std::string(messages::kFormulaSyntax);
+        if (!hypothesis.empty()) {
+            if (auto refusal = FormulaEntryRefusal(hypothesis)) {
+                return refusal;
+            }
         }
     }
-    if (!conclusion.empty() && !CheckFormulaEntry(conclusion)) {
-        return std::string(messages::kFormulaSyntax);
+    if (!conclusion.empty()) {
+        if (auto refusal = FormulaEntryRefusal(conclusion)) {
+            return refusal;
+        }
     }
     std::string hypotheses = BuildHypothesesFormula(hypothesisSlots);
     if (hypotheses.empty()) {
         return std::string(messages::kNoHypothesis);
     }
+    // Each hypothesis fits alone; joined, they nest one group deeper.
     if (!ConversionFits(hypotheses)) {
-        return std::string(messages::kFormulaSyntax);
+        return std::string(messages::kFormulaTooDeep);
     }
     return std::nullopt;
 }

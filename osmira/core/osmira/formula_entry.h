@@ -14,6 +14,12 @@ namespace osmira {
 // Longer formulas are refused too: they cannot be typed (see kLongestFormula).
 bool CheckFormulaEntry(std::string_view formula);
 
+// Why that check refuses an entry, the dialogs' message naming the cause (an empty entry, a
+// formula too long, its syntax, or a nesting too deep to convert), or nothing when it passes.
+std::optional<std::string> FormulaEntryRefusal(std::string_view formula);
+// The same for the insertion rule's formula, whose syntax message is its own.
+std::optional<std::string> InsertionRefusal(std::string_view formula);
+
 inline constexpr int kHypothesisSlots = 6;
 
 // A formula field is a line edit, which holds at most 32767 characters.

@@ -24,6 +24,11 @@ inline const std::string kNoHypothesis = suite::latin1FromUtf8("Debe introducir 
 inline const std::string kFormulaTooLong =
     suite::latin1FromUtf8("La fórmula es demasiado larga: no puede tener más de 32767 caracteres.");
 
+// A formula whose groups nest deeper than its conversion into a diagram can follow.
+inline const std::string kFormulaTooDeep = suite::latin1FromUtf8(
+    "La fórmula anida demasiados grupos entre paréntesis para convertirla en diagrama: caben "
+    "hasta 20 grupos uno dentro de otro, y solo 10 cuando cada grupo sigue a un operador o a ¬.");
+
 // Rule refusals.
 inline const std::string kErasureOnSheet = suite::latin1FromUtf8(
     "Se ha aplicado la regla de Borrado erroneamente. No se puede aplicar esta regla sobre la "

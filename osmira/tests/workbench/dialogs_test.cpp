@@ -201,7 +201,7 @@ TEST(Keypad, ShowsTheDesignedKeys) {
 
 // One step of the student: type into the entry, press a button or a row marker.
 struct Act {
-    enum Kind { Type, Press, Mark } kind;
+    enum Kind { Type, Paste, Press, Mark } kind;
     QString text;
     const char* button = nullptr;
     int row = 0;
@@ -209,6 +209,9 @@ struct Act {
 
 Act typed(const QString& text) {
     return {Act::Type, text};
+}
+Act pasted(const QString& text) {
+    return {Act::Paste, text};
 }
 Act pressed(const char* button) {
     return {Act::Press, {}, button};
@@ -244,6 +247,13 @@ void PrintTo(const FormulasCase& testCase, std::ostream* out) {
 }
 
 const std::pair<QString, QString> kSyntaxBox{QStringLiteral("Error de sintaxis"), kSyntax};
+const std::pair<QString, QString> kTooDeepBox{
+    QStringLiteral("Error de sintaxis"),
+    QStringLiteral(
+        "La fórmula anida demasiados grupos entre paréntesis para convertirla en diagrama: caben "
+        "hasta 20 grupos uno dentro de otro, y solo 10 cuando cada grupo sigue a un operador o a ¬.")};
+const std::pair<QString, QString> kEmptyBox{QStringLiteral("Error de fórmula"),
+                                            QStringLiteral("Debe introducir una fórmula")};
 const std::pair<QString, QString> kSelectToEdit{
     QStringLiteral("Error de selección"), QStringLiteral("Debe seleccionar la hipótesis que desea editar")};
 
@@ -257,6 +267,9 @@ TEST_P(Formulas, FollowTheStudent) {
         if (act.kind == Act::Type) {
             entry.setCursorPosition(static_cast<int>(entry.text().size()));
             type(entry, act.text);
+        } else if (act.kind == Act::Paste) {
+            entry.setCursorPosition(static_cast<int>(entry.text().size()));
+            entry.insert(act.text);
         } else if (act.kind == Act::Press) {
             press(dialog, act.button);
         } else {
@@ -324,7 +337,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "",
                      "",
                      {}},
-        FormulasCase{"BlanksAloneStoreNothing", hypotheses({"   "}), {}, "", "", {}},
+        // Pasted text once had only its last letter made a capital, and its arrow dropped.
+        FormulasCase{"PastedTextFollowsTheTypingRule",
+                     std::vector{pasted("p -> q & ~r"), pressed("AnadirHipotesis")},
+                     {"P\xAEQ\xD9\xD8R"},
+                     "",
+                     "",
+                     {}},
+        FormulasCase{"BlanksAloneStoreNothingAndSayWhy", hypotheses({"   "}), {}, "", "", {kEmptyBox}},
         FormulasCase{"BadSyntaxKeepsTheEntry", hypotheses({"ab"}), {}, "", "AB", {kSyntaxBox}},
         FormulasCase{"DanglingConnectiveIsRefused", hypotheses({"a\u2192"}), {}, "", "A\u2192", {kSyntaxBox}},
         FormulasCase{"LowerCaseInTheMiddleIsRefused",
@@ -389,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"B", nested(19)},
                      "",
                      "",
-                     {kSyntaxBox}},
+                     {kTooDeepBox}},
         FormulasCase{"DeepestJoinedHypothesesAccepted",
                      hypotheses({"B", nested(18).c_str()}) + std::vector{pressed("Aceptar")},
                      {"B", nested(18)},
@@ -508,8 +528,6 @@ TEST_P(Insertion, EndsOnlyWithAFormulaTheRuleTakes) {
     EXPECT_EQ(dialog.formula(), GetParam().formula);
 }
 
-const std::pair<QString, QString> kEmptyBox{QStringLiteral("Error de fórmula"),
-                                            QStringLiteral("Debe introducir una fórmula")};
 const std::pair<QString, QString> kInsertionSyntaxBox{QStringLiteral("Error de sintaxis"), kInsertionSyntax};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -519,8 +537,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InsertionCase{"TwoLetters", "ab", {kInsertionSyntaxBox}, "AB"},
                     InsertionCase{"UnclosedGroup", "(a", {kInsertionSyntaxBox}, "(A"},
                     InsertionCase{"DanglingNegation", "a\u2227\u00AC", {kInsertionSyntaxBox}, "A\xD9\xD8"},
-                    InsertionCase{
-                        "TooDeep", QString::fromStdString(nested(21)), {kInsertionSyntaxBox}, nested(21)},
+                    InsertionCase{"TooDeep", QString::fromStdString(nested(21)), {kTooDeepBox}, nested(21)},
                     InsertionCase{"GoodFormulaAsTyped",
                                   "(a \u2228 b)\u2192c",
                                   {},
