@@ -271,10 +271,12 @@ TEST_P(CorruptFile, IsRefusedWithAReason) {
 INSTANTIATE_TEST_SUITE_P(
     Files, CorruptFile,
     ::testing::Values(
-        CorruptCase{"Empty", "", "termina antes de tiempo"},
-        CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "CEjercicia"},
+        CorruptCase{"Empty", "", "vac\xEDo"},
+        // A picture renamed .omr was once refused for a "repeated reference at byte 0".
+        CorruptCase{"Png", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "no es un ejercicio de Osmira"},
+        CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "no es un ejercicio de Osmira"},
         CorruptCase{"ExerciseSchemaTwo", Patch(0x02, 1, "\x02"), "Esquema 2"},
-        CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "nula"},
+        CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "no es un ejercicio de Osmira"},
         CorruptCase{"StepsBeyondTheEnd", Patch(0x20, 1, "\x02"), "Regla aplicada"},
         CorruptCase{"NegativeStepCount", Patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
         CorruptCase{"AppliedRuleSix", Patch(0xA0, 1, "\x06"), "Regla aplicada 6"},

@@ -40,9 +40,17 @@ std::size_t BracketLength(const COsmiraDoc& step) {
 
 class ExerciseReader {
   public:
-    explicit ExerciseReader(std::string_view bytes) : in_(bytes) {}
+    explicit ExerciseReader(std::string_view bytes) : bytes_(bytes), in_(bytes) {}
 
     ExerciseRead Run() {
+        // Every exercise opens with the tag of a new class, its schema and the name CEjercicio: a
+        // picture or a text renamed .omr is told as such, not by the byte where it first fails.
+        if (bytes_.empty()) {
+            return {nullptr, suite::latin1FromUtf8("El fichero está vacío.")};
+        }
+        if (!LooksLikeAnExercise()) {
+            return {nullptr, suite::latin1FromUtf8("El fichero no es un ejercicio de Osmira.")};
+        }
         auto exercise = std::make_unique<CEjercicio>();
         if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise)) {
             return {nullptr, in_.Reason()};
@@ -51,6 +59,15 @@ class ExerciseReader {
     }
 
   private:
+    bool LooksLikeAnExercise() const {
+        static constexpr std::string_view kNewClass = "\xFF\xFF";
+        static constexpr std::string_view kClassName = std::string_view("\x0A\x00"
+                                                                        "CEjercicio",
+                                                                        12);
+        return bytes_.size() >= 4 + kClassName.size() && bytes_.substr(0, kNewClass.size()) == kNewClass &&
+               bytes_.substr(4, kClassName.size()) == kClassName;
+    }
+
     bool ReadExercise(CEjercicio& exercise) {
         std::int32_t reserved = 0, date = 0, stepCount = 0;
         std::string title, author, description, hypotheses, conclusion, working;
@@ -303,6 +320,7 @@ class ExerciseReader {
         }
     }
 
+    std::string_view bytes_;
     ByteReader in_;
     ObjectTagReader tags_;
     std::int64_t elementsRead_ = 0;
