@@ -169,6 +169,12 @@ void CMainFrame::buildActions() {
     contextHelp->setIcon(toolIcon(ToolIcon::ContextHelp));
     for (auto& [command, action] : actions_) {
         addAction(action); // shortcuts work whichever menu is shown
+        // A label without its key text gets it spelled as the others are ("Ctrl+1", "Esc"), not in
+        // the locale's words ("Control+1", "Escape") that Qt would show.
+        if (!action->shortcut().isEmpty() && !action->text().contains(QLatin1Char('\t'))) {
+            action->setText(action->text() + QLatin1Char('\t') +
+                            action->shortcut().toString(QKeySequence::PortableText));
+        }
     }
 }
 

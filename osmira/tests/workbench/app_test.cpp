@@ -163,6 +163,28 @@ TEST_F(Application, MenusFollowTheExerciseState) {
     EXPECT_EQ(app.mainFrame().windowTitle(), "Osmira");
 }
 
+// The Diagrama menu once spelled its keys "Control+1" and "Escape" beside the Ejercicio menu's
+// "Ctrl+N": every key text of every menu is spelled the one way and names a key of its command.
+TEST_F(Application, EveryMenuSpellsItsKeysTheSameWay) {
+    openSteps(1);
+    int keys = 0;
+    for (const QAction* title : app.mainFrame().menuBar()->actions()) {
+        for (const QAction* item : title->menu()->actions()) {
+            const QString key = item->text().section(QLatin1Char('\t'), 1);
+            if (key.isEmpty()) {
+                continue;
+            }
+            ++keys;
+            QStringList spelled;
+            for (const QKeySequence& shortcut : item->shortcuts()) {
+                spelled << shortcut.toString(QKeySequence::PortableText);
+            }
+            EXPECT_TRUE(spelled.contains(key)) << item->text().toStdString();
+        }
+    }
+    EXPECT_GE(keys, 9); // the Ejecicio menu's, Puntero and the five rules at least
+}
+
 TEST_F(Application, NuevoMakesTheFirstStepFromTheDialogs) {
     host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};
     app.Nuevo();
