@@ -8,6 +8,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    suite::useSpanishFormats();
     QApplication application(argc, argv);
     suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
