@@ -29,7 +29,8 @@ std::optional<std::string> StageJpeg(const QImage& image, const std::string& pat
     QImageWriter writer(&buffer, "jpg");
     writer.setQuality(90);
     if (!writer.write(image)) {
-        return CannotWrite(path, writer.errorString());
+        // Qt's own reason is English, and for a picture of bounded size only a lack of memory.
+        return CannotWrite(path, QStringLiteral("no se ha podido codificar la imagen en JPEG"));
     }
     const suite::FileSave staged =
         files.stage(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
