@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -146,6 +147,22 @@ TEST(FileSaving, AKillAtAnyCallLeavesTheOldOrTheNewFileAndNoTemporaryForLong) {
         ASSERT_TRUE(suite::replaceFile(target.string(), "next").saved()) << call;
         EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"input", "work.omr"})) << call;
     }
+}
+
+// Two programs saving the same file at the same moment: each save is whole, none fails, and
+// neither takes the other's temporary for one a killed save left.
+TEST(FileSaving, TwoSavesAtOnceBothSucceedAndLeaveAWholeFile) {
+    const ScratchFolder folder;
+    writeFile(folder / "a", std::string(200000, 'a'));
+    writeFile(folder / "b", std::string(300000, 'b'));
+    const std::string tool = std::string(REPLACE_FILE_TOOL) + " " + (folder / "t").string();
+    const std::string pairs = "for i in $(seq 1 50); do " + tool + " < " + (folder / "a").string() +
+                              " & a=$!; " + tool + " < " + (folder / "b").string() +
+                              " & b=$!; wait $a || exit 1; wait $b || exit 1; done";
+    ASSERT_EQ(std::system(("sh -c '" + pairs + "'").c_str()), 0);
+    const std::string last = readFile(folder / "t");
+    EXPECT_TRUE(last == std::string(200000, 'a') || last == std::string(300000, 'b')) << last.size();
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"a", "b", "t"}));
 }
 
 TEST(FileSaving, OnlyTheTargetsOwnTemporariesAreRemoved) {

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -244,6 +245,15 @@ void FileReplacement::discard() {
     for (const Staged& file : staged_) {
         ::unlink(file.temporary.c_str());
     }
+    closeStaged();
+}
+
+void FileReplacement::closeStaged() {
+    for (const Staged& file : staged_) {
+        if (file.fd >= 0) {
+            ::close(file.fd);
+        }
+    }
     staged_.clear();
 }
 
@@ -256,8 +266,17 @@ void FileReplacement::removeStaleTemporaries(const std::string& folder, const st
         listed = std::prev(folders_.end());
     }
     for (const std::string& temporary : listed->temporaries) {
-        if (targetOfTemporary(temporary) == std::string_view(target)) {
-            ::unlink((folder + "/" + temporary).c_str());
+        if (targetOfTemporary(temporary) != std::string_view(target)) {
+            continue;
+        }
+        // A save in progress holds its temporary locked; a killed one no longer does.
+        const std::string path = folder + "/" + temporary;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(path.c_str());
+        }
+        if (fd >= 0) {
+            ::close(fd);
         }
     }
 }
@@ -277,6 +296,8 @@ FileSave FileReplacement::stage(const std::string& path, std::string_view bytes)
     if (fd < 0) {
         return failed(SaveFailure::CannotCreate, errno);
     }
+    // Taken before the file has a name, so no other save ever finds it unlocked while in use.
+    ::flock(fd, LOCK_EX);
     FileSave result;
     if (!writeAll(fd, bytes) || ::fchmod(fd, ownership.mode) != 0) {
         result = failed(SaveFailure::CannotWrite, errno);
@@ -293,7 +314,8 @@ FileSave FileReplacement::stage(const std::string& path, std::string_view bytes)
         result = failed(SaveFailure::CannotCreate, errno);
         temporary.clear();
     }
-    if (::close(fd) != 0 && result.saved()) {
+    const bool keptOpen = result.saved() && staged_.size() < kFilesKeptOpen;
+    if (!keptOpen && ::close(fd) != 0 && result.saved()) {
         result = failed(SaveFailure::CannotWrite, errno);
     }
     if (!result.saved()) {
@@ -302,7 +324,7 @@ FileSave FileReplacement::stage(const std::string& path, std::string_view bytes)
         }
         return result;
     }
-    staged_.push_back({temporary, target.path});
+    staged_.push_back({temporary, target.path, keptOpen ? fd : -1});
     return result;
 }
 
@@ -311,10 +333,10 @@ FileSave FileReplacement::stage(const std::string& path, std::string_view bytes)
 FileSave FileReplacement::syncStaged() {
     if (staged_.size() <= kFilesSyncedOneByOne) {
         for (const Staged& file : staged_) {
-            const int fd = ::open(file.temporary.c_str(), O_RDONLY | O_CLOEXEC);
+            const int fd = file.fd >= 0 ? file.fd : ::open(file.temporary.c_str(), O_RDONLY | O_CLOEXEC);
             const bool synced = fd >= 0 && ::fsync(fd) == 0;
             const int error = errno;
-            if (fd >= 0) {
+            if (fd >= 0 && fd != file.fd) {
                 ::close(fd);
             }
             if (!synced) {
@@ -357,12 +379,14 @@ FileSave FileReplacement::commit() {
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (::rename(staged_[i].temporary.c_str(), staged_[i].target.c_str()) != 0) {
             const int error = errno;
-            staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
-            discard();
+            for (std::size_t rest = i; rest < staged_.size(); ++rest) {
+                ::unlink(staged_[rest].temporary.c_str());
+            }
+            closeStaged();
             return failed(SaveFailure::CannotReplace, error);
         }
     }
-    staged_.clear();
+    closeStaged();
     // The renames reach the disk with their folders; the data already has.
     for (const std::string& folder : folders) {
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -42,7 +42,10 @@ SaveTarget saveTarget(const std::string& path);
 // A failure while staging replaces nothing; the old files stay byte for byte. What was staged and
 // not put in place is removed, also by the destructor. A temporary is written unnamed where the
 // file system allows it, so a kill while writing leaves nothing behind; one named by a killed
-// save is removed by the next save of the same target.
+// save is removed by the next save of the same target. A save in progress holds a lock on its
+// temporary, so that another program saving the same file at the same moment leaves it alone (for
+// the first kFilesKeptOpen files of a batch; past them a race with such a save is possible, and
+// ends in a reported failure, never in a torn file).
 class FileReplacement {
   public:
     FileReplacement() = default;
@@ -57,16 +60,20 @@ class FileReplacement {
     struct Staged {
         std::string temporary;
         std::string target;
+        int fd; // open and locked until put in place, or -1
     };
     struct Folder {
         std::string path;
         std::vector<std::string> temporaries; // left by killed saves when first listed
     };
     static constexpr std::size_t kFilesSyncedOneByOne = 16;
+    // A staged file stays open, and locked against other saves' clean-up, up to this many.
+    static constexpr std::size_t kFilesKeptOpen = 64;
     void removeStaleTemporaries(const std::string& folder, const std::string& target);
     FileSave syncStaged();
     std::vector<std::string> foldersOfStaged() const;
     void discard();
+    void closeStaged();
 
     std::vector<Staged> staged_;
     std::vector<Folder> folders_;
