@@ -2,6 +2,7 @@
 
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
+#include "suite/whole_write.h"
 
 #include <algorithm>
 #include <cctype>
@@ -112,23 +113,6 @@ std::vector<std::string> temporariesIn(const std::string& folder) {
     }
     ::closedir(listing);
     return found;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            if (count == 0) {
-                errno = ENOSPC;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
 }
 
 // The mode and owner the new file takes: those of the file it replaces, or the usual ones.
@@ -299,7 +283,7 @@ FileSave FileReplacement::stage(const std::string& path, std::string_view bytes)
     // Taken before the file has a name, so no other save ever finds it unlocked while in use.
     ::flock(fd, LOCK_EX);
     FileSave result;
-    if (!writeAll(fd, bytes) || ::fchmod(fd, ownership.mode) != 0) {
+    if (!writeWhole(fd, bytes) || ::fchmod(fd, ownership.mode) != 0) {
         result = failed(SaveFailure::CannotWrite, errno);
     }
     if (result.saved()) {

@@ -1,5 +1,7 @@
 #include "zudaviror/log_file_access.h"
 
+#include "suite/whole_write.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -61,22 +63,6 @@ void waitForTurn(int file) {
     }
 }
 
-// One write() holds the whole record; on an ordinary file a short one means the disk is full,
-// and the next call says so.
-bool writeWhole(int file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(file, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 bool takeBack(int file, off_t oldSize) {
     return oldSize >= 0 && ::ftruncate(file, oldSize) == 0;
 }
@@ -108,7 +94,8 @@ AppendResult FileAppender::append(const std::string& path, std::string_view byte
     // Measured in turn: a record cut short is taken back to exactly this size.
     struct stat before {};
     const off_t oldSize = ::fstat(opened.file, &before) == 0 ? before.st_size : -1;
-    if (!writeWhole(opened.file, text)) {
+    // One write() holds the whole record; on an ordinary file a short one means the disk is full.
+    if (!suite::writeWhole(opened.file, text)) {
         takeBack(opened.file, oldSize);
         ::close(opened.file);
         return AppendResult::CannotWrite;
