@@ -33,7 +33,4 @@ int UsageError(Streams io, const std::string& latin1Problem);
 // `status`, or the output status after reporting that standard output could not be written.
 int CheckOutput(Streams io, int status);
 
-// osmira-cli COMMAND ARGUMENTS… Exits 3 when what it printed could not be written.
-int Run(const std::vector<std::string>& arguments, Streams io);
-
 } // namespace osmira::cli

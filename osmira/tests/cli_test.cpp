@@ -1,7 +1,7 @@
 // osmira-cli run in-process: the worked examples through the tool, every refusal
 // and usage error, and files left untouched by a refused command.
 
-#include "commands.h"
+#include "run.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/stream_doubles.h"
@@ -32,8 +32,9 @@ struct Outcome {
 };
 
 Outcome RunCli(const std::vector<std::string>& arguments) {
+    std::istringstream in;
     std::ostringstream out, err;
-    int status = cli::Run(arguments, {out, err});
+    int status = cli::run(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -208,8 +209,9 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
                                                                                        {"verify", path}}) {
         suite::testing::FullSink full;
         std::ostream out(&full);
+        std::istringstream in;
         std::ostringstream err;
-        EXPECT_EQ(cli::Run(words, {out, err}), 3) << words.front();
+        EXPECT_EQ(cli::run(words, in, out, err), 3) << words.front();
         EXPECT_EQ(err.str(),
                   Utf8(suite::latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
             << words.front();
@@ -220,11 +222,7 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
 class CliGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliGolden, MatchesItsFolder) {
-    suite::testing::expectGoldenCase(
-        std::filesystem::path(TEST_DATA_DIR) / "cli" / GetParam(),
-        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
-            return cli::Run(arguments, {out, err});
-        });
+    suite::testing::expectGoldenCase(std::filesystem::path(TEST_DATA_DIR) / "cli" / GetParam(), &cli::run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliGolden,

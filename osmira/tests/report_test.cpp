@@ -1,8 +1,8 @@
 // The HTML report: golden pages per option combination, the date, the pictures as JPEG
 // files of the expected sizes, and reports that cannot be written refused without harm.
 
-#include "commands.h"
 #include "osmira/exercise_file.h"
+#include "run.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/small_disk.h"
@@ -64,8 +64,9 @@ struct Outcome {
 };
 
 Outcome RunCli(const std::vector<std::string>& arguments) {
+    std::istringstream in;
     std::ostringstream out, err;
-    int status = cli::Run(arguments, {out, err});
+    int status = cli::run(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -101,11 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReportPage, ::testing::ValuesIn(suite::testing::
 class ReportCliGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ReportCliGolden, MatchesItsFolder) {
-    suite::testing::expectGoldenCase(
-        fs::path(TEST_DATA_DIR) / "report-cli" / GetParam(),
-        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
-            return cli::Run(arguments, {out, err});
-        });
+    suite::testing::expectGoldenCase(fs::path(TEST_DATA_DIR) / "report-cli" / GetParam(), &cli::run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportCliGolden,

@@ -1,8 +1,8 @@
 // osmira-cli verify: golden runs over files and folders (unreadable files mixed in, usage
 // errors), the shape of every JSON line, and the escaping of JSON strings.
 
-#include "commands.h"
 #include "json_text.h"
+#include "run.h"
 #include "suite_testing/golden_cases.h"
 
 #include <gtest/gtest.h>
@@ -20,11 +20,7 @@ namespace fs = std::filesystem;
 class VerifyGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(VerifyGolden, MatchesItsFolder) {
-    suite::testing::expectGoldenCase(
-        fs::path(TEST_DATA_DIR) / "verify-cli" / GetParam(),
-        [](const std::vector<std::string>& arguments, std::istream&, std::ostream& out, std::ostream& err) {
-            return cli::Run(arguments, {out, err});
-        });
+    suite::testing::expectGoldenCase(fs::path(TEST_DATA_DIR) / "verify-cli" / GetParam(), &cli::run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VerifyGolden,
@@ -108,10 +104,11 @@ std::optional<FlatObject> ReadFlatObject(const std::string& line) {
 }
 
 TEST(VerifyJson, EveryLineIsOneObjectWithTheKeysOfItsKind) {
+    std::istringstream in;
     std::ostringstream out, err;
     const std::string folder =
         (fs::path(TEST_DATA_DIR) / "verify-cli" / "folder-mixed-json" / "entregas").string();
-    EXPECT_EQ(cli::Run({"verify", "--json", folder}, {out, err}), 1);
+    EXPECT_EQ(cli::run({"verify", "--json", folder}, in, out, err), 1);
     std::istringstream lines(out.str());
     std::map<std::string, std::string> kindsByFile;
     for (std::string line; std::getline(lines, line);) {

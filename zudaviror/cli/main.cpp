@@ -1,4 +1,4 @@
-#include "cli_run.h"
+#include "run.h"
 
 #include "suite/latin1.h"
 #include "zudaviror/messages.h"

@@ -1,6 +1,6 @@
 // Runs zudaviror-cli in-process on every case folder under data/cli.
 
-#include "cli_run.h"
+#include "run.h"
 
 #include "suite_testing/golden_cases.h"
 

@@ -1,4 +1,4 @@
-#include "cli_options.h"
+#include "options.h"
 
 namespace zudaviror::cli {
 

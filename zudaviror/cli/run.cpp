@@ -1,6 +1,6 @@
-#include "cli_run.h"
+#include "run.h"
 
-#include "cli_options.h"
+#include "options.h"
 
 #include "suite/latin1.h"
 #include "zudaviror/clock.h"

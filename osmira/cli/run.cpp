@@ -1,6 +1,7 @@
-#include "commands.h"
+#include "run.h"
 
 #include "arguments.h"
+#include "commands.h"
 #include "text_encoding.h"
 
 #include "suite/latin1.h"
@@ -41,7 +42,9 @@ int UsageError(Streams io, const std::string& latin1Problem) {
     return kExitUsage;
 }
 
-int Run(const std::vector<std::string>& arguments, Streams io) {
+int run(const std::vector<std::string>& arguments, std::istream& /*in*/, std::ostream& out,
+        std::ostream& err) {
+    const Streams io{out, err};
     using Command = int (*)(const std::vector<std::string>&, Streams);
     static const std::map<std::string, Command> kCommands{
         {"check", CheckCommand},       {"convert", ConvertCommand}, {"layout", LayoutCommand},

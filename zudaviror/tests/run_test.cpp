@@ -1,6 +1,6 @@
 // What the golden cases cannot hold: log files, whose records carry the time of the run.
 
-#include "cli_run.h"
+#include "run.h"
 
 #include "suite/latin1.h"
 

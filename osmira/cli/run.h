@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace osmira::cli {
+
+// osmira-cli without its process: COMMAND ARGUMENTS… (without the program name). No command reads
+// standard input; `in` is there so that every tool of the suite is run alike. Returns the exit
+// status, 3 when what it printed could not be written.
+int run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace osmira::cli
