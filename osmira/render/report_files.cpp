@@ -12,10 +12,7 @@
 
 namespace osmira::render {
 
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
+std::unique_ptr<QGuiApplication> MakeReportApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -28,17 +25,17 @@ void EnsureGuiApplication() {
                 previous(type, context, message);
             }
         });
+    // The application keeps a reference to its arguments.
     static int argc = 1;
     static char name[] = "osmira";
     static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down among static destructors is not safe.
-    new QGuiApplication(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    return application;
 }
 
 std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& givenPath) {
-    EnsureGuiApplication();
     // Checked before any picture is drawn, so a refused page changes nothing.
     const suite::SaveTarget page = suite::saveTarget(givenPath);
     const auto failure = [&page](const std::string& reason) {

@@ -3,8 +3,11 @@
 #include "osmira/ejercicio.h"
 #include "osmira/informe.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class QGuiApplication;
 
 namespace osmira::render {
 
@@ -12,13 +15,14 @@ namespace osmira::render {
 // targets first and put in place only when every one is whole, the page last, so a failure leaves
 // the old report as it was. A symbolic link is followed to its target; a loop of links, a read-only
 // page, a folder or a device is refused before anything is drawn. Nothing when all went well,
-// otherwise the reason of the first failure, in Latin-1, naming the path. Needs a
-// QGuiApplication (see EnsureGuiApplication).
+// otherwise the reason of the first failure, in Latin-1, naming the path. Text in pictures needs
+// fonts: the caller has made a QGuiApplication (a program without a screen, MakeReportApplication).
 std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& reportPath);
 
-// Text in pictures needs a QGuiApplication: makes one on the offscreen platform (unless
-// QT_QPA_PLATFORM says otherwise) when the process has none.
-void EnsureGuiApplication();
+// The application of a process that draws reports without a screen: on the offscreen platform
+// (unless QT_QPA_PLATFORM says otherwise), named "osmira", whatever the process's own arguments.
+// The caller owns it; the process must have no other.
+std::unique_ptr<QGuiApplication> MakeReportApplication();
 
 } // namespace osmira::render

@@ -3,7 +3,6 @@
 // and report do with a file they accept, the report's pictures within their budget.
 
 #include "diagram_picture.h"
-#include "report_files.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 
@@ -50,7 +49,6 @@ TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
     again.value->ReopenAfterReading(DetachedWorkbench());
     (void)again.value->goalReached();
     (void)CheckDerivation(*read.value);
-    render::EnsureGuiApplication(); // letters need fonts
     for (const auto& step : read.value->GetSteps()) {
         const QImage picture = render::DiagramPicture(*step);
         EXPECT_LE(std::int64_t{picture.width()} * picture.height(), render::kLargestPicturePixels);

@@ -5,6 +5,7 @@
 
 #include "osmira/rule_request.h"
 
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -14,7 +15,9 @@ namespace {
 using namespace osmira;
 
 void BM_Report99StepsAllOptions(benchmark::State& state) {
-    render::EnsureGuiApplication();
+    // Made once and never destroyed: at exit Qt Gui's own statics may already be gone.
+    [[maybe_unused]] static const QGuiApplication* const application =
+        render::MakeReportApplication().release();
     RecordingWorkbench recorder;
     auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
     for (int step = 1; step < 99; ++step) {
