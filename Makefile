@@ -34,11 +34,20 @@ screenshots: build
 	  [ -x "$$s" ] || continue; echo "== $$s"; QT_QPA_PLATFORM=offscreen "$$s" $(BUILD)/screenshots; done; \
 	ls $(BUILD)/screenshots
 
-# One Debian package per program (varquen, osmira, zudaviror) in $(BUILD)/packages; only the
-# programs and their tools are built for it. `sudo apt install ./FILE.deb` installs one.
-package: configure
-	cmake --build $(BUILD) -j $(JOBS) --target varquen varquen-cli osmira osmira-cli zudaviror zudaviror-cli
-	cd $(BUILD) && cpack -G DEB
+# One Debian package per program (varquen, osmira, zudaviror) in $(BUILD)/packages; `sudo apt
+# install ./FILE.deb` installs one. The packages are built apart, in $(BUILD)/deb, with Debian's
+# hardening flags as dpkg-buildflags gives them (fortify, stack protector, relro with bindnow,
+# PIE); only the programs, their tools and their manual pages are built for them.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps
+	cmake -S . -B $(BUILD)/deb $(CMAKE_FLAGS) -DSUITE_PACKAGE_DIR=$(abspath $(BUILD))/packages \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
+	cmake --build $(BUILD)/deb -j $(JOBS) --target varquen varquen-cli osmira osmira-cli osmira_printing \
+	  zudaviror zudaviror-cli suite-docs
+	cd $(BUILD)/deb && cpack -G DEB
 	@ls $(BUILD)/packages/*.deb
 
 # Every tracked C++ source in the repository's .clang-format style; CI runs format-check.
