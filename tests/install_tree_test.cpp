@@ -1,6 +1,7 @@
-// `cmake --install` into a scratch prefix: every program's window and tool, menu entry, icon,
-// AppStream file and examples in the standard places, passing the validators Debian's own tools
-// apply, and osmira's exercise file type known by its leading bytes.
+// `cmake --install` into a scratch prefix: every program's window and tool, manual pages, menu
+// entry, icon, AppStream file, examples, copyright and changelog in the standard places, passing
+// the validators Debian's own tools apply, and osmira's exercise file type known by its leading
+// bytes.
 #include "suite_testing/scratch_folder.h"
 
 #include <QLibrary>
@@ -13,6 +14,9 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -42,6 +46,44 @@ Command run(const std::string& command) {
 
 std::string quoted(const fs::path& path) {
     return "'" + path.string() + "'";
+}
+
+bool installed(const std::string& tool) {
+    return run("command -v " + tool).status == 0;
+}
+
+// Every option named in the text: a word that starts with - or -- after a space or a bracket.
+std::set<std::string> optionsIn(const std::string& text) {
+    static const std::regex option(R"((^|[\s\[(|,])(--?[A-Za-z][A-Za-z-]*))");
+    std::set<std::string> options;
+    for (std::sregex_iterator i(text.begin(), text.end(), option), end; i != end; ++i) {
+        options.insert((*i)[2].str());
+    }
+    return options;
+}
+
+// The lines of a manual page's section as rendered, from its heading to the next heading.
+std::string renderedSection(const std::string& page, const std::string& heading) {
+    std::istringstream lines(page);
+    std::string line;
+    std::string section;
+    bool inside = false;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.front() != ' ') {
+            inside = line == heading;
+        } else if (inside) {
+            section += line + '\n';
+        }
+    }
+    return section;
+}
+
+std::string joined(const std::set<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) {
+        text += word + ' ';
+    }
+    return text;
 }
 
 // One installation for the whole process: every case reads the same tree.
@@ -92,6 +134,52 @@ TEST_P(ProgramInstalled, HasItsEntriesAndTheyValidate) {
     ASSERT_TRUE(fs::is_regular_file(metainfo));
     const Command appstream = run("appstreamcli validate --no-net --strict " + quoted(metainfo));
     EXPECT_EQ(appstream.status, 0) << appstream.output;
+}
+
+TEST_P(ProgramInstalled, HasItsManualPagesAndTheyRenderWithoutWarnings) {
+    if (!installed("man")) {
+        GTEST_SKIP() << "man (man-db) is not installed";
+    }
+    const std::string program = GetParam().name;
+    for (const std::string& tool : {program, program + "-cli"}) {
+        const fs::path page = prefix() / "share/man/man1" / (tool + ".1.gz");
+        ASSERT_TRUE(fs::is_regular_file(page)) << page;
+        // As lintian renders it; every warning of groff goes to the error stream.
+        const Command rendered =
+            run("(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z " +
+                quoted(page) + " >/dev/null)");
+        EXPECT_EQ(rendered.status, 0) << tool;
+        EXPECT_EQ(rendered.output, "") << tool;
+    }
+}
+
+TEST_P(ProgramInstalled, ToolsManualPageNamesTheOptionsItsHelpNames) {
+    if (!installed("groff")) {
+        GTEST_SKIP() << "groff is not installed";
+    }
+    const std::string tool = std::string(GetParam().name) + "-cli";
+    const Command help = run(quoted(prefix() / "bin" / tool) + " --help");
+    ASSERT_EQ(help.status, 0) << help.output;
+    const fs::path page = prefix() / "share/man/man1" / (tool + ".1.gz");
+    const Command rendered = run("zcat " + quoted(page) + " | groff -k -man -Tutf8 -P-cbou -rLL=200n");
+    ASSERT_EQ(rendered.status, 0) << rendered.output;
+
+    // The page also names what every tool answers and its usage leaves out.
+    std::set<std::string> expected = optionsIn(help.output);
+    expected.insert({"-h", "--help", "--version"});
+    const std::set<std::string> documented = optionsIn(renderedSection(rendered.output, "OPCIONES"));
+    EXPECT_EQ(joined(documented), joined(expected)) << help.output;
+}
+
+TEST_P(ProgramInstalled, CarriesTheSuitesCopyrightAndChangelog) {
+    const fs::path doc = prefix() / "share/doc" / GetParam().name;
+    const std::string copyright = suite::testing::readFile(doc / "copyright");
+    EXPECT_TRUE(
+        copyright.starts_with("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
+        << copyright;
+    EXPECT_NE(copyright.find("License: GPL-3+\n"), std::string::npos);
+    const Command changelog = run("zcat " + quoted(doc / "changelog.Debian.gz") + " | head -n 1");
+    EXPECT_EQ(changelog.output.rfind("logicsuite (" SUITE_VERSION "-", 0), 0u) << changelog.output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramInstalled,
