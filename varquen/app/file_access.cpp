@@ -1,7 +1,7 @@
 #include "file_access.h"
 
-#include "varquen/formula_file.h"
 #include "varquen/messages.h"
+#include "varquen/parse_codes.h"
 
 #include "suite/file_reading.h"
 #include "suite/file_saving.h"

@@ -5,6 +5,7 @@
 #include "varquen/formula_file.h"
 #include "varquen/messages.h"
 #include "varquen/output_text.h"
+#include "varquen/parse_codes.h"
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
 

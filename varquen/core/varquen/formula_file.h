@@ -2,17 +2,11 @@
 
 #include "varquen/declarations.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace varquen {
-
-// The most bytes a formula file may hold: four lists of at most 256 entries of at most 255
-// characters and a formula of 4095 take about 270 000, so a bigger file cannot be a formula file
-// and is refused before it becomes millions of list entries.
-inline constexpr std::size_t MaxFormulaFileSize = 1024 * 1024;
 
 // What a formula file holds: the four lists and the formula, symbols as bytes.
 struct FormulaFile {

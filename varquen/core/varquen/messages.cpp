@@ -1,7 +1,6 @@
 #include "varquen/messages.h"
 
 #include "suite/latin1.h"
-#include "varquen/formula_file.h"
 #include "varquen/parse_codes.h"
 
 namespace varquen::messages {
