@@ -1,6 +1,7 @@
 // osmira-cli run in-process: the worked examples through the tool, every refusal
 // and usage error, and files left untouched by a refused command.
 
+#include "cli_support.h"
 #include "run.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
@@ -25,19 +26,6 @@ using namespace osmira;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::vector<std::string>& arguments) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    int status = cli::run(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 std::string Utf8(std::string_view latin1) {
     return suite::utf8FromLatin1(latin1);
 }
@@ -49,8 +37,8 @@ class CliFiles : public ::testing::Test {
     // Hypotheses A and A→B, conclusion B.
     std::string ModusPonens() {
         std::string path = Path("mp.omr");
-        EXPECT_EQ(RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B", "--concl", "B",
-                          "-o", path})
+        EXPECT_EQ(test::RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B",
+                                "--concl", "B", "-o", path})
                       .status,
                   0);
         return path;
@@ -75,7 +63,7 @@ class CliFormula : public ::testing::TestWithParam<FormulaCase> {};
 
 TEST_P(CliFormula, PrintsTheAnswer) {
     const FormulaCase& c = GetParam();
-    Outcome outcome = RunCli({c.command, c.formula});
+    test::CliOutcome outcome = test::RunCli({c.command, c.formula});
     EXPECT_EQ(outcome.status, c.status) << outcome.err;
     if (c.status == 0 || std::string(c.command) == "check") {
         EXPECT_EQ(outcome.out, c.out + "\n");
@@ -123,22 +111,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliLayout, PrintsOneLinePerElement) {
-    Outcome outcome = RunCli({"layout", "[A[B]]"});
+    test::CliOutcome outcome = test::RunCli({"layout", "[A[B]]"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "0 H - depth=0 parity=1 rect=50,50,230,188 marked=0\n"
                            "1 C - depth=0 parity=2 rect=70,70,210,168 marked=0\n"
                            "2 L A depth=1 parity=2 rect=90,110,110,128 marked=0\n"
                            "3 C - depth=1 parity=1 rect=130,90,190,148 marked=0\n"
                            "4 L B depth=2 parity=1 rect=150,110,170,128 marked=0\n");
-    EXPECT_EQ(RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
-    EXPECT_EQ(RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
-                                              "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
-                                              "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
-                                              "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
-    EXPECT_EQ(RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
-                                            "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
+    EXPECT_EQ(test::RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
+    EXPECT_EQ(test::RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
+                                                    "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
+                                                    "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
+                                                    "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
+    EXPECT_EQ(test::RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
+                                                  "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
     for (const char* bad : {"[A", "A]", "[a]", "A B"}) {
-        EXPECT_EQ(RunCli({"layout", bad}).status, 1) << bad;
+        EXPECT_EQ(test::RunCli({"layout", bad}).status, 1) << bad;
     }
 }
 
@@ -156,7 +144,7 @@ class CliLimits : public ::testing::TestWithParam<LimitCase> {};
 
 // Inputs beyond what an exercise can hold are refused before anything is laid out.
 TEST_P(CliLimits, RefusesWhatNoExerciseCanHold) {
-    Outcome outcome = RunCli(GetParam().words);
+    test::CliOutcome outcome = test::RunCli(GetParam().words);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE((outcome.out + outcome.err).find(GetParam().message), std::string::npos) << outcome.err;
 }
@@ -190,10 +178,10 @@ TEST_F(CliFiles, WhatIsNotARegularFileIsRefusedAtOnce) {
     const std::string refused = "No es un fichero corriente, sino una tuber\xC3\xAD"
                                 "a, un dispositivo o un socket.";
     for (const std::string& file : {fifo, std::string("/dev/zero")}) {
-        Outcome outcome = RunCli({"show", file});
+        test::CliOutcome outcome = test::RunCli({"show", file});
         EXPECT_EQ(outcome.status, 2) << file;
         EXPECT_EQ(outcome.err, "osmira-cli: " + file + ": " + refused + "\n");
-        EXPECT_EQ(RunCli({"verify", file}).out,
+        EXPECT_EQ(test::RunCli({"verify", file}).out,
                   file + ": ilegible: " + refused +
                       "\nArchivos: 1, v\xC3\xA1lidos: 0, resueltos: 0, no v\xC3\xA1lidos: 0, ilegibles: 1\n");
     }
@@ -241,13 +229,13 @@ TEST(CliUsage, WrongWordsExitWithTwo) {
                                                {"show"},
                                                {"truncate", "x"},
                                                {"apply", "x", "1"}}) {
-        EXPECT_EQ(RunCli(words).status, 2) << ::testing::PrintToString(words);
+        EXPECT_EQ(test::RunCli(words).status, 2) << ::testing::PrintToString(words);
     }
 }
 
 TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {
     std::string path = Path("t.omr");
-    ASSERT_EQ(RunCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
+    ASSERT_EQ(test::RunCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
     std::string bytes = suite::testing::readFile(path);
     ASSERT_EQ(bytes.size(), 298u);
     bytes.replace(0x24, 4, std::string(4, '\0'));
@@ -279,37 +267,37 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
     for (const Case& c : cases) {
         std::vector<std::string> words{"new", "-o", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
-        Outcome outcome = RunCli(words);
+        test::CliOutcome outcome = test::RunCli(words);
         EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_FALSE(std::filesystem::exists(path));
     }
-    EXPECT_EQ(RunCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
+    EXPECT_EQ(test::RunCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
 }
 
 // "Łukasz Żółw" was once saved as "ukasz ów", without a word.
 TEST_F(CliFiles, NewWritesAnEquivalentOfWhatTheFileCannotHoldAndSaysSo) {
     const std::string path = Path("equivalente.omr");
-    const Outcome made = RunCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
+    const test::CliOutcome made = test::RunCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.err,
               "osmira-cli: --author: El fichero solo guarda letras y signos del alfabeto latino: se ha "
               "escrito Ł como L, Ż como Z y ł como l.\n");
-    EXPECT_NE(RunCli({"show", path}).out.find("author: Lukasz Zólw\n"), std::string::npos);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("author: Lukasz Zólw\n"), std::string::npos);
 }
 
 TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
     std::string path = Path("show.omr");
-    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
-                      "--date", "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
+    ASSERT_EQ(test::RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
+                            "--date", "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
                   .status,
               1); // brackets are not formulas
-    ASSERT_EQ(RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\r\ndos",
-                      "--date", "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
+    ASSERT_EQ(test::RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description",
+                            "uno\r\ndos", "--date", "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
                   .status,
               0);
-    ASSERT_EQ(RunCli({"apply", path, "5", "1"}).status, 0);
-    Outcome outcome = RunCli({"show", path});
+    ASSERT_EQ(test::RunCli({"apply", path, "5", "1"}).status, 0);
+    test::CliOutcome outcome = test::RunCli({"show", path});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "title: L\xC3\xB3gica\n"
                            "author: Ana\n"
@@ -332,33 +320,34 @@ TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
 
 TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
     std::string path = ModusPonens();
-    EXPECT_EQ(RunCli({"apply", path, "4", "3"}).status, 0);
-    EXPECT_EQ(RunCli({"apply", path, "5", "2"}).status, 0);
+    EXPECT_EQ(test::RunCli({"apply", path, "4", "3"}).status, 0);
+    EXPECT_EQ(test::RunCli({"apply", path, "5", "2"}).status, 0);
     std::string out = Path("out.omr");
-    EXPECT_EQ(RunCli({"apply", path, "1", "1", "-o", out}).status, 0);
-    EXPECT_NE(RunCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"), std::string::npos);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
+    EXPECT_EQ(test::RunCli({"apply", path, "1", "1", "-o", out}).status, 0);
+    EXPECT_NE(test::RunCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"),
               std::string::npos);
-    EXPECT_EQ(RunCli({"truncate", out, "2"}).status, 0);
-    std::string shown = RunCli({"show", out}).out;
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
+              std::string::npos);
+    EXPECT_EQ(test::RunCli({"truncate", out, "2"}).status, 0);
+    std::string shown = test::RunCli({"show", out}).out;
     EXPECT_NE(shown.find("working: A[[B]]\ngoal: not reached\nsteps: 2\n"), std::string::npos);
     EXPECT_NE(shown.find("step 2 \"Paso 02\" applied=0"), std::string::npos);
-    EXPECT_EQ(RunCli({"truncate", out, "3"}).status, 2);
-    EXPECT_EQ(RunCli({"truncate", out, "0"}).status, 2);
+    EXPECT_EQ(test::RunCli({"truncate", out, "3"}).status, 2);
+    EXPECT_EQ(test::RunCli({"truncate", out, "0"}).status, 2);
 }
 
 TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
     std::string path = ModusPonens(); // A[A[B]]
-    EXPECT_EQ(RunCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
-    EXPECT_EQ(RunCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
-    EXPECT_EQ(RunCli({"apply", path, "5", "2", "--position", "1"}).status, 0);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: A[[[CDA[AB]]]]\n"), std::string::npos);
-    EXPECT_EQ(RunCli({"apply", path, "5", "2"}).status, 0);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
-    EXPECT_EQ(RunCli({"apply", path, "5", "2", "--position", "0"}).status, 0);
-    EXPECT_NE(RunCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::RunCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::RunCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::RunCli({"apply", path, "5", "2", "--position", "1"}).status, 0);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[[[CDA[AB]]]]\n"), std::string::npos);
+    EXPECT_EQ(test::RunCli({"apply", path, "5", "2"}).status, 0);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::RunCli({"apply", path, "5", "2", "--position", "0"}).status, 0);
+    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
 }
 
 // Saving through a symbolic link changes the file it names and keeps the link, as an editor does.
@@ -367,9 +356,9 @@ TEST_F(CliFiles, SavingThroughALinkWritesItsTarget) {
     std::filesystem::create_directory(Path("links"));
     std::string link = Path("links/mp.omr");
     std::filesystem::create_symlink("../mp.omr", link);
-    ASSERT_EQ(RunCli({"apply", link, "5", "0"}).status, 0);
+    ASSERT_EQ(test::RunCli({"apply", link, "5", "0"}).status, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(RunCli({"show", target}).out.find("steps: 2\n") != std::string::npos, true);
+    EXPECT_EQ(test::RunCli({"show", target}).out.find("steps: 2\n") != std::string::npos, true);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("links")), {}), 1);
 }
 
@@ -383,7 +372,7 @@ TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
                                            std::filesystem::perms::others_read);
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
              {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--hyp", "A", "-o", path}}) {
-        Outcome outcome = RunCli(words);
+        test::CliOutcome outcome = test::RunCli(words);
         EXPECT_EQ(outcome.status, 2) << words.front();
         EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el fichero es de solo lectura: no se reemplaza\n");
         EXPECT_EQ(suite::testing::readFile(path), before);
@@ -417,7 +406,7 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
     for (const Case& c : cases) {
         std::vector<std::string> words{"apply", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
-        Outcome outcome = RunCli(words);
+        test::CliOutcome outcome = test::RunCli(words);
         EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_EQ(suite::testing::readFile(path), before);
@@ -432,7 +421,7 @@ TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
     for (const std::string& path : {missing, garbage}) {
         for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
                  {"show", path}, {"apply", path, "5", "0"}, {"truncate", path, "1"}}) {
-            Outcome outcome = RunCli(words);
+            test::CliOutcome outcome = test::RunCli(words);
             EXPECT_EQ(outcome.status, 2);
             EXPECT_EQ(outcome.err.rfind("osmira-cli: " + path + ": ", 0), 0u) << outcome.err;
         }

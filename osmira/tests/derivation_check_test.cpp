@@ -280,19 +280,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Property: random derivations made through the rules all hold -----------------------
 
-std::string RandomBracketForm(std::mt19937& random, int depth) {
-    std::string bracket;
-    int graphs = static_cast<int>(random() % 3);
-    for (int i = 0; i < graphs; ++i) {
-        if (depth > 0 && random() % 2) {
-            bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
-        } else {
-            bracket += static_cast<char>('A' + random() % 3);
-        }
-    }
-    return bracket;
-}
-
 const char* const kInsertedFormulas[] = {"A",       "~B",        "A&B",     "A>B",          "A|~C",
                                          "~(A&~B)", "~~C",       "~~(A&B)", "(A>B)&~(C|A)", "~(~A|~~B)&C",
                                          "A&B&C",   "((A))|(B)", "~A>~B"};
@@ -302,7 +289,7 @@ TEST(DerivationCheck, EveryRandomDerivationOfTheProgramHolds) {
     std::map<Rule, int> committed;
     for (int n = 0; n < 200; ++n) {
         bool withConclusion = n % 2 == 0;
-        std::string hypotheses = RandomBracketForm(random, 3) + "A";
+        std::string hypotheses = test::RandomBracketForm(random, 3) + "A";
         RecordingWorkbench workbench;
         auto exercise = test::ExerciseAt(withConclusion ? hypotheses : "", workbench);
         exercise->SetHypotheses(hypotheses);

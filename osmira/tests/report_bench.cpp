@@ -3,8 +3,6 @@
 #include "report_files.h"
 #include "test_support.h"
 
-#include "osmira/rule_request.h"
-
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -19,10 +17,7 @@ void BM_Report99StepsAllOptions(benchmark::State& state) {
     [[maybe_unused]] static const QGuiApplication* const application =
         render::MakeReportApplication().release();
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
-    for (int step = 1; step < 99; ++step) {
-        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
-    }
+    auto exercise = osmira::test::NinetyNineStepExercise(recorder);
     ReportOptions options;
     options.bComentarios = true;
     options.bInfoAlfa = true;

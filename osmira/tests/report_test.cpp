@@ -1,6 +1,7 @@
 // The HTML report: golden pages per option combination, the date, the pictures as JPEG
 // files of the expected sizes, and reports that cannot be written refused without harm.
 
+#include "cli_support.h"
 #include "osmira/exercise_file.h"
 #include "run.h"
 #include "suite_testing/golden_cases.h"
@@ -57,19 +58,6 @@ class TimeZone {
     std::optional<std::string> previous_;
 };
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::vector<std::string>& arguments) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    int status = cli::run(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 const fs::path kPages = fs::path(TEST_DATA_DIR) / "report";
 const std::string kAllOnExercise = (kPages / "all-on" / "exercise.omr").string();
 
@@ -88,7 +76,7 @@ TEST_P(ReportPage, MatchesItsFolder) {
         bits.erase(bits.find_last_not_of("\r\n") + 1);
         arguments.insert(arguments.end(), {"--options", bits});
     }
-    const Outcome outcome = RunCli(arguments);
+    const test::CliOutcome outcome = test::RunCli(arguments);
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err, "");
@@ -153,7 +141,8 @@ class ReportPicture : public ::testing::TestWithParam<PictureCase> {
     static void SetUpTestSuite() {
         folder_ = new ScratchFolder;
         ASSERT_EQ(
-            RunCli({"report", kAllOnExercise, (*folder_ / "r.htm").string(), "--options", "11111111"}).status,
+            test::RunCli({"report", kAllOnExercise, (*folder_ / "r.htm").string(), "--options", "11111111"})
+                .status,
             0);
     }
     static void TearDownTestSuite() {
@@ -192,8 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
     ScratchFolder folder;
-    ASSERT_EQ(RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "00000001"}).status,
-              0);
+    ASSERT_EQ(
+        test::RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "00000001"}).status,
+        0);
     const QImage picture(QString::fromLatin1((folder / "Grafico2.jpg").string()));
     ASSERT_FALSE(picture.isNull());
     // Outside the ellipse the background is white (JPEG rings a little near the outline); at its
@@ -285,7 +275,7 @@ TEST_P(ReportBlocked, IsRefusedNamingThePathAndLeavesTheOldPage) {
     ScratchFolder folder;
     fs::create_directories(folder / blocked.folderInTheWay);
     writeFile(folder / "r.htm", "old page");
-    const Outcome outcome = RunCli(
+    const test::CliOutcome outcome = test::RunCli(
         {"report", kAllOnExercise, (folder / blocked.reportPath).string(), "--options", blocked.options});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
@@ -346,11 +336,12 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
             GTEST_SKIP() << disk.whyNot();
         }
         const fs::path page = disk.path() / "r.htm";
-        ASSERT_EQ(RunCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
+        ASSERT_EQ(test::RunCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
         row.prepare(page);
         disk.fill();
         const std::map<std::string, std::string> before = FolderContents(disk.path());
-        const Outcome outcome = RunCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
+        const test::CliOutcome outcome =
+            test::RunCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
         EXPECT_EQ(outcome.status, 1) << row.name;
         EXPECT_NE(outcome.err.find(row.reason), std::string::npos) << row.name << ": " << outcome.err;
         EXPECT_EQ(FolderContents(disk.path()), before) << row.name;

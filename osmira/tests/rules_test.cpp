@@ -252,19 +252,6 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuleGrowth,
 
 // --- Soundness: every committed rule yields a diagram the previous one implies ----------
 
-std::string RandomBracketForm(std::mt19937& random, int depth) {
-    std::string bracket;
-    int graphs = static_cast<int>(random() % 3);
-    for (int i = 0; i < graphs; ++i) {
-        if (depth > 0 && random() % 2) {
-            bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
-        } else {
-            bracket += static_cast<char>('A' + random() % 3);
-        }
-    }
-    return bracket;
-}
-
 bool Implies(const std::string& premise, const std::string& conclusion) {
     for (unsigned valuation = 0; valuation < 8; ++valuation) {
         if (test::BracketValue(premise, valuation) && !test::BracketValue(conclusion, valuation)) {
@@ -278,7 +265,7 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
     std::mt19937 random(4242);
     int committed = 0;
     for (int n = 0; n < 300; ++n) {
-        std::string premise = RandomBracketForm(random, 3) + RandomBracketForm(random, 3);
+        std::string premise = test::RandomBracketForm(random, 3) + test::RandomBracketForm(random, 3);
         RecordingWorkbench probe;
         std::size_t count = test::ExerciseAt(premise, probe)->LastStep()->GetElements().size();
         for (Rule rule : kEveryRule) {

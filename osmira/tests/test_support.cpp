@@ -2,6 +2,7 @@
 
 #include "osmira/formula_alphabet.h"
 #include "osmira/formula_entry.h"
+#include "osmira/rule_request.h"
 
 namespace osmira::test {
 
@@ -134,6 +135,27 @@ bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation)
 bool BracketValue(const std::string& bracket, unsigned valuation) {
     std::size_t pos = 0;
     return AreaValue(bracket, pos, valuation);
+}
+
+std::unique_ptr<CEjercicio> NinetyNineStepExercise(RecordingWorkbench& workbench) {
+    auto exercise = NewExercise({"A"}, "B", workbench);
+    for (int step = 1; step < 99; ++step) {
+        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+    }
+    return exercise;
+}
+
+std::string RandomBracketForm(std::mt19937& random, int depth) {
+    std::string bracket;
+    int graphs = static_cast<int>(random() % 3);
+    for (int i = 0; i < graphs; ++i) {
+        if (depth > 0 && random() % 2) {
+            bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
+        } else {
+            bracket += static_cast<char>('A' + random() % 3);
+        }
+    }
+    return bracket;
 }
 
 } // namespace osmira::test

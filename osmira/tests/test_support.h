@@ -6,6 +6,7 @@
 #include "osmira/ejercicio.h"
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWork
 std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
+// 99 steps from A, with the conclusion B: double cuts put around A and taken away.
+std::unique_ptr<CEjercicio> NinetyNineStepExercise(RecordingWorkbench& workbench);
+
 // A∨B∨C∨… written readably, as long as the formula field holds (16,384 letters). Six hypotheses of
 // it and it as the conclusion make the largest exercise a student can start: the benchmarks' own.
 std::string LongestDisjunction();
@@ -45,5 +49,8 @@ std::vector<std::string> NewLargestExerciseArguments(const std::string& path);
 // The truth value of a bracket form: juxtaposition is conjunction, a cut negation, the empty
 // area true; bit k of the valuation is the letter 'A' + k.
 bool BracketValue(const std::string& bracket, unsigned valuation);
+
+// Up to two graphs of the letters A, B and C, each cut enclosing another such form, `depth` deep.
+std::string RandomBracketForm(std::mt19937& random, int depth);
 
 } // namespace osmira::test

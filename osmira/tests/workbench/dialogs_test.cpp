@@ -4,6 +4,7 @@
 #include "dlg_toma_formulas.h"
 #include "fake_host.h"
 #include "formula_entry_field.h"
+#include "widget_support.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -600,19 +601,6 @@ TEST(Dialogs, CarryTheirNamesAndTitles) {
     }
 }
 
-// The controls a student reaches with Tab, in order; Qt's own inner parts are left out.
-QStringList tabOrder(QWidget& dialog) {
-    QStringList names;
-    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
-         widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
-            !widget->objectName().startsWith(QStringLiteral("qt_"))) {
-            names << widget->objectName();
-        }
-    }
-    return names;
-}
-
 TEST(Dialogs, FollowTheDesignedTabOrder) {
     FakeHost host;
     DlgNuevoEjercicio newExercise(host);
@@ -630,7 +618,7 @@ TEST(Dialogs, FollowTheDesignedTabOrder) {
         {&insertion, keypad + QStringLiteral("FormulaAInsertar Insertar")},
         {&doubleCut, QStringLiteral("Dentro Alrededor Aceptar")}};
     for (const auto& [dialog, order] : expected) {
-        EXPECT_EQ(tabOrder(*dialog).join(u' '), order) << dialog->objectName().toStdString();
+        EXPECT_EQ(test::tabOrder(*dialog).join(u' '), order) << dialog->objectName().toStdString();
     }
 }
 

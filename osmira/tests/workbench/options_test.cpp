@@ -12,6 +12,7 @@
 #include "osmira_app.h"
 #include "painter_canvas.h"
 #include "test_support.h"
+#include "widget_support.h"
 #include "window_workbench.h"
 
 #include "osmira/element_list.h"
@@ -125,18 +126,6 @@ class Options : public ::testing::Test {
     COsmiraApp app{host};
 };
 
-QStringList tabOrder(QWidget& dialog) {
-    QStringList names;
-    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
-         widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
-            !widget->objectName().startsWith(QStringLiteral("qt_"))) {
-            names << widget->objectName();
-        }
-    }
-    return names;
-}
-
 TEST_F(Options, DialogsHaveTheirTitlesAndTabOrder) {
     openSteps(2);
     DlgAparienciaDiagrama appearance(host, exercise().GetAppearances().sheet);
@@ -152,7 +141,8 @@ TEST_F(Options, DialogsHaveTheirTitlesAndTabOrder) {
          "IncluirSecuencia IncluirComentarios IncluirInfoAlfa IncluirTodos Aceptar Cancelar"},
     };
     for (const auto& [dialog, expected] : dialogs) {
-        EXPECT_EQ(dialog->windowTitle() + " | " + tabOrder(*dialog).join(u' '), QString::fromUtf8(expected));
+        EXPECT_EQ(dialog->windowTitle() + " | " + test::tabOrder(*dialog).join(u' '),
+                  QString::fromUtf8(expected));
     }
 }
 

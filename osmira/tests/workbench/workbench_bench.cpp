@@ -11,7 +11,6 @@
 
 #include "osmira/exercise_archive.h"
 #include "osmira/formula_entry.h"
-#include "osmira/rule_request.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,13 +26,9 @@ namespace {
 using namespace osmira;
 using namespace osmira::workbench;
 
-// 99 steps from A: double cuts put around A and taken away.
 QString write99StepExercise(const QTemporaryDir& folder) {
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
-    for (int step = 1; step < 99; ++step) {
-        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
-    }
+    auto exercise = osmira::test::NinetyNineStepExercise(recorder);
     const std::string bytes = SaveExercise(*exercise);
     const QString path = folder.filePath(QStringLiteral("99-pasos.omr"));
     QFile file(path);
