@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     // Reopening lays out the final diagram and the goal compares canonical forms.
-    again.value->ReopenAfterReading(osmira::DetachedWorkbench());
+    again.value->ReopenAfterReading();
     (void)again.value->goalReached();
     return 0;
 }

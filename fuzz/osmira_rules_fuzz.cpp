@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     osmira::CEjercicio exercise;
     exercise.SetHypotheses(formula);
     exercise.SetConclusion(formula);
-    if (!exercise.CreateExercise(workbench) ||
-        osmira::BracketFormOf(*exercise.LastStep()) != exercise.GetWorking()) {
+    exercise.AttachWorkbench(workbench);
+    if (!exercise.CreateExercise() || osmira::BracketFormOf(*exercise.LastStep()) != exercise.GetWorking()) {
         __builtin_trap();
     }
     for (std::size_t i = length + 1; i + 3 <= size && exercise.GetSteps().size() < 64; i += 3) {

@@ -172,7 +172,8 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
     WindowlessWorkbench workbench;
-    if (!exercise.CreateExercise(workbench)) {
+    exercise.AttachWorkbench(workbench);
+    if (!exercise.CreateExercise()) {
         return Report(io, messages::kFormulaSyntax, kExitRefused);
     }
     return Save(io, exercise, *arguments.Option("-o"));
@@ -231,7 +232,8 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
         return UsageError(io,
                           suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
     }
-    exercise.ReopenAfterReading(workbench);
+    exercise.AttachWorkbench(workbench);
+    exercise.ReopenAfterReading();
     RuleOutcome outcome = RequestRule(exercise, request);
     if (outcome != RuleOutcome::Committed) {
         return ReportOutcome(outcome, workbench, io);
@@ -287,7 +289,8 @@ int TruncateCommand(const std::vector<std::string>& words, Streams io) {
                                   std::to_string(opened.value->GetSteps().size()));
     }
     WindowlessWorkbench workbench;
-    opened.value->ReopenAfterReading(workbench);
+    opened.value->AttachWorkbench(workbench);
+    opened.value->ReopenAfterReading();
     opened.value->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
     return Save(io, *opened.value, arguments.Option("-o").value_or(path));
 }

@@ -116,7 +116,8 @@ TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
     ExerciseRead loaded = LoadExercise(SaveExercise(*original));
     ASSERT_TRUE(loaded.value);
     CEjercicio& reopened = *loaded.value;
-    reopened.ReopenAfterReading(after);
+    reopened.AttachWorkbench(after);
+    reopened.ReopenAfterReading();
     EXPECT_EQ(after.calls.back(), "RebuildNavigator 7");
     // Rules that read the children lists: iteration, deiteration and double cut.
     for (RuleRequest request : std::vector<RuleRequest>{{Rule::Iteration, 1, 4},
@@ -154,7 +155,8 @@ TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     ASSERT_TRUE(loaded.value) << loaded.reason;
     CEjercicio& reopened = *loaded.value;
-    reopened.ReopenAfterReading(workbench);
+    reopened.AttachWorkbench(workbench);
+    reopened.ReopenAfterReading();
     ASSERT_EQ(RequestRule(reopened, {Rule::DoubleCut, 1, {}}), RuleOutcome::Committed);
     std::vector<std::int32_t> ids;
     for (const auto& step : reopened.GetSteps()) {
@@ -388,7 +390,8 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
         RecordingWorkbench workbench;
         workbench.formulaToInsert = "A";
-        exercise.ReopenAfterReading(workbench);
+        exercise.AttachWorkbench(workbench);
+        exercise.ReopenAfterReading();
         std::size_t count = exercise.LastStep()->GetElements().size();
         for (Rule rule :
              {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration, Rule::DoubleCut}) {

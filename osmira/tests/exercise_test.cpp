@@ -57,7 +57,8 @@ TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
     exercise.SetReserved(7);
     exercise.SetColors(1, 2, 3, 4);
     exercise.SetHypotheses("A");
-    exercise.CreateExercise(workbench);
+    exercise.AttachWorkbench(workbench);
+    exercise.CreateExercise();
     EXPECT_EQ(exercise.GetReserved(), 0);
     EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
 }
@@ -70,7 +71,8 @@ TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
         CEjercicio exercise;
         exercise.SetHypotheses(hypotheses);
         exercise.SetConclusion(conclusion);
-        EXPECT_FALSE(exercise.CreateExercise(workbench)) << hypotheses << " / " << conclusion;
+        exercise.AttachWorkbench(workbench);
+        EXPECT_FALSE(exercise.CreateExercise()) << hypotheses << " / " << conclusion;
         EXPECT_EQ(exercise.GetHypotheses(), hypotheses);
         EXPECT_TRUE(exercise.GetSteps().empty());
     }

@@ -46,7 +46,7 @@ TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
     ExerciseRead again = LoadExercise(written);
     ASSERT_TRUE(again.value) << again.reason;
     EXPECT_EQ(SaveExercise(*again.value), written);
-    again.value->ReopenAfterReading(DetachedWorkbench());
+    again.value->ReopenAfterReading();
     (void)again.value->goalReached();
     (void)CheckDerivation(*read.value);
     for (const auto& step : read.value->GetSteps()) {

@@ -90,7 +90,8 @@ std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypothes
     auto exercise = std::make_unique<CEjercicio>();
     exercise->SetHypotheses(BuildHypothesesFormula(slots));
     exercise->SetConclusion(Bytes(conclusion));
-    exercise->CreateExercise(workbench);
+    exercise->AttachWorkbench(workbench);
+    exercise->CreateExercise();
     return exercise;
 }
 

@@ -187,7 +187,7 @@ void COsmiraApp::Nuevo() {
     if (!formulas.conclusion().empty()) {
         currentExercise_->SetConclusion(formulas.conclusion());
     }
-    if (!currentExercise_->CreateExercise(*workbench_)) {
+    if (!currentExercise_->CreateExercise()) {
         showError(QStringLiteral("No se ha podido crear el ejercicio con estas fórmulas."));
         return;
     }
@@ -223,7 +223,8 @@ void COsmiraApp::load(const QString& path) {
     closeExercise();
     currentExercise_ = std::move(read.value);
     exercisePath_ = path;
-    currentExercise_->ReopenAfterReading(*workbench_);
+    currentExercise_->AttachWorkbench(*workbench_);
+    currentExercise_->ReopenAfterReading();
     goalAnnounced_ = solved();
     mainFrame_->ShowExerciseMenu();
     mainFrame_->setDocumentName(QFileInfo(path).fileName());

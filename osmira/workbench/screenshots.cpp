@@ -62,7 +62,7 @@ std::string fourStepExercise() {
     exercise.SetDescription("De A y de A implica B se sigue B.");
     exercise.SetHypotheses(std::string("(A)") + kConjunction + "(A" + kImplication + "B)");
     exercise.SetConclusion("B");
-    exercise.CreateExercise(DetachedWorkbench());
+    exercise.CreateExercise();
     RequestRule(exercise, {Rule::Deiteration, 3, std::nullopt}); // A[[B]]
     RequestRule(exercise, {Rule::DoubleCut, 2, std::nullopt});   // AB
     RequestRule(exercise, {Rule::Erasure, 1, std::nullopt});     // B

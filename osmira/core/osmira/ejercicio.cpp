@@ -69,11 +69,10 @@ COsmiraDoc& CEjercicio::AppendStep() {
 // for two bytes), so whatever the dialogs accept can be laid out and saved.
 static_assert(4 * kLongestHypothesesFormula <= kLongestBracketForm);
 
-bool CEjercicio::CreateExercise(WorkbenchOperations& workbench) {
+bool CEjercicio::CreateExercise() {
     if (!CheckHypothesesFormula(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_))) {
         return false;
     }
-    workbench_ = &workbench;
     hypotheses_ = ConvertFormula(hypotheses_);
     if (!conclusion_.empty()) {
         conclusion_ = ConvertFormula(conclusion_);
@@ -102,8 +101,7 @@ void CEjercicio::BuildFinalDiagram() {
     osmira::BuildDiagram(*finalDiagram_, appearances_, GoalBracketForm());
 }
 
-void CEjercicio::ReopenAfterReading(WorkbenchOperations& workbench) {
-    workbench_ = &workbench;
+void CEjercicio::ReopenAfterReading() {
     BuildFinalDiagram();
     for (const auto& step : steps_) {
         step->SetExercise(this);

@@ -31,6 +31,18 @@ std::string StepTitle(int number);
 
 // An exercise: descriptive fields, hypotheses and conclusion in bracket form, the working
 // bracket form W of the last step, the appearance blocks and the owned step diagrams.
+//
+// Its life, whoever shows it (the workbench, osmira-cli, the derivation check, tests):
+// - made: empty, or by LoadExercise with its fields and steps; detached, with no windows.
+// - given its windows: AttachWorkbench, once, before any call that shows something.
+// - created: SetHypotheses (BuildHypothesesFormula) and SetConclusion take formulas, then
+//   CreateExercise() converts them and makes the first step; or opened: a read exercise's
+//   ReopenAfterReading() shows the steps it holds. One of the two, once (the derivation check
+//   and tests may instead lay out a step from W: AppendStep and BuildDiagram).
+// - stepped: ApplyRule (or RequestRule) on the last step appends a step and locks the one
+//   before; RemoveStepsAfter takes later steps back. W always equals the last step's form.
+// - saved: SaveExercise or WriteExerciseFile at any time after; nothing changes.
+// - closed: its owner closes its windows (WindowWorkbench::closeExercise) and destroys it.
 class CEjercicio {
   public:
     CEjercicio();
@@ -76,13 +88,16 @@ class CEjercicio {
     // and kMostExerciseElements.
     bool CanHoldAnotherStep(std::size_t elements) const;
 
-    // Converts the formulas and makes the first step. Formulas the dialogs would refuse (see
-    // CheckExerciseFormulas) are never converted: the exercise is left as it was and the
-    // result is false.
-    bool CreateExercise(WorkbenchOperations& workbench);
-    void ReopenAfterReading(WorkbenchOperations& workbench);
-    WorkbenchOperations& Workbench() const { return *workbench_; }
+    // The windows every later call reports to; until then, DetachedWorkbench(). It must outlive
+    // the exercise's use of it.
     void AttachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
+    WorkbenchOperations& Workbench() const { return *workbench_; }
+    // Converts the formulas and makes the first step, its window and the navigator. Formulas the
+    // dialogs would refuse (see CheckExerciseFormulas) are never converted: the exercise is left
+    // as it was and the result is false.
+    bool CreateExercise();
+    // Lays out the final diagram and opens every read step's window and the navigator.
+    void ReopenAfterReading();
 
     // Line, fill and marked-fill colours of all three blocks, text colour of the letters.
     void SetColors(Colour lineColor, Colour fillColor, Colour markedFillColor, Colour textColor);

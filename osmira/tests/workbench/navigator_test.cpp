@@ -82,7 +82,8 @@ struct Derivation {
         exercise->SetDescription("Documentaci\xF3n del ejercicio");
         exercise->SetHypotheses(osmira::test::Bytes("A&B&C"));
         exercise->SetConclusion("A");
-        EXPECT_TRUE(exercise->CreateExercise(workbench));
+        exercise->AttachWorkbench(workbench);
+        EXPECT_TRUE(exercise->CreateExercise());
         step(*exercise, 0).SetComment("Primer paso");
     }
     void eraseThenIterate() {
@@ -117,7 +118,8 @@ TEST_P(NavigatorNewExercise, ShowsTheTitleAndTheFirstStepWithoutRule) {
     CEjercicio exercise;
     exercise.SetTitle(GetParam().title);
     exercise.SetHypotheses(osmira::test::Bytes("A"));
-    ASSERT_TRUE(exercise.CreateExercise(workbench));
+    exercise.AttachWorkbench(workbench);
+    ASSERT_TRUE(exercise.CreateExercise());
     EXPECT_EQ(treeText(panel), GetParam().rootText + "\n  Paso 01\n");
     EXPECT_TRUE(panel.tree().topLevelItem(0)->isExpanded());
     EXPECT_EQ(panel.SelectedStep(), nullptr);
@@ -138,7 +140,8 @@ TEST(NavigatorTree, RulesHangUnderTheStepTheyWereAppliedFromAndReadingBuildsTheS
     ASSERT_TRUE(read.value) << read.reason;
     DlgNavegador reopened;
     NavigatorWorkbench workbench(reopened);
-    read.value->ReopenAfterReading(workbench);
+    read.value->AttachWorkbench(workbench);
+    read.value->ReopenAfterReading();
     EXPECT_EQ(treeText(reopened), kDerivedTree);
     EXPECT_EQ(reopened.SelectedStep(), nullptr);
 }
@@ -333,7 +336,8 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     CEjercicio& exercise = *read.value;
     DlgNavegador panel;
     NavigatorWorkbench workbench(panel);
-    exercise.ReopenAfterReading(workbench);
+    exercise.AttachWorkbench(workbench);
+    exercise.ReopenAfterReading();
     const std::string marked = "Paso 02" + DlgNavegador::kGoalMark.toStdString();
     using Texts = std::vector<std::string>;
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", marked}));
@@ -364,7 +368,8 @@ TEST(NavigatorGoal, ADerivationThatDoesNotHoldIsNotMarked) {
     ASSERT_TRUE(read.value->goalReached());
     DlgNavegador panel;
     NavigatorWorkbench workbench(panel);
-    read.value->ReopenAfterReading(workbench);
+    read.value->AttachWorkbench(workbench);
+    read.value->ReopenAfterReading();
     EXPECT_EQ(stepTexts(panel), (std::vector<std::string>{"Paso 01", "Paso 02"}));
 }
 
