@@ -21,6 +21,9 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include <optional>
+#include <vector>
+
 namespace osmira::workbench {
 
 namespace {
@@ -61,121 +64,108 @@ void CMainFrame::resizeToFitTheScreen() {
     resize(size);
 }
 
-QAction* CMainFrame::makeAction(Command command, const QString& text, const QString& prompt,
-                                const QString& tooltip) {
-    auto* action = new QAction(text, this);
-    action->setStatusTip(prompt);
-    action->setWhatsThis(prompt);
-    if (!tooltip.isEmpty()) {
-        action->setToolTip(tooltip);
-    }
-    actions_[command] = action;
-    return action;
+namespace {
+
+// One command of the main window: its label (the key text is made from its first key), its keys,
+// the status bar's prompt (also its What's This text), its tooltip and its toolbar icon.
+struct ActionSpec {
+    Command command;
+    const char16_t* label;
+    QList<QKeySequence> keys;
+    const char16_t* prompt;
+    const char16_t* tooltip;
+    std::optional<ToolIcon> icon;
+    bool checkable;
+};
+
+QKeySequence ctrl(Qt::Key key) {
+    return QKeySequence(Qt::CTRL | key);
 }
 
-void CMainFrame::buildActions() {
-    makeAction(Command::Nuevo, QStringLiteral("&Nuevo\tCtrl+N"), {}, QStringLiteral("Nuevo"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    makeAction(Command::Abrir, QStringLiteral("&Abrir...\tCtrl+A"),
-               QStringLiteral("Abre un ejercicio ya existente"), QStringLiteral("Abrir"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_O)});
-    makeAction(Command::Cerrar, QStringLiteral("&Cerrar"), {}, {});
-    makeAction(Command::Guardar, QStringLiteral("&Guardar\tCtrl+G"),
-               QStringLiteral("Guarda el ejercicio activo"), QStringLiteral("Guardar"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_S)});
-    makeAction(Command::GuardarComo, QStringLiteral("Guardar c&omo..."), {}, {});
-    makeAction(Command::Imprimir, QStringLiteral("&Imprimir...\tCtrl+I"),
-               QStringLiteral("Imprime el diagrama activo"), QStringLiteral("Imprimir"))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_I)});
-    makeAction(Command::PresentacionPreliminar, QStringLiteral("&Presentación preliminar"),
-               QStringLiteral("Muestra páginas completas"), QStringLiteral("Presentación preliminar"));
-    makeAction(Command::ConfigurarImpresora, QStringLiteral("Con&figurar impresora..."),
-               QStringLiteral("Cambia las opciones de impresora y de impresión"),
-               QStringLiteral("Configurar impresora"));
-    makeAction(Command::Salir, QStringLiteral("&Salir"),
-               QStringLiteral("Sale de la aplicación; le pide que guarde los documentos"),
-               QStringLiteral("Salir"));
-    makeAction(Command::BarraHerramientas, QStringLiteral("Barra de &herramientas"),
-               QStringLiteral("Muestra u oculta la barra de herramientas"),
-               QStringLiteral("Alternar Barra de herramientas"))
-        ->setCheckable(true);
-    makeAction(Command::BarraEstado, QStringLiteral("Barra de &estado"),
-               QStringLiteral("Muestra u oculta la barra de estado"),
-               QStringLiteral("Alternar Barra de estado"))
-        ->setCheckable(true);
-    QAction* puntero = makeAction(Command::Puntero, QStringLiteral("Puntero"),
-                                  QStringLiteral("Puntero de selección de un elemento del Diagrama "),
-                                  QStringLiteral("Puntero"));
-    puntero->setCheckable(true);
-    puntero->setShortcut(QKeySequence(Qt::Key_Escape));
-    puntero->setIcon(toolIcon(ToolIcon::Pointer));
-    struct RuleAction {
-        Command command;
-        const char16_t* text;
-        const char16_t* prompt;
-        const char16_t* tooltip;
-        ToolIcon icon;
-        Qt::Key digit;
+const std::vector<ActionSpec>& actionSpecs() {
+    // One command a row, as in a table.
+    // clang-format off
+    static const std::vector<ActionSpec> specs{
+        {Command::Nuevo, u"&Nuevo", {ctrl(Qt::Key_N)}, u"", u"Nuevo", ToolIcon::New, false},
+        {Command::Abrir, u"&Abrir...", {ctrl(Qt::Key_A), ctrl(Qt::Key_O)},
+         u"Abre un ejercicio ya existente", u"Abrir", ToolIcon::Open, false},
+        {Command::Cerrar, u"&Cerrar", {}, u"", u"", std::nullopt, false},
+        {Command::Guardar, u"&Guardar", {ctrl(Qt::Key_G), ctrl(Qt::Key_S)},
+         u"Guarda el ejercicio activo", u"Guardar", ToolIcon::Save, false},
+        {Command::GuardarComo, u"Guardar c&omo...", {}, u"", u"", std::nullopt, false},
+        {Command::Imprimir, u"&Imprimir...", {ctrl(Qt::Key_I), ctrl(Qt::Key_P)},
+         u"Imprime el diagrama activo", u"Imprimir", ToolIcon::Print, false},
+        {Command::PresentacionPreliminar, u"&Presentación preliminar", {},
+         u"Muestra páginas completas", u"Presentación preliminar", std::nullopt, false},
+        {Command::ConfigurarImpresora, u"Con&figurar impresora...", {},
+         u"Cambia las opciones de impresora y de impresión", u"Configurar impresora", std::nullopt, false},
+        {Command::Salir, u"&Salir", {},
+         u"Sale de la aplicación; le pide que guarde los documentos", u"Salir", std::nullopt, false},
+        {Command::BarraHerramientas, u"Barra de &herramientas", {},
+         u"Muestra u oculta la barra de herramientas", u"Alternar Barra de herramientas", std::nullopt, true},
+        {Command::BarraEstado, u"Barra de &estado", {},
+         u"Muestra u oculta la barra de estado", u"Alternar Barra de estado", std::nullopt, true},
+        {Command::Puntero, u"Puntero", {QKeySequence(Qt::Key_Escape)},
+         u"Puntero de selección de un elemento del Diagrama ", u"Puntero", ToolIcon::Pointer, true},
+        {Command::ReglaBorrado, u"Regla - &Borrado (R1)", {ctrl(Qt::Key_1)},
+         u"Regla de transformación de \"Borrado\" ", u"Borrado", ToolIcon::R1, false},
+        {Command::ReglaInsercion, u"Regla - &Insercion (R2)", {ctrl(Qt::Key_2)},
+         u"Regla de transformación de la \"Inserción\" ", u"Inserción", ToolIcon::R2, false},
+        {Command::ReglaIteracion, u"Regla - I&teración (R3)", {ctrl(Qt::Key_3)},
+         u"Regla de transformación de la \"Iteración\" ", u"Iteración", ToolIcon::R3, false},
+        {Command::ReglaDesiteracion, u"Regla - &Desiteración (R4)", {ctrl(Qt::Key_4)},
+         u"Regla de transformación de la \"Desiteración\" ", u"Desiteración", ToolIcon::R4, false},
+        {Command::ReglaDobleCorte, u"Regla - Doble &Corte (R5)", {ctrl(Qt::Key_5)},
+         u"Regla de transformación del \"Doble Corte\" ", u"Doble Corte", ToolIcon::R5, false},
+        {Command::Apariencia, u"&Apariencia", {},
+         u"Permite cambiar la apariencia del diagrama.", u"Apariencia", std::nullopt, false},
+        {Command::Comentario, u"&Comentario", {},
+         u"Permite añadir o modificar un comentario a un diagrama.", u"Comentario", std::nullopt, false},
+        {Command::EliminarDiagramas, u"&Eliminar Diagramas", {}, u"", u"", std::nullopt, false},
+        {Command::GenerarInforme, u"&Generar Informe", {},
+         u"Genera un informe con la secuncia completa de los diagramas del ejercicio.", u"Generar Informe",
+         std::nullopt, false},
+        {Command::EliminarUltimoPaso, u"Eliminar el último diagrama", {ctrl(Qt::Key_Z)},
+         u"Elimina el último diagrama de la secuencia; el anterior vuelve a ser el último.", u"",
+         std::nullopt, false},
+        {Command::TemasAyuda, u"Temas de &ayuda", {QKeySequence(Qt::Key_F1)},
+         u"Muestra temas de ayuda", u"Temas de ayuda", std::nullopt, false},
+        {Command::AcercaDe, u"&Acerca de Osmira...", {},
+         u"Muestra información del programa, número de versión y copyright", u"Acerca de", ToolIcon::About,
+         false},
+        {Command::AyudaContextual, u"Ayuda", {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+         u"Muestra ayuda para los botones, menús y ventanas en los que se hace clic", u"Ayuda",
+         ToolIcon::ContextHelp, false},
     };
-    const RuleAction rules[] = {
-        {Command::ReglaBorrado, u"Regla - &Borrado (R1)", u"Regla de transformación de \"Borrado\" ",
-         u"Borrado", ToolIcon::R1, Qt::Key_1},
-        {Command::ReglaInsercion, u"Regla - &Insercion (R2)", u"Regla de transformación de la \"Inserción\" ",
-         u"Inserción", ToolIcon::R2, Qt::Key_2},
-        {Command::ReglaIteracion, u"Regla - I&teración (R3)", u"Regla de transformación de la \"Iteración\" ",
-         u"Iteración", ToolIcon::R3, Qt::Key_3},
-        {Command::ReglaDesiteracion, u"Regla - &Desiteración (R4)",
-         u"Regla de transformación de la \"Desiteración\" ", u"Desiteración", ToolIcon::R4, Qt::Key_4},
-        {Command::ReglaDobleCorte, u"Regla - Doble &Corte (R5)",
-         u"Regla de transformación del \"Doble Corte\" ", u"Doble Corte", ToolIcon::R5, Qt::Key_5},
-    };
-    for (const RuleAction& rule : rules) {
-        QAction* action = makeAction(rule.command, QString::fromUtf16(rule.text),
-                                     QString::fromUtf16(rule.prompt), QString::fromUtf16(rule.tooltip));
-        action->setIcon(toolIcon(rule.icon));
-        action->setShortcut(QKeySequence(Qt::CTRL | rule.digit));
-    }
-    makeAction(Command::Apariencia, QStringLiteral("&Apariencia"),
-               QStringLiteral("Permite cambiar la apariencia del diagrama."), QStringLiteral("Apariencia"));
-    makeAction(Command::Comentario, QStringLiteral("&Comentario"),
-               QStringLiteral("Permite añadir o modificar un comentario a un diagrama."),
-               QStringLiteral("Comentario"));
-    makeAction(Command::EliminarDiagramas, QStringLiteral("&Eliminar Diagramas"), {}, {});
-    makeAction(Command::GenerarInforme, QStringLiteral("&Generar Informe"),
-               QStringLiteral("Genera un informe con la secuncia completa de los diagramas del ejercicio."),
-               QStringLiteral("Generar Informe"));
-    makeAction(
-        Command::EliminarUltimoPaso, QStringLiteral("Eliminar el último diagrama"),
-        QStringLiteral("Elimina el último diagrama de la secuencia; el anterior vuelve a ser el último."), {})
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    makeAction(Command::TemasAyuda, QStringLiteral("Temas de &ayuda"),
-               QStringLiteral("Muestra temas de ayuda"), QStringLiteral("Temas de ayuda"))
-        ->setShortcut(QKeySequence(Qt::Key_F1));
-    makeAction(Command::AcercaDe, QStringLiteral("&Acerca de Osmira..."),
-               QStringLiteral("Muestra información del programa, número de versión y copyright"),
-               QStringLiteral("Acerca de"));
-    QAction* contextHelp =
-        makeAction(Command::AyudaContextual, QStringLiteral("Ayuda"),
-                   QStringLiteral("Muestra ayuda para los botones, menús y ventanas en los que se hace clic"),
-                   QStringLiteral("Ayuda"));
-    contextHelp->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    connect(contextHelp, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    // clang-format on
+    return specs;
+}
 
-    action(Command::Nuevo)->setIcon(toolIcon(ToolIcon::New));
-    action(Command::Abrir)->setIcon(toolIcon(ToolIcon::Open));
-    action(Command::Guardar)->setIcon(toolIcon(ToolIcon::Save));
-    action(Command::Imprimir)->setIcon(toolIcon(ToolIcon::Print));
-    action(Command::AcercaDe)->setIcon(toolIcon(ToolIcon::About));
-    contextHelp->setIcon(toolIcon(ToolIcon::ContextHelp));
-    for (auto& [command, action] : actions_) {
-        addAction(action); // shortcuts work whichever menu is shown
-        // A label without its key text gets it spelled as the others are ("Ctrl+1", "Esc"), not in
-        // the locale's words ("Control+1", "Escape") that Qt would show.
-        if (!action->shortcut().isEmpty() && !action->text().contains(QLatin1Char('\t'))) {
-            action->setText(action->text() + QLatin1Char('\t') +
-                            action->shortcut().toString(QKeySequence::PortableText));
+} // namespace
+
+void CMainFrame::buildActions() {
+    for (const ActionSpec& spec : actionSpecs()) {
+        QString label = QString::fromUtf16(spec.label);
+        if (!spec.keys.isEmpty()) {
+            // Spelled as "Ctrl+N" and "Esc" in every menu, not in the locale's words.
+            label += QLatin1Char('\t') + spec.keys.first().toString(QKeySequence::PortableText);
         }
+        auto* action = new QAction(label, this);
+        action->setShortcuts(spec.keys);
+        action->setStatusTip(QString::fromUtf16(spec.prompt));
+        action->setWhatsThis(QString::fromUtf16(spec.prompt));
+        if (*spec.tooltip != u'\0') {
+            action->setToolTip(QString::fromUtf16(spec.tooltip));
+        }
+        if (spec.icon) {
+            action->setIcon(toolIcon(*spec.icon));
+        }
+        action->setCheckable(spec.checkable);
+        addAction(action); // shortcuts work whichever menu is shown
+        actions_[spec.command] = action;
     }
+    connect(action(Command::AyudaContextual), &QAction::triggered, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 QAction* CMainFrame::action(Command command) const {

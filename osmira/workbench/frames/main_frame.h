@@ -91,7 +91,6 @@ class CMainFrame : public QMainWindow {
 
   private:
     void buildActions();
-    QAction* makeAction(Command command, const QString& text, const QString& prompt, const QString& tooltip);
     void buildMenus();
     void buildToolBars();
     void buildStatusBar();
