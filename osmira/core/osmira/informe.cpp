@@ -1,4 +1,5 @@
 #include "osmira/informe.h"
+#include "osmira/informe_alpha_chapter.h"
 
 #include "osmira/elem_grafico.h"
 #include "osmira/rule.h"
@@ -41,15 +42,6 @@ std::string Repeat(std::string_view piece, int times) {
         text += piece;
     }
     return text;
-}
-
-const std::string kImageLine = "<CENTER> <IMG SRC=\"#Archivo\"> </CENTER> \n";
-
-std::string ImageTable(std::string_view textCell) {
-    return std::string("<DIV ALIGN=\"CENTER\"> \n") +
-           "<TABLE BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"0\"> \n" + "<TR> \n" +
-           "<TD> <IMG SRC=\"#Archivo\"> </TD> \n" + std::string(textCell) + "</TR> \n" + "</TABLE> \n" +
-           "</DIV> \n";
 }
 
 std::string RuleSentence(Rule rule) {
@@ -239,145 +231,17 @@ std::string Comments(const CEjercicio& exercise) {
 }
 
 std::string AlphaChapter(Pictures& pictures) {
-    std::string text;
-    // Appends a template, converting its accents to Latin-1.
-    auto add = [&text](std::string_view utf8) { text += L(utf8); };
-    auto shown = [&text](int number) { ReplaceAll(text, "#Archivo", ExampleName(number)); };
-
-    add("<B> <I> <FONT SIZE =+2> <LI>Información sobre los Gráficos Alfa </LI> </FONT> </I> </B> \n");
-    add("<P> <BR> \n");
-
-    add("<P> " + Repeat("&nbsp;", 9) +
-        "Los Gráficos Existenciales Alfa (1897 - 1905) proporcionan un enfoque novedoso para presentar y "
-        "controlar");
-    add(" las leyes de la lógica: en lugar de escribir fórmulas en una línea, se dibujan gráficos sobre una "
-        "superficie, la hoja de aserción (H).");
-    add(" Esta hoja es ilimitada y continuamente deformable, de modo que solo importa qué está dentro o "
-        "fuera de "
-        "cada corte y no el tamaño ni la forma de lo dibujado; todo gráfico marcado sobre ella queda "
-        "afirmado.");
-    add(" Sobre la hoja se construyen los gráficos con letras proposicionales y cortes, según las reglas que "
-        "siguen,"
-        " y el sistema resultante corresponderá al cálculo proposicional clásico. <P> \n");
-
-    add("<UL> \n");
-    add("<P> <BR> \n");
-    add("<P> <B> <FONT SIZE =+1> Sintaxis: Reglas de construcción </FONT> </B> </P> \n");
-
-    add("<P> (1)&nbsp;&nbsp;&nbsp;&nbsp;(H): cualquier zona no marcada de la hoja de aserción es gráfico.");
-    add(" (H) se representa como se muestra a continuación: </P>\n");
-    pictures.Example(1);
-    add(kImageLine);
-    shown(1);
-
-    add("<P> (2)&nbsp;&nbsp;&nbsp;&nbsp;Toda letra proposicional es gráfico.");
-    add(" Una letra proposicional se representa con cualquiera de las letras del alfabeto. </P> \n");
-
-    add("<P> (3)&nbsp;&nbsp;&nbsp;&nbsp;Todo corte alrededor de una zona no marcada de (H) es gráfico.");
-    add(" Un corte se representa como se muestra a continuación: </P> \n");
-    pictures.Example(2);
-    add(kImageLine);
-    shown(2);
-
-    add("<P> (4)&nbsp;&nbsp;&nbsp;&nbsp;Si G y H son gráficos, entonces la yuxtaposición G H es gráfico.</P> "
-        "\n");
-
-    add("<P> (5)&nbsp;&nbsp;&nbsp;&nbsp;Si G y H son gráficos, entonces </P> \n");
-    pictures.Example(3);
-    add(ImageTable("<TD> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;es gráfico. </TD> \n"));
-    shown(3);
-
-    add("<P>Por lo tanto el <I>cálculo ALFA</I> consistirá en determinar cuáles Gráficos Alfa podrán ser "
-        "marcados");
-    add(" en la hoja de aserción (H), es decir, cuáles serán verdaderos. </P> \n");
-    add("<P> <BR> \n");
-
-    add("<P> <B> <FONT SIZE =+1>Semántica: Interpretación canónica </FONT> </B> </P> \n");
-    add("<P>(1)'&nbsp;&nbsp;&nbsp;&nbsp;(H) representa lo verdadero. </P> \n");
-    add("<P>(2)'&nbsp;&nbsp;&nbsp; Marcar una letra en (H) significa evaluarla como verdadera. </P> \n");
-    add("<P>(3)'&nbsp;&nbsp;&nbsp; Un corte en (H) representa lo falso. </P> \n");
-    add("<P>(4)'&nbsp;&nbsp;&nbsp; Pegar dos Gráficos Alfa corresponde a conjugarlos. </P> \n");
-    add("<P>(5)'&nbsp;&nbsp;&nbsp; El gráfico: </P> \n");
-    add(ImageTable("<TD> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;representa la implicación. </TD> \n"));
-    shown(3);
-
-    add("<P> <I> <B> Axioma. </B> </I> El cálculo ALFA consta de un solo axioma: </P> \n");
-    add(ImageTable("<TD> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;(HA). </TD> \n"));
-    shown(1);
-
-    add("<P> El axioma es símbolo de continuidad del universo y representa una verdad general (terceridad),");
-    add(" mientras que cada gráfico que se marca sobre la hoja de aserción afirma un hecho particular, un "
-        "existente concreto que se opone a la continuidad (secundidad). </P> \n");
-    add("<P> El cálculo ALFA enfatiza fundamentalmente un aspecto pragmático, al establecer un código de "
-        "permisos");
-    add(" que indica qué transformaciones pueden hacerse sobre los gráficos marcados en (H); aplicar esos "
-        "permisos "
-        "paso a paso es la manera de transformar lo implícito en explícito. </P> \n");
-    add("<P> <BR> \n");
-
-    add("<P> <B> <FONT SIZE =+1>Definiciones importantes </FONT> </B> </P> \n");
-    add("<P> &nbsp;&nbsp;&nbsp;&nbsp; <B> Área de un gráfico </B> <BR>\n");
-    add("El área de un gráfico G es la zona de (H) en la que G está dibujado: la región limitada por el "
-        "corte más "
-        "interior que lo rodea, o la hoja entera cuando ningún corte lo rodea. Dos regiones que se deforman "
-        "continuamente una en otra sin cruzar ningún corte son la misma área.");
-    add(" Módulo homeomorfismo, podemos hablar del área de G. </P> \n");
-    add("<P> &nbsp;&nbsp;&nbsp;&nbsp; <B> Área \"par-envuelta\" </B> <BR> \n");
-    add("Un área es par-envuelta cuando está rodeada por un número par de cortes, incluido el cero; así, la "
-        "hoja "
-        "de aserción es par-envuelta. </P> \n");
-    add("<P> &nbsp;&nbsp;&nbsp;&nbsp; <B> Gráfico \"par-envuelto\" </B> <BR> \n");
-    add("Un gráfico es par-envuelto cuando su área es par-envuelta. </P> \n");
-    add("<P> &nbsp;&nbsp;&nbsp;&nbsp; <B> Área \"impar-envuelta\" </B> <BR> \n");
-    add("Un área es impar-envuelta cuando está rodeada por un número impar de cortes. </P> \n");
-    add("<P> &nbsp;&nbsp;&nbsp;&nbsp; <B> Gráfico \"impar-envuelto\" </B> <BR> \n");
-    add("Un gráfico es impar-envuelto cuando su área es impar-envuelta. </P> \n");
-    add("<P> <BR> \n");
-
-    add("<P> <B> <FONT SIZE =+1>Reglas de transformación (código de permisos: pragmática) </FONT> </B> </P> "
-        "\n");
-    add("<P> <B> (R1) Borrado. </B> Puede borrarse de (H) cualquier gráfico par-envuelto. </P> \n");
-    add("<P> <B> (R2) Inserción. </B> Puede insertarse cualquier gráfico en un área impar-envuelta de (H). "
-        "</P> \n");
-    add("<P> <B> (R3) Iteración. </B> Puede iterarse cualquier gráfico G en un área de (H) que: <BR> \n");
-    add("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;a.&nbsp;&nbsp;No sea parte del área de G. <BR> \n");
-    add("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;b.&nbsp;&nbsp;Esté envuelta en un número mayor (o igual) de cortes "
-        "que el área "
-        "de G. </P> \n");
-    add("<P> <B> (R4) Desiteración. </B> Puede desiterarse de (H) cualquier gráfico cuya ocurrencia pueda "
-        "verse como "
-        "resultado de (R3). </P> \n");
-    add("<P> <B> (R5) Doble Corte. </B> Puede insertarse o eliminarse un doble corte alrededor de cualquier "
-        "gráfico, "
-        "en cualquier área dada de (H).");
-    add(" La inserción no debe producir intersecciones entre cortes. </P> \n");
-    add("<P> <BR> \n");
-
-    add("<P> <B> <FONT SIZE =+1>Equivalencias </FONT> </B> </P> \n");
-    add("<P> Las equivalencias definitivas de las principales operaciones lógicas son: </P> \n");
-    add("<DIV ALIGN=\"LEFT\"> \n");
-    add("<TABLE BORDER=\"0\" CELLSPACING=\"30\" CELLPADDING=\"0\"> \n");
-    const std::array<std::pair<const char*, int>, 4> equivalences{{
-        {"<TD ALIGN=\"RIGHT\">Negación de G: </TD> \n", 4},
-        {"<TD ALIGN=\"RIGHT\">Conjunción de G y H: </TD> \n", 5},
-        {"<TD ALIGN=\"RIGHT\">Disyunción de G y H: </TD> \n", 6},
-        {"<TD ALIGN=\"RIGHT\">Implicación de G y H: </TD> \n", 3},
-    }};
-    for (const auto& [label, number] : equivalences) {
-        if (number != 3) { // the implication was drawn for row (5)
-            pictures.Example(number);
-        }
-        add("<TR> \n");
-        add(label);
-        add("<TD> <IMG SRC=\"#Archivo\"> </TD> \n");
-        add("</TR> \n");
-        shown(number);
+    for (int number = 1; number <= static_cast<int>(ExamplePictures().size()); ++number) {
+        pictures.Example(number);
     }
-    add("</TABLE> \n");
-    add("</DIV> \n");
-    add("<P> <BR>\n");
-    add("</UL> \n");
-    add("<HR>\n");
+    std::string text = L(kAlphaChapter);
+    std::size_t at = 0;
+    for (const int number : kAlphaChapterPictures) {
+        at = text.find("#Archivo", at);
+        const std::string name = ExampleName(number);
+        text.replace(at, std::string_view("#Archivo").size(), name);
+        at += name.size();
+    }
     return text;
 }
 
