@@ -150,6 +150,30 @@ int ReportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
     }
 }
 
+// The rule's request on the last step: its element and, for an iteration, the graph it copies;
+// nothing after reporting a usage error.
+std::optional<RuleRequest> RequestOn(const Arguments& arguments, Rule rule, const COsmiraDoc& last,
+                                     Streams io) {
+    const auto element = ElementPosition(arguments.Positional()[2], last);
+    if (!element) {
+        UsageError(
+            io, suite::latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
+        return std::nullopt;
+    }
+    RuleRequest request{rule, *element, std::nullopt};
+    if (auto source = arguments.Option("--source")) {
+        request.source = ElementPosition(*source, last);
+        if (!request.source) {
+            UsageError(io, suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
+            return std::nullopt;
+        }
+    } else if (rule == Rule::Iteration) {
+        UsageError(io, suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
+        return std::nullopt;
+    }
+    return request;
+}
+
 } // namespace
 
 int NewCommand(const std::vector<std::string>& words, Streams io) {
@@ -215,26 +239,13 @@ int ApplyCommand(const std::vector<std::string>& words, Streams io) {
     if (!last) {
         return Report(io, "el ejercicio no tiene pasos", kExitRefused);
     }
-    RuleRequest request{static_cast<Rule>(*rule), 0, std::nullopt};
-    auto element = ElementPosition(arguments.Positional()[2], *last);
-    if (!element) {
-        return UsageError(
-            io, suite::latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
-    }
-    request.element = *element;
-    if (auto source = arguments.Option("--source")) {
-        request.source = ElementPosition(*source, *last);
-        if (!request.source) {
-            return UsageError(io,
-                              suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
-        }
-    } else if (request.rule == Rule::Iteration) {
-        return UsageError(io,
-                          suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
+    const std::optional<RuleRequest> request = RequestOn(arguments, static_cast<Rule>(*rule), *last, io);
+    if (!request) {
+        return kExitUsage;
     }
     exercise.AttachWorkbench(workbench);
     exercise.ReopenAfterReading();
-    RuleOutcome outcome = RequestRule(exercise, request);
+    RuleOutcome outcome = RequestRule(exercise, *request);
     if (outcome != RuleOutcome::Committed) {
         return ReportOutcome(outcome, workbench, io);
     }

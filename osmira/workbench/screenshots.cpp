@@ -76,37 +76,9 @@ void typeFormula(QDialog& dialog, const QString& formula, const char* button) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    if (argc < 2) {
-        std::cerr << "usage: osmira-screenshots FOLDER\n";
-        return 2;
-    }
-    outputFolder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(outputFolder);
-
-    QtHost host;
-    COsmiraApp app(host);
+// Every dialog and secondary window, over the main window with its exercise open.
+void saveDialogs(COsmiraApp& app, QtHost& host) {
     CMainFrame& frame = app.mainFrame();
-    frame.resize(1100, 760);
-    save(frame, QStringLiteral("osmira-main-empty"));
-
-    QTemporaryDir scratch;
-    const QString exercisePath = scratch.filePath(QStringLiteral("modus-ponens.omr"));
-    if (!suite::replaceFile(QFile::encodeName(exercisePath).toStdString(), fourStepExercise()).saved()) {
-        std::cerr << "cannot write the example exercise\n";
-        return 1;
-    }
-    app.openFile(exercisePath);
-    frame.mdiArea().cascadeSubWindows();
-    if (CChildFrame* last = frame.activeStepWindow()) {
-        COsmiraDoc& step = *last->document();
-        step.SetSelectedElement(step.GetElements().back().get());
-        last->view()->viewport()->update();
-    }
-    save(frame, QStringLiteral("osmira-main-exercise"));
-
     DlgNuevoEjercicio data(host, &frame);
     data.setDate(QDate(2026, 12, 8));
     save(data, QStringLiteral("osmira-dlg-nuevo-ejercicio"));
@@ -138,5 +110,39 @@ int main(int argc, char** argv) {
     help.resize(900, 700);
     help.showTopic(QStringLiteral("reglas"));
     save(help, QStringLiteral("osmira-ayuda"));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: osmira-screenshots FOLDER\n";
+        return 2;
+    }
+    outputFolder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outputFolder);
+
+    QtHost host;
+    COsmiraApp app(host);
+    CMainFrame& frame = app.mainFrame();
+    frame.resize(1100, 760);
+    save(frame, QStringLiteral("osmira-main-empty"));
+
+    QTemporaryDir scratch;
+    const QString exercisePath = scratch.filePath(QStringLiteral("modus-ponens.omr"));
+    if (!suite::replaceFile(QFile::encodeName(exercisePath).toStdString(), fourStepExercise()).saved()) {
+        std::cerr << "cannot write the example exercise\n";
+        return 1;
+    }
+    app.openFile(exercisePath);
+    frame.mdiArea().cascadeSubWindows();
+    if (CChildFrame* last = frame.activeStepWindow()) {
+        COsmiraDoc& step = *last->document();
+        step.SetSelectedElement(step.GetElements().back().get());
+        last->view()->viewport()->update();
+    }
+    save(frame, QStringLiteral("osmira-main-exercise"));
+
+    saveDialogs(app, host);
     return 0;
 }

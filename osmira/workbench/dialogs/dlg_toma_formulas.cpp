@@ -73,6 +73,12 @@ DlgTomaFormulas::DlgTomaFormulas(Host& host, QWidget* parent) : QDialog(parent),
     conclusionLine_ = createFormulaLine(QStringLiteral("Conclusion"), this);
     layout->addWidget(conclusionLine_);
 
+    addButtons(*layout);
+    entry_->setFocus();
+}
+
+// The rows of buttons under the formulas: hypotheses, conclusion, then Aceptar and Cancelar.
+void DlgTomaFormulas::addButtons(QVBoxLayout& layout) {
     auto* hypothesisButtons = new QHBoxLayout;
     connect(addButton(*hypothesisButtons, QStringLiteral("Añadir Hipótesis"),
                       QStringLiteral("AnadirHipotesis"), this),
@@ -83,7 +89,7 @@ DlgTomaFormulas::DlgTomaFormulas(Host& host, QWidget* parent) : QDialog(parent),
     connect(addButton(*hypothesisButtons, QStringLiteral("Eliminar Hipótesis"),
                       QStringLiteral("EliminarHipotesis"), this),
             &QPushButton::clicked, this, &DlgTomaFormulas::deleteHypothesis);
-    layout->addLayout(hypothesisButtons);
+    layout.addLayout(hypothesisButtons);
     auto* conclusionButtons = new QHBoxLayout;
     connect(addButton(*conclusionButtons, QStringLiteral("Añadir Conclusión"),
                       QStringLiteral("AnadirConclusion"), this),
@@ -94,7 +100,7 @@ DlgTomaFormulas::DlgTomaFormulas(Host& host, QWidget* parent) : QDialog(parent),
     connect(addButton(*conclusionButtons, QStringLiteral("Eliminar Conclusión"),
                       QStringLiteral("EliminarConclusion"), this),
             &QPushButton::clicked, this, &DlgTomaFormulas::deleteConclusion);
-    layout->addLayout(conclusionButtons);
+    layout.addLayout(conclusionButtons);
 
     auto* endButtons = new QHBoxLayout;
     endButtons->addStretch();
@@ -103,9 +109,7 @@ DlgTomaFormulas::DlgTomaFormulas(Host& host, QWidget* parent) : QDialog(parent),
     connect(accept, &QPushButton::clicked, this, &DlgTomaFormulas::accept);
     connect(addButton(*endButtons, QStringLiteral("Cancelar"), QStringLiteral("Cancelar"), this),
             &QPushButton::clicked, this, &DlgTomaFormulas::reject);
-    layout->addLayout(endButtons);
-
-    entry_->setFocus();
+    layout.addLayout(endButtons);
 }
 
 std::array<std::string, 6> DlgTomaFormulas::hypotheses() const {

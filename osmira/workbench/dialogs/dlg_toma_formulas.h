@@ -12,6 +12,8 @@ class QButtonGroup;
 class QLineEdit;
 class QPushButton;
 
+class QVBoxLayout;
+
 namespace osmira::workbench {
 
 class FormulaEntryField;
@@ -34,6 +36,7 @@ class DlgTomaFormulas : public QDialog {
   private:
     static constexpr int kRows = kHypothesisSlots;
 
+    void addButtons(QVBoxLayout& layout);
     void addHypothesis();
     void editHypothesis();
     void deleteHypothesis();
