@@ -68,7 +68,7 @@ namespace {
 
 // One command of the main window: its label (the key text is made from its first key), its keys,
 // the status bar's prompt (also its What's This text), its tooltip and its toolbar icon.
-struct ActionSpec {
+struct ActionRow {
     Command command;
     const char16_t* label;
     QList<QKeySequence> keys;
@@ -82,10 +82,10 @@ QKeySequence ctrl(Qt::Key key) {
     return QKeySequence(Qt::CTRL | key);
 }
 
-const std::vector<ActionSpec>& actionSpecs() {
+const std::vector<ActionRow>& actionRows() {
     // One command a row, as in a table.
     // clang-format off
-    static const std::vector<ActionSpec> specs{
+    static const std::vector<ActionRow> rows{
         {Command::Nuevo, u"&Nuevo", {ctrl(Qt::Key_N)}, u"", u"Nuevo", ToolIcon::New, false},
         {Command::Abrir, u"&Abrir...", {ctrl(Qt::Key_A), ctrl(Qt::Key_O)},
          u"Abre un ejercicio ya existente", u"Abrir", ToolIcon::Open, false},
@@ -138,31 +138,31 @@ const std::vector<ActionSpec>& actionSpecs() {
          ToolIcon::ContextHelp, false},
     };
     // clang-format on
-    return specs;
+    return rows;
 }
 
 } // namespace
 
 void CMainFrame::buildActions() {
-    for (const ActionSpec& spec : actionSpecs()) {
-        QString label = QString::fromUtf16(spec.label);
-        if (!spec.keys.isEmpty()) {
+    for (const ActionRow& row : actionRows()) {
+        QString label = QString::fromUtf16(row.label);
+        if (!row.keys.isEmpty()) {
             // Spelled as "Ctrl+N" and "Esc" in every menu, not in the locale's words.
-            label += QLatin1Char('\t') + spec.keys.first().toString(QKeySequence::PortableText);
+            label += QLatin1Char('\t') + row.keys.first().toString(QKeySequence::PortableText);
         }
         auto* action = new QAction(label, this);
-        action->setShortcuts(spec.keys);
-        action->setStatusTip(QString::fromUtf16(spec.prompt));
-        action->setWhatsThis(QString::fromUtf16(spec.prompt));
-        if (*spec.tooltip != u'\0') {
-            action->setToolTip(QString::fromUtf16(spec.tooltip));
+        action->setShortcuts(row.keys);
+        action->setStatusTip(QString::fromUtf16(row.prompt));
+        action->setWhatsThis(QString::fromUtf16(row.prompt));
+        if (*row.tooltip != u'\0') {
+            action->setToolTip(QString::fromUtf16(row.tooltip));
         }
-        if (spec.icon) {
-            action->setIcon(toolIcon(*spec.icon));
+        if (row.icon) {
+            action->setIcon(toolIcon(*row.icon));
         }
-        action->setCheckable(spec.checkable);
+        action->setCheckable(row.checkable);
         addAction(action); // shortcuts work whichever menu is shown
-        actions_[spec.command] = action;
+        actions_[row.command] = action;
     }
     connect(action(Command::AyudaContextual), &QAction::triggered, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
