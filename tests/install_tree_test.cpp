@@ -3,13 +3,13 @@
 // the validators Debian's own tools apply, and osmira's exercise file type known by its leading
 // bytes.
 #include "suite_testing/scratch_folder.h"
+#include "suite_testing/shell_command.h"
 
 #include <QLibrary>
 #include <QMimeDatabase>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -23,34 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Command {
-    int status;
-    std::string output;
-};
-
-// Runs a shell command, its error stream joined to its output.
-Command run(const std::string& command) {
-    Command result{-1, {}};
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.output.append(buffer, count);
-    }
-    result.status = ::pclose(pipe);
-    return result;
-}
-
-std::string quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
-}
-
-bool installed(const std::string& tool) {
-    return run("command -v " + tool).status == 0;
-}
+using suite::testing::runShell;
+using suite::testing::shellQuoted;
+using suite::testing::ShellRun;
+using suite::testing::toolInstalled;
 
 // Every option named in the text: a word that starts with - or -- after a space or a bracket.
 std::set<std::string> optionsIn(const std::string& text) {
@@ -91,8 +67,8 @@ class InstalledTree : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         scratch_ = std::make_unique<suite::testing::ScratchFolder>();
-        install_ = run(std::string(CMAKE_COMMAND) + " --install " + quoted(BUILD_DIR) + " --prefix " +
-                       quoted(prefix()));
+        install_ = runShell(std::string(CMAKE_COMMAND) + " --install " + shellQuoted(BUILD_DIR) +
+                            " --prefix " + shellQuoted(prefix()));
     }
     static void TearDownTestSuite() { scratch_.reset(); }
     void SetUp() override { ASSERT_EQ(install_.status, 0) << install_.output; }
@@ -100,7 +76,7 @@ class InstalledTree : public ::testing::Test {
     static fs::path prefix() { return scratch_->path() / "usr"; }
 
     static inline std::unique_ptr<suite::testing::ScratchFolder> scratch_;
-    static inline Command install_;
+    static inline ShellRun install_;
 };
 
 struct Program {
@@ -127,17 +103,17 @@ TEST_P(ProgramInstalled, HasItsEntriesAndTheyValidate) {
 
     const fs::path desktopEntry = prefix() / "share/applications" / (id + ".desktop");
     ASSERT_TRUE(fs::is_regular_file(desktopEntry));
-    const Command desktop = run("desktop-file-validate " + quoted(desktopEntry));
+    const ShellRun desktop = runShell("desktop-file-validate " + shellQuoted(desktopEntry));
     EXPECT_EQ(desktop.status, 0) << desktop.output;
 
     const fs::path metainfo = prefix() / "share/metainfo" / (id + ".metainfo.xml");
     ASSERT_TRUE(fs::is_regular_file(metainfo));
-    const Command appstream = run("appstreamcli validate --no-net --strict " + quoted(metainfo));
+    const ShellRun appstream = runShell("appstreamcli validate --no-net --strict " + shellQuoted(metainfo));
     EXPECT_EQ(appstream.status, 0) << appstream.output;
 }
 
 TEST_P(ProgramInstalled, HasItsManualPagesAndTheyRenderWithoutWarnings) {
-    if (!installed("man")) {
+    if (!toolInstalled("man")) {
         GTEST_SKIP() << "man (man-db) is not installed";
     }
     const std::string program = GetParam().name;
@@ -145,23 +121,24 @@ TEST_P(ProgramInstalled, HasItsManualPagesAndTheyRenderWithoutWarnings) {
         const fs::path page = prefix() / "share/man/man1" / (tool + ".1.gz");
         ASSERT_TRUE(fs::is_regular_file(page)) << page;
         // As lintian renders it; every warning of groff goes to the error stream.
-        const Command rendered =
-            run("(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z " +
-                quoted(page) + " >/dev/null)");
+        const ShellRun rendered =
+            runShell("(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z " +
+                     shellQuoted(page) + " >/dev/null)");
         EXPECT_EQ(rendered.status, 0) << tool;
         EXPECT_EQ(rendered.output, "") << tool;
     }
 }
 
 TEST_P(ProgramInstalled, ToolsManualPageNamesTheOptionsItsHelpNames) {
-    if (!installed("groff")) {
+    if (!toolInstalled("groff")) {
         GTEST_SKIP() << "groff is not installed";
     }
     const std::string tool = std::string(GetParam().name) + "-cli";
-    const Command help = run(quoted(prefix() / "bin" / tool) + " --help");
+    const ShellRun help = runShell(shellQuoted(prefix() / "bin" / tool) + " --help");
     ASSERT_EQ(help.status, 0) << help.output;
     const fs::path page = prefix() / "share/man/man1" / (tool + ".1.gz");
-    const Command rendered = run("zcat " + quoted(page) + " | groff -k -man -Tutf8 -P-cbou -rLL=200n");
+    const ShellRun rendered =
+        runShell("zcat " + shellQuoted(page) + " | groff -k -man -Tutf8 -P-cbou -rLL=200n");
     ASSERT_EQ(rendered.status, 0) << rendered.output;
 
     // The page also names what every tool answers and its usage leaves out.
@@ -178,7 +155,7 @@ TEST_P(ProgramInstalled, CarriesTheSuitesCopyrightAndChangelog) {
         copyright.starts_with("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
         << copyright;
     EXPECT_NE(copyright.find("License: GPL-3+\n"), std::string::npos);
-    const Command changelog = run("zcat " + quoted(doc / "changelog.Debian.gz") + " | head -n 1");
+    const ShellRun changelog = runShell("zcat " + shellQuoted(doc / "changelog.Debian.gz") + " | head -n 1");
     EXPECT_EQ(changelog.output.rfind("logicsuite (" SUITE_VERSION "-", 0), 0u) << changelog.output;
 }
 
@@ -197,7 +174,7 @@ TEST_F(InstalledTree, OsmiraFindsItsPrintingModuleWhereItLooks) {
 
 TEST_F(InstalledTree, KnowsAnExerciseByItsLeadingBytes) {
     const fs::path mime = prefix() / "share/mime";
-    const Command update = run("update-mime-database " + quoted(mime));
+    const ShellRun update = runShell("update-mime-database " + shellQuoted(mime));
     ASSERT_EQ(update.status, 0) << update.output;
     // Only the scratch tree's types: what is found comes from the installed file.
     ::setenv("XDG_DATA_DIRS", (prefix() / "share").c_str(), 1);

@@ -27,15 +27,8 @@ QSize PictureSize(std::int64_t width, std::int64_t height) {
     return {side(width), side(height)};
 }
 
-QImage DiagramPicture(const COsmiraDoc& step) {
-    const auto& elements = step.GetElements();
-    if (elements.empty() || !elements.front()->GetGraphic()) {
-        return {};
-    }
-    const Rect sheet = elements.front()->GetGraphic()->GetRect();
-    // In 64 bits: a sheet may span the whole 32-bit range.
-    const std::int64_t width = std::int64_t{sheet.right} - sheet.left;
-    const std::int64_t height = std::int64_t{sheet.bottom} - sheet.top;
+QImage DrawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+                    const std::function<void(Canvas&)>& draw) {
     const QSize size = PictureSize(width, height);
     if (size.isEmpty()) {
         return {};
@@ -50,15 +43,28 @@ QImage DiagramPicture(const COsmiraDoc& step) {
         painter.scale(static_cast<double>(size.width()) / static_cast<double>(width),
                       static_cast<double>(size.height()) / static_cast<double>(height));
     }
-    // The layout places the sheet at the view's origin offset; the picture starts at the sheet.
-    painter.translate(-static_cast<double>(sheet.left), -static_cast<double>(sheet.top));
+    painter.translate(-static_cast<double>(left), -static_cast<double>(top));
     PainterCanvas canvas(painter);
-    for (const auto& element : elements) {
-        if (element->GetGraphic()) {
-            element->GetGraphic()->Draw(canvas);
-        }
-    }
+    draw(canvas);
     return picture;
+}
+
+QImage DiagramPicture(const COsmiraDoc& step) {
+    const auto& elements = step.GetElements();
+    if (elements.empty() || !elements.front()->GetGraphic()) {
+        return {};
+    }
+    // The layout places the sheet at the view's origin offset; the picture starts at the sheet.
+    // In 64 bits: a sheet may span the whole 32-bit range.
+    const Rect sheet = elements.front()->GetGraphic()->GetRect();
+    return DrawnPicture(sheet.left, sheet.top, std::int64_t{sheet.right} - sheet.left,
+                        std::int64_t{sheet.bottom} - sheet.top, [&elements](Canvas& canvas) {
+                            for (const auto& element : elements) {
+                                if (element->GetGraphic()) {
+                                    element->GetGraphic()->Draw(canvas);
+                                }
+                            }
+                        });
 }
 
 QImage BracketFormPicture(const std::string& bracket, const std::vector<int>& marked) {

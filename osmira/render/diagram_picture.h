@@ -1,11 +1,13 @@
 #pragma once
 
+#include "osmira/canvas.h"
 #include "osmira/osmira_doc.h"
 
 #include <QImage>
 #include <QSize>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,12 @@ inline constexpr std::int64_t kWidestPicture = 65500;
 // directions until it holds at most kLargestPicturePixels and no side is longer than
 // kWidestPicture. Empty for an empty drawing.
 QSize PictureSize(std::int64_t width, std::int64_t height);
+
+// What `draw` paints on the drawing whose top-left corner is (left, top) and whose size is
+// width × height units, on white, at PictureSize; a null image for an empty drawing or when the
+// memory for the picture is lacking.
+QImage DrawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+                    const std::function<void(Canvas&)>& draw);
 
 // The step drawn at one pixel per drawing unit on white (scaled down as PictureSize says),
 // cropped to its sheet's rectangle; a null image for a step without elements or an empty

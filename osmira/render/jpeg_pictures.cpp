@@ -1,14 +1,12 @@
 #include "jpeg_pictures.h"
 
 #include "diagram_picture.h"
-#include "painter_canvas.h"
 
 #include "suite/latin1.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
-#include <QPainter>
 
 namespace osmira::render {
 
@@ -51,20 +49,9 @@ std::optional<std::string> JpegPictureWriter::WriteDiagram(const std::string& pa
 
 std::optional<std::string> JpegPictureWriter::WriteDrawing(const std::string& path, int width, int height,
                                                            const std::function<void(Canvas&)>& draw) {
-    const QSize size = PictureSize(width, height);
-    QImage picture(size, QImage::Format_RGB32);
+    const QImage picture = DrawnPicture(0, 0, width, height, draw);
     if (picture.isNull()) {
         return CannotWrite(path, QString::fromLatin1(suite::latin1FromUtf8("el dibujo está vacío")));
-    }
-    picture.fill(Qt::white);
-    {
-        QPainter painter(&picture);
-        if (size != QSize(width, height)) {
-            painter.scale(static_cast<double>(size.width()) / width,
-                          static_cast<double>(size.height()) / height);
-        }
-        PainterCanvas canvas(painter);
-        draw(canvas);
     }
     return StageJpeg(picture, path, files_);
 }

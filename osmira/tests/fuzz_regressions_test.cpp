@@ -24,15 +24,6 @@ namespace {
 
 const fs::path kExerciseFiles = fs::path(FUZZ_REGRESSIONS_DIR) / "osmira-exercise-file-fuzz";
 
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class ExerciseFileRegression : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
@@ -55,7 +46,8 @@ TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, ExerciseFileRegression, ::testing::ValuesIn(FileNames(kExerciseFiles)),
+INSTANTIATE_TEST_SUITE_P(Files, ExerciseFileRegression,
+                         ::testing::ValuesIn(suite::testing::namesIn(kExerciseFiles)),
                          suite::testing::GoldenCaseName{});
 
 } // namespace

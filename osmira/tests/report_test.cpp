@@ -294,8 +294,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockedCase{"PageIsAFolder", "11111111", "informe.htm", "informe.htm", "informe.htm"}),
     [](const ::testing::TestParamInfo<BlockedCase>& info) { return std::string(info.param.name); });
 
-// A page without its owner's write permission is not replaced; decided by the bits, as tests run
-// as root, who could write it.
 // Every file of a folder with its bytes, to see that a refused report changed nothing.
 std::map<std::string, std::string> FolderContents(const fs::path& folder) {
     std::map<std::string, std::string> contents;

@@ -225,13 +225,13 @@ void COsmiraApp::load(const QString& path) {
     exercisePath_ = path;
     currentExercise_->AttachWorkbench(*workbench_);
     currentExercise_->ReopenAfterReading();
-    goalAnnounced_ = solved();
+    // A handed-in file may hold steps edited or pasted by hand: it opens all the same, but says
+    // once where its derivation stops holding, and is solved only when it holds.
+    const DerivationCheck check = CheckDerivation(*currentExercise_);
+    goalAnnounced_ = check.valid && check.goalReached;
     mainFrame_->ShowExerciseMenu();
     mainFrame_->setDocumentName(QFileInfo(path).fileName());
     setModified(false);
-    // A handed-in file may hold steps edited or pasted by hand: it opens all the same, but says
-    // once where its derivation stops holding.
-    const DerivationCheck check = CheckDerivation(*currentExercise_);
     if (!check.valid) {
         host_.showMessage(
             mainFrame_.get(),

@@ -17,19 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using suite::SaveFailure;
+using suite::testing::namesIn;
 using suite::testing::readFile;
 using suite::testing::ScratchFolder;
 using suite::testing::writeFile;
-
-// Every name in the folder, to see that nothing was left beside the target.
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct RefusalCase {
     const char* name;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace suite::testing {
 
@@ -11,6 +12,9 @@ std::string readFile(const std::filesystem::path& path);
 
 // Writes the bytes as the whole content of the file; the test fails if it cannot.
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The names of everything in a folder, sorted: to see what a program left there.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 // A fresh folder under the system's temporary folder, named after the running test and the
 // process, so that runs side by side never share one. The destructor removes it with its

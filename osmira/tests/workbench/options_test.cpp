@@ -502,12 +502,7 @@ TEST(DlgInformeBoxes, PortadaEnablesItsPartsWhichKeepTheirMarksAndIncluirTodosCh
 }
 
 bool folderHoldsOnly(const std::filesystem::path& folder, const std::vector<std::string>& names) {
-    std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        found.push_back(entry.path().filename().string());
-    }
-    std::sort(found.begin(), found.end());
-    return found == names;
+    return suite::testing::namesIn(folder) == names;
 }
 
 TEST_F(Options, GenerarInformeWithoutAFileSaysSoAndWritesNothing) {

@@ -73,9 +73,9 @@ std::string FileRead::reason() const {
     case ReadFailure::Missing:
         return latin1FromUtf8("el fichero no existe");
     case ReadFailure::Folder:
-        return latin1FromUtf8("es una carpeta, no un fichero");
+        return folderReason();
     case ReadFailure::NotRegularFile:
-        return latin1FromUtf8("no es un fichero corriente, sino una tubería, un dispositivo o un socket");
+        return notRegularFileReason();
     case ReadFailure::NoPermission:
         return latin1FromUtf8("no tiene permiso para leer el fichero");
     case ReadFailure::TooLarge:

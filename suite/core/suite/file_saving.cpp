@@ -133,11 +133,26 @@ Ownership ownershipFor(const std::string& target) {
     return {static_cast<mode_t>(0666 & ~mask), false, 0, 0};
 }
 
+std::string temporaryName(const std::string& folder, const std::string& target) {
+    return folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
+}
+
+// Syncs a folder through a descriptor of it with `sync` (fsync, or syncfs for its file system);
+// the errno of the failure, or 0.
+int syncFolder(const std::string& folder, int (*sync)(int)) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int error = fd >= 0 && sync(fd) == 0 ? 0 : errno;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return error;
+}
+
 // Gives the unnamed file a name beside its target.
 bool linkUnnamed(int fd, const std::string& folder, const std::string& target, std::string& temporary) {
     const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
+        temporary = temporaryName(folder, target);
         // AT_EMPTY_PATH needs a capability that only root has; /proc does the same for anyone.
         if (::linkat(fd, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0 ||
             ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
@@ -158,7 +173,7 @@ int openTemporary(const std::string& folder, const std::string& target, std::str
         return fd;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
+        temporary = temporaryName(folder, target);
         const int named = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
         if (named >= 0 || errno != EEXIST) {
             return named;
@@ -176,9 +191,9 @@ std::string FileSave::reason() const {
     case SaveFailure::LinkLoop:
         return latin1FromUtf8("no se puede seguir el enlace simbólico: ") + spanishSystemReason(error);
     case SaveFailure::Folder:
-        return latin1FromUtf8("es una carpeta, no un fichero");
+        return folderReason();
     case SaveFailure::NotRegularFile:
-        return latin1FromUtf8("no es un fichero corriente, sino una tubería, un dispositivo o un socket");
+        return notRegularFileReason();
     case SaveFailure::ReadOnly:
         return latin1FromUtf8("el fichero es de solo lectura: no se reemplaza");
     case SaveFailure::CannotCreate:
@@ -330,13 +345,7 @@ FileSave FileReplacement::syncStaged() {
         return {};
     }
     for (const std::string& folder : foldersOfStaged()) {
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const bool synced = fd >= 0 && ::syncfs(fd) == 0;
-        const int error = errno;
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        if (!synced) {
+        if (const int error = syncFolder(folder, ::syncfs); error != 0) {
             return failed(SaveFailure::CannotWrite, error);
         }
     }
@@ -373,11 +382,7 @@ FileSave FileReplacement::commit() {
     closeStaged();
     // The renames reach the disk with their folders; the data already has.
     for (const std::string& folder : folders) {
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0) {
-            ::fsync(fd);
-            ::close(fd);
-        }
+        syncFolder(folder, ::fsync);
     }
     return {};
 }

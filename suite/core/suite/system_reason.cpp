@@ -22,7 +22,7 @@ std::string spanishSystemReason(int error) {
     case ENOTDIR:
         return latin1FromUtf8("una parte de la ruta no es una carpeta");
     case EISDIR:
-        return latin1FromUtf8("es una carpeta, no un fichero");
+        return folderReason();
     case ELOOP:
         return latin1FromUtf8("los enlaces simbólicos forman un bucle");
     case ENAMETOOLONG:
@@ -44,6 +44,14 @@ std::string spanishSystemReason(int error) {
     default:
         return latin1FromUtf8("error del sistema número ") + std::to_string(error);
     }
+}
+
+std::string folderReason() {
+    return latin1FromUtf8("es una carpeta, no un fichero");
+}
+
+std::string notRegularFileReason() {
+    return latin1FromUtf8("no es un fichero corriente, sino una tubería, un dispositivo o un socket");
 }
 
 std::string asSentence(std::string clause) {
