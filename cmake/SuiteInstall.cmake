@@ -73,6 +73,14 @@ endforeach()
 install(TARGETS osmira_printing LIBRARY DESTINATION ${OSMIRA_PRINTING_DIR} COMPONENT osmira)
 suite_install_strip_notes(osmira ${OSMIRA_PRINTING_DIR}/osmira-printing.so)
 
+# Each program's prover, loaded when the student first asks whether a formula is valid; the
+# package depends on Z3's library through it (packaging/shlibdeps.cmake).
+get_property(prover_programs GLOBAL PROPERTY SUITE_PROVER_PROGRAMS)
+foreach(program IN LISTS prover_programs)
+  install(TARGETS ${program}_prover LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/${program} COMPONENT ${program})
+  suite_install_strip_notes(${program} ${CMAKE_INSTALL_LIBDIR}/${program}/${program}-prover.so)
+endforeach()
+
 # File managers know an exercise by its leading bytes and show it with osmira's icon.
 install(FILES ${SUITE_PACKAGING_DIR}/org.logicsuite.osmira.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.logicsuite.osmira.xml COMPONENT osmira)

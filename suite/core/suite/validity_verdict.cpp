@@ -1,0 +1,52 @@
+#include "suite/validity_verdict.h"
+
+#include "suite/json_text.h"
+
+namespace suite {
+
+std::string_view validityWord(Validity validity) {
+    switch (validity) {
+    case Validity::Valid:
+        return "válida";
+    case Validity::NotValid:
+        return "no válida";
+    case Validity::Unknown:
+        break;
+    }
+    return "desconocido";
+}
+
+std::string verdictLine(const ValidityVerdict& verdict) {
+    std::string line(validityWord(verdict.validity));
+    if (verdict.validity == Validity::Unknown && !verdict.reason.empty()) {
+        line += ": " + verdict.reason;
+    }
+    return line;
+}
+
+int validityExitStatus(Validity validity) {
+    switch (validity) {
+    case Validity::Valid:
+        return static_cast<int>(ValidityExit::Valid);
+    case Validity::NotValid:
+        return static_cast<int>(ValidityExit::NotValid);
+    case Validity::Unknown:
+        break;
+    }
+    return static_cast<int>(ValidityExit::Unknown);
+}
+
+std::string verdictJson(const ValidityVerdict& verdict, std::string_view fields,
+                        std::string_view countermodelJson) {
+    std::string json = "{\"verdict\":" + jsonString(validityWord(verdict.validity));
+    json += ",\"reason\":" + (verdict.reason.empty() ? std::string("null") : jsonString(verdict.reason));
+    if (!fields.empty()) {
+        json += ",";
+        json += fields;
+    }
+    json += ",\"countermodel\":";
+    json += countermodelJson.empty() ? std::string_view("null") : countermodelJson;
+    return json + "}";
+}
+
+} // namespace suite

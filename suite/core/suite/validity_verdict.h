@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace suite {
+
+// A prover's answer to "is it valid?". Unknown is an answer of its own (the prover gave up, or
+// the time limit was reached) and is never shown as valid or as not valid.
+enum class Validity { Valid, NotValid, Unknown };
+
+struct ValidityVerdict {
+    Validity validity = Validity::Unknown;
+    std::string reason; // when unknown, why, in UTF-8: kTimeLimitReason or the prover's own
+};
+
+// Every question put to a prover has a time limit.
+inline constexpr std::chrono::milliseconds kDefaultProverTimeLimit{2000};
+
+inline constexpr std::string_view kTimeLimitReason = "límite de tiempo alcanzado";
+
+// "válida", "no válida", "desconocido" (UTF-8).
+std::string_view validityWord(Validity validity);
+
+// The verdict as a line of text: its word, and the reason after an unknown one
+// ("desconocido: límite de tiempo alcanzado").
+std::string verdictLine(const ValidityVerdict& verdict);
+
+// Exit statuses of a command-line tool asked whether a formula is valid.
+enum class ValidityExit { Valid = 0, NotValid = 1, BadInput = 2, Unknown = 3 };
+int validityExitStatus(Validity validity);
+
+// {"verdict":…,"reason":…,FIELDS,"countermodel":COUNTERMODEL}: FIELDS are the program's own
+// members, already JSON ("\"system\":\"K\""), or empty; an empty COUNTERMODEL is written null,
+// and so is the reason of a verdict that has none.
+std::string verdictJson(const ValidityVerdict& verdict, std::string_view fields,
+                        std::string_view countermodelJson);
+
+} // namespace suite
