@@ -121,7 +121,7 @@ double median(std::vector<double> values) {
 // The workbench benchmark's exercise of 99 steps.
 std::string write99StepExercise(const QString& folder) {
     osmira::RecordingWorkbench recorder;
-    auto exercise = osmira::test::NinetyNineStepExercise(recorder);
+    auto exercise = osmira::test::ninetyNineStepExercise(recorder);
     const std::string bytes = osmira::SaveExercise(*exercise);
     const QString path = QDir(folder).filePath(QStringLiteral("99-pasos.omr"));
     QSaveFile file(path);
@@ -140,7 +140,7 @@ std::string writeLargestExercise(const QString& folder) {
     const std::string path = QDir(folder).filePath(QStringLiteral("mayor.omr")).toStdString();
     const Case writer{"osmira-cli new", {startup::kOsmiraCli}, ""};
     Case command = writer;
-    for (const std::string& argument : osmira::test::NewLargestExerciseArguments(path)) {
+    for (const std::string& argument : osmira::test::newLargestExerciseArguments(path)) {
         command.command.push_back(argument);
     }
     start(command, folder.toStdString());

@@ -30,8 +30,8 @@ const char kAlphabet[] = {'A',
 
 bool Implies(const std::string& premise, const std::string& conclusion) {
     for (unsigned valuation = 0; valuation < 8; ++valuation) {
-        if (osmira::test::BracketValue(premise, valuation) &&
-            !osmira::test::BracketValue(conclusion, valuation)) {
+        if (osmira::test::bracketValue(premise, valuation) &&
+            !osmira::test::bracketValue(conclusion, valuation)) {
             return false;
         }
     }
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 1; i <= length; ++i) {
         formula += kAlphabet[data[i] % sizeof kAlphabet];
     }
-    if (!osmira::CheckFormulaEntry(formula)) {
+    if (!osmira::checkFormulaEntry(formula)) {
         return 0;
     }
     osmira::RecordingWorkbench workbench;
@@ -58,21 +58,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     osmira::CEjercicio exercise;
     exercise.SetHypotheses(formula);
     exercise.SetConclusion(formula);
-    exercise.AttachWorkbench(workbench);
-    if (!exercise.CreateExercise() || osmira::BracketFormOf(*exercise.LastStep()) != exercise.GetWorking()) {
+    exercise.attachWorkbench(workbench);
+    if (!exercise.CreateExercise() || osmira::bracketFormOf(*exercise.lastStep()) != exercise.GetWorking()) {
         __builtin_trap();
     }
     for (std::size_t i = length + 1; i + 3 <= size && exercise.GetSteps().size() < 64; i += 3) {
-        std::size_t count = exercise.LastStep()->GetElements().size();
+        std::size_t count = exercise.lastStep()->GetElements().size();
         osmira::RuleRequest request{static_cast<osmira::Rule>(data[i] % 5 + 1), data[i + 1] % count,
                                     data[i + 2] % count};
         workbench.doubleCutPosition = static_cast<osmira::DoubleCutPosition>(data[i + 2] & 1);
         const std::string before = exercise.GetWorking();
-        if (osmira::RequestRule(exercise, request) != osmira::RuleOutcome::Committed) {
+        if (osmira::requestRule(exercise, request) != osmira::RuleOutcome::Committed) {
             continue;
         }
         if (!Implies(before, exercise.GetWorking()) ||
-            osmira::BracketFormOf(*exercise.LastStep()) != exercise.GetWorking()) {
+            osmira::bracketFormOf(*exercise.lastStep()) != exercise.GetWorking()) {
             __builtin_trap();
         }
     }

@@ -47,7 +47,7 @@ std::vector<std::string> Arguments::All(const std::string& name) const {
     return values;
 }
 
-std::optional<long long> ParseInteger(const std::string& text, long long low, long long high) {
+std::optional<long long> parseInteger(const std::string& text, long long low, long long high) {
     if (text.empty()) {
         return std::nullopt;
     }

@@ -33,6 +33,6 @@ class Arguments {
 };
 
 // A whole decimal number within [low, high], or nothing.
-std::optional<long long> ParseInteger(const std::string& text, long long low, long long high);
+std::optional<long long> parseInteger(const std::string& text, long long low, long long high);
 
 } // namespace osmira::cli

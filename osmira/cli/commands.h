@@ -12,25 +12,25 @@ struct Streams {
 };
 
 // Each command takes the words after its name and returns the exit status.
-int CheckCommand(const std::vector<std::string>& words, Streams io);
-int ConvertCommand(const std::vector<std::string>& words, Streams io);
-int LayoutCommand(const std::vector<std::string>& words, Streams io);
-int NewCommand(const std::vector<std::string>& words, Streams io);
-int ApplyCommand(const std::vector<std::string>& words, Streams io);
-int ShowCommand(const std::vector<std::string>& words, Streams io);
-int TruncateCommand(const std::vector<std::string>& words, Streams io);
+int checkCommand(const std::vector<std::string>& words, Streams io);
+int convertCommand(const std::vector<std::string>& words, Streams io);
+int layoutCommand(const std::vector<std::string>& words, Streams io);
+int newCommand(const std::vector<std::string>& words, Streams io);
+int applyCommand(const std::vector<std::string>& words, Streams io);
+int showCommand(const std::vector<std::string>& words, Streams io);
+int truncateCommand(const std::vector<std::string>& words, Streams io);
 // Writes the HTML report and its pictures beside it.
-int ReportCommand(const std::vector<std::string>& words, Streams io);
+int reportCommand(const std::vector<std::string>& words, Streams io);
 // One line per exercise file (a folder stands for every .omr file under it): whether its
 // derivation holds and reaches the goal, then a summary; --json gives one object a line instead.
-int VerifyCommand(const std::vector<std::string>& words, Streams io);
+int verifyCommand(const std::vector<std::string>& words, Streams io);
 
 // A Latin-1 message on the error stream, in UTF-8; returns `status`.
 int Report(Streams io, const std::string& latin1Message, int status);
 // A usage error with the command's synopsis; returns the usage status.
-int UsageError(Streams io, const std::string& latin1Problem);
+int usageError(Streams io, const std::string& latin1Problem);
 
 // `status`, or the output status after reporting that standard output could not be written.
-int CheckOutput(Streams io, int status);
+int checkOutput(Streams io, int status);
 
 } // namespace osmira::cli

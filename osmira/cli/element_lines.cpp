@@ -4,7 +4,7 @@ namespace osmira::cli {
 
 namespace {
 
-char KindLetter(ElementKind kind) {
+char kindLetter(ElementKind kind) {
     switch (kind) {
     case ElementKind::Sheet:
         return 'H';
@@ -17,16 +17,16 @@ char KindLetter(ElementKind kind) {
 
 } // namespace
 
-void PrintElementLines(std::ostream& out, const COsmiraDoc& diagram, const std::string& indent) {
+void printElementLines(std::ostream& out, const COsmiraDoc& diagram, const std::string& indent) {
     const auto& elements = diagram.GetElements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const CElemento& element = *elements[i];
         const CElemGrafico& graphic = *element.GetGraphic();
         Rect r = graphic.GetRect();
         char letter = element.Kind() == ElementKind::Letter ? element.GetLetter() : '-';
-        out << indent << i << ' ' << KindLetter(element.Kind()) << ' ' << letter
+        out << indent << i << ' ' << kindLetter(element.Kind()) << ' ' << letter
             << " depth=" << element.GetDepth() << " parity=" << element.GetParity() << " rect=" << r.left
-            << ',' << r.top << ',' << r.right << ',' << r.bottom << " marked=" << (graphic.IsMarked() ? 1 : 0)
+            << ',' << r.top << ',' << r.right << ',' << r.bottom << " marked=" << (graphic.isMarked() ? 1 : 0)
             << '\n';
     }
 }

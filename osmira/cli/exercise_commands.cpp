@@ -24,18 +24,18 @@ const std::string kTitleTooLong =
     suite::latin1FromUtf8("La longitud del Título no debe ser mayor de 50 carácteres.");
 
 // A file that cannot be read as an exercise, or written: the path as given, then the reason.
-int CannotRead(Streams io, const std::string& path, const std::string& reason) {
+int cannotRead(Streams io, const std::string& path, const std::string& reason) {
     io.err << "osmira-cli: " << path << ": " << suite::utf8FromLatin1(reason) << '\n';
     return kExitUsage;
 }
 
 int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
     const suite::FileSave save = WriteExerciseFile(path, exercise);
-    return save.saved() ? kExitOk : CannotRead(io, path, save.reason());
+    return save.saved() ? kExitOk : cannotRead(io, path, save.reason());
 }
 
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
-bool TextOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
+bool textOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
     std::optional<std::string> given = arguments.Option(name);
     if (!given) {
         return true;
@@ -60,7 +60,7 @@ bool TextOption(const Arguments& arguments, const std::string& name, std::string
     return true;
 }
 
-std::string EscapeLineBreaks(const std::string& text) {
+std::string escapeLineBreaks(const std::string& text) {
     std::string escaped;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
@@ -82,35 +82,35 @@ struct NewExerciseData {
     std::string conclusion;
 };
 
-int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
-    if (!TextOption(arguments, "--title", data.title, io) ||
-        !TextOption(arguments, "--author", data.author, io) ||
-        !TextOption(arguments, "--description", data.description, io)) {
+int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
+    if (!textOption(arguments, "--title", data.title, io) ||
+        !textOption(arguments, "--author", data.author, io) ||
+        !textOption(arguments, "--description", data.description, io)) {
         return kExitUsage;
     }
     if (data.title.size() > kLongestTitle) {
-        return UsageError(io, kTitleTooLong);
+        return usageError(io, kTitleTooLong);
     }
     data.date = static_cast<std::int32_t>(std::time(nullptr));
     if (auto date = arguments.Option("--date")) {
-        auto seconds = ParseInteger(*date, std::numeric_limits<std::int32_t>::min(),
+        auto seconds = parseInteger(*date, std::numeric_limits<std::int32_t>::min(),
                                     std::numeric_limits<std::int32_t>::max());
         if (!seconds) {
-            return UsageError(io, "--date: se esperan segundos desde 1970 (entero de 32 bits)");
+            return usageError(io, "--date: se esperan segundos desde 1970 (entero de 32 bits)");
         }
         data.date = static_cast<std::int32_t>(*seconds);
     }
     for (const std::string& hypothesis : arguments.All("--hyp")) {
-        data.hypotheses.push_back(FormulaArgument(hypothesis));
+        data.hypotheses.push_back(formulaArgument(hypothesis));
     }
     if (data.hypotheses.empty()) {
-        return UsageError(io, messages::kNoHypothesis);
+        return usageError(io, messages::kNoHypothesis);
     }
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
-        return UsageError(io, suite::latin1FromUtf8("como mucho seis hipótesis"));
+        return usageError(io, suite::latin1FromUtf8("como mucho seis hipótesis"));
     }
     if (auto conclusion = arguments.Option("--concl")) {
-        data.conclusion = FormulaArgument(*conclusion);
+        data.conclusion = formulaArgument(*conclusion);
         if (data.conclusion.empty()) {
             return Report(io, messages::kEmptyFormula, kExitRefused);
         }
@@ -120,22 +120,22 @@ int ReadNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
             return Report(io, messages::kEmptyFormula, kExitRefused);
         }
     }
-    if (auto refusal = CheckExerciseFormulas(data.hypotheses, data.conclusion)) {
+    if (auto refusal = checkExerciseFormulas(data.hypotheses, data.conclusion)) {
         return Report(io, *refusal, kExitRefused);
     }
     return kExitOk;
 }
 
 // The element position of a rule request: a whole number within the last step's list.
-std::optional<std::size_t> ElementPosition(const std::string& text, const COsmiraDoc& step) {
-    auto position = ParseInteger(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
+std::optional<std::size_t> elementPosition(const std::string& text, const COsmiraDoc& step) {
+    auto position = parseInteger(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
     if (!position) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(*position);
 }
 
-int ReportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Streams io) {
+int reportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Streams io) {
     switch (outcome) {
     case RuleOutcome::Committed:
         return kExitOk;
@@ -152,23 +152,23 @@ int ReportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
 
 // The rule's request on the last step: its element and, for an iteration, the graph it copies;
 // nothing after reporting a usage error.
-std::optional<RuleRequest> RequestOn(const Arguments& arguments, Rule rule, const COsmiraDoc& last,
+std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, const COsmiraDoc& last,
                                      Streams io) {
-    const auto element = ElementPosition(arguments.Positional()[2], last);
+    const auto element = elementPosition(arguments.Positional()[2], last);
     if (!element) {
-        UsageError(
+        usageError(
             io, suite::latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
         return std::nullopt;
     }
     RuleRequest request{rule, *element, std::nullopt};
     if (auto source = arguments.Option("--source")) {
-        request.source = ElementPosition(*source, last);
+        request.source = elementPosition(*source, last);
         if (!request.source) {
-            UsageError(io, suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
+            usageError(io, suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
             return std::nullopt;
         }
     } else if (rule == Rule::Iteration) {
-        UsageError(io, suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
+        usageError(io, suite::latin1FromUtf8("la iteración necesita --source (el gráfico que se copia)"));
         return std::nullopt;
     }
     return request;
@@ -176,16 +176,16 @@ std::optional<RuleRequest> RequestOn(const Arguments& arguments, Rule rule, cons
 
 } // namespace
 
-int NewCommand(const std::vector<std::string>& words, Streams io) {
+int newCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
     if (!arguments.Ok()) {
-        return UsageError(io, arguments.Error());
+        return usageError(io, arguments.Error());
     }
     if (!arguments.Positional().empty() || !arguments.Option("-o")) {
-        return UsageError(io, suite::latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
+        return usageError(io, suite::latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
     }
     NewExerciseData data;
-    if (int status = ReadNewExerciseData(arguments, data, io); status != kExitOk) {
+    if (int status = readNewExerciseData(arguments, data, io); status != kExitOk) {
         return status;
     }
     CEjercicio exercise;
@@ -193,78 +193,78 @@ int NewCommand(const std::vector<std::string>& words, Streams io) {
     exercise.SetAuthor(data.author);
     exercise.SetDescription(data.description);
     exercise.SetCreationDate(data.date);
-    exercise.SetHypotheses(BuildHypothesesFormula(data.hypotheses));
+    exercise.SetHypotheses(buildHypothesesFormula(data.hypotheses));
     exercise.SetConclusion(data.conclusion);
     WindowlessWorkbench workbench;
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     if (!exercise.CreateExercise()) {
         return Report(io, messages::kFormulaSyntax, kExitRefused);
     }
     return Save(io, exercise, *arguments.Option("-o"));
 }
 
-int ApplyCommand(const std::vector<std::string>& words, Streams io) {
+int applyCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
     if (!arguments.Ok()) {
-        return UsageError(io, arguments.Error());
+        return usageError(io, arguments.Error());
     }
     if (arguments.Positional().size() != 3) {
-        return UsageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
+        return usageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
     }
     const std::string& path = arguments.Positional()[0];
-    auto rule = ParseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
+    auto rule = parseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
                              static_cast<long long>(Rule::DoubleCut));
     if (!rule) {
-        return UsageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
+        return usageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
     }
-    auto position = ParseInteger(arguments.Option("--position").value_or("0"), 0, 1);
+    auto position = parseInteger(arguments.Option("--position").value_or("0"), 0, 1);
     if (!position) {
-        return UsageError(io, "--position es 0 (dentro) o 1 (alrededor)");
+        return usageError(io, "--position es 0 (dentro) o 1 (alrededor)");
     }
     WindowlessWorkbench workbench;
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
     if (auto insert = arguments.Option("--insert")) {
-        std::string formula = FormulaArgument(*insert);
-        if (const std::optional<std::string> refusal = InsertionRefusal(formula)) {
+        std::string formula = formulaArgument(*insert);
+        if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
             return Report(io, *refusal, kExitRefused);
         }
         workbench.formulaToInsert = formula;
     }
     ExerciseRead opened = ReadExerciseFile(path);
     if (!opened.value) {
-        return CannotRead(io, path, opened.reason);
+        return cannotRead(io, path, opened.reason);
     }
     CEjercicio& exercise = *opened.value;
-    COsmiraDoc* last = exercise.LastStep();
+    COsmiraDoc* last = exercise.lastStep();
     if (!last) {
         return Report(io, "el ejercicio no tiene pasos", kExitRefused);
     }
-    const std::optional<RuleRequest> request = RequestOn(arguments, static_cast<Rule>(*rule), *last, io);
+    const std::optional<RuleRequest> request = requestOn(arguments, static_cast<Rule>(*rule), *last, io);
     if (!request) {
         return kExitUsage;
     }
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     exercise.ReopenAfterReading();
-    RuleOutcome outcome = RequestRule(exercise, *request);
+    RuleOutcome outcome = requestRule(exercise, *request);
     if (outcome != RuleOutcome::Committed) {
-        return ReportOutcome(outcome, workbench, io);
+        return reportOutcome(outcome, workbench, io);
     }
     return Save(io, exercise, arguments.Option("-o").value_or(path));
 }
 
-int ShowCommand(const std::vector<std::string>& words, Streams io) {
+int showCommand(const std::vector<std::string>& words, Streams io) {
     if (words.size() != 1) {
-        return UsageError(io, "show necesita ARCHIVO");
+        return usageError(io, "show necesita ARCHIVO");
     }
     ExerciseRead opened = ReadExerciseFile(words.front());
     if (!opened.value) {
-        return CannotRead(io, words.front(), opened.reason);
+        return cannotRead(io, words.front(), opened.reason);
     }
     const CEjercicio& exercise = *opened.value;
     io.out << "title: " << suite::utf8FromLatin1(exercise.GetTitle()) << '\n'
            << "author: " << suite::utf8FromLatin1(exercise.GetAuthor()) << '\n'
            << "date: " << exercise.GetCreationDate() << '\n'
-           << "description: " << suite::utf8FromLatin1(EscapeLineBreaks(exercise.GetDescription())) << '\n'
+           << "description: " << suite::utf8FromLatin1(escapeLineBreaks(exercise.GetDescription())) << '\n'
            << "hypotheses: " << suite::utf8FromLatin1(exercise.GetHypotheses()) << '\n'
            << "conclusion: " << suite::utf8FromLatin1(exercise.GetConclusion()) << '\n'
            << "working: " << suite::utf8FromLatin1(exercise.GetWorking()) << '\n'
@@ -274,33 +274,33 @@ int ShowCommand(const std::vector<std::string>& words, Streams io) {
     for (const auto& step : exercise.GetSteps()) {
         io.out << "step " << ++number << " \"" << suite::utf8FromLatin1(step->GetTitle())
                << "\" applied=" << static_cast<int>(step->GetAppliedRule())
-               << " bracket=" << BracketFormOf(*step) << '\n';
-        PrintElementLines(io.out, *step, "  ");
+               << " bracket=" << bracketFormOf(*step) << '\n';
+        printElementLines(io.out, *step, "  ");
     }
     return kExitOk;
 }
 
-int TruncateCommand(const std::vector<std::string>& words, Streams io) {
+int truncateCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"-o"});
     if (!arguments.Ok()) {
-        return UsageError(io, arguments.Error());
+        return usageError(io, arguments.Error());
     }
     if (arguments.Positional().size() != 2) {
-        return UsageError(io, "truncate necesita ARCHIVO K");
+        return usageError(io, "truncate necesita ARCHIVO K");
     }
     const std::string& path = arguments.Positional()[0];
     ExerciseRead opened = ReadExerciseFile(path);
     if (!opened.value) {
-        return CannotRead(io, path, opened.reason);
+        return cannotRead(io, path, opened.reason);
     }
     auto keep =
-        ParseInteger(arguments.Positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
+        parseInteger(arguments.Positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
     if (!keep) {
-        return UsageError(io, "K es un paso del ejercicio, de 1 a " +
+        return usageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.value->GetSteps().size()));
     }
     WindowlessWorkbench workbench;
-    opened.value->AttachWorkbench(workbench);
+    opened.value->attachWorkbench(workbench);
     opened.value->ReopenAfterReading();
     opened.value->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
     return Save(io, *opened.value, arguments.Option("-o").value_or(path));

@@ -16,10 +16,10 @@ namespace osmira::cli {
 namespace {
 
 // The single positional word of a command without options.
-std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Streams io,
+std::optional<std::string> onlyWord(const std::vector<std::string>& words, Streams io,
                                     const std::string& what) {
     if (words.size() != 1) {
-        UsageError(io, "se espera " + what);
+        usageError(io, "se espera " + what);
         return std::nullopt;
     }
     return words.front();
@@ -27,23 +27,23 @@ std::optional<std::string> OnlyWord(const std::vector<std::string>& words, Strea
 
 } // namespace
 
-int CheckCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
+int checkCommand(const std::vector<std::string>& words, Streams io) {
+    auto word = onlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
     if (!word) {
         return kExitUsage;
     }
-    std::optional<std::string> refusal = FormulaEntryRefusal(FormulaArgument(*word));
+    std::optional<std::string> refusal = formulaEntryRefusal(formulaArgument(*word));
     io.out << (refusal ? suite::utf8FromLatin1(*refusal) : "ok") << '\n';
     return refusal ? kExitRefused : kExitOk;
 }
 
-int ConvertCommand(const std::vector<std::string>& words, Streams io) {
-    auto word = OnlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
+int convertCommand(const std::vector<std::string>& words, Streams io) {
+    auto word = onlyWord(words, io, suite::latin1FromUtf8("una fórmula"));
     if (!word) {
         return kExitUsage;
     }
-    std::string formula = FormulaArgument(*word);
-    if (std::optional<std::string> refusal = FormulaEntryRefusal(formula)) {
+    std::string formula = formulaArgument(*word);
+    if (std::optional<std::string> refusal = formulaEntryRefusal(formula)) {
         return Report(io, *refusal, kExitRefused);
     }
     CEjercicio exercise;
@@ -51,19 +51,19 @@ int ConvertCommand(const std::vector<std::string>& words, Streams io) {
     return kExitOk;
 }
 
-int LayoutCommand(const std::vector<std::string>& words, Streams io) {
-    auto bracket = OnlyWord(words, io, "una forma de corchetes");
+int layoutCommand(const std::vector<std::string>& words, Streams io) {
+    auto bracket = onlyWord(words, io, "una forma de corchetes");
     if (!bracket) {
         return kExitUsage;
     }
-    if (!IsBracketForm(*bracket)) {
+    if (!isBracketForm(*bracket)) {
         return Report(io,
                       "\"" + *bracket +
                           "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
                           "cerrado.",
                       kExitRefused);
     }
-    if (!FitsAnExercise(*bracket)) {
+    if (!fitsAnExercise(*bracket)) {
         return Report(io,
                       suite::latin1FromUtf8("la forma de corchetes tiene más de ") +
                           std::to_string(kLongestBracketForm) +
@@ -71,8 +71,8 @@ int LayoutCommand(const std::vector<std::string>& words, Streams io) {
                       kExitRefused);
     }
     COsmiraDoc diagram;
-    BuildDiagram(diagram, DefaultAppearances(), *bracket);
-    PrintElementLines(io.out, diagram);
+    BuildDiagram(diagram, defaultAppearances(), *bracket);
+    printElementLines(io.out, diagram);
     return kExitOk;
 }
 

@@ -4,7 +4,7 @@
 
 namespace osmira::cli {
 
-std::string JsonString(std::string_view utf8) {
+std::string jsonString(std::string_view utf8) {
     std::string json = "\"";
     for (char c : utf8) {
         switch (c) {

@@ -6,9 +6,9 @@
 namespace osmira::cli {
 
 // A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
-std::string JsonString(std::string_view utf8);
+std::string jsonString(std::string_view utf8);
 
-inline std::string JsonBool(bool value) {
+inline std::string jsonBool(bool value) {
     return value ? "true" : "false";
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 // Eight characters 0/1 in the dialog's order: cover, title, author, date, description,
 // diagram sequence, comments, Alpha chapter.
-std::optional<ReportOptions> ParseOptionBits(const std::string& bits) {
+std::optional<ReportOptions> parseOptionBits(const std::string& bits) {
     if (bits.size() != 8 || bits.find_first_not_of("01") != std::string::npos) {
         return std::nullopt;
     }
@@ -23,22 +23,22 @@ std::optional<ReportOptions> ParseOptionBits(const std::string& bits) {
 
 } // namespace
 
-int ReportCommand(const std::vector<std::string>& words, Streams io) {
+int reportCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--options"});
     if (!arguments.Ok()) {
-        return UsageError(io, arguments.Error());
+        return usageError(io, arguments.Error());
     }
     if (arguments.Positional().size() != 2) {
-        return UsageError(io, "report necesita ARCHIVO e INFORME");
+        return usageError(io, "report necesita ARCHIVO e INFORME");
     }
     if (arguments.All("--options").size() > 1) {
-        return UsageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
+        return usageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
     }
     std::optional<ReportOptions> options = ReportOptions{};
     if (std::optional<std::string> bits = arguments.Option("--options")) {
-        options = ParseOptionBits(*bits);
+        options = parseOptionBits(*bits);
         if (!options) {
-            return UsageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));
+            return usageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));
         }
     }
     const std::string& exercisePath = arguments.Positional()[0];
@@ -48,7 +48,7 @@ int ReportCommand(const std::vector<std::string>& words, Streams io) {
         return kExitUsage;
     }
     if (std::optional<std::string> failure =
-            render::WriteReport(*opened.value, *options, arguments.Positional()[1])) {
+            render::writeReport(*opened.value, *options, arguments.Positional()[1])) {
         return Report(io, *failure, kExitRefused);
     }
     return kExitOk;

@@ -36,7 +36,7 @@ int Report(Streams io, const std::string& latin1Message, int status) {
     return status;
 }
 
-int UsageError(Streams io, const std::string& latin1Problem) {
+int usageError(Streams io, const std::string& latin1Problem) {
     Report(io, latin1Problem, kExitUsage);
     io.err << kUsage;
     return kExitUsage;
@@ -47,30 +47,30 @@ int run(const std::vector<std::string>& arguments, std::istream& /*in*/, std::os
     const Streams io{out, err};
     using Command = int (*)(const std::vector<std::string>&, Streams);
     static const std::map<std::string, Command> kCommands{
-        {"check", CheckCommand},       {"convert", ConvertCommand}, {"layout", LayoutCommand},
-        {"new", NewCommand},           {"apply", ApplyCommand},     {"show", ShowCommand},
-        {"truncate", TruncateCommand}, {"report", ReportCommand},   {"verify", VerifyCommand}};
+        {"check", checkCommand},       {"convert", convertCommand}, {"layout", layoutCommand},
+        {"new", newCommand},           {"apply", applyCommand},     {"show", showCommand},
+        {"truncate", truncateCommand}, {"report", reportCommand},   {"verify", verifyCommand}};
     if (arguments.empty()) {
-        return UsageError(io, "falta la orden");
+        return usageError(io, "falta la orden");
     }
     // Asked for, so they are the answer: standard output, and success.
     if (arguments.front() == "--help" || arguments.front() == "-h") {
         io.out << kUsage;
-        return CheckOutput(io, kExitOk);
+        return checkOutput(io, kExitOk);
     }
     if (arguments.front() == "--version") {
         io.out << "osmira-cli " << SUITE_VERSION << '\n';
-        return CheckOutput(io, kExitOk);
+        return checkOutput(io, kExitOk);
     }
     auto command = kCommands.find(arguments.front());
     if (command == kCommands.end()) {
-        return UsageError(io, "orden desconocida: " + arguments.front());
+        return usageError(io, "orden desconocida: " + arguments.front());
     }
     int status = command->second({arguments.begin() + 1, arguments.end()}, io);
-    return CheckOutput(io, status);
+    return checkOutput(io, status);
 }
 
-int CheckOutput(Streams io, int status) {
+int checkOutput(Streams io, int status) {
     // A full disk or a closed pipe shows only here: the answer was not delivered.
     if (!io.out.flush()) {
         return Report(io, suite::latin1FromUtf8("no se puede escribir en la salida estándar"), kExitOutput);

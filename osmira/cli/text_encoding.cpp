@@ -7,7 +7,7 @@
 
 namespace osmira::cli {
 
-std::string FormulaArgument(std::string_view text) {
+std::string formulaArgument(std::string_view text) {
     static const std::array<std::pair<std::string_view, char>, 8> kSigns{{{"¬", kNegation},
                                                                           {"∧", kConjunction},
                                                                           {"∨", kDisjunction},

@@ -10,6 +10,6 @@ namespace osmira::cli {
 
 // A formula typed on the command line as the formula alphabet: ~ & | > and the UTF-8 signs
 // ¬ ∧ ∨ → become the connective bytes, the bytes themselves pass, blanks are removed.
-std::string FormulaArgument(std::string_view text);
+std::string formulaArgument(std::string_view text);
 
 } // namespace osmira::cli

@@ -25,7 +25,7 @@ struct VerifiedFile {
     DerivationCheck check;
 };
 
-bool IsExerciseFile(const fs::directory_entry& entry) {
+bool isExerciseFile(const fs::directory_entry& entry) {
     std::error_code error;
     if (!entry.is_regular_file(error)) {
         return false;
@@ -38,12 +38,12 @@ bool IsExerciseFile(const fs::directory_entry& entry) {
 
 // Every .omr file under the folder, sorted by path; a folder that cannot be walked is itself
 // reported as unreadable, after whatever was found in it.
-std::vector<VerifiedFile> FilesUnder(const std::string& folder, Streams io) {
+std::vector<VerifiedFile> filesUnder(const std::string& folder, Streams io) {
     std::vector<VerifiedFile> files;
     std::error_code error;
     fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error);
     for (; !error && walk != fs::recursive_directory_iterator(); walk.increment(error)) {
-        if (IsExerciseFile(*walk)) {
+        if (isExerciseFile(*walk)) {
             files.push_back({walk->path().string(), {}, {}});
         }
     }
@@ -69,14 +69,14 @@ void Verify(VerifiedFile& file) {
         file.readError = opened.reason;
         return;
     }
-    file.check = CheckDerivation(*opened.value);
+    file.check = checkDerivation(*opened.value);
 }
 
 std::string StepCount(std::size_t steps) {
     return std::to_string(steps) + (steps == 1 ? " paso" : " pasos");
 }
 
-std::string TextLine(const VerifiedFile& file) {
+std::string textLine(const VerifiedFile& file) {
     if (!file.readError.empty()) {
         return file.path + ": ilegible: " + suite::utf8FromLatin1(file.readError);
     }
@@ -89,19 +89,19 @@ std::string TextLine(const VerifiedFile& file) {
            StepCount(check.steps) + ")";
 }
 
-std::string JsonLine(const VerifiedFile& file) {
+std::string jsonLine(const VerifiedFile& file) {
     bool readable = file.readError.empty();
     const DerivationCheck& check = file.check;
     bool invalid = readable && !check.valid;
     std::string rule = invalid && check.rule != Rule::None
-                           ? JsonString("R" + std::to_string(static_cast<int>(check.rule)))
+                           ? jsonString("R" + std::to_string(static_cast<int>(check.rule)))
                            : "null";
-    std::string reason = !readable ? JsonString(suite::utf8FromLatin1(file.readError))
-                         : invalid ? JsonString(suite::utf8FromLatin1(check.reason))
+    std::string reason = !readable ? jsonString(suite::utf8FromLatin1(file.readError))
+                         : invalid ? jsonString(suite::utf8FromLatin1(check.reason))
                                    : "null";
-    return "{\"file\":" + JsonString(file.path) + ",\"readable\":" + JsonBool(readable) +
-           ",\"valid\":" + JsonBool(readable && check.valid) +
-           ",\"goal_reached\":" + JsonBool(readable && check.goalReached) +
+    return "{\"file\":" + jsonString(file.path) + ",\"readable\":" + jsonBool(readable) +
+           ",\"valid\":" + jsonBool(readable && check.valid) +
+           ",\"goal_reached\":" + jsonBool(readable && check.goalReached) +
            ",\"steps\":" + (readable ? std::to_string(check.steps) : "null") +
            ",\"first_invalid_step\":" + (invalid ? std::to_string(check.firstInvalidStep) : "null") +
            ",\"rule\":" + rule + ",\"reason\":" + reason + "}";
@@ -109,7 +109,7 @@ std::string JsonLine(const VerifiedFile& file) {
 
 } // namespace
 
-int VerifyCommand(const std::vector<std::string>& words, Streams io) {
+int verifyCommand(const std::vector<std::string>& words, Streams io) {
     bool json = false;
     bool solvedOnly = false;
     std::vector<std::string> paths;
@@ -119,19 +119,19 @@ int VerifyCommand(const std::vector<std::string>& words, Streams io) {
         } else if (word == "--solved") {
             solvedOnly = true;
         } else if (word.size() > 1 && word.front() == '-') {
-            return UsageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
+            return usageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
         } else {
             paths.push_back(word);
         }
     }
     if (paths.empty()) {
-        return UsageError(io, "verify necesita al menos un ARCHIVO o una CARPETA");
+        return usageError(io, "verify necesita al menos un ARCHIVO o una CARPETA");
     }
     std::vector<VerifiedFile> files;
     for (const std::string& path : paths) {
         std::error_code error;
         if (fs::is_directory(path, error)) {
-            std::vector<VerifiedFile> found = FilesUnder(path, io);
+            std::vector<VerifiedFile> found = filesUnder(path, io);
             files.insert(files.end(), found.begin(), found.end());
         } else {
             files.push_back({path, {}, {}});
@@ -148,7 +148,7 @@ int VerifyCommand(const std::vector<std::string>& words, Streams io) {
             ++valid;
             solved += file.check.goalReached ? 1 : 0;
         }
-        io.out << (json ? JsonLine(file) : TextLine(file)) << '\n';
+        io.out << (json ? jsonLine(file) : textLine(file)) << '\n';
     }
     if (!json) {
         io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved

@@ -12,7 +12,7 @@
 
 namespace osmira::render {
 
-QSize PictureSize(std::int64_t width, std::int64_t height) {
+QSize pictureSize(std::int64_t width, std::int64_t height) {
     if (width <= 0 || height <= 0) {
         return {};
     }
@@ -27,9 +27,9 @@ QSize PictureSize(std::int64_t width, std::int64_t height) {
     return {side(width), side(height)};
 }
 
-QImage DrawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+QImage drawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
                     const std::function<void(Canvas&)>& draw) {
-    const QSize size = PictureSize(width, height);
+    const QSize size = pictureSize(width, height);
     if (size.isEmpty()) {
         return {};
     }
@@ -49,7 +49,7 @@ QImage DrawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std
     return picture;
 }
 
-QImage DiagramPicture(const COsmiraDoc& step) {
+QImage diagramPicture(const COsmiraDoc& step) {
     const auto& elements = step.GetElements();
     if (elements.empty() || !elements.front()->GetGraphic()) {
         return {};
@@ -57,7 +57,7 @@ QImage DiagramPicture(const COsmiraDoc& step) {
     // The layout places the sheet at the view's origin offset; the picture starts at the sheet.
     // In 64 bits: a sheet may span the whole 32-bit range.
     const Rect sheet = elements.front()->GetGraphic()->GetRect();
-    return DrawnPicture(sheet.left, sheet.top, std::int64_t{sheet.right} - sheet.left,
+    return drawnPicture(sheet.left, sheet.top, std::int64_t{sheet.right} - sheet.left,
                         std::int64_t{sheet.bottom} - sheet.top, [&elements](Canvas& canvas) {
                             for (const auto& element : elements) {
                                 if (element->GetGraphic()) {
@@ -67,16 +67,16 @@ QImage DiagramPicture(const COsmiraDoc& step) {
                         });
 }
 
-QImage BracketFormPicture(const std::string& bracket, const std::vector<int>& marked) {
+QImage bracketFormPicture(const std::string& bracket, const std::vector<int>& marked) {
     COsmiraDoc step;
-    BuildDiagram(step, DefaultAppearances(), bracket);
+    BuildDiagram(step, defaultAppearances(), bracket);
     const auto& elements = step.GetElements();
     for (const int position : marked) {
         if (position >= 0 && static_cast<std::size_t>(position) < elements.size()) {
             elements[static_cast<std::size_t>(position)]->GetGraphic()->Mark();
         }
     }
-    return DiagramPicture(step);
+    return diagramPicture(step);
 }
 
 } // namespace osmira::render

@@ -41,11 +41,11 @@ QFont qtFont(const FontDescription& font) {
 }
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
-    SelectPen(pen_);
-    SelectBrush(brush_);
+    selectPen(pen_);
+    selectBrush(brush_);
 }
 
-Pen PainterCanvas::SelectPen(const Pen& pen) {
+Pen PainterCanvas::selectPen(const Pen& pen) {
     const Pen previous = pen_;
     pen_ = pen;
     if (pen.style == Pen::Style::Null) {
@@ -59,7 +59,7 @@ Pen PainterCanvas::SelectPen(const Pen& pen) {
     return previous;
 }
 
-Brush PainterCanvas::SelectBrush(const Brush& brush) {
+Brush PainterCanvas::selectBrush(const Brush& brush) {
     const Brush previous = brush_;
     brush_ = brush;
     painter_.setBrush(qtColour(brush.color));
@@ -83,7 +83,7 @@ QRect qtRect(const Rect& rect, int inset) {
 // A rectangle's right and bottom edges lie outside it, as the rectangles of the layout are
 // meant; Qt's rectangles include them, and its shapes are drawn one pixel larger than their
 // rectangle, hence two pixels in.
-void PainterCanvas::DrawRectangle(const Rect& rect) {
+void PainterCanvas::drawRectangle(const Rect& rect) {
     painter_.drawRect(qtRect(rect, 2));
 }
 
@@ -91,7 +91,7 @@ void PainterCanvas::DrawEllipse(const Rect& rect) {
     painter_.drawEllipse(qtRect(rect, 2));
 }
 
-void PainterCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+void PainterCanvas::drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                     Colour textColor) {
     if (fontAsked_ != font) {
         fontAsked_ = font;

@@ -24,11 +24,11 @@ class PainterCanvas : public Canvas {
   public:
     explicit PainterCanvas(QPainter& painter);
 
-    Pen SelectPen(const Pen& pen) override;
-    Brush SelectBrush(const Brush& brush) override;
-    void DrawRectangle(const Rect& rect) override;
+    Pen selectPen(const Pen& pen) override;
+    Brush selectBrush(const Brush& brush) override;
+    void drawRectangle(const Rect& rect) override;
     void DrawEllipse(const Rect& rect) override;
-    void DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+    void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                          Colour textColor) override;
 
   private:

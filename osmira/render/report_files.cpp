@@ -12,7 +12,7 @@
 
 namespace osmira::render {
 
-std::unique_ptr<QGuiApplication> MakeReportApplication() {
+std::unique_ptr<QGuiApplication> makeReportApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -34,7 +34,7 @@ std::unique_ptr<QGuiApplication> MakeReportApplication() {
     return application;
 }
 
-std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
+std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& givenPath) {
     // Checked before any picture is drawn, so a refused page changes nothing.
     const suite::SaveTarget page = suite::saveTarget(givenPath);

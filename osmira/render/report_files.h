@@ -17,12 +17,12 @@ namespace osmira::render {
 // page, a folder or a device is refused before anything is drawn. Nothing when all went well,
 // otherwise the reason of the first failure, in Latin-1, naming the path. Text in pictures needs
 // fonts: the caller has made a QGuiApplication (a program without a screen, MakeReportApplication).
-std::optional<std::string> WriteReport(const CEjercicio& exercise, const ReportOptions& options,
+std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportOptions& options,
                                        const std::string& reportPath);
 
 // The application of a process that draws reports without a screen: on the offscreen platform
 // (unless QT_QPA_PLATFORM says otherwise), named "osmira", whatever the process's own arguments.
 // The caller owns it; the process must have no other.
-std::unique_ptr<QGuiApplication> MakeReportApplication();
+std::unique_ptr<QGuiApplication> makeReportApplication();
 
 } // namespace osmira::render

@@ -22,15 +22,15 @@ std::string Golden() {
     return suite::testing::readFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
 }
 
-std::unique_ptr<CEjercicio> GoldenExercise(RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> goldenExercise(RecordingWorkbench& workbench) {
     auto exercise = test::NewExercise({"A"}, "", workbench);
     exercise->SetTitle("T");
-    exercise->LastStep()->SetSelfId(0);
+    exercise->lastStep()->SetSelfId(0);
     return exercise;
 }
 
 // Hypotheses A and A→B, conclusion B, then every rule: six steps after the first.
-std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> exerciseWithAllRules(RecordingWorkbench& workbench) {
     workbench.formulaToInsert = "C";
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     exercise->SetTitle("L\xF3gica de Peirce");
@@ -44,7 +44,7 @@ std::unique_ptr<CEjercicio> ExerciseWithAllRules(RecordingWorkbench& workbench) 
                                                         {Rule::Erasure, 3, {}},
                                                         {Rule::DoubleCut, 0, {}},
                                                         {Rule::Insertion, 1, {}}}) {
-        EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
+        EXPECT_EQ(requestRule(*exercise, request), RuleOutcome::Committed);
     }
     EXPECT_EQ(exercise->GetWorking(), "[C[]]AB");
     return exercise;
@@ -58,7 +58,7 @@ TEST(Archive, NewExerciseIsTheGoldenFileByteForByte) {
     RecordingWorkbench workbench;
     std::string golden = Golden();
     ASSERT_EQ(golden.size(), 298u);
-    EXPECT_EQ(SaveExercise(*GoldenExercise(workbench)), golden);
+    EXPECT_EQ(SaveExercise(*goldenExercise(workbench)), golden);
 }
 
 TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
@@ -70,19 +70,19 @@ TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
     EXPECT_EQ(exercise.GetConclusion(), "");
     EXPECT_EQ(exercise.GetWorking(), "");
     ASSERT_EQ(exercise.GetSteps().size(), 1u);
-    const COsmiraDoc& step = *exercise.LastStep();
+    const COsmiraDoc& step = *exercise.lastStep();
     EXPECT_EQ(step.GetTitle(), "Paso 01");
     ASSERT_EQ(step.GetElements().size(), 1u);
     EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetRect(), (Rect{50, 50, 150, 150}));
-    EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetAppearance().font, DefaultFont());
-    EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
+    EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetAppearance().font, defaultFont());
+    EXPECT_EQ(exercise.GetAppearances(), defaultAppearances());
     EXPECT_EQ(SaveExercise(exercise), Golden());
 }
 
 TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
     RecordingWorkbench workbench;
-    auto exercise = GoldenExercise(workbench);
-    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed); // [[]]
+    auto exercise = goldenExercise(workbench);
+    ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed); // [[]]
     std::string bytes = SaveExercise(*exercise);
     EXPECT_EQ(Find(bytes.substr(Find(bytes, "CHojaGrafico") + 1), "CHojaGrafico"), std::string::npos);
     // Second step's sheet: kind 1, parity 1, depth 0, then class 3 as 03 80.
@@ -97,7 +97,7 @@ TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
 
 TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
     RecordingWorkbench workbench;
-    auto exercise = ExerciseWithAllRules(workbench);
+    auto exercise = exerciseWithAllRules(workbench);
     std::string saved = SaveExercise(*exercise);
     ExerciseRead loaded = LoadExercise(saved);
     ASSERT_TRUE(loaded.value) << loaded.reason;
@@ -106,17 +106,17 @@ TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
     EXPECT_EQ(loaded.value->GetDescription(), "l\xEDnea 1\r\nl\xEDnea 2");
     EXPECT_EQ(loaded.value->GetSteps()[4]->GetBracketCopy(), "AB");
     for (size_t i = 0; i < exercise->GetSteps().size(); ++i) {
-        EXPECT_EQ(BracketFormOf(*loaded.value->GetSteps()[i]), BracketFormOf(*exercise->GetSteps()[i]));
+        EXPECT_EQ(bracketFormOf(*loaded.value->GetSteps()[i]), bracketFormOf(*exercise->GetSteps()[i]));
     }
 }
 
 TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
     RecordingWorkbench before, after;
-    auto original = ExerciseWithAllRules(before);
+    auto original = exerciseWithAllRules(before);
     ExerciseRead loaded = LoadExercise(SaveExercise(*original));
     ASSERT_TRUE(loaded.value);
     CEjercicio& reopened = *loaded.value;
-    reopened.AttachWorkbench(after);
+    reopened.attachWorkbench(after);
     reopened.ReopenAfterReading();
     EXPECT_EQ(after.calls.back(), "RebuildNavigator 7");
     // Rules that read the children lists: iteration, deiteration and double cut.
@@ -125,12 +125,12 @@ TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
                                                         {Rule::Iteration, 3, 1},
                                                         {Rule::DoubleCut, 1, {}},
                                                         {Rule::DoubleCut, 3, {}}}) {
-        EXPECT_EQ(RequestRule(reopened, request), RequestRule(*original, request));
+        EXPECT_EQ(requestRule(reopened, request), requestRule(*original, request));
         EXPECT_EQ(reopened.GetWorking(), original->GetWorking());
         EXPECT_EQ(after.refusals, before.refusals);
     }
     EXPECT_EQ(reopened.GetSteps().size(), original->GetSteps().size());
-    EXPECT_EQ(reopened.LastStep()->GetTitle(), original->LastStep()->GetTitle());
+    EXPECT_EQ(reopened.lastStep()->GetTitle(), original->lastStep()->GetTitle());
 }
 
 TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
@@ -147,17 +147,17 @@ TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
 TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
-    std::int32_t ahead = NextSelfId() + 1; // the identity this run would give next
+    ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
+    std::int32_t ahead = nextSelfId() + 1; // the identity this run would give next
     for (const auto& step : exercise->GetSteps()) {
         step->SetSelfId(ahead);
     }
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     ASSERT_TRUE(loaded.value) << loaded.reason;
     CEjercicio& reopened = *loaded.value;
-    reopened.AttachWorkbench(workbench);
+    reopened.attachWorkbench(workbench);
     reopened.ReopenAfterReading();
-    ASSERT_EQ(RequestRule(reopened, {Rule::DoubleCut, 1, {}}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(reopened, {Rule::DoubleCut, 1, {}}), RuleOutcome::Committed);
     std::vector<std::int32_t> ids;
     for (const auto& step : reopened.GetSteps()) {
         ids.push_back(step->GetSelfId());
@@ -181,24 +181,24 @@ TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
 TEST(Archive, ColoursComeBackExactlyAndLetterFontsAsDefault) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A>B"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     AppearanceSet chosen = exercise->GetAppearances();
     chosen.letter.font.height = -30;
     chosen.letter.font.faceName = {'C', 'o', 'u', 'r', 'i', 'e', 'r'};
     exercise->SetAppearances(chosen);
     exercise->SetColors(0xFFFFFFFF, 0x80000001, 0x00ABCDEF, 0x7F7F7F7F);
-    exercise->RecolorSteps();
+    exercise->recolorSteps();
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     ASSERT_TRUE(loaded.value);
     AppearanceSet read = loaded.value->GetAppearances();
     chosen = exercise->GetAppearances();
-    chosen.letter.font = DefaultFont();
+    chosen.letter.font = defaultFont();
     EXPECT_EQ(read, chosen);
-    for (const auto& element : loaded.value->LastStep()->GetElements()) {
+    for (const auto& element : loaded.value->lastStep()->GetElements()) {
         ElementAppearance a = element->GetGraphic()->GetAppearance();
         EXPECT_EQ(a.penColor, 0xFFFFFFFFu);
         EXPECT_EQ(a.fillColor, 0x80000001u);
-        EXPECT_EQ(a.font, DefaultFont());
+        EXPECT_EQ(a.font, defaultFont());
     }
 }
 
@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ArchiveRefusal, EveryTruncationOfAManyStepFileIsRefused) {
     RecordingWorkbench workbench;
-    std::string bytes = SaveExercise(*ExerciseWithAllRules(workbench));
+    std::string bytes = SaveExercise(*exerciseWithAllRules(workbench));
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         ExerciseRead loaded = LoadExercise(std::string_view(bytes).substr(0, length));
         ASSERT_FALSE(loaded.value) << "truncated to " << length;
@@ -334,9 +334,9 @@ class MisplacedRectangle : public ::testing::TestWithParam<MisplacedCase> {};
 // Windows and pictures draw what the file says; a rectangle outside its area is no layout.
 TEST_P(MisplacedRectangle, IsRefused) {
     RecordingWorkbench workbench;
-    auto exercise = ExerciseWithAllRules(workbench);
+    auto exercise = exerciseWithAllRules(workbench);
     const Rect rect = GetParam().rect;
-    exercise->LastStep()->GetElements()[GetParam().element]->GetGraphic()->SetCorners(
+    exercise->lastStep()->GetElements()[GetParam().element]->GetGraphic()->SetCorners(
         {rect.left, rect.top}, {rect.right, rect.bottom});
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     EXPECT_FALSE(loaded.value);
@@ -369,7 +369,7 @@ TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
 // rules and the writer work.
 TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
     RecordingWorkbench original;
-    std::string bytes = SaveExercise(*ExerciseWithAllRules(original));
+    std::string bytes = SaveExercise(*exerciseWithAllRules(original));
     std::mt19937 random(77);
     int loaded = 0;
     for (int n = 0; n < 1500; ++n) {
@@ -384,18 +384,18 @@ TEST(ArchiveRefusal, DamagedBytesNeverGiveAnUnusableExercise) {
         }
         ++loaded;
         CEjercicio& exercise = *result.value;
-        if (!exercise.LastStep()) { // a step count of 0: an exercise without steps is valid
+        if (!exercise.lastStep()) { // a step count of 0: an exercise without steps is valid
             continue;
         }
-        ASSERT_EQ(exercise.GetWorking(), BracketFormOf(*exercise.LastStep()));
+        ASSERT_EQ(exercise.GetWorking(), bracketFormOf(*exercise.lastStep()));
         RecordingWorkbench workbench;
         workbench.formulaToInsert = "A";
-        exercise.AttachWorkbench(workbench);
+        exercise.attachWorkbench(workbench);
         exercise.ReopenAfterReading();
-        std::size_t count = exercise.LastStep()->GetElements().size();
+        std::size_t count = exercise.lastStep()->GetElements().size();
         for (Rule rule :
              {Rule::Erasure, Rule::Insertion, Rule::Iteration, Rule::Deiteration, Rule::DoubleCut}) {
-            RequestRule(exercise, {rule, n % count, (n / 7) % count});
+            requestRule(exercise, {rule, n % count, (n / 7) % count});
         }
         ASSERT_TRUE(LoadExercise(SaveExercise(exercise)).value);
     }
@@ -437,7 +437,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "El campo forma de trabajo tiene más de 1048576 caracteres, más de los que puede "
                       "tener un ejercicio."},
         OversizedCase{"StepCopy",
-                      [](CEjercicio& e, const std::string& t) { e.LastStep()->SetBracketCopy(t); },
+                      [](CEjercicio& e, const std::string& t) { e.lastStep()->SetBracketCopy(t); },
                       "El campo copia de \"Paso 01\" tiene más de 1048576 caracteres, más de los que "
                       "puede tener un ejercicio."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -455,9 +455,9 @@ TEST(Archive, NinetyNineStepsRoundTrip) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
     for (int i = 1; i < 99; ++i) {
-        ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
+        ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     }
-    EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 99");
+    EXPECT_EQ(exercise->lastStep()->GetTitle(), "Paso 99");
     std::string saved = SaveExercise(*exercise);
     ExerciseRead loaded = LoadExercise(saved);
     ASSERT_TRUE(loaded.value) << loaded.reason;

@@ -53,7 +53,7 @@ const fs::path& largestExercise() {
             fs::remove_all(fs::temp_directory_path() / ("osmira-cli-memory-" + std::to_string(getpid())));
         });
         const fs::path file = folder / "mayor.omr";
-        if (runCli(osmira::test::NewLargestExerciseArguments(file.string())).status != 0) {
+        if (runCli(osmira::test::newLargestExerciseArguments(file.string())).status != 0) {
             std::abort();
         }
         return file;

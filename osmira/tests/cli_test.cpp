@@ -35,7 +35,7 @@ class CliFiles : public ::testing::Test {
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
     // Hypotheses A and A→B, conclusion B.
-    std::string ModusPonens() {
+    std::string modusPonens() {
         std::string path = Path("mp.omr");
         EXPECT_EQ(test::RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B",
                                 "--concl", "B", "-o", path})
@@ -149,7 +149,7 @@ TEST_P(CliLimits, RefusesWhatNoExerciseCanHold) {
     EXPECT_NE((outcome.out + outcome.err).find(GetParam().message), std::string::npos) << outcome.err;
 }
 
-std::string LongFormula() {
+std::string longFormula() {
     std::string formula = "A";
     while (formula.size() <= kLongestFormula) {
         formula += "&A";
@@ -164,11 +164,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LimitCase{
             "Layout", {"layout", std::string(kLongestBracketForm + 1, 'A')}, "más de 1048576 caracteres"},
-        LimitCase{"Check", {"check", LongFormula()}, kTooLong},
-        LimitCase{"Convert", {"convert", LongFormula()}, kTooLong},
-        LimitCase{"NewHypothesis", {"new", "--hyp", "A", "--hyp", LongFormula(), "-o", "x.omr"}, kTooLong},
-        LimitCase{"NewConclusion", {"new", "--hyp", "A", "--concl", LongFormula(), "-o", "x.omr"}, kTooLong},
-        LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", LongFormula()}, kTooLong}),
+        LimitCase{"Check", {"check", longFormula()}, kTooLong},
+        LimitCase{"Convert", {"convert", longFormula()}, kTooLong},
+        LimitCase{"NewHypothesis", {"new", "--hyp", "A", "--hyp", longFormula(), "-o", "x.omr"}, kTooLong},
+        LimitCase{"NewConclusion", {"new", "--hyp", "A", "--concl", longFormula(), "-o", "x.omr"}, kTooLong},
+        LimitCase{"ApplyInsertion", {"apply", "x.omr", "2", "1", "--insert", longFormula()}, kTooLong}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A FIFO once blocked every command for ever, waiting for a writer.
@@ -188,7 +188,7 @@ TEST_F(CliFiles, WhatIsNotARegularFileIsRefusedAtOnce) {
 }
 
 TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
-    std::string path = ModusPonens();
+    std::string path = modusPonens();
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{{"check", "A"},
                                                                                        {"check", "A&"},
                                                                                        {"convert", "A"},
@@ -319,7 +319,7 @@ TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
 }
 
 TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
-    std::string path = ModusPonens();
+    std::string path = modusPonens();
     EXPECT_EQ(test::RunCli({"apply", path, "4", "3"}).status, 0);
     EXPECT_EQ(test::RunCli({"apply", path, "5", "2"}).status, 0);
     std::string out = Path("out.omr");
@@ -337,7 +337,7 @@ TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
 }
 
 TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
-    std::string path = ModusPonens(); // A[A[B]]
+    std::string path = modusPonens(); // A[A[B]]
     EXPECT_EQ(test::RunCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
     EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
     EXPECT_EQ(test::RunCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
@@ -352,7 +352,7 @@ TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
 
 // Saving through a symbolic link changes the file it names and keeps the link, as an editor does.
 TEST_F(CliFiles, SavingThroughALinkWritesItsTarget) {
-    std::string target = ModusPonens();
+    std::string target = modusPonens();
     std::filesystem::create_directory(Path("links"));
     std::string link = Path("links/mp.omr");
     std::filesystem::create_symlink("../mp.omr", link);
@@ -365,7 +365,7 @@ TEST_F(CliFiles, SavingThroughALinkWritesItsTarget) {
 // A file without its owner's write permission is refused, by its bits: tests run as root, who
 // could write it anyway.
 TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
-    std::string path = ModusPonens();
+    std::string path = modusPonens();
     std::string before = suite::testing::readFile(path);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::group_read |
@@ -381,7 +381,7 @@ TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
 }
 
 TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
-    std::string path = ModusPonens(); // 0 H, 1 A, 2 [, 3 A, 4 [, 5 B
+    std::string path = modusPonens(); // 0 H, 1 A, 2 [, 3 A, 4 [, 5 B
     std::string before = suite::testing::readFile(path);
     struct Case {
         std::vector<std::string> words;
@@ -430,7 +430,7 @@ TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
 }
 
 TEST(CliText, FormulaArgumentTakesBothSpellingsOfTheSigns) {
-    EXPECT_EQ(cli::FormulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::Bytes("~A&~B|C>>"));
+    EXPECT_EQ(cli::formulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::Bytes("~A&~B|C>>"));
 }
 
 } // namespace

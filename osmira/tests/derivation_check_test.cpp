@@ -28,22 +28,22 @@ struct StepSpec {
     int marked;
 };
 
-std::vector<StepSpec> SpecsOf(const CEjercicio& exercise) {
+std::vector<StepSpec> specsOf(const CEjercicio& exercise) {
     std::vector<StepSpec> specs;
     for (const auto& step : exercise.GetSteps()) {
         int marked = -1;
         for (std::size_t i = 0; i < step->GetElements().size(); ++i) {
-            if (step->GetElements()[i]->GetGraphic()->IsMarked()) {
+            if (step->GetElements()[i]->GetGraphic()->isMarked()) {
                 marked = static_cast<int>(i);
             }
         }
-        specs.push_back({BracketFormOf(*step), step->GetAppliedRule(), marked});
+        specs.push_back({bracketFormOf(*step), step->GetAppliedRule(), marked});
     }
     return specs;
 }
 
 // The exercise written out and read back, as a teacher receives it.
-std::unique_ptr<CEjercicio> AsFile(const std::string& hypotheses, const std::string& conclusion,
+std::unique_ptr<CEjercicio> asFile(const std::string& hypotheses, const std::string& conclusion,
                                    const std::vector<StepSpec>& specs) {
     CEjercicio exercise;
     exercise.SetHypotheses(hypotheses);
@@ -55,7 +55,7 @@ std::unique_ptr<CEjercicio> AsFile(const std::string& hypotheses, const std::str
         if (spec.marked >= 0) {
             step->GetElements()[static_cast<std::size_t>(spec.marked)]->GetGraphic()->Mark();
         }
-        exercise.AdoptStep(std::move(step));
+        exercise.adoptStep(std::move(step));
     }
     ExerciseRead read = LoadExercise(SaveExercise(exercise));
     EXPECT_TRUE(read.value) << read.reason;
@@ -69,20 +69,20 @@ const RuleRequest kDerivation[] = {
     {Rule::Iteration, 2, 1}, {Rule::Deiteration, 3, {}}, {Rule::Insertion, 2, {}}, {Rule::Deiteration, 4, {}},
     {Rule::Erasure, 1, {}},  {Rule::DoubleCut, 1, {}},   {Rule::DoubleCut, 2, {}}};
 
-std::vector<StepSpec> ProgramMadeSteps() {
+std::vector<StepSpec> programMadeSteps() {
     RecordingWorkbench workbench;
     workbench.formulaToInsert = "C";
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     for (const RuleRequest& request : kDerivation) {
-        EXPECT_EQ(RequestRule(*exercise, request), RuleOutcome::Committed);
+        EXPECT_EQ(requestRule(*exercise, request), RuleOutcome::Committed);
     }
     EXPECT_EQ(exercise->GetSteps().size(), 8u);
-    return SpecsOf(*exercise);
+    return specsOf(*exercise);
 }
 
 TEST(DerivationCheck, TheProgramsOwnDerivationHolds) {
-    std::vector<StepSpec> specs = ProgramMadeSteps();
-    DerivationCheck check = CheckDerivation(*AsFile(kHypotheses, "B", specs));
+    std::vector<StepSpec> specs = programMadeSteps();
+    DerivationCheck check = checkDerivation(*asFile(kHypotheses, "B", specs));
     EXPECT_TRUE(check.valid) << check.reason;
     EXPECT_FALSE(check.goalReached);
     EXPECT_EQ(check.steps, 8u);
@@ -107,10 +107,10 @@ class BrokenDerivation : public ::testing::TestWithParam<BreakCase> {};
 
 TEST_P(BrokenDerivation, IsFoundAtItsStep) {
     const BreakCase& c = GetParam();
-    std::vector<StepSpec> specs = ProgramMadeSteps();
+    std::vector<StepSpec> specs = programMadeSteps();
     std::string hypotheses = kHypotheses;
     c.edit(specs, hypotheses);
-    DerivationCheck check = CheckDerivation(*AsFile(hypotheses, "B", specs));
+    DerivationCheck check = checkDerivation(*asFile(hypotheses, "B", specs));
     EXPECT_EQ(check.valid, c.firstInvalidStep == 0) << check.reason;
     EXPECT_EQ(check.firstInvalidStep, c.firstInvalidStep) << check.reason;
     EXPECT_EQ(check.rule, c.rule);
@@ -186,11 +186,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BreakCase>& info) { return std::string(info.param.name); });
 
 TEST(DerivationCheck, EmptyAndLoneExercises) {
-    EXPECT_EQ(CheckDerivation(*AsFile("A", "", {})).fault, DerivationFault::NoSteps);
-    DerivationCheck sheet = CheckDerivation(*AsFile("A", "", {{"", Rule::None, -1}}));
+    EXPECT_EQ(checkDerivation(*asFile("A", "", {})).fault, DerivationFault::NoSteps);
+    DerivationCheck sheet = checkDerivation(*asFile("A", "", {{"", Rule::None, -1}}));
     EXPECT_TRUE(sheet.valid) << sheet.reason;
     EXPECT_FALSE(sheet.goalReached);
-    DerivationCheck notSheet = CheckDerivation(*AsFile("A", "", {{"A", Rule::None, -1}}));
+    DerivationCheck notSheet = checkDerivation(*asFile("A", "", {{"A", Rule::None, -1}}));
     EXPECT_EQ(notSheet.firstInvalidStep, 1u);
     EXPECT_EQ(suite::utf8FromLatin1(notSheet.reason),
               "el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: se esperaba la hoja vacía");
@@ -218,15 +218,15 @@ TEST_P(UnrecordedChoice, IsFoundAndNothingElseIsAccepted) {
     RecordingWorkbench workbench;
     workbench.formulaToInsert = test::Bytes(c.inserted);
     workbench.doubleCutPosition = c.position;
-    auto exercise = test::ExerciseAt(c.hypotheses, workbench);
+    auto exercise = test::exerciseAt(c.hypotheses, workbench);
     exercise->SetHypotheses(c.hypotheses);
-    ASSERT_EQ(RequestRule(*exercise, c.request), RuleOutcome::Committed);
-    std::vector<StepSpec> specs = SpecsOf(*exercise);
+    ASSERT_EQ(requestRule(*exercise, c.request), RuleOutcome::Committed);
+    std::vector<StepSpec> specs = specsOf(*exercise);
     EXPECT_EQ(specs[1].bracket, c.next);
-    DerivationCheck made = CheckDerivation(*AsFile(c.hypotheses, "Z", specs));
+    DerivationCheck made = checkDerivation(*asFile(c.hypotheses, "Z", specs));
     EXPECT_TRUE(made.valid) << made.reason;
     specs[1].bracket = specs[0].bracket;
-    DerivationCheck unchanged = CheckDerivation(*AsFile(c.hypotheses, "Z", specs));
+    DerivationCheck unchanged = checkDerivation(*asFile(c.hypotheses, "Z", specs));
     EXPECT_EQ(unchanged.firstInvalidStep, 2u) << unchanged.reason;
 }
 
@@ -289,27 +289,27 @@ TEST(DerivationCheck, EveryRandomDerivationOfTheProgramHolds) {
     std::map<Rule, int> committed;
     for (int n = 0; n < 200; ++n) {
         bool withConclusion = n % 2 == 0;
-        std::string hypotheses = test::RandomBracketForm(random, 3) + "A";
+        std::string hypotheses = test::randomBracketForm(random, 3) + "A";
         RecordingWorkbench workbench;
-        auto exercise = test::ExerciseAt(withConclusion ? hypotheses : "", workbench);
+        auto exercise = test::exerciseAt(withConclusion ? hypotheses : "", workbench);
         exercise->SetHypotheses(hypotheses);
         exercise->SetConclusion(withConclusion ? "B" : "");
         for (int attempt = 0; attempt < 60 && exercise->GetSteps().size() < 12; ++attempt) {
-            std::size_t count = exercise->LastStep()->GetElements().size();
+            std::size_t count = exercise->lastStep()->GetElements().size();
             auto rule = static_cast<Rule>(1 + random() % 5);
             workbench.formulaToInsert =
                 test::Bytes(kInsertedFormulas[random() % std::size(kInsertedFormulas)]);
             workbench.doubleCutPosition = static_cast<DoubleCutPosition>(random() % 2);
             RuleRequest request{rule, random() % count, random() % count};
-            if (RequestRule(*exercise, request) == RuleOutcome::Committed) {
+            if (requestRule(*exercise, request) == RuleOutcome::Committed) {
                 ++committed[rule];
             }
         }
-        DerivationCheck inMemory = CheckDerivation(*exercise);
+        DerivationCheck inMemory = checkDerivation(*exercise);
         ASSERT_TRUE(inMemory.valid) << hypotheses << ": " << inMemory.reason;
         ExerciseRead read = LoadExercise(SaveExercise(*exercise));
         ASSERT_TRUE(read.value);
-        DerivationCheck fromFile = CheckDerivation(*read.value);
+        DerivationCheck fromFile = checkDerivation(*read.value);
         ASSERT_TRUE(fromFile.valid) << hypotheses << ": " << fromFile.reason;
         EXPECT_EQ(fromFile.steps, exercise->GetSteps().size());
         EXPECT_EQ(fromFile.goalReached, exercise->goalReached());

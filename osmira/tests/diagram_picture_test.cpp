@@ -28,8 +28,8 @@ class HugeSheet : public ::testing::TestWithParam<SheetCase> {};
 TEST_P(HugeSheet, IsDrawnWithinThePixelBudget) {
     const Rect sheet = GetParam().sheet;
     COsmiraDoc step;
-    CreateElement(step, DefaultAppearances(), sheet, kEvenParity, 0, kSheetKind);
-    const QImage picture = render::DiagramPicture(step);
+    CreateElement(step, defaultAppearances(), sheet, kEvenParity, 0, kSheetKind);
+    const QImage picture = render::diagramPicture(step);
     ASSERT_FALSE(picture.isNull());
     EXPECT_LE(std::int64_t{picture.width()} * picture.height(), render::kLargestPicturePixels);
     EXPECT_LE(std::max(picture.width(), picture.height()), render::kWidestPicture);

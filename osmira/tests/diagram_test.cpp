@@ -27,7 +27,7 @@ std::string Describe(const CElemento& element) {
 }
 
 std::vector<std::string> Layout(const std::string& bracket, COsmiraDoc& diagram) {
-    BuildDiagram(diagram, DefaultAppearances(), bracket);
+    BuildDiagram(diagram, defaultAppearances(), bracket);
     std::vector<std::string> lines;
     for (const auto& element : diagram.GetElements()) {
         lines.push_back(Describe(*element));
@@ -50,8 +50,8 @@ class DiagramLayout : public ::testing::TestWithParam<LayoutCase> {};
 TEST_P(DiagramLayout, PlacesEveryElement) {
     COsmiraDoc diagram;
     EXPECT_EQ(Layout(GetParam().bracket, diagram), GetParam().elements);
-    EXPECT_EQ(BracketFormOf(diagram), GetParam().bracket);
-    EXPECT_TRUE(HasDiagramStructure(diagram));
+    EXPECT_EQ(bracketFormOf(diagram), GetParam().bracket);
+    EXPECT_TRUE(hasDiagramStructure(diagram));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,7 +94,7 @@ TEST(ElementTree, LettersIgnoreChildrenAndCutsIgnoreLetters) {
     cut.SetLetter('Z');
     EXPECT_TRUE(letter.GetChildren().empty());
     EXPECT_EQ(cut.GetLetter(), ' ');
-    EXPECT_EQ(CreateElement(diagram, DefaultAppearances(), {}, 1, 0, 'X'), nullptr);
+    EXPECT_EQ(CreateElement(diagram, defaultAppearances(), {}, 1, 0, 'X'), nullptr);
     EXPECT_EQ(diagram.GetElements().size(), 3u);
 }
 
@@ -106,7 +106,7 @@ TEST(ElementTree, RebuiltChildrenMatchTheLayoutsChildren) {
         for (const auto& element : diagram.GetElements()) {
             laidOut.push_back(element->GetChildren());
         }
-        RebuildChildren(diagram);
+        rebuildChildren(diagram);
         for (size_t i = 0; i < laidOut.size(); ++i) {
             EXPECT_EQ(diagram.GetElements()[i]->GetChildren(), laidOut[i]) << bracket << " element " << i;
         }
@@ -117,20 +117,20 @@ TEST(ElementTree, StructureCheckRefusesListsNoLayoutMakes) {
     auto list = [](std::vector<std::tuple<char, int, int>> items) {
         auto diagram = std::make_unique<COsmiraDoc>();
         for (auto [kind, parity, depth] : items) {
-            CElemento* element = CreateElement(*diagram, DefaultAppearances(), {}, parity, depth, kind);
+            CElemento* element = CreateElement(*diagram, defaultAppearances(), {}, parity, depth, kind);
             if (kind == 'L') {
                 element->SetLetter('A');
             }
         }
         return diagram;
     };
-    EXPECT_TRUE(HasDiagramStructure(*list({{'H', 1, 0}, {'C', 2, 0}, {'L', 2, 1}})));
-    EXPECT_FALSE(HasDiagramStructure(*list({})));
-    EXPECT_FALSE(HasDiagramStructure(*list({{'C', 2, 0}})));
-    EXPECT_FALSE(HasDiagramStructure(*list({{'H', 1, 0}, {'H', 1, 0}})));
-    EXPECT_FALSE(HasDiagramStructure(*list({{'H', 1, 0}, {'L', 2, 1}})));
-    EXPECT_FALSE(HasDiagramStructure(*list({{'H', 1, 0}, {'C', 1, 0}})));
-    EXPECT_FALSE(HasDiagramStructure(*list({{'H', 1, 0}, {'L', 1, -1}})));
+    EXPECT_TRUE(hasDiagramStructure(*list({{'H', 1, 0}, {'C', 2, 0}, {'L', 2, 1}})));
+    EXPECT_FALSE(hasDiagramStructure(*list({})));
+    EXPECT_FALSE(hasDiagramStructure(*list({{'C', 2, 0}})));
+    EXPECT_FALSE(hasDiagramStructure(*list({{'H', 1, 0}, {'H', 1, 0}})));
+    EXPECT_FALSE(hasDiagramStructure(*list({{'H', 1, 0}, {'L', 2, 1}})));
+    EXPECT_FALSE(hasDiagramStructure(*list({{'H', 1, 0}, {'C', 1, 0}})));
+    EXPECT_FALSE(hasDiagramStructure(*list({{'H', 1, 0}, {'L', 1, -1}})));
 }
 
 TEST(CutGeometry, FociOfTheEmptyCut) {
@@ -217,8 +217,8 @@ TEST(Drawing, EachKindPaintsWithItsBlockAndRestoresPenAndBrush) {
 }
 
 TEST(Drawing, DefaultBlocksAndFont) {
-    AppearanceSet blocks = DefaultAppearances();
-    FontDescription font = DefaultFont();
+    AppearanceSet blocks = defaultAppearances();
+    FontDescription font = defaultFont();
     EXPECT_EQ(font.height, -13);
     EXPECT_EQ(font.weight, 700);
     EXPECT_EQ(font.outPrecision, 3);
@@ -245,7 +245,7 @@ void PrintTo(const CanonicalCase& c, std::ostream* os) {
 class Juxtaposition : public ::testing::TestWithParam<CanonicalCase> {};
 
 TEST_P(Juxtaposition, OrderOfJuxtaposedGraphsDoesNotMatter) {
-    EXPECT_EQ(CanonicalJuxtaposition(GetParam().first) == CanonicalJuxtaposition(GetParam().second),
+    EXPECT_EQ(canonicalJuxtaposition(GetParam().first) == canonicalJuxtaposition(GetParam().second),
               GetParam().same);
 }
 
@@ -259,19 +259,19 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Juxtaposition,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BracketForm, RecognisesBracketForms) {
-    EXPECT_TRUE(IsBracketForm(""));
-    EXPECT_TRUE(IsBracketForm("[A[B]]C"));
-    EXPECT_FALSE(IsBracketForm("[A"));
-    EXPECT_FALSE(IsBracketForm("A]["));
-    EXPECT_FALSE(IsBracketForm("[a]"));
-    EXPECT_FALSE(IsBracketForm("A B"));
+    EXPECT_TRUE(isBracketForm(""));
+    EXPECT_TRUE(isBracketForm("[A[B]]C"));
+    EXPECT_FALSE(isBracketForm("[A"));
+    EXPECT_FALSE(isBracketForm("A]["));
+    EXPECT_FALSE(isBracketForm("[a]"));
+    EXPECT_FALSE(isBracketForm("A B"));
 }
 
 // Measuring every cut's text again for each cut took minutes at this depth.
 TEST(DeepNesting, HundredThousandNestedCutsArePlacedOneInsideTheOther) {
     constexpr int kCuts = 100000;
     COsmiraDoc diagram;
-    BuildDiagram(diagram, DefaultAppearances(), std::string(kCuts, '[') + std::string(kCuts, ']'));
+    BuildDiagram(diagram, defaultAppearances(), std::string(kCuts, '[') + std::string(kCuts, ']'));
     const auto& elements = diagram.GetElements();
     ASSERT_EQ(elements.size(), kCuts + 1u);
     EXPECT_EQ(elements[0]->GetGraphic()->GetRect(), (Rect{50, 50, 70 + 40 * kCuts, 68 + 40 * kCuts}));
@@ -293,7 +293,7 @@ TEST(DeepNesting, CanonicalFormSortsEveryLevel) {
     for (int i = 0; i < kLevels; ++i) {
         canonical += "[]]"; // letters sort before cuts, and "[A…" before "[]"
     }
-    EXPECT_EQ(CanonicalJuxtaposition(bracket), canonical);
+    EXPECT_EQ(canonicalJuxtaposition(bracket), canonical);
 }
 
 TEST(BracketForm, SpanPairsBracketsBeyondFiftyLevels) {
@@ -301,8 +301,8 @@ TEST(BracketForm, SpanPairsBracketsBeyondFiftyLevels) {
     EXPECT_EQ(Span(deep, 0), 121u);
     EXPECT_EQ(Span(deep, 121), 1u);
     COsmiraDoc diagram;
-    BuildDiagram(diagram, DefaultAppearances(), deep);
-    EXPECT_EQ(BracketFormOf(diagram), deep);
+    BuildDiagram(diagram, defaultAppearances(), deep);
+    EXPECT_EQ(bracketFormOf(diagram), deep);
 }
 
 } // namespace

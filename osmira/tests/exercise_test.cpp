@@ -28,13 +28,13 @@ TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram
     EXPECT_EQ(exercise->GetConclusion(), "B");
     EXPECT_EQ(exercise->GetWorking(), "A[A[B]]");
     ASSERT_EQ(exercise->GetSteps().size(), 1u);
-    const COsmiraDoc& first = *exercise->LastStep();
-    EXPECT_EQ(BracketFormOf(first), "A[A[B]]");
+    const COsmiraDoc& first = *exercise->lastStep();
+    EXPECT_EQ(bracketFormOf(first), "A[A[B]]");
     EXPECT_EQ(first.GetTitle(), "Paso 01");
     EXPECT_EQ(first.GetComment(), messages::kFirstStepComment);
     EXPECT_EQ(first.GetAppliedRule(), Rule::None);
     ASSERT_NE(exercise->GetFinalDiagram(), nullptr);
-    EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "B");
+    EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), "B");
     EXPECT_EQ(exercise->GetFinalDiagram()->GetComment(), messages::kFinalDiagramComment);
     EXPECT_EQ(workbench.calls, (std::vector<std::string>{"OpenWindow Paso 01", "OpenNavigator  Paso 01"}));
 }
@@ -44,10 +44,10 @@ TEST(CreateExercise, WithoutConclusionTheFirstStepIsTheEmptySheet) {
     auto exercise = test::NewExercise({"A|~A"}, "", workbench);
     EXPECT_EQ(exercise->GetHypotheses(), "[[A][[A]]]");
     EXPECT_EQ(exercise->GetWorking(), "");
-    const COsmiraDoc& first = *exercise->LastStep();
+    const COsmiraDoc& first = *exercise->lastStep();
     EXPECT_EQ(Rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
     EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
-    EXPECT_EQ(BracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
+    EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
     EXPECT_FALSE(exercise->goalReached());
 }
 
@@ -57,10 +57,10 @@ TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
     exercise.SetReserved(7);
     exercise.SetColors(1, 2, 3, 4);
     exercise.SetHypotheses("A");
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     exercise.CreateExercise();
     EXPECT_EQ(exercise.GetReserved(), 0);
-    EXPECT_EQ(exercise.GetAppearances(), DefaultAppearances());
+    EXPECT_EQ(exercise.GetAppearances(), defaultAppearances());
 }
 
 TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
@@ -71,7 +71,7 @@ TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
         CEjercicio exercise;
         exercise.SetHypotheses(hypotheses);
         exercise.SetConclusion(conclusion);
-        exercise.AttachWorkbench(workbench);
+        exercise.attachWorkbench(workbench);
         EXPECT_FALSE(exercise.CreateExercise()) << hypotheses << " / " << conclusion;
         EXPECT_EQ(exercise.GetHypotheses(), hypotheses);
         EXPECT_TRUE(exercise.GetSteps().empty());
@@ -80,23 +80,23 @@ TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
 }
 
 TEST(StepTitles, AreZeroPaddedBelowTen) {
-    EXPECT_EQ(StepTitle(1), "Paso 01");
-    EXPECT_EQ(StepTitle(9), "Paso 09");
-    EXPECT_EQ(StepTitle(10), "Paso 10");
-    EXPECT_EQ(StepTitle(100), "Paso 100");
+    EXPECT_EQ(stepTitle(1), "Paso 01");
+    EXPECT_EQ(stepTitle(9), "Paso 09");
+    EXPECT_EQ(stepTitle(10), "Paso 10");
+    EXPECT_EQ(stepTitle(100), "Paso 100");
 }
 
 // A[A[B]]: deiterate the inner A, remove the double cut, erase A — reaches B.
-void DeriveConclusion(CEjercicio& exercise) {
-    ASSERT_EQ(RequestRule(exercise, {Rule::Deiteration, 3, std::nullopt}), RuleOutcome::Committed);
-    ASSERT_EQ(RequestRule(exercise, {Rule::DoubleCut, 2, std::nullopt}), RuleOutcome::Committed);
-    ASSERT_EQ(RequestRule(exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+void deriveConclusion(CEjercicio& exercise) {
+    ASSERT_EQ(requestRule(exercise, {Rule::Deiteration, 3, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(exercise, {Rule::DoubleCut, 2, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
 }
 
 TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
-    DeriveConclusion(*exercise);
+    deriveConclusion(*exercise);
     std::vector<std::pair<std::string, Rule>> steps;
     for (const auto& step : exercise->GetSteps()) {
         steps.emplace_back(step->GetTitle(), step->GetAppliedRule());
@@ -115,18 +115,18 @@ TEST(Steps, AnExerciseHoldsNoStepBeyondWhatAFileCanBeReadWith) {
     auto exercise = test::NewExercise({"A"}, "A", workbench);
     const auto held =
         static_cast<std::size_t>(kMostExerciseElements) - exercise->GetSteps().front()->GetElements().size();
-    EXPECT_TRUE(exercise->CanHoldAnotherStep(held));
-    EXPECT_FALSE(exercise->CanHoldAnotherStep(held + 1));
+    EXPECT_TRUE(exercise->canHoldAnotherStep(held));
+    EXPECT_FALSE(exercise->canHoldAnotherStep(held + 1));
     while (exercise->GetSteps().size() < static_cast<std::size_t>(kMostSteps)) {
         exercise->AppendStep();
     }
-    EXPECT_FALSE(exercise->CanHoldAnotherStep(1));
+    EXPECT_FALSE(exercise->canHoldAnotherStep(1));
 
     // The rule is refused and W stays as it was.
     const std::string working = exercise->GetWorking();
-    COsmiraDoc& last = *exercise->LastStep();
+    COsmiraDoc& last = *exercise->lastStep();
     exercise->BuildDiagram(last);
-    EXPECT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Refused);
+    EXPECT_EQ(requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Refused);
     EXPECT_EQ(exercise->GetWorking(), working);
     EXPECT_EQ(exercise->GetSteps().size(), static_cast<std::size_t>(kMostSteps));
     EXPECT_EQ(workbench.refusals.back(), messages::kExerciseFull);
@@ -136,7 +136,7 @@ TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
     EXPECT_FALSE(exercise->goalReached());
-    DeriveConclusion(*exercise);
+    deriveConclusion(*exercise);
     EXPECT_TRUE(exercise->goalReached());
 }
 
@@ -150,9 +150,9 @@ TEST(Goal, IgnoresTheOrderOfJuxtaposedGraphs) {
 TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
-    DeriveConclusion(*exercise);
+    deriveConclusion(*exercise);
     exercise->SetColors(0x0000FF, 0x00FF00, 0xFF0000, 0x123456);
-    exercise->RecolorSteps();
+    exercise->recolorSteps();
     for (const auto& step : exercise->GetSteps()) {
         for (const auto& element : step->GetElements()) {
             ElementAppearance a = element->GetGraphic()->GetAppearance();
@@ -170,34 +170,34 @@ TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
 TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
-    DeriveConclusion(*exercise);
+    deriveConclusion(*exercise);
     workbench.calls.clear();
     ASSERT_TRUE(exercise->RemoveStepsAfter(1));
     EXPECT_EQ(exercise->GetSteps().size(), 2u);
-    const COsmiraDoc& kept = *exercise->LastStep();
+    const COsmiraDoc& kept = *exercise->lastStep();
     EXPECT_EQ(kept.GetAppliedRule(), Rule::None);
     for (const auto& element : kept.GetElements()) {
-        EXPECT_FALSE(element->GetGraphic()->IsMarked());
+        EXPECT_FALSE(element->GetGraphic()->isMarked());
     }
     EXPECT_EQ(exercise->GetWorking(), "A[[B]]");
     EXPECT_EQ(workbench.calls, (std::vector<std::string>{"RemoveNavigatorStep Paso 03", "CloseWindow Paso 03",
                                                          "RemoveNavigatorStep Paso 04", "CloseWindow Paso 04",
                                                          "RepaintView Paso 02"}));
     // Rules now work on the reopened step, and numbering continues from it.
-    ASSERT_EQ(RequestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[B]]");
-    EXPECT_EQ(exercise->LastStep()->GetTitle(), "Paso 03");
+    EXPECT_EQ(exercise->lastStep()->GetTitle(), "Paso 03");
     EXPECT_FALSE(exercise->RemoveStepsAfter(3));
 }
 
 TEST(RemoveSteps, KeepingOnlyTheFirstStepOfAnExerciseWithoutConclusion) {
     RecordingWorkbench workbench;
     auto exercise = test::NewExercise({"A"}, "", workbench);
-    ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[]]");
     ASSERT_TRUE(exercise->RemoveStepsAfter(0));
     EXPECT_EQ(exercise->GetWorking(), "");
-    EXPECT_FALSE(exercise->LastStep()->GetElements()[0]->GetGraphic()->IsMarked());
+    EXPECT_FALSE(exercise->lastStep()->GetElements()[0]->GetGraphic()->isMarked());
 }
 
 } // namespace

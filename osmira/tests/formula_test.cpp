@@ -98,16 +98,16 @@ std::string Chain(char connective, std::size_t length) {
 // A line edit holds 32767 characters; only the command-line tool could pass a longer
 // formula, whose bracket form no exercise could hold.
 TEST(FormulaEntry, NoLongerThanTheFormulaFieldHolds) {
-    EXPECT_TRUE(CheckFormulaEntry(Chain('&', kLongestFormula)));
-    EXPECT_FALSE(CheckFormulaEntry(Chain('&', kLongestFormula + 2)));
+    EXPECT_TRUE(checkFormulaEntry(Chain('&', kLongestFormula)));
+    EXPECT_FALSE(checkFormulaEntry(Chain('&', kLongestFormula + 2)));
     std::string operand, bracket;
-    ASSERT_TRUE(ConvertFormulaInto(Chain('|', kLongestFormula), operand, bracket));
+    ASSERT_TRUE(convertFormulaInto(Chain('|', kLongestFormula), operand, bracket));
     EXPECT_LT(bracket.size(), 4 * kLongestFormula);
     std::vector<std::string> fullSlots(kHypothesisSlots, Chain('&', kLongestFormula));
-    EXPECT_EQ(CheckExerciseFormulas(fullSlots, Chain('>', kLongestFormula)), std::nullopt);
-    EXPECT_TRUE(CheckHypothesesFormula(BuildHypothesesFormula(fullSlots)));
-    EXPECT_EQ(CheckExerciseFormulas({"A", Chain('&', kLongestFormula + 2)}, ""), messages::kFormulaTooLong);
-    EXPECT_EQ(CheckExerciseFormulas({"A"}, Chain('&', kLongestFormula + 2)), messages::kFormulaTooLong);
+    EXPECT_EQ(checkExerciseFormulas(fullSlots, Chain('>', kLongestFormula)), std::nullopt);
+    EXPECT_TRUE(checkHypothesesFormula(buildHypothesesFormula(fullSlots)));
+    EXPECT_EQ(checkExerciseFormulas({"A", Chain('&', kLongestFormula + 2)}, ""), messages::kFormulaTooLong);
+    EXPECT_EQ(checkExerciseFormulas({"A"}, Chain('&', kLongestFormula + 2)), messages::kFormulaTooLong);
 }
 
 TEST(SyntaxCheck, FiftyOpenParenthesesAreTheLimit) {
@@ -129,7 +129,7 @@ class Conversion : public ::testing::TestWithParam<ConversionCase> {};
 
 TEST_P(Conversion, GivesTheBracketForm) {
     std::string operand, result;
-    EXPECT_TRUE(ConvertFormulaInto(Bytes(GetParam().formula), operand, result));
+    EXPECT_TRUE(convertFormulaInto(Bytes(GetParam().formula), operand, result));
     EXPECT_EQ(result, GetParam().bracket);
 }
 
@@ -166,11 +166,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Nesting bounds of the conversion (the operator stack holds 20 bytes, the operand stack 20
 // strings): plain groups nest up to 20 deep; a group opened after a connective takes two
 // operator bytes and one operand string, so ten such levels fit and the eleventh does not.
-std::string NestedGroups(int depth) {
+std::string nestedGroups(int depth) {
     return std::string(depth, '(') + "A" + std::string(depth, ')');
 }
 
-std::string NestedAfterConnective(int depth) {
+std::string nestedAfterConnective(int depth) {
     std::string formula;
     for (int i = 0; i < depth; ++i) {
         formula += "A&(";
@@ -179,20 +179,20 @@ std::string NestedAfterConnective(int depth) {
 }
 
 TEST(ConversionBound, PlainGroupsNestTwentyDeep) {
-    EXPECT_TRUE(ConversionFits(NestedGroups(20)));
-    EXPECT_FALSE(ConversionFits(NestedGroups(21)));
+    EXPECT_TRUE(conversionFits(nestedGroups(20)));
+    EXPECT_FALSE(conversionFits(nestedGroups(21)));
 }
 
 TEST(ConversionBound, GroupsAfterConnectivesNestTenDeep) {
-    EXPECT_TRUE(ConversionFits(Bytes(NestedAfterConnective(10))));
-    EXPECT_FALSE(ConversionFits(Bytes(NestedAfterConnective(11))));
+    EXPECT_TRUE(conversionFits(Bytes(nestedAfterConnective(10))));
+    EXPECT_FALSE(conversionFits(Bytes(nestedAfterConnective(11))));
     std::string operand, result;
-    ConvertFormulaInto(Bytes(NestedAfterConnective(10)), operand, result);
+    convertFormulaInto(Bytes(nestedAfterConnective(10)), operand, result);
     EXPECT_EQ(result, std::string(10, 'A') + "B");
 }
 
 TEST(ConversionBound, NegationRunsUseNoStack) {
-    EXPECT_TRUE(ConversionFits(Bytes(std::string(200, '~') + "A")));
+    EXPECT_TRUE(conversionFits(Bytes(std::string(200, '~') + "A")));
 }
 
 struct EntryCase {
@@ -208,7 +208,7 @@ void PrintTo(const EntryCase& c, std::ostream* os) {
 class EntryCheck : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryCheck, AcceptsOnlyCompleteConvertibleFormulas) {
-    EXPECT_EQ(CheckFormulaEntry(Bytes(GetParam().formula)), GetParam().accepted);
+    EXPECT_EQ(checkFormulaEntry(Bytes(GetParam().formula)), GetParam().accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -217,28 +217,28 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{"TrailingConjunction", "A&", false},
                       EntryCase{"TrailingNegation", "A>~", false}, EntryCase{"LoneNegation", "~", false},
                       EntryCase{"SyntaxError", "AB", false},
-                      EntryCase{"DeepestPlainGroup", NestedGroups(20), true},
-                      EntryCase{"TooDeepPlainGroup", NestedGroups(21), false},
-                      EntryCase{"TooDeepAfterConnectives", NestedAfterConnective(11), false}),
+                      EntryCase{"DeepestPlainGroup", nestedGroups(20), true},
+                      EntryCase{"TooDeepPlainGroup", nestedGroups(21), false},
+                      EntryCase{"TooDeepAfterConnectives", nestedAfterConnective(11), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExerciseFormulas, JoinsNonEmptySlotsInOrder) {
-    EXPECT_EQ(BuildHypothesesFormula({"A", "", Bytes("A>B")}), Bytes("(A)&(A>B)"));
-    EXPECT_EQ(BuildHypothesesFormula({"", ""}), "");
+    EXPECT_EQ(buildHypothesesFormula({"A", "", Bytes("A>B")}), Bytes("(A)&(A>B)"));
+    EXPECT_EQ(buildHypothesesFormula({"", ""}), "");
 }
 
 TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
-    EXPECT_EQ(CheckExerciseFormulas({"A", "B"}, "C"), std::nullopt);
-    EXPECT_EQ(CheckExerciseFormulas({"", ""}, "C"), std::string(messages::kNoHypothesis));
-    EXPECT_EQ(CheckExerciseFormulas({"A", Bytes("B&")}, ""), std::string(messages::kFormulaSyntax));
-    EXPECT_EQ(CheckExerciseFormulas({"A"}, Bytes("(C")), std::string(messages::kFormulaSyntax));
+    EXPECT_EQ(checkExerciseFormulas({"A", "B"}, "C"), std::nullopt);
+    EXPECT_EQ(checkExerciseFormulas({"", ""}, "C"), std::string(messages::kNoHypothesis));
+    EXPECT_EQ(checkExerciseFormulas({"A", Bytes("B&")}, ""), std::string(messages::kFormulaSyntax));
+    EXPECT_EQ(checkExerciseFormulas({"A"}, Bytes("(C")), std::string(messages::kFormulaSyntax));
     // Nineteen operator bytes: it fits alone and as the first hypothesis (one more byte for
     // its parenthesis), but a later hypothesis sits behind a connective and needs two more.
-    std::string deep = Bytes("(" + NestedAfterConnective(9) + ")");
-    EXPECT_TRUE(CheckFormulaEntry(deep));
-    EXPECT_EQ(CheckExerciseFormulas({deep}, ""), std::nullopt);
+    std::string deep = Bytes("(" + nestedAfterConnective(9) + ")");
+    EXPECT_TRUE(checkFormulaEntry(deep));
+    EXPECT_EQ(checkExerciseFormulas({deep}, ""), std::nullopt);
     // Named for what it is: the syntax is right, the nesting too deep.
-    EXPECT_EQ(CheckExerciseFormulas({"A", deep}, ""), std::string(messages::kFormulaTooDeep));
+    EXPECT_EQ(checkExerciseFormulas({"A", deep}, ""), std::string(messages::kFormulaTooDeep));
 }
 
 // --- Truth tables: the bracket form means what the formula means -----------------------
@@ -277,7 +277,7 @@ class FormulaOracle {
     std::size_t pos_ = 0;
 };
 
-std::string RandomFormula(std::mt19937& random, int depth) {
+std::string randomFormula(std::mt19937& random, int depth) {
     std::string formula;
     int operands = 1 + static_cast<int>(random() % 3);
     for (int i = 0; i < operands; ++i) {
@@ -286,7 +286,7 @@ std::string RandomFormula(std::mt19937& random, int depth) {
         }
         formula += std::string(random() % 4 == 0 ? 1 + random() % 2 : 0, '~');
         if (depth > 0 && random() % 3 == 0) {
-            formula += "(" + RandomFormula(random, depth - 1) + ")";
+            formula += "(" + randomFormula(random, depth - 1) + ")";
         } else {
             formula += static_cast<char>('A' + random() % 4);
         }
@@ -298,15 +298,15 @@ TEST(ConversionProperty, BracketFormHasTheFormulasTruthTable) {
     std::mt19937 random(20261208);
     int checked = 0;
     for (int n = 0; n < 3000; ++n) {
-        std::string formula = RandomFormula(random, 4);
+        std::string formula = randomFormula(random, 4);
         std::string bytes = Bytes(formula);
-        if (!CheckFormulaEntry(bytes)) {
+        if (!checkFormulaEntry(bytes)) {
             continue;
         }
         std::string operand, bracket;
-        ASSERT_TRUE(ConvertFormulaInto(bytes, operand, bracket));
+        ASSERT_TRUE(convertFormulaInto(bytes, operand, bracket));
         for (unsigned valuation = 0; valuation < 16; ++valuation) {
-            ASSERT_EQ(test::BracketValue(bracket, valuation), FormulaOracle(formula, valuation).Value())
+            ASSERT_EQ(test::bracketValue(bracket, valuation), FormulaOracle(formula, valuation).Value())
                 << formula << " gives " << bracket << " (valuation " << valuation << ")";
         }
         ++checked;

@@ -39,9 +39,9 @@ TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
     EXPECT_EQ(SaveExercise(*again.value), written);
     again.value->ReopenAfterReading();
     (void)again.value->goalReached();
-    (void)CheckDerivation(*read.value);
+    (void)checkDerivation(*read.value);
     for (const auto& step : read.value->GetSteps()) {
-        const QImage picture = render::DiagramPicture(*step);
+        const QImage picture = render::diagramPicture(*step);
         EXPECT_LE(std::int64_t{picture.width()} * picture.height(), render::kLargestPicturePixels);
     }
 }

@@ -16,12 +16,12 @@
 #include <benchmark/benchmark.h>
 
 using namespace osmira;
-using osmira::test::ExerciseAt;
+using osmira::test::exerciseAt;
 
 namespace {
 
 // Letters, cuts, implications and disjunctions: 16 characters, 11 elements a repetition.
-std::string LargeBracketForm() {
+std::string largeBracketForm() {
     std::string bracket;
     while (bracket.size() < 400) {
         bracket += "A[A[C]]D[[E][F]]";
@@ -29,16 +29,16 @@ std::string LargeBracketForm() {
     return bracket;
 }
 
-void BuildLargeDiagram(benchmark::State& state) {
-    std::string bracket = LargeBracketForm();
-    AppearanceSet appearances = DefaultAppearances();
+void buildLargeDiagram(benchmark::State& state) {
+    std::string bracket = largeBracketForm();
+    AppearanceSet appearances = defaultAppearances();
     for (auto _ : state) {
         COsmiraDoc diagram;
         BuildDiagram(diagram, appearances, bracket);
         benchmark::DoNotOptimize(diagram.GetElements().data());
     }
 }
-BENCHMARK(BuildLargeDiagram)->Unit(benchmark::kMicrosecond);
+BENCHMARK(buildLargeDiagram)->Unit(benchmark::kMicrosecond);
 
 // In the first repetition: 1 A on the sheet, 2 the cut beside it, 3 the copy of A inside that
 // cut, which A on the sheet lets deiterate.
@@ -50,81 +50,81 @@ const RuleRequest kRequests[] = {{Rule::Erasure, 1, {}},
 
 // Nested cuts [[[…]]]: layout and canonical form must grow linearly with the depth (they were
 // quadratic: every cut's text was measured, every area's text rebuilt).
-std::string NestedCuts(benchmark::State& state) {
+std::string nestedCuts(benchmark::State& state) {
     auto cuts = static_cast<std::size_t>(state.range(0));
     return std::string(cuts, '[') + std::string(cuts, ']');
 }
 
-void LayOutNestedCuts(benchmark::State& state) {
-    std::string bracket = NestedCuts(state);
+void layOutNestedCuts(benchmark::State& state) {
+    std::string bracket = nestedCuts(state);
     for (auto _ : state) {
         COsmiraDoc diagram;
-        BuildDiagram(diagram, DefaultAppearances(), bracket);
+        BuildDiagram(diagram, defaultAppearances(), bracket);
         benchmark::DoNotOptimize(diagram.GetElements().size());
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(LayOutNestedCuts)
+BENCHMARK(layOutNestedCuts)
     ->RangeMultiplier(4)
     ->Range(1 << 10, 1 << 16)
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
 
-void CanonicalFormOfNestedCuts(benchmark::State& state) {
-    std::string bracket = NestedCuts(state);
+void canonicalFormOfNestedCuts(benchmark::State& state) {
+    std::string bracket = nestedCuts(state);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CanonicalJuxtaposition(bracket));
+        benchmark::DoNotOptimize(canonicalJuxtaposition(bracket));
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(CanonicalFormOfNestedCuts)
+BENCHMARK(canonicalFormOfNestedCuts)
     ->RangeMultiplier(4)
     ->Range(1 << 10, 1 << 16)
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
 
-void ApplyRuleToLargeDiagram(benchmark::State& state) {
+void applyRuleToLargeDiagram(benchmark::State& state) {
     const RuleRequest& request = kRequests[state.range(0) - 1];
-    std::string bracket = LargeBracketForm();
+    std::string bracket = largeBracketForm();
     RecordingWorkbench workbench;
     workbench.formulaToInsert = "G\xAEH";
     for (auto _ : state) {
         state.PauseTiming();
-        auto exercise = ExerciseAt(bracket, workbench);
+        auto exercise = exerciseAt(bracket, workbench);
         workbench.calls.clear();
         state.ResumeTiming();
-        if (RequestRule(*exercise, request) != RuleOutcome::Committed) {
+        if (requestRule(*exercise, request) != RuleOutcome::Committed) {
             state.SkipWithError("rule not committed");
         }
     }
 }
-BENCHMARK(ApplyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(applyRuleToLargeDiagram)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
 
 // 99 steps on a diagram of about 60 characters: a double cut put around its first letter
 // and taken away again.
-std::unique_ptr<CEjercicio> NinetyNineSteps(RecordingWorkbench& workbench) {
-    auto exercise = ExerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
+std::unique_ptr<CEjercicio> ninetyNineSteps(RecordingWorkbench& workbench) {
+    auto exercise = exerciseAt("A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]", workbench);
     for (std::size_t step = 1; step < 99; ++step) {
-        if (RequestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed) {
+        if (requestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed) {
             return nullptr;
         }
     }
     return exercise;
 }
 
-void SaveNinetyNineSteps(benchmark::State& state) {
+void saveNinetyNineSteps(benchmark::State& state) {
     RecordingWorkbench workbench;
-    auto exercise = NinetyNineSteps(workbench);
+    auto exercise = ninetyNineSteps(workbench);
     for (auto _ : state) {
         benchmark::DoNotOptimize(SaveExercise(*exercise));
     }
     state.counters["bytes"] = static_cast<double>(SaveExercise(*exercise).size());
 }
-BENCHMARK(SaveNinetyNineSteps)->Unit(benchmark::kMicrosecond);
+BENCHMARK(saveNinetyNineSteps)->Unit(benchmark::kMicrosecond);
 
-void LoadNinetyNineSteps(benchmark::State& state) {
+void loadNinetyNineSteps(benchmark::State& state) {
     RecordingWorkbench workbench;
-    std::string bytes = SaveExercise(*NinetyNineSteps(workbench));
+    std::string bytes = SaveExercise(*ninetyNineSteps(workbench));
     for (auto _ : state) {
         ExerciseRead loaded = LoadExercise(bytes);
         if (!loaded.value) {
@@ -137,13 +137,13 @@ void LoadNinetyNineSteps(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(LoadNinetyNineSteps)->Unit(benchmark::kMicrosecond);
+BENCHMARK(loadNinetyNineSteps)->Unit(benchmark::kMicrosecond);
 
 // 99 steps through every rule on a diagram of 34 elements; the iteration goes to the last cut,
 // so checking it tries places across the whole diagram. The budget is 20 ms for such a file.
-std::unique_ptr<CEjercicio> NinetyNineStepsThroughEveryRule(RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> ninetyNineStepsThroughEveryRule(RecordingWorkbench& workbench) {
     const std::string hypotheses = "A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]A[B[C]]D[[E][F]]";
-    auto exercise = ExerciseAt(hypotheses, workbench);
+    auto exercise = exerciseAt(hypotheses, workbench);
     exercise->SetHypotheses(hypotheses);
     exercise->SetConclusion("A");
     workbench.formulaToInsert = "A";
@@ -151,7 +151,7 @@ std::unique_ptr<CEjercicio> NinetyNineStepsThroughEveryRule(RecordingWorkbench& 
                                  {Rule::Insertion, 2, {}}, {Rule::Deiteration, 3, {}},
                                  {Rule::DoubleCut, 1, {}}, {Rule::DoubleCut, 1, {}}};
     for (std::size_t step = 1; step < 99; ++step) {
-        if (RequestRule(*exercise, cycle[(step - 1) % std::size(cycle)]) != RuleOutcome::Committed) {
+        if (requestRule(*exercise, cycle[(step - 1) % std::size(cycle)]) != RuleOutcome::Committed) {
             return nullptr;
         }
     }
@@ -160,9 +160,9 @@ std::unique_ptr<CEjercicio> NinetyNineStepsThroughEveryRule(RecordingWorkbench& 
 
 // Reading and checking one handed-in file, as osmira-cli verify does for each file of a folder
 // (1,000 such files have 30 s).
-void VerifyNinetyNineStepFile(benchmark::State& state) {
+void verifyNinetyNineStepFile(benchmark::State& state) {
     RecordingWorkbench workbench;
-    auto made = NinetyNineStepsThroughEveryRule(workbench);
+    auto made = ninetyNineStepsThroughEveryRule(workbench);
     if (!made) {
         state.SkipWithError("derivation not made");
         return;
@@ -170,18 +170,18 @@ void VerifyNinetyNineStepFile(benchmark::State& state) {
     std::string bytes = SaveExercise(*made);
     for (auto _ : state) {
         ExerciseRead read = LoadExercise(bytes);
-        DerivationCheck check = CheckDerivation(*read.value);
+        DerivationCheck check = checkDerivation(*read.value);
         if (!check.valid) {
             state.SkipWithError("derivation not valid");
         }
         benchmark::DoNotOptimize(check.steps);
     }
 }
-BENCHMARK(VerifyNinetyNineStepFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(verifyNinetyNineStepFile)->Unit(benchmark::kMillisecond);
 
 // 150 MB declaring ten million steps of 15 bytes, none with the sheet every diagram has: made
 // step by step they took 2.8 GB and 5-18 s before the first was refused.
-void RefuseTenMillionEmptySteps(benchmark::State& state) {
+void refuseTenMillionEmptySteps(benchmark::State& state) {
     constexpr std::int32_t kSteps = 10'000'000;
     const std::string noSteps = SaveExercise(CEjercicio());
     const std::size_t countAt = noSteps.size() - 3 * 20 - 4; // the appearance blocks close the file
@@ -204,13 +204,13 @@ void RefuseTenMillionEmptySteps(benchmark::State& state) {
         benchmark::DoNotOptimize(read.reason.data());
     }
 }
-BENCHMARK(RefuseTenMillionEmptySteps)->Unit(benchmark::kMillisecond);
+BENCHMARK(refuseTenMillionEmptySteps)->Unit(benchmark::kMillisecond);
 
 // Pictures are the front end's; the page alone.
 class NoPictures : public ReportPictureWriter {
   public:
-    std::optional<std::string> WriteDiagram(const std::string&, const COsmiraDoc&) override { return {}; }
-    std::optional<std::string> WriteDrawing(const std::string&, int, int,
+    std::optional<std::string> writeDiagram(const std::string&, const COsmiraDoc&) override { return {}; }
+    std::optional<std::string> writeDrawing(const std::string&, int, int,
                                             const std::function<void(Canvas&)>&) override {
         return {};
     }
@@ -218,15 +218,15 @@ class NoPictures : public ReportPictureWriter {
 
 // 10,000 steps with their comments: the page searched the whole text again for each step's
 // placeholders, which made it quadratic in the steps.
-void ReportPageOfTenThousandSteps(benchmark::State& state) {
+void reportPageOfTenThousandSteps(benchmark::State& state) {
     RecordingWorkbench workbench;
-    auto exercise = ExerciseAt("A[B[C]]D[[E][F]]", workbench);
+    auto exercise = exerciseAt("A[B[C]]D[[E][F]]", workbench);
     for (std::size_t step = 1; step < 10'000; ++step) {
-        if (RequestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed) {
+        if (requestRule(*exercise, {Rule::DoubleCut, 1, {}}) != RuleOutcome::Committed) {
             state.SkipWithError("derivation not made");
             return;
         }
-        exercise->LastStep()->SetComment(exercise->GetSteps().front()->GetComment());
+        exercise->lastStep()->SetComment(exercise->GetSteps().front()->GetComment());
     }
     Informe informe(*exercise);
     informe.SetOptions(ReportOptions{true, true, true, true, true, true, true, true});
@@ -235,6 +235,6 @@ void ReportPageOfTenThousandSteps(benchmark::State& state) {
         benchmark::DoNotOptimize(informe.generate("", pictures).page.data());
     }
 }
-BENCHMARK(ReportPageOfTenThousandSteps)->Unit(benchmark::kMillisecond);
+BENCHMARK(reportPageOfTenThousandSteps)->Unit(benchmark::kMillisecond);
 
 } // namespace

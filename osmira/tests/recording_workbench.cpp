@@ -8,41 +8,41 @@ void RecordingWorkbench::OpenWindow(COsmiraDoc& step) {
     calls.push_back("OpenWindow " + step.GetTitle());
 }
 
-void RecordingWorkbench::CloseWindow(COsmiraDoc& step) {
+void RecordingWorkbench::closeWindow(COsmiraDoc& step) {
     calls.push_back("CloseWindow " + step.GetTitle());
 }
 
-void RecordingWorkbench::RepaintView(COsmiraDoc& step) {
+void RecordingWorkbench::repaintView(COsmiraDoc& step) {
     calls.push_back("RepaintView " + step.GetTitle());
 }
 
-void RecordingWorkbench::OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) {
+void RecordingWorkbench::openNavigator(CEjercicio& exercise, COsmiraDoc& step) {
     calls.push_back("OpenNavigator " + exercise.GetTitle() + " " + step.GetTitle());
 }
 
-void RecordingWorkbench::AddNavigatorStep(COsmiraDoc& step, Rule rule) {
+void RecordingWorkbench::addNavigatorStep(COsmiraDoc& step, Rule rule) {
     calls.push_back("AddNavigatorStep " + step.GetTitle() + " " + std::to_string(static_cast<int>(rule)));
 }
 
-void RecordingWorkbench::RemoveNavigatorStep(COsmiraDoc& step) {
+void RecordingWorkbench::removeNavigatorStep(COsmiraDoc& step) {
     calls.push_back("RemoveNavigatorStep " + step.GetTitle());
 }
 
-void RecordingWorkbench::RebuildNavigator(CEjercicio& exercise) {
+void RecordingWorkbench::rebuildNavigator(CEjercicio& exercise) {
     calls.push_back("RebuildNavigator " + std::to_string(exercise.GetSteps().size()));
 }
 
-std::optional<std::string> RecordingWorkbench::AskFormulaToInsert() {
+std::optional<std::string> RecordingWorkbench::askFormulaToInsert() {
     calls.push_back("AskFormulaToInsert");
     return formulaToInsert;
 }
 
-DoubleCutPosition RecordingWorkbench::AskDoubleCutPosition() {
+DoubleCutPosition RecordingWorkbench::askDoubleCutPosition() {
     calls.push_back("AskDoubleCutPosition");
     return doubleCutPosition;
 }
 
-void RecordingWorkbench::ShowRefusal(const std::string& message) {
+void RecordingWorkbench::showRefusal(const std::string& message) {
     calls.push_back("ShowRefusal");
     refusals.push_back(message);
 }

@@ -13,15 +13,15 @@ namespace osmira {
 class RecordingWorkbench : public WorkbenchOperations {
   public:
     void OpenWindow(COsmiraDoc& step) override;
-    void CloseWindow(COsmiraDoc& step) override;
-    void RepaintView(COsmiraDoc& step) override;
-    void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) override;
-    void AddNavigatorStep(COsmiraDoc& step, Rule rule) override;
-    void RemoveNavigatorStep(COsmiraDoc& step) override;
-    void RebuildNavigator(CEjercicio& exercise) override;
-    std::optional<std::string> AskFormulaToInsert() override;
-    DoubleCutPosition AskDoubleCutPosition() override;
-    void ShowRefusal(const std::string& message) override;
+    void closeWindow(COsmiraDoc& step) override;
+    void repaintView(COsmiraDoc& step) override;
+    void openNavigator(CEjercicio& exercise, COsmiraDoc& step) override;
+    void addNavigatorStep(COsmiraDoc& step, Rule rule) override;
+    void removeNavigatorStep(COsmiraDoc& step) override;
+    void rebuildNavigator(CEjercicio& exercise) override;
+    std::optional<std::string> askFormulaToInsert() override;
+    DoubleCutPosition askDoubleCutPosition() override;
+    void showRefusal(const std::string& message) override;
 
     std::optional<std::string> formulaToInsert;
     DoubleCutPosition doubleCutPosition = DoubleCutPosition::Inside;

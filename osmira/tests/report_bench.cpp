@@ -15,16 +15,16 @@ using namespace osmira;
 void BM_Report99StepsAllOptions(benchmark::State& state) {
     // Made once and never destroyed: at exit Qt Gui's own statics may already be gone.
     [[maybe_unused]] static const QGuiApplication* const application =
-        render::MakeReportApplication().release();
+        render::makeReportApplication().release();
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NinetyNineStepExercise(recorder);
+    auto exercise = osmira::test::ninetyNineStepExercise(recorder);
     ReportOptions options;
     options.bComentarios = true;
     options.bInfoAlfa = true;
     QTemporaryDir folder;
     const std::string page = folder.filePath(QStringLiteral("informe.htm")).toStdString();
     for (auto _ : state) {
-        if (const auto reason = render::WriteReport(*exercise, options, page)) {
+        if (const auto reason = render::writeReport(*exercise, options, page)) {
             state.SkipWithError(reason->c_str());
             break;
         }

@@ -112,7 +112,7 @@ class ReportDateCase : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(ReportDateCase, IsDayMonthYearInLocalTime) {
     const TimeZone zone(GetParam().zone);
-    EXPECT_EQ(ReportDate(GetParam().seconds), GetParam().expected);
+    EXPECT_EQ(reportDate(GetParam().seconds), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -196,10 +196,10 @@ TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
 class RecordingPictures : public ReportPictureWriter {
   public:
     explicit RecordingPictures(std::string failAt) : failAt_(std::move(failAt)) {}
-    std::optional<std::string> WriteDiagram(const std::string& path, const COsmiraDoc&) override {
+    std::optional<std::string> writeDiagram(const std::string& path, const COsmiraDoc&) override {
         return Record(path);
     }
-    std::optional<std::string> WriteDrawing(const std::string& path, int, int,
+    std::optional<std::string> writeDrawing(const std::string& path, int, int,
                                             const std::function<void(Canvas&)>&) override {
         return Record(path);
     }
@@ -295,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BlockedCase>& info) { return std::string(info.param.name); });
 
 // Every file of a folder with its bytes, to see that a refused report changed nothing.
-std::map<std::string, std::string> FolderContents(const fs::path& folder) {
+std::map<std::string, std::string> folderContents(const fs::path& folder) {
     std::map<std::string, std::string> contents;
     for (const auto& entry : fs::directory_iterator(folder)) {
         contents[entry.path().filename().string()] =
@@ -337,12 +337,12 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
         ASSERT_EQ(test::RunCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
         row.prepare(page);
         disk.fill();
-        const std::map<std::string, std::string> before = FolderContents(disk.path());
+        const std::map<std::string, std::string> before = folderContents(disk.path());
         const test::CliOutcome outcome =
             test::RunCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
         EXPECT_EQ(outcome.status, 1) << row.name;
         EXPECT_NE(outcome.err.find(row.reason), std::string::npos) << row.name << ": " << outcome.err;
-        EXPECT_EQ(FolderContents(disk.path()), before) << row.name;
+        EXPECT_EQ(folderContents(disk.path()), before) << row.name;
     }
 }
 
@@ -353,7 +353,7 @@ TEST(InformePage, TitlesAndCommentsHoldingPlaceholdersAppearOnceAsWritten) {
     ASSERT_TRUE(opened.value);
     CEjercicio& exercise = *opened.value;
     while (exercise.GetSteps().size() < 16) {
-        exercise.AdoptStep(std::make_unique<COsmiraDoc>());
+        exercise.adoptStep(std::make_unique<COsmiraDoc>());
     }
     for (const auto& step : exercise.GetSteps()) {
         step->SetTitle("#Archivo#Archivo#Titulo");

@@ -58,10 +58,10 @@ TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
     RecordingWorkbench workbench;
     workbench.formulaToInsert = c.insert ? std::optional(test::Bytes(*c.insert)) : std::nullopt;
     workbench.doubleCutPosition = c.position;
-    auto exercise = test::ExerciseAt(c.working, workbench);
-    COsmiraDoc& first = *exercise->LastStep();
+    auto exercise = test::exerciseAt(c.working, workbench);
+    COsmiraDoc& first = *exercise->lastStep();
 
-    RuleOutcome outcome = RequestRule(*exercise, c.request);
+    RuleOutcome outcome = requestRule(*exercise, c.request);
 
     if (c.refused) {
         EXPECT_EQ(outcome, RuleOutcome::Refused);
@@ -76,13 +76,13 @@ TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
     EXPECT_TRUE(workbench.refusals.empty());
     EXPECT_EQ(exercise->GetWorking(), c.result);
     ASSERT_EQ(exercise->GetSteps().size(), 2u);
-    const COsmiraDoc& next = *exercise->LastStep();
-    EXPECT_EQ(BracketFormOf(next), c.result);
+    const COsmiraDoc& next = *exercise->lastStep();
+    EXPECT_EQ(bracketFormOf(next), c.result);
     EXPECT_EQ(next.GetTitle(), "Paso 02");
     EXPECT_EQ(next.GetBracketCopy(), c.request.rule == Rule::Erasure ? c.result : "");
     EXPECT_EQ(first.GetAppliedRule(), c.request.rule);
     for (int i = 0; i < static_cast<int>(first.GetElements().size()); ++i) {
-        EXPECT_EQ(first.GetElements()[i]->GetGraphic()->IsMarked(), i == c.marked) << "element " << i;
+        EXPECT_EQ(first.GetElements()[i]->GetGraphic()->isMarked(), i == c.marked) << "element " << i;
     }
 }
 
@@ -158,8 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RuleCommit, TellsTheWorkbenchInOrder) {
     RecordingWorkbench workbench;
-    auto exercise = test::ExerciseAt("[A]B", workbench);
-    ASSERT_EQ(RequestRule(*exercise, R(Rule::Erasure, 3)), RuleOutcome::Committed);
+    auto exercise = test::exerciseAt("[A]B", workbench);
+    ASSERT_EQ(requestRule(*exercise, R(Rule::Erasure, 3)), RuleOutcome::Committed);
     EXPECT_EQ(workbench.calls,
               (std::vector<std::string>{"OpenWindow Paso 01", "RepaintView Paso 01", "OpenWindow Paso 02",
                                         "RepaintView Paso 02", "AddNavigatorStep Paso 02 1"}));
@@ -167,49 +167,49 @@ TEST(RuleCommit, TellsTheWorkbenchInOrder) {
 
 TEST(RuleCommit, LockedStepIsRefusedWithItsMessage) {
     RecordingWorkbench workbench;
-    auto exercise = test::ExerciseAt("A", workbench);
-    exercise->LastStep()->SetAppliedRule(Rule::Erasure);
-    EXPECT_EQ(RequestRule(*exercise, R(Rule::DoubleCut, 1)), RuleOutcome::Refused);
+    auto exercise = test::exerciseAt("A", workbench);
+    exercise->lastStep()->SetAppliedRule(Rule::Erasure);
+    EXPECT_EQ(requestRule(*exercise, R(Rule::DoubleCut, 1)), RuleOutcome::Refused);
     EXPECT_EQ(workbench.refusals, std::vector<std::string>{messages::kLockedStep});
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
 }
 
 TEST(RuleCommit, CancelledInsertionChangesNothingAndKeepsTheRulePending) {
     RecordingWorkbench workbench;
-    auto exercise = test::ExerciseAt("[A]", workbench);
-    EXPECT_EQ(RequestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
+    auto exercise = test::exerciseAt("[A]", workbench);
+    EXPECT_EQ(requestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
     workbench.formulaToInsert = test::Bytes("B&");
-    EXPECT_EQ(RequestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
+    EXPECT_EQ(requestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
     EXPECT_EQ(exercise->GetWorking(), "[A]");
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
-    EXPECT_EQ(exercise->LastStep()->GetPendingRule(), Rule::Insertion);
+    EXPECT_EQ(exercise->lastStep()->GetPendingRule(), Rule::Insertion);
     EXPECT_TRUE(workbench.refusals.empty());
 }
 
 TEST(RuleCommit, SelectionsOutsideTheLastStepApplyNothing) {
     RecordingWorkbench workbench;
-    auto exercise = test::ExerciseAt("A", workbench);
-    EXPECT_EQ(RequestRule(*exercise, R(Rule::Erasure, 7)), RuleOutcome::NotApplied);
-    EXPECT_EQ(RequestRule(*exercise, R(Rule::Iteration, 1)), RuleOutcome::NotApplied);
-    exercise->LastStep()->SetPendingRule(Rule::Erasure);
-    exercise->LastStep()->SetSelectedElement(nullptr);
+    auto exercise = test::exerciseAt("A", workbench);
+    EXPECT_EQ(requestRule(*exercise, R(Rule::Erasure, 7)), RuleOutcome::NotApplied);
+    EXPECT_EQ(requestRule(*exercise, R(Rule::Iteration, 1)), RuleOutcome::NotApplied);
+    exercise->lastStep()->SetPendingRule(Rule::Erasure);
+    exercise->lastStep()->SetSelectedElement(nullptr);
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     // A letter of another diagram, in an odd area: its parity must not even be looked at.
     COsmiraDoc other;
-    BuildDiagram(other, DefaultAppearances(), "[A]");
+    BuildDiagram(other, defaultAppearances(), "[A]");
     for (Rule rule : kEveryRule) {
-        exercise->LastStep()->SetPendingRule(rule);
-        exercise->LastStep()->SetSelectedElement(other.GetElements()[2].get());
-        exercise->LastStep()->SetIterationSource(exercise->LastStep()->GetElements()[1].get());
+        exercise->lastStep()->SetPendingRule(rule);
+        exercise->lastStep()->SetSelectedElement(other.GetElements()[2].get());
+        exercise->lastStep()->SetIterationSource(exercise->lastStep()->GetElements()[1].get());
         EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied) << "rule " << static_cast<int>(rule);
     }
-    exercise->LastStep()->SetPendingRule(Rule::Iteration);
-    exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[0].get());
-    exercise->LastStep()->SetIterationSource(other.GetElements()[1].get());
+    exercise->lastStep()->SetPendingRule(Rule::Iteration);
+    exercise->lastStep()->SetSelectedElement(exercise->lastStep()->GetElements()[0].get());
+    exercise->lastStep()->SetIterationSource(other.GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_TRUE(workbench.refusals.empty());
-    exercise->LastStep()->SetPendingRule(static_cast<Rule>(9));
-    exercise->LastStep()->SetSelectedElement(exercise->LastStep()->GetElements()[1].get());
+    exercise->lastStep()->SetPendingRule(static_cast<Rule>(9));
+    exercise->lastStep()->SetSelectedElement(exercise->lastStep()->GetElements()[1].get());
     EXPECT_EQ(exercise->ApplyRule(), RuleOutcome::NotApplied);
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
 }
@@ -232,11 +232,11 @@ TEST_P(RuleGrowth, PastTheLongestBracketFormIsRefused) {
     RecordingWorkbench workbench;
     workbench.formulaToInsert = "A";
     workbench.doubleCutPosition = DoubleCutPosition::Around;
-    auto exercise = test::ExerciseAt(GetParam().diagram, workbench);
+    auto exercise = test::exerciseAt(GetParam().diagram, workbench);
     std::string full = GetParam().diagram;
     full.resize(kLongestBracketForm, 'B');
     exercise->SetWorking(full);
-    EXPECT_EQ(RequestRule(*exercise, GetParam().request), RuleOutcome::Refused);
+    EXPECT_EQ(requestRule(*exercise, GetParam().request), RuleOutcome::Refused);
     EXPECT_EQ(workbench.refusals, std::vector<std::string>{messages::kDiagramTooLarge});
     EXPECT_EQ(exercise->GetWorking(), full);
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuleGrowth,
 
 bool Implies(const std::string& premise, const std::string& conclusion) {
     for (unsigned valuation = 0; valuation < 8; ++valuation) {
-        if (test::BracketValue(premise, valuation) && !test::BracketValue(conclusion, valuation)) {
+        if (test::bracketValue(premise, valuation) && !test::bracketValue(conclusion, valuation)) {
             return false;
         }
     }
@@ -265,17 +265,17 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
     std::mt19937 random(4242);
     int committed = 0;
     for (int n = 0; n < 300; ++n) {
-        std::string premise = test::RandomBracketForm(random, 3) + test::RandomBracketForm(random, 3);
+        std::string premise = test::randomBracketForm(random, 3) + test::randomBracketForm(random, 3);
         RecordingWorkbench probe;
-        std::size_t count = test::ExerciseAt(premise, probe)->LastStep()->GetElements().size();
+        std::size_t count = test::exerciseAt(premise, probe)->lastStep()->GetElements().size();
         for (Rule rule : kEveryRule) {
             for (std::size_t element = 0; element < count; ++element) {
                 for (std::size_t source = 0; source < (rule == Rule::Iteration ? count : 1); ++source) {
                     RecordingWorkbench workbench;
                     workbench.formulaToInsert = "A";
                     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(element % 2);
-                    auto exercise = test::ExerciseAt(premise, workbench);
-                    if (RequestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed) {
+                    auto exercise = test::exerciseAt(premise, workbench);
+                    if (requestRule(*exercise, R(rule, element, source)) != RuleOutcome::Committed) {
                         continue;
                     }
                     ++committed;
@@ -291,8 +291,8 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
 
 TEST(Locate, FindsEachElementsOpeningCharacter) {
     RecordingWorkbench workbench;
-    auto exercise = test::ExerciseAt("[A[B]]C", workbench);
-    const COsmiraDoc& diagram = *exercise->LastStep();
+    auto exercise = test::exerciseAt("[A[B]]C", workbench);
+    const COsmiraDoc& diagram = *exercise->lastStep();
     std::vector<std::size_t> at;
     for (size_t i = 1; i < diagram.GetElements().size(); ++i) {
         at.push_back(Locate(diagram, "[A[B]]C", *diagram.GetElements()[i])->at);

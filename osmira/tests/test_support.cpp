@@ -44,7 +44,7 @@ std::string Hex(Colour colour) {
 
 } // namespace
 
-Pen RecordingCanvas::SelectPen(const Pen& next) {
+Pen RecordingCanvas::selectPen(const Pen& next) {
     lines.push_back(std::string("pen ") + (next.style == Pen::Style::Solid ? "solid " : "null ") +
                     std::to_string(next.width) + " " + Hex(next.color));
     Pen previous = pen;
@@ -52,14 +52,14 @@ Pen RecordingCanvas::SelectPen(const Pen& next) {
     return previous;
 }
 
-Brush RecordingCanvas::SelectBrush(const Brush& next) {
+Brush RecordingCanvas::selectBrush(const Brush& next) {
     lines.push_back("brush " + Hex(next.color));
     Brush previous = brush;
     brush = next;
     return previous;
 }
 
-void RecordingCanvas::DrawRectangle(const Rect& rect) {
+void RecordingCanvas::drawRectangle(const Rect& rect) {
     lines.push_back("rectangle " + Text(rect));
 }
 
@@ -67,15 +67,15 @@ void RecordingCanvas::DrawEllipse(const Rect& rect) {
     lines.push_back("ellipse " + Text(rect));
 }
 
-void RecordingCanvas::DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+void RecordingCanvas::drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                       Colour textColor) {
     lines.push_back("text " + Text(rect) + " " + text + " " + font.faceName.data() + " " +
                     std::to_string(font.height) + " " + Hex(textColor));
 }
 
-std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWorkbench& workbench) {
     auto exercise = std::make_unique<CEjercicio>();
-    exercise->AttachWorkbench(workbench);
+    exercise->attachWorkbench(workbench);
     exercise->SetWorking(bracket);
     exercise->BuildDiagram(exercise->AppendStep());
     return exercise;
@@ -88,14 +88,14 @@ std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypothes
         slots.push_back(Bytes(hypothesis));
     }
     auto exercise = std::make_unique<CEjercicio>();
-    exercise->SetHypotheses(BuildHypothesesFormula(slots));
+    exercise->SetHypotheses(buildHypothesesFormula(slots));
     exercise->SetConclusion(Bytes(conclusion));
-    exercise->AttachWorkbench(workbench);
+    exercise->attachWorkbench(workbench);
     exercise->CreateExercise();
     return exercise;
 }
 
-std::string LongestDisjunction() {
+std::string longestDisjunction() {
     std::string formula(1, 'A');
     for (std::size_t letter = 1; 2 * letter + 1 <= kLongestFormula; ++letter) {
         formula += '|';
@@ -104,23 +104,23 @@ std::string LongestDisjunction() {
     return formula;
 }
 
-std::vector<std::string> NewLargestExerciseArguments(const std::string& path) {
+std::vector<std::string> newLargestExerciseArguments(const std::string& path) {
     std::vector<std::string> arguments = {"new"};
     for (int slot = 0; slot < kHypothesisSlots; ++slot) {
-        arguments.insert(arguments.end(), {"--hyp", LongestDisjunction()});
+        arguments.insert(arguments.end(), {"--hyp", longestDisjunction()});
     }
-    arguments.insert(arguments.end(), {"--concl", LongestDisjunction(), "-o", path});
+    arguments.insert(arguments.end(), {"--concl", longestDisjunction(), "-o", path});
     return arguments;
 }
 
 namespace {
 
-bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {
+bool areaValue(const std::string& bracket, std::size_t& pos, unsigned valuation) {
     bool value = true;
     while (pos < bracket.size() && bracket[pos] != ']') {
         if (bracket[pos] == '[') {
             ++pos;
-            bool inner = AreaValue(bracket, pos, valuation);
+            bool inner = areaValue(bracket, pos, valuation);
             ++pos;
             value = value && !inner;
         } else {
@@ -133,25 +133,25 @@ bool AreaValue(const std::string& bracket, std::size_t& pos, unsigned valuation)
 
 } // namespace
 
-bool BracketValue(const std::string& bracket, unsigned valuation) {
+bool bracketValue(const std::string& bracket, unsigned valuation) {
     std::size_t pos = 0;
-    return AreaValue(bracket, pos, valuation);
+    return areaValue(bracket, pos, valuation);
 }
 
-std::unique_ptr<CEjercicio> NinetyNineStepExercise(RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench) {
     auto exercise = NewExercise({"A"}, "B", workbench);
     for (int step = 1; step < 99; ++step) {
-        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+        requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
     return exercise;
 }
 
-std::string RandomBracketForm(std::mt19937& random, int depth) {
+std::string randomBracketForm(std::mt19937& random, int depth) {
     std::string bracket;
     int graphs = static_cast<int>(random() % 3);
     for (int i = 0; i < graphs; ++i) {
         if (depth > 0 && random() % 2) {
-            bracket += "[" + RandomBracketForm(random, depth - 1) + "]";
+            bracket += "[" + randomBracketForm(random, depth - 1) + "]";
         } else {
             bracket += static_cast<char>('A' + random() % 3);
         }

@@ -18,11 +18,11 @@ std::string Bytes(const std::string& readable);
 // A canvas that writes each primitive as one line.
 class RecordingCanvas : public Canvas {
   public:
-    Pen SelectPen(const Pen& pen) override;
-    Brush SelectBrush(const Brush& brush) override;
-    void DrawRectangle(const Rect& rect) override;
+    Pen selectPen(const Pen& pen) override;
+    Brush selectBrush(const Brush& brush) override;
+    void drawRectangle(const Rect& rect) override;
     void DrawEllipse(const Rect& rect) override;
-    void DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+    void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                          Colour textColor) override;
 
     std::vector<std::string> lines;
@@ -31,26 +31,26 @@ class RecordingCanvas : public Canvas {
 };
 
 // An exercise whose only step was laid out from the bracket form, attached to `workbench`.
-std::unique_ptr<CEjercicio> ExerciseAt(const std::string& bracket, RecordingWorkbench& workbench);
+std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWorkbench& workbench);
 
 // A new exercise made as "Nuevo" makes it, with the formulas written readably.
 std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
 // 99 steps from A, with the conclusion B: double cuts put around A and taken away.
-std::unique_ptr<CEjercicio> NinetyNineStepExercise(RecordingWorkbench& workbench);
+std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench);
 
 // A∨B∨C∨… written readably, as long as the formula field holds (16,384 letters). Six hypotheses of
 // it and it as the conclusion make the largest exercise a student can start: the benchmarks' own.
-std::string LongestDisjunction();
+std::string longestDisjunction();
 // The arguments of `osmira-cli new` that write that exercise to `path`.
-std::vector<std::string> NewLargestExerciseArguments(const std::string& path);
+std::vector<std::string> newLargestExerciseArguments(const std::string& path);
 
 // The truth value of a bracket form: juxtaposition is conjunction, a cut negation, the empty
 // area true; bit k of the valuation is the letter 'A' + k.
-bool BracketValue(const std::string& bracket, unsigned valuation);
+bool bracketValue(const std::string& bracket, unsigned valuation);
 
 // Up to two graphs of the letters A, B and C, each cut enclosing another such form, `depth` deep.
-std::string RandomBracketForm(std::mt19937& random, int depth);
+std::string randomBracketForm(std::mt19937& random, int depth);
 
 } // namespace osmira::test

@@ -34,7 +34,7 @@ struct FlatObject {
     std::map<std::string, std::string> strings;
 };
 
-std::optional<std::string> ReadString(const std::string& line, std::size_t& i) {
+std::optional<std::string> readString(const std::string& line, std::size_t& i) {
     if (line[i] != '"') {
         return std::nullopt;
     }
@@ -65,19 +65,19 @@ std::optional<std::string> ReadString(const std::string& line, std::size_t& i) {
     return text;
 }
 
-std::optional<FlatObject> ReadFlatObject(const std::string& line) {
+std::optional<FlatObject> readFlatObject(const std::string& line) {
     FlatObject object;
     std::size_t i = 0;
     if (line.empty() || line[i++] != '{') {
         return std::nullopt;
     }
     while (i < line.size() && line[i] != '}') {
-        std::optional<std::string> key = ReadString(line, i);
+        std::optional<std::string> key = readString(line, i);
         if (!key || line[i++] != ':') {
             return std::nullopt;
         }
         if (line[i] == '"') {
-            std::optional<std::string> value = ReadString(line, i);
+            std::optional<std::string> value = readString(line, i);
             if (!value) {
                 return std::nullopt;
             }
@@ -112,7 +112,7 @@ TEST(VerifyJson, EveryLineIsOneObjectWithTheKeysOfItsKind) {
     std::istringstream lines(out.str());
     std::map<std::string, std::string> kindsByFile;
     for (std::string line; std::getline(lines, line);) {
-        std::optional<FlatObject> object = ReadFlatObject(line);
+        std::optional<FlatObject> object = readFlatObject(line);
         ASSERT_TRUE(object) << line;
         std::string kinds;
         for (const char* key :
@@ -145,7 +145,7 @@ void PrintTo(const EscapeCase& c, std::ostream* out) {
 class JsonStrings : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(JsonStrings, EscapeWhatJsonRequires) {
-    EXPECT_EQ(cli::JsonString(GetParam().text), GetParam().json);
+    EXPECT_EQ(cli::jsonString(GetParam().text), GetParam().json);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -34,9 +34,9 @@ bool OptionCommands::Apariencia() {
     // Letters are written in the border colour, as the preview shows them.
     exercise_.SetColors(dialog.borderColour(), dialog.fillColour(), dialog.selectionColour(),
                         dialog.borderColour());
-    exercise_.RecolorSteps();
+    exercise_.recolorSteps();
     for (const auto& step : exercise_.GetSteps()) {
-        workbench_.RepaintView(*step);
+        workbench_.repaintView(*step);
     }
     return true;
 }
@@ -75,7 +75,7 @@ bool OptionCommands::EliminarDiagramas() {
     return chosen && removeStepsAfter(*chosen);
 }
 
-bool OptionCommands::EliminarUltimoPaso() {
+bool OptionCommands::eliminarUltimoPaso() {
     const std::size_t steps = exercise_.GetSteps().size();
     return steps >= 2 && removeStepsAfter(steps - 2);
 }
@@ -86,19 +86,19 @@ bool OptionCommands::removeStepsAfter(std::size_t keep) {
     }
     exercise_.RemoveStepsAfter(keep);
     // The step is the one to go on from: its window comes forward if it is open.
-    COsmiraDoc& last = *exercise_.LastStep();
+    COsmiraDoc& last = *exercise_.lastStep();
     if (workbench_.frameOf(last) != nullptr) {
         workbench_.OpenWindow(last);
     }
     return true;
 }
 
-void OptionCommands::GenerarInforme() {
+void OptionCommands::generarInforme() {
     DlgInforme dialog(host_, parent_);
     if (host_.runDialog(dialog) != QDialog::Accepted) {
         return;
     }
-    const std::optional<std::string> failure = render::WriteReport(
+    const std::optional<std::string> failure = render::writeReport(
         exercise_, dialog.options(), QFile::encodeName(dialog.reportPath()).toStdString());
     if (failure) {
         host_.showMessage(parent_, latin1Text(*failure), kCaption, MessageIcon::Exclamation);

@@ -27,9 +27,9 @@ class OptionCommands {
     // "&Eliminar Diagramas": the chosen step becomes the last one.
     bool EliminarDiagramas();
     // Ctrl+Z: the last step goes, as "Eliminar Diagramas" on the step before it.
-    bool EliminarUltimoPaso();
+    bool eliminarUltimoPaso();
     // "&Generar Informe": the page and its pictures; changes nothing in the exercise.
-    void GenerarInforme();
+    void generarInforme();
 
   private:
     bool removeStepsAfter(std::size_t keep);

@@ -79,25 +79,25 @@ void COsmiraApp::connectCommands() {
     const std::pair<Command, void (COsmiraApp::*)()> commands[] = {
         {Command::Nuevo, &COsmiraApp::Nuevo},
         {Command::Abrir, &COsmiraApp::Abrir},
-        {Command::Cerrar, &COsmiraApp::Cerrar},
-        {Command::Salir, &COsmiraApp::Salir},
+        {Command::Cerrar, &COsmiraApp::cerrar},
+        {Command::Salir, &COsmiraApp::salir},
         {Command::Imprimir, &COsmiraApp::Imprimir},
-        {Command::PresentacionPreliminar, &COsmiraApp::PresentacionPreliminar},
-        {Command::ConfigurarImpresora, &COsmiraApp::ConfigurarImpresora},
-        {Command::TemasAyuda, &COsmiraApp::TemasDeAyuda},
-        {Command::AcercaDe, &COsmiraApp::AcercaDe},
+        {Command::PresentacionPreliminar, &COsmiraApp::presentacionPreliminar},
+        {Command::ConfigurarImpresora, &COsmiraApp::configurarImpresora},
+        {Command::TemasAyuda, &COsmiraApp::temasDeAyuda},
+        {Command::AcercaDe, &COsmiraApp::acercaDe},
         {Command::Puntero, &COsmiraApp::puntero},
         {Command::Apariencia, &COsmiraApp::Apariencia},
         {Command::Comentario, &COsmiraApp::Comentario},
         {Command::EliminarDiagramas, &COsmiraApp::EliminarDiagramas},
-        {Command::EliminarUltimoPaso, &COsmiraApp::EliminarUltimoPaso},
-        {Command::GenerarInforme, &COsmiraApp::GenerarInforme},
+        {Command::EliminarUltimoPaso, &COsmiraApp::eliminarUltimoPaso},
+        {Command::GenerarInforme, &COsmiraApp::generarInforme},
     };
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
     }
     connect(frame.action(Command::Guardar), &QAction::triggered, this, [this] { Guardar(); });
-    connect(frame.action(Command::GuardarComo), &QAction::triggered, this, [this] { GuardarComo(); });
+    connect(frame.action(Command::GuardarComo), &QAction::triggered, this, [this] { guardarComo(); });
     const std::pair<Command, Rule> rules[] = {
         {Command::ReglaBorrado, Rule::Erasure},      {Command::ReglaInsercion, Rule::Insertion},
         {Command::ReglaIteracion, Rule::Iteration},  {Command::ReglaDesiteracion, Rule::Deiteration},
@@ -173,7 +173,7 @@ void COsmiraApp::Nuevo() {
     currentExercise_->SetAuthor(data.author());
     currentExercise_->SetDescription(data.comments());
     currentExercise_->SetCreationDate(creationSeconds(data.date()));
-    currentExercise_->AttachWorkbench(*workbench_);
+    currentExercise_->attachWorkbench(*workbench_);
     mainFrame_->setDocumentName(QStringLiteral("Sin título"));
     // What the student typed is work too, even before the first diagram.
     setModified(true);
@@ -183,7 +183,7 @@ void COsmiraApp::Nuevo() {
         return;
     }
     const std::array<std::string, 6> hypotheses = formulas.hypotheses();
-    currentExercise_->SetHypotheses(BuildHypothesesFormula({hypotheses.begin(), hypotheses.end()}));
+    currentExercise_->SetHypotheses(buildHypothesesFormula({hypotheses.begin(), hypotheses.end()}));
     if (!formulas.conclusion().empty()) {
         currentExercise_->SetConclusion(formulas.conclusion());
     }
@@ -223,11 +223,11 @@ void COsmiraApp::load(const QString& path) {
     closeExercise();
     currentExercise_ = std::move(read.value);
     exercisePath_ = path;
-    currentExercise_->AttachWorkbench(*workbench_);
+    currentExercise_->attachWorkbench(*workbench_);
     currentExercise_->ReopenAfterReading();
     // A handed-in file may hold steps edited or pasted by hand: it opens all the same, but says
     // once where its derivation stops holding, and is solved only when it holds.
-    const DerivationCheck check = CheckDerivation(*currentExercise_);
+    const DerivationCheck check = checkDerivation(*currentExercise_);
     goalAnnounced_ = check.valid && check.goalReached;
     mainFrame_->ShowExerciseMenu();
     mainFrame_->setDocumentName(QFileInfo(path).fileName());
@@ -243,7 +243,7 @@ void COsmiraApp::load(const QString& path) {
 bool COsmiraApp::solved() const {
     // The derivation is checked only once the goal shows, which is rare and worth it.
     return currentExercise_ && !currentExercise_->GetSteps().empty() && currentExercise_->goalReached() &&
-           CheckDerivation(*currentExercise_).valid;
+           checkDerivation(*currentExercise_).valid;
 }
 
 bool COsmiraApp::Guardar() {
@@ -251,12 +251,12 @@ bool COsmiraApp::Guardar() {
         return false;
     }
     if (exercisePath_.isEmpty()) {
-        return GuardarComo();
+        return guardarComo();
     }
     return saveTo(exercisePath_);
 }
 
-bool COsmiraApp::GuardarComo() {
+bool COsmiraApp::guardarComo() {
     if (!currentExercise_) {
         return false;
     }
@@ -279,13 +279,13 @@ bool COsmiraApp::saveTo(const QString& path) {
     return true;
 }
 
-void COsmiraApp::Cerrar() {
+void COsmiraApp::cerrar() {
     if (maySetExerciseAside()) {
         closeExercise();
     }
 }
 
-void COsmiraApp::Salir() {
+void COsmiraApp::salir() {
     mainFrame_->close();
 }
 
@@ -310,7 +310,7 @@ void COsmiraApp::onRuleCommitted() {
     }
     goalAnnounced_ = true;
     if (DlgNavegador* navigator = mainFrame_->navigatorBar().panel()) {
-        navigator->MarkGoalReached(*currentExercise_->LastStep());
+        navigator->markGoalReached(*currentExercise_->lastStep());
     }
     host_.showMessage(mainFrame_.get(),
                       QStringLiteral("¡Ejercicio resuelto! Se ha alcanzado el diagrama final."), kCaption,
@@ -348,8 +348,8 @@ void COsmiraApp::EliminarDiagramas() {
     }
 }
 
-void COsmiraApp::EliminarUltimoPaso() {
-    if (runOption(&OptionCommands::EliminarUltimoPaso)) {
+void COsmiraApp::eliminarUltimoPaso() {
+    if (runOption(&OptionCommands::eliminarUltimoPaso)) {
         afterRemoval();
     }
 }
@@ -360,14 +360,14 @@ void COsmiraApp::afterRemoval() {
     goalAnnounced_ = solved();
     DlgNavegador* navigator = mainFrame_->navigatorBar().panel();
     if (goalAnnounced_ && navigator != nullptr) {
-        navigator->MarkGoalReached(*currentExercise_->LastStep());
+        navigator->markGoalReached(*currentExercise_->lastStep());
     }
     mainFrame_->syncPuntero();
 }
 
-void COsmiraApp::GenerarInforme() {
+void COsmiraApp::generarInforme() {
     if (std::optional<OptionCommands> commands = optionCommands()) {
-        commands->GenerarInforme();
+        commands->generarInforme();
     }
 }
 
@@ -392,7 +392,7 @@ void COsmiraApp::Imprimir() {
     }
 }
 
-void COsmiraApp::PresentacionPreliminar() {
+void COsmiraApp::presentacionPreliminar() {
     CChildFrame* frame = mainFrame_->activeStepWindow();
     Printing* module = frame != nullptr ? printing() : nullptr;
     if (module == nullptr) {
@@ -410,13 +410,13 @@ void COsmiraApp::PresentacionPreliminar() {
     host_.runPrintPreview(*preview);
 }
 
-void COsmiraApp::ConfigurarImpresora() {
+void COsmiraApp::configurarImpresora() {
     if (Printing* module = printing()) {
         host_.runPageSetup(mainFrame_.get(), *module);
     }
 }
 
-void COsmiraApp::TemasDeAyuda() {
+void COsmiraApp::temasDeAyuda() {
     if (!helpWindow_) {
         helpWindow_ = new HelpWindow();
         helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
@@ -426,7 +426,7 @@ void COsmiraApp::TemasDeAyuda() {
     helpWindow_->activateWindow();
 }
 
-void COsmiraApp::AcercaDe() {
+void COsmiraApp::acercaDe() {
     AboutBox about(mainFrame_.get());
     host_.runDialog(about);
 }

@@ -39,20 +39,20 @@ class COsmiraApp : public QObject {
     // Opens the file as Abrir does after its dialog (command line, dropped files).
     void openFile(const QString& path);
     bool Guardar();
-    bool GuardarComo();
-    void Cerrar();
-    void Salir();
+    bool guardarComo();
+    void cerrar();
+    void salir();
     void Imprimir();
-    void PresentacionPreliminar();
-    void ConfigurarImpresora();
-    void TemasDeAyuda();
-    void AcercaDe();
+    void presentacionPreliminar();
+    void configurarImpresora();
+    void temasDeAyuda();
+    void acercaDe();
     // The commands of "&Opciones" on the open exercise, and Ctrl+Z.
     void Apariencia();
     void Comentario();
     void EliminarDiagramas();
-    void EliminarUltimoPaso();
-    void GenerarInforme();
+    void eliminarUltimoPaso();
+    void generarInforme();
 
   private:
     void connectCommands();

@@ -63,9 +63,9 @@ std::string fourStepExercise() {
     exercise.SetHypotheses(std::string("(A)") + kConjunction + "(A" + kImplication + "B)");
     exercise.SetConclusion("B");
     exercise.CreateExercise();
-    RequestRule(exercise, {Rule::Deiteration, 3, std::nullopt}); // A[[B]]
-    RequestRule(exercise, {Rule::DoubleCut, 2, std::nullopt});   // AB
-    RequestRule(exercise, {Rule::Erasure, 1, std::nullopt});     // B
+    requestRule(exercise, {Rule::Deiteration, 3, std::nullopt}); // A[[B]]
+    requestRule(exercise, {Rule::DoubleCut, 2, std::nullopt});   // AB
+    requestRule(exercise, {Rule::Erasure, 1, std::nullopt});     // B
     return SaveExercise(exercise);
 }
 

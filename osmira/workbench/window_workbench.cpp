@@ -40,7 +40,7 @@ void WindowWorkbench::OpenWindow(COsmiraDoc& step) {
     area_.setActiveSubWindow(frame);
 }
 
-void WindowWorkbench::CloseWindow(COsmiraDoc& step) {
+void WindowWorkbench::closeWindow(COsmiraDoc& step) {
     const auto found = frames_.find(&step);
     if (found == frames_.end()) {
         return;
@@ -52,7 +52,7 @@ void WindowWorkbench::CloseWindow(COsmiraDoc& step) {
     }
 }
 
-void WindowWorkbench::RepaintView(COsmiraDoc& step) {
+void WindowWorkbench::repaintView(COsmiraDoc& step) {
     if (CChildFrame* frame = frameOf(step)) {
         frame->view()->diagramChanged();
     }
@@ -72,27 +72,27 @@ DlgNavegador& WindowWorkbench::openNavigatorPanel() {
     return panel;
 }
 
-void WindowWorkbench::OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) {
+void WindowWorkbench::openNavigator(CEjercicio& exercise, COsmiraDoc& step) {
     openNavigatorPanel().Open(exercise, step);
 }
 
-void WindowWorkbench::AddNavigatorStep(COsmiraDoc& step, Rule rule) {
+void WindowWorkbench::addNavigatorStep(COsmiraDoc& step, Rule rule) {
     if (DlgNavegador* panel = navigator()) {
         panel->AddStep(step, rule);
     }
 }
 
-void WindowWorkbench::RemoveNavigatorStep(COsmiraDoc& step) {
+void WindowWorkbench::removeNavigatorStep(COsmiraDoc& step) {
     if (DlgNavegador* panel = navigator()) {
         panel->RemoveStep(step);
     }
 }
 
-void WindowWorkbench::RebuildNavigator(CEjercicio& exercise) {
+void WindowWorkbench::rebuildNavigator(CEjercicio& exercise) {
     openNavigatorPanel().Rebuild(exercise);
 }
 
-std::optional<std::string> WindowWorkbench::AskFormulaToInsert() {
+std::optional<std::string> WindowWorkbench::askFormulaToInsert() {
     DlgInsertarGrafico dialog(host_, area_.window());
     if (host_.runDialog(dialog) != QDialog::Accepted) {
         return std::nullopt;
@@ -100,14 +100,14 @@ std::optional<std::string> WindowWorkbench::AskFormulaToInsert() {
     return dialog.formula();
 }
 
-DoubleCutPosition WindowWorkbench::AskDoubleCutPosition() {
+DoubleCutPosition WindowWorkbench::askDoubleCutPosition() {
     // The answer counts however the dialog ends, also by its close button.
     DlgInsertarDobleCorte dialog(area_.window());
     host_.runDialog(dialog);
     return dialog.position();
 }
 
-void WindowWorkbench::ShowRefusal(const std::string& message) {
+void WindowWorkbench::showRefusal(const std::string& message) {
     host_.showMessage(area_.window(),
                       QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())),
                       QStringLiteral("Osmira"), MessageIcon::Exclamation);
@@ -115,7 +115,7 @@ void WindowWorkbench::ShowRefusal(const std::string& message) {
 
 void WindowWorkbench::closeExercise(const CEjercicio& exercise) {
     for (const auto& step : exercise.GetSteps()) {
-        CloseWindow(*step);
+        closeWindow(*step);
     }
     navigatorBar_.closePanel();
 }

@@ -24,7 +24,7 @@ void ByteWriter::String(std::string_view text) {
     Raw(text);
 }
 
-bool ByteReader::TruncatedAt() {
+bool ByteReader::truncatedAt() {
     return Fail("El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").");
 }
 

@@ -14,14 +14,14 @@ namespace osmira {
 // Little-endian primitives of the class-tagged archive.
 class ByteWriter {
   public:
-    void Int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
-    void U32(std::uint32_t value) { LittleEndianValue(value); }
-    void U16(std::uint16_t value) { LittleEndianValue(value); }
+    void int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    void U32(std::uint32_t value) { littleEndianValue(value); }
+    void U16(std::uint16_t value) { littleEndianValue(value); }
     void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
-    void Double(double value) { LittleEndianValue(std::bit_cast<std::uint64_t>(value)); }
-    void PointValue(Point point) {
-        Int32(point.x);
-        Int32(point.y);
+    void Double(double value) { littleEndianValue(std::bit_cast<std::uint64_t>(value)); }
+    void pointValue(Point point) {
+        int32(point.x);
+        int32(point.y);
     }
     // Length prefix (one byte, 0xFF + u16, or 0xFF FFFF + u32), then the characters.
     void String(std::string_view text);
@@ -29,7 +29,7 @@ class ByteWriter {
     const std::string& Bytes() const { return bytes_; }
 
   private:
-    template <class Unsigned> void LittleEndianValue(Unsigned value) {
+    template <class Unsigned> void littleEndianValue(Unsigned value) {
         char bytes[sizeof(Unsigned)];
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(bytes, &value, sizeof value);
@@ -50,7 +50,7 @@ class ByteReader {
   public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-    bool Int32(std::int32_t& value) {
+    bool int32(std::int32_t& value) {
         std::uint32_t word = 0;
         if (!U32(word)) {
             return false;
@@ -58,18 +58,18 @@ class ByteReader {
         value = static_cast<std::int32_t>(word);
         return true;
     }
-    bool U32(std::uint32_t& value) { return LittleEndianValue(value); }
-    bool U16(std::uint16_t& value) { return LittleEndianValue(value); }
-    bool Byte(std::uint8_t& value) { return LittleEndianValue(value); }
+    bool U32(std::uint32_t& value) { return littleEndianValue(value); }
+    bool U16(std::uint16_t& value) { return littleEndianValue(value); }
+    bool Byte(std::uint8_t& value) { return littleEndianValue(value); }
     bool Double(double& value) {
         std::uint64_t bits = 0;
-        if (!LittleEndianValue(bits)) {
+        if (!littleEndianValue(bits)) {
             return false;
         }
         value = std::bit_cast<double>(bits);
         return true;
     }
-    bool PointValue(Point& point) { return Int32(point.x) && Int32(point.y); }
+    bool pointValue(Point& point) { return int32(point.x) && int32(point.y); }
     bool String(std::string& text);
     bool Raw(std::size_t count, std::string& text);
 
@@ -83,15 +83,15 @@ class ByteReader {
     // Reading is the hot path of opening a file, hence inline.
     bool Take(std::size_t count, const char*& start) {
         if (failed_ || bytes_.size() - position_ < count) {
-            return TruncatedAt();
+            return truncatedAt();
         }
         start = bytes_.data() + position_;
         position_ += count;
         return true;
     }
-    bool TruncatedAt();
+    bool truncatedAt();
 
-    template <class Unsigned> bool LittleEndianValue(Unsigned& value) {
+    template <class Unsigned> bool littleEndianValue(Unsigned& value) {
         const char* start = nullptr;
         if (!Take(sizeof(Unsigned), start)) {
             return false;

@@ -6,7 +6,7 @@
 
 namespace osmira {
 
-bool IsBracketForm(std::string_view text) {
+bool isBracketForm(std::string_view text) {
     long depth = 0;
     for (char c : text) {
         if (c == '[') {
@@ -23,11 +23,11 @@ bool IsBracketForm(std::string_view text) {
     return depth == 0;
 }
 
-bool FitsAnExercise(std::string_view bracket) {
+bool fitsAnExercise(std::string_view bracket) {
     return bracket.size() <= kLongestBracketForm;
 }
 
-std::size_t MatchingClose(std::string_view text, std::size_t open) {
+std::size_t matchingClose(std::string_view text, std::size_t open) {
     long depth = 0;
     for (std::size_t i = open; i < text.size(); ++i) {
         if (text[i] == '[') {
@@ -46,16 +46,16 @@ std::size_t Span(std::string_view text, std::size_t at) {
     if (text[at] != '[') {
         return 1;
     }
-    std::size_t close = MatchingClose(text, at);
+    std::size_t close = matchingClose(text, at);
     return close == std::string_view::npos ? text.size() - at : close - at + 1;
 }
 
-std::size_t CountLetters(std::string_view text) {
+std::size_t countLetters(std::string_view text) {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return c != '[' && c != ']'; }));
 }
 
-int MaxNesting(std::string_view text) {
+int maxNesting(std::string_view text) {
     int depth = 0;
     int deepest = 0;
     for (char c : text) {
@@ -188,7 +188,7 @@ class CanonicalTree {
 
 } // namespace
 
-std::string CanonicalJuxtaposition(std::string_view bracket) {
+std::string canonicalJuxtaposition(std::string_view bracket) {
     return CanonicalTree(bracket).Text();
 }
 

@@ -10,7 +10,7 @@ namespace osmira {
 // implicit and juxtaposition is concatenation.
 
 // Whether the text uses only the bracket-form characters with every cut closed.
-bool IsBracketForm(std::string_view text);
+bool isBracketForm(std::string_view text);
 
 // The longest bracket form an exercise holds: its steps, hypotheses, conclusion and W. Four
 // times the longest formula the dialogs can join (a formula gives fewer than four characters a
@@ -18,20 +18,20 @@ bool IsBracketForm(std::string_view text);
 // Nesting needs no bound of its own: it is at most half the length.
 inline constexpr std::size_t kLongestBracketForm = std::size_t{1} << 20;
 
-bool FitsAnExercise(std::string_view bracket);
+bool fitsAnExercise(std::string_view bracket);
 
 // Position of the ']' closing the cut opened at `open`, or npos when it is never closed.
 // Counted without a bound, so that deep diagrams never pair the wrong brackets.
-std::size_t MatchingClose(std::string_view text, std::size_t open);
+std::size_t matchingClose(std::string_view text, std::size_t open);
 
 // Length of the graph starting at `at`: its whole cut, or one letter.
 std::size_t Span(std::string_view text, std::size_t at);
 
-std::size_t CountLetters(std::string_view text);
-int MaxNesting(std::string_view text);
+std::size_t countLetters(std::string_view text);
+int maxNesting(std::string_view text);
 
 // The form with the graphs of every area sorted, so that two diagrams that differ only in
 // the order of juxtaposed graphs get the same text.
-std::string CanonicalJuxtaposition(std::string_view bracket);
+std::string canonicalJuxtaposition(std::string_view bracket);
 
 } // namespace osmira

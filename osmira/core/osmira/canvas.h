@@ -26,14 +26,14 @@ struct Brush {
 class Canvas {
   public:
     virtual ~Canvas() = default;
-    virtual Pen SelectPen(const Pen& pen) = 0;
-    virtual Brush SelectBrush(const Brush& brush) = 0;
-    virtual void DrawRectangle(const Rect& rect) = 0;
+    virtual Pen selectPen(const Pen& pen) = 0;
+    virtual Brush selectBrush(const Brush& brush) = 0;
+    virtual void drawRectangle(const Rect& rect) = 0;
     // The ellipse inscribed in the rectangle.
     virtual void DrawEllipse(const Rect& rect) = 0;
     // One line centred both ways in the rectangle, on a transparent background; the canvas
     // restores its own text colour and font afterwards.
-    virtual void DrawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
+    virtual void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                  Colour textColor) = 0;
 };
 

@@ -39,7 +39,7 @@ namespace {
 // and whether the double-cut question was asked at all tells if the side matters.
 class ChoiceWorkbench : public WindowlessWorkbench {
   public:
-    DoubleCutPosition AskDoubleCutPosition() override {
+    DoubleCutPosition askDoubleCutPosition() override {
         askedPosition = true;
         return doubleCutPosition;
     }
@@ -76,7 +76,7 @@ struct Insertion {
     std::string graphs;
 };
 
-std::optional<Insertion> FindInsertion(std::string_view before, std::string_view after) {
+std::optional<Insertion> findInsertion(std::string_view before, std::string_view after) {
     std::vector<std::string_view> old = Graphs(before);
     std::vector<std::string_view> now = Graphs(after);
     std::vector<std::string_view> removed;
@@ -94,7 +94,7 @@ std::optional<Insertion> FindInsertion(std::string_view before, std::string_view
         added.front().front() != '[') {
         return std::nullopt;
     }
-    std::optional<Insertion> inner = FindInsertion(Interior(removed.front()), Interior(added.front()));
+    std::optional<Insertion> inner = findInsertion(Interior(removed.front()), Interior(added.front()));
     if (inner) {
         inner->path.insert(inner->path.begin(), std::string(removed.front()));
     }
@@ -103,7 +103,7 @@ std::optional<Insertion> FindInsertion(std::string_view before, std::string_view
 
 // A formula whose conversion gives these graphs: juxtaposition as ∧, a cut as ¬, written with
 // as few parentheses as the conversion needs so that it fits its stacks. An empty cut has none.
-std::optional<std::string> FormulaFor(std::string_view graphs) {
+std::optional<std::string> formulaFor(std::string_view graphs) {
     std::vector<std::string_view> parts = Graphs(graphs);
     if (parts.empty()) {
         return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<std::string> FormulaFor(std::string_view graphs) {
         if (part.front() != '[') {
             term = part;
         } else {
-            std::optional<std::string> inner = FormulaFor(Interior(part));
+            std::optional<std::string> inner = formulaFor(Interior(part));
             if (!inner) {
                 return std::nullopt;
             }
@@ -148,7 +148,7 @@ class StepTrial {
   public:
     StepTrial(const std::string& bracket, const std::string& canonical, const std::string& nextCanonical)
         : canonical_(canonical), next_(nextCanonical) {
-        exercise_.AttachWorkbench(workbench_);
+        exercise_.attachWorkbench(workbench_);
         exercise_.SetWorking(bracket);
         exercise_.BuildDiagram(exercise_.AppendStep());
     }
@@ -161,7 +161,7 @@ class StepTrial {
 
     // Applies the rule as the view would and reopens the step; true when it gave the next step.
     bool Try(const RuleRequest& request) {
-        RuleOutcome outcome = RequestRule(exercise_, request);
+        RuleOutcome outcome = requestRule(exercise_, request);
         if (outcome == RuleOutcome::Refused) {
             refusal_ = workbench_.refusal;
             return false;
@@ -171,7 +171,7 @@ class StepTrial {
         }
         std::string result = exercise_.GetWorking();
         exercise_.RemoveStepsAfter(0);
-        std::string canonical = CanonicalJuxtaposition(result);
+        std::string canonical = canonicalJuxtaposition(result);
         if (canonical == next_) {
             return true;
         }
@@ -226,7 +226,7 @@ struct Areas {
     std::vector<std::vector<std::string>> path;
 };
 
-Areas AreasOf(const COsmiraDoc& diagram, std::string_view working) {
+Areas areasOf(const COsmiraDoc& diagram, std::string_view working) {
     const auto& elements = diagram.GetElements();
     Areas areas{std::vector<std::size_t>(elements.size()),
                 std::vector<std::vector<std::string>>(elements.size())};
@@ -238,16 +238,16 @@ Areas AreasOf(const COsmiraDoc& diagram, std::string_view working) {
         areas.path[i] = areas.path[areas.parent[i]];
         if (element.Kind() == ElementKind::Cut) {
             std::size_t at = Locate(diagram, working, element)->at;
-            areas.path[i].push_back(CanonicalJuxtaposition(working.substr(at, Span(working, at))));
+            areas.path[i].push_back(canonicalJuxtaposition(working.substr(at, Span(working, at))));
             open.push_back(i);
         }
     }
     return areas;
 }
 
-bool TryInsertion(StepTrial& trial, std::size_t marked) {
-    std::optional<Insertion> insertion = FindInsertion(trial.Canonical(), trial.Next());
-    std::optional<std::string> formula = insertion ? FormulaFor(insertion->graphs) : std::nullopt;
+bool tryInsertion(StepTrial& trial, std::size_t marked) {
+    std::optional<Insertion> insertion = findInsertion(trial.Canonical(), trial.Next());
+    std::optional<std::string> formula = insertion ? formulaFor(insertion->graphs) : std::nullopt;
     // Without a graph to insert, a letter still tells whether the rule accepts the area.
     trial.Answers().formulaToInsert = formula.value_or("A");
     return trial.Try({Rule::Insertion, marked, {}}) && formula;
@@ -256,10 +256,10 @@ bool TryInsertion(StepTrial& trial, std::size_t marked) {
 // Letters of one area receive the copy in that same area, so one of them stands for all (the
 // graph itself excepted: the rule refuses it as a place). The places whose area is where the
 // next step grew are tried first; the others only matter for saying what was expected.
-bool TryIteration(StepTrial& trial, std::size_t marked) {
+bool tryIteration(StepTrial& trial, std::size_t marked) {
     const COsmiraDoc& diagram = trial.Diagram();
     const auto& elements = diagram.GetElements();
-    Areas areas = AreasOf(diagram, trial.Working());
+    Areas areas = areasOf(diagram, trial.Working());
     std::vector<std::size_t> places;
     std::vector<std::size_t> lettersAreas;
     for (std::size_t place = 0; place < elements.size(); ++place) {
@@ -272,7 +272,7 @@ bool TryIteration(StepTrial& trial, std::size_t marked) {
         }
         places.push_back(place);
     }
-    std::optional<Insertion> grown = FindInsertion(trial.Canonical(), trial.Next());
+    std::optional<Insertion> grown = findInsertion(trial.Canonical(), trial.Next());
     std::stable_partition(places.begin(), places.end(), [&](std::size_t place) {
         return grown && place != 0 && areas.path[place] == grown->path;
     });
@@ -284,7 +284,7 @@ bool TryIteration(StepTrial& trial, std::size_t marked) {
     return false;
 }
 
-bool TryDoubleCut(StepTrial& trial, std::size_t marked) {
+bool tryDoubleCut(StepTrial& trial, std::size_t marked) {
     ChoiceWorkbench& answers = trial.Answers();
     answers.doubleCutPosition = DoubleCutPosition::Inside;
     answers.askedPosition = false;
@@ -298,7 +298,7 @@ bool TryDoubleCut(StepTrial& trial, std::size_t marked) {
     return trial.Try({Rule::DoubleCut, marked, {}});
 }
 
-std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& bracket,
+std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& bracket,
                                    const std::string& canonical, const std::string& nextCanonical,
                                    const std::string& title, const std::string& nextTitle) {
     Rule rule = step.GetAppliedRule();
@@ -308,7 +308,7 @@ std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& br
     std::vector<std::size_t> marks;
     const auto& elements = step.GetElements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        if (elements[i]->GetGraphic() && elements[i]->GetGraphic()->IsMarked()) {
+        if (elements[i]->GetGraphic() && elements[i]->GetGraphic()->isMarked()) {
             marks.push_back(i);
         }
     }
@@ -324,13 +324,13 @@ std::optional<StepFault> CheckStep(const COsmiraDoc& step, const std::string& br
     bool follows = false;
     switch (rule) {
     case Rule::Insertion:
-        follows = TryInsertion(trial, marked);
+        follows = tryInsertion(trial, marked);
         break;
     case Rule::Iteration:
-        follows = TryIteration(trial, marked);
+        follows = tryIteration(trial, marked);
         break;
     case Rule::DoubleCut:
-        follows = TryDoubleCut(trial, marked);
+        follows = tryDoubleCut(trial, marked);
         break;
     default:
         follows = trial.Try({rule, marked, {}});
@@ -347,12 +347,12 @@ DerivationCheck Invalid(DerivationCheck check, std::size_t step, Rule rule, cons
     check.firstInvalidStep = step;
     check.rule = rule;
     check.fault = fault.fault;
-    std::string title = StepTitle(static_cast<int>(step));
+    std::string title = stepTitle(static_cast<int>(step));
     if (fault.fault == DerivationFault::NoSteps || fault.fault == DerivationFault::FirstStep) {
         check.reason = fault.detail;
         return check;
     }
-    check.reason = "el " + title + " no se obtiene del " + StepTitle(static_cast<int>(step) - 1);
+    check.reason = "el " + title + " no se obtiene del " + stepTitle(static_cast<int>(step) - 1);
     if (rule != Rule::None) {
         check.reason += " por la regla " + RuleName(rule);
     }
@@ -362,7 +362,7 @@ DerivationCheck Invalid(DerivationCheck check, std::size_t step, Rule rule, cons
 
 } // namespace
 
-DerivationCheck CheckDerivation(const CEjercicio& exercise) {
+DerivationCheck checkDerivation(const CEjercicio& exercise) {
     DerivationCheck check;
     const auto& steps = exercise.GetSteps();
     check.steps = steps.size();
@@ -375,13 +375,13 @@ DerivationCheck CheckDerivation(const CEjercicio& exercise) {
     std::vector<std::string> brackets;
     std::vector<std::string> canonical;
     for (const auto& step : steps) {
-        brackets.push_back(BracketFormOf(*step));
-        canonical.push_back(CanonicalJuxtaposition(brackets.back()));
+        brackets.push_back(bracketFormOf(*step));
+        canonical.push_back(canonicalJuxtaposition(brackets.back()));
     }
     // The first step as creating the exercise makes it: the hypotheses, or the empty sheet
     // when the hypotheses are what is to be derived.
     std::string first = exercise.GetConclusion().empty() ? std::string() : exercise.GetHypotheses();
-    if (canonical.front() != CanonicalJuxtaposition(first)) {
+    if (canonical.front() != canonicalJuxtaposition(first)) {
         return Invalid(
             check, 1, Rule::None,
             {DerivationFault::FirstStep,
@@ -390,10 +390,10 @@ DerivationCheck CheckDerivation(const CEjercicio& exercise) {
                  Shown(first)});
     }
     for (std::size_t k = 0; k + 1 < steps.size(); ++k) {
-        std::string title = StepTitle(static_cast<int>(k) + 1);
-        std::string nextTitle = StepTitle(static_cast<int>(k) + 2);
+        std::string title = stepTitle(static_cast<int>(k) + 1);
+        std::string nextTitle = stepTitle(static_cast<int>(k) + 2);
         if (auto fault =
-                CheckStep(*steps[k], brackets[k], canonical[k], canonical[k + 1], title, nextTitle)) {
+                checkStep(*steps[k], brackets[k], canonical[k], canonical[k + 1], title, nextTitle)) {
             return Invalid(check, k + 2, steps[k]->GetAppliedRule(), *fault);
         }
     }

@@ -38,7 +38,7 @@ struct DerivationCheck {
 // under the rules' own checks. What a file does not record (the graph inserted, the place of an
 // iteration, the side of a double cut) is searched among the choices the rule allows. Diagrams
 // are compared up to the order of juxtaposed graphs.
-DerivationCheck CheckDerivation(const CEjercicio& exercise);
+DerivationCheck checkDerivation(const CEjercicio& exercise);
 
 // "Borramiento (R1)" … "Doble Corte (R5)", Latin-1; empty for None.
 std::string RuleName(Rule rule);

@@ -12,17 +12,17 @@
 
 namespace osmira {
 
-std::string StepTitle(int number) {
+std::string stepTitle(int number) {
     char title[32];
     std::snprintf(title, sizeof title, number < 10 ? "Paso 0%d" : "Paso %d", number);
     return title;
 }
 
-CEjercicio::CEjercicio() : appearances_(DefaultAppearances()), workbench_(&DetachedWorkbench()) {}
+CEjercicio::CEjercicio() : appearances_(defaultAppearances()), workbench_(&detachedWorkbench()) {}
 
 CEjercicio::~CEjercicio() = default;
 
-COsmiraDoc& CEjercicio::AdoptStep(std::unique_ptr<COsmiraDoc> step) {
+COsmiraDoc& CEjercicio::adoptStep(std::unique_ptr<COsmiraDoc> step) {
     step->SetExercise(this);
     steps_.push_back(std::move(step));
     return *steps_.back();
@@ -38,11 +38,11 @@ void CEjercicio::BuildDiagram(COsmiraDoc& diagram) {
 }
 
 std::string CEjercicio::ConvertFormula(std::string_view formula) {
-    ConvertFormulaInto(formula, operand_, result_);
+    convertFormulaInto(formula, operand_, result_);
     return result_;
 }
 
-bool CEjercicio::CanHoldAnotherStep(std::size_t elements) const {
+bool CEjercicio::canHoldAnotherStep(std::size_t elements) const {
     if (steps_.size() + 1 > static_cast<std::size_t>(kMostSteps)) {
         return false;
     }
@@ -56,10 +56,10 @@ bool CEjercicio::CanHoldAnotherStep(std::size_t elements) const {
 COsmiraDoc& CEjercicio::AppendStep() {
     auto step = std::make_unique<COsmiraDoc>();
     step->SetExercise(this);
-    step->SetSelfId(NextSelfId());
+    step->SetSelfId(nextSelfId());
     // Steps are numbered by their place in the sequence, so numbering goes on correctly
     // after reading a file or removing later steps.
-    step->SetTitle(StepTitle(static_cast<int>(steps_.size()) + 1));
+    step->SetTitle(stepTitle(static_cast<int>(steps_.size()) + 1));
     workbench_->OpenWindow(*step);
     steps_.push_back(std::move(step));
     return *steps_.back();
@@ -70,16 +70,16 @@ COsmiraDoc& CEjercicio::AppendStep() {
 static_assert(4 * kLongestHypothesesFormula <= kLongestBracketForm);
 
 bool CEjercicio::CreateExercise() {
-    if (!CheckHypothesesFormula(hypotheses_) || (!conclusion_.empty() && !CheckFormulaEntry(conclusion_))) {
+    if (!checkHypothesesFormula(hypotheses_) || (!conclusion_.empty() && !checkFormulaEntry(conclusion_))) {
         return false;
     }
     hypotheses_ = ConvertFormula(hypotheses_);
     if (!conclusion_.empty()) {
         conclusion_ = ConvertFormula(conclusion_);
     }
-    appearances_ = DefaultAppearances();
+    appearances_ = defaultAppearances();
     reserved_ = 0;
-    BuildFinalDiagram();
+    buildFinalDiagram();
     COsmiraDoc& first = AppendStep();
     first.SetComment(messages::kFirstStepComment);
     if (conclusion_.empty()) {
@@ -90,25 +90,25 @@ bool CEjercicio::CreateExercise() {
         working_ = hypotheses_;
         BuildDiagram(first);
     }
-    workbench_->OpenNavigator(*this, first);
+    workbench_->openNavigator(*this, first);
     return true;
 }
 
-void CEjercicio::BuildFinalDiagram() {
+void CEjercicio::buildFinalDiagram() {
     finalDiagram_ = std::make_unique<COsmiraDoc>();
     finalDiagram_->SetExercise(this);
     finalDiagram_->SetComment(messages::kFinalDiagramComment);
-    osmira::BuildDiagram(*finalDiagram_, appearances_, GoalBracketForm());
+    osmira::BuildDiagram(*finalDiagram_, appearances_, goalBracketForm());
 }
 
 void CEjercicio::ReopenAfterReading() {
-    BuildFinalDiagram();
+    buildFinalDiagram();
     for (const auto& step : steps_) {
         step->SetExercise(this);
         workbench_->OpenWindow(*step);
-        workbench_->RepaintView(*step);
+        workbench_->repaintView(*step);
     }
-    workbench_->RebuildNavigator(*this);
+    workbench_->rebuildNavigator(*this);
 }
 
 void CEjercicio::SetColors(Colour lineColor, Colour fillColor, Colour markedFillColor, Colour textColor) {
@@ -120,7 +120,7 @@ void CEjercicio::SetColors(Colour lineColor, Colour fillColor, Colour markedFill
     appearances_.letter.textColor = textColor;
 }
 
-void CEjercicio::RecolorSteps() {
+void CEjercicio::recolorSteps() {
     for (const auto& step : steps_) {
         for (const auto& element : step->GetElements()) {
             const ElementAppearance& block = element->Kind() == ElementKind::Sheet ? appearances_.sheet
@@ -138,21 +138,21 @@ bool CEjercicio::RemoveStepsAfter(std::size_t keep) {
     COsmiraDoc& kept = *steps_[keep];
     kept.SetAppliedRule(Rule::None);
     kept.SetPendingRule(Rule::None);
-    kept.ClearMarks();
+    kept.clearMarks();
     while (steps_.size() > keep + 1) {
         COsmiraDoc& removed = *steps_[keep + 1];
-        workbench_->RemoveNavigatorStep(removed);
-        workbench_->CloseWindow(removed);
+        workbench_->removeNavigatorStep(removed);
+        workbench_->closeWindow(removed);
         steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(keep) + 1);
     }
-    working_ = BracketFormOf(kept);
-    workbench_->RepaintView(kept);
+    working_ = bracketFormOf(kept);
+    workbench_->repaintView(kept);
     return true;
 }
 
 bool CEjercicio::goalReached() const {
-    const COsmiraDoc* last = LastStep();
-    return last && CanonicalJuxtaposition(BracketFormOf(*last)) == CanonicalJuxtaposition(GoalBracketForm());
+    const COsmiraDoc* last = lastStep();
+    return last && canonicalJuxtaposition(bracketFormOf(*last)) == canonicalJuxtaposition(goalBracketForm());
 }
 
 } // namespace osmira

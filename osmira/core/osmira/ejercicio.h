@@ -27,7 +27,7 @@ inline constexpr std::int32_t kMostSteps = 1 << 16;
 inline constexpr std::int64_t kMostExerciseElements = 2 * (std::int64_t{1} << 20) + 2;
 
 // "Paso 0%d" below 10, "Paso %d" from 10 on.
-std::string StepTitle(int number);
+std::string stepTitle(int number);
 
 // An exercise: descriptive fields, hypotheses and conclusion in bracket form, the working
 // bracket form W of the last step, the appearance blocks and the owned step diagrams.
@@ -72,9 +72,9 @@ class CEjercicio {
     void SetAppearances(const AppearanceSet& appearances) { appearances_ = appearances; }
 
     const std::vector<std::unique_ptr<COsmiraDoc>>& GetSteps() const { return steps_; }
-    COsmiraDoc* LastStep() const { return steps_.empty() ? nullptr : steps_.back().get(); }
+    COsmiraDoc* lastStep() const { return steps_.empty() ? nullptr : steps_.back().get(); }
     // A step read from a file, appended without windows.
-    COsmiraDoc& AdoptStep(std::unique_ptr<COsmiraDoc> step);
+    COsmiraDoc& adoptStep(std::unique_ptr<COsmiraDoc> step);
     const COsmiraDoc* GetFinalDiagram() const { return finalDiagram_.get(); }
 
     CElemento* CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity,
@@ -86,11 +86,11 @@ class CEjercicio {
     COsmiraDoc& AppendStep();
     // Whether one more step of `elements` elements (the sheet included) stays within kMostSteps
     // and kMostExerciseElements.
-    bool CanHoldAnotherStep(std::size_t elements) const;
+    bool canHoldAnotherStep(std::size_t elements) const;
 
-    // The windows every later call reports to; until then, DetachedWorkbench(). It must outlive
+    // The windows every later call reports to; until then, detachedWorkbench(). It must outlive
     // the exercise's use of it.
-    void AttachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
+    void attachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
     WorkbenchOperations& Workbench() const { return *workbench_; }
     // Converts the formulas and makes the first step, its window and the navigator. Formulas the
     // dialogs would refuse (see CheckExerciseFormulas) are never converted: the exercise is left
@@ -102,7 +102,7 @@ class CEjercicio {
     // Line, fill and marked-fill colours of all three blocks, text colour of the letters.
     void SetColors(Colour lineColor, Colour fillColor, Colour markedFillColor, Colour textColor);
     // Gives every graphic of every step the exercise's block of its kind.
-    void RecolorSteps();
+    void recolorSteps();
 
     // "Eliminar Diagramas": the step at `keep` (0-based) becomes the last one, open again,
     // and W is restored to its bracket form. False when there is no such step.
@@ -110,13 +110,13 @@ class CEjercicio {
 
     // Whether the last step shows the final diagram, up to the order of juxtaposed graphs.
     bool goalReached() const;
-    const std::string& GoalBracketForm() const { return conclusion_.empty() ? hypotheses_ : conclusion_; }
+    const std::string& goalBracketForm() const { return conclusion_.empty() ? hypotheses_ : conclusion_; }
 
     // Applies the last step's pending rule to its view's selection.
     RuleOutcome ApplyRule();
 
   private:
-    void BuildFinalDiagram();
+    void buildFinalDiagram();
 
     std::string title_;
     std::string author_;

@@ -24,24 +24,24 @@ void CElemGrafico::SetCorners(Point topLeft, Point bottomRight) {
     bottomRight_ = bottomRight;
 }
 
-bool CElemGrafico::RectangleContains(int x, int y) const {
+bool CElemGrafico::rectangleContains(int x, int y) const {
     return x >= topLeft_.x && x < bottomRight_.x && y >= topLeft_.y && y < bottomRight_.y;
 }
 
-void CElemGrafico::PaintOutlined(Canvas& canvas, Colour fill, Shape shape) const {
-    Pen previousPen = canvas.SelectPen({Pen::Style::Solid, appearance_.penWidth, appearance_.penColor});
-    Brush previousBrush = canvas.SelectBrush({fill});
+void CElemGrafico::paintOutlined(Canvas& canvas, Colour fill, Shape shape) const {
+    Pen previousPen = canvas.selectPen({Pen::Style::Solid, appearance_.penWidth, appearance_.penColor});
+    Brush previousBrush = canvas.selectBrush({fill});
     (canvas.*shape)(GetRect());
-    canvas.SelectPen(previousPen);
-    canvas.SelectBrush(previousBrush);
+    canvas.selectPen(previousPen);
+    canvas.selectBrush(previousBrush);
 }
 
 void CHojaGrafico::Draw(Canvas& canvas) const {
-    PaintOutlined(canvas, CurrentFill(), &Canvas::DrawRectangle);
+    paintOutlined(canvas, currentFill(), &Canvas::drawRectangle);
 }
 
 void CHojaGrafico::DrawHighlighted(Canvas& canvas) const {
-    PaintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawRectangle);
+    paintOutlined(canvas, appearance_.markedFillColor, &Canvas::drawRectangle);
 }
 
 CCorteGrafico::CCorteGrafico(const Rect& rect, const ElementAppearance& appearance)
@@ -56,11 +56,11 @@ CCorteGrafico::CCorteGrafico(const Rect& rect, const ElementAppearance& appearan
 }
 
 void CCorteGrafico::Draw(Canvas& canvas) const {
-    PaintOutlined(canvas, CurrentFill(), &Canvas::DrawEllipse);
+    paintOutlined(canvas, currentFill(), &Canvas::DrawEllipse);
 }
 
 void CCorteGrafico::DrawHighlighted(Canvas& canvas) const {
-    PaintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawEllipse);
+    paintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawEllipse);
 }
 
 bool CCorteGrafico::HitTest(int x, int y) const {
@@ -71,21 +71,21 @@ bool CCorteGrafico::HitTest(int x, int y) const {
 }
 
 void CLetraGrafico::Draw(Canvas& canvas) const {
-    PaintLetter(canvas, CurrentFill());
+    paintLetter(canvas, currentFill());
 }
 
 void CLetraGrafico::DrawHighlighted(Canvas& canvas) const {
-    PaintLetter(canvas, appearance_.markedFillColor);
+    paintLetter(canvas, appearance_.markedFillColor);
 }
 
-void CLetraGrafico::PaintLetter(Canvas& canvas, Colour fill) const {
+void CLetraGrafico::paintLetter(Canvas& canvas, Colour fill) const {
     // No outline is drawn, but the pen keeps the block's width and colour.
-    Pen previousPen = canvas.SelectPen({Pen::Style::Null, appearance_.penWidth, appearance_.penColor});
-    Brush previousBrush = canvas.SelectBrush({fill});
-    canvas.DrawRectangle(GetRect());
-    canvas.DrawCentredText(GetRect(), text_, appearance_.font, appearance_.textColor);
-    canvas.SelectPen(previousPen);
-    canvas.SelectBrush(previousBrush);
+    Pen previousPen = canvas.selectPen({Pen::Style::Null, appearance_.penWidth, appearance_.penColor});
+    Brush previousBrush = canvas.selectBrush({fill});
+    canvas.drawRectangle(GetRect());
+    canvas.drawCentredText(GetRect(), text_, appearance_.font, appearance_.textColor);
+    canvas.selectPen(previousPen);
+    canvas.selectBrush(previousBrush);
 }
 
 } // namespace osmira

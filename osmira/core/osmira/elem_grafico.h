@@ -35,7 +35,7 @@ class CElemGrafico {
     void SetAppearance(const ElementAppearance& appearance) { appearance_ = appearance; }
     void Mark() { marked_ = 1; }
     void Unmark() { marked_ = 0; }
-    bool IsMarked() const { return marked_ != 0; }
+    bool isMarked() const { return marked_ != 0; }
 
     // Restoring a graphic from a file.
     void SetCorners(Point topLeft, Point bottomRight);
@@ -43,10 +43,10 @@ class CElemGrafico {
     void SetMarkedWord(std::int32_t marked) { marked_ = marked; }
 
   protected:
-    Colour CurrentFill() const { return IsMarked() ? appearance_.markedFillColor : appearance_.fillColor; }
-    bool RectangleContains(int x, int y) const;
+    Colour currentFill() const { return isMarked() ? appearance_.markedFillColor : appearance_.fillColor; }
+    bool rectangleContains(int x, int y) const;
     using Shape = void (Canvas::*)(const Rect&);
-    void PaintOutlined(Canvas& canvas, Colour fill, Shape shape) const;
+    void paintOutlined(Canvas& canvas, Colour fill, Shape shape) const;
 
     ElementAppearance appearance_;
     Point topLeft_;
@@ -59,7 +59,7 @@ class CHojaGrafico : public CElemGrafico {
     using CElemGrafico::CElemGrafico;
     const char* ClassName() const override { return "CHojaGrafico"; }
     void Draw(Canvas& canvas) const override;
-    bool HitTest(int x, int y) const override { return RectangleContains(x, y); }
+    bool HitTest(int x, int y) const override { return rectangleContains(x, y); }
     void DrawHighlighted(Canvas& canvas) const override;
 };
 
@@ -87,12 +87,12 @@ class CLetraGrafico : public CElemGrafico {
     using CElemGrafico::CElemGrafico;
     const char* ClassName() const override { return "CLetraGrafico"; }
     void Draw(Canvas& canvas) const override;
-    bool HitTest(int x, int y) const override { return RectangleContains(x, y); }
+    bool HitTest(int x, int y) const override { return rectangleContains(x, y); }
     void DrawHighlighted(Canvas& canvas) const override;
     void SetLetter(char letter) override { text_.insert(text_.begin(), letter); }
 
   private:
-    void PaintLetter(Canvas& canvas, Colour fill) const;
+    void paintLetter(Canvas& canvas, Colour fill) const;
 
     std::string text_;
 };

@@ -6,7 +6,7 @@ namespace osmira {
 
 namespace {
 
-FontDescription MakeDefaultFont() {
+FontDescription makeDefaultFont() {
     FontDescription font;
     font.height = -13;
     font.weight = 700;
@@ -20,16 +20,16 @@ FontDescription MakeDefaultFont() {
 
 } // namespace
 
-FontDescription DefaultFont() {
-    static const FontDescription font = MakeDefaultFont();
+FontDescription defaultFont() {
+    static const FontDescription font = makeDefaultFont();
     return font;
 }
 
-AppearanceSet DefaultAppearances() {
+AppearanceSet defaultAppearances() {
     AppearanceSet set;
-    set.sheet = {2, 0x000000, kDefaultFillColour, kDefaultMarkedFillColour, 0, DefaultFont()};
+    set.sheet = {2, 0x000000, kDefaultFillColour, kDefaultMarkedFillColour, 0, defaultFont()};
     set.cut = {2, 0x000000, kDefaultFillColour, kDefaultMarkedFillColour, 0, FontDescription{}};
-    set.letter = {0, 0, kDefaultFillColour, kDefaultMarkedFillColour, 0x000000, DefaultFont()};
+    set.letter = {0, 0, kDefaultFillColour, kDefaultMarkedFillColour, 0x000000, defaultFont()};
     return set;
 }
 

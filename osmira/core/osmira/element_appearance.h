@@ -52,7 +52,7 @@ inline constexpr Colour kDefaultFillColour = 0xD8D8D8;
 inline constexpr Colour kDefaultMarkedFillColour = 0xC8C896;
 
 // Arial bold, 13 pixels high.
-FontDescription DefaultFont();
-AppearanceSet DefaultAppearances();
+FontDescription defaultFont();
+AppearanceSet defaultAppearances();
 
 } // namespace osmira

@@ -8,7 +8,7 @@ template <class Graphic, class Element>
 CElemento* Create(COsmiraDoc& diagram, const ElementAppearance& appearance, const Rect& rect, int parity,
                   int depth) {
     auto graphic = std::make_unique<Graphic>(rect, appearance);
-    return &diagram.AppendElement(std::make_unique<Element>(std::move(graphic), parity, depth));
+    return &diagram.appendElement(std::make_unique<Element>(std::move(graphic), parity, depth));
 }
 
 } // namespace

@@ -6,7 +6,7 @@ namespace osmira {
 
 namespace {
 
-int ExpectedParity(ElementKind kind, int depth) {
+int expectedParity(ElementKind kind, int depth) {
     bool evenArea = depth % 2 == 0;
     if (kind == ElementKind::Cut) {
         return evenArea ? kOddParity : kEvenParity;
@@ -16,7 +16,7 @@ int ExpectedParity(ElementKind kind, int depth) {
 
 } // namespace
 
-std::string BracketFormOf(const COsmiraDoc& diagram) {
+std::string bracketFormOf(const COsmiraDoc& diagram) {
     std::string bracket;
     int openCuts = 0;
     const auto& elements = diagram.GetElements();
@@ -36,7 +36,7 @@ std::string BracketFormOf(const COsmiraDoc& diagram) {
     return bracket;
 }
 
-bool HasDiagramStructure(const COsmiraDoc& diagram) {
+bool hasDiagramStructure(const COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
     if (elements.empty() || elements[0]->Kind() != ElementKind::Sheet || elements[0]->GetDepth() != 0 ||
         elements[0]->GetParity() != kEvenParity) {
@@ -47,7 +47,7 @@ bool HasDiagramStructure(const COsmiraDoc& diagram) {
         const CElemento& element = *elements[i];
         int depth = element.GetDepth();
         if (element.Kind() == ElementKind::Sheet || depth < 0 || depth > openCuts ||
-            element.GetParity() != ExpectedParity(element.Kind(), depth)) {
+            element.GetParity() != expectedParity(element.Kind(), depth)) {
             return false;
         }
         if (element.Kind() == ElementKind::Letter &&
@@ -59,10 +59,10 @@ bool HasDiagramStructure(const COsmiraDoc& diagram) {
     return true;
 }
 
-void RebuildChildren(COsmiraDoc& diagram) {
+void rebuildChildren(COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
     for (const auto& element : elements) {
-        element->ClearChildren();
+        element->clearChildren();
     }
     if (elements.empty()) {
         return;
@@ -81,17 +81,17 @@ void RebuildChildren(COsmiraDoc& diagram) {
     }
 }
 
-const CElemento* ParentOf(const COsmiraDoc& diagram, const CElemento& element) {
+const CElemento* parentOf(const COsmiraDoc& diagram, const CElemento& element) {
     for (const auto& candidate : diagram.GetElements()) {
-        if (candidate->HasChild(&element)) {
+        if (candidate->hasChild(&element)) {
             return candidate.get();
         }
     }
     return nullptr;
 }
 
-bool AreaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner) {
-    for (const CElemento* area = inner; area; area = ParentOf(diagram, *area)) {
+bool areaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner) {
+    for (const CElemento* area = inner; area; area = parentOf(diagram, *area)) {
         if (area == outer) {
             return true;
         }

@@ -7,20 +7,20 @@
 namespace osmira {
 
 // The bracket form of a diagram, rebuilt from its element list: pre-order with depths.
-std::string BracketFormOf(const COsmiraDoc& diagram);
+std::string bracketFormOf(const COsmiraDoc& diagram);
 
 // Whether the list can be a diagram: the sheet first and only there, every depth reached
 // through the cuts before it, parities as the nesting gives them and letters A..Z.
-bool HasDiagramStructure(const COsmiraDoc& diagram);
+bool hasDiagramStructure(const COsmiraDoc& diagram);
 
 // Rebuilds every children list from the depths and the list order (a file does not store
 // them). Assumes HasDiagramStructure.
-void RebuildChildren(COsmiraDoc& diagram);
+void rebuildChildren(COsmiraDoc& diagram);
 
 // The sheet or cut in whose area the element lies directly; null for the sheet.
-const CElemento* ParentOf(const COsmiraDoc& diagram, const CElemento& element);
+const CElemento* parentOf(const COsmiraDoc& diagram, const CElemento& element);
 
 // Whether the area of `outer` (a sheet or cut) is the area of `inner` or encloses it.
-bool AreaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner);
+bool areaContains(const COsmiraDoc& diagram, const CElemento* outer, const CElemento* inner);
 
 } // namespace osmira

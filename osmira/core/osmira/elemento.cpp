@@ -7,7 +7,7 @@ namespace osmira {
 CElemento::CElemento(std::unique_ptr<CElemGrafico> graphic, int parity, int depth)
     : depth_(depth), parity_(parity), graphic_(std::move(graphic)) {}
 
-bool CElemento::HasChild(const CElemento* element) const {
+bool CElemento::hasChild(const CElemento* element) const {
     return std::find(children_.begin(), children_.end(), element) != children_.end();
 }
 

@@ -32,13 +32,13 @@ class CElemento {
     int GetParity() const { return parity_; }
     CElemGrafico* GetGraphic() const { return graphic_.get(); }
     const std::vector<CElemento*>& GetChildren() const { return children_; }
-    bool HasChild(const CElemento* element) const;
+    bool hasChild(const CElemento* element) const;
 
     // Filling an element read from a file.
     void SetDepth(int depth) { depth_ = depth; }
     void SetParity(int parity) { parity_ = parity; }
     void SetGraphic(std::unique_ptr<CElemGrafico> graphic) { graphic_ = std::move(graphic); }
-    void ClearChildren() { children_.clear(); }
+    void clearChildren() { children_.clear(); }
 
   protected:
     int depth_ = 0;

@@ -30,7 +30,7 @@ static_assert(kMostExerciseElements == 2 * std::int64_t{kMostElements});
 constexpr std::size_t kSmallestStepBytes = 4 + 3 + 4 + 4 + kSmallestElementBytes;
 
 // The length of the step's bracket form: every element after the sheet, and a ']' per cut.
-std::size_t BracketLength(const COsmiraDoc& step) {
+std::size_t bracketLength(const COsmiraDoc& step) {
     std::size_t length = 0;
     for (const auto& element : step.GetElements()) {
         length += element->Kind() == ElementKind::Cut ? 2 : element->Kind() == ElementKind::Letter ? 1 : 0;
@@ -48,18 +48,18 @@ class ExerciseReader {
         if (bytes_.empty()) {
             return {nullptr, suite::latin1FromUtf8("El fichero está vacío.")};
         }
-        if (!LooksLikeAnExercise()) {
+        if (!looksLikeAnExercise()) {
             return {nullptr, suite::latin1FromUtf8("El fichero no es un ejercicio de Osmira.")};
         }
         auto exercise = std::make_unique<CEjercicio>();
-        if (!tags_.ReadNewObject(in_, kExerciseClass) || !ReadExercise(*exercise) || !Settle(*exercise)) {
+        if (!tags_.readNewObject(in_, kExerciseClass) || !readExercise(*exercise) || !Settle(*exercise)) {
             return {nullptr, in_.Reason()};
         }
         return {std::move(exercise), {}};
     }
 
   private:
-    bool LooksLikeAnExercise() const {
+    bool looksLikeAnExercise() const {
         static constexpr std::string_view kNewClass = "\xFF\xFF";
         static constexpr std::string_view kClassName = std::string_view("\x0A\x00"
                                                                         "CEjercicio",
@@ -68,17 +68,17 @@ class ExerciseReader {
                bytes_.substr(4, kClassName.size()) == kClassName;
     }
 
-    bool ReadExercise(CEjercicio& exercise) {
+    bool readExercise(CEjercicio& exercise) {
         std::int32_t reserved = 0, date = 0, stepCount = 0;
         std::string title, author, description, hypotheses, conclusion, working;
-        if (!in_.Int32(reserved) || !in_.String(title) || !in_.String(author) || !in_.Int32(date) ||
+        if (!in_.int32(reserved) || !in_.String(title) || !in_.String(author) || !in_.int32(date) ||
             !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
-            !in_.String(working) || !in_.Int32(stepCount)) {
+            !in_.String(working) || !in_.int32(stepCount)) {
             return false;
         }
-        if (!BracketFormField(suite::latin1FromUtf8("hipótesis"), hypotheses) ||
-            !BracketFormField(suite::latin1FromUtf8("conclusión"), conclusion) ||
-            !BracketFormField("forma de trabajo", working)) {
+        if (!bracketFormField(suite::latin1FromUtf8("hipótesis"), hypotheses) ||
+            !bracketFormField(suite::latin1FromUtf8("conclusión"), conclusion) ||
+            !bracketFormField("forma de trabajo", working)) {
             return false;
         }
         exercise.SetReserved(reserved);
@@ -105,34 +105,34 @@ class ExerciseReader {
         }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
-            if (!ReadDiagram(*step)) {
+            if (!readDiagram(*step)) {
                 return false;
             }
-            exercise.AdoptStep(std::move(step));
+            exercise.adoptStep(std::move(step));
         }
         AppearanceSet appearances = exercise.GetAppearances();
-        if (!ReadColours(appearances.sheet) || !ReadColours(appearances.cut) ||
-            !ReadColours(appearances.letter)) {
+        if (!readColours(appearances.sheet) || !readColours(appearances.cut) ||
+            !readColours(appearances.letter)) {
             return false;
         }
         // Fonts are not stored: letters come back with the default font, cuts and sheets
         // keep those of a new exercise.
-        appearances.letter.font = DefaultFont();
+        appearances.letter.font = defaultFont();
         exercise.SetAppearances(appearances);
         return true;
     }
 
-    bool ReadDiagram(COsmiraDoc& diagram) {
+    bool readDiagram(COsmiraDoc& diagram) {
         std::int32_t selfId = 0, appliedRule = 0, elementCount = 0;
         std::string title, comment, bracketCopy;
-        if (!in_.Int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy)) {
+        if (!in_.int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy)) {
             return false;
         }
         std::size_t ruleAt = in_.Position();
-        if (!in_.Int32(appliedRule) || !in_.Int32(elementCount)) {
+        if (!in_.int32(appliedRule) || !in_.int32(elementCount)) {
             return false;
         }
-        if (!BracketFormField("copia de \"" + title + "\"", bracketCopy)) {
+        if (!bracketFormField("copia de \"" + title + "\"", bracketCopy)) {
             return false;
         }
         if (appliedRule < 0 || appliedRule > kHighestRule) {
@@ -163,19 +163,19 @@ class ExerciseReader {
                             std::to_string(kMostExerciseElements) +
                             " elementos entre todos, más de los que puede tener un ejercicio.");
         }
-        diagram.ReserveElements(static_cast<std::size_t>(elementCount));
+        diagram.reserveElements(static_cast<std::size_t>(elementCount));
         for (std::int32_t i = 0; i < elementCount; ++i) {
-            if (!ReadElement(diagram)) {
+            if (!readElement(diagram)) {
                 return false;
             }
         }
         return true;
     }
 
-    bool ReadElement(COsmiraDoc& diagram) {
+    bool readElement(COsmiraDoc& diagram) {
         std::size_t at = in_.Position();
         std::int32_t kind = 0, parity = 0, depth = 0;
-        if (!in_.Int32(kind)) {
+        if (!in_.int32(kind)) {
             return false;
         }
         std::unique_ptr<CElemento> element;
@@ -193,12 +193,12 @@ class ExerciseReader {
             return in_.Fail(suite::latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
                             suite::latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
         }
-        if (!in_.Int32(parity) || !in_.Int32(depth)) {
+        if (!in_.int32(parity) || !in_.int32(depth)) {
             return false;
         }
         element->SetParity(parity);
         element->SetDepth(depth);
-        std::unique_ptr<CElemGrafico> graphic = ReadGraphic(*graphicClass);
+        std::unique_ptr<CElemGrafico> graphic = readGraphic(*graphicClass);
         if (!graphic) {
             return false;
         }
@@ -210,13 +210,13 @@ class ExerciseReader {
             }
             element->SetLetter(static_cast<char>(letter));
         }
-        diagram.AppendElement(std::move(element));
+        diagram.appendElement(std::move(element));
         return true;
     }
 
-    std::unique_ptr<CElemGrafico> ReadGraphic(const std::string& expectedClass) {
+    std::unique_ptr<CElemGrafico> readGraphic(const std::string& expectedClass) {
         std::size_t at = in_.Position();
-        const std::string* className = tags_.ReadNewObject(in_, kGraphicClasses);
+        const std::string* className = tags_.readNewObject(in_, kGraphicClasses);
         if (!className) {
             return nullptr;
         }
@@ -233,18 +233,18 @@ class ExerciseReader {
         } else {
             graphic = std::make_unique<CLetraGrafico>();
         }
-        return ReadGraphicFields(*graphic) ? std::move(graphic) : nullptr;
+        return readGraphicFields(*graphic) ? std::move(graphic) : nullptr;
     }
 
-    bool ReadGraphicFields(CElemGrafico& graphic) {
+    bool readGraphicFields(CElemGrafico& graphic) {
         Point topLeft, bottomRight;
         ElementAppearance appearance;
         std::int32_t marked = 0;
-        if (!in_.PointValue(topLeft) || !in_.PointValue(bottomRight) || !ReadColours(appearance) ||
-            !in_.Int32(marked)) {
+        if (!in_.pointValue(topLeft) || !in_.pointValue(bottomRight) || !readColours(appearance) ||
+            !in_.int32(marked)) {
             return false;
         }
-        appearance.font = DefaultFont();
+        appearance.font = defaultFont();
         graphic.SetCorners(topLeft, bottomRight);
         graphic.SetAppearance(appearance);
         graphic.SetMarkedWord(marked);
@@ -260,62 +260,62 @@ class ExerciseReader {
         return true;
     }
 
-    bool ReadColours(ElementAppearance& appearance) {
+    bool readColours(ElementAppearance& appearance) {
         return in_.U32(appearance.penColor) && in_.U32(appearance.textColor) &&
                in_.U32(appearance.fillColor) && in_.U32(appearance.markedFillColor) &&
-               in_.Int32(appearance.penWidth);
+               in_.int32(appearance.penWidth);
     }
 
     // The final diagram is laid out from these fields and the goal compared with them, so a
     // text that is not a bracket form makes the file unreadable.
-    bool BracketFormField(const std::string& field, const std::string& text) {
-        if (!FitsAnExercise(text)) {
+    bool bracketFormField(const std::string& field, const std::string& text) {
+        if (!fitsAnExercise(text)) {
             return in_.Fail("El campo " + field + suite::latin1FromUtf8(" tiene más de ") +
                             std::to_string(kLongestBracketForm) +
                             suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."));
         }
-        return IsBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
+        return isBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
     }
 
     // Makes the exercise ready for the rules, which walk W and the children lists.
     bool Settle(CEjercicio& exercise) {
         for (const auto& step : exercise.GetSteps()) {
-            if (!HasDiagramStructure(*step)) {
+            if (!hasDiagramStructure(*step)) {
                 return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
                                 "\" no forma un diagrama.");
             }
-            if (BracketLength(*step) > kLongestBracketForm) {
+            if (bracketLength(*step) > kLongestBracketForm) {
                 return in_.Fail(
                     "La lista de elementos de \"" + step->GetTitle() +
                     suite::latin1FromUtf8("\" tiene más de ") + std::to_string(kLongestBracketForm) +
                     suite::latin1FromUtf8(
                         " caracteres en forma de corchetes, más de los que puede tener un ejercicio."));
             }
-            if (!HasLayoutGeometry(*step)) {
+            if (!hasLayoutGeometry(*step)) {
                 return in_.Fail(suite::latin1FromUtf8("Los rectángulos de \"") + step->GetTitle() +
                                 suite::latin1FromUtf8("\" no pueden ser la disposición de su diagrama: "
                                                       "son mayores que ella o salen de su área."));
             }
-            RebuildChildren(*step);
+            rebuildChildren(*step);
         }
-        GiveStepsIdentitiesUniqueInTheRun(exercise);
+        giveStepsIdentitiesUniqueInTheRun(exercise);
         // A file saved after removing later steps may still carry the W of a removed step.
-        if (const COsmiraDoc* last = exercise.LastStep()) {
-            exercise.SetWorking(BracketFormOf(*last));
+        if (const COsmiraDoc* last = exercise.lastStep()) {
+            exercise.SetWorking(bracketFormOf(*last));
         }
         return true;
     }
 
     // Identities are kept as written, except that a step repeating an earlier step's gets a
     // fresh one; steps appended later never take one of them.
-    static void GiveStepsIdentitiesUniqueInTheRun(CEjercicio& exercise) {
+    static void giveStepsIdentitiesUniqueInTheRun(CEjercicio& exercise) {
         for (const auto& step : exercise.GetSteps()) {
-            ReserveSelfId(step->GetSelfId());
+            reserveSelfId(step->GetSelfId());
         }
         std::unordered_set<std::int32_t> taken;
         for (const auto& step : exercise.GetSteps()) {
             if (!taken.insert(step->GetSelfId()).second) {
-                step->SetSelfId(NextSelfId());
+                step->SetSelfId(nextSelfId());
             }
         }
     }

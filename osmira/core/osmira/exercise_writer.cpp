@@ -7,7 +7,7 @@ namespace osmira {
 
 namespace {
 
-std::int32_t KindCode(const CElemento& element) {
+std::int32_t kindCode(const CElemento& element) {
     switch (element.Kind()) {
     case ElementKind::Sheet:
         return 1;
@@ -21,59 +21,59 @@ std::int32_t KindCode(const CElemento& element) {
 class ExerciseWriter {
   public:
     std::string Run(const CEjercicio& exercise) {
-        tags_.WriteNewObject(out_, "CEjercicio");
-        WriteExercise(exercise);
+        tags_.writeNewObject(out_, "CEjercicio");
+        writeExercise(exercise);
         return out_.Bytes();
     }
 
   private:
-    void WriteExercise(const CEjercicio& exercise) {
-        out_.Int32(exercise.GetReserved());
+    void writeExercise(const CEjercicio& exercise) {
+        out_.int32(exercise.GetReserved());
         out_.String(exercise.GetTitle());
         out_.String(exercise.GetAuthor());
-        out_.Int32(exercise.GetCreationDate());
+        out_.int32(exercise.GetCreationDate());
         out_.String(exercise.GetDescription());
         out_.String(exercise.GetHypotheses());
         out_.String(exercise.GetConclusion());
         out_.String(exercise.GetWorking());
-        out_.Int32(static_cast<std::int32_t>(exercise.GetSteps().size()));
+        out_.int32(static_cast<std::int32_t>(exercise.GetSteps().size()));
         for (const auto& step : exercise.GetSteps()) {
-            WriteDiagram(*step);
+            writeDiagram(*step);
         }
         const AppearanceSet& appearances = exercise.GetAppearances();
         for (const ElementAppearance* block : {&appearances.sheet, &appearances.cut, &appearances.letter}) {
-            WriteColours(*block);
+            writeColours(*block);
         }
     }
 
-    void WriteDiagram(const COsmiraDoc& diagram) {
-        out_.Int32(diagram.GetSelfId());
+    void writeDiagram(const COsmiraDoc& diagram) {
+        out_.int32(diagram.GetSelfId());
         out_.String(diagram.GetTitle());
         out_.String(diagram.GetComment());
         out_.String(diagram.GetBracketCopy());
-        out_.Int32(static_cast<std::int32_t>(diagram.GetAppliedRule()));
-        out_.Int32(static_cast<std::int32_t>(diagram.GetElements().size()));
+        out_.int32(static_cast<std::int32_t>(diagram.GetAppliedRule()));
+        out_.int32(static_cast<std::int32_t>(diagram.GetElements().size()));
         for (const auto& element : diagram.GetElements()) {
-            WriteElement(*element);
+            writeElement(*element);
         }
     }
 
-    void WriteElement(const CElemento& element) {
-        out_.Int32(KindCode(element));
-        out_.Int32(element.GetParity());
-        out_.Int32(element.GetDepth());
-        WriteGraphic(*element.GetGraphic());
+    void writeElement(const CElemento& element) {
+        out_.int32(kindCode(element));
+        out_.int32(element.GetParity());
+        out_.int32(element.GetDepth());
+        writeGraphic(*element.GetGraphic());
         if (element.Kind() == ElementKind::Letter) {
             out_.Byte(static_cast<std::uint8_t>(element.GetLetter()));
         }
     }
 
-    void WriteGraphic(const CElemGrafico& graphic) {
-        tags_.WriteNewObject(out_, graphic.ClassName());
-        out_.PointValue(graphic.GetTopLeft());
-        out_.PointValue(graphic.GetBottomRight());
-        WriteColours(graphic.GetAppearance());
-        out_.Int32(graphic.GetMarkedWord());
+    void writeGraphic(const CElemGrafico& graphic) {
+        tags_.writeNewObject(out_, graphic.ClassName());
+        out_.pointValue(graphic.GetTopLeft());
+        out_.pointValue(graphic.GetBottomRight());
+        writeColours(graphic.GetAppearance());
+        out_.int32(graphic.GetMarkedWord());
         if (auto* cut = dynamic_cast<const CCorteGrafico*>(&graphic)) {
             for (double coordinate : cut->GetFoci()) {
                 out_.Double(coordinate);
@@ -82,12 +82,12 @@ class ExerciseWriter {
     }
 
     // The order of the four colours and the pen width, in blocks and graphics alike.
-    void WriteColours(const ElementAppearance& appearance) {
+    void writeColours(const ElementAppearance& appearance) {
         out_.U32(appearance.penColor);
         out_.U32(appearance.textColor);
         out_.U32(appearance.fillColor);
         out_.U32(appearance.markedFillColor);
-        out_.Int32(appearance.penWidth);
+        out_.int32(appearance.penWidth);
     }
 
     ByteWriter out_;

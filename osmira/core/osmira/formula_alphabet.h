@@ -9,10 +9,10 @@ inline constexpr char kConjunction = '\xD9';
 inline constexpr char kDisjunction = '\xDA';
 inline constexpr char kImplication = '\xAE';
 
-inline bool IsFormulaLetter(char c) {
+inline bool isFormulaLetter(char c) {
     return c >= 'A' && c <= 'Z';
 }
-inline bool IsBinaryConnective(char c) {
+inline bool isBinaryConnective(char c) {
     return c == kConjunction || c == kDisjunction || c == kImplication;
 }
 

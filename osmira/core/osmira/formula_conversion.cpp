@@ -13,8 +13,8 @@ constexpr char kNoOperator = ' ';
 // Pushed on the operator stack for a negation that waits for its group to close.
 constexpr char kNegationMarker = 'N';
 
-bool IsCombiningOperator(char c) {
-    return IsBinaryConnective(c) || c == kNegation;
+bool isCombiningOperator(char c) {
+    return isBinaryConnective(c) || c == kNegation;
 }
 
 class FormulaConverter {
@@ -24,15 +24,15 @@ class FormulaConverter {
     bool Run(std::string_view formula) {
         for (size_t i = 0; i < formula.size(); ++i) {
             char c = formula[i];
-            if (IsBinaryConnective(c)) {
-                OnConnective(c);
+            if (isBinaryConnective(c)) {
+                onConnective(c);
             } else if (c == kNegation) {
-                i = OnNegation(formula, i);
+                i = onNegation(formula, i);
             } else if (c == '(') {
                 OnOpen();
             } else if (c == ')') {
                 OnClose();
-            } else if (IsFormulaLetter(c)) {
+            } else if (isFormulaLetter(c)) {
                 result_ = std::string(1, c);
             }
             Combine();
@@ -41,7 +41,7 @@ class FormulaConverter {
     }
 
   private:
-    void OnConnective(char c) {
+    void onConnective(char c) {
         operand_ = result_;
         op_ = c;
     }
@@ -49,22 +49,22 @@ class FormulaConverter {
     // A run of signs gives one cut per sign. A negated letter is wrapped at once; a negated
     // group leaves markers that its closing parenthesis turns into cuts. Returns the
     // position of the last byte consumed.
-    size_t OnNegation(std::string_view formula, size_t i) {
+    size_t onNegation(std::string_view formula, size_t i) {
         size_t run = 0;
         while (i + run < formula.size() && formula[i + run] == kNegation) {
             ++run;
         }
         size_t next = i + run;
-        if (next < formula.size() && IsFormulaLetter(formula[next])) {
+        if (next < formula.size() && isFormulaLetter(formula[next])) {
             result_ = std::string(run, '[') + formula[next] + std::string(run, ']');
             return next;
         }
         // A pending connective must reach the operator stack before the group opens,
         // otherwise A∧¬(B) would lose its A.
         if (operators_.Top() == '(' && op_ == kNoOperator) {
-            PushMarkers(run);
+            pushMarkers(run);
         } else {
-            PushOperator(op_);
+            pushOperator(op_);
             op_ = kNegationMarker;
             pendingMarkers_ = run;
         }
@@ -74,18 +74,18 @@ class FormulaConverter {
 
     void OnOpen() {
         if (op_ != kNoOperator) {
-            if (IsCombiningOperator(op_) ||
-                (op_ == kNegationMarker && IsCombiningOperator(operators_.Top()))) {
-                PushOperand(operand_);
+            if (isCombiningOperator(op_) ||
+                (op_ == kNegationMarker && isCombiningOperator(operators_.Top()))) {
+                pushOperand(operand_);
             }
             if (op_ == kNegationMarker) {
-                PushMarkers(pendingMarkers_);
+                pushMarkers(pendingMarkers_);
             } else {
-                PushOperator(op_);
+                pushOperator(op_);
             }
             pendingMarkers_ = 1;
         }
-        PushOperator('(');
+        pushOperator('(');
         op_ = kNoOperator;
         ready_ = false;
     }
@@ -97,7 +97,7 @@ class FormulaConverter {
             char marker = 0;
             operators_.Pop(marker);
         }
-        if (IsCombiningOperator(operators_.Top())) {
+        if (isCombiningOperator(operators_.Top())) {
             operators_.Pop(op_);
             if (!operands_.Pop(operand_)) {
                 complete_ = false;
@@ -108,7 +108,7 @@ class FormulaConverter {
     }
 
     void Combine() {
-        if (!IsCombiningOperator(op_)) {
+        if (!isCombiningOperator(op_)) {
             return;
         }
         if (!ready_) {
@@ -129,19 +129,19 @@ class FormulaConverter {
         op_ = kNoOperator;
     }
 
-    void PushMarkers(size_t count) {
+    void pushMarkers(size_t count) {
         for (size_t k = 0; k < count; ++k) {
-            PushOperator(kNegationMarker);
+            pushOperator(kNegationMarker);
         }
     }
 
-    void PushOperator(char c) {
+    void pushOperator(char c) {
         if (!operators_.Push(c)) {
             complete_ = false;
         }
     }
 
-    void PushOperand(const std::string& text) {
+    void pushOperand(const std::string& text) {
         if (!operands_.Push(text)) {
             complete_ = false;
         }
@@ -159,16 +159,16 @@ class FormulaConverter {
 
 } // namespace
 
-bool ConvertFormulaInto(std::string_view formula, std::string& operand, std::string& result) {
+bool convertFormulaInto(std::string_view formula, std::string& operand, std::string& result) {
     operand.clear();
     result.clear();
     return FormulaConverter(operand, result).Run(formula);
 }
 
-bool ConversionFits(std::string_view formula) {
+bool conversionFits(std::string_view formula) {
     std::string operand;
     std::string result;
-    return ConvertFormulaInto(formula, operand, result);
+    return convertFormulaInto(formula, operand, result);
 }
 
 } // namespace osmira

@@ -9,17 +9,17 @@ namespace osmira {
 
 namespace {
 
-std::optional<std::string> RefusalUpTo(std::string_view formula, std::size_t longest) {
+std::optional<std::string> refusalUpTo(std::string_view formula, std::size_t longest) {
     if (formula.empty()) {
         return messages::kEmptyFormula;
     }
     if (formula.size() > longest) {
         return messages::kFormulaTooLong;
     }
-    if (!CheckFormulaSyntax(formula) || EndsDangling(formula)) {
+    if (!CheckFormulaSyntax(formula) || endsDangling(formula)) {
         return messages::kFormulaSyntax;
     }
-    if (!ConversionFits(formula)) {
+    if (!conversionFits(formula)) {
         return messages::kFormulaTooDeep;
     }
     return std::nullopt;
@@ -27,27 +27,27 @@ std::optional<std::string> RefusalUpTo(std::string_view formula, std::size_t lon
 
 } // namespace
 
-std::optional<std::string> FormulaEntryRefusal(std::string_view formula) {
-    return RefusalUpTo(formula, kLongestFormula);
+std::optional<std::string> formulaEntryRefusal(std::string_view formula) {
+    return refusalUpTo(formula, kLongestFormula);
 }
 
-std::optional<std::string> InsertionRefusal(std::string_view formula) {
-    std::optional<std::string> refusal = FormulaEntryRefusal(formula);
+std::optional<std::string> insertionRefusal(std::string_view formula) {
+    std::optional<std::string> refusal = formulaEntryRefusal(formula);
     if (refusal == messages::kFormulaSyntax) {
         return messages::kInsertionSyntax;
     }
     return refusal;
 }
 
-bool CheckFormulaEntry(std::string_view formula) {
-    return !FormulaEntryRefusal(formula);
+bool checkFormulaEntry(std::string_view formula) {
+    return !formulaEntryRefusal(formula);
 }
 
-bool CheckHypothesesFormula(std::string_view formula) {
-    return !RefusalUpTo(formula, kLongestHypothesesFormula);
+bool checkHypothesesFormula(std::string_view formula) {
+    return !refusalUpTo(formula, kLongestHypothesesFormula);
 }
 
-std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
+std::string buildHypothesesFormula(const std::vector<std::string>& slots) {
     std::string formula;
     for (const std::string& hypothesis : slots) {
         if (hypothesis.empty()) {
@@ -61,26 +61,26 @@ std::string BuildHypothesesFormula(const std::vector<std::string>& slots) {
     return formula;
 }
 
-std::optional<std::string> CheckExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
+std::optional<std::string> checkExerciseFormulas(const std::vector<std::string>& hypothesisSlots,
                                                  std::string_view conclusion) {
     for (const std::string& hypothesis : hypothesisSlots) {
         if (!hypothesis.empty()) {
-            if (auto refusal = FormulaEntryRefusal(hypothesis)) {
+            if (auto refusal = formulaEntryRefusal(hypothesis)) {
                 return refusal;
             }
         }
     }
     if (!conclusion.empty()) {
-        if (auto refusal = FormulaEntryRefusal(conclusion)) {
+        if (auto refusal = formulaEntryRefusal(conclusion)) {
             return refusal;
         }
     }
-    std::string hypotheses = BuildHypothesesFormula(hypothesisSlots);
+    std::string hypotheses = buildHypothesesFormula(hypothesisSlots);
     if (hypotheses.empty()) {
         return std::string(messages::kNoHypothesis);
     }
     // Each hypothesis fits alone; joined, they nest one group deeper.
-    if (!ConversionFits(hypotheses)) {
+    if (!conversionFits(hypotheses)) {
         return std::string(messages::kFormulaTooDeep);
     }
     return std::nullopt;

@@ -11,7 +11,7 @@ enum class Token { None, Letter, Open, Close, Negation, Connective };
 
 constexpr int kParenthesisCapacity = 50;
 
-bool FollowsOperand(Token previous) {
+bool followsOperand(Token previous) {
     return previous == Token::Letter || previous == Token::Close;
 }
 
@@ -21,16 +21,16 @@ bool CheckFormulaSyntax(std::string_view formula) {
     PilaCaracter open(kParenthesisCapacity);
     Token previous = Token::None;
     for (char c : formula) {
-        if (IsFormulaLetter(c) || c == '(' || c == kNegation) {
-            if (FollowsOperand(previous)) {
+        if (isFormulaLetter(c) || c == '(' || c == kNegation) {
+            if (followsOperand(previous)) {
                 return false;
             }
             if (c == '(') {
                 open.Push('(');
             }
-            previous = IsFormulaLetter(c) ? Token::Letter : (c == '(' ? Token::Open : Token::Negation);
-        } else if (IsBinaryConnective(c) || c == ')') {
-            if (!FollowsOperand(previous)) {
+            previous = isFormulaLetter(c) ? Token::Letter : (c == '(' ? Token::Open : Token::Negation);
+        } else if (isBinaryConnective(c) || c == ')') {
+            if (!followsOperand(previous)) {
                 return false;
             }
             char popped = 0;
@@ -45,15 +45,15 @@ bool CheckFormulaSyntax(std::string_view formula) {
     return open.IsEmpty();
 }
 
-bool EndsDangling(std::string_view formula) {
+bool endsDangling(std::string_view formula) {
     if (formula.empty()) {
         return false;
     }
     char last = formula.back();
-    return last == kNegation || IsBinaryConnective(last);
+    return last == kNegation || isBinaryConnective(last);
 }
 
-std::string RemoveBlanks(std::string_view text) {
+std::string removeBlanks(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     for (char c : text) {

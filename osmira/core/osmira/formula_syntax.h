@@ -11,8 +11,8 @@ bool CheckFormulaSyntax(std::string_view formula);
 
 // Whether a formula ends in a connective or in a negation, whose dangling part the
 // conversion would drop.
-bool EndsDangling(std::string_view formula);
+bool endsDangling(std::string_view formula);
 
-std::string RemoveBlanks(std::string_view text);
+std::string removeBlanks(std::string_view text);
 
 } // namespace osmira

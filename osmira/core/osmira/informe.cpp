@@ -22,7 +22,7 @@ std::string L(std::string_view utf8) {
 }
 
 // Every occurrence, left to right; the inserted text is not searched again.
-void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
+void replaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
     std::size_t at = 0;
     while ((at = text.find(placeholder, at)) != std::string::npos) {
         text.replace(at, placeholder.size(), value);
@@ -31,8 +31,8 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
 }
 
 // A carriage return before a line feed stays.
-std::string LineFeedsAsParagraphs(std::string text) {
-    ReplaceAll(text, "\n", "<P>");
+std::string lineFeedsAsParagraphs(std::string text) {
+    replaceAll(text, "\n", "<P>");
     return text;
 }
 
@@ -44,7 +44,7 @@ std::string Repeat(std::string_view piece, int times) {
     return text;
 }
 
-std::string RuleSentence(Rule rule) {
+std::string ruleSentence(Rule rule) {
     switch (rule) {
     case Rule::Erasure:
         return " <BR><BR>Se ha aplicado la regla: (R1) Borrado <BR><BR>";
@@ -76,7 +76,7 @@ struct ExamplePicture {
     std::vector<ExampleObject> objects;
 };
 
-const std::array<ExamplePicture, 6>& ExamplePictures() {
+const std::array<ExamplePicture, 6>& examplePictures() {
     static const std::array<ExamplePicture, 6> pictures{{
         {"Grafico1.jpg", 50, 50, {{'H', {0, 0, 50, 50}}}},
         {"Grafico2.jpg", 50, 50, {{'C', {0, 0, 50, 50}}}},
@@ -101,7 +101,7 @@ const std::array<ExamplePicture, 6>& ExamplePictures() {
     return pictures;
 }
 
-std::unique_ptr<CElemGrafico> MakeObject(const ExampleObject& object, const AppearanceSet& appearances) {
+std::unique_ptr<CElemGrafico> makeObject(const ExampleObject& object, const AppearanceSet& appearances) {
     switch (object.kind) {
     case 'H':
         return std::make_unique<CHojaGrafico>(object.box, appearances.sheet);
@@ -123,24 +123,24 @@ class Pictures {
 
     void Diagram(const std::string& fileName, const COsmiraDoc& step) {
         if (!failure_) {
-            failure_ = writer_.WriteDiagram(folder_ + fileName, step);
+            failure_ = writer_.writeDiagram(folder_ + fileName, step);
         }
     }
 
     void Example(int number) {
-        const ExamplePicture& picture = ExamplePictures()[static_cast<std::size_t>(number - 1)];
+        const ExamplePicture& picture = examplePictures()[static_cast<std::size_t>(number - 1)];
         if (failure_) {
             return;
         }
-        failure_ = writer_.WriteDrawing(folder_ + picture.fileName, picture.width, picture.height,
+        failure_ = writer_.writeDrawing(folder_ + picture.fileName, picture.width, picture.height,
                                         [&](Canvas& canvas) {
                                             for (const ExampleObject& object : picture.objects) {
-                                                MakeObject(object, appearances_)->Draw(canvas);
+                                                makeObject(object, appearances_)->Draw(canvas);
                                             }
                                         });
     }
 
-    std::optional<std::string> TakeFailure() { return std::move(failure_); }
+    std::optional<std::string> takeFailure() { return std::move(failure_); }
 
   private:
     const std::string& folder_;
@@ -149,8 +149,8 @@ class Pictures {
     std::optional<std::string> failure_;
 };
 
-std::string ExampleName(int number) {
-    return ExamplePictures()[static_cast<std::size_t>(number - 1)].fileName;
+std::string exampleName(int number) {
+    return examplePictures()[static_cast<std::size_t>(number - 1)].fileName;
 }
 
 std::string Cover(const CEjercicio& exercise, const ReportOptions& options) {
@@ -175,9 +175,9 @@ std::string Cover(const CEjercicio& exercise, const ReportOptions& options) {
     text += Repeat("<BR> <P> \n", 3);
     text += "</CENTER> \n";
     text += "<HR> \n";
-    ReplaceAll(text, "#sTituloEjercicio", exercise.GetTitle());
-    ReplaceAll(text, "#sFecha", ReportDate(exercise.GetCreationDate()));
-    ReplaceAll(text, "#sAutor", LineFeedsAsParagraphs(exercise.GetAuthor()));
+    replaceAll(text, "#sTituloEjercicio", exercise.GetTitle());
+    replaceAll(text, "#sFecha", reportDate(exercise.GetCreationDate()));
+    replaceAll(text, "#sAutor", lineFeedsAsParagraphs(exercise.GetAuthor()));
     return text;
 }
 
@@ -187,7 +187,7 @@ std::string Description(const CEjercicio& exercise) {
     text += "<BR> <P> \n";
     text += "<BR> <P> \n";
     text += "<HR> \n";
-    ReplaceAll(text, "#sDocumentacion", LineFeedsAsParagraphs(exercise.GetDescription()));
+    replaceAll(text, "#sDocumentacion", lineFeedsAsParagraphs(exercise.GetDescription()));
     return text;
 }
 
@@ -200,9 +200,9 @@ std::string Sequence(const CEjercicio& exercise, Pictures& pictures) {
         const std::string fileName = step->GetTitle() + ".jpg";
         pictures.Diagram(fileName, *step);
         std::string piece = "<CENTER> <IMG SRC=\"#Archivo\"> ";
-        piece += RuleSentence(step->GetAppliedRule());
+        piece += ruleSentence(step->GetAppliedRule());
         piece += "</CENTER>";
-        ReplaceAll(piece, "#Archivo", fileName);
+        replaceAll(piece, "#Archivo", fileName);
         text += piece;
     }
     text += "<P> <BR>\n";
@@ -230,15 +230,15 @@ std::string Comments(const CEjercicio& exercise) {
     return text;
 }
 
-std::string AlphaChapter(Pictures& pictures) {
-    for (int number = 1; number <= static_cast<int>(ExamplePictures().size()); ++number) {
+std::string alphaChapter(Pictures& pictures) {
+    for (int number = 1; number <= static_cast<int>(examplePictures().size()); ++number) {
         pictures.Example(number);
     }
     std::string text = L(kAlphaChapter);
     std::size_t at = 0;
     for (const int number : kAlphaChapterPictures) {
         at = text.find("#Archivo", at);
-        const std::string name = ExampleName(number);
+        const std::string name = exampleName(number);
         text.replace(at, std::string_view("#Archivo").size(), name);
         at += name.size();
     }
@@ -247,7 +247,7 @@ std::string AlphaChapter(Pictures& pictures) {
 
 } // namespace
 
-std::string ReportDate(std::int32_t seconds) {
+std::string reportDate(std::int32_t seconds) {
     const std::time_t time = seconds;
     std::tm local{};
     if (localtime_r(&time, &local) == nullptr) {
@@ -292,11 +292,11 @@ ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWrit
         page += Comments(exercise_);
     }
     if (options_.bInfoAlfa) {
-        page += AlphaChapter(pictures);
+        page += alphaChapter(pictures);
     }
     page += "</BODY> \n";
     page += "</HTML> \n";
-    return {std::move(page), pictures.TakeFailure()};
+    return {std::move(page), pictures.takeFailure()};
 }
 
 } // namespace osmira

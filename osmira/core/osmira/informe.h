@@ -27,7 +27,7 @@ struct ReportOptions { // the eight options in their order
 inline const std::string kInformeAcabado = suite::latin1FromUtf8("Informe acabado.");
 
 // The creation date broken down in local time (TZ honoured) as dd/mm/yyyy.
-std::string ReportDate(std::int32_t seconds);
+std::string reportDate(std::int32_t seconds);
 
 // Writes the report's pictures; the front end draws them. Each call answers nothing when the
 // file was written, otherwise the reason (Latin-1, naming the path).
@@ -35,10 +35,10 @@ class ReportPictureWriter {
   public:
     virtual ~ReportPictureWriter() = default;
     // The step's element list drawn in order, cropped to its sheet.
-    virtual std::optional<std::string> WriteDiagram(const std::string& path, const COsmiraDoc& step) = 0;
+    virtual std::optional<std::string> writeDiagram(const std::string& path, const COsmiraDoc& step) = 0;
     // A picture of width × height pixels (one per drawing unit, white background) on which
     // `draw` paints with the drawing's origin at the picture's top-left corner.
-    virtual std::optional<std::string> WriteDrawing(const std::string& path, int width, int height,
+    virtual std::optional<std::string> writeDrawing(const std::string& path, int width, int height,
                                                     const std::function<void(Canvas&)>& draw) = 0;
 };
 

@@ -13,11 +13,11 @@ using namespace layout;
 
 namespace {
 
-std::int64_t BaseHeight(std::int64_t letters) {
+std::int64_t baseHeight(std::int64_t letters) {
     return letters > 0 ? kBaseHeightWithLetter : kBaseHeight;
 }
 
-int ChildParity(const CElemento& parent, ElementKind kind) {
+int childParity(const CElemento& parent, ElementKind kind) {
     bool evenParent = parent.GetParity() == kEvenParity;
     if (kind == ElementKind::Cut) {
         return evenParent ? kOddParity : kEvenParity;
@@ -34,7 +34,7 @@ struct CutMeasure {
 };
 
 // The measures of the cuts in the order of their '[', and the deepest nesting of the whole form.
-std::vector<CutMeasure> MeasureCuts(std::string_view bracket, std::int64_t& deepest) {
+std::vector<CutMeasure> measureCuts(std::string_view bracket, std::int64_t& deepest) {
     std::vector<CutMeasure> cuts;
     struct Open {
         std::size_t cut, at;
@@ -84,42 +84,42 @@ class DiagramLayout {
 
     void Run() {
         std::int64_t deepest = 0;
-        cuts_ = MeasureCuts(bracket_, deepest);
-        PlaceSheet(deepest);
+        cuts_ = measureCuts(bracket_, deepest);
+        placeSheet(deepest);
         for (std::size_t i = 0; i < bracket_.size(); ++i) {
             if (bracket_[i] == '[') {
-                PlaceCut(cuts_[nextCut_++]);
+                placeCut(cuts_[nextCut_++]);
             } else if (bracket_[i] == ']') {
-                CloseCut();
+                closeCut();
             } else {
-                PlaceLetter(bracket_[i]);
+                placeLetter(bracket_[i]);
             }
         }
     }
 
   private:
-    void PlaceSheet(std::int64_t deepest) {
+    void placeSheet(std::int64_t deepest) {
         auto length = static_cast<std::int64_t>(bracket_.size());
-        auto letters = static_cast<std::int64_t>(CountLetters(bracket_));
+        auto letters = static_cast<std::int64_t>(countLetters(bracket_));
         std::int64_t width = kStep * length + kStep + kCellWidth * letters;
-        std::int64_t height = kLevelHeight * deepest + BaseHeight(letters);
+        std::int64_t height = kLevelHeight * deepest + baseHeight(letters);
         box_ = {kOrigin, kOrigin, Coordinate(kOrigin + width), Coordinate(kOrigin + height)};
         parents_.push_back(CreateElement(diagram_, appearances_, box_, kEvenParity, 0, kSheetKind));
     }
 
-    void PlaceCut(const CutMeasure& measure) {
-        std::int64_t height = BaseHeight(measure.letters) + kLevelHeight * measure.nesting;
+    void placeCut(const CutMeasure& measure) {
+        std::int64_t height = baseHeight(measure.letters) + kLevelHeight * measure.nesting;
         box_.right = Coordinate(box_.left + kStep * measure.length + kCellWidth * measure.letters);
         box_.left += kStep;
-        CentreVertically(height);
+        centreVertically(height);
         CElemento* parent = parents_.back();
-        CElemento* cut = CreateElement(diagram_, appearances_, box_, ChildParity(*parent, ElementKind::Cut),
+        CElemento* cut = CreateElement(diagram_, appearances_, box_, childParity(*parent, ElementKind::Cut),
                                        level_, kCutKind);
         parent->AddChild(cut);
         parents_.push_back(cut);
         ++level_;
     }
-    void CloseCut() {
+    void closeCut() {
         if (parents_.size() > 1) {
             Rect closed = parents_.back()->GetGraphic()->GetRect();
             parents_.pop_back();
@@ -128,19 +128,19 @@ class DiagramLayout {
         --level_;
     }
 
-    void PlaceLetter(char letter) {
+    void placeLetter(char letter) {
         box_.left += kStep;
-        CentreVertically(kCellHeight);
+        centreVertically(kCellHeight);
         box_.right = box_.left + kCellWidth;
         CElemento* parent = parents_.back();
         CElemento* element = CreateElement(diagram_, appearances_, box_,
-                                           ChildParity(*parent, ElementKind::Letter), level_, kLetterKind);
+                                           childParity(*parent, ElementKind::Letter), level_, kLetterKind);
         element->SetLetter(letter);
         parent->AddChild(element);
         box_.left = box_.right;
     }
 
-    void CentreVertically(std::int64_t height) {
+    void centreVertically(std::int64_t height) {
         std::int64_t top = box_.top + (std::int64_t{box_.bottom} - box_.top - height) / 2;
         box_.top = Coordinate(top);
         box_.bottom = Coordinate(top + height);
@@ -164,7 +164,7 @@ void BuildDiagram(COsmiraDoc& diagram, const AppearanceSet& appearances, std::st
 
 namespace {
 
-bool WithinTheFarthestCoordinate(const Rect& rect) {
+bool withinTheFarthestCoordinate(const Rect& rect) {
     return 0 <= rect.left && rect.left <= rect.right && rect.right <= kFarthestCoordinate && 0 <= rect.top &&
            rect.top <= rect.bottom && rect.bottom <= kFarthestCoordinate;
 }
@@ -176,20 +176,20 @@ bool Encloses(const Rect& outer, const Rect& inner) {
 
 // The sheet's size as PlaceSheet computes it from the counts of the element list, or that of
 // the empty first step.
-bool SheetNoLargerThanItsLayout(const Rect& sheet, std::int64_t cuts, std::int64_t letters,
+bool sheetNoLargerThanItsLayout(const Rect& sheet, std::int64_t cuts, std::int64_t letters,
                                 std::int64_t deepest) {
     const std::int64_t length = 2 * cuts + letters;
     const std::int64_t width =
         std::max<std::int64_t>(kStep * length + kStep + kCellWidth * letters, kEmptySheetSide);
     const std::int64_t height =
-        std::max<std::int64_t>(kLevelHeight * deepest + BaseHeight(letters), kEmptySheetSide);
+        std::max<std::int64_t>(kLevelHeight * deepest + baseHeight(letters), kEmptySheetSide);
     return std::int64_t{sheet.right} - sheet.left <= width &&
            std::int64_t{sheet.bottom} - sheet.top <= height;
 }
 
 } // namespace
 
-bool HasLayoutGeometry(const COsmiraDoc& diagram) {
+bool hasLayoutGeometry(const COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
     if (elements.empty()) {
         return true;
@@ -198,7 +198,7 @@ bool HasLayoutGeometry(const COsmiraDoc& diagram) {
     std::int64_t cuts = 0, letters = 0, deepest = 0;
     for (const auto& element : elements) {
         const CElemGrafico* graphic = element->GetGraphic();
-        if (!graphic || !WithinTheFarthestCoordinate(graphic->GetRect())) {
+        if (!graphic || !withinTheFarthestCoordinate(graphic->GetRect())) {
             return false;
         }
         const Rect rect = graphic->GetRect();
@@ -220,7 +220,7 @@ bool HasLayoutGeometry(const COsmiraDoc& diagram) {
             ++letters;
         }
     }
-    return SheetNoLargerThanItsLayout(elements.front()->GetGraphic()->GetRect(), cuts, letters, deepest);
+    return sheetNoLargerThanItsLayout(elements.front()->GetGraphic()->GetRect(), cuts, letters, deepest);
 }
 
 } // namespace osmira

@@ -33,6 +33,6 @@ inline constexpr std::int32_t kFarthestCoordinate = std::int32_t{1} << 26;
 // coordinates in [0, kFarthestCoordinate], the sheet no larger than BuildDiagram makes it for
 // this element list, and every element inside its area's rectangle. Windows and pictures draw
 // these rectangles, so a file must not make them arbitrarily large. Linear in the list.
-bool HasLayoutGeometry(const COsmiraDoc& diagram);
+bool hasLayoutGeometry(const COsmiraDoc& diagram);
 
 } // namespace osmira

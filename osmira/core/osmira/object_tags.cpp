@@ -4,7 +4,7 @@
 
 namespace osmira {
 
-void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& className) {
+void ObjectTagWriter::writeNewObject(ByteWriter& out, const std::string& className) {
     auto known = std::find_if(classIndices_.begin(), classIndices_.end(),
                               [&className](const auto& entry) { return entry.first == className; });
     if (known == classIndices_.end()) {
@@ -22,7 +22,7 @@ void ObjectTagWriter::WriteNewObject(ByteWriter& out, const std::string& classNa
     ++counter_;
 }
 
-const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
+const std::string* ObjectTagReader::readNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
     std::size_t at = in.Position();
     std::uint16_t tag = 0;
     if (!in.U16(tag)) {
@@ -30,7 +30,7 @@ const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vec
     }
     const std::string* className = nullptr;
     if (tag == tags::kNewClass) {
-        className = ReadDescription(in);
+        className = readDescription(in);
     } else if (tag == tags::kBigIndex) {
         std::uint32_t big = 0;
         if (!in.U32(big)) {
@@ -40,9 +40,9 @@ const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vec
             in.Fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
-        className = DescribedClass(in, big & ~tags::kBigClassFlag, at);
+        className = describedClass(in, big & ~tags::kBigClassFlag, at);
     } else if (tag & tags::kClassFlag) {
-        className = DescribedClass(in, tag & ~tags::kClassFlag, at);
+        className = describedClass(in, tag & ~tags::kClassFlag, at);
     } else {
         in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") +
                 " en el byte " + std::to_string(at) + ".");
@@ -59,7 +59,7 @@ const std::string* ObjectTagReader::ReadNewObject(ByteReader& in, const std::vec
     return className;
 }
 
-const std::string* ObjectTagReader::ReadDescription(ByteReader& in) {
+const std::string* ObjectTagReader::readDescription(ByteReader& in) {
     std::size_t at = in.Position();
     std::uint16_t schema = 0;
     std::uint16_t length = 0;
@@ -75,7 +75,7 @@ const std::string* ObjectTagReader::ReadDescription(ByteReader& in) {
     return &(classNames_[counter_++] = name);
 }
 
-const std::string* ObjectTagReader::DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
+const std::string* ObjectTagReader::describedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
     auto known = classNames_.find(classIndex);
     if (known == classNames_.end()) {
         in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) +

@@ -23,7 +23,7 @@ inline constexpr std::uint16_t kSchema = 1;
 class ObjectTagWriter {
   public:
     // Introduces a new object of the class: its description the first time, then its index.
-    void WriteNewObject(ByteWriter& out, const std::string& className);
+    void writeNewObject(ByteWriter& out, const std::string& className);
 
   private:
     // Four classes at most: a short list beats a map.
@@ -36,11 +36,11 @@ class ObjectTagReader {
     // Reads the reference of a new object and returns its class name, which must be one of
     // `allowed`; anything else (null, a repeated object, an unknown class or schema) fails.
     // The name lives as long as the reader; null after a failure.
-    const std::string* ReadNewObject(ByteReader& in, const std::vector<std::string>& allowed);
+    const std::string* readNewObject(ByteReader& in, const std::vector<std::string>& allowed);
 
   private:
-    const std::string* ReadDescription(ByteReader& in);
-    const std::string* DescribedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at);
+    const std::string* readDescription(ByteReader& in);
+    const std::string* describedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at);
 
     std::map<std::uint32_t, std::string> classNames_;
     std::uint32_t counter_ = 1;

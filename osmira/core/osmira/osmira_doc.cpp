@@ -8,7 +8,7 @@ COsmiraDoc::COsmiraDoc() {
     elements_.reserve(10);
 }
 
-CElemento& COsmiraDoc::AppendElement(std::unique_ptr<CElemento> element) {
+CElemento& COsmiraDoc::appendElement(std::unique_ptr<CElemento> element) {
     elements_.push_back(std::move(element));
     return *elements_.back();
 }
@@ -22,7 +22,7 @@ int COsmiraDoc::IndexOf(const CElemento* element) const {
     return -1;
 }
 
-void COsmiraDoc::ClearMarks() {
+void COsmiraDoc::clearMarks() {
     for (const auto& element : elements_) {
         if (element->GetGraphic()) {
             element->GetGraphic()->Unmark();
@@ -34,11 +34,11 @@ namespace {
 std::atomic<std::int32_t> lastSelfId{0};
 } // namespace
 
-std::int32_t NextSelfId() {
+std::int32_t nextSelfId() {
     return ++lastSelfId;
 }
 
-void ReserveSelfId(std::int32_t id) {
+void reserveSelfId(std::int32_t id) {
     std::int32_t last = lastSelfId.load();
     while (id > last && !lastSelfId.compare_exchange_weak(last, id)) {
     }

@@ -36,11 +36,11 @@ class COsmiraDoc {
     void SetAppliedRule(Rule rule) { appliedRule_ = rule; }
 
     const std::vector<std::unique_ptr<CElemento>>& GetElements() const { return elements_; }
-    CElemento& AppendElement(std::unique_ptr<CElemento> element);
-    void ReserveElements(std::size_t count) { elements_.reserve(count); }
+    CElemento& appendElement(std::unique_ptr<CElemento> element);
+    void reserveElements(std::size_t count) { elements_.reserve(count); }
     // The element's position in the list, or -1.
     int IndexOf(const CElemento* element) const;
-    void ClearMarks();
+    void clearMarks();
 
     CElemento* GetSelectedElement() const { return selectedElement_; }
     void SetSelectedElement(CElemento* element) { selectedElement_ = element; }
@@ -61,8 +61,8 @@ class COsmiraDoc {
 };
 
 // A value unique among the diagrams of this run, used by the navigator as item data.
-std::int32_t NextSelfId();
+std::int32_t nextSelfId();
 // Keeps NextSelfId from handing out an identity that a diagram read from a file has.
-void ReserveSelfId(std::int32_t id);
+void reserveSelfId(std::int32_t id);
 
 } // namespace osmira

@@ -5,13 +5,13 @@
 
 namespace osmira {
 
-RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request) {
-    COsmiraDoc* last = exercise.LastStep();
+RuleOutcome requestRule(CEjercicio& exercise, const RuleRequest& request) {
+    COsmiraDoc* last = exercise.lastStep();
     if (!last) {
         return RuleOutcome::NotApplied;
     }
     if (last->GetAppliedRule() != Rule::None) {
-        exercise.Workbench().ShowRefusal(messages::kLockedStep);
+        exercise.Workbench().showRefusal(messages::kLockedStep);
         return RuleOutcome::Refused;
     }
     const auto& elements = last->GetElements();

@@ -19,6 +19,6 @@ struct RuleRequest {
 // Selects as the view does and applies the rule. A locked last step is refused with the
 // locked-step message; positions outside the list, or iteration without a source, apply
 // nothing.
-RuleOutcome RequestRule(CEjercicio& exercise, const RuleRequest& request);
+RuleOutcome requestRule(CEjercicio& exercise, const RuleRequest& request);
 
 } // namespace osmira

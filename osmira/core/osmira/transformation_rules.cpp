@@ -69,13 +69,13 @@ class RuleApplication {
         if (area.GetParity() != kOddParity) {
             return Refuse(messages::kInsertionParity);
         }
-        std::optional<std::string> answer = workbench_.AskFormulaToInsert();
+        std::optional<std::string> answer = workbench_.askFormulaToInsert();
         if (!answer) {
             return RuleOutcome::Cancelled;
         }
-        std::string formula = RemoveBlanks(*answer);
+        std::string formula = removeBlanks(*answer);
         // The dialog only lets checked formulas through; anything else counts as closed.
-        if (!CheckFormulaEntry(formula)) {
+        if (!checkFormulaEntry(formula)) {
             return RuleOutcome::Cancelled;
         }
         auto position = Locate(diagram_, working_, area);
@@ -83,7 +83,7 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         }
         std::string graph = exercise_.ConvertFormula(formula);
-        if (TooLargeWith(graph.size())) {
+        if (tooLargeWith(graph.size())) {
             return Refuse(messages::kDiagramTooLarge);
         }
         working_.insert(position->after, graph);
@@ -93,8 +93,8 @@ class RuleApplication {
     RuleOutcome Iterate(CElemento& graph, CElemento& place) {
         int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
         bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
-                       &place != &graph && !place.HasChild(&graph) &&
-                       CopyStaysWithinOriginalsArea(graph, place);
+                       &place != &graph && !place.hasChild(&graph) &&
+                       copyStaysWithinOriginalsArea(graph, place);
         if (!allowed) {
             return Refuse(messages::kIteration);
         }
@@ -104,7 +104,7 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         }
         std::string copy = working_.substr(source->at, Span(working_, source->at));
-        if (TooLargeWith(copy.size())) {
+        if (tooLargeWith(copy.size())) {
             return Refuse(messages::kDiagramTooLarge);
         }
         working_.insert(target->after, copy);
@@ -120,7 +120,7 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         }
         std::size_t length = Span(working_, position->at);
-        if (!HasEnclosingOriginal(copy, position->at, length)) {
+        if (!hasEnclosingOriginal(copy, position->at, length)) {
             return Refuse(messages::kDeiteration);
         }
         working_.erase(position->at, length);
@@ -129,8 +129,8 @@ class RuleApplication {
 
     RuleOutcome DoubleCut(CElemento& element) {
         // Only removing a double cut shrinks the form; every other answer adds four brackets.
-        bool removes = element.Kind() == ElementKind::Cut && IsDoubleCut(element);
-        if (!removes && TooLargeWith(4)) {
+        bool removes = element.Kind() == ElementKind::Cut && isDoubleCut(element);
+        if (!removes && tooLargeWith(4)) {
             return Refuse(messages::kDiagramTooLarge);
         }
         if (element.Kind() == ElementKind::Sheet) {
@@ -145,10 +145,10 @@ class RuleApplication {
         std::size_t length = Span(working_, at);
         if (element.Kind() == ElementKind::Letter) {
             Enclose(at, length);
-        } else if (IsDoubleCut(element)) {
+        } else if (isDoubleCut(element)) {
             working_ =
                 working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
-        } else if (workbench_.AskDoubleCutPosition() == DoubleCutPosition::Around) {
+        } else if (workbench_.askDoubleCutPosition() == DoubleCutPosition::Around) {
             Enclose(at, length);
         } else {
             working_.insert(at + 1, "[[]]");
@@ -158,25 +158,25 @@ class RuleApplication {
 
   private:
     // A diagram longer than an exercise holds could be neither saved nor read back.
-    bool TooLargeWith(std::size_t added) const { return working_.size() + added > kLongestBracketForm; }
+    bool tooLargeWith(std::size_t added) const { return working_.size() + added > kLongestBracketForm; }
 
     // A copy may only be placed where its original holds: in the original's own area or in
     // one enclosed by it, but never inside the original itself. Depth alone would let
     // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
-    bool CopyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
+    bool copyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
         const CElemento* receivingArea =
-            place.Kind() == ElementKind::Cut ? &place : ParentOf(diagram_, place);
-        return AreaContains(diagram_, ParentOf(diagram_, graph), receivingArea) &&
-               !AreaContains(diagram_, &graph, receivingArea);
+            place.Kind() == ElementKind::Cut ? &place : parentOf(diagram_, place);
+        return areaContains(diagram_, parentOf(diagram_, graph), receivingArea) &&
+               !areaContains(diagram_, &graph, receivingArea);
     }
 
     // The copy may go when the same text (byte for byte, so juxtaposition order counts) stands
     // in an area that strictly encloses the copy's area; a sibling is not enough, and a match
     // elsewhere at the same depth would let [A][A] become [A][].
-    bool HasEnclosingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
+    bool hasEnclosingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
         std::string_view text = working_;
         std::string_view graph = text.substr(at, length);
-        const CElemento* copyArea = ParentOf(diagram_, copy);
+        const CElemento* copyArea = parentOf(diagram_, copy);
         std::size_t closesBefore = 0;
         for (std::size_t q = 0; q < text.size();) {
             if (q == at) {
@@ -187,10 +187,10 @@ class RuleApplication {
                 continue;
             }
             if (text.substr(q, length) == graph) {
-                const CElemento* original = ElementAtTextPosition(q - closesBefore);
-                const CElemento* originalArea = original ? ParentOf(diagram_, *original) : nullptr;
+                const CElemento* original = elementAtTextPosition(q - closesBefore);
+                const CElemento* originalArea = original ? parentOf(diagram_, *original) : nullptr;
                 if (originalArea && originalArea != copyArea &&
-                    AreaContains(diagram_, originalArea, copyArea)) {
+                    areaContains(diagram_, originalArea, copyArea)) {
                     return true;
                 }
             }
@@ -200,12 +200,12 @@ class RuleApplication {
         return false;
     }
 
-    const CElemento* ElementAtTextPosition(std::size_t nonSheetIndex) const {
+    const CElemento* elementAtTextPosition(std::size_t nonSheetIndex) const {
         const auto& elements = diagram_.GetElements();
         return nonSheetIndex + 1 < elements.size() ? elements[nonSheetIndex + 1].get() : nullptr;
     }
 
-    static bool IsDoubleCut(const CElemento& cut) {
+    static bool isDoubleCut(const CElemento& cut) {
         const auto& children = cut.GetChildren();
         return children.size() == 1 && children.front()->Kind() == ElementKind::Cut;
     }
@@ -219,17 +219,17 @@ class RuleApplication {
         // A step the exercise cannot hold could be saved but never read back.
         const auto elements =
             static_cast<std::size_t>(1 + working_.size() - std::count(working_.begin(), working_.end(), ']'));
-        if (!exercise_.CanHoldAnotherStep(elements)) {
+        if (!exercise_.canHoldAnotherStep(elements)) {
             working_ = before_;
             return Refuse(messages::kExerciseFull);
         }
         marked.GetGraphic()->Mark();
-        workbench_.RepaintView(diagram_);
+        workbench_.repaintView(diagram_);
         diagram_.SetAppliedRule(rule);
         COsmiraDoc& next = exercise_.AppendStep();
         exercise_.BuildDiagram(next);
-        workbench_.RepaintView(next);
-        workbench_.AddNavigatorStep(next, rule);
+        workbench_.repaintView(next);
+        workbench_.addNavigatorStep(next, rule);
         if (rule == Rule::Erasure) {
             next.SetBracketCopy(working_);
         }
@@ -237,7 +237,7 @@ class RuleApplication {
     }
 
     RuleOutcome Refuse(const std::string& message) {
-        workbench_.ShowRefusal(message);
+        workbench_.showRefusal(message);
         diagram_.SetPendingRule(Rule::None);
         return RuleOutcome::Refused;
     }
@@ -249,16 +249,16 @@ class RuleApplication {
     WorkbenchOperations& workbench_;
 };
 
-bool BelongsTo(const COsmiraDoc& diagram, const CElemento* element) {
+bool belongsTo(const COsmiraDoc& diagram, const CElemento* element) {
     return element && diagram.IndexOf(element) >= 0;
 }
 
 } // namespace
 
 RuleOutcome CEjercicio::ApplyRule() {
-    COsmiraDoc* diagram = LastStep();
+    COsmiraDoc* diagram = lastStep();
     if (!diagram || diagram->GetAppliedRule() != Rule::None ||
-        !BelongsTo(*diagram, diagram->GetSelectedElement())) {
+        !belongsTo(*diagram, diagram->GetSelectedElement())) {
         return RuleOutcome::NotApplied;
     }
     CElemento& selected = *diagram->GetSelectedElement();
@@ -269,7 +269,7 @@ RuleOutcome CEjercicio::ApplyRule() {
     case Rule::Insertion:
         return rule.Insert(selected);
     case Rule::Iteration:
-        if (!BelongsTo(*diagram, diagram->GetIterationSource())) {
+        if (!belongsTo(*diagram, diagram->GetIterationSource())) {
             return RuleOutcome::NotApplied;
         }
         return rule.Iterate(*diagram->GetIterationSource(), selected);

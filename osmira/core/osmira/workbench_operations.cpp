@@ -2,7 +2,7 @@
 
 namespace osmira {
 
-WorkbenchOperations& DetachedWorkbench() {
+WorkbenchOperations& detachedWorkbench() {
     static WindowlessWorkbench detached;
     return detached;
 }

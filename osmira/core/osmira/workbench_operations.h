@@ -18,22 +18,22 @@ class WorkbenchOperations {
 
     // Opens the step's window (or brings it forward) with the step's title as caption.
     virtual void OpenWindow(COsmiraDoc& step) = 0;
-    virtual void CloseWindow(COsmiraDoc& step) = 0;
-    virtual void RepaintView(COsmiraDoc& step) = 0;
+    virtual void closeWindow(COsmiraDoc& step) = 0;
+    virtual void repaintView(COsmiraDoc& step) = 0;
 
-    virtual void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) = 0;
-    virtual void AddNavigatorStep(COsmiraDoc& step, Rule rule) = 0;
-    virtual void RemoveNavigatorStep(COsmiraDoc& step) = 0;
+    virtual void openNavigator(CEjercicio& exercise, COsmiraDoc& step) = 0;
+    virtual void addNavigatorStep(COsmiraDoc& step, Rule rule) = 0;
+    virtual void removeNavigatorStep(COsmiraDoc& step) = 0;
     // Builds the navigator anew from the steps' titles and applied rules.
-    virtual void RebuildNavigator(CEjercicio& exercise) = 0;
+    virtual void rebuildNavigator(CEjercicio& exercise) = 0;
 
     // The insertion dialog: the formula typed, or nothing when the student closes it.
-    virtual std::optional<std::string> AskFormulaToInsert() = 0;
+    virtual std::optional<std::string> askFormulaToInsert() = 0;
     // The double-cut dialog: inside the selected graph or around it.
-    virtual DoubleCutPosition AskDoubleCutPosition() = 0;
+    virtual DoubleCutPosition askDoubleCutPosition() = 0;
 
     // A refused rule: the message in a box with an exclamation icon.
-    virtual void ShowRefusal(const std::string& message) = 0;
+    virtual void showRefusal(const std::string& message) = 0;
 };
 
 // The windows of an exercise that nobody sees (the command-line tool, the derivation check,
@@ -42,15 +42,15 @@ class WorkbenchOperations {
 class WindowlessWorkbench : public WorkbenchOperations {
   public:
     void OpenWindow(COsmiraDoc&) override {}
-    void CloseWindow(COsmiraDoc&) override {}
-    void RepaintView(COsmiraDoc&) override {}
-    void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
-    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
-    void RemoveNavigatorStep(COsmiraDoc&) override {}
-    void RebuildNavigator(CEjercicio&) override {}
-    std::optional<std::string> AskFormulaToInsert() override { return formulaToInsert; }
-    DoubleCutPosition AskDoubleCutPosition() override { return doubleCutPosition; }
-    void ShowRefusal(const std::string& message) override { refusal = message; }
+    void closeWindow(COsmiraDoc&) override {}
+    void repaintView(COsmiraDoc&) override {}
+    void openNavigator(CEjercicio&, COsmiraDoc&) override {}
+    void addNavigatorStep(COsmiraDoc&, Rule) override {}
+    void removeNavigatorStep(COsmiraDoc&) override {}
+    void rebuildNavigator(CEjercicio&) override {}
+    std::optional<std::string> askFormulaToInsert() override { return formulaToInsert; }
+    DoubleCutPosition askDoubleCutPosition() override { return doubleCutPosition; }
+    void showRefusal(const std::string& message) override { refusal = message; }
 
     std::optional<std::string> formulaToInsert;
     DoubleCutPosition doubleCutPosition = DoubleCutPosition::Inside;
@@ -59,6 +59,6 @@ class WindowlessWorkbench : public WorkbenchOperations {
 };
 
 // Answers "cancelled" and "inside"; an exercise starts attached to it.
-WorkbenchOperations& DetachedWorkbench();
+WorkbenchOperations& detachedWorkbench();
 
 } // namespace osmira

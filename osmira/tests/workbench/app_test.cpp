@@ -48,7 +48,7 @@ std::string exerciseBytes(int steps) {
     RecordingWorkbench recorder;
     auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
     for (int step = 1; step < steps; ++step) {
-        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+        requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
     return SaveExercise(*exercise);
 }
@@ -97,7 +97,7 @@ class Application : public ::testing::Test {
     // Brings the last step's window forward, selects an element in it and applies the rule from
     // the menu's action.
     void applyFromMenu(Command rule, std::size_t element) {
-        app.workbench().OpenWindow(*app.currentExercise()->LastStep());
+        app.workbench().OpenWindow(*app.currentExercise()->lastStep());
         CChildFrame* active = app.mainFrame().activeStepWindow();
         ASSERT_NE(active, nullptr);
         COsmiraDoc& step = *active->document();
@@ -158,7 +158,7 @@ TEST_F(Application, MenusFollowTheExerciseState) {
     openSteps(1);
     EXPECT_EQ(menuTitles(app.mainFrame()), exercise);
     EXPECT_EQ(app.mainFrame().windowTitle(), "Osmira - ejercicio.omr[*] - Paso 01");
-    app.Cerrar();
+    app.cerrar();
     EXPECT_EQ(menuTitles(app.mainFrame()), start);
     EXPECT_EQ(app.mainFrame().windowTitle(), "Osmira");
 }
@@ -218,7 +218,7 @@ TEST_F(Application, StepsAreNumberedAfterOpeningClosingAndRemoving) {
     applyFromMenu(Command::ReglaDobleCorte, 1);
     EXPECT_EQ(stepTitles(), (std::vector<std::string>{"Paso 01", "Paso 02", "Paso 03", "Paso 04"}));
     host.saveAnswer = SaveChanges::Discard;
-    app.Cerrar();
+    app.cerrar();
     host.dialogAnswers = {acceptData, acceptFormulas({"A"}, "")};
     app.Nuevo();
     EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
@@ -307,9 +307,9 @@ TEST_P(SaveQuestion, SaveWritesTheExerciseFirst) {
 INSTANTIATE_TEST_SUITE_P(
     Application, SaveQuestion,
     ::testing::Values(
-        DiscardPath{"Cerrar", [](COsmiraApp& app, FakeHost&, const QString&) { app.Cerrar(); },
+        DiscardPath{"Cerrar", [](COsmiraApp& app, FakeHost&, const QString&) { app.cerrar(); },
                     exerciseClosed},
-        DiscardPath{"Salir", [](COsmiraApp& app, FakeHost&, const QString&) { app.Salir(); }, windowClosed},
+        DiscardPath{"Salir", [](COsmiraApp& app, FakeHost&, const QString&) { app.salir(); }, windowClosed},
         DiscardPath{"CloseButton",
                     [](COsmiraApp& app, FakeHost&, const QString&) {
                         QTest::keyClick(&app.mainFrame(), Qt::Key_F4, Qt::AltModifier);
@@ -355,7 +355,7 @@ TEST_F(Application, UnreadableFilesAndFailedSavesChangeNothing) {
     const QString missing = QString::fromStdString((scratch / "no-existe" / "x.omr").string());
     app.openFile(missing);
     host.savePaths.push_back(missing);
-    EXPECT_FALSE(app.GuardarComo());
+    EXPECT_FALSE(app.guardarComo());
 
     ASSERT_EQ(host.messages.size(), 3U);
     EXPECT_TRUE(host.messages[0].text.contains(corrupt));
@@ -395,8 +395,8 @@ TEST_F(Application, AFullDiskKeepsTheSavedExerciseAndAFifoIsRefusedAtOnce) {
 // Salir once closed the main window but left the help open, and with it the process running.
 TEST_F(Application, SalirLeavesNoWindowOpen) {
     app.mainFrame().show();
-    app.TemasDeAyuda();
-    app.Salir();
+    app.temasDeAyuda();
+    app.salir();
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
     }
@@ -409,7 +409,7 @@ TEST_F(Application, TheTitleKeepsItsModifiedMarkerWhenTheActiveStepChanges) {
     applyFromMenu(Command::ReglaDobleCorte, 1);
     ASSERT_TRUE(app.isModified());
     const std::pair<const char*, std::function<void()>> changes[] = {
-        {"EliminarUltimoPaso", [this] { app.EliminarUltimoPaso(); }},
+        {"EliminarUltimoPaso", [this] { app.eliminarUltimoPaso(); }},
         {"another step window",
          [this] { app.workbench().OpenWindow(*app.currentExercise()->GetSteps().front()); }},
         {"closing the active step window", [this] { app.mainFrame().activeStepWindow()->close(); }},
@@ -430,7 +430,7 @@ TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
     host.printAnswer = true;
     app.Imprimir();
     EXPECT_EQ(suite::testing::readFile(scratch / "paso.pdf").substr(0, 5), "%PDF-");
-    app.PresentacionPreliminar();
+    app.presentacionPreliminar();
     ASSERT_FALSE(host.dialogs.empty());
     EXPECT_EQ(host.dialogs.back(), QStringLiteral("PresentacionPreliminar"));
     EXPECT_TRUE(host.messages.empty());
@@ -450,7 +450,7 @@ TEST_F(Application, ReachingTheConclusionIsAnnouncedOnceAndMarked) {
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
     const DlgNavegador* navigator = app.mainFrame().navigatorBar().panel();
     ASSERT_NE(navigator, nullptr);
-    EXPECT_NE(navigator->stepItem(*app.currentExercise()->LastStep())->text(0), QStringLiteral("Paso 04"));
+    EXPECT_NE(navigator->stepItem(*app.currentExercise()->lastStep())->text(0), QStringLiteral("Paso 04"));
 
     applyFromMenu(Command::ReglaDobleCorte, 1); // away from the goal and back: said once only
     applyFromMenu(Command::ReglaDobleCorte, 1);

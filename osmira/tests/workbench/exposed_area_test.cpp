@@ -32,7 +32,7 @@ TEST_P(ExposedAreaOf, EveryDrawnPixelIsReached) {
     const AppearanceCase& c = GetParam();
     RecordingWorkbench workbench;
     // A wide letter, a cut and the sheet; far from the picture's edges so that nothing is cut off.
-    auto exercise = test::ExerciseAt("W[M]", workbench);
+    auto exercise = test::exerciseAt("W[M]", workbench);
     for (const auto& element : exercise->GetSteps().front()->GetElements()) {
         CElemGrafico& graphic = *element->GetGraphic();
         ElementAppearance appearance = graphic.GetAppearance();

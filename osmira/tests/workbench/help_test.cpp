@@ -124,7 +124,7 @@ class HelpFormulaExamples : public ::testing::TestWithParam<FormulaExample> {};
 TEST_P(HelpFormulaExamples, ConvertToTheGraphShown) {
     const FormulaExample& example = GetParam();
     const std::string formula = formulaBytes(example.formula);
-    EXPECT_TRUE(CheckFormulaEntry(formula));
+    EXPECT_TRUE(checkFormulaEntry(formula));
     CEjercicio exercise;
     EXPECT_EQ(exercise.ConvertFormula(formula), example.graph.toStdString());
     EXPECT_TRUE(example.shown.contains(withoutBlanks(example.formula))) << example.shown.toStdString();
@@ -184,7 +184,7 @@ TEST_P(HelpRuleExamples, AreWhatTheRuleDoes) {
     workbench.doubleCutPosition = data("posicion") == QStringLiteral("alrededor") ? DoubleCutPosition::Around
                                                                                   : DoubleCutPosition::Inside;
     CEjercicio exercise;
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     exercise.SetWorking(data("antes").toStdString());
     exercise.BuildDiagram(exercise.AppendStep());
 
@@ -199,7 +199,7 @@ TEST_P(HelpRuleExamples, AreWhatTheRuleDoes) {
     }
     const QString before = QStringLiteral("grafo:") + data("antes") + QStringLiteral("?marca=") + marks;
 
-    const RuleOutcome outcome = RequestRule(exercise, request);
+    const RuleOutcome outcome = requestRule(exercise, request);
 
     if (example.refused) {
         EXPECT_EQ(outcome, RuleOutcome::Refused);
@@ -316,7 +316,7 @@ class DiagramPictures : public ::testing::TestWithParam<PictureCase> {};
 
 TEST_P(DiagramPictures, CropToTheSheet) {
     const PictureCase& c = GetParam();
-    const QImage picture = render::BracketFormPicture(c.bracket, c.marked);
+    const QImage picture = render::bracketFormPicture(c.bracket, c.marked);
     ASSERT_EQ(picture.size(), c.size);
     for (const Probe& probe : c.probes) {
         EXPECT_EQ(picture.pixel(probe.x, probe.y), probe.colour) << probe.x << "," << probe.y;
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DiagramPictures, StepWithoutElementsIsNull) {
-    EXPECT_TRUE(render::DiagramPicture(COsmiraDoc()).isNull());
+    EXPECT_TRUE(render::diagramPicture(COsmiraDoc()).isNull());
 }
 
 // ----- Icons: drawn at every toolbar size, each its own, greyed when disabled.

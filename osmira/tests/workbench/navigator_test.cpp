@@ -39,10 +39,10 @@ void PrintTo(const Case& testCase, std::ostream* out) {
 class NavigatorWorkbench : public RecordingWorkbench {
   public:
     explicit NavigatorWorkbench(DlgNavegador& panel) : panel_(panel) {}
-    void OpenNavigator(CEjercicio& exercise, COsmiraDoc& step) override { panel_.Open(exercise, step); }
-    void AddNavigatorStep(COsmiraDoc& step, Rule rule) override { panel_.AddStep(step, rule); }
-    void RemoveNavigatorStep(COsmiraDoc& step) override { panel_.RemoveStep(step); }
-    void RebuildNavigator(CEjercicio& exercise) override { panel_.Rebuild(exercise); }
+    void openNavigator(CEjercicio& exercise, COsmiraDoc& step) override { panel_.Open(exercise, step); }
+    void addNavigatorStep(COsmiraDoc& step, Rule rule) override { panel_.AddStep(step, rule); }
+    void removeNavigatorStep(COsmiraDoc& step) override { panel_.RemoveStep(step); }
+    void rebuildNavigator(CEjercicio& exercise) override { panel_.Rebuild(exercise); }
 
   private:
     DlgNavegador& panel_;
@@ -82,13 +82,13 @@ struct Derivation {
         exercise->SetDescription("Documentaci\xF3n del ejercicio");
         exercise->SetHypotheses(osmira::test::Bytes("A&B&C"));
         exercise->SetConclusion("A");
-        exercise->AttachWorkbench(workbench);
+        exercise->attachWorkbench(workbench);
         EXPECT_TRUE(exercise->CreateExercise());
         step(*exercise, 0).SetComment("Primer paso");
     }
     void eraseThenIterate() {
-        ASSERT_EQ(RequestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
-        ASSERT_EQ(RequestRule(*exercise, {Rule::Iteration, 2, std::size_t{1}}), RuleOutcome::Committed);
+        ASSERT_EQ(requestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+        ASSERT_EQ(requestRule(*exercise, {Rule::Iteration, 2, std::size_t{1}}), RuleOutcome::Committed);
         step(*exercise, 1).SetComment("Segundo\r\npaso");
     }
 
@@ -118,7 +118,7 @@ TEST_P(NavigatorNewExercise, ShowsTheTitleAndTheFirstStepWithoutRule) {
     CEjercicio exercise;
     exercise.SetTitle(GetParam().title);
     exercise.SetHypotheses(osmira::test::Bytes("A"));
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     ASSERT_TRUE(exercise.CreateExercise());
     EXPECT_EQ(treeText(panel), GetParam().rootText + "\n  Paso 01\n");
     EXPECT_TRUE(panel.tree().topLevelItem(0)->isExpanded());
@@ -140,7 +140,7 @@ TEST(NavigatorTree, RulesHangUnderTheStepTheyWereAppliedFromAndReadingBuildsTheS
     ASSERT_TRUE(read.value) << read.reason;
     DlgNavegador reopened;
     NavigatorWorkbench workbench(reopened);
-    read.value->AttachWorkbench(workbench);
+    read.value->attachWorkbench(workbench);
     read.value->ReopenAfterReading();
     EXPECT_EQ(treeText(reopened), kDerivedTree);
     EXPECT_EQ(reopened.SelectedStep(), nullptr);
@@ -207,7 +207,7 @@ TEST_P(NavigatorRemoval, KeepsOnlyTheFirstStepAndTheSelectionFollowsTheTree) {
     EXPECT_EQ(panel.commentBox().toPlainText().toStdString(),
               GetParam().followsFirstStep ? "Primer paso" : "Documentación del ejercicio");
     // Later steps are added under the remaining entries as before.
-    ASSERT_EQ(RequestRule(*derivation.exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*derivation.exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(treeText(panel), "Ejercicio de prueba\n  Paso 01\n    Doble Corte (R5)\n  Paso 02\n");
 }
 
@@ -227,10 +227,10 @@ std::unique_ptr<CEjercicio> readSteps(int count) {
     exercise->SetHypotheses("A"); // a goal the empty steps do not reach
     for (int number = 1; number <= count; ++number) {
         auto doc = std::make_unique<COsmiraDoc>();
-        doc->SetTitle(StepTitle(number));
-        doc->SetSelfId(NextSelfId());
+        doc->SetTitle(stepTitle(number));
+        doc->SetSelfId(nextSelfId());
         doc->SetAppliedRule(number < count ? static_cast<Rule>((number - 1) % 5 + 1) : Rule::None);
-        exercise->AdoptStep(std::move(doc));
+        exercise->adoptStep(std::move(doc));
     }
     return exercise;
 }
@@ -249,7 +249,7 @@ TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt
     auto exercise = readSteps(kSteps);
     std::vector<std::string> expected;
     for (int number = 1; number <= kSteps; ++number) {
-        expected.push_back(StepTitle(number));
+        expected.push_back(stepTitle(number));
     }
 
     DlgNavegador stepByStep;
@@ -330,13 +330,13 @@ INSTANTIATE_TEST_SUITE_P(Entries, NavigatorDoubleClick,
 TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     RecordingWorkbench recorder;
     auto solved = osmira::test::NewExercise({"A&B"}, "B", recorder);
-    ASSERT_EQ(RequestRule(*solved, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*solved, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     auto read = LoadExercise(SaveExercise(*solved));
     ASSERT_TRUE(read.value) << read.reason;
     CEjercicio& exercise = *read.value;
     DlgNavegador panel;
     NavigatorWorkbench workbench(panel);
-    exercise.AttachWorkbench(workbench);
+    exercise.attachWorkbench(workbench);
     exercise.ReopenAfterReading();
     const std::string marked = "Paso 02" + DlgNavegador::kGoalMark.toStdString();
     using Texts = std::vector<std::string>;
@@ -344,16 +344,16 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     EXPECT_TRUE(entry(panel, marked)->font(0).bold());
 
     // A further step: the mark leaves Paso 02 until someone marks the new last step.
-    ASSERT_EQ(RequestRule(exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", "Paso 02", "Paso 03"}));
-    panel.MarkGoalReached(step(exercise, 2));
+    panel.markGoalReached(step(exercise, 2));
     EXPECT_EQ(stepTexts(panel),
               (Texts{"Paso 01", "Paso 02", "Paso 03" + DlgNavegador::kGoalMark.toStdString()}));
     ASSERT_TRUE(exercise.RemoveStepsAfter(1));
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", "Paso 02"}));
     EXPECT_FALSE(entry(panel, "Paso 02")->font(0).bold());
     // No trace of the removed mark is left to clear when the next step comes.
-    ASSERT_EQ(RequestRule(exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", "Paso 02", "Paso 03"}));
 }
 
@@ -361,14 +361,14 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
 TEST(NavigatorGoal, ADerivationThatDoesNotHoldIsNotMarked) {
     RecordingWorkbench recorder;
     auto edited = osmira::test::NewExercise({"A&B"}, "B", recorder);
-    ASSERT_EQ(RequestRule(*edited, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
+    ASSERT_EQ(requestRule(*edited, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     edited->GetSteps().front()->SetAppliedRule(Rule::Insertion);
     auto read = LoadExercise(SaveExercise(*edited));
     ASSERT_TRUE(read.value) << read.reason;
     ASSERT_TRUE(read.value->goalReached());
     DlgNavegador panel;
     NavigatorWorkbench workbench(panel);
-    read.value->AttachWorkbench(workbench);
+    read.value->attachWorkbench(workbench);
     read.value->ReopenAfterReading();
     EXPECT_EQ(stepTexts(panel), (std::vector<std::string>{"Paso 01", "Paso 02"}));
 }

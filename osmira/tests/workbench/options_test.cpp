@@ -74,7 +74,7 @@ std::string exerciseBytes(int steps, const std::string& title = "Ejercicio de pr
     exercise->SetTitle(title);
     exercise->SetDescription(suite::latin1FromUtf8("Documentación"));
     for (int step = 1; step < steps; ++step) {
-        RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
+        requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
     return SaveExercise(*exercise);
 }
@@ -95,7 +95,7 @@ class Options : public ::testing::Test {
         return *panel;
     }
     void applyRule(Command rule, std::size_t element) {
-        COsmiraDoc& last = *exercise().LastStep();
+        COsmiraDoc& last = *exercise().lastStep();
         app.workbench().OpenWindow(last);
         last.SetSelectedElement(last.GetElements().at(element).get());
         app.mainFrame().action(rule)->trigger();
@@ -356,7 +356,7 @@ TEST_F(Options, EliminarDiagramasListsTheStepsInSequenceOrderPastPaso99) {
 
     ASSERT_EQ(listed.size(), 101);
     for (int i = 0; i < listed.size(); ++i) {
-        EXPECT_EQ(listed[i], QString::fromStdString(StepTitle(i + 1)));
+        EXPECT_EQ(listed[i], QString::fromStdString(stepTitle(i + 1)));
     }
     EXPECT_FALSE(editable);
     EXPECT_EQ(chosenAtStart, 0);
@@ -387,7 +387,7 @@ TEST_P(EliminarDiagramas, TheChosenStepBecomesTheLastAndTheWorkGoesOnFromIt) {
 
     const std::size_t keep = GetParam().keep;
     ASSERT_EQ(stepTitles().size(), keep + 1);
-    COsmiraDoc& last = *exercise().LastStep();
+    COsmiraDoc& last = *exercise().lastStep();
     EXPECT_EQ(last.GetAppliedRule(), Rule::None);
     EXPECT_EQ(app.mainFrame().mdiArea().subWindowList().size(), static_cast<qsizetype>(keep + 1));
     EXPECT_EQ(navigatorEntries().back(), last.GetTitle());
@@ -397,8 +397,8 @@ TEST_P(EliminarDiagramas, TheChosenStepBecomesTheLastAndTheWorkGoesOnFromIt) {
 
     applyRule(Command::ReglaDobleCorte, 1);
     ASSERT_EQ(stepTitles().size(), keep + 2);
-    EXPECT_EQ(stepTitles().back(), StepTitle(static_cast<int>(keep) + 2));
-    EXPECT_EQ(BracketFormOf(*exercise().LastStep()), GetParam().nextBracketForm);
+    EXPECT_EQ(stepTitles().back(), stepTitle(static_cast<int>(keep) + 2));
+    EXPECT_EQ(bracketFormOf(*exercise().lastStep()), GetParam().nextBracketForm);
     EXPECT_EQ(navigatorEntries()[keep], last.GetTitle() + " > Doble Corte (R5)");
 }
 
@@ -451,16 +451,16 @@ TEST_F(Options, TheGoalReachedAgainAfterARemovalIsAnnouncedAgain) {
     // Hypotheses A and A → B, conclusion B: deiteration, double cut and erasure reach B.
     RecordingWorkbench recorder;
     auto made = osmira::test::NewExercise({"A", "A>B"}, "B", recorder);
-    RequestRule(*made, {Rule::Deiteration, 3, std::nullopt});
-    RequestRule(*made, {Rule::DoubleCut, 2, std::nullopt});
+    requestRule(*made, {Rule::Deiteration, 3, std::nullopt});
+    requestRule(*made, {Rule::DoubleCut, 2, std::nullopt});
     suite::testing::writeFile(scratch / "meta.omr", SaveExercise(*made));
     app.openFile(QString::fromStdString((scratch / "meta.omr").string()));
     applyRule(Command::ReglaBorrado, 1);
-    app.EliminarUltimoPaso();
+    app.eliminarUltimoPaso();
     applyRule(Command::ReglaBorrado, 1);
     ASSERT_EQ(host.messages.size(), 2U);
     EXPECT_EQ(host.messages[0].text, host.messages[1].text);
-    EXPECT_NE(navigator().stepItem(*exercise().LastStep())->text(0), QStringLiteral("Paso 04"));
+    EXPECT_NE(navigator().stepItem(*exercise().lastStep())->text(0), QStringLiteral("Paso 04"));
 }
 
 // ---- Generar Informe ----
@@ -530,7 +530,7 @@ TEST_F(Options, GenerarInformeWritesThePageAndItsPicturesIntoTheChosenFolder) {
         pictureFolder = static_cast<DlgInforme&>(dialog).pictureFolder();
         return pressAceptar(dialog);
     }};
-    app.GenerarInforme();
+    app.generarInforme();
 
     EXPECT_EQ(host.fileDialogs, std::vector<QString>{QStringLiteral(
                                     "Seleccionar el nombre del informe | Documento HTML (*.htm)")});
@@ -554,7 +554,7 @@ TEST_F(Options, GenerarInformeReportsAFolderItCannotWriteIntoInsteadOfSuccess) {
         press(dialog, "Seleccionar");
         return pressAceptar(dialog);
     }};
-    app.GenerarInforme();
+    app.generarInforme();
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("no-existe")))

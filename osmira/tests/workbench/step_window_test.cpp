@@ -74,19 +74,19 @@ class AnsweringWorkbench : public WorkbenchOperations {
             onOpen(step);
         }
     }
-    void CloseWindow(COsmiraDoc& step) override {
+    void closeWindow(COsmiraDoc& step) override {
         if (onClose) {
             onClose(step);
         }
     }
-    void RepaintView(COsmiraDoc&) override {}
-    void OpenNavigator(CEjercicio&, COsmiraDoc&) override {}
-    void AddNavigatorStep(COsmiraDoc&, Rule) override {}
-    void RemoveNavigatorStep(COsmiraDoc&) override {}
-    void RebuildNavigator(CEjercicio&) override {}
-    std::optional<std::string> AskFormulaToInsert() override { return formulaToInsert; }
-    DoubleCutPosition AskDoubleCutPosition() override { return DoubleCutPosition::Inside; }
-    void ShowRefusal(const std::string& message) override { refusals.push_back(message); }
+    void repaintView(COsmiraDoc&) override {}
+    void openNavigator(CEjercicio&, COsmiraDoc&) override {}
+    void addNavigatorStep(COsmiraDoc&, Rule) override {}
+    void removeNavigatorStep(COsmiraDoc&) override {}
+    void rebuildNavigator(CEjercicio&) override {}
+    std::optional<std::string> askFormulaToInsert() override { return formulaToInsert; }
+    DoubleCutPosition askDoubleCutPosition() override { return DoubleCutPosition::Inside; }
+    void showRefusal(const std::string& message) override { refusals.push_back(message); }
 
     std::optional<std::string> formulaToInsert;
     std::vector<std::string> refusals;
@@ -106,7 +106,7 @@ void expectMessages(const FakeHost& host, const std::vector<std::pair<QString, M
 class StepWindow : public ::testing::Test {
   protected:
     StepWindow() {
-        exercise.AttachWorkbench(workbench);
+        exercise.attachWorkbench(workbench);
         area.resize(900, 700);
         area.show();
     }
@@ -309,7 +309,7 @@ TEST_P(RuleCommands, CommitANewStepOrRefuse) {
     }
     EXPECT_EQ(committed.count(), 1);
     ASSERT_EQ(exercise.GetSteps().size(), 2u);
-    EXPECT_EQ(BracketFormOf(step(1)), *c.result);
+    EXPECT_EQ(bracketFormOf(step(1)), *c.result);
     EXPECT_EQ(step(0).GetAppliedRule(), c.rule);
     EXPECT_TRUE(workbench.refusals.empty());
 }
@@ -414,9 +414,9 @@ TEST_P(IterationClicks, PromptThenApplyWithTheFirstSelectionAsSource) {
     }
     EXPECT_EQ(committed.count(), 1);
     ASSERT_EQ(exercise.GetSteps().size(), 2u);
-    EXPECT_EQ(BracketFormOf(step(1)), *c.result);
+    EXPECT_EQ(bracketFormOf(step(1)), *c.result);
     EXPECT_EQ(step(0).GetAppliedRule(), Rule::Iteration);
-    EXPECT_TRUE(element(1)->GetGraphic()->IsMarked());
+    EXPECT_TRUE(element(1)->GetGraphic()->isMarked());
 }
 
 INSTANTIATE_TEST_SUITE_P(StepWindow, IterationClicks,

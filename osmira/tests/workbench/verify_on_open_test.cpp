@@ -33,7 +33,7 @@ TEST_P(OpeningAFile, SaysOnceWhenItsDerivationDoesNotHold) {
     RecordingWorkbench recorder;
     auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
     for (int step = 0; step < 2; ++step) {
-        ASSERT_EQ(RequestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Committed);
+        ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Committed);
     }
     GetParam().tamper(*exercise);
     suite::testing::ScratchFolder scratch;

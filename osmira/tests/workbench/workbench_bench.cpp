@@ -28,7 +28,7 @@ using namespace osmira::workbench;
 
 QString write99StepExercise(const QTemporaryDir& folder) {
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NinetyNineStepExercise(recorder);
+    auto exercise = osmira::test::ninetyNineStepExercise(recorder);
     const std::string bytes = SaveExercise(*exercise);
     const QString path = folder.filePath(QStringLiteral("99-pasos.omr"));
     QFile file(path);
@@ -53,7 +53,7 @@ void BM_RuleCommandWith99WindowsOpen(benchmark::State& state) {
     settle();
     CEjercicio& exercise = *app.currentExercise();
     for (auto _ : state) {
-        COsmiraDoc& last = *exercise.LastStep();
+        COsmiraDoc& last = *exercise.lastStep();
         app.workbench().OpenWindow(last);
         last.SetSelectedElement(last.GetElements().at(1).get());
         app.mainFrame().action(Command::ReglaDobleCorte)->trigger();
@@ -86,7 +86,7 @@ void BM_Open99StepFileWithItsWindows(benchmark::State& state) {
             state.SkipWithError("the file did not open");
             break;
         }
-        app.Cerrar();
+        app.cerrar();
         settle();
         state.ResumeTiming();
     }
@@ -97,7 +97,7 @@ BENCHMARK(BM_Open99StepFileWithItsWindows)->Unit(benchmark::kMillisecond);
 void BM_RepaintTheLargestDiagram(benchmark::State& state) {
     suite::testing::benchmarkApplication();
     RecordingWorkbench recorder;
-    const std::string formula = osmira::test::LongestDisjunction();
+    const std::string formula = osmira::test::longestDisjunction();
     auto exercise =
         osmira::test::NewExercise(std::vector<std::string>(kHypothesisSlots, formula), formula, recorder);
     osmira::workbench::test::FakeHost host;

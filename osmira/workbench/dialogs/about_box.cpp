@@ -50,7 +50,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     // Modus ponens, A and A→B, as the program draws it.
     auto* picture = new QLabel(credits);
     picture->setObjectName(QStringLiteral("AboutPicture"));
-    picture->setPixmap(QPixmap::fromImage(render::BracketFormPicture("A[A[B]]")));
+    picture->setPixmap(QPixmap::fromImage(render::bracketFormPicture("A[A[B]]")));
     picture->setAlignment(Qt::AlignCenter);
     auto* creditsLayout = new QVBoxLayout(credits);
     creditsLayout->addWidget(team);

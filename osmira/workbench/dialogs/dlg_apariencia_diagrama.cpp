@@ -59,20 +59,20 @@ QPushButton* addButton(QBoxLayout& layout, const QString& text, const QString& o
 void drawAppearancePreview(QPainter& painter, const QSize& area, const ElementAppearance& appearance) {
     render::PainterCanvas canvas(painter);
     const Pen border{Pen::Style::Solid, appearance.penWidth, appearance.penColor};
-    canvas.SelectPen(border);
-    canvas.SelectBrush({appearance.fillColor});
-    canvas.DrawRectangle({0, 0, area.width(), area.height()});
-    canvas.DrawRectangle(centred(area, 140, 98));
+    canvas.selectPen(border);
+    canvas.selectBrush({appearance.fillColor});
+    canvas.drawRectangle({0, 0, area.width(), area.height()});
+    canvas.drawRectangle(centred(area, 140, 98));
     const Rect cut = centred(area, 100, 58);
     canvas.DrawEllipse(cut);
     const Rect selected{cut.left + 20, cut.top + 20, cut.left + 40, cut.top + 38};
-    canvas.SelectBrush({appearance.markedFillColor});
+    canvas.selectBrush({appearance.markedFillColor});
     canvas.DrawEllipse(selected);
     const Rect letter{selected.right + 20, selected.top, selected.right + 40, selected.bottom};
-    canvas.SelectPen({Pen::Style::Null, 0, 0});
-    canvas.SelectBrush({appearance.fillColor});
-    canvas.DrawRectangle(letter);
-    canvas.DrawCentredText(letter, "G", appearance.font, appearance.penColor);
+    canvas.selectPen({Pen::Style::Null, 0, 0});
+    canvas.selectBrush({appearance.fillColor});
+    canvas.drawRectangle(letter);
+    canvas.drawCentredText(letter, "G", appearance.font, appearance.penColor);
 }
 
 DlgAparienciaDiagrama::DlgAparienciaDiagrama(Host& host, const ElementAppearance& sheet, QWidget* parent)

@@ -52,8 +52,8 @@ std::string DlgInsertarGrafico::formula() const {
 // Blanks alone count as an empty entry, and the formula must pass the rule's own check, so
 // that "Insertar" never hands over a formula the rule would then drop.
 void DlgInsertarGrafico::insert() {
-    const std::string formula = RemoveBlanks(entry_->formula());
-    if (const std::optional<std::string> refusal = InsertionRefusal(formula)) {
+    const std::string formula = removeBlanks(entry_->formula());
+    if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
         host_.showMessage(this, latin1Text(*refusal),
                           formula.empty() ? QStringLiteral("Error de fórmula")
                                           : QStringLiteral("Error de sintaxis"),

@@ -129,7 +129,7 @@ std::string DlgTomaFormulas::conclusion() const {
 void DlgTomaFormulas::accept() {
     const std::array<std::string, 6> rows = hypotheses();
     const std::vector<std::string> rowFormulas(rows.begin(), rows.end());
-    if (const std::optional<std::string> refusal = CheckExerciseFormulas(rowFormulas, conclusion())) {
+    if (const std::optional<std::string> refusal = checkExerciseFormulas(rowFormulas, conclusion())) {
         warn(latin1Text(*refusal), *refusal == messages::kNoHypothesis ? QStringLiteral("Error de hipótesis")
                                                                        : QStringLiteral("Error de sintaxis"));
         entry_->setFocus();
@@ -234,8 +234,8 @@ int DlgTomaFormulas::firstFreeSlot() const {
 // An entry of blanks only stores nothing, says why and is emptied. The stored formula holds no
 // blanks, as the exercise requires; a refused one is shown with the cause the core names.
 bool DlgTomaFormulas::takeEntry(std::string& formula) {
-    formula = RemoveBlanks(entry_->formula());
-    if (const std::optional<std::string> refusal = FormulaEntryRefusal(formula)) {
+    formula = removeBlanks(entry_->formula());
+    if (const std::optional<std::string> refusal = formulaEntryRefusal(formula)) {
         if (formula.empty()) {
             entry_->clear();
         }

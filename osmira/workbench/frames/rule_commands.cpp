@@ -32,7 +32,7 @@ QString iterationPlacePrompt() {
 RuleOutcome applyPendingRule(COsmiraDoc& document) {
     CEjercicio* exercise = document.GetExercise();
     // Only the last step can be transformed; the core works on the last step whatever it is given.
-    if (exercise == nullptr || exercise->LastStep() != &document) {
+    if (exercise == nullptr || exercise->lastStep() != &document) {
         document.SetPendingRule(Rule::None);
         return RuleOutcome::NotApplied;
     }

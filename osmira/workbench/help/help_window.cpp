@@ -86,7 +86,7 @@ QImage helpPicture(const QUrl& name) {
     for (const QString& mark : marks.split(u',', Qt::SkipEmptyParts)) {
         marked.push_back(mark.toInt());
     }
-    return render::BracketFormPicture(name.path().toStdString(), marked);
+    return render::bracketFormPicture(name.path().toStdString(), marked);
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -175,7 +175,7 @@ void DlgNavegador::Rebuild(CEjercicio& exercise) {
         entries_.back().ruleItem = ruleItem;
     }
     // A handed-in file may reach the goal by steps that do not follow: that is not solved.
-    if (exercise.goalReached() && CheckDerivation(exercise).valid) {
+    if (exercise.goalReached() && checkDerivation(exercise).valid) {
         setGoalMark(steps.back().get());
     }
     tree_->scrollToItem(entries_.front().stepItem);
@@ -191,7 +191,7 @@ void DlgNavegador::RefreshComment() {
     }
 }
 
-void DlgNavegador::MarkGoalReached(COsmiraDoc& step) {
+void DlgNavegador::markGoalReached(COsmiraDoc& step) {
     if (entriesOf(step) != entries_.end()) {
         setGoalMark(&step);
     }

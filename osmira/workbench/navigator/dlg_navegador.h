@@ -42,7 +42,7 @@ class DlgNavegador : public QWidget {
     void Rebuild(CEjercicio& exercise);
     void RefreshComment();
     COsmiraDoc* SelectedStep() const { return selectedStep_; }
-    void MarkGoalReached(COsmiraDoc& step);
+    void markGoalReached(COsmiraDoc& step);
 
     QTreeWidget& tree() const { return *tree_; }
     QPlainTextEdit& commentBox() const { return *commentBox_; }
