@@ -14,6 +14,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (argument == "--version") {
             options.version = true;
+        } else if (argument == "--valid") {
+            options.valid = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--tptp") {
+            options.tptp = true;
         } else if (!haveFile && (argument == "-" || argument.rfind("--", 0) != 0)) {
             options.file = argument;
             haveFile = true;
@@ -22,6 +28,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
         }
     }
     if (!haveFile && !options.help && !options.version) {
+        return std::nullopt;
+    }
+    // A question is answered one way: plain or JSON, never as a translation in TeX or signs.
+    const bool translating = options.tex || options.unicode;
+    if ((options.json && !options.valid) || (options.valid && (options.tptp || translating)) ||
+        (options.tptp && translating)) {
         return std::nullopt;
     }
     return options;

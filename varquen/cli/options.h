@@ -11,11 +11,14 @@ struct Options {
     bool unicode = false;
     bool help = false;    // --help or -h: the usage, and nothing translated
     bool version = false; // --version
-    std::string file;     // "-" for standard input
+    bool valid = false;   // --valid: is the formula valid? (--json: the answer as JSON)
+    bool json = false;
+    bool tptp = false; // --tptp: the translation as a TPTP problem
+    std::string file;  // "-" for standard input
 };
 
 // Options from argv[1..]; nothing when the command line is not `[--tex] [--unicode] FILE`,
-// `--help`, `-h` or `--version`.
+// `--valid [--json] FILE`, `--tptp FILE`, `--help`, `-h` or `--version`.
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* Usage =

@@ -1,6 +1,8 @@
 #include "run.h"
 
 #include "options.h"
+#include "stream_notifier.h"
+#include "validity_commands.h"
 
 #include "varquen/formula_file.h"
 #include "varquen/messages.h"
@@ -22,24 +24,6 @@
 namespace varquen::cli {
 
 namespace {
-
-// Each message box becomes one line on the error stream: "caption: text".
-class StreamNotifier : public Notifier {
-  public:
-    explicit StreamNotifier(std::ostream& err) : err_(err) {}
-    void showMessage(const std::string& text, const std::string& caption) override {
-        std::string line = suite::utf8FromLatin1(caption) + ": " + suite::utf8FromLatin1(text);
-        for (char& c : line) {
-            if (c == '\n' || c == '\r') {
-                c = ' ';
-            }
-        }
-        err_ << line << '\n';
-    }
-
-  private:
-    std::ostream& err_;
-};
 
 // Standard input is read up to one byte past the largest formula file, enough for
 // readFormulaFile to refuse a bigger one: /dev/zero never ends.
@@ -85,19 +69,21 @@ std::optional<std::string> readInput(const std::string& path, std::istream& in, 
     }
 }
 
-int translate(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+std::optional<FormulaFile> readFormula(const Options& options, std::istream& in, std::ostream& err) {
     const std::optional<std::string> bytes = readInput(options.file, in, err);
     if (!bytes) {
-        return 2;
+        return std::nullopt;
     }
-    const FormulaFileRead read = readFormulaFile(*bytes);
+    FormulaFileRead read = readFormulaFile(*bytes);
     if (!read.value) {
         err << suite::utf8FromLatin1(read.reason) << '\n';
-        return 2;
     }
+    return std::move(read.value);
+}
+
+int translate(const FormulaFile& file, const Options& options, std::ostream& out, std::ostream& err) {
     StreamNotifier notifier(err);
-    const Translation translation =
-        translateFormula(read.value->declarations, read.value->formula, options.tex, notifier);
+    const Translation translation = translateFormula(file.declarations, file.formula, options.tex, notifier);
     if (options.unicode) {
         out << utf8WithSigns(translation.output) << '\n';
     } else {
@@ -109,6 +95,20 @@ int translate(const Options& options, std::istream& in, std::ostream& out, std::
         return 3;
     }
     return translation.error == ParseError::None ? 0 : 1;
+}
+
+int answer(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::optional<FormulaFile> file = readFormula(options, in, err);
+    if (!file) {
+        return 2;
+    }
+    if (options.valid) {
+        return answerValidity(*file, options.json, out, err);
+    }
+    if (options.tptp) {
+        return writeTptp(*file, out, err);
+    }
+    return translate(*file, options, out, err);
 }
 
 } // namespace
@@ -129,7 +129,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
             }
             return 0;
         }
-        return translate(*options, in, out, err);
+        return answer(*options, in, out, err);
     } catch (const std::bad_alloc&) {
         // A literal: reporting must not need memory.
         err << "No hay memoria suficiente para traducir el fichero\n";

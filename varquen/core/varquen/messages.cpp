@@ -153,4 +153,9 @@ std::string fileTooLarge() {
            text(" bytes, más de los que puede tener un fichero de fórmulas: no se lee");
 }
 
+std::string unreadableTranslation() {
+    return text("La traducción contiene un nombre con paréntesis que no se puede volver a leer: no se puede "
+                "preguntar si es válida");
+}
+
 } // namespace varquen::messages

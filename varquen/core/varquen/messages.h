@@ -43,4 +43,7 @@ std::string fileLineTooLong();
 std::string fileFormulaTooLong();
 std::string fileTooLarge();
 
+// A translation that cannot be read back to ask whether it is valid.
+std::string unreadableTranslation();
+
 } // namespace varquen::messages

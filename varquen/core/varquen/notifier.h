@@ -11,4 +11,10 @@ class Notifier {
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
 };
 
+// For a second pass over entries whose messages have been shown once already.
+class SilentNotifier : public Notifier {
+  public:
+    void showMessage(const std::string&, const std::string&) override {}
+};
+
 } // namespace varquen

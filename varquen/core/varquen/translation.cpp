@@ -10,8 +10,6 @@
 
 namespace varquen {
 
-namespace {
-
 void rebuildSignature(Signature& signature, const Declarations& declarations) {
     signature.resetSignature();
     for (const std::string& line : declarations.universes) {
@@ -27,6 +25,8 @@ void rebuildSignature(Signature& signature, const Declarations& declarations) {
         signature.declareRelation(line);
     }
 }
+
+namespace {
 
 // Guards by the predicate of its universe every variable that is never quantified, or that also
 // occurs outside the quantifiers binding it, in declaration order, conjunctions nested to the

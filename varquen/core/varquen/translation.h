@@ -20,6 +20,12 @@ struct Translation {
 // The output as the translation file holds it (see spellTranslation).
 std::string spelledOutput(const Translation& translation);
 
+class Signature;
+
+// Clears the signature and declares the four lists' entries, universes first; a refused entry
+// shows its message and the next one is declared.
+void rebuildSignature(Signature& signature, const Declarations& declarations);
+
 // The translation command: rebuilds the signature from the lists (one message per refused
 // entry), parses and translates the formula, closes its free variables and, on an error,
 // shows the report of what was translated so far.

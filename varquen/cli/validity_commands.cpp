@@ -1,0 +1,67 @@
+#include "validity_commands.h"
+
+#include "stream_notifier.h"
+
+#include "varquen/countermodel_text.h"
+#include "varquen/prover_loading.h"
+#include "varquen/tptp.h"
+#include "varquen/translation_reader.h"
+
+#include "suite/latin1.h"
+#include "suite/validity_verdict.h"
+
+#include <ostream>
+
+namespace varquen::cli {
+
+namespace {
+
+// The problem, or nothing after the translation's messages and its failure were written.
+std::optional<FirstOrderProblem> problemOf(const FormulaFile& file, std::ostream& err) {
+    StreamNotifier notifier(err);
+    ProblemRead read = validityProblem(file.declarations, file.formula, notifier);
+    if (!read.value) {
+        err << suite::utf8FromLatin1(read.reason) << '\n';
+    }
+    return std::move(read.value);
+}
+
+bool delivered(std::ostream& out, std::ostream& err) {
+    if (!out.flush()) {
+        err << "No puedo escribir en la salida estándar\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int answerValidity(const FormulaFile& file, bool json, std::ostream& out, std::ostream& err) {
+    const std::optional<FirstOrderProblem> problem = problemOf(file, err);
+    if (!problem) {
+        return static_cast<int>(suite::ValidityExit::BadInput);
+    }
+    const ValidityAnswer answer = askProver(*problem);
+    if (json) {
+        out << suite::verdictJson(answer.verdict, "",
+                                  answer.countermodel ? countermodelJson(*answer.countermodel) : "")
+            << '\n';
+    } else {
+        out << suite::verdictLine(answer.verdict) << '\n';
+        if (answer.countermodel) {
+            out << "Contramodelo:\n" << suite::utf8FromLatin1(countermodelText(*answer.countermodel));
+        }
+    }
+    return delivered(out, err) ? suite::validityExitStatus(answer.verdict.validity) : 3;
+}
+
+int writeTptp(const FormulaFile& file, std::ostream& out, std::ostream& err) {
+    const std::optional<FirstOrderProblem> problem = problemOf(file, err);
+    if (!problem) {
+        return 2;
+    }
+    out << tptpProblem(*problem);
+    return delivered(out, err) ? 0 : 3;
+}
+
+} // namespace varquen::cli

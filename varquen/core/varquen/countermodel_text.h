@@ -1,0 +1,18 @@
+#pragma once
+
+#include "varquen/validity.h"
+
+#include <string>
+
+namespace varquen {
+
+// The countermodel as the student reads it, in Latin-1, one line a universe, a function's value,
+// a relation or a free variable:
+//   A = {A1, A2}   f(A1) = B1   R = {(A1, B1)}   x = A2
+std::string countermodelText(const Countermodel& countermodel);
+
+// The countermodel as JSON, in UTF-8: {"universes":{"A":["A1"]},"functions":{"f":[{"arguments":
+// ["A1"],"value":"B1"}]},"relations":{"R":[["A1","B1"]]},"freeVariables":{"x":"A1"}}.
+std::string countermodelJson(const Countermodel& countermodel);
+
+} // namespace varquen

@@ -1,0 +1,159 @@
+#include "z3_problem.h"
+
+namespace varquen::prover {
+
+namespace {
+
+using Kind = FirstOrderFormula::Kind;
+
+z3::expr encodeTerm(const Z3Signature& z3Signature, const FirstOrderTerm& term) {
+    if (term.kind == FirstOrderTerm::Kind::Variable) {
+        return z3Signature.variables[static_cast<std::size_t>(term.symbol)];
+    }
+    z3::expr_vector arguments(z3Signature.context);
+    for (const FirstOrderTerm& argument : term.arguments) {
+        arguments.push_back(encodeTerm(z3Signature, argument));
+    }
+    return z3Signature.functions[static_cast<std::size_t>(term.symbol)](arguments);
+}
+
+z3::expr applyToTerms(const Z3Signature& z3Signature, const z3::func_decl& symbol,
+                      const std::vector<FirstOrderTerm>& terms) {
+    z3::expr_vector arguments(z3Signature.context);
+    for (const FirstOrderTerm& term : terms) {
+        arguments.push_back(encodeTerm(z3Signature, term));
+    }
+    return symbol(arguments);
+}
+
+z3::sort_vector individualsTimes(const Z3Signature& z3Signature, std::size_t count) {
+    z3::sort_vector domain(z3Signature.context);
+    for (std::size_t i = 0; i < count; ++i) {
+        domain.push_back(z3Signature.individuals);
+    }
+    return domain;
+}
+
+// ∀ x1 … xn (U1 x1 ∧ … ∧ Un xn → R f(x1, …, xn)) for a function of result universe R.
+z3::expr functionTyping(const Z3Signature& z3Signature, const FirstOrderSignature::Function& function,
+                        const z3::func_decl& symbol) {
+    z3::context& context = z3Signature.context;
+    z3::expr_vector arguments(context);
+    z3::expr guards = context.bool_val(true);
+    for (std::size_t i = 1; i < function.types.size(); ++i) {
+        arguments.push_back(context.constant(("x" + std::to_string(i)).c_str(), z3Signature.individuals));
+        guards = guards &&
+                 z3Signature.universes[static_cast<std::size_t>(function.types[i] - 1)](arguments.back());
+    }
+    const z3::expr typed = z3::implies(
+        guards, z3Signature.universes[static_cast<std::size_t>(function.types[0] - 1)](symbol(arguments)));
+    return arguments.empty() ? typed : z3::forall(arguments, typed);
+}
+
+// An enumeration of `size` individuals, named by their number so that each size is a sort of its own.
+z3::sort boundedSort(z3::context& context, int size, std::vector<z3::expr>& elements) {
+    std::vector<std::string> names;
+    std::vector<const char*> pointers;
+    for (int i = 1; i <= size; ++i) {
+        names.push_back("e" + std::to_string(i) + "_" + std::to_string(size));
+    }
+    for (const std::string& name : names) {
+        pointers.push_back(name.c_str());
+    }
+    z3::func_decl_vector constants(context), testers(context);
+    const z3::sort sort =
+        context.enumeration_sort(("Individuo" + std::to_string(size)).c_str(), static_cast<unsigned>(size),
+                                 pointers.data(), constants, testers);
+    for (unsigned i = 0; i < constants.size(); ++i) {
+        elements.push_back(constants[i]());
+    }
+    return sort;
+}
+
+} // namespace
+
+Z3Signature declareSignature(z3::context& context, const FirstOrderSignature& signature, int domainSize) {
+    Z3Signature result(context);
+    if (domainSize == 0) {
+        result.individuals = context.uninterpreted_sort("Individuo");
+    } else {
+        result.individuals = boundedSort(context, domainSize, result.boundedDomain);
+    }
+    const z3::sort truth = context.bool_sort();
+    for (const std::string& universe : signature.universes) {
+        result.universes.push_back(context.function(("U_" + universe).c_str(), result.individuals, truth));
+    }
+    for (const FirstOrderSignature::Function& function : signature.functions) {
+        const z3::sort range = function.types[0] == 0 ? truth : result.individuals;
+        result.functions.push_back(context.function(
+            ("f_" + function.name).c_str(), individualsTimes(result, function.types.size() - 1), range));
+    }
+    for (const FirstOrderSignature::Relation& relation : signature.relations) {
+        result.relations.push_back(
+            context.function(("r_" + relation.name).c_str(),
+                             individualsTimes(result, static_cast<std::size_t>(relation.arity)), truth));
+    }
+    for (const FirstOrderSignature::Variable& variable : signature.variables) {
+        result.variables.push_back(context.constant(("v_" + variable.name).c_str(), result.individuals));
+    }
+    return result;
+}
+
+z3::expr encodeFormula(const Z3Signature& z3Signature, const FirstOrderFormula& formula) {
+    const auto part = [&](std::size_t i) { return encodeFormula(z3Signature, formula.parts[i]); };
+    const auto symbol = static_cast<std::size_t>(formula.symbol);
+    switch (formula.kind) {
+    case Kind::Not:
+        return !part(0);
+    case Kind::And:
+        return part(0) && part(1);
+    case Kind::Or:
+        return part(0) || part(1);
+    case Kind::Implies:
+        return z3::implies(part(0), part(1));
+    case Kind::ForAll:
+        return z3::forall(z3Signature.variables[symbol], part(0));
+    case Kind::Exists:
+        return z3::exists(z3Signature.variables[symbol], part(0));
+    case Kind::Equals:
+        return encodeTerm(z3Signature, formula.terms[0]) == encodeTerm(z3Signature, formula.terms[1]);
+    case Kind::Universe:
+        return z3Signature.universes[symbol - 1](encodeTerm(z3Signature, formula.terms[0]));
+    case Kind::Relation:
+        return applyToTerms(z3Signature, z3Signature.relations[symbol], formula.terms);
+    case Kind::Predicate:
+        return applyToTerms(z3Signature, z3Signature.functions[symbol], formula.terms);
+    }
+    return z3Signature.context.bool_val(false);
+}
+
+z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const FirstOrderSignature& signature) {
+    z3::context& context = z3Signature.context;
+    z3::expr_vector axioms(context);
+    const z3::expr x = context.constant("x", z3Signature.individuals);
+    for (std::size_t u = 0; u < z3Signature.universes.size(); ++u) {
+        axioms.push_back(z3::exists(x, z3Signature.universes[u](x)));
+        for (std::size_t w = u + 1; w < z3Signature.universes.size(); ++w) {
+            axioms.push_back(z3::forall(x, !(z3Signature.universes[u](x) && z3Signature.universes[w](x))));
+        }
+    }
+    for (std::size_t f = 0; f < signature.functions.size(); ++f) {
+        const FirstOrderSignature::Function& function = signature.functions[f];
+        if (function.used && function.types[0] >= 1) {
+            axioms.push_back(functionTyping(z3Signature, function, z3Signature.functions[f]));
+        }
+    }
+    return axioms;
+}
+
+z3::expr_vector freeVariableGuards(const Z3Signature& z3Signature, const FirstOrderProblem& problem) {
+    z3::expr_vector guards(z3Signature.context);
+    for (const int v : problem.freeVariables) {
+        const int type = problem.signature.variables[static_cast<std::size_t>(v)].type;
+        guards.push_back(z3Signature.universes[static_cast<std::size_t>(type - 1)](
+            z3Signature.variables[static_cast<std::size_t>(v)]));
+    }
+    return guards;
+}
+
+} // namespace varquen::prover

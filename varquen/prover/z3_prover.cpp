@@ -1,0 +1,90 @@
+#include "z3_prover.h"
+
+#include "z3_countermodel.h"
+#include "z3_problem.h"
+
+#include <z3++.h>
+
+#include <algorithm>
+
+namespace varquen::prover {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// The share of the time a first, unbounded attempt gets: most valid formulas are proved in it.
+constexpr int FirstAttemptShare = 4;
+// Then countermodels are looked for in domains of up to this many individuals, where Z3 finds
+// them at once while an unbounded search can miss them (∀x ∃y S x y without ∃y ∀x S x y).
+constexpr int LargestBoundedDomain = 8;
+
+suite::ValidityVerdict unknownVerdict(const std::string& proverReason) {
+    if (proverReason == "timeout" || proverReason == "canceled") {
+        return {suite::Validity::Unknown, std::string(suite::kTimeLimitReason)};
+    }
+    return {suite::Validity::Unknown, "el demostrador no llega a una respuesta (" + proverReason + ")"};
+}
+
+milliseconds until(Clock::time_point deadline) {
+    return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
+}
+
+// The question in a domain of domainSize individuals (0: any number): the answer when Z3 gives
+// one that holds for every domain (not valid, or valid when unbounded); else nothing, and the
+// reason Z3 gave.
+std::optional<ValidityAnswer> attempt(z3::context& context, const FirstOrderProblem& problem, int domainSize,
+                                      milliseconds limit, std::string& reason) {
+    const Z3Signature z3Signature = declareSignature(context, problem.signature, domainSize);
+    z3::solver solver(context);
+    z3::params params(context);
+    params.set("timeout", static_cast<unsigned>(limit.count()));
+    solver.set(params);
+    solver.add(relativisationAxioms(z3Signature, problem.signature));
+    solver.add(freeVariableGuards(z3Signature, problem));
+    solver.add(!encodeFormula(z3Signature, problem.formula));
+    switch (solver.check()) {
+    case z3::sat:
+        return ValidityAnswer{{suite::Validity::NotValid, {}},
+                              readCountermodel(solver.get_model(), z3Signature, problem)};
+    case z3::unsat:
+        if (domainSize == 0) {
+            return ValidityAnswer{{suite::Validity::Valid, {}}, std::nullopt};
+        }
+        return std::nullopt;
+    default:
+        reason = solver.reason_unknown();
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds timeLimit) {
+    const Clock::time_point deadline = Clock::now() + timeLimit;
+    std::string reason = "timeout";
+    try {
+        z3::context context;
+        if (auto answer = attempt(context, problem, 0, timeLimit / FirstAttemptShare, reason)) {
+            return std::move(*answer);
+        }
+        // Every universe is non-empty and disjoint from the others: a domain holds one each.
+        const int smallest = std::max(1, static_cast<int>(problem.signature.universes.size()));
+        for (int size = smallest; size <= LargestBoundedDomain && Clock::now() < deadline; ++size) {
+            if (auto answer = attempt(context, problem, size, until(deadline), reason)) {
+                return std::move(*answer);
+            }
+        }
+        if (Clock::now() < deadline) {
+            if (auto answer = attempt(context, problem, 0, until(deadline), reason)) {
+                return std::move(*answer);
+            }
+        }
+        return {unknownVerdict(reason), std::nullopt};
+    } catch (const z3::exception& failure) {
+        return {unknownVerdict(failure.msg()), std::nullopt};
+    }
+}
+
+} // namespace varquen::prover

@@ -1,0 +1,86 @@
+// Known validities and non-validities of many-sorted logic, asked of the loaded prover module as
+// the window and the tool ask; every countermodel it gives must make the formula false.
+#include "many_sorted_formulas.h"
+
+#include "varquen/prover_loading.h"
+#include "varquen/translation_reader.h"
+
+#include <gtest/gtest.h>
+
+namespace varquen::testing {
+namespace {
+
+// Universes A and B; x, y in A, z in B; c a constant of A, f from B to A, p a property of A's
+// elements written as a formula-valued function; R on anything, S on pairs.
+TestSignature twoUniverses() {
+    return {{"A", "B"},
+            {{"x", 1}, {"y", 1}, {"z", 2}},
+            {{"c", 1, {}}, {"f", 1, {2}}, {"p", 0, {1}}},
+            {{"R", 1}, {"S", 2}}};
+}
+
+struct Case {
+    const char* name;
+    Formula formula;
+    suite::Validity expected;
+};
+
+std::ostream& operator<<(std::ostream& out, const Case& row) {
+    return out << row.name;
+}
+
+class ValidityTable : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ValidityTable, AnswersAndEveryCountermodelFalsifiesTheFormula) {
+    const TestSignature signature = twoUniverses();
+    SilentNotifier notifier;
+    const ProblemRead read =
+        validityProblem(signature.declarations(), formulaText(GetParam().formula), notifier);
+    ASSERT_TRUE(read.value) << read.reason;
+    const ValidityAnswer answer = askProver(*read.value);
+    ASSERT_EQ(answer.verdict.validity, GetParam().expected) << answer.verdict.reason;
+    ASSERT_EQ(answer.countermodel.has_value(), GetParam().expected == suite::Validity::NotValid);
+    if (answer.countermodel) {
+        EXPECT_FALSE(holdsIn(*answer.countermodel, signature, GetParam().formula));
+    }
+}
+
+using suite::Validity;
+
+INSTANTIATE_TEST_SUITE_P(
+    ManySorted, ValidityTable,
+    ::testing::Values(
+        // Each universe is non-empty.
+        Case{"UniversalGivesExistential",
+             imp(forAll("x", rel("R", {var("x")})), exists("x", rel("R", {var("x")}))), Validity::Valid},
+        Case{"ExistentialDoesNotGiveUniversal",
+             imp(exists("x", rel("R", {var("x")})), forAll("x", rel("R", {var("x")}))), Validity::NotValid},
+        Case{"DrinkerOfAUniverse",
+             exists("x", imp(pred("p", {var("x")}), forAll("y", pred("p", {var("y")})))), Validity::Valid},
+        // The universes are disjoint.
+        Case{"EqualityAcrossUniversesIsFalse", neg(eq(var("x"), var("z"))), Validity::Valid},
+        Case{"AConstantIsNoElementOfAnotherUniverse", forAll("z", neg(eq(fn("c"), var("z")))),
+             Validity::Valid},
+        Case{"AVariableIsNotInAnotherUniverse", neg(in("B", var("x"))), Validity::Valid},
+        // A free variable ranges over its universe; functions map into theirs.
+        Case{"AFreeVariableIsInItsUniverse", in("A", var("x")), Validity::Valid},
+        Case{"AFunctionMapsIntoItsUniverse", forAll("z", in("A", fn("f", {var("z")}))), Validity::Valid},
+        Case{"AFreeVariableIsNotEveryValue", rel("R", {var("x")}), Validity::NotValid},
+        Case{"AFunctionIsNotConstant", eq(fn("f", {var("z")}), fn("c")), Validity::NotValid},
+        Case{"PropertyOfTheConstant", imp(forAll("x", pred("p", {var("x")})), pred("p", {fn("c")})),
+             Validity::Valid},
+        // Quantifiers in their order.
+        Case{"ExistsForAllGivesForAllExists",
+             imp(exists("z", forAll("x", rel("S", {var("x"), var("z")}))),
+                 forAll("x", exists("z", rel("S", {var("x"), var("z")})))),
+             Validity::Valid},
+        Case{"ForAllExistsDoesNotGiveExistsForAll",
+             imp(forAll("x", exists("z", rel("S", {var("x"), var("z")}))),
+                 exists("z", forAll("x", rel("S", {var("x"), var("z")})))),
+             Validity::NotValid},
+        Case{"RelationOnMixedUniverses", imp(rel("S", {var("x"), var("z")}), rel("S", {var("z"), var("x")})),
+             Validity::NotValid}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace varquen::testing
