@@ -16,14 +16,10 @@ namespace varquen::cli {
 
 namespace {
 
-// The problem, or nothing after the translation's messages and its failure were written.
+// The problem, or nothing after the messages saying why were written.
 std::optional<FirstOrderProblem> problemOf(const FormulaFile& file, std::ostream& err) {
     StreamNotifier notifier(err);
-    ProblemRead read = validityProblem(file.declarations, file.formula, notifier);
-    if (!read.value) {
-        err << suite::utf8FromLatin1(read.reason) << '\n';
-    }
-    return std::move(read.value);
+    return validityProblem(file.declarations, file.formula, notifier).value;
 }
 
 bool delivered(std::ostream& out, std::ostream& err) {

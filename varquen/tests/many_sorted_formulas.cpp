@@ -160,6 +160,13 @@ int termType(const TestSignature& signature, const Term& term) {
     return term.isVariable ? signature.variableType(term.symbol) : signature.function(term.symbol).result;
 }
 
+TestSignature exampleSignature() {
+    return {{"A", "B"},
+            {{"x", 1}, {"y", 1}, {"z", 2}},
+            {{"c", 1, {}}, {"f", 1, {2}}, {"p", 0, {1}}},
+            {{"R", 1}, {"S", 2}}};
+}
+
 TestSignature randomSignature(std::mt19937& random) {
     TestSignature signature;
     const int universes = 1 + pick(random, 3);

@@ -69,6 +69,10 @@ std::string formulaText(const Formula& formula);
 
 int termType(const TestSignature& signature, const Term& term);
 
+// Universes A and B; x, y in A, z in B; c a constant of A, f from B to A, p a property of A's
+// elements written as a formula-valued function; R on anything, S on pairs.
+TestSignature exampleSignature();
+
 // A random signature of one to three universes with a variable in each, a few functions (a
 // constant, a predicate among them) and relations; a random formula over it, `depth` deep.
 TestSignature randomSignature(std::mt19937& random);

@@ -10,15 +10,6 @@
 namespace varquen::testing {
 namespace {
 
-// Universes A and B; x, y in A, z in B; c a constant of A, f from B to A, p a property of A's
-// elements written as a formula-valued function; R on anything, S on pairs.
-TestSignature twoUniverses() {
-    return {{"A", "B"},
-            {{"x", 1}, {"y", 1}, {"z", 2}},
-            {{"c", 1, {}}, {"f", 1, {2}}, {"p", 0, {1}}},
-            {{"R", 1}, {"S", 2}}};
-}
-
 struct Case {
     const char* name;
     Formula formula;
@@ -32,7 +23,7 @@ std::ostream& operator<<(std::ostream& out, const Case& row) {
 class ValidityTable : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ValidityTable, AnswersAndEveryCountermodelFalsifiesTheFormula) {
-    const TestSignature signature = twoUniverses();
+    const TestSignature signature = exampleSignature();
     SilentNotifier notifier;
     const ProblemRead read =
         validityProblem(signature.declarations(), formulaText(GetParam().formula), notifier);

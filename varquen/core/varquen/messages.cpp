@@ -157,5 +157,8 @@ std::string unreadableTranslation() {
     return text("La traducción contiene un nombre con paréntesis que no se puede volver a leer: no se puede "
                 "preguntar si es válida");
 }
+std::string validityCaption() {
+    return text("¿Es válida?");
+}
 
 } // namespace varquen::messages

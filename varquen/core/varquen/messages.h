@@ -45,5 +45,7 @@ std::string fileTooLarge();
 
 // A translation that cannot be read back to ask whether it is valid.
 std::string unreadableTranslation();
+// The caption of what the question "¿Es válida?" shows.
+std::string validityCaption();
 
 } // namespace varquen::messages

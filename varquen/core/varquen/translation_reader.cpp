@@ -251,6 +251,7 @@ ProblemRead validityProblem(const Declarations& declarations, const std::string&
     std::optional<FirstOrderFormula> read =
         readTranslation(signature, translation.output, freeOccurrences, problem.signature);
     if (!read) {
+        notifier.showMessage(messages::unreadableTranslation(), messages::validityCaption());
         return {std::nullopt, messages::unreadableTranslation()};
     }
     problem.formula = std::move(*read);

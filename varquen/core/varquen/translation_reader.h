@@ -17,8 +17,8 @@ std::optional<FirstOrderFormula> readTranslation(const Signature& signature, std
                                                  std::vector<bool>& freeOccurrences,
                                                  FirstOrderSignature& used);
 
-// What a validity question was made of: the problem, or why there is none (the translation
-// failed: its message; its boxes have been shown through the notifier).
+// What a validity question was made of: the problem, or why there is none (the translation's
+// error, or a translation that cannot be read back), which the notifier has shown.
 struct ProblemRead {
     std::optional<FirstOrderProblem> value;
     std::string reason;
