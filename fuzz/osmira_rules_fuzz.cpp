@@ -28,7 +28,7 @@ const char kAlphabet[] = {'A',
                           osmira::kDisjunction,
                           osmira::kImplication};
 
-bool Implies(const std::string& premise, const std::string& conclusion) {
+bool implies(const std::string& premise, const std::string& conclusion) {
     for (unsigned valuation = 0; valuation < 8; ++valuation) {
         if (osmira::test::bracketValue(premise, valuation) &&
             !osmira::test::bracketValue(conclusion, valuation)) {
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (osmira::requestRule(exercise, request) != osmira::RuleOutcome::Committed) {
             continue;
         }
-        if (!Implies(before, exercise.GetWorking()) ||
+        if (!implies(before, exercise.GetWorking()) ||
             osmira::bracketFormOf(*exercise.lastStep()) != exercise.GetWorking()) {
             __builtin_trap();
         }

@@ -38,7 +38,7 @@ std::optional<std::string> Arguments::Option(const std::string& name) const {
     return std::prev(found.second)->second;
 }
 
-std::vector<std::string> Arguments::All(const std::string& name) const {
+std::vector<std::string> Arguments::all(const std::string& name) const {
     std::vector<std::string> values;
     auto found = options_.equal_range(name);
     for (auto it = found.first; it != found.second; ++it) {

@@ -16,14 +16,14 @@ inline constexpr int kExitOutput = 3;
 // Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
 class Arguments {
   public:
-    // Fails (with the reason in Error()) on an option not in `valueOptions` or one without value.
+    // Fails (with the reason in error()) on an option not in `valueOptions` or one without value.
     Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
 
     bool Ok() const { return error_.empty(); }
-    const std::string& Error() const { return error_; }
-    const std::vector<std::string>& Positional() const { return positional_; }
+    const std::string& error() const { return error_; }
+    const std::vector<std::string>& positional() const { return positional_; }
     std::optional<std::string> Option(const std::string& name) const;
-    std::vector<std::string> All(const std::string& name) const;
+    std::vector<std::string> all(const std::string& name) const;
 
   private:
     std::vector<std::string> positional_;

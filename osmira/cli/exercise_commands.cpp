@@ -29,8 +29,8 @@ int cannotRead(Streams io, const std::string& path, const std::string& reason) {
     return kExitUsage;
 }
 
-int Save(Streams io, const CEjercicio& exercise, const std::string& path) {
-    const suite::FileSave save = WriteExerciseFile(path, exercise);
+int save(Streams io, const CEjercicio& exercise, const std::string& path) {
+    const suite::FileSave save = writeExerciseFile(path, exercise);
     return save.saved() ? kExitOk : cannotRead(io, path, save.reason());
 }
 
@@ -100,7 +100,7 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
         }
         data.date = static_cast<std::int32_t>(*seconds);
     }
-    for (const std::string& hypothesis : arguments.All("--hyp")) {
+    for (const std::string& hypothesis : arguments.all("--hyp")) {
         data.hypotheses.push_back(formulaArgument(hypothesis));
     }
     if (data.hypotheses.empty()) {
@@ -112,16 +112,16 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
     if (auto conclusion = arguments.Option("--concl")) {
         data.conclusion = formulaArgument(*conclusion);
         if (data.conclusion.empty()) {
-            return Report(io, messages::kEmptyFormula, kExitRefused);
+            return report(io, messages::kEmptyFormula, kExitRefused);
         }
     }
     for (const std::string& hypothesis : data.hypotheses) {
         if (hypothesis.empty()) {
-            return Report(io, messages::kEmptyFormula, kExitRefused);
+            return report(io, messages::kEmptyFormula, kExitRefused);
         }
     }
     if (auto refusal = checkExerciseFormulas(data.hypotheses, data.conclusion)) {
-        return Report(io, *refusal, kExitRefused);
+        return report(io, *refusal, kExitRefused);
     }
     return kExitOk;
 }
@@ -140,13 +140,13 @@ int reportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
     case RuleOutcome::Committed:
         return kExitOk;
     case RuleOutcome::Refused:
-        return Report(io, workbench.refusal, kExitRefused);
+        return report(io, workbench.refusal, kExitRefused);
     case RuleOutcome::Cancelled:
-        return Report(io,
+        return report(io,
                       suite::latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
                       kExitRefused);
     default:
-        return Report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
+        return report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
     }
 }
 
@@ -154,7 +154,7 @@ int reportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
 // nothing after reporting a usage error.
 std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, const COsmiraDoc& last,
                                      Streams io) {
-    const auto element = elementPosition(arguments.Positional()[2], last);
+    const auto element = elementPosition(arguments.positional()[2], last);
     if (!element) {
         usageError(
             io, suite::latin1FromUtf8("ELEMENTO es una posición de la lista del último paso (0 = la hoja)"));
@@ -179,9 +179,9 @@ std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, cons
 int newCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
     if (!arguments.Ok()) {
-        return usageError(io, arguments.Error());
+        return usageError(io, arguments.error());
     }
-    if (!arguments.Positional().empty() || !arguments.Option("-o")) {
+    if (!arguments.positional().empty() || !arguments.Option("-o")) {
         return usageError(io, suite::latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
     }
     NewExerciseData data;
@@ -198,21 +198,21 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
     WindowlessWorkbench workbench;
     exercise.attachWorkbench(workbench);
     if (!exercise.CreateExercise()) {
-        return Report(io, messages::kFormulaSyntax, kExitRefused);
+        return report(io, messages::kFormulaSyntax, kExitRefused);
     }
-    return Save(io, exercise, *arguments.Option("-o"));
+    return save(io, exercise, *arguments.Option("-o"));
 }
 
 int applyCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
     if (!arguments.Ok()) {
-        return usageError(io, arguments.Error());
+        return usageError(io, arguments.error());
     }
-    if (arguments.Positional().size() != 3) {
+    if (arguments.positional().size() != 3) {
         return usageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
     }
-    const std::string& path = arguments.Positional()[0];
-    auto rule = parseInteger(arguments.Positional()[1], static_cast<long long>(Rule::Erasure),
+    const std::string& path = arguments.positional()[0];
+    auto rule = parseInteger(arguments.positional()[1], static_cast<long long>(Rule::Erasure),
                              static_cast<long long>(Rule::DoubleCut));
     if (!rule) {
         return usageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
@@ -226,18 +226,18 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (auto insert = arguments.Option("--insert")) {
         std::string formula = formulaArgument(*insert);
         if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
-            return Report(io, *refusal, kExitRefused);
+            return report(io, *refusal, kExitRefused);
         }
         workbench.formulaToInsert = formula;
     }
-    ExerciseRead opened = ReadExerciseFile(path);
+    ExerciseRead opened = readExerciseFile(path);
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }
     CEjercicio& exercise = *opened.value;
     COsmiraDoc* last = exercise.lastStep();
     if (!last) {
-        return Report(io, "el ejercicio no tiene pasos", kExitRefused);
+        return report(io, "el ejercicio no tiene pasos", kExitRefused);
     }
     const std::optional<RuleRequest> request = requestOn(arguments, static_cast<Rule>(*rule), *last, io);
     if (!request) {
@@ -249,14 +249,14 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (outcome != RuleOutcome::Committed) {
         return reportOutcome(outcome, workbench, io);
     }
-    return Save(io, exercise, arguments.Option("-o").value_or(path));
+    return save(io, exercise, arguments.Option("-o").value_or(path));
 }
 
 int showCommand(const std::vector<std::string>& words, Streams io) {
     if (words.size() != 1) {
         return usageError(io, "show necesita ARCHIVO");
     }
-    ExerciseRead opened = ReadExerciseFile(words.front());
+    ExerciseRead opened = readExerciseFile(words.front());
     if (!opened.value) {
         return cannotRead(io, words.front(), opened.reason);
     }
@@ -283,18 +283,18 @@ int showCommand(const std::vector<std::string>& words, Streams io) {
 int truncateCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"-o"});
     if (!arguments.Ok()) {
-        return usageError(io, arguments.Error());
+        return usageError(io, arguments.error());
     }
-    if (arguments.Positional().size() != 2) {
+    if (arguments.positional().size() != 2) {
         return usageError(io, "truncate necesita ARCHIVO K");
     }
-    const std::string& path = arguments.Positional()[0];
-    ExerciseRead opened = ReadExerciseFile(path);
+    const std::string& path = arguments.positional()[0];
+    ExerciseRead opened = readExerciseFile(path);
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }
     auto keep =
-        parseInteger(arguments.Positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
+        parseInteger(arguments.positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
     if (!keep) {
         return usageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.value->GetSteps().size()));
@@ -302,8 +302,8 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
     WindowlessWorkbench workbench;
     opened.value->attachWorkbench(workbench);
     opened.value->ReopenAfterReading();
-    opened.value->RemoveStepsAfter(static_cast<std::size_t>(*keep - 1));
-    return Save(io, *opened.value, arguments.Option("-o").value_or(path));
+    opened.value->removeStepsAfter(static_cast<std::size_t>(*keep - 1));
+    return save(io, *opened.value, arguments.Option("-o").value_or(path));
 }
 
 } // namespace osmira::cli

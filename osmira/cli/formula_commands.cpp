@@ -44,7 +44,7 @@ int convertCommand(const std::vector<std::string>& words, Streams io) {
     }
     std::string formula = formulaArgument(*word);
     if (std::optional<std::string> refusal = formulaEntryRefusal(formula)) {
-        return Report(io, *refusal, kExitRefused);
+        return report(io, *refusal, kExitRefused);
     }
     CEjercicio exercise;
     io.out << exercise.ConvertFormula(formula) << '\n';
@@ -57,14 +57,14 @@ int layoutCommand(const std::vector<std::string>& words, Streams io) {
         return kExitUsage;
     }
     if (!isBracketForm(*bracket)) {
-        return Report(io,
+        return report(io,
                       "\"" + *bracket +
                           "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
                           "cerrado.",
                       kExitRefused);
     }
     if (!fitsAnExercise(*bracket)) {
-        return Report(io,
+        return report(io,
                       suite::latin1FromUtf8("la forma de corchetes tiene más de ") +
                           std::to_string(kLongestBracketForm) +
                           suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),

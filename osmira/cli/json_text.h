@@ -1,15 +1,11 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "suite/json_text.h"
 
 namespace osmira::cli {
 
-// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
-std::string jsonString(std::string_view utf8);
-
-inline std::string jsonBool(bool value) {
-    return value ? "true" : "false";
-}
+// verify's JSON lines use the suite's JSON text.
+using suite::jsonBool;
+using suite::jsonString;
 
 } // namespace osmira::cli

@@ -26,12 +26,12 @@ std::optional<ReportOptions> parseOptionBits(const std::string& bits) {
 int reportCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--options"});
     if (!arguments.Ok()) {
-        return usageError(io, arguments.Error());
+        return usageError(io, arguments.error());
     }
-    if (arguments.Positional().size() != 2) {
+    if (arguments.positional().size() != 2) {
         return usageError(io, "report necesita ARCHIVO e INFORME");
     }
-    if (arguments.All("--options").size() > 1) {
+    if (arguments.all("--options").size() > 1) {
         return usageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
     }
     std::optional<ReportOptions> options = ReportOptions{};
@@ -41,15 +41,15 @@ int reportCommand(const std::vector<std::string>& words, Streams io) {
             return usageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));
         }
     }
-    const std::string& exercisePath = arguments.Positional()[0];
-    ExerciseRead opened = ReadExerciseFile(exercisePath);
+    const std::string& exercisePath = arguments.positional()[0];
+    ExerciseRead opened = readExerciseFile(exercisePath);
     if (!opened.value) {
         io.err << "osmira-cli: " << exercisePath << ": " << suite::utf8FromLatin1(opened.reason) << '\n';
         return kExitUsage;
     }
     if (std::optional<std::string> failure =
-            render::writeReport(*opened.value, *options, arguments.Positional()[1])) {
-        return Report(io, *failure, kExitRefused);
+            render::writeReport(*opened.value, *options, arguments.positional()[1])) {
+        return report(io, *failure, kExitRefused);
     }
     return kExitOk;
 }

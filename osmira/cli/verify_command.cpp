@@ -60,11 +60,11 @@ std::vector<VerifiedFile> filesUnder(const std::string& folder, Streams io) {
     return files;
 }
 
-void Verify(VerifiedFile& file) {
+void verify(VerifiedFile& file) {
     if (!file.readError.empty()) {
         return;
     }
-    ExerciseRead opened = ReadExerciseFile(file.path);
+    ExerciseRead opened = readExerciseFile(file.path);
     if (!opened.value) {
         file.readError = opened.reason;
         return;
@@ -72,7 +72,7 @@ void Verify(VerifiedFile& file) {
     file.check = checkDerivation(*opened.value);
 }
 
-std::string StepCount(std::size_t steps) {
+std::string stepCount(std::size_t steps) {
     return std::to_string(steps) + (steps == 1 ? " paso" : " pasos");
 }
 
@@ -86,7 +86,7 @@ std::string textLine(const VerifiedFile& file) {
     }
     return file.path +
            (check.goalReached ? ": válido, objetivo alcanzado (" : ": válido, objetivo no alcanzado (") +
-           StepCount(check.steps) + ")";
+           stepCount(check.steps) + ")";
 }
 
 std::string jsonLine(const VerifiedFile& file) {
@@ -139,7 +139,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
     }
     std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0;
     for (VerifiedFile& file : files) {
-        Verify(file);
+        verify(file);
         if (!file.readError.empty()) {
             ++unreadable;
         } else if (!file.check.valid) {

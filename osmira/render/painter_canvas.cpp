@@ -87,7 +87,7 @@ void PainterCanvas::drawRectangle(const Rect& rect) {
     painter_.drawRect(qtRect(rect, 2));
 }
 
-void PainterCanvas::DrawEllipse(const Rect& rect) {
+void PainterCanvas::drawEllipse(const Rect& rect) {
     painter_.drawEllipse(qtRect(rect, 2));
 }
 

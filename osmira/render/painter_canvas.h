@@ -27,7 +27,7 @@ class PainterCanvas : public Canvas {
     Pen selectPen(const Pen& pen) override;
     Brush selectBrush(const Brush& brush) override;
     void drawRectangle(const Rect& rect) override;
-    void DrawEllipse(const Rect& rect) override;
+    void drawEllipse(const Rect& rect) override;
     void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                          Colour textColor) override;
 

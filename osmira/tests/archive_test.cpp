@@ -18,12 +18,12 @@ using namespace osmira;
 
 namespace {
 
-std::string Golden() {
+std::string goldenBytes() {
     return suite::testing::readFile(TEST_DATA_DIR "/new-exercise-hypothesis-A.omr");
 }
 
 std::unique_ptr<CEjercicio> goldenExercise(RecordingWorkbench& workbench) {
-    auto exercise = test::NewExercise({"A"}, "", workbench);
+    auto exercise = test::newExercise({"A"}, "", workbench);
     exercise->SetTitle("T");
     exercise->lastStep()->SetSelfId(0);
     return exercise;
@@ -32,7 +32,7 @@ std::unique_ptr<CEjercicio> goldenExercise(RecordingWorkbench& workbench) {
 // Hypotheses A and A→B, conclusion B, then every rule: six steps after the first.
 std::unique_ptr<CEjercicio> exerciseWithAllRules(RecordingWorkbench& workbench) {
     workbench.formulaToInsert = "C";
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     exercise->SetTitle("L\xF3gica de Peirce");
     exercise->SetAuthor("Mar\xED"
                         "a");
@@ -50,19 +50,19 @@ std::unique_ptr<CEjercicio> exerciseWithAllRules(RecordingWorkbench& workbench) 
     return exercise;
 }
 
-std::size_t Find(const std::string& bytes, const std::string& what) {
+std::size_t find(const std::string& bytes, const std::string& what) {
     return bytes.find(what);
 }
 
 TEST(Archive, NewExerciseIsTheGoldenFileByteForByte) {
     RecordingWorkbench workbench;
-    std::string golden = Golden();
+    std::string golden = goldenBytes();
     ASSERT_EQ(golden.size(), 298u);
     EXPECT_EQ(SaveExercise(*goldenExercise(workbench)), golden);
 }
 
 TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
-    ExerciseRead loaded = LoadExercise(Golden());
+    ExerciseRead loaded = LoadExercise(goldenBytes());
     ASSERT_TRUE(loaded.value) << loaded.reason;
     const CEjercicio& exercise = *loaded.value;
     EXPECT_EQ(exercise.GetTitle(), "T");
@@ -76,7 +76,7 @@ TEST(Archive, GoldenFileReadsBackAndSavesIdentically) {
     EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetRect(), (Rect{50, 50, 150, 150}));
     EXPECT_EQ(step.GetElements()[0]->GetGraphic()->GetAppearance().font, defaultFont());
     EXPECT_EQ(exercise.GetAppearances(), defaultAppearances());
-    EXPECT_EQ(SaveExercise(exercise), Golden());
+    EXPECT_EQ(SaveExercise(exercise), goldenBytes());
 }
 
 TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
@@ -84,15 +84,15 @@ TEST(Archive, LaterGraphicsOfADescribedClassUseItsIndex) {
     auto exercise = goldenExercise(workbench);
     ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed); // [[]]
     std::string bytes = SaveExercise(*exercise);
-    EXPECT_EQ(Find(bytes.substr(Find(bytes, "CHojaGrafico") + 1), "CHojaGrafico"), std::string::npos);
+    EXPECT_EQ(find(bytes.substr(find(bytes, "CHojaGrafico") + 1), "CHojaGrafico"), std::string::npos);
     // Second step's sheet: kind 1, parity 1, depth 0, then class 3 as 03 80.
-    EXPECT_NE(Find(bytes, std::string("\x01\0\0\0\x01\0\0\0\0\0\0\0\x03\x80", 14)), std::string::npos);
+    EXPECT_NE(find(bytes, std::string("\x01\0\0\0\x01\0\0\0\0\0\0\0\x03\x80", 14)), std::string::npos);
     // CEjercicio 1, its object 2, CHojaGrafico 3, sheets 4 and 5, CCorteGrafico 6.
-    EXPECT_NE(Find(bytes, std::string("\xFF\xFF\x01\x00\x0D\x00"
+    EXPECT_NE(find(bytes, std::string("\xFF\xFF\x01\x00\x0D\x00"
                                       "CCorteGrafico",
                                       19)),
               std::string::npos);
-    EXPECT_NE(Find(bytes, std::string("\x02\0\0\0\x01\0\0\0\x01\0\0\0\x06\x80", 14)), std::string::npos);
+    EXPECT_NE(find(bytes, std::string("\x02\0\0\0\x01\0\0\0\x01\0\0\0\x06\x80", 14)), std::string::npos);
 }
 
 TEST(Archive, SaveLoadSaveIsIdenticalWithAllFiveRules) {
@@ -135,7 +135,7 @@ TEST(Archive, ReopenedExerciseAppliesRulesExactlyAsBeforeSaving) {
 
 TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     exercise->SetWorking("[[Z]]"); // as left by a removal of later steps that did not restore W
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     ASSERT_TRUE(loaded.value);
@@ -146,7 +146,7 @@ TEST(Archive, WorkingFormIsRestoredFromTheLastStep) {
 // later, gets one that no other diagram of the run has.
 TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "", workbench);
+    auto exercise = test::newExercise({"A"}, "", workbench);
     ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     std::int32_t ahead = nextSelfId() + 1; // the identity this run would give next
     for (const auto& step : exercise->GetSteps()) {
@@ -170,7 +170,7 @@ TEST(Archive, StepIdentitiesStayUniqueInTheRunAfterReading) {
 }
 
 TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
-    std::string bytes = Golden();
+    std::string bytes = goldenBytes();
     bytes.replace(0x10, 4, "\x78\x56\x34\x12");
     ExerciseRead loaded = LoadExercise(bytes);
     ASSERT_TRUE(loaded.value);
@@ -180,7 +180,7 @@ TEST(Archive, ReservedWordIsKeptAndOtherwiseIgnored) {
 
 TEST(Archive, ColoursComeBackExactlyAndLetterFontsAsDefault) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A>B"}, "", workbench);
+    auto exercise = test::newExercise({"A>B"}, "", workbench);
     ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     AppearanceSet chosen = exercise->GetAppearances();
     chosen.letter.font.height = -30;
@@ -250,8 +250,8 @@ struct CorruptCase {
     const char* reason; // a part of the refusal
 };
 
-std::string Patch(std::size_t at, std::size_t count, const std::string& with) {
-    std::string golden = Golden();
+std::string patch(std::size_t at, std::size_t count, const std::string& with) {
+    std::string golden = goldenBytes();
     return golden.size() < at + count ? golden : golden.replace(at, count, with);
 }
 
@@ -276,46 +276,46 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"Empty", "", "vac\xEDo"},
         // A picture renamed .omr was once refused for a "repeated reference at byte 0".
         CorruptCase{"Png", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "no es un ejercicio de Osmira"},
-        CorruptCase{"OtherFirstClass", Patch(0x06, 10, "CEjercicia"), "no es un ejercicio de Osmira"},
-        CorruptCase{"ExerciseSchemaTwo", Patch(0x02, 1, "\x02"), "Esquema 2"},
-        CorruptCase{"NullFirstReference", Patch(0, 2, std::string(2, '\0')), "no es un ejercicio de Osmira"},
-        CorruptCase{"StepsBeyondTheEnd", Patch(0x20, 1, "\x02"), "Regla aplicada"},
-        CorruptCase{"NegativeStepCount", Patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
-        CorruptCase{"AppliedRuleSix", Patch(0xA0, 1, "\x06"), "Regla aplicada 6"},
-        CorruptCase{"KindZero", Patch(0xA8, 1, std::string(1, '\0')), "elemento 0"},
-        CorruptCase{"KindFour", Patch(0xA8, 1, "\x04"), "elemento 4"},
-        CorruptCase{"CutWithSheetGraphic", Patch(0xA8, 1, "\x02"), "en lugar de CCorteGrafico"},
-        CorruptCase{"SheetOfOddParity", Patch(0xAC, 1, "\x02"), "no forma un diagrama"},
-        CorruptCase{"SheetAtDepthOne", Patch(0xB0, 1, "\x01"), "no forma un diagrama"},
-        CorruptCase{"GraphicSchemaTwo", Patch(0xB6, 1, "\x02"), "Esquema 2 de la clase CHojaGrafico"},
-        CorruptCase{"UnknownGraphicClass", Patch(0xBA, 12, "CHojaGrafica"), "CHojaGrafica"},
-        CorruptCase{"GraphicOfTheExerciseClass", Patch(0xB4, 18, "\x01\x80"), "CEjercicio"},
-        CorruptCase{"UndescribedClassIndex", Patch(0xB4, 18, "\x09\x80"), "no descrita"},
-        CorruptCase{"BigUndescribedClassIndex", Patch(0xB4, 18, std::string("\xFF\x7F\x09\0\0\x80", 6)),
+        CorruptCase{"OtherFirstClass", patch(0x06, 10, "CEjercicia"), "no es un ejercicio de Osmira"},
+        CorruptCase{"ExerciseSchemaTwo", patch(0x02, 1, "\x02"), "Esquema 2"},
+        CorruptCase{"NullFirstReference", patch(0, 2, std::string(2, '\0')), "no es un ejercicio de Osmira"},
+        CorruptCase{"StepsBeyondTheEnd", patch(0x20, 1, "\x02"), "Regla aplicada"},
+        CorruptCase{"NegativeStepCount", patch(0x20, 4, "\xFF\xFF\xFF\xFF"), "negativo"},
+        CorruptCase{"AppliedRuleSix", patch(0xA0, 1, "\x06"), "Regla aplicada 6"},
+        CorruptCase{"KindZero", patch(0xA8, 1, std::string(1, '\0')), "elemento 0"},
+        CorruptCase{"KindFour", patch(0xA8, 1, "\x04"), "elemento 4"},
+        CorruptCase{"CutWithSheetGraphic", patch(0xA8, 1, "\x02"), "en lugar de CCorteGrafico"},
+        CorruptCase{"SheetOfOddParity", patch(0xAC, 1, "\x02"), "no forma un diagrama"},
+        CorruptCase{"SheetAtDepthOne", patch(0xB0, 1, "\x01"), "no forma un diagrama"},
+        CorruptCase{"GraphicSchemaTwo", patch(0xB6, 1, "\x02"), "Esquema 2 de la clase CHojaGrafico"},
+        CorruptCase{"UnknownGraphicClass", patch(0xBA, 12, "CHojaGrafica"), "CHojaGrafica"},
+        CorruptCase{"GraphicOfTheExerciseClass", patch(0xB4, 18, "\x01\x80"), "CEjercicio"},
+        CorruptCase{"UndescribedClassIndex", patch(0xB4, 18, "\x09\x80"), "no descrita"},
+        CorruptCase{"BigUndescribedClassIndex", patch(0xB4, 18, std::string("\xFF\x7F\x09\0\0\x80", 6)),
                     "no descrita"},
-        CorruptCase{"RepeatedObject", Patch(0xB4, 18, "\x02\x00"), "repetida"},
-        CorruptCase{"BigRepeatedObject", Patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)), "repetida"},
-        CorruptCase{"NullGraphic", Patch(0xB4, 18, std::string(2, '\0')), "nula"},
-        CorruptCase{"HugeStringLength", Patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
+        CorruptCase{"RepeatedObject", patch(0xB4, 18, "\x02\x00"), "repetida"},
+        CorruptCase{"BigRepeatedObject", patch(0xB4, 18, std::string("\xFF\x7F\x02\0\0\0", 6)), "repetida"},
+        CorruptCase{"NullGraphic", patch(0xB4, 18, std::string(2, '\0')), "nula"},
+        CorruptCase{"HugeStringLength", patch(0x14, 2, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"),
                     "termina antes de tiempo"},
         // Hypotheses at 0x1C, conclusion at 0x1E, working at 0x1F and the step's copy at 0x9F
         // are bracket forms; anything else would be laid out and compared as one.
-        CorruptCase{"HypothesesUnclosed", Patch(0x1D, 1, "]"), "forma de corchetes"},
-        CorruptCase{"HypothesesLowerCase", Patch(0x1D, 1, "a"), "forma de corchetes"},
-        CorruptCase{"ConclusionUnclosed", Patch(0x1E, 1, "\x01["), "forma de corchetes"},
-        CorruptCase{"WorkingNotABracketForm", Patch(0x1F, 1, "\x02]["), "forma de corchetes"},
-        CorruptCase{"BracketCopyNotABracketForm", Patch(0x9F, 1, "\x01x"), "forma de corchetes"},
+        CorruptCase{"HypothesesUnclosed", patch(0x1D, 1, "]"), "forma de corchetes"},
+        CorruptCase{"HypothesesLowerCase", patch(0x1D, 1, "a"), "forma de corchetes"},
+        CorruptCase{"ConclusionUnclosed", patch(0x1E, 1, "\x01["), "forma de corchetes"},
+        CorruptCase{"WorkingNotABracketForm", patch(0x1F, 1, "\x02]["), "forma de corchetes"},
+        CorruptCase{"BracketCopyNotABracketForm", patch(0x9F, 1, "\x01x"), "forma de corchetes"},
         // Counts are weighed against the bytes left before anything is made for them.
-        CorruptCase{"StepCountTheFileCannotHold", Patch(0x20, 4, std::string("\x60\xEA\0\0", 4)),
+        CorruptCase{"StepCountTheFileCannotHold", patch(0x20, 4, std::string("\x60\xEA\0\0", 4)),
                     "El n\xFAmero de pasos (60000) no cabe en los 262 bytes que quedan"},
-        CorruptCase{"MoreStepsThanAnExerciseHolds", Patch(0x20, 4, std::string("\x01\0\x01\0", 4)),
+        CorruptCase{"MoreStepsThanAnExerciseHolds", patch(0x20, 4, std::string("\x01\0\x01\0", 4)),
                     "65537 pasos"},
-        CorruptCase{"ElementCountTheFileCannotHold", Patch(0xA4, 4, std::string("\0\0\x01\0", 4)),
+        CorruptCase{"ElementCountTheFileCannotHold", patch(0xA4, 4, std::string("\0\0\x01\0", 4)),
                     "(65536 elementos) no cabe"},
         // The sheet's rectangle at 0xC6 (left, top, right, bottom); its layout is 100 x 100.
-        CorruptCase{"SheetWiderThanItsLayout", Patch(0xCE, 4, std::string("\x62\x75\0\0", 4)),
+        CorruptCase{"SheetWiderThanItsLayout", patch(0xCE, 4, std::string("\x62\x75\0\0", 4)),
                     "no pueden ser la disposici\xF3n"},
-        CorruptCase{"SheetAcrossTheWholeRange", Patch(0xC6, 4, std::string("\0\0\0\x80", 4)),
+        CorruptCase{"SheetAcrossTheWholeRange", patch(0xC6, 4, std::string("\0\0\0\x80", 4)),
                     "no pueden ser la disposici\xF3n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(Rectangles, MisplacedRectangle,
 
 TEST(ArchiveRefusal, LetterOutsideTheAlphabetIsRefused) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "Q", workbench);
+    auto exercise = test::newExercise({"A"}, "Q", workbench);
     std::string bytes = SaveExercise(*exercise);
     // The only letter byte 'A' of the step sits just before the three appearance blocks.
     std::size_t letterAt = bytes.size() - 3 * 20 - 1;
@@ -417,7 +417,7 @@ class OversizedField : public ::testing::TestWithParam<OversizedCase> {};
 // Laid out, a longer bracket form would overflow the coordinates; no exercise can hold one.
 TEST_P(OversizedField, IsRefusedWithAReason) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "B", workbench);
+    auto exercise = test::newExercise({"A"}, "B", workbench);
     GetParam().enlarge(*exercise, std::string(kLongestBracketForm + 1, 'A'));
     ExerciseRead loaded = LoadExercise(SaveExercise(*exercise));
     EXPECT_FALSE(loaded.value);
@@ -444,7 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The golden file's one step claims more elements than a bracket form of the limit has.
 TEST(ArchiveRefusal, StepWithMoreElementsThanAnyDiagramIsRefused) {
-    std::string bytes = Golden();
+    std::string bytes = goldenBytes();
     bytes.replace(0xA4, 4, std::string("\x02\x00\x10\x00", 4));
     ExerciseRead loaded = LoadExercise(bytes);
     EXPECT_FALSE(loaded.value);
@@ -453,7 +453,7 @@ TEST(ArchiveRefusal, StepWithMoreElementsThanAnyDiagramIsRefused) {
 
 TEST(Archive, NinetyNineStepsRoundTrip) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "", workbench);
+    auto exercise = test::newExercise({"A"}, "", workbench);
     for (int i = 1; i < 99; ++i) {
         ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, {}}), RuleOutcome::Committed);
     }

@@ -17,7 +17,7 @@ struct CliOutcome {
 };
 
 // The tool with nothing on standard input; the report needs the test's QGuiApplication.
-inline CliOutcome RunCli(const std::vector<std::string>& arguments) {
+inline CliOutcome runCli(const std::vector<std::string>& arguments) {
     std::istringstream in;
     std::ostringstream out, err;
     const int status = cli::run(arguments, in, out, err);

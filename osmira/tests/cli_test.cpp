@@ -26,18 +26,18 @@ using namespace osmira;
 
 namespace {
 
-std::string Utf8(std::string_view latin1) {
+std::string utf8(std::string_view latin1) {
     return suite::utf8FromLatin1(latin1);
 }
 
 class CliFiles : public ::testing::Test {
   protected:
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string pathTo(const std::string& name) const { return (folder_ / name).string(); }
 
     // Hypotheses A and A→B, conclusion B.
     std::string modusPonens() {
-        std::string path = Path("mp.omr");
-        EXPECT_EQ(test::RunCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B",
+        std::string path = pathTo("mp.omr");
+        EXPECT_EQ(test::runCli({"new", "--title", "MP", "--date", "0", "--hyp", "A", "--hyp", "A>B",
                                 "--concl", "B", "-o", path})
                       .status,
                   0);
@@ -63,7 +63,7 @@ class CliFormula : public ::testing::TestWithParam<FormulaCase> {};
 
 TEST_P(CliFormula, PrintsTheAnswer) {
     const FormulaCase& c = GetParam();
-    test::CliOutcome outcome = test::RunCli({c.command, c.formula});
+    test::CliOutcome outcome = test::runCli({c.command, c.formula});
     EXPECT_EQ(outcome.status, c.status) << outcome.err;
     if (c.status == 0 || std::string(c.command) == "check") {
         EXPECT_EQ(outcome.out, c.out + "\n");
@@ -72,14 +72,14 @@ TEST_P(CliFormula, PrintsTheAnswer) {
     }
 }
 
-const std::string kSyntax = Utf8(messages::kFormulaSyntax);
+const std::string kSyntax = utf8(messages::kFormulaSyntax);
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CliFormula,
     ::testing::Values(FormulaCase{"CheckLetter", "check", "A", 0, "ok"},
                       FormulaCase{"CheckTrailingConnective", "check", "A&", 1, kSyntax},
                       FormulaCase{"CheckTrailingNegation", "check", "A~", 1, kSyntax},
-                      FormulaCase{"CheckEmpty", "check", " ", 1, Utf8(messages::kEmptyFormula)},
+                      FormulaCase{"CheckEmpty", "check", " ", 1, utf8(messages::kEmptyFormula)},
                       FormulaCase{"CheckLowerCase", "check", "a", 1, kSyntax},
                       FormulaCase{"CheckUtf8Signs", "check",
                                   "(A \xE2\x88\xA7 \xC2\xAC B) \xE2\x86\x92 C \xE2\x88\xA8 D", 0, "ok"},
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "D",
                                   0, "ok"},
                       FormulaCase{"CheckTooDeep", "check", std::string(21, '(') + "A" + std::string(21, ')'),
-                                  1, Utf8(messages::kFormulaTooDeep)},
+                                  1, utf8(messages::kFormulaTooDeep)},
                       FormulaCase{"ConvertRunScript", "convert", "(A>B)&A", 0, "[A[B]]A"},
                       FormulaCase{"ConvertLetter", "convert", "A", 0, "A"},
                       FormulaCase{"ConvertNegation", "convert", "~A", 0, "[A]"},
@@ -111,22 +111,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliLayout, PrintsOneLinePerElement) {
-    test::CliOutcome outcome = test::RunCli({"layout", "[A[B]]"});
+    test::CliOutcome outcome = test::runCli({"layout", "[A[B]]"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "0 H - depth=0 parity=1 rect=50,50,230,188 marked=0\n"
                            "1 C - depth=0 parity=2 rect=70,70,210,168 marked=0\n"
                            "2 L A depth=1 parity=2 rect=90,110,110,128 marked=0\n"
                            "3 C - depth=1 parity=1 rect=130,90,190,148 marked=0\n"
                            "4 L B depth=2 parity=1 rect=150,110,170,128 marked=0\n");
-    EXPECT_EQ(test::RunCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
-    EXPECT_EQ(test::RunCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
+    EXPECT_EQ(test::runCli({"layout", ""}).out, "0 H - depth=0 parity=1 rect=50,50,70,68 marked=0\n");
+    EXPECT_EQ(test::runCli({"layout", "[A]B"}).out, "0 H - depth=0 parity=1 rect=50,50,190,148 marked=0\n"
                                                     "1 C - depth=0 parity=2 rect=70,70,130,128 marked=0\n"
                                                     "2 L A depth=1 parity=2 rect=90,90,110,108 marked=0\n"
                                                     "3 L B depth=0 parity=1 rect=150,90,170,108 marked=0\n");
-    EXPECT_EQ(test::RunCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
+    EXPECT_EQ(test::runCli({"layout", "[]"}).out, "0 H - depth=0 parity=1 rect=50,50,110,108 marked=0\n"
                                                   "1 C - depth=0 parity=2 rect=70,70,90,88 marked=0\n");
     for (const char* bad : {"[A", "A]", "[a]", "A B"}) {
-        EXPECT_EQ(test::RunCli({"layout", bad}).status, 1) << bad;
+        EXPECT_EQ(test::runCli({"layout", bad}).status, 1) << bad;
     }
 }
 
@@ -144,7 +144,7 @@ class CliLimits : public ::testing::TestWithParam<LimitCase> {};
 
 // Inputs beyond what an exercise can hold are refused before anything is laid out.
 TEST_P(CliLimits, RefusesWhatNoExerciseCanHold) {
-    test::CliOutcome outcome = test::RunCli(GetParam().words);
+    test::CliOutcome outcome = test::runCli(GetParam().words);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE((outcome.out + outcome.err).find(GetParam().message), std::string::npos) << outcome.err;
 }
@@ -157,7 +157,7 @@ std::string longFormula() {
     return formula;
 }
 
-const std::string kTooLong = Utf8(messages::kFormulaTooLong);
+const std::string kTooLong = utf8(messages::kFormulaTooLong);
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CliLimits,
@@ -173,15 +173,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A FIFO once blocked every command for ever, waiting for a writer.
 TEST_F(CliFiles, WhatIsNotARegularFileIsRefusedAtOnce) {
-    const std::string fifo = Path("fifo.omr");
+    const std::string fifo = pathTo("fifo.omr");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string refused = "No es un fichero corriente, sino una tuber\xC3\xAD"
                                 "a, un dispositivo o un socket.";
     for (const std::string& file : {fifo, std::string("/dev/zero")}) {
-        test::CliOutcome outcome = test::RunCli({"show", file});
+        test::CliOutcome outcome = test::runCli({"show", file});
         EXPECT_EQ(outcome.status, 2) << file;
         EXPECT_EQ(outcome.err, "osmira-cli: " + file + ": " + refused + "\n");
-        EXPECT_EQ(test::RunCli({"verify", file}).out,
+        EXPECT_EQ(test::runCli({"verify", file}).out,
                   file + ": ilegible: " + refused +
                       "\nArchivos: 1, v\xC3\xA1lidos: 0, resueltos: 0, no v\xC3\xA1lidos: 0, ilegibles: 1\n");
     }
@@ -201,7 +201,7 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
         std::ostringstream err;
         EXPECT_EQ(cli::run(words, in, out, err), 3) << words.front();
         EXPECT_EQ(err.str(),
-                  Utf8(suite::latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
+                  utf8(suite::latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
             << words.front();
     }
 }
@@ -229,13 +229,13 @@ TEST(CliUsage, WrongWordsExitWithTwo) {
                                                {"show"},
                                                {"truncate", "x"},
                                                {"apply", "x", "1"}}) {
-        EXPECT_EQ(test::RunCli(words).status, 2) << ::testing::PrintToString(words);
+        EXPECT_EQ(test::runCli(words).status, 2) << ::testing::PrintToString(words);
     }
 }
 
 TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {
-    std::string path = Path("t.omr");
-    ASSERT_EQ(test::RunCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
+    std::string path = pathTo("t.omr");
+    ASSERT_EQ(test::runCli({"new", "--title", "T", "--date", "0", "--hyp", "A", "-o", path}).status, 0);
     std::string bytes = suite::testing::readFile(path);
     ASSERT_EQ(bytes.size(), 298u);
     bytes.replace(0x24, 4, std::string(4, '\0'));
@@ -243,7 +243,7 @@ TEST_F(CliFiles, NewWritesTheGoldenFileButForTheStepIdentity) {
 }
 
 TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
-    std::string path = Path("x.omr");
+    std::string path = pathTo("x.omr");
     struct Case {
         std::vector<std::string> words;
         int status;
@@ -257,47 +257,47 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
          "como mucho seis hip\xC3\xB3tesis"},
         {{"--title", std::string(51, 'T'), "--hyp", "A"},
          2,
-         Utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
+         utf8("La longitud del T\xEDtulo no debe ser mayor de 50 car\xE1"
               "cteres.")},
         {{"--title", "\xCE\xA9", "--hyp", "A"},
          2,
          "no puede guardar estos caracteres, que no son del alfabeto latino: \xCE\xA9"},
         {{"--date", "99999999999", "--hyp", "A"}, 2, "--date"},
-        {{"--concl", "B"}, 2, Utf8(messages::kNoHypothesis)}};
+        {{"--concl", "B"}, 2, utf8(messages::kNoHypothesis)}};
     for (const Case& c : cases) {
         std::vector<std::string> words{"new", "-o", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
-        test::CliOutcome outcome = test::RunCli(words);
+        test::CliOutcome outcome = test::runCli(words);
         EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_FALSE(std::filesystem::exists(path));
     }
-    EXPECT_EQ(test::RunCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
+    EXPECT_EQ(test::runCli({"new", "-o", path, "--title", std::string(50, 'T'), "--hyp", "A"}).status, 0);
 }
 
 // "Łukasz Żółw" was once saved as "ukasz ów", without a word.
 TEST_F(CliFiles, NewWritesAnEquivalentOfWhatTheFileCannotHoldAndSaysSo) {
-    const std::string path = Path("equivalente.omr");
-    const test::CliOutcome made = test::RunCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
+    const std::string path = pathTo("equivalente.omr");
+    const test::CliOutcome made = test::runCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.err,
               "osmira-cli: --author: El fichero solo guarda letras y signos del alfabeto latino: se ha "
               "escrito Ł como L, Ż como Z y ł como l.\n");
-    EXPECT_NE(test::RunCli({"show", path}).out.find("author: Lukasz Zólw\n"), std::string::npos);
+    EXPECT_NE(test::runCli({"show", path}).out.find("author: Lukasz Zólw\n"), std::string::npos);
 }
 
 TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
-    std::string path = Path("show.omr");
-    ASSERT_EQ(test::RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
+    std::string path = pathTo("show.omr");
+    ASSERT_EQ(test::runCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description", "uno\ndos",
                             "--date", "86400", "--hyp", "A", "--concl", "[A]", "-o", path})
                   .status,
               1); // brackets are not formulas
-    ASSERT_EQ(test::RunCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description",
+    ASSERT_EQ(test::runCli({"new", "--title", "L\xC3\xB3gica", "--author", "Ana", "--description",
                             "uno\r\ndos", "--date", "86400", "--hyp", "A", "--concl", "~~A", "-o", path})
                   .status,
               0);
-    ASSERT_EQ(test::RunCli({"apply", path, "5", "1"}).status, 0);
-    test::CliOutcome outcome = test::RunCli({"show", path});
+    ASSERT_EQ(test::runCli({"apply", path, "5", "1"}).status, 0);
+    test::CliOutcome outcome = test::runCli({"show", path});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "title: L\xC3\xB3gica\n"
                            "author: Ana\n"
@@ -320,46 +320,46 @@ TEST_F(CliFiles, ShowPrintsTheExerciseAndEveryStep) {
 
 TEST_F(CliFiles, ApplyDerivesTheConclusionAndTruncateReopens) {
     std::string path = modusPonens();
-    EXPECT_EQ(test::RunCli({"apply", path, "4", "3"}).status, 0);
-    EXPECT_EQ(test::RunCli({"apply", path, "5", "2"}).status, 0);
-    std::string out = Path("out.omr");
-    EXPECT_EQ(test::RunCli({"apply", path, "1", "1", "-o", out}).status, 0);
-    EXPECT_NE(test::RunCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"),
+    EXPECT_EQ(test::runCli({"apply", path, "4", "3"}).status, 0);
+    EXPECT_EQ(test::runCli({"apply", path, "5", "2"}).status, 0);
+    std::string out = pathTo("out.omr");
+    EXPECT_EQ(test::runCli({"apply", path, "1", "1", "-o", out}).status, 0);
+    EXPECT_NE(test::runCli({"show", out}).out.find("working: B\ngoal: reached\nsteps: 4\n"),
               std::string::npos);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: AB\ngoal: not reached\nsteps: 3\n"),
               std::string::npos);
-    EXPECT_EQ(test::RunCli({"truncate", out, "2"}).status, 0);
-    std::string shown = test::RunCli({"show", out}).out;
+    EXPECT_EQ(test::runCli({"truncate", out, "2"}).status, 0);
+    std::string shown = test::runCli({"show", out}).out;
     EXPECT_NE(shown.find("working: A[[B]]\ngoal: not reached\nsteps: 2\n"), std::string::npos);
     EXPECT_NE(shown.find("step 2 \"Paso 02\" applied=0"), std::string::npos);
-    EXPECT_EQ(test::RunCli({"truncate", out, "3"}).status, 2);
-    EXPECT_EQ(test::RunCli({"truncate", out, "0"}).status, 2);
+    EXPECT_EQ(test::runCli({"truncate", out, "3"}).status, 2);
+    EXPECT_EQ(test::runCli({"truncate", out, "0"}).status, 2);
 }
 
 TEST_F(CliFiles, IterationInsertionAndDoubleCutAnswers) {
     std::string path = modusPonens(); // A[A[B]]
-    EXPECT_EQ(test::RunCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
-    EXPECT_EQ(test::RunCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
-    EXPECT_EQ(test::RunCli({"apply", path, "5", "2", "--position", "1"}).status, 0);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[[[CDA[AB]]]]\n"), std::string::npos);
-    EXPECT_EQ(test::RunCli({"apply", path, "5", "2"}).status, 0);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
-    EXPECT_EQ(test::RunCli({"apply", path, "5", "2", "--position", "0"}).status, 0);
-    EXPECT_NE(test::RunCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::runCli({"apply", path, "3", "4", "--source", "1"}).status, 0);
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: A[A[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::runCli({"apply", path, "2", "2", "--insert", "C \xE2\x88\xA7 D"}).status, 0);
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::runCli({"apply", path, "5", "2", "--position", "1"}).status, 0);
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: A[[[CDA[AB]]]]\n"), std::string::npos);
+    EXPECT_EQ(test::runCli({"apply", path, "5", "2"}).status, 0);
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: A[CDA[AB]]\n"), std::string::npos);
+    EXPECT_EQ(test::runCli({"apply", path, "5", "2", "--position", "0"}).status, 0);
+    EXPECT_NE(test::runCli({"show", path}).out.find("working: A[[[]]CDA[AB]]\n"), std::string::npos);
 }
 
 // Saving through a symbolic link changes the file it names and keeps the link, as an editor does.
 TEST_F(CliFiles, SavingThroughALinkWritesItsTarget) {
     std::string target = modusPonens();
-    std::filesystem::create_directory(Path("links"));
-    std::string link = Path("links/mp.omr");
+    std::filesystem::create_directory(pathTo("links"));
+    std::string link = pathTo("links/mp.omr");
     std::filesystem::create_symlink("../mp.omr", link);
-    ASSERT_EQ(test::RunCli({"apply", link, "5", "0"}).status, 0);
+    ASSERT_EQ(test::runCli({"apply", link, "5", "0"}).status, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(test::RunCli({"show", target}).out.find("steps: 2\n") != std::string::npos, true);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("links")), {}), 1);
+    EXPECT_EQ(test::runCli({"show", target}).out.find("steps: 2\n") != std::string::npos, true);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pathTo("links")), {}), 1);
 }
 
 // A file without its owner's write permission is refused, by its bits: tests run as root, who
@@ -372,7 +372,7 @@ TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
                                            std::filesystem::perms::others_read);
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
              {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--hyp", "A", "-o", path}}) {
-        test::CliOutcome outcome = test::RunCli(words);
+        test::CliOutcome outcome = test::runCli(words);
         EXPECT_EQ(outcome.status, 2) << words.front();
         EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el fichero es de solo lectura: no se reemplaza\n");
         EXPECT_EQ(suite::testing::readFile(path), before);
@@ -388,16 +388,16 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
         int status;
         std::string message;
     };
-    std::vector<Case> cases{{{"1", "0"}, 1, Utf8(messages::kErasureOnSheet)},
-                            {{"1", "3"}, 1, Utf8(messages::kErasureParity)},
-                            {{"2", "0", "--insert", "C"}, 1, Utf8(messages::kInsertionParity)},
-                            {{"2", "2"}, 1, Utf8("Inserci\xF3n cancelada")},
-                            {{"2", "2", "--insert", "C&"}, 1, Utf8(messages::kInsertionSyntax)},
-                            {{"2", "2", "--insert", ""}, 1, Utf8(messages::kEmptyFormula)},
-                            {{"3", "1", "--source", "1"}, 1, Utf8(messages::kIteration)},
-                            {{"3", "2", "--source", "0"}, 1, Utf8(messages::kIteration)},
-                            {{"4", "0"}, 1, Utf8(messages::kDeiterationOnSheet)},
-                            {{"4", "1"}, 1, Utf8(messages::kDeiteration)},
+    std::vector<Case> cases{{{"1", "0"}, 1, utf8(messages::kErasureOnSheet)},
+                            {{"1", "3"}, 1, utf8(messages::kErasureParity)},
+                            {{"2", "0", "--insert", "C"}, 1, utf8(messages::kInsertionParity)},
+                            {{"2", "2"}, 1, utf8("Inserci\xF3n cancelada")},
+                            {{"2", "2", "--insert", "C&"}, 1, utf8(messages::kInsertionSyntax)},
+                            {{"2", "2", "--insert", ""}, 1, utf8(messages::kEmptyFormula)},
+                            {{"3", "1", "--source", "1"}, 1, utf8(messages::kIteration)},
+                            {{"3", "2", "--source", "0"}, 1, utf8(messages::kIteration)},
+                            {{"4", "0"}, 1, utf8(messages::kDeiterationOnSheet)},
+                            {{"4", "1"}, 1, utf8(messages::kDeiteration)},
                             {{"3", "2"}, 2, "--source"},
                             {{"6", "1"}, 2, "regla"},
                             {{"1", "6"}, 2, "ELEMENTO"},
@@ -406,7 +406,7 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
     for (const Case& c : cases) {
         std::vector<std::string> words{"apply", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
-        test::CliOutcome outcome = test::RunCli(words);
+        test::CliOutcome outcome = test::runCli(words);
         EXPECT_EQ(outcome.status, c.status) << ::testing::PrintToString(c.words);
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_EQ(suite::testing::readFile(path), before);
@@ -415,13 +415,13 @@ TEST_F(CliFiles, RefusedRulesLeaveTheFileUntouched) {
 }
 
 TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
-    std::string missing = Path("missing.omr");
-    std::string garbage = Path("garbage.omr");
+    std::string missing = pathTo("missing.omr");
+    std::string garbage = pathTo("garbage.omr");
     std::ofstream(garbage, std::ios::binary) << "not an exercise";
     for (const std::string& path : {missing, garbage}) {
         for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
                  {"show", path}, {"apply", path, "5", "0"}, {"truncate", path, "1"}}) {
-            test::CliOutcome outcome = test::RunCli(words);
+            test::CliOutcome outcome = test::runCli(words);
             EXPECT_EQ(outcome.status, 2);
             EXPECT_EQ(outcome.err.rfind("osmira-cli: " + path + ": ", 0), 0u) << outcome.err;
         }
@@ -430,7 +430,7 @@ TEST_F(CliFiles, FilesThatAreNotExercisesExitWithTwo) {
 }
 
 TEST(CliText, FormulaArgumentTakesBothSpellingsOfTheSigns) {
-    EXPECT_EQ(cli::formulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::Bytes("~A&~B|C>>"));
+    EXPECT_EQ(cli::formulaArgument("~ A & \xC2\xAC B|C>\xE2\x86\x92"), test::formulaBytes("~A&~B|C>>"));
 }
 
 } // namespace

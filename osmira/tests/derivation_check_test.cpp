@@ -72,7 +72,7 @@ const RuleRequest kDerivation[] = {
 std::vector<StepSpec> programMadeSteps() {
     RecordingWorkbench workbench;
     workbench.formulaToInsert = "C";
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     for (const RuleRequest& request : kDerivation) {
         EXPECT_EQ(requestRule(*exercise, request), RuleOutcome::Committed);
     }
@@ -216,7 +216,7 @@ class UnrecordedChoice : public ::testing::TestWithParam<ChoiceCase> {};
 TEST_P(UnrecordedChoice, IsFoundAndNothingElseIsAccepted) {
     const ChoiceCase& c = GetParam();
     RecordingWorkbench workbench;
-    workbench.formulaToInsert = test::Bytes(c.inserted);
+    workbench.formulaToInsert = test::formulaBytes(c.inserted);
     workbench.doubleCutPosition = c.position;
     auto exercise = test::exerciseAt(c.hypotheses, workbench);
     exercise->SetHypotheses(c.hypotheses);
@@ -298,7 +298,7 @@ TEST(DerivationCheck, EveryRandomDerivationOfTheProgramHolds) {
             std::size_t count = exercise->lastStep()->GetElements().size();
             auto rule = static_cast<Rule>(1 + random() % 5);
             workbench.formulaToInsert =
-                test::Bytes(kInsertedFormulas[random() % std::size(kInsertedFormulas)]);
+                test::formulaBytes(kInsertedFormulas[random() % std::size(kInsertedFormulas)]);
             workbench.doubleCutPosition = static_cast<DoubleCutPosition>(random() % 2);
             RuleRequest request{rule, random() % count, random() % count};
             if (requestRule(*exercise, request) == RuleOutcome::Committed) {

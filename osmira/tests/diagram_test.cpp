@@ -15,7 +15,7 @@ using namespace osmira;
 namespace {
 
 // One element as "<kind><letter> depth parity left,top,right,bottom".
-std::string Describe(const CElemento& element) {
+std::string describe(const CElemento& element) {
     const char* kind = element.Kind() == ElementKind::Sheet ? "H"
                        : element.Kind() == ElementKind::Cut ? "C"
                                                             : "L";
@@ -26,11 +26,11 @@ std::string Describe(const CElemento& element) {
            "," + std::to_string(r.right) + "," + std::to_string(r.bottom);
 }
 
-std::vector<std::string> Layout(const std::string& bracket, COsmiraDoc& diagram) {
+std::vector<std::string> layout(const std::string& bracket, COsmiraDoc& diagram) {
     BuildDiagram(diagram, defaultAppearances(), bracket);
     std::vector<std::string> lines;
     for (const auto& element : diagram.GetElements()) {
-        lines.push_back(Describe(*element));
+        lines.push_back(describe(*element));
     }
     return lines;
 }
@@ -49,7 +49,7 @@ class DiagramLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(DiagramLayout, PlacesEveryElement) {
     COsmiraDoc diagram;
-    EXPECT_EQ(Layout(GetParam().bracket, diagram), GetParam().elements);
+    EXPECT_EQ(layout(GetParam().bracket, diagram), GetParam().elements);
     EXPECT_EQ(bracketFormOf(diagram), GetParam().bracket);
     EXPECT_TRUE(hasDiagramStructure(diagram));
 }
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ElementTree, ChildrenFollowTheNesting) {
     COsmiraDoc diagram;
-    Layout("[A]B", diagram);
+    layout("[A]B", diagram);
     const auto& e = diagram.GetElements();
     EXPECT_EQ(e[0]->GetChildren(), (std::vector<CElemento*>{e[1].get(), e[3].get()}));
     EXPECT_EQ(e[1]->GetChildren(), (std::vector<CElemento*>{e[2].get()}));
@@ -87,7 +87,7 @@ TEST(ElementTree, ChildrenFollowTheNesting) {
 
 TEST(ElementTree, LettersIgnoreChildrenAndCutsIgnoreLetters) {
     COsmiraDoc diagram;
-    Layout("[A]", diagram);
+    layout("[A]", diagram);
     CElemento& cut = *diagram.GetElements()[1];
     CElemento& letter = *diagram.GetElements()[2];
     letter.AddChild(&cut);
@@ -101,7 +101,7 @@ TEST(ElementTree, LettersIgnoreChildrenAndCutsIgnoreLetters) {
 TEST(ElementTree, RebuiltChildrenMatchTheLayoutsChildren) {
     for (const char* bracket : {"[A]B", "[[A][B]]C[A[B[C]]D]", "A[[]][B[[C]]]D"}) {
         COsmiraDoc diagram;
-        Layout(bracket, diagram);
+        layout(bracket, diagram);
         std::vector<std::vector<CElemento*>> laidOut;
         for (const auto& element : diagram.GetElements()) {
             laidOut.push_back(element->GetChildren());
@@ -135,7 +135,7 @@ TEST(ElementTree, StructureCheckRefusesListsNoLayoutMakes) {
 
 TEST(CutGeometry, FociOfTheEmptyCut) {
     COsmiraDoc diagram;
-    Layout("[]", diagram);
+    layout("[]", diagram);
     auto* cut = dynamic_cast<CCorteGrafico*>(diagram.GetElements()[1]->GetGraphic());
     ASSERT_NE(cut, nullptr);
     EXPECT_NEAR(cut->GetFoci()[0], 84.3589, 1e-4);
@@ -160,7 +160,7 @@ class HitTest : public ::testing::TestWithParam<HitCase> {};
 // W = [A]B: sheet 50,50–190,148; cut 70,70–130,128 (centre 100,99); A 90,90–110,108.
 TEST_P(HitTest, AnswersForPoint) {
     COsmiraDoc diagram;
-    Layout("[A]B", diagram);
+    layout("[A]B", diagram);
     const HitCase& c = GetParam();
     EXPECT_EQ(diagram.GetElements()[c.element]->GetGraphic()->HitTest(c.x, c.y), c.hit);
 }
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Points, HitTest,
 
 TEST(HitTest, PointOnTheEllipseOfTheEmptyCutCounts) {
     COsmiraDoc diagram;
-    Layout("[]", diagram);
+    layout("[]", diagram);
     const CElemGrafico& cut = *diagram.GetElements()[1]->GetGraphic();
     EXPECT_TRUE(cut.HitTest(70, 79));
     EXPECT_TRUE(cut.HitTest(90, 79));
@@ -193,7 +193,7 @@ TEST(HitTest, PointOnTheEllipseOfTheEmptyCutCounts) {
 
 TEST(Drawing, EachKindPaintsWithItsBlockAndRestoresPenAndBrush) {
     COsmiraDoc diagram;
-    Layout("[A]", diagram);
+    layout("[A]", diagram);
     test::RecordingCanvas canvas;
     Pen before{Pen::Style::Solid, 7, 0x123456};
     canvas.pen = before;

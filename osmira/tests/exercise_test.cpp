@@ -13,7 +13,7 @@ using namespace osmira;
 
 namespace {
 
-std::vector<Rect> Rects(const COsmiraDoc& diagram) {
+std::vector<Rect> rects(const COsmiraDoc& diagram) {
     std::vector<Rect> rects;
     for (const auto& element : diagram.GetElements()) {
         rects.push_back(element->GetGraphic()->GetRect());
@@ -23,7 +23,7 @@ std::vector<Rect> Rects(const COsmiraDoc& diagram) {
 
 TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     EXPECT_EQ(exercise->GetHypotheses(), "A[A[B]]");
     EXPECT_EQ(exercise->GetConclusion(), "B");
     EXPECT_EQ(exercise->GetWorking(), "A[A[B]]");
@@ -41,11 +41,11 @@ TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram
 
 TEST(CreateExercise, WithoutConclusionTheFirstStepIsTheEmptySheet) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A|~A"}, "", workbench);
+    auto exercise = test::newExercise({"A|~A"}, "", workbench);
     EXPECT_EQ(exercise->GetHypotheses(), "[[A][[A]]]");
     EXPECT_EQ(exercise->GetWorking(), "");
     const COsmiraDoc& first = *exercise->lastStep();
-    EXPECT_EQ(Rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
+    EXPECT_EQ(rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
     EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
     EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
     EXPECT_FALSE(exercise->goalReached());
@@ -67,7 +67,7 @@ TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
     RecordingWorkbench workbench;
     std::string tooDeep = std::string(21, '(') + "A" + std::string(21, ')');
     for (auto [hypotheses, conclusion] : std::vector<std::pair<std::string, std::string>>{
-             {"", "A"}, {"(" + tooDeep + ")", ""}, {"(A)", tooDeep}, {"(A)", test::Bytes("B&")}}) {
+             {"", "A"}, {"(" + tooDeep + ")", ""}, {"(A)", tooDeep}, {"(A)", test::formulaBytes("B&")}}) {
         CEjercicio exercise;
         exercise.SetHypotheses(hypotheses);
         exercise.SetConclusion(conclusion);
@@ -95,7 +95,7 @@ void deriveConclusion(CEjercicio& exercise) {
 
 TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     deriveConclusion(*exercise);
     std::vector<std::pair<std::string, Rule>> steps;
     for (const auto& step : exercise->GetSteps()) {
@@ -112,7 +112,7 @@ TEST(Steps, OnlyTheLastStepIsOpenAfterThreeRules) {
 // could save it and never open it again.
 TEST(Steps, AnExerciseHoldsNoStepBeyondWhatAFileCanBeReadWith) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "A", workbench);
+    auto exercise = test::newExercise({"A"}, "A", workbench);
     const auto held =
         static_cast<std::size_t>(kMostExerciseElements) - exercise->GetSteps().front()->GetElements().size();
     EXPECT_TRUE(exercise->canHoldAnotherStep(held));
@@ -134,7 +134,7 @@ TEST(Steps, AnExerciseHoldsNoStepBeyondWhatAFileCanBeReadWith) {
 
 TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     EXPECT_FALSE(exercise->goalReached());
     deriveConclusion(*exercise);
     EXPECT_TRUE(exercise->goalReached());
@@ -142,14 +142,14 @@ TEST(Goal, IsReachedWhenTheLastStepShowsTheFinalDiagram) {
 
 TEST(Goal, IgnoresTheOrderOfJuxtaposedGraphs) {
     RecordingWorkbench workbench;
-    EXPECT_TRUE(test::NewExercise({"A&B"}, "B&A", workbench)->goalReached());
-    EXPECT_TRUE(test::NewExercise({"A>B"}, "~(~B&A)", workbench)->goalReached());
-    EXPECT_FALSE(test::NewExercise({"A>B"}, "B>A", workbench)->goalReached());
+    EXPECT_TRUE(test::newExercise({"A&B"}, "B&A", workbench)->goalReached());
+    EXPECT_TRUE(test::newExercise({"A>B"}, "~(~B&A)", workbench)->goalReached());
+    EXPECT_FALSE(test::newExercise({"A>B"}, "B>A", workbench)->goalReached());
 }
 
 TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     deriveConclusion(*exercise);
     exercise->SetColors(0x0000FF, 0x00FF00, 0xFF0000, 0x123456);
     exercise->recolorSteps();
@@ -169,10 +169,10 @@ TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
 
 TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A", "A>B"}, "B", workbench);
+    auto exercise = test::newExercise({"A", "A>B"}, "B", workbench);
     deriveConclusion(*exercise);
     workbench.calls.clear();
-    ASSERT_TRUE(exercise->RemoveStepsAfter(1));
+    ASSERT_TRUE(exercise->removeStepsAfter(1));
     EXPECT_EQ(exercise->GetSteps().size(), 2u);
     const COsmiraDoc& kept = *exercise->lastStep();
     EXPECT_EQ(kept.GetAppliedRule(), Rule::None);
@@ -187,15 +187,15 @@ TEST(RemoveSteps, TheChosenStepBecomesLastAndOpenWithItsBracketForm) {
     ASSERT_EQ(requestRule(*exercise, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[B]]");
     EXPECT_EQ(exercise->lastStep()->GetTitle(), "Paso 03");
-    EXPECT_FALSE(exercise->RemoveStepsAfter(3));
+    EXPECT_FALSE(exercise->removeStepsAfter(3));
 }
 
 TEST(RemoveSteps, KeepingOnlyTheFirstStepOfAnExerciseWithoutConclusion) {
     RecordingWorkbench workbench;
-    auto exercise = test::NewExercise({"A"}, "", workbench);
+    auto exercise = test::newExercise({"A"}, "", workbench);
     ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt}), RuleOutcome::Committed);
     EXPECT_EQ(exercise->GetWorking(), "[[]]");
-    ASSERT_TRUE(exercise->RemoveStepsAfter(0));
+    ASSERT_TRUE(exercise->removeStepsAfter(0));
     EXPECT_EQ(exercise->GetWorking(), "");
     EXPECT_FALSE(exercise->lastStep()->GetElements()[0]->GetGraphic()->isMarked());
 }

@@ -1,5 +1,5 @@
 // Stacks, the syntax check, the conversion to bracket form and the dialogs' entry check.
-// Formulas are written with ~ & | > and turned into the alphabet's bytes by Bytes().
+// Formulas are written with ~ & | > and turned into the alphabet's bytes by formulaBytes().
 
 #include "test_support.h"
 
@@ -16,7 +16,7 @@
 #include <string>
 
 using namespace osmira;
-using osmira::test::Bytes;
+using osmira::test::formulaBytes;
 
 namespace {
 
@@ -68,7 +68,7 @@ void PrintTo(const SyntaxCase& c, std::ostream* os) {
 class SyntaxCheck : public ::testing::TestWithParam<SyntaxCase> {};
 
 TEST_P(SyntaxCheck, AcceptsOrRefuses) {
-    EXPECT_EQ(CheckFormulaSyntax(Bytes(GetParam().formula)), GetParam().passes);
+    EXPECT_EQ(CheckFormulaSyntax(formulaBytes(GetParam().formula)), GetParam().passes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,27 +87,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A*A*…*A with `length` characters (odd), using the readable connective.
-std::string Chain(char connective, std::size_t length) {
+std::string chain(char connective, std::size_t length) {
     std::string readable = "A";
     while (readable.size() + 2 <= length) {
         readable += std::string(1, connective) + "A";
     }
-    return Bytes(readable);
+    return formulaBytes(readable);
 }
 
 // A line edit holds 32767 characters; only the command-line tool could pass a longer
 // formula, whose bracket form no exercise could hold.
 TEST(FormulaEntry, NoLongerThanTheFormulaFieldHolds) {
-    EXPECT_TRUE(checkFormulaEntry(Chain('&', kLongestFormula)));
-    EXPECT_FALSE(checkFormulaEntry(Chain('&', kLongestFormula + 2)));
+    EXPECT_TRUE(checkFormulaEntry(chain('&', kLongestFormula)));
+    EXPECT_FALSE(checkFormulaEntry(chain('&', kLongestFormula + 2)));
     std::string operand, bracket;
-    ASSERT_TRUE(convertFormulaInto(Chain('|', kLongestFormula), operand, bracket));
+    ASSERT_TRUE(convertFormulaInto(chain('|', kLongestFormula), operand, bracket));
     EXPECT_LT(bracket.size(), 4 * kLongestFormula);
-    std::vector<std::string> fullSlots(kHypothesisSlots, Chain('&', kLongestFormula));
-    EXPECT_EQ(checkExerciseFormulas(fullSlots, Chain('>', kLongestFormula)), std::nullopt);
+    std::vector<std::string> fullSlots(kHypothesisSlots, chain('&', kLongestFormula));
+    EXPECT_EQ(checkExerciseFormulas(fullSlots, chain('>', kLongestFormula)), std::nullopt);
     EXPECT_TRUE(checkHypothesesFormula(buildHypothesesFormula(fullSlots)));
-    EXPECT_EQ(checkExerciseFormulas({"A", Chain('&', kLongestFormula + 2)}, ""), messages::kFormulaTooLong);
-    EXPECT_EQ(checkExerciseFormulas({"A"}, Chain('&', kLongestFormula + 2)), messages::kFormulaTooLong);
+    EXPECT_EQ(checkExerciseFormulas({"A", chain('&', kLongestFormula + 2)}, ""), messages::kFormulaTooLong);
+    EXPECT_EQ(checkExerciseFormulas({"A"}, chain('&', kLongestFormula + 2)), messages::kFormulaTooLong);
 }
 
 TEST(SyntaxCheck, FiftyOpenParenthesesAreTheLimit) {
@@ -129,7 +129,7 @@ class Conversion : public ::testing::TestWithParam<ConversionCase> {};
 
 TEST_P(Conversion, GivesTheBracketForm) {
     std::string operand, result;
-    EXPECT_TRUE(convertFormulaInto(Bytes(GetParam().formula), operand, result));
+    EXPECT_TRUE(convertFormulaInto(formulaBytes(GetParam().formula), operand, result));
     EXPECT_EQ(result, GetParam().bracket);
 }
 
@@ -184,15 +184,15 @@ TEST(ConversionBound, PlainGroupsNestTwentyDeep) {
 }
 
 TEST(ConversionBound, GroupsAfterConnectivesNestTenDeep) {
-    EXPECT_TRUE(conversionFits(Bytes(nestedAfterConnective(10))));
-    EXPECT_FALSE(conversionFits(Bytes(nestedAfterConnective(11))));
+    EXPECT_TRUE(conversionFits(formulaBytes(nestedAfterConnective(10))));
+    EXPECT_FALSE(conversionFits(formulaBytes(nestedAfterConnective(11))));
     std::string operand, result;
-    convertFormulaInto(Bytes(nestedAfterConnective(10)), operand, result);
+    convertFormulaInto(formulaBytes(nestedAfterConnective(10)), operand, result);
     EXPECT_EQ(result, std::string(10, 'A') + "B");
 }
 
 TEST(ConversionBound, NegationRunsUseNoStack) {
-    EXPECT_TRUE(conversionFits(Bytes(std::string(200, '~') + "A")));
+    EXPECT_TRUE(conversionFits(formulaBytes(std::string(200, '~') + "A")));
 }
 
 struct EntryCase {
@@ -208,7 +208,7 @@ void PrintTo(const EntryCase& c, std::ostream* os) {
 class EntryCheck : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryCheck, AcceptsOnlyCompleteConvertibleFormulas) {
-    EXPECT_EQ(checkFormulaEntry(Bytes(GetParam().formula)), GetParam().accepted);
+    EXPECT_EQ(checkFormulaEntry(formulaBytes(GetParam().formula)), GetParam().accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -223,18 +223,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExerciseFormulas, JoinsNonEmptySlotsInOrder) {
-    EXPECT_EQ(buildHypothesesFormula({"A", "", Bytes("A>B")}), Bytes("(A)&(A>B)"));
+    EXPECT_EQ(buildHypothesesFormula({"A", "", formulaBytes("A>B")}), formulaBytes("(A)&(A>B)"));
     EXPECT_EQ(buildHypothesesFormula({"", ""}), "");
 }
 
 TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
     EXPECT_EQ(checkExerciseFormulas({"A", "B"}, "C"), std::nullopt);
     EXPECT_EQ(checkExerciseFormulas({"", ""}, "C"), std::string(messages::kNoHypothesis));
-    EXPECT_EQ(checkExerciseFormulas({"A", Bytes("B&")}, ""), std::string(messages::kFormulaSyntax));
-    EXPECT_EQ(checkExerciseFormulas({"A"}, Bytes("(C")), std::string(messages::kFormulaSyntax));
+    EXPECT_EQ(checkExerciseFormulas({"A", formulaBytes("B&")}, ""), std::string(messages::kFormulaSyntax));
+    EXPECT_EQ(checkExerciseFormulas({"A"}, formulaBytes("(C")), std::string(messages::kFormulaSyntax));
     // Nineteen operator bytes: it fits alone and as the first hypothesis (one more byte for
     // its parenthesis), but a later hypothesis sits behind a connective and needs two more.
-    std::string deep = Bytes("(" + nestedAfterConnective(9) + ")");
+    std::string deep = formulaBytes("(" + nestedAfterConnective(9) + ")");
     EXPECT_TRUE(checkFormulaEntry(deep));
     EXPECT_EQ(checkExerciseFormulas({deep}, ""), std::nullopt);
     // Named for what it is: the syntax is right, the nesting too deep.
@@ -248,25 +248,25 @@ TEST(ExerciseFormulas, RefusalsCarryTheDialogsMessages) {
 class FormulaOracle {
   public:
     FormulaOracle(const std::string& formula, unsigned valuation) : text_(formula), valuation_(valuation) {}
-    bool Value() { return Expression(); }
+    bool value() { return expression(); }
 
   private:
-    bool Expression() {
-        bool value = Operand();
+    bool expression() {
+        bool value = operand();
         while (pos_ < text_.size() && text_[pos_] != ')') {
             char connective = text_[pos_++];
-            bool right = Operand();
+            bool right = operand();
             value = connective == '&' ? value && right : connective == '|' ? value || right : !value || right;
         }
         return value;
     }
-    bool Operand() {
+    bool operand() {
         char c = text_[pos_++];
         if (c == '~') {
-            return !Operand();
+            return !operand();
         }
         if (c == '(') {
-            bool value = Expression();
+            bool value = expression();
             ++pos_;
             return value;
         }
@@ -299,14 +299,14 @@ TEST(ConversionProperty, BracketFormHasTheFormulasTruthTable) {
     int checked = 0;
     for (int n = 0; n < 3000; ++n) {
         std::string formula = randomFormula(random, 4);
-        std::string bytes = Bytes(formula);
+        std::string bytes = formulaBytes(formula);
         if (!checkFormulaEntry(bytes)) {
             continue;
         }
         std::string operand, bracket;
         ASSERT_TRUE(convertFormulaInto(bytes, operand, bracket));
         for (unsigned valuation = 0; valuation < 16; ++valuation) {
-            ASSERT_EQ(test::bracketValue(bracket, valuation), FormulaOracle(formula, valuation).Value())
+            ASSERT_EQ(test::bracketValue(bracket, valuation), FormulaOracle(formula, valuation).value())
                 << formula << " gives " << bracket << " (valuation " << valuation << ")";
         }
         ++checked;

@@ -76,7 +76,7 @@ TEST_P(ReportPage, MatchesItsFolder) {
         bits.erase(bits.find_last_not_of("\r\n") + 1);
         arguments.insert(arguments.end(), {"--options", bits});
     }
-    const test::CliOutcome outcome = test::RunCli(arguments);
+    const test::CliOutcome outcome = test::runCli(arguments);
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err, "");
@@ -141,7 +141,7 @@ class ReportPicture : public ::testing::TestWithParam<PictureCase> {
     static void SetUpTestSuite() {
         folder_ = new ScratchFolder;
         ASSERT_EQ(
-            test::RunCli({"report", kAllOnExercise, (*folder_ / "r.htm").string(), "--options", "11111111"})
+            test::runCli({"report", kAllOnExercise, (*folder_ / "r.htm").string(), "--options", "11111111"})
                 .status,
             0);
     }
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
     ScratchFolder folder;
     ASSERT_EQ(
-        test::RunCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "00000001"}).status,
+        test::runCli({"report", kAllOnExercise, (folder / "r.htm").string(), "--options", "00000001"}).status,
         0);
     const QImage picture(QString::fromLatin1((folder / "Grafico2.jpg").string()));
     ASSERT_FALSE(picture.isNull());
@@ -197,16 +197,16 @@ class RecordingPictures : public ReportPictureWriter {
   public:
     explicit RecordingPictures(std::string failAt) : failAt_(std::move(failAt)) {}
     std::optional<std::string> writeDiagram(const std::string& path, const COsmiraDoc&) override {
-        return Record(path);
+        return record(path);
     }
     std::optional<std::string> writeDrawing(const std::string& path, int, int,
                                             const std::function<void(Canvas&)>&) override {
-        return Record(path);
+        return record(path);
     }
     std::vector<std::string> paths;
 
   private:
-    std::optional<std::string> Record(const std::string& path) {
+    std::optional<std::string> record(const std::string& path) {
         paths.push_back(path);
         return path == failAt_ ? std::optional<std::string>("fails: " + path) : std::nullopt;
     }
@@ -226,7 +226,7 @@ void PrintTo(const WriterCase& writer, std::ostream* out) {
 class InformePictures : public ::testing::TestWithParam<WriterCase> {};
 
 TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFails) {
-    const ExerciseRead opened = ReadExerciseFile(kAllOnExercise);
+    const ExerciseRead opened = readExerciseFile(kAllOnExercise);
     ASSERT_TRUE(opened.value);
     Informe informe(*opened.value);
     informe.SetOptions(true, true, true, true, true, true, true, true);
@@ -275,7 +275,7 @@ TEST_P(ReportBlocked, IsRefusedNamingThePathAndLeavesTheOldPage) {
     ScratchFolder folder;
     fs::create_directories(folder / blocked.folderInTheWay);
     writeFile(folder / "r.htm", "old page");
-    const test::CliOutcome outcome = test::RunCli(
+    const test::CliOutcome outcome = test::runCli(
         {"report", kAllOnExercise, (folder / blocked.reportPath).string(), "--options", blocked.options});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
@@ -334,12 +334,12 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
             GTEST_SKIP() << disk.whyNot();
         }
         const fs::path page = disk.path() / "r.htm";
-        ASSERT_EQ(test::RunCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
+        ASSERT_EQ(test::runCli({"report", kAllOnExercise, page.string(), "--options", "10000000"}).status, 0);
         row.prepare(page);
         disk.fill();
         const std::map<std::string, std::string> before = folderContents(disk.path());
         const test::CliOutcome outcome =
-            test::RunCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
+            test::runCli({"report", kAllOnExercise, page.string(), "--options", "11111111"});
         EXPECT_EQ(outcome.status, 1) << row.name;
         EXPECT_NE(outcome.err.find(row.reason), std::string::npos) << row.name << ": " << outcome.err;
         EXPECT_EQ(folderContents(disk.path()), before) << row.name;
@@ -349,7 +349,7 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
 // A title or comment is written as it is: one holding a placeholder's name was filled in
 // again at every later step, doubling the page each time.
 TEST(InformePage, TitlesAndCommentsHoldingPlaceholdersAppearOnceAsWritten) {
-    const ExerciseRead opened = ReadExerciseFile(kAllOnExercise);
+    const ExerciseRead opened = readExerciseFile(kAllOnExercise);
     ASSERT_TRUE(opened.value);
     CEjercicio& exercise = *opened.value;
     while (exercise.GetSteps().size() < 16) {

@@ -37,13 +37,13 @@ struct RuleCase {
     int marked; // element of the old step that carries the mark, for committed rules
 };
 
-RuleCase Commits(const char* name, const char* working, RuleRequest request, const char* result, int marked,
+RuleCase commits(const char* name, const char* working, RuleRequest request, const char* result, int marked,
                  std::optional<std::string> insert = std::nullopt,
                  DoubleCutPosition position = DoubleCutPosition::Inside) {
     return {name, working, request, insert, position, result, false, marked};
 }
 
-RuleCase Refuses(const char* name, const char* working, RuleRequest request, const std::string& message) {
+RuleCase refuses(const char* name, const char* working, RuleRequest request, const std::string& message) {
     return {name, working, request, std::nullopt, DoubleCutPosition::Inside, message, true, -1};
 }
 
@@ -56,7 +56,7 @@ class Rules : public ::testing::TestWithParam<RuleCase> {};
 TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
     const RuleCase& c = GetParam();
     RecordingWorkbench workbench;
-    workbench.formulaToInsert = c.insert ? std::optional(test::Bytes(*c.insert)) : std::nullopt;
+    workbench.formulaToInsert = c.insert ? std::optional(test::formulaBytes(*c.insert)) : std::nullopt;
     workbench.doubleCutPosition = c.position;
     auto exercise = test::exerciseAt(c.working, workbench);
     COsmiraDoc& first = *exercise->lastStep();
@@ -89,71 +89,71 @@ TEST_P(Rules, EditsTheWorkingFormOrRefuses) {
 // Element positions: 0 is the sheet, then one per character that is not ']'.
 INSTANTIATE_TEST_SUITE_P(
     Erasure, Rules,
-    ::testing::Values(Commits("LetterOnSheet", "[A]B", R(Rule::Erasure, 3), "[A]", 3),
-                      Refuses("LetterInOddArea", "[A]B", R(Rule::Erasure, 2), messages::kErasureParity),
-                      Commits("CutOnSheet", "[A]B", R(Rule::Erasure, 1), "B", 1),
-                      Refuses("Sheet", "[A]B", R(Rule::Erasure, 0), messages::kErasureOnSheet),
-                      Refuses("CutInsideOneCut", "[A[B]]", R(Rule::Erasure, 3), messages::kErasureParity),
-                      Refuses("LetterInsideOneCut", "[A[B]]", R(Rule::Erasure, 2), messages::kErasureParity),
-                      Commits("LetterInsideTwoCuts", "[[A]]", R(Rule::Erasure, 3), "[[]]", 3),
-                      Refuses("InnerCutOfDoubleCut", "[[A]]", R(Rule::Erasure, 2), messages::kErasureParity)),
+    ::testing::Values(commits("LetterOnSheet", "[A]B", R(Rule::Erasure, 3), "[A]", 3),
+                      refuses("LetterInOddArea", "[A]B", R(Rule::Erasure, 2), messages::kErasureParity),
+                      commits("CutOnSheet", "[A]B", R(Rule::Erasure, 1), "B", 1),
+                      refuses("Sheet", "[A]B", R(Rule::Erasure, 0), messages::kErasureOnSheet),
+                      refuses("CutInsideOneCut", "[A[B]]", R(Rule::Erasure, 3), messages::kErasureParity),
+                      refuses("LetterInsideOneCut", "[A[B]]", R(Rule::Erasure, 2), messages::kErasureParity),
+                      commits("LetterInsideTwoCuts", "[[A]]", R(Rule::Erasure, 3), "[[]]", 3),
+                      refuses("InnerCutOfDoubleCut", "[[A]]", R(Rule::Erasure, 2), messages::kErasureParity)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Insertion, Rules,
-    ::testing::Values(Commits("IntoCutOnSheet", "[A]", R(Rule::Insertion, 1), "[BA]", 1, "B"),
-                      Commits("AfterLetterInOddArea", "[A]", R(Rule::Insertion, 2), "[A[B[C]]]", 2, "B>C"),
-                      Commits("BlanksRemoved", "[A]", R(Rule::Insertion, 1), "[BCA]", 1, " B & C "),
-                      Refuses("Sheet", "[A]", R(Rule::Insertion, 0), messages::kInsertionParity),
-                      Refuses("LetterOnSheet", "A", R(Rule::Insertion, 1), messages::kInsertionParity)),
+    ::testing::Values(commits("IntoCutOnSheet", "[A]", R(Rule::Insertion, 1), "[BA]", 1, "B"),
+                      commits("AfterLetterInOddArea", "[A]", R(Rule::Insertion, 2), "[A[B[C]]]", 2, "B>C"),
+                      commits("BlanksRemoved", "[A]", R(Rule::Insertion, 1), "[BCA]", 1, " B & C "),
+                      refuses("Sheet", "[A]", R(Rule::Insertion, 0), messages::kInsertionParity),
+                      refuses("LetterOnSheet", "A", R(Rule::Insertion, 1), messages::kInsertionParity)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Iteration, Rules,
     ::testing::Values(
-        Commits("LetterIntoCut", "A[B]", R(Rule::Iteration, 2, 1), "A[AB]", 1),
-        Commits("LetterOntoLetter", "AB", R(Rule::Iteration, 2, 1), "ABA", 1),
-        Commits("CutIntoDeeperCut", "[A][[B]]", R(Rule::Iteration, 4, 1), "[A][[[A]B]]", 1),
-        Refuses("OntoItself", "A[B]", R(Rule::Iteration, 1, 1), messages::kIteration),
-        Refuses("DeeperGraphOntoShallowerLetter", "A[B]", R(Rule::Iteration, 1, 3), messages::kIteration),
-        Refuses("OntoTheSheet", "A[B]", R(Rule::Iteration, 0, 1), messages::kIteration),
-        Refuses("IntoItsOwnArea", "[AB]", R(Rule::Iteration, 1, 2), messages::kIteration),
-        Refuses("TheSheetItself", "A[B]", R(Rule::Iteration, 2, 0), messages::kIteration),
-        Refuses("IntoItsOwnInterior", "C[[C]]", R(Rule::Iteration, 4, 3), messages::kIteration),
+        commits("LetterIntoCut", "A[B]", R(Rule::Iteration, 2, 1), "A[AB]", 1),
+        commits("LetterOntoLetter", "AB", R(Rule::Iteration, 2, 1), "ABA", 1),
+        commits("CutIntoDeeperCut", "[A][[B]]", R(Rule::Iteration, 4, 1), "[A][[[A]B]]", 1),
+        refuses("OntoItself", "A[B]", R(Rule::Iteration, 1, 1), messages::kIteration),
+        refuses("DeeperGraphOntoShallowerLetter", "A[B]", R(Rule::Iteration, 1, 3), messages::kIteration),
+        refuses("OntoTheSheet", "A[B]", R(Rule::Iteration, 0, 1), messages::kIteration),
+        refuses("IntoItsOwnArea", "[AB]", R(Rule::Iteration, 1, 2), messages::kIteration),
+        refuses("TheSheetItself", "A[B]", R(Rule::Iteration, 2, 0), messages::kIteration),
+        refuses("IntoItsOwnInterior", "C[[C]]", R(Rule::Iteration, 4, 3), messages::kIteration),
         // As deep, but outside the area of the original: (A→B)∧(C→D) does not
         // give (A→B)∧(C→B∧D).
-        Refuses("OutsideTheOriginalsArea", "[A[B]][C[D]]", R(Rule::Iteration, 7, 4), messages::kIteration)),
+        refuses("OutsideTheOriginalsArea", "[A[B]][C[D]]", R(Rule::Iteration, 7, 4), messages::kIteration)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Deiteration, Rules,
-    ::testing::Values(Commits("InnerCopy", "A[AB]", R(Rule::Deiteration, 3), "A[B]", 3),
-                      Commits("InnerCopyBeforeOriginal", "[A]A", R(Rule::Deiteration, 2), "[]A", 2),
-                      Commits("CutCopy", "[B][C[B]]", R(Rule::Deiteration, 5), "[B][C]", 5),
-                      Refuses("Siblings", "AA", R(Rule::Deiteration, 2), messages::kDeiteration),
-                      Refuses("OriginalDeeper", "[A]A", R(Rule::Deiteration, 3), messages::kDeiteration),
-                      Refuses("NoOtherOccurrence", "A[B]", R(Rule::Deiteration, 3), messages::kDeiteration),
-                      Refuses("OrderMatters", "[AB][C[BA]]", R(Rule::Deiteration, 5), messages::kDeiteration),
+    ::testing::Values(commits("InnerCopy", "A[AB]", R(Rule::Deiteration, 3), "A[B]", 3),
+                      commits("InnerCopyBeforeOriginal", "[A]A", R(Rule::Deiteration, 2), "[]A", 2),
+                      commits("CutCopy", "[B][C[B]]", R(Rule::Deiteration, 5), "[B][C]", 5),
+                      refuses("Siblings", "AA", R(Rule::Deiteration, 2), messages::kDeiteration),
+                      refuses("OriginalDeeper", "[A]A", R(Rule::Deiteration, 3), messages::kDeiteration),
+                      refuses("NoOtherOccurrence", "A[B]", R(Rule::Deiteration, 3), messages::kDeiteration),
+                      refuses("OrderMatters", "[AB][C[BA]]", R(Rule::Deiteration, 5), messages::kDeiteration),
                       // The same depth elsewhere is no original: ¬A∧¬A does not give ¬A∧¬⊤.
-                      Refuses("OriginalInAnotherCut", "[A][A]", R(Rule::Deiteration, 4),
+                      refuses("OriginalInAnotherCut", "[A][A]", R(Rule::Deiteration, 4),
                               messages::kDeiteration),
                       // The sibling does not decide when an enclosing original stands further on.
-                      Commits("SiblingThenEnclosingOriginal", "[AA]A", R(Rule::Deiteration, 3), "[A]A", 3),
-                      Refuses("Sheet", "AA", R(Rule::Deiteration, 0), messages::kDeiterationOnSheet)),
+                      commits("SiblingThenEnclosingOriginal", "[AA]A", R(Rule::Deiteration, 3), "[A]A", 3),
+                      refuses("Sheet", "AA", R(Rule::Deiteration, 0), messages::kDeiterationOnSheet)),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     DoubleCut, Rules,
-    ::testing::Values(Commits("AroundLetter", "A", R(Rule::DoubleCut, 1), "[[A]]", 1),
-                      Commits("RemovesDoubleCut", "[[A]]", R(Rule::DoubleCut, 1), "A", 1),
-                      Commits("OnSheet", "AB", R(Rule::DoubleCut, 0), "[[]]AB", 0),
-                      Commits("AroundCut", "[A]", R(Rule::DoubleCut, 1), "[[[A]]]", 1, std::nullopt,
+    ::testing::Values(commits("AroundLetter", "A", R(Rule::DoubleCut, 1), "[[A]]", 1),
+                      commits("RemovesDoubleCut", "[[A]]", R(Rule::DoubleCut, 1), "A", 1),
+                      commits("OnSheet", "AB", R(Rule::DoubleCut, 0), "[[]]AB", 0),
+                      commits("AroundCut", "[A]", R(Rule::DoubleCut, 1), "[[[A]]]", 1, std::nullopt,
                               DoubleCutPosition::Around),
-                      Commits("InsideCut", "[A]", R(Rule::DoubleCut, 1), "[[[]]A]", 1, std::nullopt,
+                      commits("InsideCut", "[A]", R(Rule::DoubleCut, 1), "[[[]]A]", 1, std::nullopt,
                               DoubleCutPosition::Inside),
-                      Commits("InsideCutWithTwoChildren", "[[A]B]", R(Rule::DoubleCut, 1), "[[[]][A]B]", 1,
+                      commits("InsideCutWithTwoChildren", "[[A]B]", R(Rule::DoubleCut, 1), "[[[]][A]B]", 1,
                               std::nullopt, DoubleCutPosition::Inside),
-                      Commits("RemovesNestedDoubleCut", "C[[[A]B]]", R(Rule::DoubleCut, 2), "C[A]B", 2)),
+                      commits("RemovesNestedDoubleCut", "C[[[A]B]]", R(Rule::DoubleCut, 2), "C[A]B", 2)),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RuleCommit, TellsTheWorkbenchInOrder) {
@@ -178,7 +178,7 @@ TEST(RuleCommit, CancelledInsertionChangesNothingAndKeepsTheRulePending) {
     RecordingWorkbench workbench;
     auto exercise = test::exerciseAt("[A]", workbench);
     EXPECT_EQ(requestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
-    workbench.formulaToInsert = test::Bytes("B&");
+    workbench.formulaToInsert = test::formulaBytes("B&");
     EXPECT_EQ(requestRule(*exercise, R(Rule::Insertion, 1)), RuleOutcome::Cancelled);
     EXPECT_EQ(exercise->GetWorking(), "[A]");
     EXPECT_EQ(exercise->GetSteps().size(), 1u);
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuleGrowth,
 
 // --- Soundness: every committed rule yields a diagram the previous one implies ----------
 
-bool Implies(const std::string& premise, const std::string& conclusion) {
+bool implies(const std::string& premise, const std::string& conclusion) {
     for (unsigned valuation = 0; valuation < 8; ++valuation) {
         if (test::bracketValue(premise, valuation) && !test::bracketValue(conclusion, valuation)) {
             return false;
@@ -279,7 +279,7 @@ TEST(RuleSoundness, EveryCommittedRuleFollowsFromItsPremise) {
                         continue;
                     }
                     ++committed;
-                    ASSERT_TRUE(Implies(premise, exercise->GetWorking()))
+                    ASSERT_TRUE(implies(premise, exercise->GetWorking()))
                         << "rule " << static_cast<int>(rule) << " on " << element << " (source " << source
                         << "): " << premise << " gave " << exercise->GetWorking();
                 }

@@ -6,7 +6,7 @@
 
 namespace osmira::test {
 
-std::string Bytes(const std::string& readable) {
+std::string formulaBytes(const std::string& readable) {
     std::string bytes;
     for (char c : readable) {
         switch (c) {
@@ -36,7 +36,7 @@ std::string Text(const Rect& rect) {
            "," + std::to_string(rect.bottom);
 }
 
-std::string Hex(Colour colour) {
+std::string hex(Colour colour) {
     char text[16];
     std::snprintf(text, sizeof text, "%06X", colour);
     return text;
@@ -46,14 +46,14 @@ std::string Hex(Colour colour) {
 
 Pen RecordingCanvas::selectPen(const Pen& next) {
     lines.push_back(std::string("pen ") + (next.style == Pen::Style::Solid ? "solid " : "null ") +
-                    std::to_string(next.width) + " " + Hex(next.color));
+                    std::to_string(next.width) + " " + hex(next.color));
     Pen previous = pen;
     pen = next;
     return previous;
 }
 
 Brush RecordingCanvas::selectBrush(const Brush& next) {
-    lines.push_back("brush " + Hex(next.color));
+    lines.push_back("brush " + hex(next.color));
     Brush previous = brush;
     brush = next;
     return previous;
@@ -63,14 +63,14 @@ void RecordingCanvas::drawRectangle(const Rect& rect) {
     lines.push_back("rectangle " + Text(rect));
 }
 
-void RecordingCanvas::DrawEllipse(const Rect& rect) {
+void RecordingCanvas::drawEllipse(const Rect& rect) {
     lines.push_back("ellipse " + Text(rect));
 }
 
 void RecordingCanvas::drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                       Colour textColor) {
     lines.push_back("text " + Text(rect) + " " + text + " " + font.faceName.data() + " " +
-                    std::to_string(font.height) + " " + Hex(textColor));
+                    std::to_string(font.height) + " " + hex(textColor));
 }
 
 std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWorkbench& workbench) {
@@ -81,15 +81,15 @@ std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWork
     return exercise;
 }
 
-std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+std::unique_ptr<CEjercicio> newExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench) {
     std::vector<std::string> slots;
     for (const std::string& hypothesis : hypotheses) {
-        slots.push_back(Bytes(hypothesis));
+        slots.push_back(formulaBytes(hypothesis));
     }
     auto exercise = std::make_unique<CEjercicio>();
     exercise->SetHypotheses(buildHypothesesFormula(slots));
-    exercise->SetConclusion(Bytes(conclusion));
+    exercise->SetConclusion(formulaBytes(conclusion));
     exercise->attachWorkbench(workbench);
     exercise->CreateExercise();
     return exercise;
@@ -139,7 +139,7 @@ bool bracketValue(const std::string& bracket, unsigned valuation) {
 }
 
 std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench) {
-    auto exercise = NewExercise({"A"}, "B", workbench);
+    auto exercise = newExercise({"A"}, "B", workbench);
     for (int step = 1; step < 99; ++step) {
         requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }

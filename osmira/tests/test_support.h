@@ -13,7 +13,7 @@
 namespace osmira::test {
 
 // Formulas written with ~ & | > for the negation, conjunction, disjunction and implication bytes.
-std::string Bytes(const std::string& readable);
+std::string formulaBytes(const std::string& readable);
 
 // A canvas that writes each primitive as one line.
 class RecordingCanvas : public Canvas {
@@ -21,7 +21,7 @@ class RecordingCanvas : public Canvas {
     Pen selectPen(const Pen& pen) override;
     Brush selectBrush(const Brush& brush) override;
     void drawRectangle(const Rect& rect) override;
-    void DrawEllipse(const Rect& rect) override;
+    void drawEllipse(const Rect& rect) override;
     void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                          Colour textColor) override;
 
@@ -34,7 +34,7 @@ class RecordingCanvas : public Canvas {
 std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWorkbench& workbench);
 
 // A new exercise made as "Nuevo" makes it, with the formulas written readably.
-std::unique_ptr<CEjercicio> NewExercise(const std::vector<std::string>& hypotheses,
+std::unique_ptr<CEjercicio> newExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
 // 99 steps from A, with the conclusion B: double cuts put around A and taken away.

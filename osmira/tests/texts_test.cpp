@@ -11,7 +11,7 @@ using namespace osmira;
 
 namespace {
 
-std::string Latin1(const std::string& utf8) {
+std::string latin1(const std::string& utf8) {
     std::string latin1;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         auto byte = static_cast<unsigned char>(utf8[i]);
@@ -38,7 +38,7 @@ void PrintTo(const TextCase& c, std::ostream* os) {
 class FixedText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(FixedText, IsTheQuotedTextInLatin1) {
-    EXPECT_EQ(GetParam().text, Latin1(GetParam().quoted));
+    EXPECT_EQ(GetParam().text, latin1(GetParam().quoted));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,11 +9,11 @@
 namespace osmira::workbench {
 
 ExerciseRead readExerciseFile(const QString& path) {
-    return ReadExerciseFile(QFile::encodeName(path).toStdString());
+    return osmira::readExerciseFile(QFile::encodeName(path).toStdString());
 }
 
 std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise) {
-    const suite::FileSave save = WriteExerciseFile(QFile::encodeName(path).toStdString(), exercise);
+    const suite::FileSave save = osmira::writeExerciseFile(QFile::encodeName(path).toStdString(), exercise);
     if (save.saved()) {
         return std::nullopt;
     }

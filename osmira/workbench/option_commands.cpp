@@ -26,7 +26,7 @@ OptionCommands::OptionCommands(CEjercicio& exercise, Host& host, WindowWorkbench
                                DlgNavegador* navigator, QWidget* parent)
     : exercise_(exercise), host_(host), workbench_(workbench), navigator_(navigator), parent_(parent) {}
 
-bool OptionCommands::Apariencia() {
+bool OptionCommands::apariencia() {
     DlgAparienciaDiagrama dialog(host_, exercise_.GetAppearances().sheet, parent_);
     if (host_.runDialog(dialog) != QDialog::Accepted || !dialog.changed()) {
         return false;
@@ -41,7 +41,7 @@ bool OptionCommands::Apariencia() {
     return true;
 }
 
-bool OptionCommands::Comentario() {
+bool OptionCommands::comentario() {
     COsmiraDoc* step = navigator_ != nullptr ? navigator_->SelectedStep() : nullptr;
     QString target;
     if (step != nullptr) {
@@ -84,7 +84,7 @@ bool OptionCommands::removeStepsAfter(std::size_t keep) {
     if (keep + 1 >= exercise_.GetSteps().size()) {
         return false; // the chosen step is the last one already: nothing to remove
     }
-    exercise_.RemoveStepsAfter(keep);
+    exercise_.removeStepsAfter(keep);
     // The step is the one to go on from: its window comes forward if it is open.
     COsmiraDoc& last = *exercise_.lastStep();
     if (workbench_.frameOf(last) != nullptr) {

@@ -20,10 +20,10 @@ class OptionCommands {
                    QWidget* parent);
 
     // "&Apariencia": the chosen colours in the exercise and in every step's graphics.
-    bool Apariencia();
+    bool apariencia();
     // "&Comentario": the comment of the step selected in the navigator, or else the
     // exercise's documentation.
-    bool Comentario();
+    bool comentario();
     // "&Eliminar Diagramas": the chosen step becomes the last one.
     bool EliminarDiagramas();
     // Ctrl+Z: the last step goes, as "Eliminar Diagramas" on the step before it.

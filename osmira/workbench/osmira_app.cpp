@@ -77,18 +77,18 @@ COsmiraApp::~COsmiraApp() {
 void COsmiraApp::connectCommands() {
     CMainFrame& frame = *mainFrame_;
     const std::pair<Command, void (COsmiraApp::*)()> commands[] = {
-        {Command::Nuevo, &COsmiraApp::Nuevo},
-        {Command::Abrir, &COsmiraApp::Abrir},
+        {Command::Nuevo, &COsmiraApp::nuevo},
+        {Command::Abrir, &COsmiraApp::abrir},
         {Command::Cerrar, &COsmiraApp::cerrar},
         {Command::Salir, &COsmiraApp::salir},
-        {Command::Imprimir, &COsmiraApp::Imprimir},
+        {Command::Imprimir, &COsmiraApp::imprimir},
         {Command::PresentacionPreliminar, &COsmiraApp::presentacionPreliminar},
         {Command::ConfigurarImpresora, &COsmiraApp::configurarImpresora},
         {Command::TemasAyuda, &COsmiraApp::temasDeAyuda},
         {Command::AcercaDe, &COsmiraApp::acercaDe},
         {Command::Puntero, &COsmiraApp::puntero},
-        {Command::Apariencia, &COsmiraApp::Apariencia},
-        {Command::Comentario, &COsmiraApp::Comentario},
+        {Command::Apariencia, &COsmiraApp::apariencia},
+        {Command::Comentario, &COsmiraApp::comentario},
         {Command::EliminarDiagramas, &COsmiraApp::EliminarDiagramas},
         {Command::EliminarUltimoPaso, &COsmiraApp::eliminarUltimoPaso},
         {Command::GenerarInforme, &COsmiraApp::generarInforme},
@@ -96,7 +96,7 @@ void COsmiraApp::connectCommands() {
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
     }
-    connect(frame.action(Command::Guardar), &QAction::triggered, this, [this] { Guardar(); });
+    connect(frame.action(Command::Guardar), &QAction::triggered, this, [this] { guardar(); });
     connect(frame.action(Command::GuardarComo), &QAction::triggered, this, [this] { guardarComo(); });
     const std::pair<Command, Rule> rules[] = {
         {Command::ReglaBorrado, Rule::Erasure},      {Command::ReglaInsercion, Rule::Insertion},
@@ -137,7 +137,7 @@ bool COsmiraApp::maySetExerciseAside() {
     }
     switch (host_.askToSaveChanges(mainFrame_.get())) {
     case SaveChanges::Save:
-        return Guardar();
+        return guardar();
     case SaveChanges::Discard:
         return true;
     case SaveChanges::Cancel:
@@ -158,7 +158,7 @@ void COsmiraApp::closeExercise() {
     setModified(false);
 }
 
-void COsmiraApp::Nuevo() {
+void COsmiraApp::nuevo() {
     if (!maySetExerciseAside()) {
         return;
     }
@@ -195,7 +195,7 @@ void COsmiraApp::Nuevo() {
     updateCommands();
 }
 
-void COsmiraApp::Abrir() {
+void COsmiraApp::abrir() {
     if (!maySetExerciseAside()) {
         return;
     }
@@ -246,7 +246,7 @@ bool COsmiraApp::solved() const {
            checkDerivation(*currentExercise_).valid;
 }
 
-bool COsmiraApp::Guardar() {
+bool COsmiraApp::guardar() {
     if (!currentExercise_) {
         return false;
     }
@@ -334,12 +334,12 @@ bool COsmiraApp::runOption(bool (OptionCommands::*command)()) {
     return true;
 }
 
-void COsmiraApp::Apariencia() {
-    runOption(&OptionCommands::Apariencia);
+void COsmiraApp::apariencia() {
+    runOption(&OptionCommands::apariencia);
 }
 
-void COsmiraApp::Comentario() {
-    runOption(&OptionCommands::Comentario);
+void COsmiraApp::comentario() {
+    runOption(&OptionCommands::comentario);
 }
 
 void COsmiraApp::EliminarDiagramas() {
@@ -381,7 +381,7 @@ Printing* COsmiraApp::printing() {
     return load.module;
 }
 
-void COsmiraApp::Imprimir() {
+void COsmiraApp::imprimir() {
     CChildFrame* frame = mainFrame_->activeStepWindow();
     if (frame == nullptr) {
         return;

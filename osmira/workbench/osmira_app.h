@@ -34,22 +34,22 @@ class COsmiraApp : public QObject {
     const QString& exercisePath() const { return exercisePath_; }
     bool isModified() const { return modified_; }
 
-    void Nuevo();
-    void Abrir();
+    void nuevo();
+    void abrir();
     // Opens the file as Abrir does after its dialog (command line, dropped files).
     void openFile(const QString& path);
-    bool Guardar();
+    bool guardar();
     bool guardarComo();
     void cerrar();
     void salir();
-    void Imprimir();
+    void imprimir();
     void presentacionPreliminar();
     void configurarImpresora();
     void temasDeAyuda();
     void acercaDe();
     // The commands of "&Opciones" on the open exercise, and Ctrl+Z.
-    void Apariencia();
-    void Comentario();
+    void apariencia();
+    void comentario();
     void EliminarDiagramas();
     void eliminarUltimoPaso();
     void generarInforme();

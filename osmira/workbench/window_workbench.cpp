@@ -89,7 +89,7 @@ void WindowWorkbench::removeNavigatorStep(COsmiraDoc& step) {
 }
 
 void WindowWorkbench::rebuildNavigator(CEjercicio& exercise) {
-    openNavigatorPanel().Rebuild(exercise);
+    openNavigatorPanel().rebuild(exercise);
 }
 
 std::optional<std::string> WindowWorkbench::askFormulaToInsert() {

@@ -17,16 +17,16 @@ class ByteWriter {
     void int32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
     void U32(std::uint32_t value) { littleEndianValue(value); }
     void U16(std::uint16_t value) { littleEndianValue(value); }
-    void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
-    void Double(double value) { littleEndianValue(std::bit_cast<std::uint64_t>(value)); }
+    void byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
+    void doubleValue(double value) { littleEndianValue(std::bit_cast<std::uint64_t>(value)); }
     void pointValue(Point point) {
         int32(point.x);
         int32(point.y);
     }
     // Length prefix (one byte, 0xFF + u16, or 0xFF FFFF + u32), then the characters.
-    void String(std::string_view text);
-    void Raw(std::string_view text) { bytes_ += text; }
-    const std::string& Bytes() const { return bytes_; }
+    void string(std::string_view text);
+    void raw(std::string_view text) { bytes_ += text; }
+    const std::string& bytes() const { return bytes_; }
 
   private:
     template <class Unsigned> void littleEndianValue(Unsigned value) {
@@ -60,8 +60,8 @@ class ByteReader {
     }
     bool U32(std::uint32_t& value) { return littleEndianValue(value); }
     bool U16(std::uint16_t& value) { return littleEndianValue(value); }
-    bool Byte(std::uint8_t& value) { return littleEndianValue(value); }
-    bool Double(double& value) {
+    bool byte(std::uint8_t& value) { return littleEndianValue(value); }
+    bool doubleValue(double& value) {
         std::uint64_t bits = 0;
         if (!littleEndianValue(bits)) {
             return false;
@@ -70,18 +70,18 @@ class ByteReader {
         return true;
     }
     bool pointValue(Point& point) { return int32(point.x) && int32(point.y); }
-    bool String(std::string& text);
-    bool Raw(std::size_t count, std::string& text);
+    bool string(std::string& text);
+    bool raw(std::size_t count, std::string& text);
 
     // Records a refusal unless one is already recorded; always false.
-    bool Fail(const std::string& reason);
-    const std::string& Reason() const { return reason_; }
-    std::size_t Position() const { return position_; }
-    std::size_t Remaining() const { return bytes_.size() - position_; }
+    bool fail(const std::string& reason);
+    const std::string& reason() const { return reason_; }
+    std::size_t position() const { return position_; }
+    std::size_t remaining() const { return bytes_.size() - position_; }
 
   private:
     // Reading is the hot path of opening a file, hence inline.
-    bool Take(std::size_t count, const char*& start) {
+    bool take(std::size_t count, const char*& start) {
         if (failed_ || bytes_.size() - position_ < count) {
             return truncatedAt();
         }
@@ -93,7 +93,7 @@ class ByteReader {
 
     template <class Unsigned> bool littleEndianValue(Unsigned& value) {
         const char* start = nullptr;
-        if (!Take(sizeof(Unsigned), start)) {
+        if (!take(sizeof(Unsigned), start)) {
             return false;
         }
         if constexpr (std::endian::native == std::endian::little) {

@@ -98,11 +98,11 @@ class CanonicalTree {
         for (std::size_t node = nodes_.size(); node-- > 0;) {
             auto& children = nodes_[node].children;
             std::sort(children.begin(), children.end(),
-                      [this](std::size_t a, std::size_t b) { return Less(a, b); });
+                      [this](std::size_t a, std::size_t b) { return less(a, b); });
         }
         std::string text;
-        first_.Start(0);
-        for (char c = first_.Next(); c != '\0'; c = first_.Next()) {
+        first_.start(0);
+        for (char c = first_.next(); c != '\0'; c = first_.next()) {
             text += c;
         }
         return text;
@@ -120,7 +120,7 @@ class CanonicalTree {
       public:
         explicit Cursor(const std::vector<Node>& nodes) : nodes_(nodes) {}
 
-        void Start(std::size_t root) {
+        void start(std::size_t root) {
             stack_.clear();
             root_ = root;
             started_ = root == 0;
@@ -130,16 +130,16 @@ class CanonicalTree {
         }
 
         // The next character, or '\0' at the end.
-        char Next() {
+        char next() {
             if (!started_) {
                 started_ = true;
-                return Enter(root_);
+                return enter(root_);
             }
             while (!stack_.empty()) {
                 auto& [node, next] = stack_.back();
                 const auto& children = nodes_[node].children;
                 if (next < children.size()) {
-                    return Enter(children[next++]);
+                    return enter(children[next++]);
                 }
                 bool isCut = node != 0;
                 stack_.pop_back();
@@ -151,7 +151,7 @@ class CanonicalTree {
         }
 
       private:
-        char Enter(std::size_t node) {
+        char enter(std::size_t node) {
             if (nodes_[node].sign == '[') {
                 stack_.push_back({node, 0});
             }
@@ -166,15 +166,15 @@ class CanonicalTree {
 
     // Whether a's canonical text sorts before b's, as the texts would compare; reads only as far
     // as they agree, so comparing a small graph with a big one costs the small one.
-    bool Less(std::size_t a, std::size_t b) {
+    bool less(std::size_t a, std::size_t b) {
         char signA = nodes_[a].sign, signB = nodes_[b].sign;
         if (signA != '[' || signB != '[') {
             return signA < signB; // a letter is one character, and every letter sorts before '['
         }
-        first_.Start(a);
-        second_.Start(b);
+        first_.start(a);
+        second_.start(b);
         for (;;) {
-            char x = first_.Next(), y = second_.Next();
+            char x = first_.next(), y = second_.next();
             if (x != y || x == '\0') {
                 return x < y;
             }

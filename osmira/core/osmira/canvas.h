@@ -30,7 +30,7 @@ class Canvas {
     virtual Brush selectBrush(const Brush& brush) = 0;
     virtual void drawRectangle(const Rect& rect) = 0;
     // The ellipse inscribed in the rectangle.
-    virtual void DrawEllipse(const Rect& rect) = 0;
+    virtual void drawEllipse(const Rect& rect) = 0;
     // One line centred both ways in the rectangle, on a transparent background; the canvas
     // restores its own text colour and font afterwards.
     virtual void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,

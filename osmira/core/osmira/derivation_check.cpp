@@ -15,7 +15,7 @@
 
 namespace osmira {
 
-std::string RuleName(Rule rule) {
+std::string ruleName(Rule rule) {
     switch (rule) {
     case Rule::Erasure:
         return "Borramiento (R1)";
@@ -52,7 +52,7 @@ std::string Shown(std::string_view bracket) {
 }
 
 // The graphs juxtaposed in an area's text, each whole.
-std::vector<std::string_view> Graphs(std::string_view area) {
+std::vector<std::string_view> graphsOf(std::string_view area) {
     std::vector<std::string_view> graphs;
     for (std::size_t at = 0; at < area.size();) {
         std::size_t length = Span(area, at);
@@ -62,7 +62,7 @@ std::vector<std::string_view> Graphs(std::string_view area) {
     return graphs;
 }
 
-std::string_view Interior(std::string_view cut) {
+std::string_view interior(std::string_view cut) {
     return cut.substr(1, cut.size() - 2);
 }
 
@@ -77,8 +77,8 @@ struct Insertion {
 };
 
 std::optional<Insertion> findInsertion(std::string_view before, std::string_view after) {
-    std::vector<std::string_view> old = Graphs(before);
-    std::vector<std::string_view> now = Graphs(after);
+    std::vector<std::string_view> old = graphsOf(before);
+    std::vector<std::string_view> now = graphsOf(after);
     std::vector<std::string_view> removed;
     std::vector<std::string_view> added;
     std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(removed));
@@ -94,7 +94,7 @@ std::optional<Insertion> findInsertion(std::string_view before, std::string_view
         added.front().front() != '[') {
         return std::nullopt;
     }
-    std::optional<Insertion> inner = findInsertion(Interior(removed.front()), Interior(added.front()));
+    std::optional<Insertion> inner = findInsertion(interior(removed.front()), interior(added.front()));
     if (inner) {
         inner->path.insert(inner->path.begin(), std::string(removed.front()));
     }
@@ -104,7 +104,7 @@ std::optional<Insertion> findInsertion(std::string_view before, std::string_view
 // A formula whose conversion gives these graphs: juxtaposition as ∧, a cut as ¬, written with
 // as few parentheses as the conversion needs so that it fits its stacks. An empty cut has none.
 std::optional<std::string> formulaFor(std::string_view graphs) {
-    std::vector<std::string_view> parts = Graphs(graphs);
+    std::vector<std::string_view> parts = graphsOf(graphs);
     if (parts.empty()) {
         return std::nullopt;
     }
@@ -114,11 +114,11 @@ std::optional<std::string> formulaFor(std::string_view graphs) {
         if (part.front() != '[') {
             term = part;
         } else {
-            std::optional<std::string> inner = formulaFor(Interior(part));
+            std::optional<std::string> inner = formulaFor(interior(part));
             if (!inner) {
                 return std::nullopt;
             }
-            bool single = Graphs(Interior(part)).size() == 1;
+            bool single = graphsOf(interior(part)).size() == 1;
             term.push_back(kNegation);
             if (single) {
                 term += *inner;
@@ -153,14 +153,14 @@ class StepTrial {
         exercise_.BuildDiagram(exercise_.AppendStep());
     }
 
-    const COsmiraDoc& Diagram() const { return *exercise_.GetSteps().front(); }
-    const std::string& Working() const { return exercise_.GetWorking(); }
-    const std::string& Canonical() const { return canonical_; }
-    const std::string& Next() const { return next_; }
-    ChoiceWorkbench& Answers() { return workbench_; }
+    const COsmiraDoc& diagram() const { return *exercise_.GetSteps().front(); }
+    const std::string& working() const { return exercise_.GetWorking(); }
+    const std::string& canonical() const { return canonical_; }
+    const std::string& next() const { return next_; }
+    ChoiceWorkbench& answers() { return workbench_; }
 
     // Applies the rule as the view would and reopens the step; true when it gave the next step.
-    bool Try(const RuleRequest& request) {
+    bool attempt(const RuleRequest& request) {
         RuleOutcome outcome = requestRule(exercise_, request);
         if (outcome == RuleOutcome::Refused) {
             refusal_ = workbench_.refusal;
@@ -170,7 +170,7 @@ class StepTrial {
             return false;
         }
         std::string result = exercise_.GetWorking();
-        exercise_.RemoveStepsAfter(0);
+        exercise_.removeStepsAfter(0);
         std::string canonical = canonicalJuxtaposition(result);
         if (canonical == next_) {
             return true;
@@ -246,20 +246,20 @@ Areas areasOf(const COsmiraDoc& diagram, std::string_view working) {
 }
 
 bool tryInsertion(StepTrial& trial, std::size_t marked) {
-    std::optional<Insertion> insertion = findInsertion(trial.Canonical(), trial.Next());
+    std::optional<Insertion> insertion = findInsertion(trial.canonical(), trial.next());
     std::optional<std::string> formula = insertion ? formulaFor(insertion->graphs) : std::nullopt;
     // Without a graph to insert, a letter still tells whether the rule accepts the area.
-    trial.Answers().formulaToInsert = formula.value_or("A");
-    return trial.Try({Rule::Insertion, marked, {}}) && formula;
+    trial.answers().formulaToInsert = formula.value_or("A");
+    return trial.attempt({Rule::Insertion, marked, {}}) && formula;
 }
 
 // Letters of one area receive the copy in that same area, so one of them stands for all (the
 // graph itself excepted: the rule refuses it as a place). The places whose area is where the
 // next step grew are tried first; the others only matter for saying what was expected.
 bool tryIteration(StepTrial& trial, std::size_t marked) {
-    const COsmiraDoc& diagram = trial.Diagram();
+    const COsmiraDoc& diagram = trial.diagram();
     const auto& elements = diagram.GetElements();
-    Areas areas = areasOf(diagram, trial.Working());
+    Areas areas = areasOf(diagram, trial.working());
     std::vector<std::size_t> places;
     std::vector<std::size_t> lettersAreas;
     for (std::size_t place = 0; place < elements.size(); ++place) {
@@ -272,12 +272,12 @@ bool tryIteration(StepTrial& trial, std::size_t marked) {
         }
         places.push_back(place);
     }
-    std::optional<Insertion> grown = findInsertion(trial.Canonical(), trial.Next());
+    std::optional<Insertion> grown = findInsertion(trial.canonical(), trial.next());
     std::stable_partition(places.begin(), places.end(), [&](std::size_t place) {
         return grown && place != 0 && areas.path[place] == grown->path;
     });
     for (std::size_t place : places) {
-        if (trial.Try({Rule::Iteration, place, marked})) {
+        if (trial.attempt({Rule::Iteration, place, marked})) {
             return true;
         }
     }
@@ -285,17 +285,17 @@ bool tryIteration(StepTrial& trial, std::size_t marked) {
 }
 
 bool tryDoubleCut(StepTrial& trial, std::size_t marked) {
-    ChoiceWorkbench& answers = trial.Answers();
+    ChoiceWorkbench& answers = trial.answers();
     answers.doubleCutPosition = DoubleCutPosition::Inside;
     answers.askedPosition = false;
-    if (trial.Try({Rule::DoubleCut, marked, {}})) {
+    if (trial.attempt({Rule::DoubleCut, marked, {}})) {
         return true;
     }
     if (!answers.askedPosition) {
         return false;
     }
     answers.doubleCutPosition = DoubleCutPosition::Around;
-    return trial.Try({Rule::DoubleCut, marked, {}});
+    return trial.attempt({Rule::DoubleCut, marked, {}});
 }
 
 std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& bracket,
@@ -333,7 +333,7 @@ std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& br
         follows = tryDoubleCut(trial, marked);
         break;
     default:
-        follows = trial.Try({rule, marked, {}});
+        follows = trial.attempt({rule, marked, {}});
         break;
     }
     if (follows) {
@@ -342,7 +342,7 @@ std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& br
     return trial.Failure(rule, nextTitle);
 }
 
-DerivationCheck Invalid(DerivationCheck check, std::size_t step, Rule rule, const StepFault& fault) {
+DerivationCheck invalid(DerivationCheck check, std::size_t step, Rule rule, const StepFault& fault) {
     check.valid = false;
     check.firstInvalidStep = step;
     check.rule = rule;
@@ -354,7 +354,7 @@ DerivationCheck Invalid(DerivationCheck check, std::size_t step, Rule rule, cons
     }
     check.reason = "el " + title + " no se obtiene del " + stepTitle(static_cast<int>(step) - 1);
     if (rule != Rule::None) {
-        check.reason += " por la regla " + RuleName(rule);
+        check.reason += " por la regla " + ruleName(rule);
     }
     check.reason += ": " + fault.detail;
     return check;
@@ -368,7 +368,7 @@ DerivationCheck checkDerivation(const CEjercicio& exercise) {
     check.steps = steps.size();
     check.goalReached = exercise.goalReached();
     if (steps.empty()) {
-        return Invalid(
+        return invalid(
             check, 1, Rule::None,
             {DerivationFault::NoSteps, suite::latin1FromUtf8("el ejercicio no tiene ningún paso")});
     }
@@ -382,7 +382,7 @@ DerivationCheck checkDerivation(const CEjercicio& exercise) {
     // when the hypotheses are what is to be derived.
     std::string first = exercise.GetConclusion().empty() ? std::string() : exercise.GetHypotheses();
     if (canonical.front() != canonicalJuxtaposition(first)) {
-        return Invalid(
+        return invalid(
             check, 1, Rule::None,
             {DerivationFault::FirstStep,
              suite::latin1FromUtf8("el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: "
@@ -394,7 +394,7 @@ DerivationCheck checkDerivation(const CEjercicio& exercise) {
         std::string nextTitle = stepTitle(static_cast<int>(k) + 2);
         if (auto fault =
                 checkStep(*steps[k], brackets[k], canonical[k], canonical[k + 1], title, nextTitle)) {
-            return Invalid(check, k + 2, steps[k]->GetAppliedRule(), *fault);
+            return invalid(check, k + 2, steps[k]->GetAppliedRule(), *fault);
         }
     }
     return check;

@@ -41,6 +41,6 @@ struct DerivationCheck {
 DerivationCheck checkDerivation(const CEjercicio& exercise);
 
 // "Borramiento (R1)" … "Doble Corte (R5)", Latin-1; empty for None.
-std::string RuleName(Rule rule);
+std::string ruleName(Rule rule);
 
 } // namespace osmira

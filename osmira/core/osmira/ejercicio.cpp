@@ -131,7 +131,7 @@ void CEjercicio::recolorSteps() {
     }
 }
 
-bool CEjercicio::RemoveStepsAfter(std::size_t keep) {
+bool CEjercicio::removeStepsAfter(std::size_t keep) {
     if (keep >= steps_.size()) {
         return false;
     }

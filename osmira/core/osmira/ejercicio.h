@@ -91,7 +91,7 @@ class CEjercicio {
     // The windows every later call reports to; until then, detachedWorkbench(). It must outlive
     // the exercise's use of it.
     void attachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
-    WorkbenchOperations& Workbench() const { return *workbench_; }
+    WorkbenchOperations& workbench() const { return *workbench_; }
     // Converts the formulas and makes the first step, its window and the navigator. Formulas the
     // dialogs would refuse (see CheckExerciseFormulas) are never converted: the exercise is left
     // as it was and the result is false.
@@ -106,7 +106,7 @@ class CEjercicio {
 
     // "Eliminar Diagramas": the step at `keep` (0-based) becomes the last one, open again,
     // and W is restored to its bracket form. False when there is no such step.
-    bool RemoveStepsAfter(std::size_t keep);
+    bool removeStepsAfter(std::size_t keep);
 
     // Whether the last step shows the final diagram, up to the order of juxtaposed graphs.
     bool goalReached() const;

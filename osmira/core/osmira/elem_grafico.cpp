@@ -56,11 +56,11 @@ CCorteGrafico::CCorteGrafico(const Rect& rect, const ElementAppearance& appearan
 }
 
 void CCorteGrafico::Draw(Canvas& canvas) const {
-    paintOutlined(canvas, currentFill(), &Canvas::DrawEllipse);
+    paintOutlined(canvas, currentFill(), &Canvas::drawEllipse);
 }
 
 void CCorteGrafico::DrawHighlighted(Canvas& canvas) const {
-    paintOutlined(canvas, appearance_.markedFillColor, &Canvas::DrawEllipse);
+    paintOutlined(canvas, appearance_.markedFillColor, &Canvas::drawEllipse);
 }
 
 bool CCorteGrafico::HitTest(int x, int y) const {

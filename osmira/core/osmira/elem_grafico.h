@@ -20,7 +20,7 @@ class CElemGrafico {
     CElemGrafico& operator=(const CElemGrafico&) = delete;
 
     // The class name under which the archive stores the graphic.
-    virtual const char* ClassName() const = 0;
+    virtual const char* className() const = 0;
 
     virtual void Draw(Canvas& canvas) const;
     virtual void Redraw(Canvas& canvas) const { Draw(canvas); }
@@ -57,7 +57,7 @@ class CElemGrafico {
 class CHojaGrafico : public CElemGrafico {
   public:
     using CElemGrafico::CElemGrafico;
-    const char* ClassName() const override { return "CHojaGrafico"; }
+    const char* className() const override { return "CHojaGrafico"; }
     void Draw(Canvas& canvas) const override;
     bool HitTest(int x, int y) const override { return rectangleContains(x, y); }
     void DrawHighlighted(Canvas& canvas) const override;
@@ -68,7 +68,7 @@ class CCorteGrafico : public CElemGrafico {
     CCorteGrafico() = default;
     // Places the foci of the ellipse inscribed in the rectangle.
     CCorteGrafico(const Rect& rect, const ElementAppearance& appearance);
-    const char* ClassName() const override { return "CCorteGrafico"; }
+    const char* className() const override { return "CCorteGrafico"; }
     void Draw(Canvas& canvas) const override;
     bool HitTest(int x, int y) const override;
     void DrawHighlighted(Canvas& canvas) const override;
@@ -85,7 +85,7 @@ class CCorteGrafico : public CElemGrafico {
 class CLetraGrafico : public CElemGrafico {
   public:
     using CElemGrafico::CElemGrafico;
-    const char* ClassName() const override { return "CLetraGrafico"; }
+    const char* className() const override { return "CLetraGrafico"; }
     void Draw(Canvas& canvas) const override;
     bool HitTest(int x, int y) const override { return rectangleContains(x, y); }
     void DrawHighlighted(Canvas& canvas) const override;

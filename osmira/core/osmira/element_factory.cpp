@@ -5,7 +5,7 @@ namespace osmira {
 namespace {
 
 template <class Graphic, class Element>
-CElemento* Create(COsmiraDoc& diagram, const ElementAppearance& appearance, const Rect& rect, int parity,
+CElemento* create(COsmiraDoc& diagram, const ElementAppearance& appearance, const Rect& rect, int parity,
                   int depth) {
     auto graphic = std::make_unique<Graphic>(rect, appearance);
     return &diagram.appendElement(std::make_unique<Element>(std::move(graphic), parity, depth));
@@ -17,11 +17,11 @@ CElemento* CreateElement(COsmiraDoc& diagram, const AppearanceSet& appearances, 
                          int depth, char kind) {
     switch (kind) {
     case kSheetKind:
-        return Create<CHojaGrafico, CElemHoja>(diagram, appearances.sheet, rect, parity, depth);
+        return create<CHojaGrafico, CElemHoja>(diagram, appearances.sheet, rect, parity, depth);
     case kCutKind:
-        return Create<CCorteGrafico, CElemCorte>(diagram, appearances.cut, rect, parity, depth);
+        return create<CCorteGrafico, CElemCorte>(diagram, appearances.cut, rect, parity, depth);
     case kLetterKind:
-        return Create<CLetraGrafico, CElemLetra>(diagram, appearances.letter, rect, parity, depth);
+        return create<CLetraGrafico, CElemLetra>(diagram, appearances.letter, rect, parity, depth);
     default:
         return nullptr;
     }

@@ -6,7 +6,7 @@
 
 namespace osmira {
 
-ExerciseRead ReadExerciseFile(const std::string& path) {
+ExerciseRead readExerciseFile(const std::string& path) {
     suite::FileRead read = suite::readRegularFile(path, kLargestExerciseFile);
     if (read.failure == suite::ReadFailure::TooLarge) {
         return {nullptr, suite::latin1FromUtf8("El fichero es demasiado grande para ser un ejercicio.")};
@@ -17,7 +17,7 @@ ExerciseRead ReadExerciseFile(const std::string& path) {
     return LoadExercise(*read.value);
 }
 
-suite::FileSave WriteExerciseFile(const std::string& path, const CEjercicio& exercise) {
+suite::FileSave writeExerciseFile(const std::string& path, const CEjercicio& exercise) {
     return suite::replaceFile(path, SaveExercise(exercise));
 }
 

@@ -15,10 +15,10 @@ inline constexpr std::size_t kLargestExerciseFile = std::size_t{256} << 20;
 
 // Reads an exercise file; anything but a regular file of at most kLargestExerciseFile bytes is
 // refused at once. The reason is a Latin-1 sentence without the path.
-ExerciseRead ReadExerciseFile(const std::string& path);
+ExerciseRead readExerciseFile(const std::string& path);
 
 // Writes the exercise whole or not at all: links followed, read-only files, folders and devices
 // refused, the old file kept byte for byte on any failure.
-suite::FileSave WriteExerciseFile(const std::string& path, const CEjercicio& exercise);
+suite::FileSave writeExerciseFile(const std::string& path, const CEjercicio& exercise);
 
 } // namespace osmira

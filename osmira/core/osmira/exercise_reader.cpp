@@ -52,8 +52,8 @@ class ExerciseReader {
             return {nullptr, suite::latin1FromUtf8("El fichero no es un ejercicio de Osmira.")};
         }
         auto exercise = std::make_unique<CEjercicio>();
-        if (!tags_.readNewObject(in_, kExerciseClass) || !readExercise(*exercise) || !Settle(*exercise)) {
-            return {nullptr, in_.Reason()};
+        if (!tags_.readNewObject(in_, kExerciseClass) || !readExercise(*exercise) || !settle(*exercise)) {
+            return {nullptr, in_.reason()};
         }
         return {std::move(exercise), {}};
     }
@@ -71,9 +71,9 @@ class ExerciseReader {
     bool readExercise(CEjercicio& exercise) {
         std::int32_t reserved = 0, date = 0, stepCount = 0;
         std::string title, author, description, hypotheses, conclusion, working;
-        if (!in_.int32(reserved) || !in_.String(title) || !in_.String(author) || !in_.int32(date) ||
-            !in_.String(description) || !in_.String(hypotheses) || !in_.String(conclusion) ||
-            !in_.String(working) || !in_.int32(stepCount)) {
+        if (!in_.int32(reserved) || !in_.string(title) || !in_.string(author) || !in_.int32(date) ||
+            !in_.string(description) || !in_.string(hypotheses) || !in_.string(conclusion) ||
+            !in_.string(working) || !in_.int32(stepCount)) {
             return false;
         }
         if (!bracketFormField(suite::latin1FromUtf8("hipótesis"), hypotheses) ||
@@ -90,18 +90,18 @@ class ExerciseReader {
         exercise.SetConclusion(std::move(conclusion));
         exercise.SetWorking(std::move(working));
         if (stepCount < 0) {
-            return in_.Fail(suite::latin1FromUtf8("Número de pasos negativo."));
+            return in_.fail(suite::latin1FromUtf8("Número de pasos negativo."));
         }
         if (stepCount > kMostSteps) {
-            return in_.Fail("El ejercicio tiene " + std::to_string(stepCount) +
+            return in_.fail("El ejercicio tiene " + std::to_string(stepCount) +
                             suite::latin1FromUtf8(" pasos, más de los ") + std::to_string(kMostSteps) +
                             " que puede tener.");
         }
         // Checked before any step is made, so that a count the file cannot back costs nothing.
-        if (static_cast<std::uint64_t>(stepCount) * kSmallestStepBytes > in_.Remaining()) {
-            return in_.Fail(suite::latin1FromUtf8("El número de pasos (") + std::to_string(stepCount) +
-                            ") no cabe en los " + std::to_string(in_.Remaining()) +
-                            " bytes que quedan del archivo (byte " + std::to_string(in_.Position()) + ").");
+        if (static_cast<std::uint64_t>(stepCount) * kSmallestStepBytes > in_.remaining()) {
+            return in_.fail(suite::latin1FromUtf8("El número de pasos (") + std::to_string(stepCount) +
+                            ") no cabe en los " + std::to_string(in_.remaining()) +
+                            " bytes que quedan del archivo (byte " + std::to_string(in_.position()) + ").");
         }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
@@ -125,10 +125,10 @@ class ExerciseReader {
     bool readDiagram(COsmiraDoc& diagram) {
         std::int32_t selfId = 0, appliedRule = 0, elementCount = 0;
         std::string title, comment, bracketCopy;
-        if (!in_.int32(selfId) || !in_.String(title) || !in_.String(comment) || !in_.String(bracketCopy)) {
+        if (!in_.int32(selfId) || !in_.string(title) || !in_.string(comment) || !in_.string(bracketCopy)) {
             return false;
         }
-        std::size_t ruleAt = in_.Position();
+        std::size_t ruleAt = in_.position();
         if (!in_.int32(appliedRule) || !in_.int32(elementCount)) {
             return false;
         }
@@ -136,21 +136,21 @@ class ExerciseReader {
             return false;
         }
         if (appliedRule < 0 || appliedRule > kHighestRule) {
-            return in_.Fail("Regla aplicada " + std::to_string(appliedRule) +
+            return in_.fail("Regla aplicada " + std::to_string(appliedRule) +
                             suite::latin1FromUtf8(" no válida en el byte ") + std::to_string(ruleAt) + ".");
         }
         if (elementCount > kMostElements) {
-            return in_.Fail("La lista de elementos de \"" + title +
+            return in_.fail("La lista de elementos de \"" + title +
                             suite::latin1FromUtf8("\" tiene más elementos (") + std::to_string(elementCount) +
                             ") de los que puede tener un diagrama.");
         }
         if (elementCount < 1) {
-            return in_.Fail("La lista de elementos de \"" + title + "\" no forma un diagrama.");
+            return in_.fail("La lista de elementos de \"" + title + "\" no forma un diagrama.");
         }
-        if (static_cast<std::uint64_t>(elementCount) * kSmallestElementBytes > in_.Remaining()) {
-            return in_.Fail("La lista de elementos de \"" + title + "\" (" + std::to_string(elementCount) +
-                            " elementos) no cabe en los " + std::to_string(in_.Remaining()) +
-                            " bytes que quedan del archivo (byte " + std::to_string(in_.Position()) + ").");
+        if (static_cast<std::uint64_t>(elementCount) * kSmallestElementBytes > in_.remaining()) {
+            return in_.fail("La lista de elementos de \"" + title + "\" (" + std::to_string(elementCount) +
+                            " elementos) no cabe en los " + std::to_string(in_.remaining()) +
+                            " bytes que quedan del archivo (byte " + std::to_string(in_.position()) + ").");
         }
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));
@@ -159,7 +159,7 @@ class ExerciseReader {
         diagram.SetAppliedRule(static_cast<Rule>(appliedRule));
         elementsRead_ += elementCount;
         if (elementsRead_ > kMostExerciseElements) {
-            return in_.Fail(suite::latin1FromUtf8("Los pasos del ejercicio tienen más de ") +
+            return in_.fail(suite::latin1FromUtf8("Los pasos del ejercicio tienen más de ") +
                             std::to_string(kMostExerciseElements) +
                             " elementos entre todos, más de los que puede tener un ejercicio.");
         }
@@ -173,7 +173,7 @@ class ExerciseReader {
     }
 
     bool readElement(COsmiraDoc& diagram) {
-        std::size_t at = in_.Position();
+        std::size_t at = in_.position();
         std::int32_t kind = 0, parity = 0, depth = 0;
         if (!in_.int32(kind)) {
             return false;
@@ -190,7 +190,7 @@ class ExerciseReader {
             element = std::make_unique<CElemLetra>();
             graphicClass = &kLetterGraphic;
         } else {
-            return in_.Fail(suite::latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
+            return in_.fail(suite::latin1FromUtf8("Código de elemento ") + std::to_string(kind) +
                             suite::latin1FromUtf8(" no válido en el byte ") + std::to_string(at) + ".");
         }
         if (!in_.int32(parity) || !in_.int32(depth)) {
@@ -205,7 +205,7 @@ class ExerciseReader {
         element->SetGraphic(std::move(graphic));
         if (kind == 3) {
             std::uint8_t letter = 0;
-            if (!in_.Byte(letter)) {
+            if (!in_.byte(letter)) {
                 return false;
             }
             element->SetLetter(static_cast<char>(letter));
@@ -215,13 +215,13 @@ class ExerciseReader {
     }
 
     std::unique_ptr<CElemGrafico> readGraphic(const std::string& expectedClass) {
-        std::size_t at = in_.Position();
+        std::size_t at = in_.position();
         const std::string* className = tags_.readNewObject(in_, kGraphicClasses);
         if (!className) {
             return nullptr;
         }
         if (*className != expectedClass) {
-            in_.Fail(suite::latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
+            in_.fail(suite::latin1FromUtf8("Gráfico ") + *className + " en lugar de " + expectedClass +
                      " en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
@@ -251,7 +251,7 @@ class ExerciseReader {
         if (auto* cut = dynamic_cast<CCorteGrafico*>(&graphic)) {
             CCorteGrafico::Foci foci{};
             for (double& coordinate : foci) {
-                if (!in_.Double(coordinate)) {
+                if (!in_.doubleValue(coordinate)) {
                     return false;
                 }
             }
@@ -270,29 +270,29 @@ class ExerciseReader {
     // text that is not a bracket form makes the file unreadable.
     bool bracketFormField(const std::string& field, const std::string& text) {
         if (!fitsAnExercise(text)) {
-            return in_.Fail("El campo " + field + suite::latin1FromUtf8(" tiene más de ") +
+            return in_.fail("El campo " + field + suite::latin1FromUtf8(" tiene más de ") +
                             std::to_string(kLongestBracketForm) +
                             suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."));
         }
-        return isBracketForm(text) || in_.Fail("El campo " + field + " no es una forma de corchetes.");
+        return isBracketForm(text) || in_.fail("El campo " + field + " no es una forma de corchetes.");
     }
 
     // Makes the exercise ready for the rules, which walk W and the children lists.
-    bool Settle(CEjercicio& exercise) {
+    bool settle(CEjercicio& exercise) {
         for (const auto& step : exercise.GetSteps()) {
             if (!hasDiagramStructure(*step)) {
-                return in_.Fail("La lista de elementos de \"" + step->GetTitle() +
+                return in_.fail("La lista de elementos de \"" + step->GetTitle() +
                                 "\" no forma un diagrama.");
             }
             if (bracketLength(*step) > kLongestBracketForm) {
-                return in_.Fail(
+                return in_.fail(
                     "La lista de elementos de \"" + step->GetTitle() +
                     suite::latin1FromUtf8("\" tiene más de ") + std::to_string(kLongestBracketForm) +
                     suite::latin1FromUtf8(
                         " caracteres en forma de corchetes, más de los que puede tener un ejercicio."));
             }
             if (!hasLayoutGeometry(*step)) {
-                return in_.Fail(suite::latin1FromUtf8("Los rectángulos de \"") + step->GetTitle() +
+                return in_.fail(suite::latin1FromUtf8("Los rectángulos de \"") + step->GetTitle() +
                                 suite::latin1FromUtf8("\" no pueden ser la disposición de su diagrama: "
                                                       "son mayores que ella o salen de su área."));
             }

@@ -23,19 +23,19 @@ class ExerciseWriter {
     std::string Run(const CEjercicio& exercise) {
         tags_.writeNewObject(out_, "CEjercicio");
         writeExercise(exercise);
-        return out_.Bytes();
+        return out_.bytes();
     }
 
   private:
     void writeExercise(const CEjercicio& exercise) {
         out_.int32(exercise.GetReserved());
-        out_.String(exercise.GetTitle());
-        out_.String(exercise.GetAuthor());
+        out_.string(exercise.GetTitle());
+        out_.string(exercise.GetAuthor());
         out_.int32(exercise.GetCreationDate());
-        out_.String(exercise.GetDescription());
-        out_.String(exercise.GetHypotheses());
-        out_.String(exercise.GetConclusion());
-        out_.String(exercise.GetWorking());
+        out_.string(exercise.GetDescription());
+        out_.string(exercise.GetHypotheses());
+        out_.string(exercise.GetConclusion());
+        out_.string(exercise.GetWorking());
         out_.int32(static_cast<std::int32_t>(exercise.GetSteps().size()));
         for (const auto& step : exercise.GetSteps()) {
             writeDiagram(*step);
@@ -48,9 +48,9 @@ class ExerciseWriter {
 
     void writeDiagram(const COsmiraDoc& diagram) {
         out_.int32(diagram.GetSelfId());
-        out_.String(diagram.GetTitle());
-        out_.String(diagram.GetComment());
-        out_.String(diagram.GetBracketCopy());
+        out_.string(diagram.GetTitle());
+        out_.string(diagram.GetComment());
+        out_.string(diagram.GetBracketCopy());
         out_.int32(static_cast<std::int32_t>(diagram.GetAppliedRule()));
         out_.int32(static_cast<std::int32_t>(diagram.GetElements().size()));
         for (const auto& element : diagram.GetElements()) {
@@ -64,19 +64,19 @@ class ExerciseWriter {
         out_.int32(element.GetDepth());
         writeGraphic(*element.GetGraphic());
         if (element.Kind() == ElementKind::Letter) {
-            out_.Byte(static_cast<std::uint8_t>(element.GetLetter()));
+            out_.byte(static_cast<std::uint8_t>(element.GetLetter()));
         }
     }
 
     void writeGraphic(const CElemGrafico& graphic) {
-        tags_.writeNewObject(out_, graphic.ClassName());
+        tags_.writeNewObject(out_, graphic.className());
         out_.pointValue(graphic.GetTopLeft());
         out_.pointValue(graphic.GetBottomRight());
         writeColours(graphic.GetAppearance());
         out_.int32(graphic.GetMarkedWord());
         if (auto* cut = dynamic_cast<const CCorteGrafico*>(&graphic)) {
             for (double coordinate : cut->GetFoci()) {
-                out_.Double(coordinate);
+                out_.doubleValue(coordinate);
             }
         }
     }

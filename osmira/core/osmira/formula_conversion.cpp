@@ -29,13 +29,13 @@ class FormulaConverter {
             } else if (c == kNegation) {
                 i = onNegation(formula, i);
             } else if (c == '(') {
-                OnOpen();
+                onOpen();
             } else if (c == ')') {
-                OnClose();
+                onClose();
             } else if (isFormulaLetter(c)) {
                 result_ = std::string(1, c);
             }
-            Combine();
+            combine();
         }
         return complete_;
     }
@@ -72,7 +72,7 @@ class FormulaConverter {
         return next - 1;
     }
 
-    void OnOpen() {
+    void onOpen() {
         if (op_ != kNoOperator) {
             if (isCombiningOperator(op_) ||
                 (op_ == kNegationMarker && isCombiningOperator(operators_.Top()))) {
@@ -90,7 +90,7 @@ class FormulaConverter {
         ready_ = false;
     }
 
-    void OnClose() {
+    void onClose() {
         operators_.Pop(op_);
         while (operators_.Top() == kNegationMarker) {
             result_ = "[" + result_ + "]";
@@ -103,11 +103,11 @@ class FormulaConverter {
                 complete_ = false;
             }
             ready_ = true;
-            Combine();
+            combine();
         }
     }
 
-    void Combine() {
+    void combine() {
         if (!isCombiningOperator(op_)) {
             return;
         }

@@ -36,7 +36,7 @@ std::string lineFeedsAsParagraphs(std::string text) {
     return text;
 }
 
-std::string Repeat(std::string_view piece, int times) {
+std::string repeat(std::string_view piece, int times) {
     std::string text;
     for (int i = 0; i < times; ++i) {
         text += piece;
@@ -121,13 +121,13 @@ class Pictures {
     Pictures(const std::string& folder, ReportPictureWriter& writer, const AppearanceSet& appearances)
         : folder_(folder), writer_(writer), appearances_(appearances) {}
 
-    void Diagram(const std::string& fileName, const COsmiraDoc& step) {
+    void diagram(const std::string& fileName, const COsmiraDoc& step) {
         if (!failure_) {
             failure_ = writer_.writeDiagram(folder_ + fileName, step);
         }
     }
 
-    void Example(int number) {
+    void example(int number) {
         const ExamplePicture& picture = examplePictures()[static_cast<std::size_t>(number - 1)];
         if (failure_) {
             return;
@@ -153,7 +153,7 @@ std::string exampleName(int number) {
     return examplePictures()[static_cast<std::size_t>(number - 1)].fileName;
 }
 
-std::string Cover(const CEjercicio& exercise, const ReportOptions& options) {
+std::string cover(const CEjercicio& exercise, const ReportOptions& options) {
     std::string text = "<CENTER> \n";
     text += "<BR> <P>";
     text += "<BR> <P>";
@@ -161,18 +161,18 @@ std::string Cover(const CEjercicio& exercise, const ReportOptions& options) {
     if (options.bTitulo) {
         text += "<P> <I> <FONT SIZE=+3> Ejercicio #sTituloEjercicio </FONT> </I> \n";
     }
-    text += Repeat("<BR> <P> \n", 4);
+    text += repeat("<BR> <P> \n", 4);
     text += "<P> <I> <FONT SIZE=+4> Diagramas Alfa de Peirce </FONT> </I> \n";
-    text += Repeat("<BR> <P> \n", 9);
+    text += repeat("<BR> <P> \n", 9);
     if (options.bFecha) {
         text += "<P> <I> <FONT SIZE=+3> #sFecha </FONT> </I> \n";
     }
-    text += Repeat("<BR> <P> \n", 6);
+    text += repeat("<BR> <P> \n", 6);
     if (options.bAutor) {
         text += "<P> <I> <FONT SIZE=+2> Realizado por:</FONT> </I> \n";
         text += "<P> <I> <FONT SIZE=+1> #sAutor </FONT> </I> \n";
     }
-    text += Repeat("<BR> <P> \n", 3);
+    text += repeat("<BR> <P> \n", 3);
     text += "</CENTER> \n";
     text += "<HR> \n";
     replaceAll(text, "#sTituloEjercicio", exercise.GetTitle());
@@ -181,7 +181,7 @@ std::string Cover(const CEjercicio& exercise, const ReportOptions& options) {
     return text;
 }
 
-std::string Description(const CEjercicio& exercise) {
+std::string description(const CEjercicio& exercise) {
     std::string text = L("<B> <I> <FONT SIZE =+2> <LI> Descripción del Ejercicio </LI> </FONT> </I> </B> \n");
     text += "<P> #sDocumentacion \n";
     text += "<BR> <P> \n";
@@ -191,14 +191,14 @@ std::string Description(const CEjercicio& exercise) {
     return text;
 }
 
-std::string Sequence(const CEjercicio& exercise, Pictures& pictures) {
+std::string sequence(const CEjercicio& exercise, Pictures& pictures) {
     std::string text = "<B> <I> <FONT SIZE =+2> <LI>Secuencia de Diagramas </LI> </FONT> </I> </B> \n";
     text += "<UL> \n";
     // Each step's piece is filled in alone: searching the whole page again made the report
     // quadratic in the steps, and a title holding a placeholder's name multiplied it.
     for (const auto& step : exercise.GetSteps()) {
         const std::string fileName = step->GetTitle() + ".jpg";
-        pictures.Diagram(fileName, *step);
+        pictures.diagram(fileName, *step);
         std::string piece = "<CENTER> <IMG SRC=\"#Archivo\"> ";
         piece += ruleSentence(step->GetAppliedRule());
         piece += "</CENTER>";
@@ -211,7 +211,7 @@ std::string Sequence(const CEjercicio& exercise, Pictures& pictures) {
     return text;
 }
 
-std::string Comments(const CEjercicio& exercise) {
+std::string comments(const CEjercicio& exercise) {
     std::string text =
         "<B> <I> <FONT SIZE =+2> <LI>Comentarios de cada uno de los Diagramas </LI> </FONT> </I> </B> \n";
     text += "<UL> \n";
@@ -232,7 +232,7 @@ std::string Comments(const CEjercicio& exercise) {
 
 std::string alphaChapter(Pictures& pictures) {
     for (int number = 1; number <= static_cast<int>(examplePictures().size()); ++number) {
-        pictures.Example(number);
+        pictures.example(number);
     }
     std::string text = L(kAlphaChapter);
     std::size_t at = 0;
@@ -280,16 +280,16 @@ ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWrit
     page += "</HEAD> \n";
     page += "<BODY> \n";
     if (options_.bPortada) {
-        page += Cover(exercise_, options_);
+        page += cover(exercise_, options_);
     }
     if (options_.bDocumentacion) {
-        page += Description(exercise_);
+        page += description(exercise_);
     }
     if (options_.bSecuencia) {
-        page += Sequence(exercise_, pictures);
+        page += sequence(exercise_, pictures);
     }
     if (options_.bComentarios) {
-        page += Comments(exercise_);
+        page += comments(exercise_);
     }
     if (options_.bInfoAlfa) {
         page += alphaChapter(pictures);

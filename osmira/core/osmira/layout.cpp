@@ -73,7 +73,7 @@ std::vector<CutMeasure> measureCuts(std::string_view bracket, std::int64_t& deep
 }
 
 // Coordinates are computed in 64 bits; forms that fit an exercise keep them far inside 32.
-std::int32_t Coordinate(std::int64_t value) {
+std::int32_t coordinate(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
@@ -103,13 +103,13 @@ class DiagramLayout {
         auto letters = static_cast<std::int64_t>(countLetters(bracket_));
         std::int64_t width = kStep * length + kStep + kCellWidth * letters;
         std::int64_t height = kLevelHeight * deepest + baseHeight(letters);
-        box_ = {kOrigin, kOrigin, Coordinate(kOrigin + width), Coordinate(kOrigin + height)};
+        box_ = {kOrigin, kOrigin, coordinate(kOrigin + width), coordinate(kOrigin + height)};
         parents_.push_back(CreateElement(diagram_, appearances_, box_, kEvenParity, 0, kSheetKind));
     }
 
     void placeCut(const CutMeasure& measure) {
         std::int64_t height = baseHeight(measure.letters) + kLevelHeight * measure.nesting;
-        box_.right = Coordinate(box_.left + kStep * measure.length + kCellWidth * measure.letters);
+        box_.right = coordinate(box_.left + kStep * measure.length + kCellWidth * measure.letters);
         box_.left += kStep;
         centreVertically(height);
         CElemento* parent = parents_.back();
@@ -142,8 +142,8 @@ class DiagramLayout {
 
     void centreVertically(std::int64_t height) {
         std::int64_t top = box_.top + (std::int64_t{box_.bottom} - box_.top - height) / 2;
-        box_.top = Coordinate(top);
-        box_.bottom = Coordinate(top + height);
+        box_.top = coordinate(top);
+        box_.bottom = coordinate(top + height);
     }
 
     COsmiraDoc& diagram_;
@@ -169,7 +169,7 @@ bool withinTheFarthestCoordinate(const Rect& rect) {
            rect.top <= rect.bottom && rect.bottom <= kFarthestCoordinate;
 }
 
-bool Encloses(const Rect& outer, const Rect& inner) {
+bool encloses(const Rect& outer, const Rect& inner) {
     return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
            inner.bottom <= outer.bottom;
 }
@@ -209,7 +209,7 @@ bool hasLayoutGeometry(const COsmiraDoc& diagram) {
         }
         // Depths were checked with the structure: the area at this depth is open.
         areas.resize(depth + 1);
-        if (!Encloses(areas.back(), rect)) {
+        if (!encloses(areas.back(), rect)) {
             return false;
         }
         if (element->Kind() == ElementKind::Cut) {

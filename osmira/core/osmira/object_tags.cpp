@@ -11,7 +11,7 @@ void ObjectTagWriter::writeNewObject(ByteWriter& out, const std::string& classNa
         out.U16(tags::kNewClass);
         out.U16(tags::kSchema);
         out.U16(static_cast<std::uint16_t>(className.size()));
-        out.Raw(className);
+        out.raw(className);
         classIndices_.emplace_back(className, counter_++);
     } else if (known->second < tags::kBigIndex) {
         out.U16(static_cast<std::uint16_t>(tags::kClassFlag | known->second));
@@ -23,7 +23,7 @@ void ObjectTagWriter::writeNewObject(ByteWriter& out, const std::string& classNa
 }
 
 const std::string* ObjectTagReader::readNewObject(ByteReader& in, const std::vector<std::string>& allowed) {
-    std::size_t at = in.Position();
+    std::size_t at = in.position();
     std::uint16_t tag = 0;
     if (!in.U16(tag)) {
         return nullptr;
@@ -37,14 +37,14 @@ const std::string* ObjectTagReader::readNewObject(ByteReader& in, const std::vec
             return nullptr;
         }
         if (!(big & tags::kBigClassFlag)) {
-            in.Fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
+            in.fail("Referencia repetida a un objeto en el byte " + std::to_string(at) + ".");
             return nullptr;
         }
         className = describedClass(in, big & ~tags::kBigClassFlag, at);
     } else if (tag & tags::kClassFlag) {
         className = describedClass(in, tag & ~tags::kClassFlag, at);
     } else {
-        in.Fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") +
+        in.fail(std::string(tag == 0 ? "Referencia nula" : "Referencia repetida a un objeto") +
                 " en el byte " + std::to_string(at) + ".");
         return nullptr;
     }
@@ -52,7 +52,7 @@ const std::string* ObjectTagReader::readNewObject(ByteReader& in, const std::vec
         return nullptr;
     }
     if (std::find(allowed.begin(), allowed.end(), *className) == allowed.end()) {
-        in.Fail("Objeto de clase " + *className + " inesperado en el byte " + std::to_string(at) + ".");
+        in.fail("Objeto de clase " + *className + " inesperado en el byte " + std::to_string(at) + ".");
         return nullptr;
     }
     ++counter_;
@@ -60,15 +60,15 @@ const std::string* ObjectTagReader::readNewObject(ByteReader& in, const std::vec
 }
 
 const std::string* ObjectTagReader::readDescription(ByteReader& in) {
-    std::size_t at = in.Position();
+    std::size_t at = in.position();
     std::uint16_t schema = 0;
     std::uint16_t length = 0;
     std::string name;
-    if (!in.U16(schema) || !in.U16(length) || !in.Raw(length, name)) {
+    if (!in.U16(schema) || !in.U16(length) || !in.raw(length, name)) {
         return nullptr;
     }
     if (schema != tags::kSchema) {
-        in.Fail("Esquema " + std::to_string(schema) + " de la clase " + name + " no admitido (byte " +
+        in.fail("Esquema " + std::to_string(schema) + " de la clase " + name + " no admitido (byte " +
                 std::to_string(at) + ").");
         return nullptr;
     }
@@ -78,7 +78,7 @@ const std::string* ObjectTagReader::readDescription(ByteReader& in) {
 const std::string* ObjectTagReader::describedClass(ByteReader& in, std::uint32_t classIndex, std::size_t at) {
     auto known = classNames_.find(classIndex);
     if (known == classNames_.end()) {
-        in.Fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) +
+        in.fail("Clase " + std::to_string(classIndex) + " no descrita en el byte " + std::to_string(at) +
                 ".");
         return nullptr;
     }

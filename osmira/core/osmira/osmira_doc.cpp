@@ -13,7 +13,7 @@ CElemento& COsmiraDoc::appendElement(std::unique_ptr<CElemento> element) {
     return *elements_.back();
 }
 
-int COsmiraDoc::IndexOf(const CElemento* element) const {
+int COsmiraDoc::indexOf(const CElemento* element) const {
     for (size_t i = 0; i < elements_.size(); ++i) {
         if (elements_[i].get() == element) {
             return static_cast<int>(i);

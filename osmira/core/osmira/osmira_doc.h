@@ -39,7 +39,7 @@ class COsmiraDoc {
     CElemento& appendElement(std::unique_ptr<CElemento> element);
     void reserveElements(std::size_t count) { elements_.reserve(count); }
     // The element's position in the list, or -1.
-    int IndexOf(const CElemento* element) const;
+    int indexOf(const CElemento* element) const;
     void clearMarks();
 
     CElemento* GetSelectedElement() const { return selectedElement_; }

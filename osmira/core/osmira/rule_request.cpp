@@ -11,7 +11,7 @@ RuleOutcome requestRule(CEjercicio& exercise, const RuleRequest& request) {
         return RuleOutcome::NotApplied;
     }
     if (last->GetAppliedRule() != Rule::None) {
-        exercise.Workbench().showRefusal(messages::kLockedStep);
+        exercise.workbench().showRefusal(messages::kLockedStep);
         return RuleOutcome::Refused;
     }
     const auto& elements = last->GetElements();

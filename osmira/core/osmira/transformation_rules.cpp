@@ -46,9 +46,9 @@ class RuleApplication {
   public:
     RuleApplication(CEjercicio& exercise, COsmiraDoc& diagram, std::string& working)
         : exercise_(exercise), diagram_(diagram), working_(working), before_(working),
-          workbench_(exercise.Workbench()) {}
+          workbench_(exercise.workbench()) {}
 
-    RuleOutcome Erase(CElemento& graph) {
+    RuleOutcome erase(CElemento& graph) {
         if (graph.Kind() == ElementKind::Sheet) {
             return Refuse(messages::kErasureOnSheet);
         }
@@ -65,7 +65,7 @@ class RuleApplication {
         return Commit(Rule::Erasure, graph);
     }
 
-    RuleOutcome Insert(CElemento& area) {
+    RuleOutcome insert(CElemento& area) {
         if (area.GetParity() != kOddParity) {
             return Refuse(messages::kInsertionParity);
         }
@@ -90,7 +90,7 @@ class RuleApplication {
         return Commit(Rule::Insertion, area);
     }
 
-    RuleOutcome Iterate(CElemento& graph, CElemento& place) {
+    RuleOutcome iterate(CElemento& graph, CElemento& place) {
         int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
         bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
                        &place != &graph && !place.hasChild(&graph) &&
@@ -111,7 +111,7 @@ class RuleApplication {
         return Commit(Rule::Iteration, graph);
     }
 
-    RuleOutcome Deiterate(CElemento& copy) {
+    RuleOutcome deiterate(CElemento& copy) {
         if (copy.Kind() == ElementKind::Sheet) {
             return Refuse(messages::kDeiterationOnSheet);
         }
@@ -144,12 +144,12 @@ class RuleApplication {
         std::size_t at = position->at;
         std::size_t length = Span(working_, at);
         if (element.Kind() == ElementKind::Letter) {
-            Enclose(at, length);
+            enclose(at, length);
         } else if (isDoubleCut(element)) {
             working_ =
                 working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
         } else if (workbench_.askDoubleCutPosition() == DoubleCutPosition::Around) {
-            Enclose(at, length);
+            enclose(at, length);
         } else {
             working_.insert(at + 1, "[[]]");
         }
@@ -210,7 +210,7 @@ class RuleApplication {
         return children.size() == 1 && children.front()->Kind() == ElementKind::Cut;
     }
 
-    void Enclose(std::size_t at, std::size_t length) {
+    void enclose(std::size_t at, std::size_t length) {
         working_.insert(at + length, "]]");
         working_.insert(at, "[[");
     }
@@ -250,7 +250,7 @@ class RuleApplication {
 };
 
 bool belongsTo(const COsmiraDoc& diagram, const CElemento* element) {
-    return element && diagram.IndexOf(element) >= 0;
+    return element && diagram.indexOf(element) >= 0;
 }
 
 } // namespace
@@ -265,16 +265,16 @@ RuleOutcome CEjercicio::ApplyRule() {
     RuleApplication rule(*this, *diagram, working_);
     switch (diagram->GetPendingRule()) {
     case Rule::Erasure:
-        return rule.Erase(selected);
+        return rule.erase(selected);
     case Rule::Insertion:
-        return rule.Insert(selected);
+        return rule.insert(selected);
     case Rule::Iteration:
         if (!belongsTo(*diagram, diagram->GetIterationSource())) {
             return RuleOutcome::NotApplied;
         }
-        return rule.Iterate(*diagram->GetIterationSource(), selected);
+        return rule.iterate(*diagram->GetIterationSource(), selected);
     case Rule::Deiteration:
-        return rule.Deiterate(selected);
+        return rule.deiterate(selected);
     case Rule::DoubleCut:
         return rule.DoubleCut(selected);
     default:

@@ -46,7 +46,7 @@ using test::FakeHost;
 // taken away.
 std::string exerciseBytes(int steps) {
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    auto exercise = osmira::test::newExercise({"A"}, "B", recorder);
     for (int step = 1; step < steps; ++step) {
         requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
@@ -91,7 +91,7 @@ class Application : public ::testing::Test {
   protected:
     void openSteps(int steps) {
         host.openPaths.push_back(writeFile(scratch, "ejercicio.omr", exerciseBytes(steps)));
-        app.Abrir();
+        app.abrir();
         ASSERT_NE(app.currentExercise(), nullptr);
     }
     // Brings the last step's window forward, selects an element in it and applies the rule from
@@ -187,7 +187,7 @@ TEST_F(Application, EveryMenuSpellsItsKeysTheSameWay) {
 
 TEST_F(Application, NuevoMakesTheFirstStepFromTheDialogs) {
     host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};
-    app.Nuevo();
+    app.nuevo();
     ASSERT_NE(app.currentExercise(), nullptr);
     EXPECT_EQ(app.currentExercise()->GetTitle(), "Ejercicio de prueba");
     EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
@@ -198,13 +198,13 @@ TEST_F(Application, NuevoMakesTheFirstStepFromTheDialogs) {
 
 TEST_F(Application, CancelledFormulasLeaveAnExerciseWithoutStepsThatCanBeSaved) {
     host.dialogAnswers = {acceptData};
-    app.Nuevo();
+    app.nuevo();
     ASSERT_NE(app.currentExercise(), nullptr);
     EXPECT_TRUE(app.currentExercise()->GetSteps().empty());
     EXPECT_FALSE(app.mainFrame().showsExerciseMenu());
     const QString path = QString::fromStdString((scratch / "sin-pasos.omr").string());
     host.savePaths.push_back(path);
-    EXPECT_TRUE(app.Guardar());
+    EXPECT_TRUE(app.guardar());
     EXPECT_EQ(app.exercisePath(), path);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_FALSE(app.isModified());
@@ -214,13 +214,13 @@ TEST_F(Application, StepsAreNumberedAfterOpeningClosingAndRemoving) {
     openSteps(5);
     applyFromMenu(Command::ReglaDobleCorte, 1);
     EXPECT_EQ(stepTitles().back(), "Paso 06");
-    app.currentExercise()->RemoveStepsAfter(2);
+    app.currentExercise()->removeStepsAfter(2);
     applyFromMenu(Command::ReglaDobleCorte, 1);
     EXPECT_EQ(stepTitles(), (std::vector<std::string>{"Paso 01", "Paso 02", "Paso 03", "Paso 04"}));
     host.saveAnswer = SaveChanges::Discard;
     app.cerrar();
     host.dialogAnswers = {acceptData, acceptFormulas({"A"}, "")};
-    app.Nuevo();
+    app.nuevo();
     EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
 }
 
@@ -319,13 +319,13 @@ INSTANTIATE_TEST_SUITE_P(
         DiscardPath{"Nuevo",
                     [](COsmiraApp& app, FakeHost& host, const QString&) {
                         host.dialogAnswers = {acceptData, acceptFormulas({"B"}, "")};
-                        app.Nuevo();
+                        app.nuevo();
                     },
                     exerciseReplaced},
         DiscardPath{"Abrir",
                     [](COsmiraApp& app, FakeHost& host, const QString& other) {
                         host.openPaths = {other};
-                        app.Abrir();
+                        app.abrir();
                     },
                     exerciseReplaced},
         DiscardPath{"FileArgument",
@@ -379,7 +379,7 @@ TEST_F(Application, AFullDiskKeepsTheSavedExerciseAndAFifoIsRefusedAtOnce) {
     app.openFile(path);
     applyFromMenu(Command::ReglaDobleCorte, 1);
     disk.fill();
-    EXPECT_FALSE(app.Guardar());
+    EXPECT_FALSE(app.guardar());
     EXPECT_EQ(suite::testing::readFile(path.toStdString()), saved);
     EXPECT_TRUE(app.isModified());
 
@@ -425,10 +425,10 @@ TEST_F(Application, TheTitleKeepsItsModifiedMarkerWhenTheActiveStepChanges) {
 TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
     openSteps(2);
     host.printFile = QString::fromStdString((scratch / "paso.pdf").string());
-    app.Imprimir();
+    app.imprimir();
     EXPECT_FALSE(QFile::exists(host.printFile));
     host.printAnswer = true;
-    app.Imprimir();
+    app.imprimir();
     EXPECT_EQ(suite::testing::readFile(scratch / "paso.pdf").substr(0, 5), "%PDF-");
     app.presentacionPreliminar();
     ASSERT_FALSE(host.dialogs.empty());
@@ -439,7 +439,7 @@ TEST_F(Application, ImprimirPrintsTheActiveStepOnlyWhenConfirmed) {
 TEST_F(Application, ReachingTheConclusionIsAnnouncedOnceAndMarked) {
     // A and A → B as hypotheses, B as conclusion: deiteration, double cut, erasure.
     host.dialogAnswers = {acceptData, acceptFormulas({"A", "A→B"}, "B")};
-    app.Nuevo();
+    app.nuevo();
     applyFromMenu(Command::ReglaDesiteracion, 3);
     applyFromMenu(Command::ReglaDobleCorte, 2);
     EXPECT_TRUE(host.messages.empty());

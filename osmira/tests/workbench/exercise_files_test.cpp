@@ -25,8 +25,8 @@ QString Q(const fs::path& path) {
 TEST(ExerciseFiles, SavingThroughALinkWritesItsTarget) {
     suite::testing::ScratchFolder folder;
     RecordingWorkbench workbench;
-    auto first = test::NewExercise({"A"}, "", workbench);
-    auto second = test::NewExercise({"B"}, "", workbench);
+    auto first = test::newExercise({"A"}, "", workbench);
+    auto second = test::newExercise({"B"}, "", workbench);
     fs::path target = folder.path() / "mp.omr";
     ASSERT_FALSE(workbench::writeExerciseFile(Q(target), *first));
     fs::create_directory(folder.path() / "links");
@@ -41,8 +41,8 @@ TEST(ExerciseFiles, SavingThroughALinkWritesItsTarget) {
 TEST(ExerciseFiles, ReadOnlyFileIsNotReplaced) {
     suite::testing::ScratchFolder folder;
     RecordingWorkbench workbench;
-    auto first = test::NewExercise({"A"}, "", workbench);
-    auto second = test::NewExercise({"B"}, "", workbench);
+    auto first = test::newExercise({"A"}, "", workbench);
+    auto second = test::newExercise({"B"}, "", workbench);
     fs::path path = folder.path() / "mp.omr";
     ASSERT_FALSE(workbench::writeExerciseFile(Q(path), *first));
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

@@ -47,7 +47,7 @@ TEST_P(ExposedAreaOf, EveryDrawnPixelIsReached) {
             render::PainterCanvas canvas(painter);
             graphic.Draw(canvas);
         }
-        const std::string what = graphic.ClassName();
+        const std::string what = graphic.className();
         int drawn = 0;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {

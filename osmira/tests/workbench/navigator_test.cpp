@@ -42,7 +42,7 @@ class NavigatorWorkbench : public RecordingWorkbench {
     void openNavigator(CEjercicio& exercise, COsmiraDoc& step) override { panel_.Open(exercise, step); }
     void addNavigatorStep(COsmiraDoc& step, Rule rule) override { panel_.AddStep(step, rule); }
     void removeNavigatorStep(COsmiraDoc& step) override { panel_.RemoveStep(step); }
-    void rebuildNavigator(CEjercicio& exercise) override { panel_.Rebuild(exercise); }
+    void rebuildNavigator(CEjercicio& exercise) override { panel_.rebuild(exercise); }
 
   private:
     DlgNavegador& panel_;
@@ -80,7 +80,7 @@ struct Derivation {
     Derivation() : workbench(panel) {
         exercise->SetTitle("Ejercicio de prueba");
         exercise->SetDescription("Documentaci\xF3n del ejercicio");
-        exercise->SetHypotheses(osmira::test::Bytes("A&B&C"));
+        exercise->SetHypotheses(osmira::test::formulaBytes("A&B&C"));
         exercise->SetConclusion("A");
         exercise->attachWorkbench(workbench);
         EXPECT_TRUE(exercise->CreateExercise());
@@ -117,7 +117,7 @@ TEST_P(NavigatorNewExercise, ShowsTheTitleAndTheFirstStepWithoutRule) {
     NavigatorWorkbench workbench(panel);
     CEjercicio exercise;
     exercise.SetTitle(GetParam().title);
-    exercise.SetHypotheses(osmira::test::Bytes("A"));
+    exercise.SetHypotheses(osmira::test::formulaBytes("A"));
     exercise.attachWorkbench(workbench);
     ASSERT_TRUE(exercise.CreateExercise());
     EXPECT_EQ(treeText(panel), GetParam().rootText + "\n  Paso 01\n");
@@ -196,7 +196,7 @@ TEST_P(NavigatorRemoval, KeepsOnlyTheFirstStepAndTheSelectionFollowsTheTree) {
     derivation.eraseThenIterate();
     DlgNavegador& panel = derivation.panel;
     panel.tree().setCurrentItem(entry(panel, GetParam().selected));
-    ASSERT_TRUE(derivation.exercise->RemoveStepsAfter(0));
+    ASSERT_TRUE(derivation.exercise->removeStepsAfter(0));
 
     EXPECT_EQ(treeText(panel), "Ejercicio de prueba\n  Paso 01\n");
     const auto selected = panel.tree().selectedItems();
@@ -268,7 +268,7 @@ TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt
     EXPECT_EQ(stepByStep.tree().selectedItems(), QList<QTreeWidgetItem*>{stepByStep.tree().topLevelItem(0)});
 
     DlgNavegador rebuilt;
-    rebuilt.Rebuild(*exercise);
+    rebuilt.rebuild(*exercise);
     EXPECT_EQ(stepTexts(rebuilt), expected);
     EXPECT_EQ(treeText(rebuilt), treeText(stepByStep));
 }
@@ -276,7 +276,7 @@ TEST(NavigatorOrder, StepsStayInSequenceBeyondNinetyNineBothStepByStepAndRebuilt
 TEST(NavigatorLayout, EveryRuleLabelShowsWholeAtTheNarrowestWidth) {
     auto exercise = readSteps(6);
     DlgNavegador panel;
-    panel.Rebuild(*exercise);
+    panel.rebuild(*exercise);
     panel.resize(panel.minimumWidth(), 480);
     panel.show();
     EXPECT_EQ(treeText(panel), "Largo\n"
@@ -329,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, NavigatorDoubleClick,
 // Hypothesis A∧B with conclusion B: erasing A reaches the goal in Paso 02.
 TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     RecordingWorkbench recorder;
-    auto solved = osmira::test::NewExercise({"A&B"}, "B", recorder);
+    auto solved = osmira::test::newExercise({"A&B"}, "B", recorder);
     ASSERT_EQ(requestRule(*solved, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     auto read = LoadExercise(SaveExercise(*solved));
     ASSERT_TRUE(read.value) << read.reason;
@@ -349,7 +349,7 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
     panel.markGoalReached(step(exercise, 2));
     EXPECT_EQ(stepTexts(panel),
               (Texts{"Paso 01", "Paso 02", "Paso 03" + DlgNavegador::kGoalMark.toStdString()}));
-    ASSERT_TRUE(exercise.RemoveStepsAfter(1));
+    ASSERT_TRUE(exercise.removeStepsAfter(1));
     EXPECT_EQ(stepTexts(panel), (Texts{"Paso 01", "Paso 02"}));
     EXPECT_FALSE(entry(panel, "Paso 02")->font(0).bold());
     // No trace of the removed mark is left to clear when the next step comes.
@@ -360,7 +360,7 @@ TEST(NavigatorGoal, TheMarkIsOnTheLastStepAfterReadingAndGoesWithItsStep) {
 // The mark once stood on a file that reaches the goal by a step its rule does not allow.
 TEST(NavigatorGoal, ADerivationThatDoesNotHoldIsNotMarked) {
     RecordingWorkbench recorder;
-    auto edited = osmira::test::NewExercise({"A&B"}, "B", recorder);
+    auto edited = osmira::test::newExercise({"A&B"}, "B", recorder);
     ASSERT_EQ(requestRule(*edited, {Rule::Erasure, 1, std::nullopt}), RuleOutcome::Committed);
     edited->GetSteps().front()->SetAppliedRule(Rule::Insertion);
     auto read = LoadExercise(SaveExercise(*edited));

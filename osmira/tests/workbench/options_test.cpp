@@ -70,7 +70,7 @@ int pressAceptar(QDialog& dialog) {
 // around A, taken away, put around again…
 std::string exerciseBytes(int steps, const std::string& title = "Ejercicio de prueba") {
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    auto exercise = osmira::test::newExercise({"A"}, "B", recorder);
     exercise->SetTitle(title);
     exercise->SetDescription(suite::latin1FromUtf8("Documentación"));
     for (int step = 1; step < steps; ++step) {
@@ -245,7 +245,7 @@ TEST_P(AparienciaEnding, ChangesNothing) {
         press(dialog, GetParam().button);
         return dialog.result();
     }};
-    app.Apariencia();
+    app.apariencia();
     EXPECT_EQ(exercise().GetAppearances(), before);
     EXPECT_EQ(graphicsAppearances(exercise()), graphicsBefore);
     EXPECT_FALSE(app.isModified());
@@ -329,8 +329,8 @@ TEST_F(Options, ComentarioCancelledOrUnchangedChangesNothing) {
         },
         pressAceptar,
     };
-    app.Comentario();
-    app.Comentario();
+    app.comentario();
+    app.comentario();
     EXPECT_EQ(exercise().GetDescription(), before);
     EXPECT_FALSE(app.isModified());
 }
@@ -450,7 +450,7 @@ TEST_F(Options, CtrlZRemovesTheLastStepWithoutAskingWhileTwoOrMoreRemain) {
 TEST_F(Options, TheGoalReachedAgainAfterARemovalIsAnnouncedAgain) {
     // Hypotheses A and A → B, conclusion B: deiteration, double cut and erasure reach B.
     RecordingWorkbench recorder;
-    auto made = osmira::test::NewExercise({"A", "A>B"}, "B", recorder);
+    auto made = osmira::test::newExercise({"A", "A>B"}, "B", recorder);
     requestRule(*made, {Rule::Deiteration, 3, std::nullopt});
     requestRule(*made, {Rule::DoubleCut, 2, std::nullopt});
     suite::testing::writeFile(scratch / "meta.omr", SaveExercise(*made));

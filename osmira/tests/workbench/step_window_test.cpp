@@ -128,7 +128,7 @@ class StepWindow : public ::testing::Test {
 
     COsmiraDoc& step(std::size_t index) const { return *exercise.GetSteps().at(index); }
     CElemento* element(std::size_t index) const { return step(0).GetElements().at(index).get(); }
-    int selectedIndex() const { return step(0).IndexOf(step(0).GetSelectedElement()); }
+    int selectedIndex() const { return step(0).indexOf(step(0).GetSelectedElement()); }
 
     static void click(CChildFrame& frame, QPoint windowPoint) {
         QTest::mouseClick(frame.view()->viewport(), Qt::LeftButton, {}, windowPoint);
@@ -502,7 +502,7 @@ TEST_F(StepWindow, RemovingTheNewStepClosesItsWindowAndReopensTheOld) {
     ASSERT_FALSE(second.isNull());
     EXPECT_EQ(second->windowTitle(), "Paso 02");
 
-    ASSERT_TRUE(exercise.RemoveStepsAfter(0));
+    ASSERT_TRUE(exercise.removeStepsAfter(0));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_TRUE(second.isNull());

@@ -31,7 +31,7 @@ class OpeningAFile : public ::testing::TestWithParam<OpenCase> {};
 // Hypothesis A, conclusion B, three steps: a double cut put around A and taken away again.
 TEST_P(OpeningAFile, SaysOnceWhenItsDerivationDoesNotHold) {
     RecordingWorkbench recorder;
-    auto exercise = osmira::test::NewExercise({"A"}, "B", recorder);
+    auto exercise = osmira::test::newExercise({"A"}, "B", recorder);
     for (int step = 0; step < 2; ++step) {
         ASSERT_EQ(requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt}), RuleOutcome::Committed);
     }

@@ -63,7 +63,7 @@ void BM_RuleCommandWith99WindowsOpen(benchmark::State& state) {
             state.SkipWithError("the rule did not make a step");
             break;
         }
-        exercise.RemoveStepsAfter(98);
+        exercise.removeStepsAfter(98);
         settle();
         state.ResumeTiming();
     }
@@ -99,7 +99,7 @@ void BM_RepaintTheLargestDiagram(benchmark::State& state) {
     RecordingWorkbench recorder;
     const std::string formula = osmira::test::longestDisjunction();
     auto exercise =
-        osmira::test::NewExercise(std::vector<std::string>(kHypothesisSlots, formula), formula, recorder);
+        osmira::test::newExercise(std::vector<std::string>(kHypothesisSlots, formula), formula, recorder);
     osmira::workbench::test::FakeHost host;
     CChildFrame frame(*exercise->GetSteps().front(), host);
     frame.resize(1280, 900);

@@ -64,10 +64,10 @@ void drawAppearancePreview(QPainter& painter, const QSize& area, const ElementAp
     canvas.drawRectangle({0, 0, area.width(), area.height()});
     canvas.drawRectangle(centred(area, 140, 98));
     const Rect cut = centred(area, 100, 58);
-    canvas.DrawEllipse(cut);
+    canvas.drawEllipse(cut);
     const Rect selected{cut.left + 20, cut.top + 20, cut.left + 40, cut.top + 38};
     canvas.selectBrush({appearance.markedFillColor});
-    canvas.DrawEllipse(selected);
+    canvas.drawEllipse(selected);
     const Rect letter{selected.right + 20, selected.top, selected.right + 40, selected.bottom};
     canvas.selectPen({Pen::Style::Null, 0, 0});
     canvas.selectBrush({appearance.fillColor});

@@ -14,7 +14,7 @@ namespace osmira::workbench {
 namespace {
 
 // Rectangles and pens come from files too: 64 bits hold any sum of them.
-bool Meets(const Rect& rect, std::int64_t margin, const QRect& area) {
+bool meets(const Rect& rect, std::int64_t margin, const QRect& area) {
     return std::int64_t{rect.left} - margin <= area.right() &&
            std::int64_t{rect.right} + margin >= area.left() &&
            std::int64_t{rect.top} - margin <= area.bottom() &&
@@ -39,7 +39,7 @@ std::int64_t DrawnMargins::of(const ElementAppearance& appearance, ElementKind k
 bool ExposedArea::reaches(const CElemento& element) {
     const CElemGrafico* graphic = element.GetGraphic();
     return graphic != nullptr &&
-           Meets(graphic->GetRect(), margins_.of(graphic->GetAppearance(), element.Kind()), exposed_);
+           meets(graphic->GetRect(), margins_.of(graphic->GetAppearance(), element.Kind()), exposed_);
 }
 
 const std::vector<const CElemento*>& ShownElements::within(const COsmiraDoc& diagram, const QRect& part) {
@@ -65,7 +65,7 @@ const std::vector<const CElemento*>& ShownElements::within(const COsmiraDoc& dia
         }
     }
     for (const auto& element : all) {
-        if (element->GetGraphic() != nullptr && Meets(element->GetGraphic()->GetRect(), widest, part)) {
+        if (element->GetGraphic() != nullptr && meets(element->GetGraphic()->GetRect(), widest, part)) {
             elements_.push_back(element.get());
         }
     }

@@ -159,7 +159,7 @@ void DlgNavegador::RemoveStep(COsmiraDoc& step) {
     }
 }
 
-void DlgNavegador::Rebuild(CEjercicio& exercise) {
+void DlgNavegador::rebuild(CEjercicio& exercise) {
     const auto& steps = exercise.GetSteps();
     if (steps.empty()) {
         openRoot(exercise);

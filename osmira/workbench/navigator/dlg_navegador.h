@@ -39,7 +39,7 @@ class DlgNavegador : public QWidget {
     // The step's rule entry, then its step entry (with what hangs under it).
     void RemoveStep(COsmiraDoc& step);
     // The tree the exercise's steps would have built one by one.
-    void Rebuild(CEjercicio& exercise);
+    void rebuild(CEjercicio& exercise);
     void RefreshComment();
     COsmiraDoc* SelectedStep() const { return selectedStep_; }
     void markGoalReached(COsmiraDoc& step);
