@@ -4,13 +4,17 @@
 #include "file_access.h"
 #include "formula_editor.h"
 #include "program_icon.h"
+#include "varquen/countermodel_text.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
+#include "varquen/prover_loading.h"
 #include "varquen/tokens.h"
 #include "varquen/translation.h"
+#include "varquen/translation_reader.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -260,6 +264,7 @@ void TForm1::buildMenu() {
                            QKeySequence(Qt::Key_F5)});
     addAction(generar);
     addItem(translationMenu, "Salvar1", QStringLiteral("&Guardar"), &TForm1::Salvar1Click);
+    addItem(translationMenu, "Valida1", QStringLiteral("¿Es &válida?"), &TForm1::Valida1Click);
     addItem(bar, "Salir1", QStringLiteral("&Salir"), &TForm1::Salir1Click);
     addItem(bar, "Ayuda1", QStringLiteral("&Ayuda"), &TForm1::Ayuda1Click);
 }
@@ -403,6 +408,21 @@ void TForm1::Salvar1Click() {
     }
     lastTranslationPath_ = path;
     saveFile(path, spelledOutput(lastTranslation_));
+}
+
+void TForm1::Valida1Click() {
+    HostNotifier notifier(host_);
+    const ProblemRead read = validityProblem(declarations(), formula(), notifier);
+    if (!read.value) {
+        setStatus(fromLatin1(read.reason));
+        return;
+    }
+    // The prover may take up to its time limit; the window says it is busy meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const ValidityAnswer answer = askProver(*read.value);
+    QGuiApplication::restoreOverrideCursor();
+    setStatus(QString::fromUtf8(suite::verdictLine(answer.verdict)));
+    host_.showMessage(fromLatin1(answerText(answer)), QStringLiteral("¿Es válida?"));
 }
 
 void TForm1::Salir1Click() {

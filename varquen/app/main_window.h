@@ -40,6 +40,8 @@ class TForm1 : public QMainWindow {
     void Guardar1Click();
     void Generar1Click();
     void Salvar1Click();
+    // "¿Es válida?": the formula, with its declarations, decided by the prover module.
+    void Valida1Click();
     void Salir1Click();
     void Ayuda1Click();
     void borratext();

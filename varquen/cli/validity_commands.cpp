@@ -43,10 +43,7 @@ int answerValidity(const FormulaFile& file, bool json, std::ostream& out, std::o
                                   answer.countermodel ? countermodelJson(*answer.countermodel) : "")
             << '\n';
     } else {
-        out << suite::verdictLine(answer.verdict) << '\n';
-        if (answer.countermodel) {
-            out << "Contramodelo:\n" << suite::utf8FromLatin1(countermodelText(*answer.countermodel));
-        }
+        out << suite::utf8FromLatin1(answerText(answer));
     }
     return delivered(out, err) ? suite::validityExitStatus(answer.verdict.validity) : 3;
 }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -575,12 +576,41 @@ TEST_F(MainWindowTest, HelpAndQuitGoThroughTheHost) {
     EXPECT_EQ(host.quits, 1);
 }
 
+// "¿Es válida?" comes after the designed items and answers in a box: the verdict, a countermodel
+// when not valid, and the verdict again on the status line; a formula that does not translate is
+// not asked.
+TEST_F(MainWindowTest, ValidityQuestionAnswersInABoxAfterTheDesignedItems) {
+    const auto* menu = qobject_cast<QMenu*>(find<QAction>("Salvar1")->parent());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> translation = menu->actions();
+    ASSERT_EQ(translation.size(), 3);
+    EXPECT_EQ(translation.last()->objectName(), "Valida1");
+    EXPECT_EQ(translation.last()->text(), "¿Es &válida?");
+
+    const struct {
+        const char* formula;
+        QString status;
+        bool countermodel;
+    } cases[] = {{"imp paratodo x R x f y existe x R x f y", "válida", false},
+                 {"paratodo x R x f y", "no válida", true},
+                 {"paratodo R", "Se requiere variable tras un cuantificador", false}};
+    enterWorkedExample();
+    for (const auto& row : cases) {
+        host.messages.clear();
+        window.setFormula(row.formula);
+        trigger("Valida1");
+        EXPECT_EQ(status(), row.status) << row.formula;
+        ASSERT_EQ(host.messages.size(), 1u) << row.formula;
+        EXPECT_EQ(host.messages[0].second.contains("Contramodelo:\n"), row.countermodel) << row.formula;
+    }
+}
+
 TEST(HelpWindow, OpensAtTheIndexTopicAndLinksEveryPage) {
     varquen::app::HelpWindow help;
     help.showTopic("Varquen.hlp", "indice");
     const QString text = help.currentTopicText();
     EXPECT_TRUE(text.contains("Índice")) << text.toStdString();
-    for (const char* page : {"declaraciones", "formulas", "traduccion", "ficheros"}) {
+    for (const char* page : {"declaraciones", "formulas", "traduccion", "ficheros", "validez"}) {
         help.showTopic("Varquen.hlp", page);
         EXPECT_TRUE(help.currentTopicText().contains("Volver al índice")) << page;
     }

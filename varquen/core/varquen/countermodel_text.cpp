@@ -63,6 +63,14 @@ std::string countermodelText(const Countermodel& countermodel) {
            section("Relaciones:", relations) + section("Variables libres:", variables);
 }
 
+std::string answerText(const ValidityAnswer& answer) {
+    std::string text = suite::latin1FromUtf8(suite::verdictLine(answer.verdict)) + "\n";
+    if (answer.countermodel) {
+        text += "Contramodelo:\n" + countermodelText(*answer.countermodel);
+    }
+    return text;
+}
+
 std::string countermodelJson(const Countermodel& countermodel) {
     std::vector<std::string> universes, functions, relations, variables;
     for (const Countermodel::Universe& universe : countermodel.universes) {
