@@ -18,12 +18,12 @@ namespace fs = std::filesystem;
 
 const fs::path kSource = SOURCE_DIR;
 
-std::string Architecture() {
+std::string architecture() {
     return suite::testing::readFile(kSource / "ARCHITECTURE.md");
 }
 
 // The lines of the first code block after "## Layout".
-std::vector<std::string> LayoutBlock(const std::string& text) {
+std::vector<std::string> layoutBlock(const std::string& text) {
     std::istringstream lines(text.substr(text.find("## Layout")));
     std::vector<std::string> block;
     bool inside = false;
@@ -42,7 +42,7 @@ std::vector<std::string> LayoutBlock(const std::string& text) {
 
 // The names of the layout's left column: a line whose first word starts before the description
 // column names paths, separated by commas; two spaces in, a path inside the last top-level folder.
-std::vector<std::string> LayoutPaths(const std::vector<std::string>& block) {
+std::vector<std::string> layoutPaths(const std::vector<std::string>& block) {
     const std::size_t descriptionColumn = 24;
     std::vector<std::string> paths;
     std::string folder;
@@ -72,7 +72,7 @@ std::vector<std::string> LayoutPaths(const std::vector<std::string>& block) {
 }
 
 // Every `quoted` word of the text that has no blank in it.
-std::vector<std::string> Quoted(const std::string& text) {
+std::vector<std::string> quotedWords(const std::string& text) {
     std::vector<std::string> words;
     const std::regex quoted("`([^` ]+)`");
     for (auto match = std::sregex_iterator(text.begin(), text.end(), quoted); match != std::sregex_iterator();
@@ -82,17 +82,17 @@ std::vector<std::string> Quoted(const std::string& text) {
     return words;
 }
 
-bool IsBuildOrGit(const fs::path& path) {
+bool isBuildOrGit(const fs::path& path) {
     const std::string name = path.filename().string();
     return name.rfind("build", 0) == 0 || name == ".git";
 }
 
 // The file names of the source tree, build folders left out.
-std::set<std::string> SourceFileNames() {
+std::set<std::string> sourceFileNames() {
     std::set<std::string> names;
     for (auto entry = fs::recursive_directory_iterator(kSource); entry != fs::recursive_directory_iterator();
          ++entry) {
-        if (entry->is_directory() && IsBuildOrGit(entry->path())) {
+        if (entry->is_directory() && isBuildOrGit(entry->path())) {
             entry.disable_recursion_pending();
         } else if (entry->is_regular_file()) {
             names.insert(entry->path().filename().string());
@@ -102,7 +102,7 @@ std::set<std::string> SourceFileNames() {
 }
 
 // The text of every header below `folder`.
-std::string Headers(const fs::path& folder) {
+std::string headersBelow(const fs::path& folder) {
     std::string text;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file() && entry.path().extension() == ".h") {
@@ -113,7 +113,7 @@ std::string Headers(const fs::path& folder) {
 }
 
 TEST(Architecture, EveryPathOfTheLayoutExists) {
-    const std::vector<std::string> paths = LayoutPaths(LayoutBlock(Architecture()));
+    const std::vector<std::string> paths = layoutPaths(layoutBlock(architecture()));
     EXPECT_GE(paths.size(), 25U) << "the layout block was not found or not read";
     for (const std::string& path : paths) {
         EXPECT_TRUE(fs::exists(kSource / path)) << path;
@@ -123,7 +123,7 @@ TEST(Architecture, EveryPathOfTheLayoutExists) {
 TEST(Architecture, EveryQuotedPathExists) {
     const std::regex path(R"([A-Za-z0-9_.-]+(/[A-Za-z0-9_.-]+)*/?)");
     int checked = 0;
-    for (const std::string& word : Quoted(Architecture())) {
+    for (const std::string& word : quotedWords(architecture())) {
         // Output of the build, and the tests' own data/ folder, are not in the source tree.
         if (word.find('/') == std::string::npos || word.rfind("build/", 0) == 0 || word == "data/" ||
             !std::regex_match(word, path)) {
@@ -137,9 +137,9 @@ TEST(Architecture, EveryQuotedPathExists) {
 
 TEST(Architecture, EveryQuotedFileNameExists) {
     const std::regex fileName(R"([A-Za-z0-9_-]+\.(h|cpp|md|txt|cmake|ts)|\.clang-format)");
-    const std::set<std::string> names = SourceFileNames();
+    const std::set<std::string> names = sourceFileNames();
     int checked = 0;
-    for (const std::string& word : Quoted(Architecture())) {
+    for (const std::string& word : quotedWords(architecture())) {
         if (std::regex_match(word, fileName)) {
             EXPECT_TRUE(names.count(word) == 1) << word;
             ++checked;
@@ -149,20 +149,20 @@ TEST(Architecture, EveryQuotedFileNameExists) {
 }
 
 // The lines of the text from the one starting with `from` to the one starting with `to`.
-std::string Between(const std::string& text, const std::string& from, const std::string& to) {
+std::string between(const std::string& text, const std::string& from, const std::string& to) {
     const std::size_t start = text.find(from);
     const std::size_t end = text.find(to, start);
     return start == std::string::npos ? std::string() : text.substr(start, end - start);
 }
 
-bool Mentions(const std::string& text, const std::string& name) {
+bool mentions(const std::string& text, const std::string& name) {
     return std::regex_search(text, std::regex("\\b" + name + "\\b"));
 }
 
 // The pieces of the shared library the layout names are headers of suite/.
 TEST(Architecture, EveryPieceOfTheSharedLibraryIsAHeader) {
     std::string entry;
-    for (const std::string& line : LayoutBlock(Architecture())) {
+    for (const std::string& line : layoutBlock(architecture())) {
         if (line.rfind("suite/", 0) == 0) {
             entry = line;
         } else if (!entry.empty() && line.rfind("    ", 0) == 0) {
@@ -171,15 +171,15 @@ TEST(Architecture, EveryPieceOfTheSharedLibraryIsAHeader) {
             break;
         }
     }
-    const std::string headers = Headers(kSource / "suite");
+    const std::string suiteHeaders = headersBelow(kSource / "suite");
     int checked = 0;
-    for (const std::string& word : Quoted(entry)) {
+    for (const std::string& word : quotedWords(entry)) {
         if (std::regex_match(word, std::regex("[a-z][a-z0-9_]*"))) {
             EXPECT_TRUE(fs::exists(kSource / "suite/core/suite" / (word + ".h")) ||
                         fs::exists(kSource / "suite/qt/suite" / (word + ".h")))
                 << word;
         } else {
-            EXPECT_TRUE(Mentions(headers, word)) << word;
+            EXPECT_TRUE(mentions(suiteHeaders, word)) << word;
         }
         ++checked;
     }
@@ -189,34 +189,148 @@ TEST(Architecture, EveryPieceOfTheSharedLibraryIsAHeader) {
 // Names said with their namespace are declared in the shared library or the test scaffold; the
 // scaffold's pieces the tests section lists and the build helpers are found in them.
 TEST(Architecture, EverySharedHelperItNamesIsDeclared) {
-    const std::string text = Architecture();
-    const std::string shared = Headers(kSource / "suite");
+    const std::string text = architecture();
+    const std::string shared = headersBelow(kSource / "suite");
     const std::string buildHelpers = suite::testing::readFile(kSource / "cmake" / "SuiteTargets.cmake");
-    const std::string scaffold = Headers(kSource / "testing") +
+    const std::string scaffold = headersBelow(kSource / "testing") +
                                  suite::testing::readFile(kSource / "testing" / "CMakeLists.txt") +
                                  buildHelpers;
     const std::regex qualified(R"(suite::(testing::)?([A-Za-z_][A-Za-z0-9_]*))");
     int checked = 0;
     for (auto match = std::sregex_iterator(text.begin(), text.end(), qualified);
          match != std::sregex_iterator(); ++match) {
-        EXPECT_TRUE(Mentions((*match)[1].matched ? scaffold : shared, (*match)[2])) << match->str();
+        EXPECT_TRUE(mentions((*match)[1].matched ? scaffold : shared, (*match)[2])) << match->str();
         ++checked;
     }
-    for (const std::string& word :
-         Quoted(Between(text, "- The scaffold in `testing/suite_testing/`", "- Every parameterised case"))) {
+    for (const std::string& word : quotedWords(
+             between(text, "- The scaffold in `testing/suite_testing/`", "- Every parameterised case"))) {
         if (std::regex_match(word, std::regex("[A-Za-z_][A-Za-z0-9_]*"))) {
-            EXPECT_TRUE(Mentions(scaffold, word)) << word;
+            EXPECT_TRUE(mentions(scaffold, word)) << word;
             ++checked;
         }
     }
     for (const std::string& word :
-         Quoted(Between(text, "- `cmake/SuiteTargets.cmake` holds", "- Every executable lands"))) {
+         quotedWords(between(text, "- `cmake/SuiteTargets.cmake` holds", "- Every executable lands"))) {
         if (std::regex_match(word, std::regex("[A-Za-z_][A-Za-z0-9_]*"))) {
-            EXPECT_TRUE(Mentions(buildHelpers, word)) << word;
+            EXPECT_TRUE(mentions(buildHelpers, word)) << word;
             ++checked;
         }
     }
     EXPECT_GE(checked, 20);
+}
+
+// The source files of the programs, their shared library, tools, tests and benchmarks.
+std::vector<fs::path> sourceFiles() {
+    std::vector<fs::path> files;
+    for (const char* folder :
+         {"osmira", "varquen", "zudaviror", "suite", "testing", "tests", "fuzz", "benchmarks"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(kSource / folder)) {
+            const fs::path extension = entry.path().extension();
+            if (entry.is_regular_file() && (extension == ".cpp" || extension == ".h")) {
+                files.push_back(entry.path());
+            }
+        }
+    }
+    return files;
+}
+
+// The code of a source without its comments, strings and characters, which may say anything.
+std::string codeOnly(const std::string& source) {
+    static const std::regex noise(
+        R"re(//[^\n]*|/\*[\s\S]*?\*/|R"(\w*)\([\s\S]*?\)\1"|"(\\.|[^"\\\n])*"|'(\\.|[^'\\\n])*')re");
+    return std::regex_replace(source, noise, "\"\"");
+}
+
+// Functions are named in lowerCamelCase; a name in PascalCase is a type, one the design spells
+// (with the Get/Set accessors of its attributes), or a hook a library calls by name.
+TEST(Architecture, FunctionsFollowTheOneNamingRule) {
+    const std::set<std::string> spelled{"AddChild",
+                                        "AddStep",
+                                        "AppendStep",
+                                        "ApplyRule",
+                                        "BuildDiagram",
+                                        "CheckFormulaSyntax",
+                                        "Commit",
+                                        "ConvertFormula",
+                                        "CreateElement",
+                                        "CreateExercise",
+                                        "Draw",
+                                        "DrawHighlighted",
+                                        "HitTest",
+                                        "IsEmpty",
+                                        "IsFull",
+                                        "LoadExercise",
+                                        "Locate",
+                                        "Mark",
+                                        "NumberNewStep",
+                                        "Open",
+                                        "OpenWindow",
+                                        "Pop",
+                                        "Push",
+                                        "Redraw",
+                                        "RefreshComment",
+                                        "Refuse",
+                                        "RemoveStep",
+                                        "ReopenAfterReading",
+                                        "RuleItem",
+                                        "SaveExercise",
+                                        "SelectedStep",
+                                        "ShowExerciseMenu",
+                                        "ShowStartMenu",
+                                        "Size",
+                                        "Span",
+                                        "StepItem",
+                                        "Top",
+                                        "Unmark",
+                                        "Nuevo1Click",
+                                        "Abrir1Click",
+                                        "Guardar1Click",
+                                        "Salvar1Click",
+                                        "Generar1Click",
+                                        "Salir1Click",
+                                        "Ayuda1Click",
+                                        "SetUp",
+                                        "TearDown",
+                                        "SetUpTestSuite",
+                                        "TearDownTestSuite",
+                                        "PrintTo",
+                                        "LLVMFuzzerTestOneInput",
+                                        "DoNotOptimize",
+                                        "Values",
+                                        "ValuesIn",
+                                        "InitGoogleTest",
+                                        "PrintToString"};
+    const std::regex typeName(
+        R"(\b(?:class|struct|enum|union|using|namespace|typename)\s+(?:class\s+)?([A-Z]\w*))");
+    const std::regex declared(R"((?:[\w>*&]\s+|::|[*&])([A-Z][a-z]\w*)\s*\()");
+    const std::regex exempt(R"((Get|Set)[A-Z]\w*|Q[A-Z]\w*)");
+    std::vector<std::string> code;
+    std::set<std::string> types;
+    for (const fs::path& file : sourceFiles()) {
+        code.push_back(codeOnly(suite::testing::readFile(file)));
+        for (auto match = std::sregex_iterator(code.back().begin(), code.back().end(), typeName);
+             match != std::sregex_iterator(); ++match) {
+            types.insert((*match)[1]);
+        }
+    }
+    std::set<std::string> offending;
+    for (const std::string& text : code) {
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if (std::regex_search(line, std::regex(R"(\b(return|new|throw|else|emit|case)\s+[A-Z])"))) {
+                continue;
+            }
+            for (auto match = std::sregex_iterator(line.begin(), line.end(), declared);
+                 match != std::sregex_iterator(); ++match) {
+                const std::string name = (*match)[1];
+                if (types.count(name) == 0 && spelled.count(name) == 0 && !std::regex_match(name, exempt)) {
+                    offending.insert(name);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(offending.empty()) << ::testing::PrintToString(offending);
+    EXPECT_GE(types.size(), 100U);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class Arguments {
     // Fails (with the reason in error()) on an option not in `valueOptions` or one without value.
     Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
 
-    bool Ok() const { return error_.empty(); }
+    bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
     const std::vector<std::string>& positional() const { return positional_; }
     std::optional<std::string> Option(const std::string& name) const;

@@ -178,7 +178,7 @@ std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, cons
 
 int newCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
-    if (!arguments.Ok()) {
+    if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
     if (!arguments.positional().empty() || !arguments.Option("-o")) {
@@ -205,7 +205,7 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
 
 int applyCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
-    if (!arguments.Ok()) {
+    if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 3) {
@@ -282,7 +282,7 @@ int showCommand(const std::vector<std::string>& words, Streams io) {
 
 int truncateCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"-o"});
-    if (!arguments.Ok()) {
+    if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 2) {

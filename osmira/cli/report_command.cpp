@@ -25,7 +25,7 @@ std::optional<ReportOptions> parseOptionBits(const std::string& bits) {
 
 int reportCommand(const std::vector<std::string>& words, Streams io) {
     Arguments arguments(words, {"--options"});
-    if (!arguments.Ok()) {
+    if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 2) {
