@@ -21,6 +21,9 @@ constexpr double kFrameMs = 16;
 const std::map<QString, double> kBudgetsMs = {
     {QStringLiteral("BM_Open99StepFileWithItsWindows"), 1000},
     {QStringLiteral("BM_Report99StepsAllOptions"), 1000},
+    // A prover's answer (varquen's and zudaviror's), countermodel included, and its module's first load.
+    {QStringLiteral("answer"), 200},
+    {QStringLiteral("firstQuestionLoadsTheModule"), 100},
 };
 // What a benchmark reports as its peak_bytes counter (a command-line tool's peak resident memory) is
 // held to this instead of a time.

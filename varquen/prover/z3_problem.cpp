@@ -6,6 +6,34 @@ namespace {
 
 using Kind = FirstOrderFormula::Kind;
 
+// A quantifier of Z3's over an unbounded domain; over a bounded one, the conjunction (or the
+// disjunction) of the body at each individual, which Z3 decides without instantiating anything.
+z3::expr quantified(const Z3Signature& z3Signature, bool universal, const z3::expr_vector& variables,
+                    const z3::expr& body) {
+    if (z3Signature.boundedDomain.empty()) {
+        return universal ? z3::forall(variables, body) : z3::exists(variables, body);
+    }
+    z3::expr_vector cases(z3Signature.context), variable(z3Signature.context), rest(z3Signature.context);
+    variable.push_back(variables[0]);
+    for (unsigned i = 1; i < variables.size(); ++i) {
+        rest.push_back(variables[i]);
+    }
+    for (const z3::expr& element : z3Signature.boundedDomain) {
+        z3::expr_vector individual(z3Signature.context);
+        individual.push_back(element);
+        const z3::expr at = z3::expr(body).substitute(variable, individual);
+        cases.push_back(rest.empty() ? at : quantified(z3Signature, universal, rest, at));
+    }
+    return universal ? z3::mk_and(cases) : z3::mk_or(cases);
+}
+
+z3::expr quantified(const Z3Signature& z3Signature, bool universal, const z3::expr& variable,
+                    const z3::expr& body) {
+    z3::expr_vector variables(z3Signature.context);
+    variables.push_back(variable);
+    return quantified(z3Signature, universal, variables, body);
+}
+
 z3::expr encodeTerm(const Z3Signature& z3Signature, const FirstOrderTerm& term) {
     if (term.kind == FirstOrderTerm::Kind::Variable) {
         return z3Signature.variables[static_cast<std::size_t>(term.symbol)];
@@ -47,7 +75,7 @@ z3::expr functionTyping(const Z3Signature& z3Signature, const FirstOrderSignatur
     }
     const z3::expr typed = z3::implies(
         guards, z3Signature.universes[static_cast<std::size_t>(function.types[0] - 1)](symbol(arguments)));
-    return arguments.empty() ? typed : z3::forall(arguments, typed);
+    return arguments.empty() ? typed : quantified(z3Signature, true, arguments, typed);
 }
 
 // An enumeration of `size` individuals, named by their number so that each size is a sort of its own.
@@ -112,9 +140,9 @@ z3::expr encodeFormula(const Z3Signature& z3Signature, const FirstOrderFormula& 
     case Kind::Implies:
         return z3::implies(part(0), part(1));
     case Kind::ForAll:
-        return z3::forall(z3Signature.variables[symbol], part(0));
+        return quantified(z3Signature, true, z3Signature.variables[symbol], part(0));
     case Kind::Exists:
-        return z3::exists(z3Signature.variables[symbol], part(0));
+        return quantified(z3Signature, false, z3Signature.variables[symbol], part(0));
     case Kind::Equals:
         return encodeTerm(z3Signature, formula.terms[0]) == encodeTerm(z3Signature, formula.terms[1]);
     case Kind::Universe:
@@ -132,9 +160,10 @@ z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const First
     z3::expr_vector axioms(context);
     const z3::expr x = context.constant("x", z3Signature.individuals);
     for (std::size_t u = 0; u < z3Signature.universes.size(); ++u) {
-        axioms.push_back(z3::exists(x, z3Signature.universes[u](x)));
+        axioms.push_back(quantified(z3Signature, false, x, z3Signature.universes[u](x)));
         for (std::size_t w = u + 1; w < z3Signature.universes.size(); ++w) {
-            axioms.push_back(z3::forall(x, !(z3Signature.universes[u](x) && z3Signature.universes[w](x))));
+            axioms.push_back(quantified(z3Signature, true, x,
+                                        !(z3Signature.universes[u](x) && z3Signature.universes[w](x))));
         }
     }
     for (std::size_t f = 0; f < signature.functions.size(); ++f) {

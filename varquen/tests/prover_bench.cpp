@@ -1,0 +1,48 @@
+// "¿Es válida?": the first question's module load, and answers (a countermodel included) for
+// formulas of a student's size over two universes with functions, valid and not valid.
+#include "varquen/prover_loading.h"
+#include "varquen/translation_reader.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const varquen::Declarations kDeclarations{
+    {"A", "B"}, {"x:1", "y:1", "z:2", "w:2"}, {"c:1", "f:1,2", "g:2,1,2", "p:0,1"}, {"R:1", "S:2"}};
+
+// Quantifiers swapped, the drinker, functions into their universes, disjoint universes.
+const std::string kValid = "and and imp existe z paratodo x S x z paratodo x existe z S x z "
+                           "existe x imp p x paratodo y p y "
+                           "and paratodo z A f g f z w paratodo x not e x g c z";
+// The converse swap, a function taken for a constant, a relation read backwards.
+const std::string kNotValid = "or or imp paratodo x existe z S x z existe z paratodo x S x z "
+                              "e f g x z c "
+                              "imp S x z S z x";
+
+varquen::FirstOrderProblem problemOf(const std::string& formula) {
+    varquen::SilentNotifier notifier;
+    return *varquen::validityProblem(kDeclarations, formula, notifier).value;
+}
+
+void firstQuestionLoadsTheModule(benchmark::State& state) {
+    const varquen::FirstOrderProblem problem = problemOf("e x x");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varquen::askProver(problem));
+    }
+}
+BENCHMARK(firstQuestionLoadsTheModule)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void answer(benchmark::State& state, const std::string& formula, suite::Validity expected) {
+    const varquen::FirstOrderProblem problem = problemOf(formula);
+    for (auto _ : state) {
+        const varquen::ValidityAnswer answer = varquen::askProver(problem);
+        if (answer.verdict.validity != expected) {
+            state.SkipWithError(("unexpected verdict: " + suite::verdictLine(answer.verdict)).c_str());
+        }
+    }
+}
+BENCHMARK_CAPTURE(answer, ManySortedValid, kValid, suite::Validity::Valid)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(answer, ManySortedNotValid, kNotValid, suite::Validity::NotValid)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
