@@ -264,7 +264,7 @@ void TForm1::buildMenu() {
                            QKeySequence(Qt::Key_F5)});
     addAction(generar);
     addItem(translationMenu, "Salvar1", QStringLiteral("&Guardar"), &TForm1::Salvar1Click);
-    addItem(translationMenu, "Valida1", QStringLiteral("¿Es &válida?"), &TForm1::Valida1Click);
+    addItem(translationMenu, "Valida1", QStringLiteral("¿Es &válida?"), &TForm1::askWhetherValid);
     addItem(bar, "Salir1", QStringLiteral("&Salir"), &TForm1::Salir1Click);
     addItem(bar, "Ayuda1", QStringLiteral("&Ayuda"), &TForm1::Ayuda1Click);
 }
@@ -410,7 +410,7 @@ void TForm1::Salvar1Click() {
     saveFile(path, spelledOutput(lastTranslation_));
 }
 
-void TForm1::Valida1Click() {
+void TForm1::askWhetherValid() {
     HostNotifier notifier(host_);
     const ProblemRead read = validityProblem(declarations(), formula(), notifier);
     if (!read.value) {

@@ -41,7 +41,7 @@ class TForm1 : public QMainWindow {
     void Generar1Click();
     void Salvar1Click();
     // "¿Es válida?": the formula, with its declarations, decided by the prover module.
-    void Valida1Click();
+    void askWhetherValid();
     void Salir1Click();
     void Ayuda1Click();
     void borratext();
