@@ -41,13 +41,19 @@ Elements readElements(const z3::model& model, const Z3Signature& z3Signature, Co
     return elements;
 }
 
-// Calls `visit` with every tuple of the product of the given element lists.
+// Calls `visit` with every tuple of the product of the given element lists; false, visiting none,
+// when there are more than Countermodel::MaxTableRows.
 template <class Visit>
-void forEachTuple(const std::vector<const std::vector<z3::expr>*>& factors, Visit visit) {
+bool forEachTuple(const std::vector<const std::vector<z3::expr>*>& factors, Visit visit) {
+    double rows = 1;
     for (const std::vector<z3::expr>* factor : factors) {
-        if (factor->empty()) {
-            return;
-        }
+        rows *= static_cast<double>(factor->size());
+    }
+    if (rows > Countermodel::MaxTableRows) {
+        return false;
+    }
+    if (rows == 0) {
+        return true;
     }
     std::vector<std::size_t> position(factors.size(), 0);
     while (true) {
@@ -61,7 +67,7 @@ void forEachTuple(const std::vector<const std::vector<z3::expr>*>& factors, Visi
             position[--i] = 0;
         }
         if (i == 0) {
-            return;
+            return true;
         }
     }
 }
@@ -90,7 +96,7 @@ Countermodel::Function readFunction(const z3::model& model, const Elements& elem
     for (std::size_t i = 1; i < function.types.size(); ++i) {
         factors.push_back(&elements.byUniverse[static_cast<std::size_t>(function.types[i] - 1)]);
     }
-    forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
+    table.complete = forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
         const z3::expr value = model.eval(apply(symbol, tuple), true);
         table.entries.push_back({tupleNames(elements, tuple), function.types[0] == 0
                                                                   ? (value.is_true() ? TrueValue : FalseValue)
@@ -123,7 +129,7 @@ Countermodel readCountermodel(const z3::model& model, const Z3Signature& z3Signa
         Countermodel::Relation table{relation.name, {}};
         const std::vector<const std::vector<z3::expr>*> factors(static_cast<std::size_t>(relation.arity),
                                                                 &elements.all);
-        forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
+        table.complete = forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
             if (model.eval(apply(z3Signature.relations[r], tuple), true).is_true()) {
                 table.tuples.push_back(tupleNames(elements, tuple));
             }

@@ -7,6 +7,9 @@ namespace varquen {
 
 namespace {
 
+// What a table too large to write out (Countermodel::MaxTableRows) shows instead.
+constexpr const char* TooLarge = "demasiados valores para mostrarlos";
+
 std::string joined(const std::vector<std::string>& items, const std::string& separator) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -43,6 +46,9 @@ std::string countermodelText(const Countermodel& countermodel) {
         universes.push_back(universe.name + " = {" + joined(universe.elements, ", ") + "}");
     }
     for (const Countermodel::Function& function : countermodel.functions) {
+        if (!function.complete) {
+            functions.push_back(function.name + ": " + suite::latin1FromUtf8(TooLarge));
+        }
         for (const Countermodel::Entry& entry : function.entries) {
             const std::string arguments =
                 entry.arguments.empty() ? "" : "(" + joined(entry.arguments, ", ") + ")";
@@ -54,7 +60,8 @@ std::string countermodelText(const Countermodel& countermodel) {
         for (const std::vector<std::string>& tuple : relation.tuples) {
             tuples.push_back(tupleText(tuple));
         }
-        relations.push_back(relation.name + " = {" + joined(tuples, ", ") + "}");
+        relations.push_back(relation.complete ? relation.name + " = {" + joined(tuples, ", ") + "}"
+                                              : relation.name + ": " + suite::latin1FromUtf8(TooLarge));
     }
     for (const Countermodel::Assignment& assignment : countermodel.freeVariables) {
         variables.push_back(assignment.variable + " = " + assignment.element);
@@ -82,14 +89,16 @@ std::string countermodelJson(const Countermodel& countermodel) {
             entries.push_back("{\"arguments\":" + jsonList(entry.arguments) +
                               ",\"value\":" + jsonName(entry.value) + "}");
         }
-        functions.push_back(jsonName(function.name) + ":[" + joined(entries, ",") + "]");
+        functions.push_back(jsonName(function.name) + ":" +
+                            (function.complete ? "[" + joined(entries, ",") + "]" : "null"));
     }
     for (const Countermodel::Relation& relation : countermodel.relations) {
         std::vector<std::string> tuples;
         for (const std::vector<std::string>& tuple : relation.tuples) {
             tuples.push_back(jsonList(tuple));
         }
-        relations.push_back(jsonName(relation.name) + ":[" + joined(tuples, ",") + "]");
+        relations.push_back(jsonName(relation.name) + ":" +
+                            (relation.complete ? "[" + joined(tuples, ",") + "]" : "null"));
     }
     for (const Countermodel::Assignment& assignment : countermodel.freeVariables) {
         variables.push_back(jsonName(assignment.variable) + ":" + jsonName(assignment.element));

@@ -16,7 +16,8 @@ std::string countermodelText(const Countermodel& countermodel);
 std::string answerText(const ValidityAnswer& answer);
 
 // The countermodel as JSON, in UTF-8: {"universes":{"A":["A1"]},"functions":{"f":[{"arguments":
-// ["A1"],"value":"B1"}]},"relations":{"R":[["A1","B1"]]},"freeVariables":{"x":"A1"}}.
+// ["A1"],"value":"B1"}]},"relations":{"R":[["A1","B1"]]},"freeVariables":{"x":"A1"}}; a table too large
+// to write out is null.
 std::string countermodelJson(const Countermodel& countermodel);
 
 } // namespace varquen

@@ -24,13 +24,17 @@ struct Countermodel {
         // An element, or for a function whose applications are formulas "V" or "F".
         std::string value;
     };
+    // A table of more rows than this is not written out: the symbol is shown as too large.
+    static constexpr double MaxTableRows = 10000;
     struct Function {
         std::string name;
         std::vector<Entry> entries; // one per tuple of its parameters' universes
+        bool complete = true;
     };
     struct Relation {
         std::string name;
         std::vector<std::vector<std::string>> tuples; // those that hold
+        bool complete = true;
     };
     struct Assignment {
         std::string variable;
