@@ -162,7 +162,7 @@ int termType(const TestSignature& signature, const Term& term) {
 
 TestSignature exampleSignature() {
     return {{"A", "B"},
-            {{"x", 1}, {"y", 1}, {"z", 2}},
+            {{"x", 1}, {"y", 1}, {"z", 2}, {"u", 1}},
             {{"c", 1, {}}, {"f", 1, {2}}, {"p", 0, {1}}},
             {{"R", 1}, {"S", 2}}};
 }

@@ -69,7 +69,7 @@ std::string formulaText(const Formula& formula);
 
 int termType(const TestSignature& signature, const Term& term);
 
-// Universes A and B; x, y in A, z in B; c a constant of A, f from B to A, p a property of A's
+// Universes A and B; x, y, u in A, z in B; c a constant of A, f from B to A, p a property of A's
 // elements written as a formula-valued function; R on anything, S on pairs.
 TestSignature exampleSignature();
 
