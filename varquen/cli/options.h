@@ -21,7 +21,9 @@ struct Options {
 // `--valid [--json] FILE`, `--tptp FILE`, `--help`, `-h` or `--version`.
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments);
 
-inline constexpr const char* Usage =
-    "uso: varquen-cli [--tex] [--unicode] FICHERO   (FICHERO - lee la entrada estándar)";
+inline constexpr const char* kUsage = "uso: varquen-cli [--tex] [--unicode] FICHERO\n"
+                                      "     varquen-cli --valid [--json] FICHERO\n"
+                                      "     varquen-cli --tptp FICHERO\n"
+                                      "(FICHERO - lee la entrada estándar)";
 
 } // namespace varquen::cli

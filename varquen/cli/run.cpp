@@ -117,12 +117,13 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     try {
         const std::optional<Options> options = parseOptions(arguments);
         if (!options) {
-            err << Usage << '\n';
+            err << kUsage << '\n';
             return 2;
         }
         if (options->help || options->version) {
             // Asked for, so it is the answer: standard output, and success.
-            out << (options->help ? std::string(Usage) : std::string("varquen-cli ") + SUITE_VERSION) << '\n';
+            out << (options->help ? std::string(kUsage) : std::string("varquen-cli ") + SUITE_VERSION)
+                << '\n';
             if (!out.flush()) {
                 err << "No puedo escribir en la salida estándar\n";
                 return 3;
