@@ -9,10 +9,36 @@ const char* const kUsage = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICH
                            "  --unicode  muestra los signos lógicos en UTF-8\n"
                            "  --log      abre una sesión en FICHERO y le añade la traducción\n";
 
+const char* const kValidityUsage =
+    "     zudaviror-cli --valid [--system SISTEMA] [--json] FÓRMULA\n"
+    "     zudaviror-cli --tptp [--system SISTEMA] FÓRMULA\n"
+    "  --valid    dice si la fórmula es válida (estado 0), no válida, con un contramodelo\n"
+    "             (estado 1), o si no se sabe en el tiempo límite de 2 s (estado 3)\n"
+    "  --system   K (por omisión), D (serial), T (reflexiva), B (reflexiva y simétrica),\n"
+    "             S4 (reflexiva y transitiva) o S5 (reflexiva, simétrica y transitiva)\n"
+    "  --json     con --valid, la respuesta como un objeto JSON\n"
+    "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
+
 namespace {
 
 OptionsRead usageError(std::string reason) {
     return {.value = std::nullopt, .reason = std::move(reason)};
+}
+
+// The options of a validity question and those of a translation do not mix.
+OptionsRead checkCombination(const CliOptions& options) {
+    const bool asksValidity = options.question == CliQuestion::Validity;
+    if (options.json && !asksValidity) {
+        return usageError("--json va con --valid");
+    }
+    if (options.question == CliQuestion::Translation && options.system != ModalSystem::K) {
+        return usageError("--system va con --valid o --tptp");
+    }
+    if (options.question != CliQuestion::Translation &&
+        (options.steps || options.unicode || options.logFile)) {
+        return usageError("--valid y --tptp no llevan --steps, --unicode ni --log");
+    }
+    return {.value = options, .reason = {}};
 }
 
 bool isOption(const std::string& argument) {
@@ -34,6 +60,21 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (argument == "--version") {
             options.version = true;
+        } else if (argument == "--valid" || argument == "--tptp") {
+            if (options.question != CliQuestion::Translation) {
+                return usageError("--valid y --tptp no van juntas");
+            }
+            options.question = argument == "--valid" ? CliQuestion::Validity : CliQuestion::Tptp;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--system") {
+            const std::optional<ModalSystem> system =
+                i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
+            if (!system) {
+                return usageError("tras --system va K, D, T, B, S4 o S5");
+            }
+            options.system = *system;
+            ++i;
         } else if (argument == "--log") {
             if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
                 return usageError("falta el nombre del fichero tras --log");
@@ -51,7 +92,7 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
     if (!haveFormula && !options.help && !options.version) {
         return usageError("falta la fórmula");
     }
-    return {.value = options, .reason = {}};
+    return checkCombination(options);
 }
 
 } // namespace zudaviror::cli

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "zudaviror/modal_system.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zudaviror::cli {
 
+enum class CliQuestion { Translation, Validity, Tptp };
+
 struct CliOptions {
+    CliQuestion question = CliQuestion::Translation; // --valid, --tptp
+    ModalSystem system = ModalSystem::K;             // --system
+    bool json = false;                               // --json, with --valid
     bool steps = false;
     bool unicode = false;
     bool help = false;
@@ -20,9 +27,11 @@ struct OptionsRead {
     std::string reason;              // why, in UTF-8
 };
 
-// zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA, or --help, -h, --version
+// zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA, or --help, -h, --version;
+// zudaviror-cli --valid [--system S] [--json] FORMULA; zudaviror-cli --tptp [--system S] FORMULA
 OptionsRead parseOptions(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;
+extern const char* const kValidityUsage; // --help shows it after kUsage
 
 } // namespace zudaviror::cli

@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include "options.h"
+#include "validity_command.h"
 
 #include "suite/latin1.h"
 #include "zudaviror/clock.h"
@@ -135,7 +136,7 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
     }
     const CliOptions& options = *parsed.value;
     if (options.help) {
-        out << kUsage;
+        out << kUsage << kValidityUsage;
         return kExitTranslated;
     }
     if (options.version) {
@@ -152,7 +153,16 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
     const TransOutcome check = checkTransInput(formula);
     if (!check.translated()) {
         err << "zudaviror-cli: " << suite::utf8FromLatin1(check.message) << '\n';
-        return exitStatusOfRefusal(check.status);
+        // A question about validity answers any refusal as bad input.
+        return options.question == CliQuestion::Translation ? exitStatusOfRefusal(check.status) : kExitUsage;
+    }
+    switch (options.question) {
+    case CliQuestion::Validity:
+        return answerValidity(options, formula, out);
+    case CliQuestion::Tptp:
+        return writeTptpProblem(options, formula, out, err);
+    case CliQuestion::Translation:
+        break;
     }
     return translateAndLog(options, formula, out, err);
 }

@@ -1,0 +1,43 @@
+#include "validity_command.h"
+
+#include "run.h"
+
+#include "suite/json_text.h"
+#include "zudaviror/tptp_problem.h"
+#include "zudaviror/validity_question.h"
+
+#include <ostream>
+
+namespace zudaviror::cli {
+
+int answerValidity(const CliOptions& options, const std::string& formula, std::ostream& out) {
+    const ValidityOutcome outcome = askValidity(formula, options.system);
+    const ValidityAnswer& answer = outcome.answer;
+    if (options.json) {
+        const std::string system = "\"system\":" + suite::jsonString(systemName(options.system));
+        out << suite::verdictJson(answer.verdict, system,
+                                  answer.countermodel ? countermodelJson(*answer.countermodel) : "")
+            << '\n';
+    } else {
+        out << suite::verdictLine(answer.verdict) << '\n';
+        if (answer.countermodel) {
+            out << countermodelText(*answer.countermodel);
+        }
+    }
+    return suite::validityExitStatus(answer.verdict.validity);
+}
+
+int writeTptpProblem(const CliOptions& options, const std::string& formula, std::ostream& out,
+                     std::ostream& err) {
+    const TransOutcome translation = TRANS(formula);
+    const WorldFormulaRead read =
+        translation.translated() ? readWorldFormula(translation.result) : WorldFormulaRead{};
+    if (!read.value) {
+        err << "zudaviror-cli: la traducción no se puede escribir como problema TPTP\n";
+        return static_cast<int>(suite::ValidityExit::BadInput);
+    }
+    out << tptpProblem(formula, *read.value, options.system);
+    return kExitTranslated;
+}
+
+} // namespace zudaviror::cli

@@ -1,0 +1,62 @@
+#include "zudaviror/kripke_model.h"
+
+#include "zudaviror/unicode_signs.h"
+
+#include "suite/json_text.h"
+
+namespace zudaviror {
+
+namespace {
+
+// The letters of a world, by their signs and separated by commas (JSON strings when asked).
+std::string valuationList(const std::string& codes, bool json) {
+    std::string list;
+    for (const char code : codes) {
+        list += list.empty() ? "" : json ? "," : ", ";
+        list += json ? suite::jsonString(unicodeSign(code)) : unicodeSign(code);
+    }
+    return list;
+}
+
+} // namespace
+
+std::string worldName(std::size_t world) {
+    return "w" + std::to_string(world);
+}
+
+std::string countermodelText(const KripkeModel& model) {
+    std::string text = "mundos:";
+    for (std::size_t world = 0; world < model.worldCount; ++world) {
+        text += " " + worldName(world);
+    }
+    text += "\naccesibilidad:";
+    for (const auto& [from, to] : model.arrows) {
+        text += " " + worldName(from) + "→" + worldName(to);
+    }
+    text += model.arrows.empty() ? " ninguna flecha\n" : "\n";
+    for (std::size_t world = 0; world < model.worldCount; ++world) {
+        const std::string letters = valuationList(model.valuation.at(world), false);
+        text += worldName(world) + ": " + (letters.empty() ? "ninguna letra" : letters) + "\n";
+    }
+    return text + "falla en: " + worldName(model.failingWorld) + "\n";
+}
+
+std::string countermodelJson(const KripkeModel& model) {
+    std::string worlds;
+    std::string valuation;
+    for (std::size_t world = 0; world < model.worldCount; ++world) {
+        const std::string name = suite::jsonString(worldName(world));
+        worlds += (world == 0 ? "" : ",") + name;
+        valuation +=
+            (world == 0 ? "" : ",") + name + ":[" + valuationList(model.valuation.at(world), true) + "]";
+    }
+    std::string relation;
+    for (const auto& [from, to] : model.arrows) {
+        relation += (relation.empty() ? "[" : ",[") + suite::jsonString(worldName(from)) + "," +
+                    suite::jsonString(worldName(to)) + "]";
+    }
+    return "{\"worlds\":[" + worlds + "],\"relation\":[" + relation + "],\"valuation\":{" + valuation +
+           "},\"fails_at\":" + suite::jsonString(worldName(model.failingWorld)) + "}";
+}
+
+} // namespace zudaviror

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A Kripke countermodel as the prover found it, and how the program shows it.
+namespace zudaviror {
+
+struct KripkeModel {
+    std::size_t worldCount = 0;                              // worlds 0 … worldCount−1
+    std::vector<std::pair<std::size_t, std::size_t>> arrows; // (from, to), in order
+    std::vector<std::string> valuation; // per world, the codes true there (p … t, % $ ; ')
+    std::size_t failingWorld = 0;       // where the formula is false
+};
+
+// A world's name as shown: w0, w1, …
+std::string worldName(std::size_t world);
+
+// The model as lines of UTF-8 text, each ending in a line feed:
+// "mundos: w0 w1", "accesibilidad: w0→w1" (or "ninguna flecha"), "w0: p, q" (or "ninguna letra"),
+// "falla en: w0".
+std::string countermodelText(const KripkeModel& model);
+
+// {"worlds":["w0",…],"relation":[["w0","w1"],…],"valuation":{"w0":["p"],…},"fails_at":"w0"}
+std::string countermodelJson(const KripkeModel& model);
+
+} // namespace zudaviror

@@ -1,0 +1,118 @@
+#include "kripke_evaluation.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zudaviror::oracle {
+
+namespace {
+
+bool arrow(const KripkeModel& model, std::size_t from, std::size_t to) {
+    return std::find(model.arrows.begin(), model.arrows.end(), std::pair(from, to)) != model.arrows.end();
+}
+
+bool combine(char connective, bool left, bool right) {
+    switch (connective) {
+    case '+':
+        return left && right;
+    case ',':
+        return left || right;
+    case '-':
+        return !left || right;
+    default:
+        return left == right;
+    }
+}
+
+// Recursive descent over the keypad spelling; at moves past what was read.
+class Evaluation {
+  public:
+    Evaluation(std::string_view K, const KripkeModel& model) : K_(K), model_(model) {}
+
+    bool formula(std::size_t world) {
+        const bool left = unit(world);
+        if (at_ == K_.size() || K_[at_] == ')') {
+            return left;
+        }
+        const char connective = K_[at_++];
+        return combine(connective, left, unit(world));
+    }
+
+  private:
+    bool unit(std::size_t world) {
+        const char code = K_[at_++];
+        if (code == '(') {
+            const bool value = formula(world);
+            ++at_; // ')'
+            return value;
+        }
+        if (code == '#') {
+            return !unit(world);
+        }
+        if (code == '!' || code == '"') {
+            return modal(code == '!', world);
+        }
+        if (code == '*') {
+            return false;
+        }
+        return model_.valuation.at(world).find(code) != std::string::npos;
+    }
+
+    // Every accessible world is evaluated from the same place in the text.
+    bool modal(bool necessity, std::size_t world) {
+        const std::size_t operand = at_;
+        bool value = necessity;
+        std::size_t end = operand;
+        for (std::size_t seen = 0; seen < model_.worldCount; ++seen) {
+            at_ = operand;
+            const bool there = unit(seen);
+            end = at_;
+            if (arrow(model_, world, seen)) {
+                value = necessity ? value && there : value || there;
+            }
+        }
+        if (model_.worldCount == 0) {
+            unit(world);
+            end = at_;
+        }
+        at_ = end;
+        return value;
+    }
+
+    std::string_view K_;
+    const KripkeModel& model_;
+    std::size_t at_ = 0;
+};
+
+} // namespace
+
+bool holdsAt(std::string_view K, const KripkeModel& model, std::size_t world) {
+    return Evaluation(K, model).formula(world);
+}
+
+bool meetsConditions(const KripkeModel& model, ModalSystem system) {
+    const std::size_t n = model.worldCount;
+    for (std::size_t x = 0; x < n; ++x) {
+        bool serial = false;
+        for (std::size_t y = 0; y < n; ++y) {
+            serial |= arrow(model, x, y);
+            for (std::size_t z = 0; z < n; ++z) {
+                const bool transitive = !arrow(model, x, y) || !arrow(model, y, z) || arrow(model, x, z);
+                if (!transitive && (system == ModalSystem::S4 || system == ModalSystem::S5)) {
+                    return false;
+                }
+            }
+            const bool symmetric = !arrow(model, x, y) || arrow(model, y, x);
+            if (!symmetric && (system == ModalSystem::B || system == ModalSystem::S5)) {
+                return false;
+            }
+        }
+        if ((!serial && system == ModalSystem::D) ||
+            (!arrow(model, x, x) && system != ModalSystem::K && system != ModalSystem::D)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace zudaviror::oracle

@@ -1,0 +1,92 @@
+// "¿Es válida?" through the loaded prover module: the characteristic axioms of the systems and
+// their failures, and every countermodel checked by evaluating the formula in it.
+#include "kripke_evaluation.h"
+
+#include "zudaviror/validity_question.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace zudaviror {
+
+namespace {
+
+using suite::Validity;
+
+struct ValidityCase {
+    const char* name;
+    const char* K;
+    ModalSystem system;
+    Validity expected;
+};
+
+void PrintTo(const ValidityCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr const char* kAxiomK = "!(p-q)-(!p-!q)";
+constexpr const char* kAxiomT = "!p-p";
+constexpr const char* kAxiom4 = "!p-!!p";
+constexpr const char* kAxiomB = "p-!\"p";
+constexpr const char* kAxiom5 = "\"p-!\"p";
+constexpr const char* kAxiomD = "!p-\"p";
+
+const ValidityCase kCases[] = {
+    {"KInK", kAxiomK, ModalSystem::K, Validity::Valid},
+    {"TInK", kAxiomT, ModalSystem::K, Validity::NotValid},
+    {"TInD", kAxiomT, ModalSystem::D, Validity::NotValid},
+    {"TInT", kAxiomT, ModalSystem::T, Validity::Valid},
+    {"DInK", kAxiomD, ModalSystem::K, Validity::NotValid},
+    {"DInD", kAxiomD, ModalSystem::D, Validity::Valid},
+    {"DInT", kAxiomD, ModalSystem::T, Validity::Valid},
+    {"FourInT", kAxiom4, ModalSystem::T, Validity::NotValid},
+    {"FourInB", kAxiom4, ModalSystem::B, Validity::NotValid},
+    {"FourInS4", kAxiom4, ModalSystem::S4, Validity::Valid},
+    {"BInS4", kAxiomB, ModalSystem::S4, Validity::NotValid},
+    {"BInB", kAxiomB, ModalSystem::B, Validity::Valid},
+    {"FiveInB", kAxiom5, ModalSystem::B, Validity::NotValid},
+    {"FiveInS4", kAxiom5, ModalSystem::S4, Validity::NotValid},
+    {"FiveInS5", kAxiom5, ModalSystem::S5, Validity::Valid},
+    {"FalsumInS5", "*", ModalSystem::S5, Validity::NotValid},
+    {"NotFalsumInK", "#*", ModalSystem::K, Validity::Valid},
+    {"FormulaVariableInK", "!%-%", ModalSystem::K, Validity::NotValid},
+    {"FormulaVariableInT", "!%-%", ModalSystem::T, Validity::Valid},
+    // The predicate of s is written S, like the relation.
+    {"LetterSInT", "!s-s", ModalSystem::T, Validity::Valid},
+    {"LetterSInK", "s-!s", ModalSystem::K, Validity::NotValid},
+};
+
+class ValidityTable : public ::testing::TestWithParam<ValidityCase> {};
+
+TEST_P(ValidityTable, DecidesAndShowsACountermodelThatRefutesIt) {
+    const ValidityCase& c = GetParam();
+    const ValidityOutcome outcome = askValidity(c.K, c.system);
+    ASSERT_TRUE(outcome.translation.translated());
+    EXPECT_EQ(outcome.answer.verdict.validity, c.expected) << outcome.answer.verdict.reason;
+    ASSERT_EQ(outcome.answer.countermodel.has_value(), c.expected == Validity::NotValid);
+    if (outcome.answer.countermodel) {
+        const KripkeModel& model = *outcome.answer.countermodel;
+        ASSERT_LT(model.failingWorld, model.worldCount);
+        EXPECT_FALSE(oracle::holdsAt(c.K, model, model.failingWorld)) << countermodelText(model);
+        EXPECT_TRUE(oracle::meetsConditions(model, c.system)) << countermodelText(model);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, ValidityTable, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ValidityQuestion, TimeLimitReachedIsUnknown) {
+    // A millisecond is too little for Z3 to set itself up, whatever the formula.
+    const ValidityOutcome outcome =
+        askValidity("!(p-q)-(!p-!q)", ModalSystem::S5, std::chrono::milliseconds(1));
+    EXPECT_NE(outcome.answer.verdict.validity, Validity::NotValid);
+    if (outcome.answer.verdict.validity == Validity::Unknown) {
+        EXPECT_EQ(outcome.answer.verdict.reason, suite::kTimeLimitReason);
+    }
+}
+
+} // namespace
+
+} // namespace zudaviror
