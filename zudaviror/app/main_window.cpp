@@ -4,6 +4,7 @@
 #include "key_hints.h"
 #include "picture_key.h"
 #include "pictures.h"
+#include "validity_panel.h"
 #include "window_artwork.h"
 
 #include "zudaviror/keypad_keys.h"
@@ -25,7 +26,9 @@ namespace {
 
 // The arrangement, in pixels: boxes and command keys on the left, the keypad on the right.
 constexpr int kWindowWidth = 650;
-constexpr int kWindowHeight = 560;
+constexpr int kDesignedHeight = 560;
+constexpr int kValidityRowHeight = 36; // "¿Es válida?", below the designed window
+constexpr int kWindowHeight = kDesignedHeight + kValidityRowHeight;
 constexpr int kLeftColumnEnd = 440;
 constexpr int kFirstCommandRow = 126;
 constexpr int kSecondCommandRow = 290;
@@ -92,6 +95,10 @@ DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
     buildLabels();
     buildSymbolKeys();
     buildCommandKeys();
+    validity_ = new ValidityPanel(
+        host_, log_, [this] { return keypad_.formula(); }, this);
+    validity_->setGeometry(kLeftColumn, kDesignedHeight, kWindowWidth - 2 * kLeftColumn,
+                           kValidityRowHeight - 8);
     showModel();
 }
 

@@ -20,6 +20,7 @@ class QPushButton;
 namespace zudaviror::app {
 
 class PictureKey;
+class ValidityPanel;
 
 // DADUREDUREvu, the main window: shows the keypad's state and sends every key, clicked or
 // typed, through it. Controls are named by their ids ("1000", "1025", ...).
@@ -61,7 +62,8 @@ class DADUREDUREvu : public QWidget {
     std::map<int, PictureKey*> keys_; // the keys the keypad enables and disables
     QPushButton* sessionButton_ = nullptr;
     QPushButton* stepsButton_ = nullptr;
-    QLabel* sessionState_ = nullptr; // shown while a log session is open
+    QLabel* sessionState_ = nullptr;    // shown while a log session is open
+    ValidityPanel* validity_ = nullptr; // "¿Es válida?", under the designed window
 };
 
 } // namespace zudaviror::app

@@ -1,11 +1,15 @@
 // Renders the windows offscreen into PNG files in the folder given as the only argument: the
 // cover, the main window empty, with !(p+!q) translated and its steps, with the keys of
-// state 2 disabled, with a log session open, and the three information windows.
+// state 2 disabled, with a log session open, the countermodel of "¿Es válida?" for □p → □□p in T,
+// and the three information windows.
+#include "countermodel_view.h"
 #include "cover.h"
 #include "information_window.h"
 #include "main_window.h"
+#include "validity_panel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -69,6 +73,14 @@ int main(int argc, char** argv) {
     window.toggleLogSession();
     ok = save(window, folder, "zudaviror-session.png") && ok;
     window.toggleLogSession();
+
+    window.clearFormula();
+    press(window, {"NECESIDAD", "p", "CONDICIONAL", "NECESIDAD", "NECESIDAD", "p"});
+    auto* validity = window.findChild<zudaviror::app::ValidityPanel*>();
+    validity->findChild<QComboBox*>(QStringLiteral("SISTEMA"))->setCurrentIndex(2);
+    validity->askValidityCommand();
+    ok = save(window, folder, "zudaviror-not-valid.png") && ok;
+    ok = save(*validity->countermodelView()->window(), folder, "zudaviror-countermodel.png") && ok;
 
     const std::pair<InformationWindow, const char*> information[] = {
         {InformationWindow::Modal, "zudaviror-modal.png"},

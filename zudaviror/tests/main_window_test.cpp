@@ -1,14 +1,20 @@
+#include "countermodel_view.h"
+#include "display.h"
 #include "fake_host.h"
 #include "fakes.h"
+#include "kripke_evaluation.h"
 #include "main_window.h"
 #include "picture_key.h"
 
+#include "suite/latin1.h"
 #include "zudaviror/keypad_keys.h"
 #include "zudaviror/log_format.h"
+#include "zudaviror/messages.h"
 
 #include "suite_testing/scratch_folder.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -493,6 +499,41 @@ TEST_F(LogSessionWindowTest, AFileThatCannotBeWrittenIsReportedAndTheTranslation
     click(key(KeyId::TRADUCIR));
     EXPECT_EQ(shown(BoxId::Result), QStringLiteral("Pu"));
     EXPECT_EQ(host.messages, (std::vector<QString>{cannotStore, cannotStore}));
+}
+
+// "¿Es válida?" after the designed keys: the answer in the chosen system, the countermodel drawn
+// (and refuting the formula) when there is one, each answer logged while a session is open.
+TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodelAndLogsIt) {
+    auto* ask = window->findChild<QPushButton*>(QStringLiteral("VALIDA"));
+    auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));
+    auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
+    ASSERT_TRUE(ask && chooser && answer);
+    EXPECT_EQ(ask->text(), utf8("¿Es válida?"));
+    click(ask);
+    EXPECT_EQ(host.messages, (std::vector<QString>{app::latin1Text(messages::kEmptyFormula)}));
+
+    const std::string log = path("registro.txt");
+    chooseFile(log);
+    click(button(KeyId::INICIO_S));
+    clickCodes("!p-p");
+    click(ask);
+    EXPECT_EQ(answer->text(), utf8("K: no válida"));
+    auto* view = window->findChild<app::CountermodelView*>(QStringLiteral("DIBUJO"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    const KripkeModel model = view->model();
+    EXPECT_FALSE(oracle::holdsAt("!p-p", model, model.failingWorld)) << countermodelText(model);
+
+    chooser->setCurrentIndex(2);
+    click(ask);
+    EXPECT_EQ(answer->text(), utf8("T: válida"));
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(readFile(log),
+              sessionHeader(kMoment) +
+                  validityRecord(kMoment, "!p-p", suite::latin1FromUtf8("K (cualquier relación)"),
+                                 suite::latin1FromUtf8("no válida"),
+                                 countermodelText(model, CountermodelSigns::Codes)) +
+                  validityRecord(kMoment, "!p-p", "T (reflexiva)", suite::latin1FromUtf8("válida"), ""));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "zudaviror/kripke_model.h"
 
+#include "zudaviror/formula_code.h"
 #include "zudaviror/unicode_signs.h"
 
 #include "suite/json_text.h"
@@ -8,12 +9,14 @@ namespace zudaviror {
 
 namespace {
 
-// The letters of a world, by their signs and separated by commas (JSON strings when asked).
-std::string valuationList(const std::string& codes, bool json) {
+// The letters of a world separated by commas: as signs, as codes, or as JSON strings of signs.
+std::string valuationList(const std::string& codes, CountermodelSigns signs, bool json) {
     std::string list;
     for (const char code : codes) {
+        const std::string letter =
+            signs == CountermodelSigns::Codes ? std::string(1, code) : unicodeSign(code);
         list += list.empty() ? "" : json ? "," : ", ";
-        list += json ? suite::jsonString(unicodeSign(code)) : unicodeSign(code);
+        list += json ? suite::jsonString(letter) : letter;
     }
     return list;
 }
@@ -24,18 +27,20 @@ std::string worldName(std::size_t world) {
     return "w" + std::to_string(world);
 }
 
-std::string countermodelText(const KripkeModel& model) {
+std::string countermodelText(const KripkeModel& model, CountermodelSigns signs) {
+    const std::string arrow =
+        signs == CountermodelSigns::Codes ? std::string(1, FormulaCode::Condicional) : "→";
     std::string text = "mundos:";
     for (std::size_t world = 0; world < model.worldCount; ++world) {
         text += " " + worldName(world);
     }
     text += "\naccesibilidad:";
     for (const auto& [from, to] : model.arrows) {
-        text += " " + worldName(from) + "→" + worldName(to);
+        text += " " + worldName(from) + arrow + worldName(to);
     }
     text += model.arrows.empty() ? " ninguna flecha\n" : "\n";
     for (std::size_t world = 0; world < model.worldCount; ++world) {
-        const std::string letters = valuationList(model.valuation.at(world), false);
+        const std::string letters = valuationList(model.valuation.at(world), signs, false);
         text += worldName(world) + ": " + (letters.empty() ? "ninguna letra" : letters) + "\n";
     }
     return text + "falla en: " + worldName(model.failingWorld) + "\n";
@@ -47,8 +52,8 @@ std::string countermodelJson(const KripkeModel& model) {
     for (std::size_t world = 0; world < model.worldCount; ++world) {
         const std::string name = suite::jsonString(worldName(world));
         worlds += (world == 0 ? "" : ",") + name;
-        valuation +=
-            (world == 0 ? "" : ",") + name + ":[" + valuationList(model.valuation.at(world), true) + "]";
+        valuation += (world == 0 ? "" : ",") + name + ":[" +
+                     valuationList(model.valuation.at(world), CountermodelSigns::Unicode, true) + "]";
     }
     std::string relation;
     for (const auto& [from, to] : model.arrows) {

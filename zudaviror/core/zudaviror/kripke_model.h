@@ -17,10 +17,13 @@ struct KripkeModel {
 // A world's name as shown: w0, w1, …
 std::string worldName(std::size_t world);
 
-// The model as lines of UTF-8 text, each ending in a line feed:
-// "mundos: w0 w1", "accesibilidad: w0→w1" (or "ninguna flecha"), "w0: p, q" (or "ninguna letra"),
-// "falla en: w0".
-std::string countermodelText(const KripkeModel& model);
+// How the letters and arrows of a countermodel are written: as signs in UTF-8 for terminals and
+// screens, or as the program's codes (the arrow as CONDICIONAL) for the log, which holds codes.
+enum class CountermodelSigns { Unicode, Codes };
+
+// The model as lines of text, each ending in a line feed: "mundos: w0 w1", "accesibilidad: w0→w1"
+// (or "ninguna flecha"), "w0: p, q" (or "ninguna letra"), "falla en: w0".
+std::string countermodelText(const KripkeModel& model, CountermodelSigns signs = CountermodelSigns::Unicode);
 
 // {"worlds":["w0",…],"relation":[["w0","w1"],…],"valuation":{"w0":["p"],…},"fails_at":"w0"}
 std::string countermodelJson(const KripkeModel& model);

@@ -23,6 +23,13 @@ const std::string kSessionStarted = suite::latin1FromUtf8("SESIÓN INICIADA A LA
 const std::string kTranslationStarted = suite::latin1FromUtf8("TRADUCCIÓN INICIADA A LAS   ");
 const std::string kModalFormula = suite::latin1FromUtf8("Fórmula MODAL K } ");
 const std::string kManySortedFormula = suite::latin1FromUtf8("Fórmula MULTIVARIADA TRANS/(K) } ");
+const std::string kValidityAsked = suite::latin1FromUtf8("¿ES VÁLIDA? PREGUNTADO A LAS   ");
+
+// The record's opening: its rule and when it started.
+std::string recordStart(const std::string& started, const LocalTime& time) {
+    return "\n\n" + kRecordRule + "\n\n\t" + started + formatLogClock(time) + "     DEL DIA   " +
+           formatLogDate(time) + " ";
+}
 
 } // namespace
 
@@ -44,9 +51,7 @@ std::string sessionHeader(const LocalTime& time) {
 
 std::string translationRecord(const LocalTime& time, std::string_view formula, std::string_view result,
                               std::string_view stepText, bool withSteps) {
-    std::string record = "\n\n" + kRecordRule;
-    record +=
-        "\n\n\t" + kTranslationStarted + formatLogClock(time) + "     DEL DIA   " + formatLogDate(time) + " ";
+    std::string record = recordStart(kTranslationStarted, time);
     record += "\n\n\t _ " + kModalFormula;
     record += formula;
     record += "\n\t _ " + kManySortedFormula;
@@ -54,6 +59,21 @@ std::string translationRecord(const LocalTime& time, std::string_view formula, s
     if (withSteps) {
         record += "\n\n\t _ PASOS INTERMEDIOS : ";
         record += stepText;
+    }
+    return record;
+}
+
+std::string validityRecord(const LocalTime& time, std::string_view formula, std::string_view system,
+                           std::string_view answer, std::string_view countermodel) {
+    std::string record = recordStart(kValidityAsked, time);
+    record += "\n\n\t _ " + kModalFormula + std::string(formula);
+    record += "\n\t _ SISTEMA } " + std::string(system);
+    record += "\n\t _ RESPUESTA } " + std::string(answer);
+    std::string_view lines = countermodel;
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        record += "\n\t   " + std::string(lines.substr(0, end));
+        lines = end == std::string_view::npos ? std::string_view() : lines.substr(end + 1);
     }
     return record;
 }

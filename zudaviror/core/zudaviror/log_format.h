@@ -21,4 +21,9 @@ std::string sessionHeader(const LocalTime& time);
 std::string translationRecord(const LocalTime& time, std::string_view formula, std::string_view result,
                               std::string_view stepText, bool withSteps);
 
+// The record of one "¿Es válida?" question: the formula, the system, the answer and, when there
+// is one, the countermodel in codes; every text in Latin-1.
+std::string validityRecord(const LocalTime& time, std::string_view formula, std::string_view system,
+                           std::string_view answer, std::string_view countermodel);
+
 } // namespace zudaviror

@@ -34,6 +34,14 @@ LogWrite LogSession::appendTranslationRecord(std::string_view formula, std::stri
     return writeBlock(translationRecord(clock_.now(), formula, result, stepText, withSteps));
 }
 
+LogWrite LogSession::appendValidityRecord(std::string_view formula, std::string_view system,
+                                          std::string_view answer, std::string_view countermodel) {
+    if (!open_) {
+        return LogWrite::Nothing;
+    }
+    return writeBlock(validityRecord(clock_.now(), formula, system, answer, countermodel));
+}
+
 LogWrite LogSession::writeBlock(std::string_view block) {
     switch (appender_.append(logPath_, block)) {
     case AppendResult::Written:

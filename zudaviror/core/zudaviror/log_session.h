@@ -33,6 +33,10 @@ class LogSession {
     LogWrite appendTranslationRecord(std::string_view formula, std::string_view result,
                                      std::string_view stepText, bool withSteps);
 
+    // Appends the record of one "¿Es válida?" question when a session is open (validityRecord).
+    LogWrite appendValidityRecord(std::string_view formula, std::string_view system, std::string_view answer,
+                                  std::string_view countermodel);
+
     bool isOpen() const { return open_; }
     const std::string& logPath() const { return logPath_; }
     std::string_view caption() const { return open_ ? kEndSessionCaption : kStartSessionCaption; }

@@ -1,0 +1,86 @@
+#include "validity_panel.h"
+
+#include "countermodel_view.h"
+#include "display.h"
+
+#include "suite/latin1.h"
+#include "zudaviror/messages.h"
+#include "zudaviror/validity_question.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zudaviror::app {
+
+ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::string()> formula,
+                             QWidget* parent)
+    : QWidget(parent), host_(host), log_(log), formula_(std::move(formula)) {
+    setObjectName(QStringLiteral("VALIDEZ"));
+    systemChooser_ = new QComboBox(this);
+    systemChooser_->setObjectName(QStringLiteral("SISTEMA"));
+    systemChooser_->setToolTip(QStringLiteral("El sistema en que se pregunta si la fórmula es válida"));
+    for (const ModalSystem system : kModalSystems) {
+        systemChooser_->addItem(QString::fromStdString(systemDescription(system)));
+    }
+    askKey_ = new QPushButton(QStringLiteral("¿Es válida?"), this);
+    askKey_->setObjectName(QStringLiteral("VALIDA"));
+    askKey_->setToolTip(
+        QStringLiteral("Pregunta a un demostrador si la fórmula es válida en el sistema elegido"));
+    answer_ = new QLabel(this);
+    answer_->setObjectName(QStringLiteral("RESPUESTA"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(systemChooser_);
+    row->addWidget(askKey_);
+    row->addWidget(answer_, 1);
+    connect(askKey_, &QPushButton::clicked, this, &ValidityPanel::askValidityCommand);
+}
+
+void ValidityPanel::askValidityCommand() {
+    const std::string K = formula_();
+    const ModalSystem system = kModalSystems[static_cast<std::size_t>(systemChooser_->currentIndex())];
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ValidityOutcome outcome = askValidity(K, system);
+    QApplication::restoreOverrideCursor();
+    if (outcome.translation.status == TransStatus::OutOfMemory) {
+        host_.showMessage(latin1Text(messages::kOutOfMemory));
+        host_.endProgram(-1);
+        return;
+    }
+    if (!outcome.translation.translated()) {
+        host_.showMessage(latin1Text(outcome.translation.message));
+        return;
+    }
+    const std::string answer = suite::verdictLine(outcome.answer.verdict);
+    answer_->setText(QString::fromStdString(std::string(systemName(system)) + ": " + answer));
+    const KripkeModel* model = outcome.answer.countermodel ? &*outcome.answer.countermodel : nullptr;
+    showCountermodel(model);
+    log_.appendValidityRecord(
+        K, suite::latin1FromUtf8(systemDescription(system)), suite::latin1FromUtf8(answer),
+        model != nullptr ? suite::latin1FromUtf8(countermodelText(*model, CountermodelSigns::Codes)) : "");
+}
+
+void ValidityPanel::showCountermodel(const KripkeModel* model) {
+    if (model == nullptr) {
+        if (countermodelWindow_ != nullptr) {
+            countermodelWindow_->hide();
+        }
+        return;
+    }
+    if (countermodelWindow_ == nullptr) {
+        countermodelWindow_ = new QWidget(window(), Qt::Tool);
+        countermodelWindow_->setObjectName(QStringLiteral("CONTRAMODELO"));
+        countermodelWindow_->setWindowTitle(QStringLiteral("Contramodelo"));
+        view_ = new CountermodelView(countermodelWindow_);
+        auto* layout = new QVBoxLayout(countermodelWindow_);
+        layout->addWidget(view_);
+    }
+    view_->showModel(*model);
+    countermodelWindow_->show();
+}
+
+} // namespace zudaviror::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host.h"
+
+#include "zudaviror/kripke_model.h"
+#include "zudaviror/log_session.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace zudaviror::app {
+
+class CountermodelView;
+
+// "¿Es válida?" under the designed keys: the system chooser, the key and the answer. A formula
+// that is not valid gets its countermodel drawn in a small window of its own; while a log session
+// is open every answer is also appended to the log.
+class ValidityPanel : public QWidget {
+    Q_OBJECT
+  public:
+    ValidityPanel(Host& host, LogSession& log, std::function<std::string()> formula, QWidget* parent);
+
+    // The drawing of the last countermodel, made when the first one is shown.
+    CountermodelView* countermodelView() const { return view_; }
+
+  public slots:
+    void askValidityCommand();
+
+  private:
+    void showCountermodel(const KripkeModel* model);
+
+    Host& host_;
+    LogSession& log_;
+    std::function<std::string()> formula_;
+    QComboBox* systemChooser_ = nullptr;
+    QPushButton* askKey_ = nullptr;
+    QLabel* answer_ = nullptr;
+    QWidget* countermodelWindow_ = nullptr;
+    CountermodelView* view_ = nullptr;
+};
+
+} // namespace zudaviror::app
