@@ -31,7 +31,7 @@ OptionsRead checkCombination(const CliOptions& options) {
     if (options.json && !asksValidity) {
         return usageError("--json va con --valid");
     }
-    if (options.question == CliQuestion::Translation && options.system != ModalSystem::K) {
+    if (options.question == CliQuestion::Translation && options.system) {
         return usageError("--system va con --valid o --tptp");
     }
     if (options.question != CliQuestion::Translation &&
@@ -68,12 +68,10 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
         } else if (argument == "--json") {
             options.json = true;
         } else if (argument == "--system") {
-            const std::optional<ModalSystem> system =
-                i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
-            if (!system) {
+            options.system = i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
+            if (!options.system) {
                 return usageError("tras --system va K, D, T, B, S4 o S5");
             }
-            options.system = *system;
             ++i;
         } else if (argument == "--log") {
             if (i + 1 == arguments.size() || arguments[i + 1].empty()) {

@@ -12,7 +12,7 @@ enum class CliQuestion { Translation, Validity, Tptp };
 
 struct CliOptions {
     CliQuestion question = CliQuestion::Translation; // --valid, --tptp
-    ModalSystem system = ModalSystem::K;             // --system
+    std::optional<ModalSystem> system;               // --system
     bool json = false;                               // --json, with --valid
     bool steps = false;
     bool unicode = false;
@@ -20,6 +20,8 @@ struct CliOptions {
     bool version = false;
     std::optional<std::string> logFile;
     std::string formula; // "-" reads it from standard input
+
+    ModalSystem chosenSystem() const { return system.value_or(ModalSystem::K); }
 };
 
 struct OptionsRead {

@@ -11,10 +11,10 @@
 namespace zudaviror::cli {
 
 int answerValidity(const CliOptions& options, const std::string& formula, std::ostream& out) {
-    const ValidityOutcome outcome = askValidity(formula, options.system);
+    const ValidityOutcome outcome = askValidity(formula, options.chosenSystem());
     const ValidityAnswer& answer = outcome.answer;
     if (options.json) {
-        const std::string system = "\"system\":" + suite::jsonString(systemName(options.system));
+        const std::string system = "\"system\":" + suite::jsonString(systemName(options.chosenSystem()));
         out << suite::verdictJson(answer.verdict, system,
                                   answer.countermodel ? countermodelJson(*answer.countermodel) : "")
             << '\n';
@@ -36,7 +36,7 @@ int writeTptpProblem(const CliOptions& options, const std::string& formula, std:
         err << "zudaviror-cli: la traducción no se puede escribir como problema TPTP\n";
         return static_cast<int>(suite::ValidityExit::BadInput);
     }
-    out << tptpProblem(formula, *read.value, options.system);
+    out << tptpProblem(formula, *read.value, options.chosenSystem());
     return kExitTranslated;
 }
 
