@@ -22,6 +22,8 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
     setObjectName(QStringLiteral("VALIDEZ"));
     systemChooser_ = new QComboBox(this);
     systemChooser_->setObjectName(QStringLiteral("SISTEMA"));
+    // It would take typed letters for a search of its items: typing belongs to the keypad.
+    systemChooser_->setFocusPolicy(Qt::NoFocus);
     systemChooser_->setToolTip(QStringLiteral("El sistema en que se pregunta si la fórmula es válida"));
     for (const ModalSystem system : kModalSystems) {
         systemChooser_->addItem(QString::fromStdString(systemDescription(system)));
