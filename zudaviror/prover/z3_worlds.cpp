@@ -2,6 +2,7 @@
 
 #include "zudaviror/formula_code.h"
 
+#include <optional>
 #include <string>
 
 namespace zudaviror::prover {
