@@ -29,7 +29,7 @@ TEST_P(MissingModule, IsRefusedWithItsReason) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MissingModule,
     ::testing::Values(MissingCase{"NoFile", "/nonexistent/prover.so", "entry",
-                                  "No se ha podido cargar el módulo /nonexistent/prover.so"},
+                                  "No se ha podido cargar el módulo /nonexistent/prover.so: no existe."},
                       MissingCase{"NoEntry", "libc.so.6", "noSuchEntry", "no tiene la entrada noSuchEntry"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -16,9 +16,15 @@ ModuleEntry loadModuleEntry(const std::filesystem::path& file, const char* entry
     // RTLD_LOCAL keeps the module's libraries (Z3, Qt's printing) out of the program's namespace.
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
+        // The loader's own words are English and repeat the path; a missing file is said in Spanish.
+        std::error_code error;
+        const bool missing = file.has_parent_path() && !std::filesystem::exists(file, error);
         const char* detail = dlerror();
         return {nullptr, "No se ha podido cargar el módulo " + file.string() + ": " +
-                             (detail != nullptr ? detail : "motivo desconocido") + "."};
+                             (missing             ? "no existe"
+                              : detail != nullptr ? detail
+                                                  : "motivo desconocido") +
+                             "."};
     }
     dlerror();
     void* symbol = dlsym(handle, entryName);
