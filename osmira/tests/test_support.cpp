@@ -138,6 +138,15 @@ bool bracketValue(const std::string& bracket, unsigned valuation) {
     return areaValue(bracket, pos, valuation);
 }
 
+bool bracketImplies(const std::string& premise, const std::string& conclusion, int letters) {
+    for (unsigned valuation = 0; valuation < (1U << letters); ++valuation) {
+        if (bracketValue(premise, valuation) && !bracketValue(conclusion, valuation)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench) {
     auto exercise = newExercise({"A"}, "B", workbench);
     for (int step = 1; step < 99; ++step) {

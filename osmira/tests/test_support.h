@@ -50,6 +50,10 @@ std::vector<std::string> newLargestExerciseArguments(const std::string& path);
 // area true; bit k of the valuation is the letter 'A' + k.
 bool bracketValue(const std::string& bracket, unsigned valuation);
 
+// Whether every valuation of the first `letters` letters that makes `premise` true makes
+// `conclusion` true.
+bool bracketImplies(const std::string& premise, const std::string& conclusion, int letters);
+
 // Up to two graphs of the letters A, B and C, each cut enclosing another such form, `depth` deep.
 std::string randomBracketForm(std::mt19937& random, int depth);
 

@@ -34,6 +34,9 @@ DerivabilityVerdict decideDerivability(std::string_view premises, std::string_vi
 // For a created or read exercise: its hypotheses and conclusion (bracket forms).
 DerivabilityVerdict decideDerivability(const CEjercicio& exercise);
 
+// "A verdadera, B falsa y C verdadera" (ASCII, so Latin-1 too).
+std::string describeValuation(const std::vector<LetterValue>& valuation);
+
 // Latin-1, for NotDerivable: "La conclusión no se sigue de las hipótesis: con A verdadera y B
 // falsa, las hipótesis son verdaderas y la conclusión es falsa." Empty otherwise.
 std::string notDerivableNote(const DerivabilityVerdict& verdict);

@@ -2,7 +2,7 @@
 
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
-#include "osmira/formula_alphabet.h"
+#include "osmira/graph_formula.h"
 #include "osmira/rule_request.h"
 #include "osmira/transformation_rules.h"
 #include "suite/latin1.h"
@@ -51,21 +51,6 @@ std::string Shown(std::string_view bracket) {
     return bracket.empty() ? suite::latin1FromUtf8("la hoja vacía") : std::string(bracket);
 }
 
-// The graphs juxtaposed in an area's text, each whole.
-std::vector<std::string_view> graphsOf(std::string_view area) {
-    std::vector<std::string_view> graphs;
-    for (std::size_t at = 0; at < area.size();) {
-        std::size_t length = Span(area, at);
-        graphs.push_back(area.substr(at, length));
-        at += length;
-    }
-    return graphs;
-}
-
-std::string_view interior(std::string_view cut) {
-    return cut.substr(1, cut.size() - 2);
-}
-
 // Where graphs were added and which: the texts of the cuts from the sheet down to the area
 // that received them, and the graphs. Both texts are canonical, so the graphs of an area come
 // sorted and a multiset difference finds the change; an area whose graphs only grew received
@@ -99,41 +84,6 @@ std::optional<Insertion> findInsertion(std::string_view before, std::string_view
         inner->path.insert(inner->path.begin(), std::string(removed.front()));
     }
     return inner;
-}
-
-// A formula whose conversion gives these graphs: juxtaposition as ∧, a cut as ¬, written with
-// as few parentheses as the conversion needs so that it fits its stacks. An empty cut has none.
-std::optional<std::string> formulaFor(std::string_view graphs) {
-    std::vector<std::string_view> parts = graphsOf(graphs);
-    if (parts.empty()) {
-        return std::nullopt;
-    }
-    std::string formula;
-    for (std::string_view part : parts) {
-        std::string term;
-        if (part.front() != '[') {
-            term = part;
-        } else {
-            std::optional<std::string> inner = formulaFor(interior(part));
-            if (!inner) {
-                return std::nullopt;
-            }
-            bool single = graphsOf(interior(part)).size() == 1;
-            term.push_back(kNegation);
-            if (single) {
-                term += *inner;
-            } else {
-                term += '(';
-                term += *inner;
-                term += ')';
-            }
-        }
-        if (!formula.empty()) {
-            formula += kConjunction;
-        }
-        formula += parts.size() > 1 && term.size() > 1 ? "(" + term + ")" : term;
-    }
-    return formula;
 }
 
 // Where a step fails: the fault and the words after "por la regla …: ".

@@ -38,7 +38,8 @@ enum class SearchOutcome {
     NoConclusion,   // the exercise has no conclusion to reach
     NotDerivable,   // the hypotheses do not entail the conclusion
     LastStepWeaker, // the hypotheses do, but the last step no longer does
-    NoLastStep      // no step, or the last one is locked
+    NoLastStep,     // no step, or the last one is locked
+    NotFound        // the search failed: a fault of the program, never expected
 };
 
 struct DerivationSearch {
@@ -60,7 +61,6 @@ std::optional<SolutionStep> nextStep(const CEjercicio& exercise);
 
 // Applies a step to the exercise's last step through the rules, answering the insertion and
 // double-cut questions from the step on `workbench`, which must be the exercise's workbench.
-RuleOutcome applySolutionStep(CEjercicio& exercise, WindowlessWorkbench& workbench,
-                              const SolutionStep& step);
+RuleOutcome applySolutionStep(CEjercicio& exercise, WindowlessWorkbench& workbench, const SolutionStep& step);
 
 } // namespace osmira

@@ -1,0 +1,146 @@
+// The tutor: whether an exercise can be done (decided by truth tables, with a counterexample),
+// and the derivation found from its last step, applied through the rules and held by the
+// derivation check up to the goal.
+
+#include "recording_workbench.h"
+#include "test_support.h"
+
+#include "osmira/derivability.h"
+#include "osmira/derivation_check.h"
+#include "osmira/derivation_search.h"
+#include "suite/latin1.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace osmira;
+
+namespace {
+
+// Applies the found steps on the exercise itself, as the student would, and checks the result.
+void expectSolved(CEjercicio& exercise, const DerivationSearch& search) {
+    ASSERT_EQ(search.outcome, SearchOutcome::Found) << suite::utf8FromLatin1(search.reason);
+    WindowlessWorkbench workbench;
+    exercise.attachWorkbench(workbench);
+    for (const SolutionStep& step : search.steps) {
+        ASSERT_EQ(step.before, exercise.GetWorking());
+        ASSERT_EQ(applySolutionStep(exercise, workbench, step), RuleOutcome::Committed)
+            << suite::utf8FromLatin1(workbench.refusal);
+    }
+    const DerivationCheck check = checkDerivation(exercise);
+    EXPECT_TRUE(check.valid) << suite::utf8FromLatin1(check.reason);
+    EXPECT_TRUE(check.goalReached) << exercise.GetWorking();
+}
+
+struct TutorCase {
+    std::vector<std::string> hypotheses;
+    std::string conclusion;
+    Derivability derivability;
+    std::string note; // UTF-8; for NotDerivable
+};
+
+const std::vector<TutorCase> kTutorCases = {
+    {{"A", "A>B"}, "B", Derivability::Derivable, ""},
+    {{"A&B"}, "B&A", Derivability::Derivable, ""},
+    {{"A|B", "~A"}, "B", Derivability::Derivable, ""},
+    {{"A>B", "B>C"}, "A>C", Derivability::Derivable, ""},
+    {{"A", "~A"}, "C|D", Derivability::Derivable, ""},
+    {{"C"}, "A|~A", Derivability::Derivable, ""},
+    {{"(A>B)&(C>D)", "A|C"}, "B|D", Derivability::Derivable, ""},
+    {{"~(A&B)"}, "~A|~B", Derivability::Derivable, ""},
+    {{"A>B"},
+     "B>A",
+     Derivability::NotDerivable,
+     "La conclusión no se sigue de las hipótesis: con A falsa y B verdadera, las hipótesis son "
+     "verdaderas y la conclusión es falsa."},
+    {{"A|B"},
+     "A",
+     Derivability::NotDerivable,
+     "La conclusión no se sigue de las hipótesis: con A falsa y B verdadera, las hipótesis son "
+     "verdaderas y la conclusión es falsa."},
+    {{"A", "B>C"},
+     "C",
+     Derivability::NotDerivable,
+     "La conclusión no se sigue de las hipótesis: con A verdadera, B falsa y C falsa, las "
+     "hipótesis son verdaderas y la conclusión es falsa."},
+    {{"A|~A"}, "", Derivability::NoConclusion, ""},
+};
+
+TEST(Tutor, DecidesAndSolvesEachExercise) {
+    for (const TutorCase& tutorCase : kTutorCases) {
+        SCOPED_TRACE(tutorCase.conclusion);
+        RecordingWorkbench recording;
+        auto exercise = test::newExercise(tutorCase.hypotheses, tutorCase.conclusion, recording);
+        const DerivabilityVerdict verdict = decideDerivability(*exercise);
+        EXPECT_EQ(verdict.derivability, tutorCase.derivability);
+        EXPECT_EQ(suite::utf8FromLatin1(notDerivableNote(verdict)), tutorCase.note);
+        const DerivationSearch search = findDerivation(*exercise);
+        if (tutorCase.derivability == Derivability::Derivable) {
+            expectSolved(*exercise, search);
+        } else {
+            EXPECT_TRUE(search.steps.empty());
+            EXPECT_EQ(search.outcome, tutorCase.derivability == Derivability::NotDerivable
+                                          ? SearchOutcome::NotDerivable
+                                          : SearchOutcome::NoConclusion);
+        }
+    }
+}
+
+// Steps already taken are kept: the search starts from the last one, also when it holds an
+// empty cut (which no formula gives), and says so when that step no longer entails the goal.
+TEST(Tutor, StartsFromTheLastStep) {
+    RecordingWorkbench recording;
+    auto exercise = test::newExercise({"A", "A>B"}, "B", recording);
+    requestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt});
+    ASSERT_EQ(exercise->GetWorking(), "[[]]A[A[B]]");
+    expectSolved(*exercise, findDerivation(*exercise));
+
+    auto weaker = test::newExercise({"A", "A>B"}, "B", recording);
+    requestRule(*weaker, {Rule::Erasure, 1, std::nullopt});
+    const DerivationSearch search = findDerivation(*weaker);
+    EXPECT_EQ(search.outcome, SearchOutcome::LastStepWeaker);
+    EXPECT_NE(search.reason.find("A falsa y B falsa"), std::string::npos) << search.reason;
+}
+
+// A formula over the letters A..D with `connectives` connectives, written readably.
+std::string randomFormula(std::mt19937& random, int connectives) {
+    if (connectives == 0) {
+        return std::string(1, static_cast<char>('A' + random() % 4));
+    }
+    const auto group = [&](int count) {
+        std::string inner = randomFormula(random, count);
+        return inner.size() == 1 ? inner : "(" + inner + ")";
+    };
+    if (random() % 4 == 0) {
+        return "~" + group(connectives - 1);
+    }
+    const int left = static_cast<int>(random() % static_cast<unsigned>(connectives));
+    const char connective = "&|>"[random() % 3];
+    return group(left) + connective + group(connectives - 1 - left);
+}
+
+// Within the bounds (four letters, six hypotheses, a conclusion of twelve connectives), every
+// derivable exercise gets a derivation that the check holds and that reaches the goal.
+TEST(Tutor, SolvesRandomDerivableExercises) {
+    std::mt19937 random(20261209);
+    int solved = 0;
+    while (solved < 300) {
+        std::vector<std::string> hypotheses(1 + random() % 6);
+        for (std::string& hypothesis : hypotheses) {
+            hypothesis = randomFormula(random, static_cast<int>(random() % 5));
+        }
+        RecordingWorkbench recording;
+        auto exercise =
+            test::newExercise(hypotheses, randomFormula(random, static_cast<int>(random() % 13)), recording);
+        if (!test::bracketImplies(exercise->GetHypotheses(), exercise->GetConclusion(), 4)) {
+            continue;
+        }
+        SCOPED_TRACE(exercise->GetHypotheses() + " |- " + exercise->GetConclusion());
+        ASSERT_EQ(decideDerivability(*exercise).derivability, Derivability::Derivable);
+        expectSolved(*exercise, findDerivation(*exercise));
+        ++solved;
+    }
+}
+
+} // namespace
