@@ -24,6 +24,8 @@ int reportCommand(const std::vector<std::string>& words, Streams io);
 // One line per exercise file (a folder stands for every .omr file under it): whether its
 // derivation holds and reaches the goal, then a summary; --json gives one object a line instead.
 int verifyCommand(const std::vector<std::string>& words, Streams io);
+// One step as SVG or TikZ, or the whole derivation as a LaTeX document.
+int exportCommand(const std::vector<std::string>& words, Streams io);
 
 // A Latin-1 message on the error stream, in UTF-8; returns `status`.
 int report(Streams io, const std::string& latin1Message, int status);

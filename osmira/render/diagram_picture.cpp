@@ -1,6 +1,7 @@
 #include "diagram_picture.h"
 #include "painter_canvas.h"
 
+#include "osmira/drawing.h"
 #include "osmira/element_appearance.h"
 #include "osmira/layout.h"
 
@@ -58,13 +59,8 @@ QImage diagramPicture(const COsmiraDoc& step) {
     // In 64 bits: a sheet may span the whole 32-bit range.
     const Rect sheet = elements.front()->GetGraphic()->GetRect();
     return drawnPicture(sheet.left, sheet.top, std::int64_t{sheet.right} - sheet.left,
-                        std::int64_t{sheet.bottom} - sheet.top, [&elements](Canvas& canvas) {
-                            for (const auto& element : elements) {
-                                if (element->GetGraphic()) {
-                                    element->GetGraphic()->Draw(canvas);
-                                }
-                            }
-                        });
+                        std::int64_t{sheet.bottom} - sheet.top,
+                        [&step](Canvas& canvas) { drawStep(step, canvas); });
 }
 
 QImage bracketFormPicture(const std::string& bracket, const std::vector<int>& marked) {

@@ -16,6 +16,13 @@ enum class MessageIcon { None, Information, Exclamation };
 
 enum class SaveChanges { Save, Discard, Cancel };
 
+// What a save dialog with several filters answers: the path (empty when cancelled) and the
+// position of the filter chosen.
+struct SaveChoice {
+    QString path;
+    int filter = 0;
+};
+
 // Everything the workbench does that would block on the student: message boxes, the save
 // question, file dialogs, modal dialogs and the printing dialogs. Tests replace it, so no
 // widget test ever waits on a window.
@@ -31,6 +38,9 @@ class Host {
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Asks before overwriting an existing file.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The same with filters separated by ";;", the first chosen at first; a name typed without
+    // an extension gets the chosen filter's.
+    virtual SaveChoice saveFileChoice(QWidget* parent, const QString& title, const QString& filters) = 0;
     // Shows a dialog modally and returns its result (QDialog::Accepted or Rejected). Tests fill
     // the dialog's fields and press its buttons instead.
     virtual int runDialog(QDialog& dialog) = 0;

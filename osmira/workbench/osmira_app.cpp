@@ -5,6 +5,7 @@
 
 #include "about_box.h"
 #include "child_frame.h"
+#include "diagram_exporting.h"
 #include "dlg_navegador.h"
 #include "dlg_navegador_inicial.h"
 #include "dlg_nuevo_ejercicio.h"
@@ -17,12 +18,14 @@
 #include "osmira_view.h"
 #include "printing.h"
 #include "step_printing.h"
+#include "tutor_texts.h"
 #include "window_workbench.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QStatusBar>
 
 #include <limits>
 #include <optional>
@@ -53,6 +56,11 @@ COsmiraApp::COsmiraApp(Host& host) : host_(host), mainFrame_(std::make_unique<CM
     connect(workbench_.get(), &WindowWorkbench::stepWindowCreated, mainFrame_.get(),
             [this] { mainFrame_->loadRulesToolBar(); });
     connect(workbench_.get(), &WindowWorkbench::ruleCommitted, this, &COsmiraApp::onRuleCommitted);
+    connect(workbench_.get(), &WindowWorkbench::selectionChanged, this, [this](COsmiraDoc& step) {
+        if (currentExercise_ && step.GetSelectedElement() != nullptr) {
+            mainFrame_->statusBar()->showMessage(applicableRulesText(*currentExercise_, *step.GetSelectedElement()));
+        }
+    });
     connect(mainFrame_.get(), &CMainFrame::fileDropped, this, &COsmiraApp::openFile);
     // The help is a window of its own; the program ends with the main window all the same.
     connect(mainFrame_.get(), &CMainFrame::closing, this, [this] {
@@ -92,6 +100,7 @@ void COsmiraApp::connectCommands() {
         {Command::EliminarDiagramas, &COsmiraApp::EliminarDiagramas},
         {Command::EliminarUltimoPaso, &COsmiraApp::eliminarUltimoPaso},
         {Command::GenerarInforme, &COsmiraApp::generarInforme},
+        {Command::ExportarDiagrama, &COsmiraApp::exportarDiagrama},
     };
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
@@ -121,7 +130,8 @@ void COsmiraApp::updateCommands() {
     mainFrame_->action(Command::Cerrar)->setEnabled(open);
     const std::size_t steps = open ? currentExercise_->GetSteps().size() : 0;
     for (const Command option :
-         {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas, Command::GenerarInforme}) {
+         {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas, Command::GenerarInforme,
+          Command::ExportarDiagrama}) {
         mainFrame_->action(option)->setEnabled(steps > 0);
     }
     mainFrame_->action(Command::EliminarUltimoPaso)->setEnabled(steps >= 2);
@@ -368,6 +378,14 @@ void COsmiraApp::afterRemoval() {
 void COsmiraApp::generarInforme() {
     if (std::optional<OptionCommands> commands = optionCommands()) {
         commands->generarInforme();
+    }
+}
+
+void COsmiraApp::exportarDiagrama() {
+    CChildFrame* frame = mainFrame_->activeStepWindow();
+    COsmiraDoc* step = frame != nullptr ? frame->view()->document() : nullptr;
+    if (currentExercise_ && step != nullptr) {
+        exportDiagram(host_, mainFrame_.get(), *currentExercise_, *step);
     }
 }
 

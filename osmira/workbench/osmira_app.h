@@ -53,6 +53,8 @@ class COsmiraApp : public QObject {
     void EliminarDiagramas();
     void eliminarUltimoPaso();
     void generarInforme();
+    // The active step as SVG or TikZ, or the whole derivation as LaTeX.
+    void exportarDiagrama();
 
   private:
     void connectCommands();

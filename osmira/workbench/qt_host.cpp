@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace osmira::workbench {
 
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& text, const QString& caption,
@@ -60,19 +62,30 @@ QString QtHost::openFileName(QWidget* parent, const QString& title, const QStrin
 }
 
 QString QtHost::saveFileName(QWidget* parent, const QString& title, const QString& filter) {
-    QFileDialog dialog(parent, title, QString(), filter);
+    return saveFileChoice(parent, title, filter).path;
+}
+
+SaveChoice QtHost::saveFileChoice(QWidget* parent, const QString& title, const QString& filters) {
+    QFileDialog dialog(parent, title, QString(), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A name typed without an extension gets the filter's, so the file shows up under the same
-    // filter when it is looked for again.
-    const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
-    if (pattern.hasMatch()) {
-        dialog.setDefaultSuffix(pattern.captured(1));
-    }
+    // A name typed without an extension gets the chosen filter's, so the file shows up under the
+    // same filter when it is looked for again.
+    const auto takeSuffix = [&dialog](const QString& filter) {
+        const QRegularExpressionMatch pattern =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (pattern.hasMatch()) {
+            dialog.setDefaultSuffix(pattern.captured(1));
+        }
+    };
+    takeSuffix(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    return {
+        dialog.selectedFiles().constFirst(),
+        static_cast<int>(std::max<qsizetype>(0, dialog.nameFilters().indexOf(dialog.selectedNameFilter())))};
 }
 
 int QtHost::runDialog(QDialog& dialog) {

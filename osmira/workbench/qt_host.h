@@ -19,6 +19,7 @@ class QtHost : public Host {
     SaveChanges askToSaveChanges(QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    SaveChoice saveFileChoice(QWidget* parent, const QString& title, const QString& filters) override;
     int runDialog(QDialog& dialog) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     bool runPrintDialog(QWidget* parent, Printing& printing) override;

@@ -39,6 +39,10 @@ class FakeHost : public Host {
         fileDialogs.push_back(title + " | " + filter);
         return take(savePaths);
     }
+    SaveChoice saveFileChoice(QWidget*, const QString& title, const QString& filters) override {
+        fileDialogs.push_back(title + " | " + filters);
+        return {take(savePaths), saveFilter};
+    }
     // Each dialog goes to the next answer in line, which fills it in and returns its result;
     // with no answer left the dialog is cancelled.
     int runDialog(QDialog& dialog) override {
@@ -76,6 +80,8 @@ class FakeHost : public Host {
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
+    // The filter every save dialog with several answers as chosen.
+    int saveFilter = 0;
     // Each colour chooser takes the next answer; nothing means the student cancelled it.
     std::deque<std::optional<QColor>> colourAnswers;
     std::vector<QColor> colourPresets;

@@ -136,6 +136,9 @@ const std::vector<ActionRow>& actionRows() {
         {Command::AyudaContextual, u"Ayuda", {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
          u"Muestra ayuda para los botones, menús y ventanas en los que se hace clic", u"Ayuda",
          ToolIcon::ContextHelp, false},
+        {Command::ExportarDiagrama, u"Exportar diagrama…", {},
+         u"Exporta el diagrama activo como SVG o TikZ, o el ejercicio entero como documento LaTeX",
+         u"Exportar diagrama", std::nullopt, false},
     };
     // clang-format on
     return rows;
@@ -199,6 +202,8 @@ void CMainFrame::buildMenus() {
     exercise->addAction(action(Command::ConfigurarImpresora));
     exercise->addSeparator();
     exercise->addAction(action(Command::Salir));
+    exercise->addSeparator();
+    exercise->addAction(action(Command::ExportarDiagrama));
     QMenu* diagram = menu(QStringLiteral("&Diagrama"), {Command::Puntero});
     diagram->addSeparator();
     for (const Command rule : {Command::ReglaBorrado, Command::ReglaInsercion, Command::ReglaIteracion,

@@ -44,6 +44,8 @@ enum class Command {
     TemasAyuda,
     AcercaDe,
     AyudaContextual,
+    // After the designed items of the exercise menu.
+    ExportarDiagrama,
 };
 
 // The main window: menus 128 (no exercise) and 129 (an exercise open), the main toolbar, the

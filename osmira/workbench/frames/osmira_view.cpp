@@ -1,11 +1,16 @@
 #include "osmira_view.h"
 
+#include "osmira/drawing.h"
 #include "osmira/layout.h"
 
+#include "diagram_accessibility.h"
 #include "host.h"
+#include "keyboard_selection.h"
 #include "painter_canvas.h"
 #include "rule_commands.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,7 +23,10 @@ namespace osmira::workbench {
 
 COsmiraView::COsmiraView(COsmiraDoc& document, Host& host, QWidget* parent)
     : QAbstractScrollArea(parent), document_(&document), host_(host) {
+    static const bool accessible = (QAccessible::installFactory(&diagramAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("COsmiraView"));
+    setFocusPolicy(Qt::StrongFocus);
     // A new view starts with no selection, so a reopened window forgets the former one.
     document.SetSelectedElement(nullptr);
     document.SetIterationSource(nullptr);
@@ -49,25 +57,18 @@ QSize COsmiraView::pageExtent() const {
 }
 
 void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exposed) const {
+    render::PainterCanvas canvas(painter);
+    drawDiagram(canvas, exposed);
+}
+
+void COsmiraView::drawDiagram(Canvas& canvas, const std::optional<QRect>& exposed) const {
     if (document_ == nullptr) {
         return;
     }
-    render::PainterCanvas canvas(painter);
+    // Highlighting in every paint keeps the selection visible after the window is covered.
     const CElemento* selected = document_->GetSelectedElement();
-    auto draw = [&](const CElemento& element) {
-        // Highlighting in every paint keeps the selection visible after the window is covered.
-        if (&element == selected) {
-            element.GetGraphic()->DrawHighlighted(canvas);
-        } else {
-            element.GetGraphic()->Draw(canvas);
-        }
-    };
     if (!exposed) {
-        for (const auto& element : document_->GetElements()) {
-            if (element->GetGraphic() != nullptr) {
-                draw(*element);
-            }
-        }
+        drawStep(*document_, canvas, selected);
         return;
     }
     // A large diagram lies mostly outside the window: each paint costs what it shows.
@@ -75,7 +76,7 @@ void COsmiraView::drawDiagram(QPainter& painter, const std::optional<QRect>& exp
     ExposedArea area(*exposed);
     for (const CElemento* element : shown_.within(*document_, page.united(*exposed))) {
         if (area.reaches(*element)) {
-            draw(*element);
+            drawElement(*element, canvas, element == selected);
         }
     }
 }
@@ -100,22 +101,55 @@ void COsmiraView::mouseReleaseEvent(QMouseEvent* event) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
-    const QPoint logical = toLogical(event->position().toPoint());
-    const Rule pending = document_->GetPendingRule();
-    if (document_->GetAppliedRule() != Rule::None) {
-        host_.showMessage(this, lockedStepClickMessage(), applicationTitle(), MessageIcon::Exclamation);
-    } else if (pending == Rule::None) {
-        selectAt(logical);
-    } else if (pending == Rule::Iteration) {
-        QPointer<COsmiraView> self(this);
-        takeIterationPlace(logical);
-        if (self.isNull()) {
-            return;
+    if (maySelect()) {
+        const bool placesIteration = document_->GetPendingRule() == Rule::Iteration;
+        selectAt(toLogical(event->position().toPoint()));
+        if (placesIteration) {
+            // The rule appends a step and opens its window; this view may be closed meanwhile.
+            QPointer<COsmiraView> self(this);
+            applyIteration();
+            if (self.isNull()) {
+                return;
+            }
         }
-    } else {
-        host_.showMessage(this, choosePunteroMessage(), applicationTitle(), MessageIcon::Exclamation);
     }
     QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void COsmiraView::keyPressEvent(QKeyEvent* event) {
+    const std::optional<SelectionMove> move = selectionMoveFor(event->key(), event->modifiers());
+    const bool placeKey =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (document_ == nullptr || (!move && !(placeKey && document_->GetPendingRule() == Rule::Iteration))) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!maySelect()) {
+        return;
+    }
+    if (move) {
+        selectElement(movedSelection(*document_, document_->GetSelectedElement(), *move));
+    } else {
+        applyIteration();
+    }
+}
+
+bool COsmiraView::focusNextPrevChild(bool) {
+    return false;
+}
+
+bool COsmiraView::maySelect() {
+    if (document_->GetAppliedRule() != Rule::None) {
+        host_.showMessage(this, lockedStepClickMessage(), applicationTitle(), MessageIcon::Exclamation);
+        return false;
+    }
+    const Rule pending = document_->GetPendingRule();
+    if (pending != Rule::None && pending != Rule::Iteration) {
+        host_.showMessage(this, choosePunteroMessage(), applicationTitle(), MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void COsmiraView::resizeEvent(QResizeEvent* event) {
@@ -140,14 +174,42 @@ void COsmiraView::selectAt(const QPoint& logical) {
         return element->GetGraphic() != nullptr && element->GetGraphic()->HitTest(logical.x(), logical.y());
     });
     if (hit != elements.rend()) {
-        document_->SetSelectedElement(hit->get());
+        selectElement(hit->get());
     }
     viewport()->update();
 }
 
-void COsmiraView::takeIterationPlace(const QPoint& logical) {
-    document_->SetIterationSource(document_->GetSelectedElement());
-    selectAt(logical);
+void COsmiraView::selectElement(CElemento* element) {
+    if (document_ == nullptr || element == nullptr || document_->indexOf(element) < 0) {
+        return;
+    }
+    document_->SetSelectedElement(element);
+    scrollIntoSight(*element);
+    viewport()->update();
+    announceSelection(*this);
+    emit selectionChanged();
+}
+
+void COsmiraView::scrollIntoSight(const CElemento& element) {
+    if (element.GetGraphic() == nullptr) {
+        return;
+    }
+    const Rect drawn = element.GetGraphic()->GetRect();
+    // The start of a graph wider or taller than the window is what comes into sight.
+    auto bring = [](QScrollBar& bar, int from, int to, int visible) {
+        if (to > bar.value() + visible) {
+            bar.setValue(to - visible);
+        }
+        if (from < bar.value()) {
+            bar.setValue(from);
+        }
+    };
+    constexpr int kMargin = 10;
+    bring(*horizontalScrollBar(), drawn.left - kMargin, drawn.right + kMargin, viewport()->width());
+    bring(*verticalScrollBar(), drawn.top - kMargin, drawn.bottom + kMargin, viewport()->height());
+}
+
+void COsmiraView::applyIteration() {
     // The rule appends a step and opens its window; this view may be closed meanwhile.
     QPointer<COsmiraView> self(this);
     const RuleOutcome outcome = applyPendingRule(*document_);

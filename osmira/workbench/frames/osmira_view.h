@@ -1,5 +1,6 @@
 #pragma once
 
+#include "osmira/canvas.h"
 #include "osmira/elemento.h"
 #include "osmira/osmira_doc.h"
 
@@ -12,6 +13,7 @@
 
 #include <optional>
 
+class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 class QPaintEvent;
@@ -48,19 +50,32 @@ class COsmiraView : public QAbstractScrollArea {
     // Every element in list order, the selected one highlighted; the painter is in logical units.
     // Given an exposed rectangle (logical units), only the elements whose drawing reaches it.
     void drawDiagram(QPainter& painter, const std::optional<QRect>& exposed = std::nullopt) const;
+    // The same on any canvas: the drawing the exports describe comes from here too.
+    void drawDiagram(Canvas& canvas, const std::optional<QRect>& exposed = std::nullopt) const;
 
     // The logical point under a point of the viewport, at the current scroll position.
     QPoint toLogical(const QPoint& windowPoint) const;
+
+    // Makes an element of the step the selection, as a click on it does, scrolls it into sight
+    // and tells a screen reader.
+    void selectElement(CElemento* element);
 
     QSize sizeHint() const override;
 
   signals:
     // An iteration's place was clicked and the rule made a new step.
     void ruleCommitted();
+    // A click, a key or a hint selected an element.
+    void selectionChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Tab, Shift+Tab, Inicio and the arrows move the selection (keyboard_selection.h); Intro or
+    // the space bar takes the selected element as an iteration's place.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab stays in the diagram, where it moves the selection.
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -69,7 +84,12 @@ class COsmiraView : public QAbstractScrollArea {
     // The innermost element under the point: the list is walked from its end, where children
     // follow their containers. A miss keeps the current selection.
     void selectAt(const QPoint& logical);
-    void takeIterationPlace(const QPoint& logical);
+    // Whether a click or a key may select: not on a locked step, nor while a rule other than
+    // the iteration waits; otherwise the student is told why.
+    bool maySelect();
+    // The selection is the place; the graph to copy was chosen by the command.
+    void applyIteration();
+    void scrollIntoSight(const CElemento& element);
 
     COsmiraDoc* document_;
     Host& host_;

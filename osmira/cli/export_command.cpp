@@ -1,0 +1,84 @@
+#include "commands.h"
+
+#include "arguments.h"
+
+#include "osmira/diagram_export.h"
+#include "osmira/exercise_file.h"
+#include "suite/file_saving.h"
+#include "suite/latin1.h"
+
+#include <map>
+
+namespace osmira::cli {
+
+namespace {
+
+const std::map<std::string, DiagramExport> kFormats{
+    {"--svg", DiagramExport::Svg}, {"--tikz", DiagramExport::Tikz}, {"--latex", DiagramExport::Latex}};
+
+// The format flags taken out of the words; the rest are left for the value options.
+std::vector<DiagramExport> takeFormats(std::vector<std::string>& words) {
+    std::vector<DiagramExport> formats;
+    std::erase_if(words, [&formats](const std::string& word) {
+        const auto found = kFormats.find(word);
+        if (found == kFormats.end()) {
+            return false;
+        }
+        formats.push_back(found->second);
+        return true;
+    });
+    return formats;
+}
+
+// The step to draw: the one asked for, or the last.
+std::optional<std::size_t> chosenStep(const Arguments& arguments, std::size_t steps) {
+    const std::optional<std::string> asked = arguments.Option("--step");
+    if (!asked) {
+        return steps - 1;
+    }
+    const auto step = parseInteger(*asked, 1, static_cast<long long>(steps));
+    return step ? std::optional<std::size_t>(static_cast<std::size_t>(*step - 1)) : std::nullopt;
+}
+
+} // namespace
+
+int exportCommand(const std::vector<std::string>& words, Streams io) {
+    std::vector<std::string> rest = words;
+    const std::vector<DiagramExport> formats = takeFormats(rest);
+    Arguments arguments(rest, {"--step", "-o"});
+    if (!arguments.ok()) {
+        return usageError(io, arguments.error());
+    }
+    if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.Option("-o")) {
+        return usageError(io, "export necesita ARCHIVO, uno de --svg, --tikz o --latex, y -o SALIDA");
+    }
+    if (formats.front() == DiagramExport::Latex && arguments.Option("--step")) {
+        return usageError(io, "--step no vale con --latex: el documento lleva todos los pasos");
+    }
+    const std::string& path = arguments.positional().front();
+    ExerciseRead opened = readExerciseFile(path);
+    if (!opened.value) {
+        io.err << "osmira-cli: " << path << ": " << suite::utf8FromLatin1(opened.reason) << '\n';
+        return kExitUsage;
+    }
+    const auto& steps = opened.value->GetSteps();
+    if (steps.empty()) {
+        io.err << "osmira-cli: " << path << ": el ejercicio no tiene ningún paso\n";
+        return kExitRefused;
+    }
+    const std::optional<std::size_t> step = chosenStep(arguments, steps.size());
+    if (!step) {
+        return usageError(io, "--step es un paso del ejercicio, de 1 a " + std::to_string(steps.size()));
+    }
+    const std::string output = *arguments.Option("-o");
+    const suite::FileSave save =
+        suite::replaceFile(output, exportedDiagram(*opened.value, *steps[*step], formats.front()));
+    if (!save.saved()) {
+        // The path as given, in UTF-8; the reason in Latin-1.
+        io.err << "osmira-cli: " << output << ": " << suite::utf8FromLatin1(save.reason()) << '\n';
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+} // namespace osmira::cli

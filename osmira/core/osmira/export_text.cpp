@@ -1,0 +1,119 @@
+#include "osmira/export_text.h"
+
+#include "suite/latin1.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace osmira {
+
+namespace {
+
+// Bytes no export can carry: C0 controls but tab and line feed, DEL and the C1 controls.
+bool isControl(unsigned char byte) {
+    return (byte < 0x20 && byte != '\t' && byte != '\n') || (byte >= 0x7F && byte < 0xA0);
+}
+
+// Each byte written as `spell` says, or as itself (in UTF-8) when it gives nothing.
+template <typename Spell> std::string spelled(std::string_view latin1, Spell spell) {
+    std::string text;
+    text.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isControl(byte)) {
+            continue;
+        }
+        if (const char* special = spell(c)) {
+            text += special;
+        } else {
+            text += suite::utf8FromLatin1(std::string_view(&c, 1));
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string decimalText(double number) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, number);
+    return std::string(text, written.ptr);
+}
+
+std::string htmlColour(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFFu, (colour >> 8) & 0xFFu,
+                  (colour >> 16) & 0xFFu);
+    return text;
+}
+
+namespace {
+
+const char* xmlEntity(char c) {
+    switch (c) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    case '\'':
+        return "&#39;";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+std::string xmlText(std::string_view latin1) {
+    return spelled(latin1, xmlEntity);
+}
+
+std::string xmlTextOfUtf8(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (const char c : utf8) {
+        if (const char* entity = xmlEntity(c)) {
+            text += entity;
+        } else if (!isControl(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
+            text += c; // bytes from 0x80 on are parts of characters here
+        }
+    }
+    return text;
+}
+
+std::string latexText(std::string_view latin1, LineFeeds lineFeeds) {
+    return spelled(latin1, [lineFeeds](char c) -> const char* {
+        switch (c) {
+        case '\\':
+            return "\\textbackslash{}";
+        case '{':
+            return "\\{";
+        case '}':
+            return "\\}";
+        case '$':
+            return "\\$";
+        case '&':
+            return "\\&";
+        case '#':
+            return "\\#";
+        case '^':
+            return "\\textasciicircum{}";
+        case '_':
+            return "\\_";
+        case '%':
+            return "\\%";
+        case '~':
+            return "\\textasciitilde{}";
+        case '\n':
+            return lineFeeds == LineFeeds::Paragraphs ? "\\par\n" : " ";
+        default:
+            return nullptr;
+        }
+    });
+}
+
+} // namespace osmira

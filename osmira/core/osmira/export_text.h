@@ -1,0 +1,31 @@
+#pragma once
+
+#include "osmira/element_appearance.h"
+
+#include <string>
+#include <string_view>
+
+namespace osmira {
+
+// Texts of the exports (SVG, TikZ, LaTeX, the class page, CSV), all UTF-8.
+
+// The shortest decimal that reads back as the number: "100", "99.5", "-36.75".
+std::string decimalText(double number);
+
+// "#RRGGBB" of a 0x00BBGGRR colour.
+std::string htmlColour(Colour colour);
+
+// Latin-1 text as UTF-8 character data or attribute value of XML and HTML: & < > " ' escaped,
+// control characters other than tab and line feed left out (XML 1.0 forbids them).
+std::string xmlText(std::string_view latin1);
+// The same for text that is UTF-8 already (a file name as the system gives it).
+std::string xmlTextOfUtf8(std::string_view utf8);
+
+enum class LineFeeds { Paragraphs, Spaces };
+
+// Latin-1 text as UTF-8 LaTeX source that prints it: the ten special characters written as
+// commands, control characters left out, line feeds as paragraph breaks or, where a paragraph
+// may not end (a title, an author, a caption), as spaces.
+std::string latexText(std::string_view latin1, LineFeeds lineFeeds = LineFeeds::Paragraphs);
+
+} // namespace osmira

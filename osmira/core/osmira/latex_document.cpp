@@ -1,0 +1,69 @@
+#include "osmira/latex_document.h"
+
+#include "osmira/derivation_check.h"
+#include "osmira/drawing.h"
+#include "osmira/export_text.h"
+#include "osmira/informe.h"
+#include "osmira/tikz_writer.h"
+
+namespace osmira {
+
+namespace {
+
+// Figures that do not float: a derivation of a hundred steps keeps its order, and LaTeX never
+// runs out of room for pending floats.
+constexpr const char* kPreamble = "\\documentclass[a4paper]{article}\n"
+                                  "\\usepackage[utf8]{inputenc}\n"
+                                  "\\usepackage[T1]{fontenc}\n"
+                                  "\\usepackage{tikz}\n"
+                                  "\\renewcommand{\\figurename}{Figura}\n"
+                                  "\\makeatletter\n"
+                                  "\\newcommand{\\pasofigura}{\\def\\@captype{figure}}\n"
+                                  "\\makeatother\n";
+
+std::string line(const std::string& latin1) {
+    return latexText(latin1, LineFeeds::Spaces);
+}
+
+std::string titlePage(const CEjercicio& exercise) {
+    std::string text = "\\title{" + line(exercise.GetTitle()) + "}\n\\author{" + line(exercise.GetAuthor()) +
+                       "}\n\\date{" + reportDate(exercise.GetCreationDate()) +
+                       "}\n\\begin{document}\n\\maketitle\n";
+    if (!exercise.GetDescription().empty()) {
+        text += "\\section*{Descripción del Ejercicio}\n" + latexText(exercise.GetDescription()) + "\n";
+    }
+    return text + "\\section*{Secuencia de Diagramas}\n";
+}
+
+std::string caption(const COsmiraDoc& step, const COsmiraDoc* previous) {
+    std::string text = line(step.GetTitle());
+    if (previous == nullptr) {
+        return text + ": diagrama inicial.";
+    }
+    const std::string rule = ruleName(previous->GetAppliedRule());
+    return rule.empty() ? text + "." : text + ": obtenido por la regla " + line(rule) + ".";
+}
+
+std::string figure(const COsmiraDoc& step, const COsmiraDoc* previous) {
+    std::string text = "\\begin{center}\n\\begin{minipage}{\\linewidth}\n\\centering\n\\pasofigura\n" +
+                       tikzPicture(stepDrawing(step)) + "\\caption{" + caption(step, previous) +
+                       "}\n\\end{minipage}\n\\end{center}\n";
+    if (!step.GetComment().empty()) {
+        text += latexText(step.GetComment()) + "\n\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string latexDocument(const CEjercicio& exercise) {
+    std::string document = std::string(kPreamble) + titlePage(exercise);
+    const COsmiraDoc* previous = nullptr;
+    for (const auto& step : exercise.GetSteps()) {
+        document += figure(*step, previous);
+        previous = step.get();
+    }
+    return document + "\\end{document}\n";
+}
+
+} // namespace osmira

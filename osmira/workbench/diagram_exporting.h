@@ -1,0 +1,16 @@
+#pragma once
+
+#include "host.h"
+
+#include "osmira/ejercicio.h"
+#include "osmira/osmira_doc.h"
+
+class QWidget;
+
+namespace osmira::workbench {
+
+// "Exportar diagrama…": a save dialog choosing SVG or TikZ (the step shown) or LaTeX (the whole
+// derivation); the file is written whole or not at all, a failure said in a message box.
+void exportDiagram(Host& host, QWidget* parent, const CEjercicio& exercise, const COsmiraDoc& step);
+
+} // namespace osmira::workbench
