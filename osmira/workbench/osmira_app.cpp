@@ -57,8 +57,9 @@ COsmiraApp::COsmiraApp(Host& host) : host_(host), mainFrame_(std::make_unique<CM
             [this] { mainFrame_->loadRulesToolBar(); });
     connect(workbench_.get(), &WindowWorkbench::ruleCommitted, this, &COsmiraApp::onRuleCommitted);
     connect(workbench_.get(), &WindowWorkbench::selectionChanged, this, [this](COsmiraDoc& step) {
-        if (currentExercise_ && step.GetSelectedElement() != nullptr) {
-            mainFrame_->statusBar()->showMessage(applicableRulesText(*currentExercise_, *step.GetSelectedElement()));
+        const CElemento* selected = step.GetSelectedElement();
+        if (currentExercise_ && selected != nullptr) {
+            mainFrame_->statusBar()->showMessage(applicableRulesText(*currentExercise_, *selected));
         }
     });
     connect(mainFrame_.get(), &CMainFrame::fileDropped, this, &COsmiraApp::openFile);

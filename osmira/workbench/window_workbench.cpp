@@ -34,6 +34,8 @@ void WindowWorkbench::OpenWindow(COsmiraDoc& step) {
     frames_[&step] = frame;
     connect(frame, &CChildFrame::closedByUser, this, [this](COsmiraDoc* closed) { frames_.erase(closed); });
     connect(frame, &CChildFrame::ruleCommitted, this, &WindowWorkbench::ruleCommitted);
+    connect(frame->view(), &COsmiraView::selectionChanged, this,
+            [this, &step] { emit selectionChanged(step); });
     area_.addSubWindow(frame);
     emit stepWindowCreated(frame);
     frame->show();

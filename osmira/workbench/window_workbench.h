@@ -42,6 +42,8 @@ class WindowWorkbench : public QObject, public WorkbenchOperations {
   signals:
     void stepWindowCreated(CChildFrame* frame);
     void ruleCommitted();
+    // The student or a hint selected an element of the step.
+    void selectionChanged(COsmiraDoc& step);
 
   private:
     DlgNavegador* navigator() const;

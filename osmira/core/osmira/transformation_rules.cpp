@@ -42,6 +42,89 @@ std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view b
 
 namespace {
 
+// A copy may only be placed where its original holds: in the original's own area or in one
+// enclosed by it, but never inside the original itself. Depth alone would let [A[B]][C[D]]
+// become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
+bool copyStaysWithinOriginalsArea(const COsmiraDoc& diagram, const CElemento& graph, const CElemento& place) {
+    const CElemento* receivingArea = place.Kind() == ElementKind::Cut ? &place : parentOf(diagram, place);
+    return areaContains(diagram, parentOf(diagram, graph), receivingArea) &&
+           !areaContains(diagram, &graph, receivingArea);
+}
+
+const CElemento* elementAtTextPosition(const COsmiraDoc& diagram, std::size_t nonSheetIndex) {
+    const auto& elements = diagram.GetElements();
+    return nonSheetIndex + 1 < elements.size() ? elements[nonSheetIndex + 1].get() : nullptr;
+}
+
+// The copy may go when the same text (byte for byte, so juxtaposition order counts) stands in
+// an area that strictly encloses the copy's area; a sibling is not enough, and a match
+// elsewhere at the same depth would let [A][A] become [A][].
+bool hasEnclosingOriginal(const COsmiraDoc& diagram, std::string_view text, const CElemento& copy,
+                          std::size_t at, std::size_t length) {
+    std::string_view graph = text.substr(at, length);
+    const CElemento* copyArea = parentOf(diagram, copy);
+    std::size_t closesBefore = 0;
+    for (std::size_t q = 0; q < text.size();) {
+        if (q == at) {
+            for (std::size_t k = q; k < q + length; ++k) {
+                closesBefore += text[k] == ']';
+            }
+            q += length;
+            continue;
+        }
+        if (text.substr(q, length) == graph) {
+            const CElemento* original = elementAtTextPosition(diagram, q - closesBefore);
+            const CElemento* originalArea = original ? parentOf(diagram, *original) : nullptr;
+            if (originalArea && originalArea != copyArea && areaContains(diagram, originalArea, copyArea)) {
+                return true;
+            }
+        }
+        closesBefore += text[q] == ']';
+        ++q;
+    }
+    return false;
+}
+
+} // namespace
+
+bool erasureAllowed(const CElemento& graph) {
+    switch (graph.Kind()) {
+    case ElementKind::Sheet:
+        return false;
+    case ElementKind::Cut:
+        return graph.GetParity() == kOddParity;
+    default:
+        return graph.GetParity() == kEvenParity;
+    }
+}
+
+bool insertionAllowed(const CElemento& area) {
+    return area.GetParity() == kOddParity;
+}
+
+bool iterationAllowed(const COsmiraDoc& diagram, const CElemento& graph, const CElemento& place) {
+    int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
+    return graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() && &place != &graph &&
+           !place.hasChild(&graph) && copyStaysWithinOriginalsArea(diagram, graph, place);
+}
+
+bool deiterationAllowed(const COsmiraDoc& diagram, std::string_view bracket, const CElemento& copy) {
+    if (copy.Kind() == ElementKind::Sheet) {
+        return false;
+    }
+    auto position = Locate(diagram, bracket, copy);
+    return position &&
+           hasEnclosingOriginal(diagram, bracket, copy, position->at, Span(bracket, position->at));
+}
+
+bool asksDoubleCutPosition(const CElemento& element) {
+    const auto& children = element.GetChildren();
+    return element.Kind() == ElementKind::Cut &&
+           !(children.size() == 1 && children.front()->Kind() == ElementKind::Cut);
+}
+
+namespace {
+
 class RuleApplication {
   public:
     RuleApplication(CEjercicio& exercise, COsmiraDoc& diagram, std::string& working)
@@ -52,9 +135,7 @@ class RuleApplication {
         if (graph.Kind() == ElementKind::Sheet) {
             return Refuse(messages::kErasureOnSheet);
         }
-        bool evenArea = graph.Kind() == ElementKind::Cut ? graph.GetParity() == kOddParity
-                                                         : graph.GetParity() == kEvenParity;
-        if (!evenArea) {
+        if (!erasureAllowed(graph)) {
             return Refuse(messages::kErasureParity);
         }
         auto position = Locate(diagram_, working_, graph);
@@ -66,7 +147,7 @@ class RuleApplication {
     }
 
     RuleOutcome insert(CElemento& area) {
-        if (area.GetParity() != kOddParity) {
+        if (!insertionAllowed(area)) {
             return Refuse(messages::kInsertionParity);
         }
         std::optional<std::string> answer = workbench_.askFormulaToInsert();
@@ -91,11 +172,7 @@ class RuleApplication {
     }
 
     RuleOutcome iterate(CElemento& graph, CElemento& place) {
-        int receivingDepth = place.GetDepth() + (place.Kind() == ElementKind::Cut ? 1 : 0);
-        bool allowed = graph.Kind() != ElementKind::Sheet && receivingDepth >= graph.GetDepth() &&
-                       &place != &graph && !place.hasChild(&graph) &&
-                       copyStaysWithinOriginalsArea(graph, place);
-        if (!allowed) {
+        if (!iterationAllowed(diagram_, graph, place)) {
             return Refuse(messages::kIteration);
         }
         auto source = Locate(diagram_, working_, graph);
@@ -120,7 +197,7 @@ class RuleApplication {
             return RuleOutcome::NotApplied;
         }
         std::size_t length = Span(working_, position->at);
-        if (!hasEnclosingOriginal(copy, position->at, length)) {
+        if (!hasEnclosingOriginal(diagram_, working_, copy, position->at, length)) {
             return Refuse(messages::kDeiteration);
         }
         working_.erase(position->at, length);
@@ -129,7 +206,7 @@ class RuleApplication {
 
     RuleOutcome DoubleCut(CElemento& element) {
         // Only removing a double cut shrinks the form; every other answer adds four brackets.
-        bool removes = element.Kind() == ElementKind::Cut && isDoubleCut(element);
+        bool removes = element.Kind() == ElementKind::Cut && !asksDoubleCutPosition(element);
         if (!removes && tooLargeWith(4)) {
             return Refuse(messages::kDiagramTooLarge);
         }
@@ -145,7 +222,7 @@ class RuleApplication {
         std::size_t length = Span(working_, at);
         if (element.Kind() == ElementKind::Letter) {
             enclose(at, length);
-        } else if (isDoubleCut(element)) {
+        } else if (!asksDoubleCutPosition(element)) {
             working_ =
                 working_.substr(0, at) + working_.substr(at + 2, length - 4) + working_.substr(at + length);
         } else if (workbench_.askDoubleCutPosition() == DoubleCutPosition::Around) {
@@ -159,56 +236,6 @@ class RuleApplication {
   private:
     // A diagram longer than an exercise holds could be neither saved nor read back.
     bool tooLargeWith(std::size_t added) const { return working_.size() + added > kLongestBracketForm; }
-
-    // A copy may only be placed where its original holds: in the original's own area or in
-    // one enclosed by it, but never inside the original itself. Depth alone would let
-    // [A[B]][C[D]] become [A[B]][C[BD]], and C[[C]] become C[[C[C]]].
-    bool copyStaysWithinOriginalsArea(const CElemento& graph, const CElemento& place) const {
-        const CElemento* receivingArea =
-            place.Kind() == ElementKind::Cut ? &place : parentOf(diagram_, place);
-        return areaContains(diagram_, parentOf(diagram_, graph), receivingArea) &&
-               !areaContains(diagram_, &graph, receivingArea);
-    }
-
-    // The copy may go when the same text (byte for byte, so juxtaposition order counts) stands
-    // in an area that strictly encloses the copy's area; a sibling is not enough, and a match
-    // elsewhere at the same depth would let [A][A] become [A][].
-    bool hasEnclosingOriginal(const CElemento& copy, std::size_t at, std::size_t length) const {
-        std::string_view text = working_;
-        std::string_view graph = text.substr(at, length);
-        const CElemento* copyArea = parentOf(diagram_, copy);
-        std::size_t closesBefore = 0;
-        for (std::size_t q = 0; q < text.size();) {
-            if (q == at) {
-                for (std::size_t k = q; k < q + length; ++k) {
-                    closesBefore += text[k] == ']';
-                }
-                q += length;
-                continue;
-            }
-            if (text.substr(q, length) == graph) {
-                const CElemento* original = elementAtTextPosition(q - closesBefore);
-                const CElemento* originalArea = original ? parentOf(diagram_, *original) : nullptr;
-                if (originalArea && originalArea != copyArea &&
-                    areaContains(diagram_, originalArea, copyArea)) {
-                    return true;
-                }
-            }
-            closesBefore += text[q] == ']';
-            ++q;
-        }
-        return false;
-    }
-
-    const CElemento* elementAtTextPosition(std::size_t nonSheetIndex) const {
-        const auto& elements = diagram_.GetElements();
-        return nonSheetIndex + 1 < elements.size() ? elements[nonSheetIndex + 1].get() : nullptr;
-    }
-
-    static bool isDoubleCut(const CElemento& cut) {
-        const auto& children = cut.GetChildren();
-        return children.size() == 1 && children.front()->Kind() == ElementKind::Cut;
-    }
 
     void enclose(std::size_t at, std::size_t length) {
         working_.insert(at + length, "]]");

@@ -20,4 +20,20 @@ struct TextPosition {
 std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view bracket,
                                    const CElemento& element);
 
+// The rules' own conditions on elements of a diagram, checked before anything is asked or
+// changed; ApplyRule refuses with a rule's message exactly when its condition fails. The
+// working form limits (kLongestBracketForm, the exercise's size) are not part of them.
+
+// R1: the graph lies in an even-enclosed area (a cut: its interior is odd).
+bool erasureAllowed(const CElemento& graph);
+// R2: the area that receives the graph is odd-enclosed.
+bool insertionAllowed(const CElemento& area);
+// R3: `graph` may be copied to `place` (a cut: the start of its interior; a letter: after it).
+bool iterationAllowed(const COsmiraDoc& diagram, const CElemento& graph, const CElemento& place);
+// R4: the same text stands in an area strictly enclosing the copy's; `bracket` is the form the
+// diagram was built from.
+bool deiterationAllowed(const COsmiraDoc& diagram, std::string_view bracket, const CElemento& copy);
+// R5: whether the double-cut question is asked, on a cut that is not itself a double cut.
+bool asksDoubleCutPosition(const CElemento& element);
+
 } // namespace osmira

@@ -44,7 +44,9 @@ void CChildFrame::ruleCommand(Rule rule) {
         showExclamation(noSelectionMessage());
         document_->SetPendingRule(Rule::None);
     } else if (rule == Rule::Iteration) {
-        // The graph to copy is chosen; the place is the next click in the view.
+        // The graph to copy is chosen; the place is the next click in the view, or the element
+        // the keys then select.
+        document_->SetIterationSource(document_->GetSelectedElement());
         view_->viewport()->update();
         host_.showMessage(this, iterationPlacePrompt(), applicationTitle(), MessageIcon::None);
     } else {
