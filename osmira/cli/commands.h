@@ -19,6 +19,8 @@ int newCommand(const std::vector<std::string>& words, Streams io);
 int applyCommand(const std::vector<std::string>& words, Streams io);
 int showCommand(const std::vector<std::string>& words, Streams io);
 int truncateCommand(const std::vector<std::string>& words, Streams io);
+// Appends a derivation from the last step to the conclusion, found by the tutor, and saves.
+int solveCommand(const std::vector<std::string>& words, Streams io);
 // Writes the HTML report and its pictures beside it.
 int reportCommand(const std::vector<std::string>& words, Streams io);
 // One line per exercise file (a folder stands for every .omr file under it): whether its

@@ -4,6 +4,9 @@
 #include "element_lines.h"
 #include "text_encoding.h"
 
+#include "osmira/derivability.h"
+#include "osmira/derivation_check.h"
+#include "osmira/derivation_search.h"
 #include "osmira/element_list.h"
 #include "osmira/exercise_file.h"
 #include "osmira/formula_entry.h"
@@ -200,6 +203,10 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
     if (!exercise.CreateExercise()) {
         return report(io, messages::kFormulaSyntax, kExitRefused);
     }
+    // A teacher may want such an exercise: it is made, and the student told why it cannot be done.
+    if (const std::string note = notDerivableNote(decideDerivability(exercise)); !note.empty()) {
+        report(io, note, kExitOk);
+    }
     return save(io, exercise, *arguments.Option("-o"));
 }
 
@@ -250,6 +257,45 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
         return reportOutcome(outcome, workbench, io);
     }
     return save(io, exercise, arguments.Option("-o").value_or(path));
+}
+
+int solveCommand(const std::vector<std::string>& words, Streams io) {
+    Arguments arguments(words, {"-o"});
+    if (!arguments.ok()) {
+        return usageError(io, arguments.error());
+    }
+    if (arguments.positional().size() != 1) {
+        return usageError(io, "solve necesita ARCHIVO");
+    }
+    const std::string& path = arguments.positional().front();
+    ExerciseRead opened = readExerciseFile(path);
+    if (!opened.value) {
+        return cannotRead(io, path, opened.reason);
+    }
+    CEjercicio& exercise = *opened.value;
+    // Steps appended to a derivation that does not hold would not make it hold.
+    if (const DerivationCheck check = checkDerivation(exercise); !check.valid) {
+        return report(io, suite::latin1FromUtf8("la derivación del ejercicio no es válida: ") + check.reason,
+                      kExitRefused);
+    }
+    const DerivationSearch search = findDerivation(exercise);
+    if (search.outcome != SearchOutcome::Found) {
+        return report(io, search.reason, kExitRefused);
+    }
+    WindowlessWorkbench workbench;
+    exercise.attachWorkbench(workbench);
+    exercise.ReopenAfterReading();
+    for (const SolutionStep& step : search.steps) {
+        if (RuleOutcome outcome = applySolutionStep(exercise, workbench, step);
+            outcome != RuleOutcome::Committed) {
+            return reportOutcome(outcome, workbench, io);
+        }
+    }
+    const int status = save(io, exercise, arguments.Option("-o").value_or(path));
+    if (status == kExitOk) {
+        io.out << "pasos añadidos: " << search.steps.size() << '\n';
+    }
+    return status;
 }
 
 int showCommand(const std::vector<std::string>& words, Streams io) {

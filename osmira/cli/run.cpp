@@ -26,6 +26,7 @@ constexpr const char* kUsage =
     "     osmira-cli report ARCHIVO INFORME.htm [--options BITS]\n"
     "     osmira-cli verify [--json] [--solved] ARCHIVO|CARPETA...\n"
     "     osmira-cli export ARCHIVO --svg|--tikz|--latex [--step N] -o SALIDA\n"
+    "     osmira-cli solve ARCHIVO [-o SALIDA]\n"
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
     "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";
@@ -51,7 +52,7 @@ int run(const std::vector<std::string>& arguments, std::istream& /*in*/, std::os
         {"check", checkCommand},       {"convert", convertCommand}, {"layout", layoutCommand},
         {"new", newCommand},           {"apply", applyCommand},     {"show", showCommand},
         {"truncate", truncateCommand}, {"report", reportCommand},   {"verify", verifyCommand},
-        {"export", exportCommand}};
+        {"export", exportCommand},     {"solve", solveCommand}};
     if (arguments.empty()) {
         return usageError(io, "falta la orden");
     }

@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "json_text.h"
 
+#include "osmira/derivability.h"
 #include "osmira/derivation_check.h"
 #include "osmira/exercise_file.h"
 #include "suite/latin1.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace osmira::cli {
@@ -23,7 +25,16 @@ struct VerifiedFile {
     std::string path;      // as given, or as found under a folder
     std::string readError; // Latin-1; empty when the file was read
     DerivationCheck check;
+    std::optional<bool> derivable = std::nullopt; // whether the conclusion follows; nothing without one
 };
+
+std::optional<bool> derivableOf(const CEjercicio& exercise) {
+    const Derivability derivability = decideDerivability(exercise).derivability;
+    if (derivability == Derivability::NoConclusion) {
+        return std::nullopt;
+    }
+    return derivability == Derivability::Derivable;
+}
 
 bool isExerciseFile(const fs::directory_entry& entry) {
     std::error_code error;
@@ -70,6 +81,7 @@ void verify(VerifiedFile& file) {
         return;
     }
     file.check = checkDerivation(*opened.value);
+    file.derivable = derivableOf(*opened.value);
 }
 
 std::string stepCount(std::size_t steps) {
@@ -104,7 +116,8 @@ std::string jsonLine(const VerifiedFile& file) {
            ",\"goal_reached\":" + jsonBool(readable && check.goalReached) +
            ",\"steps\":" + (readable ? std::to_string(check.steps) : "null") +
            ",\"first_invalid_step\":" + (invalid ? std::to_string(check.firstInvalidStep) : "null") +
-           ",\"rule\":" + rule + ",\"reason\":" + reason + "}";
+           ",\"rule\":" + rule + ",\"reason\":" + reason +
+           ",\"derivable\":" + (file.derivable ? jsonBool(*file.derivable) : "null") + "}";
 }
 
 } // namespace
