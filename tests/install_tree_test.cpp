@@ -172,6 +172,13 @@ TEST_F(InstalledTree, OsmiraFindsItsPrintingModuleWhereItLooks) {
     EXPECT_NE(library.resolve("osmiraPrinting"), nullptr) << library.errorString().toStdString();
 }
 
+TEST_F(InstalledTree, ZudavirorCliLoadsItsProverWhereTheInstallationPutIt) {
+    const ShellRun answer =
+        runShell(shellQuoted(prefix() / "bin/zudaviror-cli") + " --valid --system S4 '!p-!!p'");
+    EXPECT_EQ(answer.status, 0) << answer.output;
+    EXPECT_EQ(answer.output, "válida\n");
+}
+
 TEST_F(InstalledTree, KnowsAnExerciseByItsLeadingBytes) {
     const fs::path mime = prefix() / "share/mime";
     const ShellRun update = runShell("update-mime-database " + shellQuoted(mime));
