@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "     osmira-cli show ARCHIVO\n"
     "     osmira-cli truncate ARCHIVO K [-o SALIDA]\n"
     "     osmira-cli report ARCHIVO INFORME.htm [--options BITS]\n"
-    "     osmira-cli verify [--json] [--solved] ARCHIVO|CARPETA...\n"
+    "     osmira-cli verify [--json] [--solved] [--html PÁGINA.htm] [--csv TABLA.csv] ARCHIVO|CARPETA...\n"
     "     osmira-cli export ARCHIVO --svg|--tikz|--latex [--step N] -o SALIDA\n"
     "     osmira-cli solve ARCHIVO [-o SALIDA]\n"
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "arguments.h"
+#include "class_files.h"
 #include "json_text.h"
 
 #include "osmira/derivability.h"
@@ -71,17 +72,18 @@ std::vector<VerifiedFile> filesUnder(const std::string& folder, Streams io) {
     return files;
 }
 
-void verify(VerifiedFile& file) {
-    if (!file.readError.empty()) {
-        return;
-    }
-    ExerciseRead opened = readExerciseFile(file.path);
-    if (!opened.value) {
+void verify(VerifiedFile& file, ClassFiles& classFiles) {
+    if (file.readError.empty()) {
+        ExerciseRead opened = readExerciseFile(file.path);
+        if (opened.value) {
+            file.check = checkDerivation(*opened.value);
+            file.derivable = derivableOf(*opened.value);
+            classFiles.add(file.path, *opened.value, file.check);
+            return;
+        }
         file.readError = opened.reason;
-        return;
     }
-    file.check = checkDerivation(*opened.value);
-    file.derivable = derivableOf(*opened.value);
+    classFiles.addUnreadable(file.path, file.readError);
 }
 
 std::string stepCount(std::size_t steps) {
@@ -125,9 +127,13 @@ std::string jsonLine(const VerifiedFile& file) {
 int verifyCommand(const std::vector<std::string>& words, Streams io) {
     bool json = false;
     bool solvedOnly = false;
+    ClassFiles classFiles;
     std::vector<std::string> paths;
-    for (const std::string& word : words) {
-        if (word == "--json") {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (classFiles.takeOption(words, i)) {
+            continue;
+        } else if (word == "--json") {
             json = true;
         } else if (word == "--solved") {
             solvedOnly = true;
@@ -136,6 +142,9 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
         } else {
             paths.push_back(word);
         }
+    }
+    if (!classFiles.optionError().empty()) {
+        return usageError(io, classFiles.optionError());
     }
     if (paths.empty()) {
         return usageError(io, "verify necesita al menos un ARCHIVO o una CARPETA");
@@ -152,7 +161,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
     }
     std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0;
     for (VerifiedFile& file : files) {
-        verify(file);
+        verify(file, classFiles);
         if (!file.readError.empty()) {
             ++unreadable;
         } else if (!file.check.valid) {
@@ -166,6 +175,9 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
     if (!json) {
         io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
                << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n';
+    }
+    if (!classFiles.write(io)) {
+        return kExitRefused;
     }
     // A script reads success as "all handed-in work holds": never so when nothing was checked.
     if (files.empty() || invalid + unreadable > 0 || (solvedOnly && solved < files.size())) {

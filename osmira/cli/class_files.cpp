@@ -1,0 +1,67 @@
+#include "class_files.h"
+
+#include "suite/file_saving.h"
+#include "suite/latin1.h"
+
+#include <utility>
+
+namespace osmira::cli {
+
+namespace {
+
+// The path as given, in UTF-8; the reason in Latin-1.
+bool failed(Streams io, const std::string& path, const suite::FileSave& save) {
+    io.err << "osmira-cli: " << path << ": " << suite::utf8FromLatin1(save.reason()) << '\n';
+    return false;
+}
+
+} // namespace
+
+bool ClassFiles::takeOption(const std::vector<std::string>& words, std::size_t& at) {
+    const std::string& word = words[at];
+    if (word != "--html" && word != "--csv") {
+        return false;
+    }
+    if (at + 1 >= words.size()) {
+        optionError_ = "falta el valor de " + word;
+        return true;
+    }
+    (word == "--html" ? pagePath_ : csvPath_) = words[++at];
+    return true;
+}
+
+void ClassFiles::add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check) {
+    if (asked()) {
+        rows_.push_back(classRow(file, exercise, check));
+    }
+}
+
+void ClassFiles::addUnreadable(const std::string& file, const std::string& latin1Reason) {
+    if (asked()) {
+        rows_.push_back(unreadableRow(file, latin1Reason));
+    }
+}
+
+bool ClassFiles::write(Streams io) const {
+    std::vector<std::pair<std::string, std::string>> outputs;
+    if (pagePath_) {
+        outputs.emplace_back(*pagePath_, classPage(rows_));
+    }
+    if (csvPath_) {
+        outputs.emplace_back(*csvPath_, classCsv(rows_));
+    }
+    if (outputs.empty()) {
+        return true;
+    }
+    // Staged together: a failure leaves the previous page and CSV as they were.
+    suite::FileReplacement files;
+    for (const auto& [path, bytes] : outputs) {
+        if (const suite::FileSave save = files.stage(path, bytes); !save.saved()) {
+            return failed(io, path, save);
+        }
+    }
+    const suite::FileSave save = files.commit();
+    return save.saved() || failed(io, outputs.front().first, save);
+}
+
+} // namespace osmira::cli

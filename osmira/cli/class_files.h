@@ -1,0 +1,38 @@
+#pragma once
+
+#include "commands.h"
+
+#include "osmira/class_page.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace osmira::cli {
+
+// verify's --html PAGE and --csv FILE: the rows of the files checked, written together at the
+// end, whole or not at all.
+class ClassFiles {
+  public:
+    // Takes --html or --csv at words[at] with its value (moving `at` onto it); false for any
+    // other word. A missing value is kept as the option error.
+    bool takeOption(const std::vector<std::string>& words, std::size_t& at);
+    // Latin-1; empty when the options were well given.
+    const std::string& optionError() const { return optionError_; }
+
+    void add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check);
+    void addUnreadable(const std::string& file, const std::string& latin1Reason);
+
+    // Writes what was asked for; false after saying why nothing was written.
+    bool write(Streams io) const;
+
+  private:
+    bool asked() const { return pagePath_ || csvPath_; }
+
+    std::optional<std::string> pagePath_;
+    std::optional<std::string> csvPath_;
+    std::string optionError_;
+    std::vector<ClassRow> rows_;
+};
+
+} // namespace osmira::cli

@@ -1,0 +1,66 @@
+// osmira-cli verify --html and --csv over a class's handed-in files: valid, invalid and
+// unreadable ones, names with quotation marks and commas.
+
+#include "cli_support.h"
+#include "suite_testing/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace osmira;
+using osmira::test::runCli;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+class ClassPage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Ana, Benito (valid), Carla, Elena (invalid), Daniel "copia" and vacio (unreadable), and
+        // Ana's file again under a name with a comma and quotation marks.
+        fs::copy(fs::path(TEST_DATA_DIR) / "verify-cli" / "folder-mixed" / "entregas", folder / "entregas",
+                 fs::copy_options::recursive);
+        fs::copy_file(folder / "entregas" / "ana.omr", folder / "entregas" / "pérez, \"ana\".omr");
+        fs::current_path(folder.path());
+    }
+    void TearDown() override { fs::current_path(fs::temp_directory_path()); }
+
+    suite::testing::ScratchFolder folder;
+};
+
+TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
+    const test::CliOutcome plain = runCli({"verify", "entregas"});
+    const test::CliOutcome paged =
+        runCli({"verify", "--html", "clase.htm", "--csv", "clase.csv", "entregas"});
+    // verify's own output and status stay as they are.
+    EXPECT_EQ(paged.status, plain.status);
+    EXPECT_EQ(paged.out, plain.out);
+    EXPECT_EQ(paged.err, plain.err);
+
+    EXPECT_EQ(suite::testing::readFile("clase.csv"),
+              suite::testing::readFile(fs::path(TEST_DATA_DIR) / "class-page" / "expected.csv"));
+
+    const std::string page = suite::testing::readFile("clase.htm");
+    EXPECT_EQ(occurrences(page, "<tr><td>"), 7u);
+    EXPECT_EQ(occurrences(page, "<td>entregas/daniel &quot;copia&quot;.omr</td>"), 1u);
+    EXPECT_EQ(occurrences(page, "<td>entregas/pérez, &quot;ana&quot;.omr</td>"), 1u);
+    // A picture for each invalid file's first failing step, and nothing fetched from a network:
+    // the only address is the SVG namespace.
+    EXPECT_EQ(occurrences(page, "<svg "), 2u);
+    EXPECT_EQ(occurrences(page, "http"), occurrences(page, "xmlns=\"http://www.w3.org/2000/svg\""));
+    EXPECT_EQ(occurrences(page, "<script>"), 1u);
+    EXPECT_NE(page.find("Archivos: 7, válidos: 3, resueltos: 2, no válidos: 2, ilegibles: 2"),
+              std::string::npos);
+}
+
+} // namespace
