@@ -5,6 +5,7 @@
 #include "osmira/graph_formula.h"
 #include "osmira/messages.h"
 #include "osmira/proof_board.h"
+#include "osmira/reduction_search.h"
 #include "osmira/refutation.h"
 #include "suite/latin1.h"
 
@@ -70,6 +71,42 @@ void eraseSurplus(ProofBoard& board, std::string_view goal) {
     }
 }
 
+// The derivation that always exists when W entails the goal: what is missing derived by
+// contradiction, the surplus erased.
+std::optional<std::vector<SolutionStep>> constructiveDerivation(const std::string& working,
+                                                                const std::string& goal) {
+    ProofBoard board(working);
+    Refutation refutation(board);
+    const std::string missing = missingGraphs(working, goal);
+    if (!missing.empty()) {
+        deriveOnSheet(board, refutation, missing);
+    }
+    eraseSurplus(board, goal);
+    if (board.failed() || canonicalJuxtaposition(board.working()) != canonicalJuxtaposition(goal)) {
+        return std::nullopt;
+    }
+    return board.steps();
+}
+
+// Diagrams a reduction looks at before the constructive derivation is taken as it is.
+constexpr std::size_t kReductionBudget = 60;
+
+// Deiterations and double-cut removals reach many goals in a few steps: taken when shorter.
+std::vector<SolutionStep> shorterByReduction(const std::string& working, const std::string& goal,
+                                             std::vector<SolutionStep> constructive) {
+    Reduction reduction = reduceTowards(working, goal, kReductionBudget);
+    if (reduction.steps.empty()) {
+        return constructive;
+    }
+    ProofBoard rest(reduction.reached);
+    eraseSurplus(rest, goal);
+    if (rest.failed() || reduction.steps.size() + rest.steps().size() >= constructive.size()) {
+        return constructive;
+    }
+    reduction.steps.insert(reduction.steps.end(), rest.steps().begin(), rest.steps().end());
+    return std::move(reduction.steps);
+}
+
 DerivationSearch refusal(SearchOutcome outcome, std::string reason) {
     return {outcome, {}, std::move(reason)};
 }
@@ -96,17 +133,11 @@ DerivationSearch findDerivation(const CEjercicio& exercise) {
                            suite::latin1FromUtf8("Con " + describeValuation(fromLast.counterexample) +
                                                  ", el último paso es verdadero y la conclusión es falsa."));
     }
-    ProofBoard board(exercise.GetWorking());
-    Refutation refutation(board);
-    const std::string missing = missingGraphs(board.working(), goal);
-    if (!missing.empty()) {
-        deriveOnSheet(board, refutation, missing);
-    }
-    eraseSurplus(board, goal);
-    if (board.failed() || canonicalJuxtaposition(board.working()) != canonicalJuxtaposition(goal)) {
+    std::optional<std::vector<SolutionStep>> steps = constructiveDerivation(exercise.GetWorking(), goal);
+    if (!steps) {
         return refusal(SearchOutcome::NotFound, messages::kSearchFailed);
     }
-    return {SearchOutcome::Found, board.steps(), {}};
+    return {SearchOutcome::Found, shorterByReduction(exercise.GetWorking(), goal, std::move(*steps)), {}};
 }
 
 std::optional<SolutionStep> nextStep(const CEjercicio& exercise) {

@@ -84,6 +84,9 @@ bool Refutation::refute(const GraphPath& area, Valuation valuation) {
             keepOnly(area, falsify(area, *graph, valuation));
             break;
         }
+        if (propagate(area, valuation)) {
+            continue;
+        }
         std::optional<char> letter = openLetter(area, valuation);
         if (!letter) {
             stuck_ = true;
@@ -93,6 +96,62 @@ bool Refutation::refute(const GraphPath& area, Valuation valuation) {
         valuation = valuation.with(*letter, true);
     }
     return !stuck_ && !board_.failed();
+}
+
+namespace {
+
+// Whether standing where a value is open, the graph would tell a letter: a letter, or a cut whose
+// graphs include an open letter or a cut around one.
+bool tellsALetter(std::string_view graph, const Valuation& valuation) {
+    if (isLetter(graph)) {
+        return !valuation.has(graph[0]);
+    }
+    for (std::string_view inside : graphsOf(interior(graph))) {
+        if (inside.size() == 1
+                ? !valuation.has(inside[0])
+                : inside.size() == 3 && isLetter(inside.substr(1, 1)) && !valuation.has(inside[1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool Refutation::propagate(const GraphPath& area, const Valuation& valuation) {
+    for (const Standing& candidate : standing(area)) {
+        if (isLetter(candidate.text)) {
+            continue;
+        }
+        const std::string graph(candidate.text);
+        std::optional<std::string> open;
+        bool usable = true;
+        for (std::string_view inside : graphsOf(interior(graph))) {
+            const std::optional<bool> truth = truthOf(inside, valuation);
+            if (!truth && !open) {
+                open = std::string(inside);
+            } else if (!truth || !*truth || !stands(area, inside)) {
+                usable = false;
+                break;
+            }
+        }
+        if (!usable || !open || !tellsALetter(*open, valuation)) {
+            continue;
+        }
+        const GraphPath copy = child(area, copyInto(area, graph));
+        for (std::size_t index = 0; board_.graphsIn(copy).size() > 1;) {
+            if (board_.graphsIn(copy)[index] == *open) {
+                ++index;
+            } else {
+                board_.deiterate(child(copy, index));
+            }
+        }
+        if (!isLetter(*open)) {
+            board_.doubleCut(copy);
+        }
+        return !board_.failed();
+    }
+    return false;
 }
 
 void Refutation::split(const GraphPath& area, char letter, const Valuation& valuation) {

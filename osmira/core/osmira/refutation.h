@@ -17,7 +17,9 @@ namespace osmira {
 // be false, that graph is copied in and emptied by deiterating each of its graphs, which are
 // true and so are made to stand first (a true cut is inserted in a double cut whose inner cut
 // is refuted in turn). Complete: the area is refuted whenever the standing graphs cannot all be
-// true under a valuation extending the one given.
+// true under a valuation extending the one given. Before a split, a standing cut whose graphs
+// all stand and are true but one, whose value is open, is copied in and emptied of the true ones
+// (unit propagation): what is left tells a letter's value in fewer steps than a split.
 class Refutation {
   public:
     explicit Refutation(ProofBoard& board) : board_(board) {}
@@ -38,6 +40,7 @@ class Refutation {
     std::optional<std::string> falseGraph(const GraphPath& area, const Valuation& valuation) const;
     std::optional<char> openLetter(const GraphPath& area, const Valuation& valuation) const;
 
+    bool propagate(const GraphPath& area, const Valuation& valuation);
     std::size_t falsify(const GraphPath& area, const std::string& graph, const Valuation& valuation);
     void establish(const GraphPath& area, const std::string& graph, const Valuation& valuation);
     void split(const GraphPath& area, char letter, const Valuation& valuation);
