@@ -1,5 +1,6 @@
 #include "osmira_app.h"
 
+#include "osmira/derivability.h"
 #include "osmira/derivation_check.h"
 #include "osmira/formula_entry.h"
 
@@ -12,6 +13,7 @@
 #include "dlg_toma_formulas.h"
 #include "exercise_files.h"
 #include "help_window.h"
+#include "hint_command.h"
 #include "host.h"
 #include "main_frame.h"
 #include "option_commands.h"
@@ -102,6 +104,7 @@ void COsmiraApp::connectCommands() {
         {Command::EliminarUltimoPaso, &COsmiraApp::eliminarUltimoPaso},
         {Command::GenerarInforme, &COsmiraApp::generarInforme},
         {Command::ExportarDiagrama, &COsmiraApp::exportarDiagrama},
+        {Command::Pista, &COsmiraApp::pista},
     };
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
@@ -136,6 +139,8 @@ void COsmiraApp::updateCommands() {
         mainFrame_->action(option)->setEnabled(steps > 0);
     }
     mainFrame_->action(Command::EliminarUltimoPaso)->setEnabled(steps >= 2);
+    mainFrame_->action(Command::Pista)->setVisible(hintsEnabled());
+    mainFrame_->action(Command::Pista)->setEnabled(steps > 0 && hintsEnabled());
 }
 
 void COsmiraApp::showError(const QString& text) {
@@ -204,6 +209,11 @@ void COsmiraApp::nuevo() {
     }
     mainFrame_->ShowExerciseMenu();
     updateCommands();
+    // A teacher may set an exercise whose conclusion does not follow; the student is told once.
+    const std::string note = notDerivableNote(decideDerivability(*currentExercise_));
+    if (!note.empty()) {
+        host_.showMessage(mainFrame_.get(), latin1(note), kCaption, MessageIcon::Information);
+    }
 }
 
 void COsmiraApp::abrir() {
@@ -379,6 +389,12 @@ void COsmiraApp::afterRemoval() {
 void COsmiraApp::generarInforme() {
     if (std::optional<OptionCommands> commands = optionCommands()) {
         commands->generarInforme();
+    }
+}
+
+void COsmiraApp::pista() {
+    if (currentExercise_ && hintsEnabled()) {
+        showHint(*currentExercise_, *workbench_, *mainFrame_->statusBar());
     }
 }
 

@@ -55,6 +55,8 @@ class COsmiraApp : public QObject {
     void generarInforme();
     // The active step as SVG or TikZ, or the whole derivation as LaTeX.
     void exportarDiagrama();
+    // "Pista" on the open exercise, unless the setting switched hints off (hint_command.h).
+    void pista();
 
   private:
     void connectCommands();

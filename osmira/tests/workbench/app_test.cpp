@@ -196,6 +196,28 @@ TEST_F(Application, NuevoMakesTheFirstStepFromTheDialogs) {
     EXPECT_TRUE(app.isModified());
 }
 
+// A teacher may set an exercise whose conclusion does not follow: it is made all the same, and
+// the note with the counterexample comes once, only then.
+TEST_F(Application, NuevoTellsOnceWhenTheConclusionDoesNotFollow) {
+    for (const auto& [conclusion, notes] :
+         {std::pair{QStringLiteral("B"), 1U}, {QStringLiteral("A∨B"), 0U}}) {
+        host.messages.clear();
+        host.dialogAnswers = {acceptData, acceptFormulas({"A"}, conclusion)};
+        host.saveAnswer = SaveChanges::Discard;
+        app.nuevo();
+        ASSERT_NE(app.currentExercise(), nullptr);
+        EXPECT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
+        ASSERT_EQ(host.messages.size(), notes) << conclusion.toStdString();
+        if (notes == 1) {
+            EXPECT_EQ(host.messages[0].text,
+                      QStringLiteral("La conclusión no se sigue de las hipótesis: con A "
+                                     "verdadera y B falsa, las hipótesis son verdaderas y "
+                                     "la conclusión es falsa."));
+            EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+        }
+    }
+}
+
 TEST_F(Application, CancelledFormulasLeaveAnExerciseWithoutStepsThatCanBeSaved) {
     host.dialogAnswers = {acceptData};
     app.nuevo();

@@ -1,5 +1,5 @@
-// The workbench as a tutor: the rules the program would accept on the selected element, named
-// in the status bar.
+// The workbench as a tutor: the rules the program would accept on the selected element, and
+// "Pista", both in the status bar; the setting that switches hints off.
 #include "child_frame.h"
 #include "fake_host.h"
 #include "main_frame.h"
@@ -7,8 +7,12 @@
 #include "osmira_view.h"
 #include "test_support.h"
 
+#include "osmira/applicable_rules.h"
 #include "osmira/exercise_archive.h"
 
+#include <QAction>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 
@@ -78,6 +82,84 @@ INSTANTIATE_TEST_SUITE_P(
                       ApplicableCase{"ALetterAloneInItsArea", kModusPonens, 5, "Reglas aplicables: R1, R5"},
                       ApplicableCase{"ASiblingIsNoOriginal", {"A", "A"}, 2, "Reglas aplicables: R1, R3, R5"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct HintCase {
+    const char* name;
+    std::vector<std::string> hypotheses;
+    std::string conclusion;
+    const char16_t* noHint; // the status when there is no next step; null when there is one
+};
+
+void PrintTo(const HintCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Hint : public ::testing::TestWithParam<HintCase> {};
+
+// The hint names a rule that the element it selects accepts, and changes nothing.
+TEST_P(Hint, SelectsTheElementAndNamesTheRuleWithoutApplyingIt) {
+    const HintCase& c = GetParam();
+    Tutor tutor(c.hypotheses, c.conclusion);
+    CEjercicio& exercise = *tutor.app.currentExercise();
+    const std::string before = exercise.GetWorking();
+
+    tutor.app.mainFrame().action(Command::Pista)->trigger();
+
+    EXPECT_EQ(exercise.GetSteps().size(), 1U);
+    EXPECT_EQ(exercise.GetWorking(), before);
+    const CElemento* selected = exercise.lastStep()->GetSelectedElement();
+    if (c.noHint != nullptr) {
+        EXPECT_EQ(tutor.status(), QString::fromUtf16(c.noHint));
+        EXPECT_EQ(selected, nullptr);
+        return;
+    }
+    const QRegularExpressionMatch named =
+        QRegularExpression(QStringLiteral("^Pista: aplique .* \\(R([1-5])\\) (a la|al) "))
+            .match(tutor.status());
+    ASSERT_TRUE(named.hasMatch()) << tutor.status().toStdString();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(&tutor.activeView(), tutor.app.mainFrame().activeStepWindow()->view());
+    const std::vector<Rule> accepted = applicableRules(exercise, *selected);
+    EXPECT_NE(std::find(accepted.begin(), accepted.end(), static_cast<Rule>(named.captured(1).toInt())),
+              accepted.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tutor, Hint,
+    ::testing::Values(HintCase{"ModusPonens", kModusPonens, "B", nullptr},
+                      HintCase{"ADoubleNegation", {"~~A"}, "A", nullptr},
+                      HintCase{"AConjunctionTakenApart", {"A&B"}, "B", nullptr},
+                      HintCase{"ADisjunctionToProve", {"A"}, "A|B", nullptr},
+                      HintCase{"TheGoalReached", {"A"}, "A", u"Pista: ya ha llegado a la conclusión."},
+                      HintCase{
+                          "NotDerivable",
+                          {"A"},
+                          "B",
+                          u"No hay pista. La conclusión no se sigue de las hipótesis: con A verdadera y B "
+                          u"falsa, las hipótesis son verdaderas y la conclusión es falsa."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An exam room switches hints off for every exercise: the item is gone and its key does nothing.
+TEST(HintsSwitchedOff, ByTheSettingOrTheEnvironment) {
+    for (const bool bySetting : {true, false}) {
+        if (bySetting) {
+            QSettings().setValue(QStringLiteral("Pista/activa"), false);
+        } else {
+            qputenv("OSMIRA_PISTAS", "0");
+        }
+        Tutor tutor(kModusPonens, "B");
+        QAction& pista = *tutor.app.mainFrame().action(Command::Pista);
+        const QString status = tutor.status();
+        tutor.app.pista();
+        QSettings().remove(QStringLiteral("Pista"));
+        qunsetenv("OSMIRA_PISTAS");
+
+        EXPECT_FALSE(pista.isVisible()) << bySetting;
+        EXPECT_FALSE(pista.isEnabled()) << bySetting;
+        EXPECT_EQ(tutor.status(), status) << bySetting;
+        EXPECT_EQ(tutor.app.currentExercise()->lastStep()->GetSelectedElement(), nullptr) << bySetting;
+    }
+}
 
 } // namespace
 } // namespace osmira::workbench

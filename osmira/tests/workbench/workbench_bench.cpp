@@ -1,6 +1,7 @@
 // The workbench's interactions on the real widgets, offscreen: a rule command with 99 step
 // windows open until the new step's window has painted, opening a 99-step file with its
-// windows, and painting again the step window of the largest exercise.
+// windows, painting again the step window of the largest exercise, and "Pista" on an exercise
+// at the bounds the derivation search is complete for.
 #include "child_frame.h"
 #include "fake_host.h"
 #include "main_frame.h"
@@ -9,6 +10,7 @@
 #include "test_support.h"
 #include "window_workbench.h"
 
+#include "osmira/derivability.h"
 #include "osmira/exercise_archive.h"
 #include "osmira/formula_entry.h"
 
@@ -26,15 +28,19 @@ namespace {
 using namespace osmira;
 using namespace osmira::workbench;
 
-QString write99StepExercise(const QTemporaryDir& folder) {
-    RecordingWorkbench recorder;
-    auto exercise = osmira::test::ninetyNineStepExercise(recorder);
-    const std::string bytes = SaveExercise(*exercise);
-    const QString path = folder.filePath(QStringLiteral("99-pasos.omr"));
+QString writeExercise(const QTemporaryDir& folder, const QString& name, const CEjercicio& exercise) {
+    const std::string bytes = SaveExercise(exercise);
+    const QString path = folder.filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return path;
+}
+
+QString write99StepExercise(const QTemporaryDir& folder) {
+    RecordingWorkbench recorder;
+    return writeExercise(folder, QStringLiteral("99-pasos.omr"),
+                         *osmira::test::ninetyNineStepExercise(recorder));
 }
 
 void settle() {
@@ -110,5 +116,32 @@ void BM_RepaintTheLargestDiagram(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintTheLargestDiagram)->Unit(benchmark::kMillisecond);
+
+// Four letters, six hypotheses and a conclusion of twelve connectives; the hint is shown in the
+// step's window once the status bar names it.
+void BM_PistaWithinTheBounds(benchmark::State& state) {
+    suite::testing::benchmarkApplication();
+    QTemporaryDir folder;
+    RecordingWorkbench recorder;
+    const auto exercise = osmira::test::newExercise({"A>B", "B>C", "C>D", "A", "D>(B&C)", "~~A"},
+                                                    "D&C&B&A&(A>D)&(B|~C|A)&~~D", recorder);
+    if (decideDerivability(*exercise).derivability != Derivability::Derivable) {
+        state.SkipWithError("the exercise cannot be done");
+        return;
+    }
+    osmira::workbench::test::FakeHost host;
+    COsmiraApp app(host);
+    app.mainFrame().show();
+    app.openFile(writeExercise(folder, QStringLiteral("pista.omr"), *exercise));
+    settle();
+    for (auto _ : state) {
+        app.mainFrame().action(Command::Pista)->trigger();
+        settle();
+    }
+    if (app.currentExercise()->lastStep()->GetSelectedElement() == nullptr) {
+        state.SkipWithError("no hint was shown");
+    }
+}
+BENCHMARK(BM_PistaWithinTheBounds)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -117,6 +117,9 @@ const std::vector<ActionRow>& actionRows() {
          u"Regla de transformación de la \"Desiteración\" ", u"Desiteración", ToolIcon::R4, false},
         {Command::ReglaDobleCorte, u"Regla - Doble &Corte (R5)", {ctrl(Qt::Key_5)},
          u"Regla de transformación del \"Doble Corte\" ", u"Doble Corte", ToolIcon::R5, false},
+        {Command::Pista, u"&Pista", {ctrl(Qt::Key_H)},
+         u"Señala dónde seguir una solución y nombra la regla; no aplica nada.", u"Pista", std::nullopt,
+         false},
         {Command::Apariencia, u"&Apariencia", {},
          u"Permite cambiar la apariencia del diagrama.", u"Apariencia", std::nullopt, false},
         {Command::Comentario, u"&Comentario", {},
@@ -210,6 +213,8 @@ void CMainFrame::buildMenus() {
                                Command::ReglaDesiteracion, Command::ReglaDobleCorte}) {
         diagram->addAction(action(rule));
     }
+    diagram->addSeparator();
+    diagram->addAction(action(Command::Pista));
     QMenu* options = menu(QStringLiteral("&Opciones"),
                           {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas});
     options->addSeparator();

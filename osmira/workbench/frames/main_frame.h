@@ -35,6 +35,8 @@ enum class Command {
     ReglaIteracion,
     ReglaDesiteracion,
     ReglaDobleCorte,
+    // After the rules in the Diagrama menu: the next step of a solution, shown and not applied.
+    Pista,
     Apariencia,
     Comentario,
     EliminarDiagramas,

@@ -1,0 +1,39 @@
+#include "hint_command.h"
+
+#include "osmira/derivation_search.h"
+
+#include "child_frame.h"
+#include "osmira_view.h"
+#include "tutor_texts.h"
+#include "window_workbench.h"
+
+#include <QSettings>
+#include <QStatusBar>
+
+namespace osmira::workbench {
+
+bool hintsEnabled() {
+    if (qEnvironmentVariable("OSMIRA_PISTAS") == QLatin1String("0")) {
+        return false;
+    }
+    return QSettings().value(QStringLiteral("Pista/activa"), true).toBool();
+}
+
+void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& statusBar) {
+    COsmiraDoc* last = exercise.lastStep();
+    const DerivationSearch search = findDerivation(exercise);
+    if (last == nullptr || search.steps.empty()) {
+        statusBar.showMessage(noHintText(search));
+        return;
+    }
+    const SolutionStep& next = search.steps.front();
+    workbench.OpenWindow(*last);
+    CChildFrame* frame = workbench.frameOf(*last);
+    // A rule left waiting for its place would take the student's next click.
+    frame->puntero();
+    frame->view()->selectElement(last->GetElements()[next.source.value_or(next.element)].get());
+    frame->view()->setFocus();
+    statusBar.showMessage(hintText(*last, next));
+}
+
+} // namespace osmira::workbench
