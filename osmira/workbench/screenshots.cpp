@@ -112,6 +112,18 @@ void saveDialogs(COsmiraApp& app, QtHost& host) {
     save(help, QStringLiteral("osmira-ayuda"));
 }
 
+// "Pista" on the exercise taken back to its first step: the hinted element selected in the step's
+// window, the rule named in the status bar.
+void saveHint(COsmiraApp& app) {
+    CEjercicio* exercise = app.currentExercise();
+    if (exercise == nullptr) {
+        return;
+    }
+    exercise->removeStepsAfter(0);
+    app.pista();
+    save(app.mainFrame(), QStringLiteral("osmira-main-pista"));
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -144,5 +156,6 @@ int main(int argc, char** argv) {
     save(frame, QStringLiteral("osmira-main-exercise"));
 
     saveDialogs(app, host);
+    saveHint(app);
     return 0;
 }
