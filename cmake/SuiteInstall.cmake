@@ -111,7 +111,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries from dpkg-shlibdeps, run by packaging/shlibdeps.cmake rather than by CPack (whose run
-# would add ldconfig calls for osmira's private module); Qt's Spanish texts and the font with
+# would add ldconfig calls for the programs' private modules); Qt's Spanish texts and the font with
 # every logic sign besides.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-core")
