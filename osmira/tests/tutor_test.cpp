@@ -90,11 +90,20 @@ TEST(Tutor, DecidesAndSolvesEachExercise) {
 // Steps already taken are kept: the search starts from the last one, also when it holds an
 // empty cut (which no formula gives), and says so when that step no longer entails the goal.
 TEST(Tutor, StartsFromTheLastStep) {
+    struct Taken {
+        RuleRequest request;
+        std::string working;
+    };
+    for (const Taken& taken : {Taken{{Rule::DoubleCut, 0, std::nullopt}, "[[]]A[A[B]]"},
+                               Taken{{Rule::DoubleCut, 2, std::nullopt}, "A[[[]]A[B]]"}}) {
+        RecordingWorkbench recording;
+        auto exercise = test::newExercise({"A", "A>B"}, "B", recording);
+        requestRule(*exercise, taken.request);
+        ASSERT_EQ(exercise->GetWorking(), taken.working);
+        expectSolved(*exercise, findDerivation(*exercise));
+    }
+
     RecordingWorkbench recording;
-    auto exercise = test::newExercise({"A", "A>B"}, "B", recording);
-    requestRule(*exercise, {Rule::DoubleCut, 0, std::nullopt});
-    ASSERT_EQ(exercise->GetWorking(), "[[]]A[A[B]]");
-    expectSolved(*exercise, findDerivation(*exercise));
 
     auto weaker = test::newExercise({"A", "A>B"}, "B", recording);
     requestRule(*weaker, {Rule::Erasure, 1, std::nullopt});
