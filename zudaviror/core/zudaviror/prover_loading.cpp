@@ -4,10 +4,14 @@
 
 namespace zudaviror {
 
+std::filesystem::path validityProverFile() {
+    return (suite::runningProgramFolder() / ZUDAVIROR_PROVER_FROM_BIN / ZUDAVIROR_PROVER_FILE)
+        .lexically_normal();
+}
+
 ProverLoad loadValidityProver() {
     static const ProverLoad load = [] {
-        const suite::ModuleEntry entry = suite::loadModuleEntryBesideProgram(
-            ZUDAVIROR_PROVER_FROM_BIN, ZUDAVIROR_PROVER_FILE, kProverEntry);
+        const suite::ModuleEntry entry = suite::loadModuleEntry(validityProverFile(), kProverEntry);
         if (entry.symbol == nullptr) {
             return ProverLoad{nullptr, entry.reason};
         }

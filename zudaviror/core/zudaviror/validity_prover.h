@@ -7,6 +7,7 @@
 #include "suite/validity_verdict.h"
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,10 @@ struct ProverLoad {
     std::string reason;               // why, in UTF-8
 };
 
-// The module beside the program, loaded at the first call; later calls answer the same.
+// Where the module lies: beside the program, as the build and the installation put it.
+std::filesystem::path validityProverFile();
+
+// The module, loaded at the first call; later calls answer the same.
 ProverLoad loadValidityProver();
 
 } // namespace zudaviror
