@@ -49,6 +49,8 @@ const std::vector<TutorCase> kTutorCases = {
     {{"C"}, "A|~A", Derivability::Derivable, ""},
     {{"(A>B)&(C>D)", "A|C"}, "B|D", Derivability::Derivable, ""},
     {{"~(A&B)"}, "~A|~B", Derivability::Derivable, ""},
+    // Ten groups deep, as deep as a formula may nest: its denial is inserted in pieces.
+    {{"D"}, "A>(B>(C>(D>(A>(B>(C>(D>(A>(B>(C>D))))))))))", Derivability::Derivable, ""},
     {{"A>B"},
      "B>A",
      Derivability::NotDerivable,

@@ -1,6 +1,7 @@
 #include "osmira/proof_board.h"
 
 #include "osmira/bracket_form.h"
+#include "osmira/formula_entry.h"
 #include "osmira/graph_formula.h"
 
 #include <algorithm>
@@ -73,41 +74,83 @@ void ProofBoard::doubleCut(const GraphPath& element) {
     apply({Rule::DoubleCut, index, {}, {}, DoubleCutPosition::Inside, {}});
 }
 
-void ProofBoard::insertAt(std::size_t area, const std::string& graphs) {
-    if (std::optional<std::string> formula = formulaFor(graphs)) {
-        apply({Rule::Insertion, elementAt(area), {}, *formula, {}, {}});
-    } else {
-        failed_ = true;
-    }
-}
-
-void ProofBoard::insert(const GraphPath& area, std::string_view graphs) {
-    // An empty cut in an odd area is [A] with its letter erased; in an even area it is A[A]
-    // with the inner letter deiterated and the outer one erased: the letters' offsets within the
-    // text inserted, each with the rule that removes it.
-    std::string written;
-    std::vector<LetterRemoval> removals;
+// An empty cut in an odd area is [A] with its letter erased; in an even area it is A[A] with the
+// inner letter deiterated and the outer one erased: the text to insert and the letters' offsets
+// within it, each with the rule that removes it.
+ProofBoard::Lettered ProofBoard::withLetters(std::string_view graphs) {
+    Lettered lettered;
     int depth = 0;
     for (std::size_t i = 0; i < graphs.size(); ++i) {
         const bool empty = graphs[i] == '[' && i + 1 < graphs.size() && graphs[i + 1] == ']';
         if (!empty) {
             depth += graphs[i] == '[' ? 1 : graphs[i] == ']' ? -1 : 0;
-            written += graphs[i];
+            lettered.text += graphs[i];
             continue;
         }
+        const std::size_t at = lettered.text.size();
         if (depth % 2 == 0) {
-            removals.push_back({written.size() + 1, Rule::Erasure});
-            written += "[A]";
+            lettered.removals.push_back({at + 1, Rule::Erasure});
+            lettered.text += "[A]";
         } else {
-            removals.push_back({written.size(), Rule::Erasure});
-            removals.push_back({written.size() + 2, Rule::Deiteration});
-            written += "A[A]";
+            lettered.removals.push_back({at, Rule::Erasure});
+            lettered.removals.push_back({at + 2, Rule::Deiteration});
+            lettered.text += "A[A]";
         }
         ++i;
     }
-    const std::size_t at = positionOf(area);
-    insertAt(at, written);
-    carveEmptyCuts(at + 1, removals);
+    return lettered;
+}
+
+namespace {
+
+// The derivation check finds an insertion's graph in the canonical order and writes its own
+// formula for it; both must pass the dialog's check, or the step could not be replayed.
+bool fitsOneInsertion(const std::string& formula, const std::string& graphs) {
+    std::optional<std::string> replayed = formulaFor(canonicalJuxtaposition(graphs));
+    return checkFormulaEntry(formula) && replayed && checkFormulaEntry(*replayed);
+}
+
+} // namespace
+
+void ProofBoard::insert(const GraphPath& area, std::string_view graphs) {
+    Lettered lettered = withLetters(graphs);
+    std::optional<std::string> formula = formulaFor(lettered.text);
+    if (formula && fitsOneInsertion(*formula, lettered.text)) {
+        const std::size_t at = positionOf(area);
+        apply({Rule::Insertion, elementAt(at), {}, *formula, {}, {}});
+        carveEmptyCuts(at + 1, std::move(lettered.removals));
+        return;
+    }
+    // Too deep for the conversion's stacks: graph by graph (the last first, each going to the
+    // start of the area), and a deep cut as its skeleton with empty cuts, filled in afterwards:
+    // their interiors are odd again.
+    const std::vector<std::string_view> parts = graphsOf(graphs);
+    if (parts.size() > 1) {
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+            insert(area, *part);
+        }
+        return;
+    }
+    const std::vector<std::string_view> inside = graphsOf(interior(graphs));
+    std::string skeleton = "[";
+    for (std::string_view graph : inside) {
+        skeleton += graph.front() == '[' ? "[]" : graph;
+    }
+    skeleton += ']';
+    if (failed_ || skeleton == graphs) {
+        failed_ = true;
+        return;
+    }
+    insert(area, skeleton);
+    GraphPath cut = area;
+    cut.push_back(0);
+    for (std::size_t index = 0; index < inside.size(); ++index) {
+        if (inside[index].size() > 2) {
+            cut.push_back(index);
+            insert(cut, interior(inside[index]));
+            cut.pop_back();
+        }
+    }
 }
 
 void ProofBoard::carveEmptyCuts(std::size_t start, std::vector<LetterRemoval> letters) {

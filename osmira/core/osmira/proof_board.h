@@ -34,7 +34,8 @@ class ProofBoard {
     // Copies `source` to the start of the interior of the cut at `area`.
     void iterate(const GraphPath& source, const GraphPath& area);
     // Puts `graphs` at the start of the interior of the cut at `area`, which must be odd; empty
-    // cuts, which no formula gives, are made from a letter inserted with them.
+    // cuts, which no formula gives, are made from a letter inserted with them, and graphs too
+    // deep for one formula are inserted in pieces.
     void insert(const GraphPath& area, std::string_view graphs);
     // The sheet or a cut: an empty double cut at the start of its area; a double cut: removed.
     void doubleCut(const GraphPath& element);
@@ -43,8 +44,12 @@ class ProofBoard {
     std::size_t positionOf(const GraphPath& graph) const;
     std::size_t elementAt(std::size_t position) const;
     void apply(SolutionStep step);
-    void insertAt(std::size_t area, const std::string& graphs);
     using LetterRemoval = std::pair<std::size_t, Rule>;
+    struct Lettered {
+        std::string text;
+        std::vector<LetterRemoval> removals;
+    };
+    static Lettered withLetters(std::string_view graphs);
     void carveEmptyCuts(std::size_t start, std::vector<LetterRemoval> letters);
 
     std::string working_;
