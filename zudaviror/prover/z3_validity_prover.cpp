@@ -68,7 +68,7 @@ ValidityAnswer decideInZ3(const WorldFormula& formula, ModalSystem system,
         const z3::expr failing =
             free.empty() ? context.constant("u", worlds.worldSort()) : free.begin()->second;
         return {{suite::Validity::NotValid, {}},
-                readCountermodel(solver.get_model(), worlds, formula, failing)};
+                generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing))};
     }
     case z3::unknown:
         break;

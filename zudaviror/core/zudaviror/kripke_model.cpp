@@ -5,6 +5,9 @@
 
 #include "suite/json_text.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace zudaviror {
 
 namespace {
@@ -22,6 +25,33 @@ std::string valuationList(const std::string& codes, CountermodelSigns signs, boo
 }
 
 } // namespace
+
+KripkeModel generatedSubmodel(const KripkeModel& model) {
+    // Breadth first from the failing world; renamed[w] is w's number in the submodel.
+    std::vector<std::size_t> reached{model.failingWorld};
+    std::vector<std::optional<std::size_t>> renamed(model.worldCount);
+    renamed.at(model.failingWorld) = 0;
+    for (std::size_t next = 0; next < reached.size(); ++next) {
+        for (const auto& [from, to] : model.arrows) {
+            if (from == reached[next] && !renamed.at(to)) {
+                renamed[to] = reached.size();
+                reached.push_back(to);
+            }
+        }
+    }
+    KripkeModel submodel;
+    submodel.worldCount = reached.size();
+    for (const std::size_t world : reached) {
+        submodel.valuation.push_back(model.valuation.at(world));
+    }
+    for (const auto& [from, to] : model.arrows) {
+        if (renamed[from] && renamed[to]) {
+            submodel.arrows.emplace_back(*renamed[from], *renamed[to]);
+        }
+    }
+    std::sort(submodel.arrows.begin(), submodel.arrows.end());
+    return submodel;
+}
 
 std::string worldName(std::size_t world) {
     return "w" + std::to_string(world);

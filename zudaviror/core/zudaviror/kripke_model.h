@@ -14,6 +14,11 @@ struct KripkeModel {
     std::size_t failingWorld = 0;       // where the formula is false
 };
 
+// The part of the model that the failing world sees, in any number of steps, the failing world
+// first (w0) and the rest in the order they are reached: the formula is false there still, and
+// the frame conditions still hold, while worlds that matter to nothing are left out.
+KripkeModel generatedSubmodel(const KripkeModel& model);
+
 // A world's name as shown: w0, w1, …
 std::string worldName(std::size_t world);
 
