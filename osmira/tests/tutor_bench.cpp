@@ -30,6 +30,7 @@ const std::vector<BenchExercise> kExercises = {
     {{"C"}, "(((A>B)>A)>A)&((A>B)|(B>A))"},
     {{"A>B", "B>C", "C>D", "D>A", "A|C", "~(B&D)"}, "(A|B)&(C|D)"},
     {{"A|B", "C|D", "A>C", "B>D", "~(C&D)", "(C>A)&(D>B)"}, "(A&C&~B&~D)|(B&D&~A&~C)"},
+    {{"D"}, "A>(B>(C>(D>(A>(B>(C>(D>(A>(B>(C>D))))))))))"},
     {{"D"}, "((A|B)&(C|D))>((A&C)|(A&D)|(B&C)|(B&D))"},
 };
 
