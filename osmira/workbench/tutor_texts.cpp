@@ -35,16 +35,16 @@ QString hintAnswer(const COsmiraDoc& step, const SolutionStep& next) {
     const auto& elements = step.GetElements();
     switch (next.rule) {
     case Rule::Insertion:
-        return QStringLiteral(" e inserte la fórmula ") + displayFormula(next.formula);
+        return QStringLiteral("; inserte la fórmula ") + displayFormula(next.formula);
     case Rule::Iteration:
-        return QStringLiteral(" y elija como lugar ") + elementNameWithArticle(*elements[next.element]);
+        return QStringLiteral("; elija como lugar ") + elementNameWithArticle(*elements[next.element]);
     case Rule::DoubleCut:
         if (!asksDoubleCutPosition(*elements[next.element])) {
             break;
         }
         return next.position == DoubleCutPosition::Around
-                   ? QStringLiteral(" y elija «Alrededor del gráfico seleccionado»")
-                   : QStringLiteral(" y elija «Dentro del gráfico seleccionado»");
+                   ? QStringLiteral("; elija «Alrededor del gráfico seleccionado»")
+                   : QStringLiteral("; elija «Dentro del gráfico seleccionado»");
     default:
         break;
     }

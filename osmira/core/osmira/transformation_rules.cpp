@@ -62,7 +62,7 @@ const CElemento* elementAtTextPosition(const COsmiraDoc& diagram, std::size_t no
 bool hasEnclosingOriginal(const COsmiraDoc& diagram, std::string_view text, const CElemento& copy,
                           std::size_t at, std::size_t length) {
     std::string_view graph = text.substr(at, length);
-    const CElemento* copyArea = parentOf(diagram, copy);
+    const CElemento* copyArea = nullptr; // looked for once a match could enclose it
     std::size_t closesBefore = 0;
     for (std::size_t q = 0; q < text.size();) {
         if (q == at) {
@@ -73,10 +73,14 @@ bool hasEnclosingOriginal(const COsmiraDoc& diagram, std::string_view text, cons
             continue;
         }
         if (text.substr(q, length) == graph) {
+            // An original in a strictly enclosing area lies inside fewer cuts: the depth rules out
+            // most matches before any area is looked for.
             const CElemento* original = elementAtTextPosition(diagram, q - closesBefore);
-            const CElemento* originalArea = original ? parentOf(diagram, *original) : nullptr;
-            if (originalArea && originalArea != copyArea && areaContains(diagram, originalArea, copyArea)) {
-                return true;
+            if (original && original->GetDepth() < copy.GetDepth()) {
+                copyArea = copyArea != nullptr ? copyArea : parentOf(diagram, copy);
+                if (areaContains(diagram, parentOf(diagram, *original), copyArea)) {
+                    return true;
+                }
             }
         }
         closesBefore += text[q] == ']';
