@@ -325,6 +325,8 @@ void COsmiraApp::ruleCommand(Rule rule) {
 }
 
 void COsmiraApp::onRuleCommitted() {
+    // The rules listed, or the hint, spoke of the step before.
+    mainFrame_->statusBar()->clearMessage();
     setModified(true);
     if (goalAnnounced_ || !solved()) {
         return;
@@ -378,6 +380,7 @@ void COsmiraApp::eliminarUltimoPaso() {
 // The goal is announced again when a later rule reaches it again; a step that became last
 // and shows it is marked as when it was reached.
 void COsmiraApp::afterRemoval() {
+    mainFrame_->statusBar()->clearMessage();
     goalAnnounced_ = solved();
     DlgNavegador* navigator = mainFrame_->navigatorBar().panel();
     if (goalAnnounced_ && navigator != nullptr) {

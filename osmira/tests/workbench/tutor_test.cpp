@@ -71,6 +71,16 @@ TEST_P(ApplicableRules, TheStatusBarNamesTheRulesTheSelectionAccepts) {
 
 const std::vector<std::string> kModusPonens{"A", "A>B"};
 
+// What the status bar said of the selection spoke of the step before the rule.
+TEST(ApplicableRulesAfterARule, TheListMakesWayForTheIdlePrompt) {
+    Tutor tutor(kModusPonens, "B");
+    QTest::keyClick(&tutor.activeView(), Qt::Key_Tab);
+    ASSERT_TRUE(tutor.status().startsWith(QStringLiteral("Reglas aplicables")));
+    tutor.app.mainFrame().action(Command::ReglaBorrado)->trigger();
+    ASSERT_EQ(tutor.app.currentExercise()->GetSteps().size(), 2U);
+    EXPECT_EQ(tutor.status(), QStringLiteral("Para obtener ayuda presione F1"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tutor, ApplicableRules,
     ::testing::Values(ApplicableCase{"TheSheetOnlyTakesADoubleCut", kModusPonens, 6, "Reglas aplicables: R5"},
