@@ -77,5 +77,17 @@ TEST(AccessibleSelection, ASelectionMovedByKeyIsTheSelectedAndFocusedItem) {
     EXPECT_EQ(diagram->focusChild() == letterA, window.view().hasFocus());
 }
 
+// A reader asking what lies under the pointer gets the innermost element, as a click selects it.
+TEST(AccessibleSelection, TheItemAtALettersCentreIsTheLetter) {
+    StepView window("[A[B]]C");
+    QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(&window.view());
+    for (const int letter : {2, 4, 5}) {
+        QAccessibleInterface* item = diagram->child(letter);
+        const QPoint centre = item->rect().center();
+        EXPECT_EQ(diagram->childAt(centre.x(), centre.y()), item)
+            << item->text(QAccessible::Name).toStdString();
+    }
+}
+
 } // namespace
 } // namespace osmira::workbench

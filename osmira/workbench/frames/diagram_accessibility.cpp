@@ -111,13 +111,9 @@ class DiagramAccessible : public QAccessibleWidget {
     }
 
     QAccessibleInterface* childAt(int x, int y) const override {
-        for (int index = childCount() - 1; index >= 0; --index) {
-            QAccessibleInterface* item = child(index);
-            if (item->rect().contains(x, y)) {
-                return item;
-            }
-        }
-        return nullptr;
+        const QPoint logical = view()->toLogical(view()->viewport()->mapFromGlobal(QPoint(x, y)));
+        const CElemento* hit = view()->elementAt(logical);
+        return hit != nullptr ? child(view()->document()->indexOf(hit)) : nullptr;
     }
 
     QString text(QAccessible::Text kind) const override {

@@ -168,13 +168,20 @@ void COsmiraView::updateScrollBars() {
     verticalScrollBar()->setRange(0, std::max(0, page.height() - visible.height()));
 }
 
-void COsmiraView::selectAt(const QPoint& logical) {
+CElemento* COsmiraView::elementAt(const QPoint& logical) const {
+    if (document_ == nullptr) {
+        return nullptr;
+    }
     const auto& elements = document_->GetElements();
     const auto hit = std::find_if(elements.rbegin(), elements.rend(), [&](const auto& element) {
         return element->GetGraphic() != nullptr && element->GetGraphic()->HitTest(logical.x(), logical.y());
     });
-    if (hit != elements.rend()) {
-        selectElement(hit->get());
+    return hit != elements.rend() ? hit->get() : nullptr;
+}
+
+void COsmiraView::selectAt(const QPoint& logical) {
+    if (CElemento* hit = elementAt(logical)) {
+        selectElement(hit);
     }
     viewport()->update();
 }

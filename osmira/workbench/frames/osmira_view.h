@@ -56,6 +56,10 @@ class COsmiraView : public QAbstractScrollArea {
     // The logical point under a point of the viewport, at the current scroll position.
     QPoint toLogical(const QPoint& windowPoint) const;
 
+    // The innermost element at a logical point: the list is walked from its end, where children
+    // follow their containers. Nullptr where nothing is drawn, or once detached.
+    CElemento* elementAt(const QPoint& logical) const;
+
     // Makes an element of the step the selection, as a click on it does, scrolls it into sight
     // and tells a screen reader.
     void selectElement(CElemento* element);
@@ -81,8 +85,7 @@ class COsmiraView : public QAbstractScrollArea {
 
   private:
     void updateScrollBars();
-    // The innermost element under the point: the list is walked from its end, where children
-    // follow their containers. A miss keeps the current selection.
+    // The element under the point becomes the selection; a miss keeps the current one.
     void selectAt(const QPoint& logical);
     // Whether a click or a key may select: not on a locked step, nor while a rule other than
     // the iteration waits; otherwise the student is told why.
