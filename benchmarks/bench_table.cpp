@@ -24,6 +24,8 @@ const std::map<QString, double> kBudgetsMs = {
     // A prover's answer (varquen's and zudaviror's), countermodel included, and its module's first load.
     {QStringLiteral("answer"), 200},
     {QStringLiteral("firstQuestionLoadsTheModule"), 100},
+    // Whether the largest exercise a student can start can be done, told once after Nuevo.
+    {QStringLiteral("decideTheLargestExercise"), 100},
     // osmira's "Pista": a derivation searched for and its next step shown.
     {QStringLiteral("BM_PistaWithinTheBounds"), 1000},
     // osmira's exports for teachers: a derivation of 99 steps as LaTeX, a class of 200 files of 30 steps.

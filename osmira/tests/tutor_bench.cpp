@@ -7,6 +7,7 @@
 
 #include "osmira/derivability.h"
 #include "osmira/derivation_search.h"
+#include "osmira/formula_entry.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +47,19 @@ void decideTheWidestExercise(benchmark::State& state) {
     }
 }
 BENCHMARK(decideTheWidestExercise)->Unit(benchmark::kMicrosecond);
+
+// The largest exercise a student can start (Nuevo's six hypotheses and conclusion, each a
+// disjunction as long as the formula field holds): deciding it must stay linear in its depth.
+void decideTheLargestExercise(benchmark::State& state) {
+    RecordingWorkbench workbench;
+    const std::string disjunction = test::longestDisjunction();
+    auto exercise =
+        test::newExercise(std::vector<std::string>(kHypothesisSlots, disjunction), disjunction, workbench);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(decideDerivability(*exercise));
+    }
+}
+BENCHMARK(decideTheLargestExercise)->Unit(benchmark::kMillisecond);
 
 void findDerivationOfTableExercise(benchmark::State& state) {
     RecordingWorkbench workbench;

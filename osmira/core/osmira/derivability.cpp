@@ -14,9 +14,13 @@ namespace {
 // the premises true and the conclusion false, branching only while both are open.
 std::optional<Valuation> counterexample(std::string_view premises, std::string_view conclusion,
                                         std::uint32_t letters, const Valuation& valuation) {
-    std::optional<bool> premisesTruth = truthOf(premises, valuation);
-    std::optional<bool> conclusionTruth = truthOf(conclusion, valuation);
-    if (premisesTruth == false || conclusionTruth == true) {
+    // The conclusion first: it is the shorter, and often settles the branch alone.
+    const std::optional<bool> conclusionTruth = truthOf(conclusion, valuation);
+    if (conclusionTruth == true) {
+        return std::nullopt;
+    }
+    const std::optional<bool> premisesTruth = truthOf(premises, valuation);
+    if (premisesTruth == false) {
         return std::nullopt;
     }
     std::uint32_t open = letters & ~valuation.known;

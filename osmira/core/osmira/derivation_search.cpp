@@ -88,12 +88,18 @@ std::optional<std::vector<SolutionStep>> constructiveDerivation(const std::strin
     return board.steps();
 }
 
-// Diagrams a reduction looks at before the constructive derivation is taken as it is.
+// Diagrams a reduction looks at before the constructive derivation is taken as it is, and the
+// longest form it starts from: every element of a diagram is a candidate step, tried through the
+// rules, so a form far beyond the tutor's bounds would take minutes.
 constexpr std::size_t kReductionBudget = 60;
+constexpr std::size_t kLongestReduced = 1000;
 
 // Deiterations and double-cut removals reach many goals in a few steps: taken when shorter.
 std::vector<SolutionStep> shorterByReduction(const std::string& working, const std::string& goal,
                                              std::vector<SolutionStep> constructive) {
+    if (working.size() > kLongestReduced || missingGraphs(working, goal).empty()) {
+        return constructive;
+    }
     Reduction reduction = reduceTowards(working, goal, kReductionBudget);
     if (reduction.steps.empty()) {
         return constructive;

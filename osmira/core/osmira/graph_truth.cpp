@@ -1,6 +1,6 @@
 #include "osmira/graph_truth.h"
 
-#include "osmira/bracket_form.h"
+#include <vector>
 
 namespace osmira {
 
@@ -21,29 +21,37 @@ std::uint32_t lettersOf(std::string_view bracket) {
 
 namespace {
 
-std::optional<bool> graphTruth(std::string_view graph, const Valuation& valuation) {
-    if (graph.front() != '[') {
-        return valuation.has(graph.front()) ? std::optional<bool>(valuation.of(graph.front())) : std::nullopt;
+// What is known of a juxtaposition so far: a graph in it is false, or one is open.
+struct AreaTruth {
+    bool someFalse = false;
+    bool someOpen = false;
+
+    void add(std::optional<bool> truth) {
+        someFalse = someFalse || truth == false;
+        someOpen = someOpen || !truth;
     }
-    std::optional<bool> inside = truthOf(graph.substr(1, graph.size() - 2), valuation);
-    return inside ? std::optional<bool>(!*inside) : std::nullopt;
-}
+    std::optional<bool> value() const {
+        return someFalse ? std::optional<bool>(false) : someOpen ? std::nullopt : std::optional<bool>(true);
+    }
+};
 
 } // namespace
 
+// One pass with a stack of the open areas, so that deep nesting stays linear.
 std::optional<bool> truthOf(std::string_view bracket, const Valuation& valuation) {
-    // False as soon as one graph is; open when none is false and one is open.
-    bool open = false;
-    for (std::size_t at = 0; at < bracket.size();) {
-        const std::size_t length = Span(bracket, at);
-        std::optional<bool> truth = graphTruth(bracket.substr(at, length), valuation);
-        if (truth == false) {
-            return false;
+    std::vector<AreaTruth> areas(1);
+    for (char c : bracket) {
+        if (c == '[') {
+            areas.emplace_back();
+        } else if (c == ']') {
+            const std::optional<bool> inside = areas.back().value();
+            areas.pop_back();
+            areas.back().add(inside ? std::optional<bool>(!*inside) : std::nullopt);
+        } else {
+            areas.back().add(valuation.has(c) ? std::optional<bool>(valuation.of(c)) : std::nullopt);
         }
-        open = open || !truth;
-        at += length;
     }
-    return open ? std::nullopt : std::optional<bool>(true);
+    return areas.front().value();
 }
 
 } // namespace osmira
