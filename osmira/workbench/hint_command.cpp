@@ -4,6 +4,7 @@
 
 #include "child_frame.h"
 #include "osmira_view.h"
+#include "tutor_bounds.h"
 #include "tutor_texts.h"
 #include "window_workbench.h"
 
@@ -20,6 +21,11 @@ bool hintsEnabled() {
 }
 
 void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& statusBar) {
+    if (!hintWithinReach(exercise)) {
+        statusBar.showMessage(QStringLiteral(
+            "No hay pista: el ejercicio es demasiado grande para buscar una derivación al momento."));
+        return;
+    }
     COsmiraDoc* last = exercise.lastStep();
     const DerivationSearch search = findDerivation(exercise);
     if (last == nullptr || search.steps.empty()) {

@@ -15,7 +15,8 @@ bool hintsEnabled();
 
 // "Pista": the next step of a derivation from the exercise's last step to its goal. The step's
 // window comes forward with the step's element selected, as the student would select it, and
-// the status bar names the rule; nothing is applied. Without a next step the status bar says why.
+// the status bar names the rule; nothing is applied. Without a next step, or on an exercise too
+// large to search at once (tutor_bounds.h), the status bar says why.
 void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& statusBar);
 
 } // namespace osmira::workbench

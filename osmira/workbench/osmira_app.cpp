@@ -20,6 +20,7 @@
 #include "osmira_view.h"
 #include "printing.h"
 #include "step_printing.h"
+#include "tutor_bounds.h"
 #include "tutor_texts.h"
 #include "window_workbench.h"
 
@@ -210,7 +211,8 @@ void COsmiraApp::nuevo() {
     mainFrame_->ShowExerciseMenu();
     updateCommands();
     // A teacher may set an exercise whose conclusion does not follow; the student is told once.
-    const std::string note = notDerivableNote(decideDerivability(*currentExercise_));
+    const std::string note =
+        verdictWithinReach(*currentExercise_) ? notDerivableNote(decideDerivability(*currentExercise_)) : "";
     if (!note.empty()) {
         host_.showMessage(mainFrame_.get(), latin1(note), kCaption, MessageIcon::Information);
     }

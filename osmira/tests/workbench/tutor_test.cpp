@@ -136,17 +136,22 @@ TEST_P(Hint, SelectsTheElementAndNamesTheRuleWithoutApplyingIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tutor, Hint,
-    ::testing::Values(HintCase{"ModusPonens", kModusPonens, "B", nullptr},
-                      HintCase{"ADoubleNegation", {"~~A"}, "A", nullptr},
-                      HintCase{"AConjunctionTakenApart", {"A&B"}, "B", nullptr},
-                      HintCase{"ADisjunctionToProve", {"A"}, "A|B", nullptr},
-                      HintCase{"TheGoalReached", {"A"}, "A", u"Pista: ya ha llegado a la conclusión."},
-                      HintCase{
-                          "NotDerivable",
-                          {"A"},
-                          "B",
-                          u"No hay pista. La conclusión no se sigue de las hipótesis: con A verdadera y B "
-                          u"falsa, las hipótesis son verdaderas y la conclusión es falsa."}),
+    ::testing::Values(
+        HintCase{"ModusPonens", kModusPonens, "B", nullptr},
+        HintCase{"ADoubleNegation", {"~~A"}, "A", nullptr},
+        HintCase{"AConjunctionTakenApart", {"A&B"}, "B", nullptr},
+        HintCase{"ADisjunctionToProve", {"A"}, "A|B", nullptr},
+        HintCase{"SevenLettersAreTooManyToSearchAtOnce",
+                 {"A&B&C&D&E&F&G"},
+                 "A",
+                 u"No hay pista: el ejercicio es demasiado grande para buscar una derivación al "
+                 u"momento."},
+        HintCase{"TheGoalReached", {"A"}, "A", u"Pista: ya ha llegado a la conclusión."},
+        HintCase{"NotDerivable",
+                 {"A"},
+                 "B",
+                 u"No hay pista. La conclusión no se sigue de las hipótesis: con A verdadera y B "
+                 u"falsa, las hipótesis son verdaderas y la conclusión es falsa."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An exam room switches hints off for every exercise: the item is gone and its key does nothing.
