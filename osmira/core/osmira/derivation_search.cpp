@@ -3,6 +3,7 @@
 #include "osmira/bracket_form.h"
 #include "osmira/derivability.h"
 #include "osmira/graph_formula.h"
+#include "osmira/graph_truth.h"
 #include "osmira/messages.h"
 #include "osmira/proof_board.h"
 #include "osmira/reduction_search.h"
@@ -139,11 +140,18 @@ DerivationSearch findDerivation(const CEjercicio& exercise) {
                            suite::latin1FromUtf8("Con " + describeValuation(fromLast.counterexample) +
                                                  ", el último paso es verdadero y la conclusión es falsa."));
     }
-    std::optional<std::vector<SolutionStep>> steps = constructiveDerivation(exercise.GetWorking(), goal);
+    const std::string& working = exercise.GetWorking();
+    // Erasing what the goal does not hold is linear; deriving what it lacks is not.
+    const bool beyond = __builtin_popcount(lettersOf(working) | lettersOf(goal)) > kMostSearchedLetters ||
+                        working.size() + goal.size() > kLongestSearched;
+    if (beyond && !missingGraphs(working, goal).empty()) {
+        return refusal(SearchOutcome::TooLarge, messages::kTooLargeToSearch);
+    }
+    std::optional<std::vector<SolutionStep>> steps = constructiveDerivation(working, goal);
     if (!steps) {
         return refusal(SearchOutcome::NotFound, messages::kSearchFailed);
     }
-    return {SearchOutcome::Found, shorterByReduction(exercise.GetWorking(), goal, std::move(*steps)), {}};
+    return {SearchOutcome::Found, shorterByReduction(working, goal, std::move(*steps)), {}};
 }
 
 std::optional<SolutionStep> nextStep(const CEjercicio& exercise) {

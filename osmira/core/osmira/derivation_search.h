@@ -39,8 +39,15 @@ enum class SearchOutcome {
     NotDerivable,   // the hypotheses do not entail the conclusion
     LastStepWeaker, // the hypotheses do, but the last step no longer does
     NoLastStep,     // no step, or the last one is locked
-    NotFound        // the search failed: a fault of the program, never expected
+    NotFound,       // the search failed: a fault of the program, never expected
+    TooLarge        // beyond what the search takes on (kMostSearchedLetters, kLongestSearched)
 };
+
+// The search is complete within the tutor's bounds (four letters, six hypotheses, a conclusion of
+// twelve connectives) and quick well beyond them; past these it could keep a window waiting for
+// minutes, so it is not started unless the goal's graphs all stand already.
+inline constexpr int kMostSearchedLetters = 10;
+inline constexpr std::size_t kLongestSearched = 20000; // the last step's and the conclusion's forms
 
 struct DerivationSearch {
     SearchOutcome outcome = SearchOutcome::NoLastStep;
