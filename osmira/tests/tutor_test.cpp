@@ -119,6 +119,15 @@ TEST(Tutor, StartsFromTheLastStep) {
     EXPECT_NE(search.reason.find("A falsa y B falsa"), std::string::npos) << search.reason;
 }
 
+// A file may hold a conclusion no formula gives: the empty cut, from contradictory hypotheses.
+TEST(Tutor, ReachesAnEmptyCut) {
+    RecordingWorkbench recording;
+    auto exercise = test::exerciseAt("A[A]", recording);
+    exercise->SetHypotheses("A[A]");
+    exercise->SetConclusion("[]");
+    expectSolved(*exercise, findDerivation(*exercise));
+}
+
 // A formula over the letters A..D with `connectives` connectives, written readably.
 std::string randomFormula(std::mt19937& random, int connectives) {
     if (connectives == 0) {

@@ -113,6 +113,9 @@ bool fitsOneInsertion(const std::string& formula, const std::string& graphs) {
 } // namespace
 
 void ProofBoard::insert(const GraphPath& area, std::string_view graphs) {
+    if (graphs.empty()) {
+        return;
+    }
     Lettered lettered = withLetters(graphs);
     std::optional<std::string> formula = formulaFor(lettered.text);
     if (formula && fitsOneInsertion(*formula, lettered.text)) {
