@@ -139,7 +139,7 @@ bool Refutation::propagate(const GraphPath& area, const Valuation& valuation) {
             continue;
         }
         const GraphPath copy = child(area, copyInto(area, graph));
-        for (std::size_t index = 0; board_.graphsIn(copy).size() > 1;) {
+        for (std::size_t index = 0; !board_.failed() && board_.graphsIn(copy).size() > 1;) {
             if (board_.graphsIn(copy)[index] == *open) {
                 ++index;
             } else {
