@@ -134,9 +134,8 @@ void COsmiraApp::updateCommands() {
     mainFrame_->action(Command::GuardarComo)->setEnabled(open);
     mainFrame_->action(Command::Cerrar)->setEnabled(open);
     const std::size_t steps = open ? currentExercise_->GetSteps().size() : 0;
-    for (const Command option :
-         {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas, Command::GenerarInforme,
-          Command::ExportarDiagrama}) {
+    for (const Command option : {Command::Apariencia, Command::Comentario, Command::EliminarDiagramas,
+                                 Command::GenerarInforme, Command::ExportarDiagrama}) {
         mainFrame_->action(option)->setEnabled(steps > 0);
     }
     mainFrame_->action(Command::EliminarUltimoPaso)->setEnabled(steps >= 2);

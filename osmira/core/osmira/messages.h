@@ -69,14 +69,14 @@ inline const std::string kFinalDiagramComment =
     suite::latin1FromUtf8("Diagrama final del Ejercicio, es decir, el diagrama al que se ha de llegar.");
 
 // The tutor: why no derivation to the goal is given.
-inline const std::string kNothingToDerive = suite::latin1FromUtf8(
-    "El ejercicio no tiene conclusión: no hay ninguna conclusión a la que llegar.");
-inline const std::string kNoOpenLastStep = suite::latin1FromUtf8(
-    "El ejercicio no tiene un último paso abierto desde el que continuar.");
+inline const std::string kNothingToDerive =
+    suite::latin1FromUtf8("El ejercicio no tiene conclusión: no hay ninguna conclusión a la que llegar.");
+inline const std::string kNoOpenLastStep =
+    suite::latin1FromUtf8("El ejercicio no tiene un último paso abierto desde el que continuar.");
 inline const std::string kLastStepWeaker = suite::latin1FromUtf8(
     "Desde el último paso ya no se puede llegar a la conclusión: elimine los últimos diagramas. ");
-inline const std::string kSearchFailed = suite::latin1FromUtf8(
-    "No se ha encontrado una derivación hasta la conclusión.");
+inline const std::string kSearchFailed =
+    suite::latin1FromUtf8("No se ha encontrado una derivación hasta la conclusión.");
 inline const std::string kTooLargeToSearch = suite::latin1FromUtf8(
     "El ejercicio es demasiado grande para buscar una derivación: la búsqueda admite hasta 10 "
     "letras distintas y 20000 caracteres entre el último paso y la conclusión, en su forma de corchetes.");
