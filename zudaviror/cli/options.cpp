@@ -2,16 +2,18 @@
 
 namespace zudaviror::cli {
 
-const char* const kUsage = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] FÓRMULA\n"
-                           "  FÓRMULA se escribe con los códigos del teclado, p. ej. '!(p+!q)';\n"
-                           "  con - se lee una línea de la entrada estándar.\n"
-                           "  --steps    muestra también los pasos intermedios\n"
-                           "  --unicode  muestra los signos lógicos en UTF-8\n"
-                           "  --log      abre una sesión en FICHERO y le añade la traducción\n";
+const char* const kUsageLine = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] FÓRMULA\n";
 
-const char* const kValidityUsage =
-    "     zudaviror-cli --valid [--system SISTEMA] [--json] FÓRMULA\n"
-    "     zudaviror-cli --tptp [--system SISTEMA] FÓRMULA\n"
+const char* const kValidityForms = "     zudaviror-cli --valid [--system SISTEMA] [--json] FÓRMULA\n"
+                                   "     zudaviror-cli --tptp [--system SISTEMA] FÓRMULA\n";
+
+const char* const kUsageOptions = "  FÓRMULA se escribe con los códigos del teclado, p. ej. '!(p+!q)';\n"
+                                  "  con - se lee una línea de la entrada estándar.\n"
+                                  "  --steps    muestra también los pasos intermedios\n"
+                                  "  --unicode  muestra los signos lógicos en UTF-8\n"
+                                  "  --log      abre una sesión en FICHERO y le añade la traducción\n";
+
+const char* const kValidityOptions =
     "  --valid    dice si la fórmula es válida (estado 0), no válida, con un contramodelo\n"
     "             (estado 1), o si no se sabe en el tiempo límite de 2 s (estado 3)\n"
     "  --system   K (por omisión), D (serial), T (reflexiva), B (reflexiva y simétrica),\n"

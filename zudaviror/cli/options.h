@@ -33,7 +33,10 @@ struct OptionsRead {
 // zudaviror-cli --valid [--system S] [--json] FORMULA; zudaviror-cli --tptp [--system S] FORMULA
 OptionsRead parseOptions(const std::vector<std::string>& arguments);
 
-extern const char* const kUsage;
-extern const char* const kValidityUsage; // --help shows it after kUsage
+// A usage error shows the translation's form and options; --help shows every form, then every option.
+extern const char* const kUsageLine;
+extern const char* const kValidityForms;
+extern const char* const kUsageOptions;
+extern const char* const kValidityOptions;
 
 } // namespace zudaviror::cli

@@ -131,12 +131,12 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
             std::ostream& err) {
     const OptionsRead parsed = parseOptions(arguments);
     if (!parsed.value) {
-        err << "zudaviror-cli: " << parsed.reason << '\n' << kUsage;
+        err << "zudaviror-cli: " << parsed.reason << '\n' << kUsageLine << kUsageOptions;
         return kExitUsage;
     }
     const CliOptions& options = *parsed.value;
     if (options.help) {
-        out << kUsage << kValidityUsage;
+        out << kUsageLine << kValidityForms << kUsageOptions << kValidityOptions;
         return kExitTranslated;
     }
     if (options.version) {
