@@ -1,6 +1,6 @@
 // The SVG export draws what the window draws: read back as XML, a step's SVG is an SVG 1.1
 // document whose shapes are those the step's view paints (position, size and colours of every
-// cut, letter and sheet), and librsvg renders it.
+// cut, letter and sheet), xmllint finds it valid against the SVG 1.1 DTD, and librsvg renders it.
 
 #include "fake_host.h"
 #include "osmira_view.h"
@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <set>
@@ -27,6 +28,9 @@ using namespace osmira::workbench;
 using osmira::workbench::test::FakeHost;
 
 namespace {
+
+// The SVG 1.1 DTD as Debian's w3c-sgml-lib installs it; xmllint finds it through the XML catalogue.
+const char kSvg11Dtd[] = "/usr/share/xml/w3c-sgml-lib/schema/dtd/REC-SVG11-20110816/svg11.dtd";
 
 // A shape as both sides can state it: a rectangle or ellipse by its box, a text by its centre.
 struct Shape {
@@ -155,7 +159,7 @@ void PrintTo(const DrawingCase& c, std::ostream* os) {
 
 class SvgOfAStep : public ::testing::TestWithParam<DrawingCase> {};
 
-TEST_P(SvgOfAStep, HoldsTheShapesTheWindowPaintsAndRenders) {
+TEST_P(SvgOfAStep, HoldsTheShapesTheWindowPaintsIsValidAndRenders) {
     RecordingWorkbench workbench;
     CEjercicio exercise;
     exercise.attachWorkbench(workbench);
@@ -180,11 +184,18 @@ TEST_P(SvgOfAStep, HoldsTheShapesTheWindowPaintsAndRenders) {
     const std::string svg = svgDocument(stepDrawing(step));
     EXPECT_EQ(readSvg(svg), expected);
 
+    suite::testing::ScratchFolder folder;
+    suite::testing::writeFile(folder / "paso.svg", svg);
+    if (!suite::testing::toolInstalled("xmllint") || !std::filesystem::exists(kSvg11Dtd)) {
+        GTEST_SKIP() << "xmllint or the SVG 1.1 DTD is not installed (libxml2-utils, w3c-sgml-lib)";
+    }
+    const suite::testing::ShellRun validated = suite::testing::runShell(
+        "xmllint --nonet --noout --valid " + suite::testing::shellQuoted(folder / "paso.svg"));
+    EXPECT_EQ(validated.status, 0) << validated.output;
+
     if (!suite::testing::toolInstalled("rsvg-convert")) {
         GTEST_SKIP() << "rsvg-convert is not installed (librsvg2-bin)";
     }
-    suite::testing::ScratchFolder folder;
-    suite::testing::writeFile(folder / "paso.svg", svg);
     const suite::testing::ShellRun rendered =
         suite::testing::runShell("rsvg-convert -o " + suite::testing::shellQuoted(folder / "paso.png") + " " +
                                  suite::testing::shellQuoted(folder / "paso.svg"));
