@@ -20,6 +20,9 @@ constexpr int FirstAttemptShare = 40;
 // Then countermodels are looked for in domains of up to this many individuals, where Z3 finds
 // them at once while an unbounded search can miss them (∀x ∃y S x y without ∃y ∀x S x y).
 constexpr int LargestBoundedDomain = 8;
+// The share of the time spent looking for a smaller countermodel than the unbounded attempt's
+// (a tenth): Z3 returns the first structure it meets, a student reads the smallest best.
+constexpr int SmallerCountermodelShare = 10;
 
 suite::ValidityVerdict unknownVerdict(const std::string& proverReason) {
     if (proverReason == "timeout" || proverReason == "canceled") {
@@ -60,6 +63,27 @@ std::optional<ValidityAnswer> attempt(z3::context& context, const FirstOrderProb
     }
 }
 
+std::size_t individualsOf(const Countermodel& countermodel) {
+    std::size_t count = 0;
+    for (const Countermodel::Universe& universe : countermodel.universes) {
+        count += universe.elements.size();
+    }
+    return count;
+}
+
+// A countermodel in the smallest domain that has one, from `smallest` individuals up to one fewer
+// than `fewerThan`, looked for until `giveUp`.
+std::optional<ValidityAnswer> smallerCountermodel(z3::context& context, const FirstOrderProblem& problem,
+                                                  int smallest, int fewerThan, Clock::time_point giveUp) {
+    std::string reason;
+    for (int size = smallest; size < fewerThan && Clock::now() < giveUp; ++size) {
+        if (auto answer = attempt(context, problem, size, until(giveUp), reason)) {
+            return answer;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds timeLimit) {
@@ -67,11 +91,19 @@ ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds tim
     std::string reason = "timeout";
     try {
         z3::context context;
-        if (auto answer = attempt(context, problem, 0, timeLimit / FirstAttemptShare, reason)) {
-            return std::move(*answer);
-        }
         // Every universe is non-empty and disjoint from the others: a domain holds one each.
         const int smallest = std::max(1, static_cast<int>(problem.signature.universes.size()));
+        if (auto answer = attempt(context, problem, 0, timeLimit / FirstAttemptShare, reason)) {
+            if (answer->countermodel) {
+                const auto found = static_cast<int>(individualsOf(*answer->countermodel));
+                const Clock::time_point giveUp =
+                    std::min(deadline, Clock::now() + timeLimit / SmallerCountermodelShare);
+                if (auto smaller = smallerCountermodel(context, problem, smallest, found, giveUp)) {
+                    return std::move(*smaller);
+                }
+            }
+            return std::move(*answer);
+        }
         for (int size = smallest; size <= LargestBoundedDomain && Clock::now() < deadline; ++size) {
             if (auto answer = attempt(context, problem, size, until(deadline), reason)) {
                 return std::move(*answer);

@@ -1,5 +1,6 @@
 // Known validities and non-validities of many-sorted logic, asked of the loaded prover module as
-// the window and the tool ask; every countermodel it gives must make the formula false.
+// the window and the tool ask; every countermodel it gives must make the formula false and be
+// as small as a countermodel of the formula can be.
 #include "many_sorted_formulas.h"
 
 #include "varquen/prover_loading.h"
@@ -14,6 +15,7 @@ struct Case {
     const char* name;
     Formula formula;
     suite::Validity expected;
+    std::size_t individuals = 0; // of the smallest countermodel, when not valid
 };
 
 std::ostream& operator<<(std::ostream& out, const Case& row) {
@@ -33,6 +35,11 @@ TEST_P(ValidityTable, AnswersAndEveryCountermodelFalsifiesTheFormula) {
     ASSERT_EQ(answer.countermodel.has_value(), GetParam().expected == suite::Validity::NotValid);
     if (answer.countermodel) {
         EXPECT_FALSE(holdsIn(*answer.countermodel, signature, GetParam().formula));
+        std::size_t individuals = 0;
+        for (const Countermodel::Universe& universe : answer.countermodel->universes) {
+            individuals += universe.elements.size();
+        }
+        EXPECT_EQ(individuals, GetParam().individuals);
     }
     if (answer.verdict.validity == suite::Validity::Unknown) {
         EXPECT_EQ(answer.verdict.reason, suite::kTimeLimitReason);
@@ -48,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UniversalGivesExistential",
              imp(forAll("x", rel("R", {var("x")})), exists("x", rel("R", {var("x")}))), Validity::Valid},
         Case{"ExistentialDoesNotGiveUniversal",
-             imp(exists("x", rel("R", {var("x")})), forAll("x", rel("R", {var("x")}))), Validity::NotValid},
+             imp(exists("x", rel("R", {var("x")})), forAll("x", rel("R", {var("x")}))), Validity::NotValid,
+             3},
         Case{"DrinkerOfAUniverse",
              exists("x", imp(pred("p", {var("x")}), forAll("y", pred("p", {var("y")})))), Validity::Valid},
         // The universes are disjoint.
@@ -59,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A free variable ranges over its universe; functions map into theirs.
         Case{"AFreeVariableIsInItsUniverse", in("A", var("x")), Validity::Valid},
         Case{"AFunctionMapsIntoItsUniverse", forAll("z", in("A", fn("f", {var("z")}))), Validity::Valid},
-        Case{"AFreeVariableIsNotEveryValue", rel("R", {var("x")}), Validity::NotValid},
-        Case{"AFunctionIsNotConstant", eq(fn("f", {var("z")}), fn("c")), Validity::NotValid},
+        Case{"AFreeVariableIsNotEveryValue", rel("R", {var("x")}), Validity::NotValid, 2},
+        Case{"AFunctionIsNotConstant", eq(fn("f", {var("z")}), fn("c")), Validity::NotValid, 3},
         Case{"PropertyOfTheConstant", imp(forAll("x", pred("p", {var("x")})), pred("p", {fn("c")})),
              Validity::Valid},
         // Quantifiers in their order.
@@ -71,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ForAllExistsDoesNotGiveExistsForAll",
              imp(forAll("x", exists("z", rel("S", {var("x"), var("z")}))),
                  exists("z", forAll("x", rel("S", {var("x"), var("z")})))),
-             Validity::NotValid},
+             Validity::NotValid, 4},
         // Only infinite structures (an endless chain) make it false: undecided, and said so.
         Case{"NotAnEndlessStrictOrder",
              neg(conj(conj(forAll("x", exists("y", rel("S", {var("x"), var("y")}))),
@@ -81,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                               rel("S", {var("x"), var("u")}))))))),
              Validity::Unknown},
         Case{"RelationOnMixedUniverses", imp(rel("S", {var("x"), var("z")}), rel("S", {var("z"), var("x")})),
-             Validity::NotValid}),
+             Validity::NotValid, 2}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 } // namespace
