@@ -1,5 +1,5 @@
 // "¿Es válida?" at the limits: the first question's module load, and an answer in K and in S5
-// (countermodel included) for formulas of eleven leaves and deep modal nesting.
+// for formulas of eleven leaves and deep modal nesting, valid and not (countermodel included).
 #include "zudaviror/validity_question.h"
 
 #include <benchmark/benchmark.h>
@@ -17,6 +17,9 @@ using zudaviror::ModalSystem;
 
 // Eleven leaves, modal operators nested nine deep and the characteristic axioms of the systems.
 const std::string kAtTheLimits = "((!\"!\"!\"!\"!p-\"!\"!\"!\"!p)+(!(p-q)-(!p-!q)))+((!r-r)+((s-!\"s),t))";
+// Eleven leaves again, not valid in any system: a countermodel of one world, which an unbounded
+// search in S5 does not find within the time limit.
+const std::string kNotValidAtTheLimits = "(((\"p+\"q)+(\"r+!\"s))+!(t-p))-\"\"((p+t)+(q,(r+s)))";
 const std::string kAxiomK = "!(p-q)-(!p-!q)";
 
 // Seconds a fresh process takes to load the module (and Z3 with it) and find its entry; negative
@@ -69,6 +72,10 @@ void answer(benchmark::State& state, ModalSystem system, const std::string& K) {
 }
 BENCHMARK_CAPTURE(answer, KAtTheLimits, ModalSystem::K, kAtTheLimits)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(answer, S5AtTheLimits, ModalSystem::S5, kAtTheLimits)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(answer, KNotValidAtTheLimits, ModalSystem::K, kNotValidAtTheLimits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(answer, S5NotValidAtTheLimits, ModalSystem::S5, kNotValidAtTheLimits)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(answer, KAxiomInK, ModalSystem::K, kAxiomK)->Unit(benchmark::kMillisecond);
 
 } // namespace

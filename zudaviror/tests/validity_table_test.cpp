@@ -1,5 +1,6 @@
 // "¿Es válida?" through the loaded prover module: the characteristic axioms of the systems and
-// their failures, and every countermodel checked by evaluating the formula in it.
+// their failures, and every countermodel checked by evaluating the formula in it and by its worlds,
+// as few as the formula's countermodels can have.
 #include "kripke_evaluation.h"
 
 #include "zudaviror/validity_question.h"
@@ -20,6 +21,7 @@ struct ValidityCase {
     const char* K;
     ModalSystem system;
     Validity expected;
+    std::size_t worlds = 0; // of the smallest countermodel, when not valid
 };
 
 void PrintTo(const ValidityCase& c, std::ostream* out) {
@@ -35,27 +37,30 @@ constexpr const char* kAxiomD = "!p-\"p";
 
 const ValidityCase kCases[] = {
     {"KInK", kAxiomK, ModalSystem::K, Validity::Valid},
-    {"TInK", kAxiomT, ModalSystem::K, Validity::NotValid},
-    {"TInD", kAxiomT, ModalSystem::D, Validity::NotValid},
+    {"TInK", kAxiomT, ModalSystem::K, Validity::NotValid, 1},
+    {"TInD", kAxiomT, ModalSystem::D, Validity::NotValid, 2},
     {"TInT", kAxiomT, ModalSystem::T, Validity::Valid},
-    {"DInK", kAxiomD, ModalSystem::K, Validity::NotValid},
+    {"DInK", kAxiomD, ModalSystem::K, Validity::NotValid, 1},
     {"DInD", kAxiomD, ModalSystem::D, Validity::Valid},
     {"DInT", kAxiomD, ModalSystem::T, Validity::Valid},
-    {"FourInT", kAxiom4, ModalSystem::T, Validity::NotValid},
-    {"FourInB", kAxiom4, ModalSystem::B, Validity::NotValid},
+    {"FourInT", kAxiom4, ModalSystem::T, Validity::NotValid, 3},
+    {"FourInB", kAxiom4, ModalSystem::B, Validity::NotValid, 3},
     {"FourInS4", kAxiom4, ModalSystem::S4, Validity::Valid},
-    {"BInS4", kAxiomB, ModalSystem::S4, Validity::NotValid},
+    {"BInS4", kAxiomB, ModalSystem::S4, Validity::NotValid, 2},
     {"BInB", kAxiomB, ModalSystem::B, Validity::Valid},
-    {"FiveInB", kAxiom5, ModalSystem::B, Validity::NotValid},
-    {"FiveInS4", kAxiom5, ModalSystem::S4, Validity::NotValid},
+    {"FiveInB", kAxiom5, ModalSystem::B, Validity::NotValid, 3},
+    {"FiveInS4", kAxiom5, ModalSystem::S4, Validity::NotValid, 2},
     {"FiveInS5", kAxiom5, ModalSystem::S5, Validity::Valid},
-    {"FalsumInS5", "*", ModalSystem::S5, Validity::NotValid},
+    // Unbounded, Z3 searches S4 and S5 past the time limit; two worlds refute it.
+    {"McKinseyInS4", "!\"p-\"!p", ModalSystem::S4, Validity::NotValid, 2},
+    {"McKinseyInS5", "!\"p-\"!p", ModalSystem::S5, Validity::NotValid, 2},
+    {"FalsumInS5", "*", ModalSystem::S5, Validity::NotValid, 1},
     {"NotFalsumInK", "#*", ModalSystem::K, Validity::Valid},
-    {"FormulaVariableInK", "!%-%", ModalSystem::K, Validity::NotValid},
+    {"FormulaVariableInK", "!%-%", ModalSystem::K, Validity::NotValid, 1},
     {"FormulaVariableInT", "!%-%", ModalSystem::T, Validity::Valid},
     // The predicate of s is written S, like the relation.
     {"LetterSInT", "!s-s", ModalSystem::T, Validity::Valid},
-    {"LetterSInK", "s-!s", ModalSystem::K, Validity::NotValid},
+    {"LetterSInK", "s-!s", ModalSystem::K, Validity::NotValid, 2},
 };
 
 class ValidityTable : public ::testing::TestWithParam<ValidityCase> {};
@@ -71,6 +76,7 @@ TEST_P(ValidityTable, DecidesAndShowsACountermodelThatRefutesIt) {
         ASSERT_LT(model.failingWorld, model.worldCount);
         EXPECT_FALSE(oracle::holdsAt(c.K, model, model.failingWorld)) << countermodelText(model);
         EXPECT_TRUE(oracle::meetsConditions(model, c.system)) << countermodelText(model);
+        EXPECT_EQ(model.worldCount, c.worlds) << countermodelText(model);
     }
 }
 
