@@ -11,9 +11,7 @@ namespace {
 // The worlds of Z3's model in its order, the relation and the letters on them.
 KripkeModel readCountermodel(const z3::model& model, Z3Worlds& worlds, const WorldFormula& formula,
                              const z3::expr& failing) {
-    z3::context& context = worlds.context();
-    z3::expr_vector universe(context, Z3_model_get_sort_universe(context, model, worlds.worldSort()));
-    context.check_error();
+    const z3::expr_vector universe = worlds.worldsOf(model);
     KripkeModel kripke;
     kripke.worldCount = universe.size();
     kripke.valuation.resize(universe.size());
@@ -40,16 +38,15 @@ KripkeModel readCountermodel(const z3::model& model, Z3Worlds& worlds, const Wor
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// The share of the time a first, unbounded attempt gets (an eighth): valid formulas of a
-// student's size are proved in it, and most countermodels are found.
-constexpr int FirstAttemptShare = 8;
-// Then countermodels of up to this many worlds are asked for, fewest first: where the frame
-// conditions nest quantifiers (S4, S5) Z3 can search an unbounded sort of worlds for seconds
-// while a model of one or two worlds exists.
-constexpr std::size_t LargestBoundedFrame = 6;
-// The share of the time spent looking for a countermodel of fewer worlds than the first attempt's
-// (a tenth): Z3 returns the first model it meets, a student reads the smallest best.
-constexpr int FewerWorldsShare = 10;
+// Countermodels of up to this many worlds are asked for first, fewest first, with every
+// quantifier written out over them: a question without quantifiers, answered in milliseconds,
+// where the unbounded search in S4 and S5 can run for seconds while two worlds refute the formula
+// (□◇p→◇□p). A student reads the smallest countermodel best, too.
+constexpr std::size_t LargestBoundedFrame = 4;
+// Unless writing out makes more formulas than this.
+constexpr double LargestWrittenOut = 500000;
+// The share of the time those questions get (a tenth); the unbounded search has the rest.
+constexpr int BoundedShare = 10;
 
 milliseconds until(Clock::time_point deadline) {
     return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
@@ -66,24 +63,66 @@ void setParameters(z3::solver& solver, milliseconds timeLimit) {
     solver.set(parameters);
 }
 
-// A countermodel of as few worlds as there are, asked for with at most 1, 2, … worlds below
-// `fewerThan` until one is given or `giveUp`. Each bound has a solver of its own: a solver once
-// pushed is incremental for good, and loses the proofs its first configuration finds.
-std::optional<KripkeModel> fewestWorlds(const z3::expr_vector& question, Z3Worlds& worlds,
-                                        const WorldFormula& formula, const z3::expr& failing,
-                                        std::size_t fewerThan, Clock::time_point giveUp) {
-    z3::context& context = worlds.context();
-    const z3::expr any = context.constant("cualquier_mundo", worlds.worldSort());
-    z3::expr oneOfThem = context.bool_val(false);
-    for (std::size_t count = 1; count < fewerThan && Clock::now() < giveUp; ++count) {
-        oneOfThem = oneOfThem ||
-                    any == context.constant(("mundo_" + std::to_string(count)).c_str(), worlds.worldSort());
-        z3::solver bounded(context);
-        setParameters(bounded, until(giveUp));
-        bounded.add(question);
-        bounded.add(z3::forall(any, oneOfThem));
-        if (bounded.check() == z3::sat) {
-            return generatedSubmodel(readCountermodel(bounded.get_model(), worlds, formula, failing));
+// Puts the question to `solver`: the frame conditions hold and the formula is false at its free
+// world, which is returned.
+z3::expr askForCountermodel(z3::solver& solver, Z3Worlds& worlds, const WorldFormula& formula,
+                            ModalSystem system) {
+    for (const FrameCondition condition : frameConditions(system)) {
+        solver.add(worlds.frameAxiom(condition));
+    }
+    std::map<char, z3::expr> free;
+    for (const char world : freeWorlds(formula)) {
+        free.emplace(world, free.empty() ? worlds.firstWorld(world) : worlds.world(world));
+    }
+    solver.add(!worlds.formula(formula, free));
+    // Every TRANS result has the free world u; a closed formula fails at any world.
+    return free.empty() ? worlds.firstWorld('u') : free.begin()->second;
+}
+
+// The solver's model with only the arrows it needs, to be read at a glance: each arrow in turn
+// is left out when the question is still answered without it, until `giveUp`.
+z3::model fewestArrows(z3::solver& solver, Z3Worlds& worlds, Clock::time_point giveUp) {
+    z3::model model = solver.get_model();
+    z3::expr_vector leftOut(solver.ctx());
+    for (const z3::expr& from : worlds.worldsOf(model)) {
+        for (const z3::expr& to : worlds.worldsOf(model)) {
+            const z3::expr arrow = worlds.accessible()(from, to);
+            if (Clock::now() >= giveUp || !model.eval(arrow, true).is_true()) {
+                continue;
+            }
+            leftOut.push_back(!arrow);
+            if (solver.check(leftOut) == z3::sat) {
+                model = solver.get_model();
+            } else {
+                leftOut.pop_back();
+            }
+        }
+    }
+    return model;
+}
+
+// A countermodel of as few worlds as there are, in a context of its own (the terms of a context
+// change how fast Z3 proves in it): the question over 1, 2, … worlds, written out, until one is
+// given, writing out grows too large, or `giveUp`.
+std::optional<KripkeModel> fewestWorlds(const WorldFormula& formula, ModalSystem system,
+                                        Clock::time_point giveUp) {
+    z3::context context;
+    for (std::size_t count = 1; count <= LargestBoundedFrame && Clock::now() < giveUp; ++count) {
+        if (Z3Worlds::writtenOutSize(formula, count) > LargestWrittenOut) {
+            break;
+        }
+        Z3Worlds worlds(context, count);
+        // Without quantifiers, and with the worlds as constants of a sort, the question is one of
+        // equality and uninterpreted functions, which Z3's solver for that logic answers at once.
+        z3::solver solver(context, "QF_UF");
+        z3::params parameters(context);
+        parameters.set("timeout", static_cast<unsigned>(until(giveUp).count()));
+        solver.set(parameters);
+        solver.add(worlds.writtenWorldsApart());
+        const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
+        if (solver.check() == z3::sat) {
+            return generatedSubmodel(
+                readCountermodel(fewestArrows(solver, worlds, giveUp), worlds, formula, failing));
         }
     }
     return std::nullopt;
@@ -93,51 +132,25 @@ ValidityAnswer unknown(std::string reason) {
     return {{suite::Validity::Unknown, std::move(reason)}, std::nullopt};
 }
 
-ValidityAnswer notValid(KripkeModel countermodel) {
-    return {{suite::Validity::NotValid, {}}, std::move(countermodel)};
-}
-
 ValidityAnswer decideInZ3(const WorldFormula& formula, ModalSystem system, milliseconds timeLimit) {
     const Clock::time_point deadline = Clock::now() + timeLimit;
+    if (std::optional<KripkeModel> small =
+            fewestWorlds(formula, system, Clock::now() + timeLimit / BoundedShare)) {
+        return {{suite::Validity::NotValid, {}}, std::move(*small)};
+    }
     z3::context context;
     Z3Worlds worlds(context);
     z3::solver solver(context);
-    for (const FrameCondition condition : frameConditions(system)) {
-        solver.add(worlds.frameAxiom(condition));
-    }
-    std::map<char, z3::expr> free;
-    for (const char world : freeWorlds(formula)) {
-        free.emplace(world, context.constant(std::string(1, world).c_str(), worlds.worldSort()));
-    }
-    solver.add(!worlds.formula(formula, free));
-    // Every TRANS result has the free world u; a closed formula fails at any world.
-    const z3::expr failing = free.empty() ? context.constant("u", worlds.worldSort()) : free.begin()->second;
-
-    setParameters(solver, timeLimit / FirstAttemptShare);
-    z3::check_result result = solver.check();
-    if (result == z3::sat) {
-        KripkeModel found = generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing));
-        const Clock::time_point giveUp = std::min(deadline, Clock::now() + timeLimit / FewerWorldsShare);
-        std::optional<KripkeModel> fewer =
-            fewestWorlds(solver.assertions(), worlds, formula, failing, found.worldCount, giveUp);
-        return notValid(fewer ? std::move(*fewer) : std::move(found));
-    }
-    if (result == z3::unknown) {
-        // Half of the time left for small frames, the other half for the unbounded search.
-        const Clock::time_point giveUp = Clock::now() + (deadline - Clock::now()) / 2;
-        if (std::optional<KripkeModel> small = fewestWorlds(solver.assertions(), worlds, formula, failing,
-                                                            LargestBoundedFrame + 1, giveUp)) {
-            return notValid(std::move(*small));
-        }
-        setParameters(solver, until(deadline));
-        result = Clock::now() < deadline ? solver.check() : z3::unknown;
-        if (result == z3::sat) {
-            return notValid(
-                generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing)));
-        }
-    }
-    if (result == z3::unsat) {
+    const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
+    setParameters(solver, until(deadline));
+    switch (solver.check()) {
+    case z3::unsat:
         return {{suite::Validity::Valid, {}}, std::nullopt};
+    case z3::sat:
+        return {{suite::Validity::NotValid, {}},
+                generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing))};
+    case z3::unknown:
+        break;
     }
     const std::string reason = solver.reason_unknown();
     const bool timedOut =

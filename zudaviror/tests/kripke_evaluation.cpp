@@ -1,6 +1,7 @@
 #include "kripke_evaluation.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 namespace zudaviror::oracle {
@@ -39,7 +40,20 @@ class Evaluation {
     }
 
   private:
+    // A unit's value at a world is found once: the modal operators ask for their operand at every
+    // world, which without it would take worlds to the power of the nesting.
     bool unit(std::size_t world) {
+        const std::pair<std::size_t, std::size_t> key(at_, world);
+        if (const auto known = known_.find(key); known != known_.end()) {
+            at_ = known->second.second;
+            return known->second.first;
+        }
+        const bool value = unitValue(world);
+        known_.emplace(key, std::pair(value, at_));
+        return value;
+    }
+
+    bool unitValue(std::size_t world) {
         const char code = K_[at_++];
         if (code == '(') {
             const bool value = formula(world);
@@ -82,6 +96,8 @@ class Evaluation {
     std::string_view K_;
     const KripkeModel& model_;
     std::size_t at_ = 0;
+    std::map<std::pair<std::size_t, std::size_t>, std::pair<bool, std::size_t>>
+        known_; // (place, world): value, end
 };
 
 } // namespace
