@@ -3,6 +3,8 @@
 #include "z3_worlds.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 namespace zudaviror::prover {
 
@@ -38,15 +40,19 @@ KripkeModel readCountermodel(const z3::model& model, Z3Worlds& worlds, const Wor
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// Countermodels of up to this many worlds are asked for first, fewest first, with every
-// quantifier written out over them: a question without quantifiers, answered in milliseconds,
-// where the unbounded search in S4 and S5 can run for seconds while two worlds refute the formula
-// (□◇p→◇□p). A student reads the smallest countermodel best, too.
+// Beside the unbounded search, countermodels of up to this many worlds are asked for, fewest
+// first, with every quantifier written out over them: questions without quantifiers, answered in
+// milliseconds, where the unbounded search in S4 and S5 can run for seconds while two worlds
+// refute the formula (□◇p→◇□p). A student reads the smallest countermodel best, too.
 constexpr std::size_t LargestBoundedFrame = 4;
 // Unless writing out makes more formulas than this.
 constexpr double LargestWrittenOut = 500000;
-// The share of the time those questions get (a tenth); the unbounded search has the rest.
+// No new such question is begun after this share of the time (a tenth).
 constexpr int BoundedShare = 10;
+// The most work each of them may take, in Z3's resource units (a four-world question at the
+// limits takes about 60 000, some 10 ms here). A limit on work rather than on time starts no
+// timer: Z3's timers, one per timed question, are where a deadlock has been reported.
+constexpr unsigned BoundedEffort = 1000000;
 
 milliseconds until(Clock::time_point deadline) {
     return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
@@ -80,7 +86,8 @@ z3::expr askForCountermodel(z3::solver& solver, Z3Worlds& worlds, const WorldFor
 }
 
 // The solver's model with only the arrows it needs, to be read at a glance: each arrow in turn
-// is left out when the question is still answered without it, until `giveUp`.
+// is left out when the question is still answered without it (each within the solver's limit
+// on work), until `giveUp`.
 z3::model fewestArrows(z3::solver& solver, Z3Worlds& worlds, Clock::time_point giveUp) {
     z3::model model = solver.get_model();
     z3::expr_vector leftOut(solver.ctx());
@@ -116,7 +123,7 @@ std::optional<KripkeModel> fewestWorlds(const WorldFormula& formula, ModalSystem
         // equality and uninterpreted functions, which Z3's solver for that logic answers at once.
         z3::solver solver(context, "QF_UF");
         z3::params parameters(context);
-        parameters.set("timeout", static_cast<unsigned>(until(giveUp).count()));
+        parameters.set("rlimit", BoundedEffort);
         solver.set(parameters);
         solver.add(worlds.writtenWorldsApart());
         const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
@@ -132,18 +139,56 @@ ValidityAnswer unknown(std::string reason) {
     return {{suite::Validity::Unknown, std::move(reason)}, std::nullopt};
 }
 
+// The small frames asked about beside the unbounded search, on a thread of their own: a
+// countermodel they find interrupts the search, which is asked again until it has stopped (an
+// interruption between two of its steps is lost).
+class BoundedSweep {
+  public:
+    BoundedSweep(const WorldFormula& formula, ModalSystem system, Clock::time_point giveUp,
+                 z3::context& searched)
+        : thread_([this, &formula, system, giveUp, &searched] {
+              try {
+                  found_ = fewestWorlds(formula, system, giveUp);
+              } catch (...) {
+                  // A question Z3 cannot answer leaves the answer to the unbounded search.
+              }
+              while (found_ && searching_) {
+                  searched.interrupt();
+                  std::this_thread::sleep_for(milliseconds(1));
+              }
+          }) {}
+    BoundedSweep(const BoundedSweep&) = delete;
+    BoundedSweep& operator=(const BoundedSweep&) = delete;
+    ~BoundedSweep() { finish(); }
+
+    // Waits for the sweep once the search has stopped, and gives what it found.
+    std::optional<KripkeModel> finish() {
+        searching_ = false;
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        return std::move(found_);
+    }
+
+  private:
+    std::optional<KripkeModel> found_;
+    std::atomic<bool> searching_{true};
+    std::thread thread_;
+};
+
 ValidityAnswer decideInZ3(const WorldFormula& formula, ModalSystem system, milliseconds timeLimit) {
     const Clock::time_point deadline = Clock::now() + timeLimit;
-    if (std::optional<KripkeModel> small =
-            fewestWorlds(formula, system, Clock::now() + timeLimit / BoundedShare)) {
-        return {{suite::Validity::NotValid, {}}, std::move(*small)};
-    }
     z3::context context;
     Z3Worlds worlds(context);
     z3::solver solver(context);
     const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
     setParameters(solver, until(deadline));
-    switch (solver.check()) {
+    BoundedSweep sweep(formula, system, Clock::now() + timeLimit / BoundedShare, context);
+    const z3::check_result result = solver.check();
+    if (std::optional<KripkeModel> small = sweep.finish()) {
+        return {{suite::Validity::NotValid, {}}, std::move(*small)};
+    }
+    switch (result) {
     case z3::unsat:
         return {{suite::Validity::Valid, {}}, std::nullopt};
     case z3::sat:
