@@ -1,10 +1,39 @@
 #include "z3_problem.h"
 
+#include <cmath>
+#include <set>
+
 namespace varquen::prover {
 
 namespace {
 
 using Kind = FirstOrderFormula::Kind;
+
+void addTermVariables(const FirstOrderTerm& term, std::set<int>& variables) {
+    if (term.kind == FirstOrderTerm::Kind::Variable) {
+        variables.insert(term.symbol);
+    }
+    for (const FirstOrderTerm& argument : term.arguments) {
+        addTermVariables(argument, variables);
+    }
+}
+
+// The variables free in `formula`; adds to `size` what writing its parts out makes.
+std::set<int> freeVariablesCounted(const FirstOrderFormula& formula, double domainSize, double& size) {
+    std::set<int> free;
+    for (const FirstOrderTerm& term : formula.terms) {
+        addTermVariables(term, free);
+    }
+    for (const FirstOrderFormula& part : formula.parts) {
+        free.merge(freeVariablesCounted(part, domainSize, size));
+    }
+    const bool quantifier = formula.kind == Kind::ForAll || formula.kind == Kind::Exists;
+    size += std::pow(domainSize, static_cast<double>(free.size()));
+    if (quantifier) {
+        free.erase(formula.symbol);
+    }
+    return free;
+}
 
 // A quantifier of Z3's over an unbounded domain; over a bounded one, the conjunction (or the
 // disjunction) of the body at each individual, which Z3 decides without instantiating anything.
@@ -153,6 +182,19 @@ z3::expr encodeFormula(const Z3Signature& z3Signature, const FirstOrderFormula& 
         return applyToTerms(z3Signature, z3Signature.functions[symbol], formula.terms);
     }
     return z3Signature.context.bool_val(false);
+}
+
+double writtenOutSize(const FirstOrderProblem& problem, int domainSize) {
+    const auto individuals = static_cast<double>(domainSize);
+    double size = 0;
+    freeVariablesCounted(problem.formula, individuals, size);
+    for (const FirstOrderSignature::Function& function : problem.signature.functions) {
+        if (function.used) {
+            size += std::pow(individuals, static_cast<double>(function.types.size() - 1));
+        }
+    }
+    const auto universes = static_cast<double>(problem.signature.universes.size());
+    return size + universes * universes * individuals;
 }
 
 z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const FirstOrderSignature& signature) {

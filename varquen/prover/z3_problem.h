@@ -29,6 +29,11 @@ Z3Signature declareSignature(z3::context& context, const FirstOrderSignature& si
 
 z3::expr encodeFormula(const Z3Signature& z3Signature, const FirstOrderFormula& formula);
 
+// How many formulas the question makes over a bounded domain of domainSize individuals, where
+// every quantifier is written out: each part of the formula once for every choice of the
+// individuals its free variables stand for, and each function's typing once per argument tuple.
+double writtenOutSize(const FirstOrderProblem& problem, int domainSize);
+
 // What every many-sorted structure satisfies once its universes are predicates of one domain:
 // each universe non-empty, every two disjoint, each used function into its result universe.
 z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const FirstOrderSignature& signature);
