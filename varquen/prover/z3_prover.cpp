@@ -36,10 +36,6 @@ suite::ValidityVerdict unknownVerdict(const std::string& proverReason) {
     return {suite::Validity::Unknown, "el demostrador no llega a una respuesta (" + proverReason + ")"};
 }
 
-milliseconds until(Clock::time_point deadline) {
-    return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
-}
-
 // The question in a domain of domainSize individuals (0: any number): the answer when Z3 gives
 // one that holds for every domain (not valid, or valid when unbounded); else nothing, and the
 // reason Z3 gave.
@@ -88,7 +84,7 @@ std::optional<ValidityAnswer> smallerCountermodel(z3::context& context, const Fi
     for (int size = smallest;
          size < fewerThan && Clock::now() < giveUp && writtenOutSize(problem, size) <= LargestWrittenOut;
          ++size) {
-        if (auto answer = attempt(context, problem, size, until(giveUp), reason)) {
+        if (auto answer = attempt(context, problem, size, suite::timeLeft(giveUp), reason)) {
             return answer;
         }
     }
@@ -118,12 +114,12 @@ ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds tim
         for (int size = smallest; size <= LargestBoundedDomain && Clock::now() < deadline &&
                                   writtenOutSize(problem, size) <= LargestWrittenOut;
              ++size) {
-            if (auto answer = attempt(context, problem, size, until(deadline), reason)) {
+            if (auto answer = attempt(context, problem, size, suite::timeLeft(deadline), reason)) {
                 return std::move(*answer);
             }
         }
         if (Clock::now() < deadline) {
-            if (auto answer = attempt(context, problem, 0, until(deadline), reason)) {
+            if (auto answer = attempt(context, problem, 0, suite::timeLeft(deadline), reason)) {
                 return std::move(*answer);
             }
         }

@@ -55,10 +55,6 @@ constexpr int BoundedShare = 10;
 // timer: Z3's timers, one per timed question, are where a deadlock has been reported.
 constexpr unsigned BoundedEffort = 1000000;
 
-milliseconds until(Clock::time_point deadline) {
-    return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
-}
-
 // Model-based instantiation finds the small models that modal formulas have, and E-matching the
 // proofs; Z3's own choice for these problems ran past any time limit in S4 and S5.
 void setParameters(z3::solver& solver, milliseconds timeLimit) {
@@ -150,7 +146,7 @@ ValidityAnswer decideInZ3(const WorldFormula& formula, ModalSystem system, milli
     Z3Worlds worlds(context);
     z3::solver solver(context);
     const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
-    setParameters(solver, until(deadline));
+    setParameters(solver, suite::timeLeft(deadline));
     switch (solver.check()) {
     case z3::unsat:
         return {{suite::Validity::Valid, {}}, std::nullopt};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -19,6 +20,13 @@ struct ValidityVerdict {
 inline constexpr std::chrono::milliseconds kDefaultProverTimeLimit{2000};
 
 inline constexpr std::string_view kTimeLimitReason = "límite de tiempo alcanzado";
+
+// The time left until a question's deadline, at least a millisecond: a prover reads a limit of
+// zero as none.
+inline std::chrono::milliseconds timeLeft(std::chrono::steady_clock::time_point deadline) {
+    return std::max(std::chrono::milliseconds(1), std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                      deadline - std::chrono::steady_clock::now()));
+}
 
 // "válida", "no válida", "desconocido" (UTF-8).
 std::string_view validityWord(Validity validity);
