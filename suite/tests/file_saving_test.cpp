@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -154,6 +155,83 @@ TEST(FileSaving, TwoSavesAtOnceBothSucceedAndLeaveAWholeFile) {
     const std::string last = readFile(folder / "t");
     EXPECT_TRUE(last == std::string(200000, 'a') || last == std::string(300000, 'b')) << last.size();
     EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"a", "b", "t"}));
+}
+
+// A temporary's name is longer than its target's; names of 237 to 255 bytes could not be saved.
+TEST(FileSaving, TargetsWithTheLongestNamesAreSaved) {
+    for (const std::size_t length : {237, 255}) {
+        const ScratchFolder folder;
+        const std::string name(length, 'n');
+        ASSERT_TRUE(suite::replaceFile((folder / name).string(), "saved").saved()) << length;
+        EXPECT_EQ(readFile(folder / name), "saved");
+        EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{name});
+    }
+}
+
+// Five files replaced as one batch by the tool, each with the label and its own path.
+struct Batch {
+    explicit Batch(const ScratchFolder& folder) : folder(folder) {
+        for (int i = 1; i <= 5; ++i) {
+            targets.push_back(folder / ("picture" + std::to_string(i)));
+        }
+    }
+    std::string command(const std::string& label) const {
+        writeFile(folder / label, label);
+        std::string line = REPLACE_FILE_TOOL;
+        for (const fs::path& target : targets) {
+            line += " " + target.string();
+        }
+        return line + " < " + (folder / label).string();
+    }
+    // The labels the files hold, once each.
+    std::set<std::string> labels() const {
+        std::set<std::string> found;
+        for (const fs::path& target : targets) {
+            const std::string bytes = readFile(target);
+            found.insert(bytes.substr(0, bytes.size() - target.string().size()));
+        }
+        return found;
+    }
+    const ScratchFolder& folder;
+    std::vector<fs::path> targets;
+};
+
+// Killed at each of its renames, a batch leaves its files all old, all new, or its journal, which
+// the next save into the folder finishes: in the end every file is of the new batch.
+TEST(FileSaving, ABatchKilledAmongItsRenamesIsFinishedByTheNextSaveIntoItsFolder) {
+    const ScratchFolder folder;
+    const Batch batch(folder);
+    const std::string command = batch.command("new");
+    for (int n = 1; n <= 5; ++n) {
+        for (const fs::path& target : batch.targets) {
+            writeFile(target, "old" + target.string());
+        }
+        const suite::testing::KilledRun run = suite::testing::runKilledAtCall(command, "rename", n);
+        if (run == suite::testing::KilledRun::NoStrace) {
+            GTEST_SKIP() << "strace is not installed";
+        }
+        ASSERT_EQ(run, suite::testing::KilledRun::Killed) << n;
+        if (batch.labels().size() > 1) {
+            EXPECT_TRUE(fs::exists(folder / ".guardando.lista")) << n;
+        }
+        ASSERT_TRUE(suite::replaceFile((folder / "other").string(), "other").saved()) << n;
+        EXPECT_EQ(batch.labels(), std::set<std::string>{"new"}) << n;
+        EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"new", "other", "picture1", "picture2",
+                                                                    "picture3", "picture4", "picture5"}))
+            << n;
+    }
+}
+
+// Two batches of the same files at the same moment: both succeed, and the files are all of one.
+TEST(FileSaving, TwoBatchesAtOnceLeaveTheFilesAllOfOne) {
+    const ScratchFolder folder;
+    const Batch batch(folder);
+    const std::string pair =
+        "sh -c '" + batch.command("a") + " & a=$!; " + batch.command("b") + " & b=$!; wait $a && wait $b'";
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_EQ(std::system(pair.c_str()), 0) << i;
+        EXPECT_EQ(batch.labels().size(), 1U) << i;
+    }
 }
 
 TEST(FileSaving, OnlyTheTargetsOwnTemporariesAreRemoved) {

@@ -1,5 +1,6 @@
 #include "suite/file_saving.h"
 
+#include "suite/file_reading.h"
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
 #include "suite/whole_write.h"
@@ -23,6 +24,12 @@ namespace {
 // A temporary's name: hidden, beside its target, and never taken for a file of the student's.
 constexpr std::string_view kTemporaryMark = ".guardando.";
 constexpr std::size_t kRandomLength = 6;
+// A name holds at most this many bytes; a temporary's takes as much of its target's as fits.
+constexpr std::size_t kLongestName = 255;
+constexpr std::size_t kLongestTargetInTemporary = kLongestName - 1 - kTemporaryMark.size() - kRandomLength;
+// Files put in place together are listed here, in their folder, while they are renamed one by
+// one: a save killed among the renames is finished by the next save into the folder.
+constexpr std::string_view kJournalName = ".guardando.lista";
 
 FileSave failed(SaveFailure failure, int error = 0) {
     return {failure, error};
@@ -133,10 +140,6 @@ Ownership ownershipFor(const std::string& target) {
     return {static_cast<mode_t>(0666 & ~mask), false, 0, 0};
 }
 
-std::string temporaryName(const std::string& folder, const std::string& target) {
-    return folder + "/." + target + std::string(kTemporaryMark) + randomSuffix();
-}
-
 // Syncs a folder through a descriptor of it with `sync` (fsync, or syncfs for its file system);
 // the errno of the failure, or 0.
 int syncFolder(const std::string& folder, int (*sync)(int)) {
@@ -146,6 +149,112 @@ int syncFolder(const std::string& folder, int (*sync)(int)) {
         ::close(fd);
     }
     return error;
+}
+
+// The part of a target's name its temporaries carry.
+std::string_view nameInTemporary(std::string_view target) {
+    return target.substr(0, kLongestTargetInTemporary);
+}
+
+std::string temporaryName(const std::string& folder, const std::string& target) {
+    return folder + "/." + std::string(nameInTemporary(target)) + std::string(kTemporaryMark) +
+           randomSuffix();
+}
+
+std::string absolutePath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string folder(PATH_MAX, '\0');
+    if (::getcwd(folder.data(), folder.size()) == nullptr) {
+        return path;
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    return folder + "/" + path;
+}
+
+// Saves into a folder take turns while they put files in place (the folder locked), so two
+// batches never interleave their renames. Where the file system has no such locks, saves go on
+// without them.
+class FolderLocks {
+  public:
+    explicit FolderLocks(const std::vector<std::string>& folders) {
+        std::vector<std::pair<std::pair<dev_t, ino_t>, int>> opened;
+        for (const std::string& folder : folders) {
+            const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            struct stat status {};
+            if (fd >= 0 && ::fstat(fd, &status) == 0) {
+                opened.push_back({{status.st_dev, status.st_ino}, fd});
+            } else if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+        // One order for every process, however it names the folders, so that none waits in a circle.
+        std::sort(opened.begin(), opened.end());
+        for (std::size_t i = 0; i < opened.size(); ++i) {
+            if (i > 0 && opened[i].first == opened[i - 1].first) {
+                ::close(opened[i].second);
+                continue;
+            }
+            while (::flock(opened[i].second, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            fds_.push_back(opened[i].second);
+        }
+    }
+    FolderLocks(const FolderLocks&) = delete;
+    FolderLocks& operator=(const FolderLocks&) = delete;
+    ~FolderLocks() {
+        for (const int fd : fds_) {
+            ::close(fd);
+        }
+    }
+
+  private:
+    std::vector<int> fds_;
+};
+
+std::string journalPath(const std::string& folder) {
+    return folder + "/" + std::string(kJournalName);
+}
+
+// The journal's pairs of temporary and target, each path ended by a NUL.
+std::vector<std::pair<std::string, std::string>> journalEntries(const std::string& bytes) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t temporaryEnd = bytes.find('\0', at);
+        const std::size_t targetEnd =
+            temporaryEnd == std::string::npos ? std::string::npos : bytes.find('\0', temporaryEnd + 1);
+        if (targetEnd == std::string::npos) {
+            break; // a journal cut short was never used: it is synced before the first rename
+        }
+        entries.emplace_back(bytes.substr(at, temporaryEnd - at),
+                             bytes.substr(temporaryEnd + 1, targetEnd - temporaryEnd - 1));
+        at = targetEnd + 1;
+    }
+    return entries;
+}
+
+// Puts in place what a save killed among its renames had left, with the folder locked: the one
+// who wrote the journal held the lock until it removed the journal, so a journal found now is
+// one whose save died. Its files were all on the disk before the first rename.
+void finishInterruptedSave(const std::string& folder) {
+    const std::string journal = journalPath(folder);
+    struct stat status {};
+    if (::lstat(journal.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+        return;
+    }
+    const FileRead read = readRegularFile(journal, std::size_t{1} << 30);
+    if (read.value) {
+        for (const auto& [temporary, target] : journalEntries(*read.value)) {
+            struct stat left {};
+            if (::lstat(temporary.c_str(), &left) == 0 && S_ISREG(left.st_mode)) {
+                ::rename(temporary.c_str(), target.c_str());
+            }
+        }
+    }
+    ::unlink(journal.c_str());
+    syncFolder(folder, ::fsync);
 }
 
 // Gives the unnamed file a name beside its target.
@@ -257,15 +366,19 @@ void FileReplacement::closeStaged() {
 }
 
 void FileReplacement::removeStaleTemporaries(const std::string& folder, const std::string& target) {
+    // Not while another save puts its files in place: its temporaries are no longer locked then.
+    const FolderLocks lock({folder});
     auto listed = std::find_if(folders_.begin(), folders_.end(),
                                [&folder](const Folder& known) { return known.path == folder; });
     if (listed == folders_.end()) {
-        // One listing a folder, however many of its files are staged.
+        // One listing a folder, however many of its files are staged; a killed batch is put in
+        // place before its temporaries could be taken for stale ones.
+        finishInterruptedSave(folder);
         folders_.push_back({folder, temporariesIn(folder)});
         listed = std::prev(folders_.end());
     }
     for (const std::string& temporary : listed->temporaries) {
-        if (targetOfTemporary(temporary) != std::string_view(target)) {
+        if (targetOfTemporary(temporary) != nameInTemporary(target)) {
             continue;
         }
         // A save in progress holds its temporary locked; a killed one no longer does.
@@ -363,28 +476,85 @@ std::vector<std::string> FileReplacement::foldersOfStaged() const {
     return folders;
 }
 
+// Whether every staged temporary is still there: past kFilesKeptOpen they are not locked, and a
+// save that took one for a killed save's has removed it. Then nothing may be put in place.
+bool FileReplacement::allStagedRemain() const {
+    for (const Staged& file : staged_) {
+        struct stat status {};
+        if (::lstat(file.temporary.c_str(), &status) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+FileSave FileReplacement::writeJournal(const std::string& folder) const {
+    std::string bytes;
+    for (const Staged& file : staged_) {
+        bytes += absolutePath(file.temporary) + '\0' + absolutePath(file.target) + '\0';
+    }
+    const std::string journal = journalPath(folder);
+    const int fd = ::open(journal.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return failed(SaveFailure::CannotCreate, errno);
+    }
+    const bool written = writeWhole(fd, bytes) && ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!written) {
+        ::unlink(journal.c_str());
+        return failed(SaveFailure::CannotWrite, error);
+    }
+    if (const int synced = syncFolder(folder, ::fsync); synced != 0) {
+        ::unlink(journal.c_str());
+        return failed(SaveFailure::CannotWrite, synced);
+    }
+    return {};
+}
+
 FileSave FileReplacement::commit() {
     if (const FileSave synced = syncStaged(); !synced.saved()) {
         discard();
         return synced;
     }
     const std::vector<std::string> folders = foldersOfStaged();
+    const FolderLocks locks(folders);
+    for (const std::string& folder : folders) {
+        finishInterruptedSave(folder);
+    }
+    if (!allStagedRemain()) {
+        discard();
+        return failed(SaveFailure::CannotReplace, ENOENT);
+    }
+    // One file is put in place by one rename; several need the journal, in the last one's folder.
+    const std::string journalFolder = folderOf(staged_.back().target);
+    const bool journaled = staged_.size() > 1;
+    if (journaled) {
+        if (const FileSave written = writeJournal(journalFolder); !written.saved()) {
+            discard();
+            return written;
+        }
+    }
+    FileSave result;
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (::rename(staged_[i].temporary.c_str(), staged_[i].target.c_str()) != 0) {
-            const int error = errno;
+            result = failed(SaveFailure::CannotReplace, errno);
             for (std::size_t rest = i; rest < staged_.size(); ++rest) {
                 ::unlink(staged_[rest].temporary.c_str());
             }
-            closeStaged();
-            return failed(SaveFailure::CannotReplace, error);
+            break;
         }
     }
     closeStaged();
-    // The renames reach the disk with their folders; the data already has.
+    // The renames reach the disk with their folders before the journal goes; the data already has.
     for (const std::string& folder : folders) {
         syncFolder(folder, ::fsync);
     }
-    return {};
+    if (journaled) {
+        ::unlink(journalPath(journalFolder).c_str());
+        syncFolder(journalFolder, ::fsync);
+    }
+    return result;
 }
 
 FileSave replaceFile(const std::string& path, std::string_view bytes) {

@@ -44,8 +44,12 @@ SaveTarget saveTarget(const std::string& path);
 // file system allows it, so a kill while writing leaves nothing behind; one named by a killed
 // save is removed by the next save of the same target. A save in progress holds a lock on its
 // temporary, so that another program saving the same file at the same moment leaves it alone (for
-// the first kFilesKeptOpen files of a batch; past them a race with such a save is possible, and
-// ends in a reported failure, never in a torn file).
+// the first kFilesKeptOpen files of a batch; past them such a save may take it for a killed
+// one's, and the batch then fails as a whole, reported, before any file is put in place).
+// Saves put their files in place in turns, each folder locked meanwhile, so two batches never
+// mix. A batch of several files lists them first in a journal in the last file's folder; a kill
+// among the renames leaves the journal, and the next save into that folder puts the rest in place
+// before anything else, so the files end up all of one batch.
 class FileReplacement {
   public:
     FileReplacement() = default;
@@ -71,6 +75,8 @@ class FileReplacement {
     static constexpr std::size_t kFilesKeptOpen = 64;
     void removeStaleTemporaries(const std::string& folder, const std::string& target);
     FileSave syncStaged();
+    bool allStagedRemain() const;
+    FileSave writeJournal(const std::string& folder) const;
     std::vector<std::string> foldersOfStaged() const;
     void discard();
     void closeStaged();
