@@ -55,7 +55,8 @@ std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportO
     Informe informe(exercise);
     informe.SetOptions(options);
     JpegPictureWriter pictures(files);
-    ReportText report = informe.generate(pictureFolder, pictures);
+    ReportText report =
+        informe.generate(pictureFolder, pictures, std::filesystem::path(page.path).filename().string());
     if (report.failure) {
         return report.failure;
     }

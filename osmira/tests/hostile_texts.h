@@ -1,5 +1,7 @@
 #pragma once
 
+#include "osmira/ejercicio.h"
+
 #include <string>
 #include <vector>
 
@@ -19,20 +21,34 @@ inline std::vector<HostileText> hostileTexts() {
         {"Markup", "<script>document.title=\"X\"</script><img src=x onerror=alert(1)>"},
         {"Quotes", "\" onmouseover=\"alert(1)\" x='y'"},
         {"Entities", "A<B & C>D &amp; &lt;"},
-        {"Placeholders", "#Titulo #Coment #Archivo #sAutor"},
+        {"Placeholders", "#Titulo #Coment #Archivo #sAutor #sFecha\n#sDocumentacion #sTituloEjercicio"},
         {"ParentFolders", "../../victim/notes.txt"},
         {"AbsolutePath", "/tmp/osmira-absolute"},
         {"LeadingDot", ".bashrc"},
         {"NulByte", "../../victim/notes.txt\0tail"s},
-        {"ControlCharacters", "\x1B]0;titulo\x07\x1B[2J\x1B[31mrojo\r\b\x7F\x85\x9B" "31m"},
+        {"ControlCharacters", "\x1B]0;titulo\x07\x1B[2J\x1B[31mrojo\r\b\x7F\x85\x9B"
+                              "31m"},
         {"LineBreaks", "primera\r\nsegunda\ntercera\r"},
         {"TexSpecials", "\\input{/etc/passwd} \\def\\x{1} { } $ & # ^ _ % ~ \\\\"},
         {"SpreadsheetFormula", "=1+2"},
         {"SpreadsheetPrefixes", "+1\t-1\t@SUM(A1)"},
-        {"Latin1", "L\xF3gica: \xBF\xF1" "and\xFA? \xAE \xD8"},
+        {"Latin1", "L\xF3gica: \xBF\xF1"
+                   "and\xFA? \xAE \xD8"},
         {"Empty", ""},
         {"VeryLong", std::string(210000, 'x')},
     };
+}
+
+// Every text a student writes in the exercise (title, author, description, each step's title
+// and comment) set to `text`.
+inline void setEveryText(CEjercicio& exercise, const std::string& text) {
+    exercise.SetTitle(text);
+    exercise.SetAuthor(text);
+    exercise.SetDescription(text);
+    for (const auto& step : exercise.GetSteps()) {
+        step->SetTitle(text);
+        step->SetComment(text);
+    }
 }
 
 } // namespace osmira::test

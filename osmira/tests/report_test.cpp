@@ -2,13 +2,17 @@
 // files of the expected sizes, and reports that cannot be written refused without harm.
 
 #include "cli_support.h"
+#include "hostile_texts.h"
 #include "osmira/exercise_file.h"
+#include "report_safety.h"
 #include "run.h"
 #include "suite_testing/golden_cases.h"
+#include "suite_testing/killed_run.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/small_disk.h"
 
 #include "osmira/informe.h"
+#include "suite/file_saving.h"
 #include "suite/latin1.h"
 
 #include <QImage>
@@ -346,8 +350,110 @@ TEST(ReportRefused, LeavesTheOldReportAsItWas) {
     }
 }
 
+// Files that one command writes together: the report's page and pictures, verify's page and CSV.
+struct GroupedOutput {
+    const char* name;
+    // osmira-cli's arguments writing the first or the second version of the files into the folder.
+    std::function<std::vector<std::string>(const fs::path& folder, bool second)> arguments;
+    std::vector<std::string> files;
+};
+
+void PrintTo(const GroupedOutput& output, std::ostream* out) {
+    *out << output.name;
+}
+
+const std::string kOtherExercise = std::string(EXAMPLES_DIR) + "/modus_ponens.omr";
+
+std::vector<GroupedOutput> groupedOutputs() {
+    return {
+        {"Report",
+         [](const fs::path& folder, bool second) {
+             return std::vector<std::string>{"report", second ? kAllOnExercise : kOtherExercise,
+                                             (folder / "r.htm").string(), "--options", "11111100"};
+         },
+         {"Paso 01.jpg", "Paso 02.jpg", "Paso 03.jpg", "r.htm"}},
+        {"ClassPage",
+         [](const fs::path& folder, bool second) {
+             return std::vector<std::string>{"verify", second ? kAllOnExercise : kOtherExercise,
+                                             "--html", (folder / "c.htm").string(),
+                                             "--csv",  (folder / "c.csv").string()};
+         },
+         {"c.csv", "c.htm"}},
+    };
+}
+
+std::map<std::string, std::string> outputIn(const fs::path& folder, const GroupedOutput& output) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : output.files) {
+        files[name] = fs::exists(folder / name) ? readFile(folder / name) : "(none)";
+    }
+    return files;
+}
+
+std::string commandLine(const std::vector<std::string>& arguments) {
+    std::string line = OSMIRA_CLI;
+    for (const std::string& argument : arguments) {
+        line += " '" + argument + "'";
+    }
+    return line + " >/dev/null 2>&1";
+}
+
+class GroupedFiles : public ::testing::TestWithParam<GroupedOutput> {
+  protected:
+    // Each version written alone, as a reference.
+    std::map<std::string, std::string> reference(bool second) const {
+        const ScratchFolder folder;
+        (void)test::runCli(GetParam().arguments(folder.path(), second));
+        return outputIn(folder.path(), GetParam());
+    }
+};
+
+// Killed at each rename of its files, written over the first version, the command leaves one
+// version whole, or its journal, which the next save into the folder finishes.
+TEST_P(GroupedFiles, AKillAtAnyRenameLeavesOneVersionOnceTheFolderIsNextSavedInto) {
+    const auto first = reference(false);
+    const auto second = reference(true);
+    ASSERT_NE(first, second);
+    for (int n = 1; n <= static_cast<int>(GetParam().files.size()); ++n) {
+        const ScratchFolder folder;
+        (void)test::runCli(GetParam().arguments(folder.path(), false));
+        const suite::testing::KilledRun run = suite::testing::runKilledAtCall(
+            commandLine(GetParam().arguments(folder.path(), true)), "rename", n);
+        if (run == suite::testing::KilledRun::NoStrace) {
+            GTEST_SKIP() << "strace is not installed";
+        }
+        ASSERT_EQ(run, suite::testing::KilledRun::Killed) << n;
+        const auto killed = outputIn(folder.path(), GetParam());
+        if (killed != first && killed != second) {
+            EXPECT_TRUE(fs::exists(folder / ".guardando.lista")) << n;
+        }
+        ASSERT_TRUE(suite::replaceFile((folder / "x.omr").string(), "x").saved());
+        EXPECT_EQ(outputIn(folder.path(), GetParam()), second) << n;
+    }
+}
+
+// Two runs writing the two versions at the same moment leave one of them whole.
+TEST_P(GroupedFiles, TwoRunsAtOnceLeaveOneVersionWhole) {
+    const auto first = reference(false);
+    const auto second = reference(true);
+    const ScratchFolder folder;
+    const std::string pair = "sh -c \"" + commandLine(GetParam().arguments(folder.path(), false)) + " & " +
+                             commandLine(GetParam().arguments(folder.path(), true)) + " & wait\"";
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(std::system(pair.c_str()), 0) << i;
+        const auto written = outputIn(folder.path(), GetParam());
+        EXPECT_TRUE(written == first || written == second) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, GroupedFiles, ::testing::ValuesIn(groupedOutputs()),
+                         [](const ::testing::TestParamInfo<GroupedOutput>& info) {
+                             return std::string(info.param.name);
+                         });
+
 // A title or comment is written as it is: one holding a placeholder's name was filled in
-// again at every later step, doubling the page each time.
+// again at every later step, doubling the page each time. Such a title is no plain file name
+// ("#" starts a link's fragment), so the pictures take derived names of their own.
 TEST(InformePage, TitlesAndCommentsHoldingPlaceholdersAppearOnceAsWritten) {
     const ExerciseRead opened = readExerciseFile(kAllOnExercise);
     ASSERT_TRUE(opened.value);
@@ -370,8 +476,38 @@ TEST(InformePage, TitlesAndCommentsHoldingPlaceholdersAppearOnceAsWritten) {
         }
         return found;
     };
-    EXPECT_EQ(count("<IMG SRC=\"#Archivo#Archivo#Titulo.jpg\">"), 16u);
+    EXPECT_EQ(count("<IMG SRC=\"_Archivo_Archivo_Titulo.jpg\">"), 1u);
+    EXPECT_EQ(count("<IMG SRC=\"_Archivo_Archivo_Titulo (16).jpg\">"), 1u);
     EXPECT_EQ(count("<B> #Archivo#Archivo#Titulo </B> <BR>\n #Coment#Titulo </P>"), 16u);
+}
+
+// Every text of a handed-in exercise shows as typed, in every field: all five once ran as script
+// in the teacher's browser, and a step's title chose where its picture was written.
+class HostileReport : public ::testing::TestWithParam<test::HostileText> {};
+
+TEST_P(HostileReport, ShowsItsTextsAsTypedWithEveryPictureInTheFolder) {
+    const ExerciseRead opened = readExerciseFile(kAllOnExercise);
+    ASSERT_TRUE(opened.value);
+    CEjercicio& exercise = *opened.value;
+    const std::string& text = GetParam().bytes;
+    test::setEveryText(exercise, text);
+    EXPECT_EQ(test::reportFault(exercise, "Paso 01.jpg"), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HostileReport, ::testing::ValuesIn(test::hostileTexts()),
+                         [](const ::testing::TestParamInfo<test::HostileText>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(InformePage, MarkupCharactersOfAPlainTextShowAsTyped) {
+    const ExerciseRead opened = readExerciseFile(kAllOnExercise);
+    ASSERT_TRUE(opened.value);
+    opened.value->GetSteps()[0]->SetComment("A<B & \"C\">D");
+    Informe informe(*opened.value);
+    informe.SetOptions(false, false, false, false, false, false, true, false);
+    RecordingPictures pictures("");
+    EXPECT_NE(informe.generate("", pictures).page.find(" A&lt;B &amp; &quot;C&quot;&gt;D </P>"),
+              std::string::npos);
 }
 
 } // namespace

@@ -14,23 +14,32 @@ bool isControl(unsigned char byte) {
     return (byte < 0x20 && byte != '\t' && byte != '\n') || (byte >= 0x7F && byte < 0xA0);
 }
 
-// Each byte written as `spell` says, or as itself (in UTF-8) when it gives nothing.
-template <typename Spell> std::string spelled(std::string_view latin1, Spell spell) {
-    std::string text;
-    text.reserve(latin1.size());
+// Each byte given to `write` as `spell` says, or as itself (in UTF-8) when it gives nothing.
+template <typename Spell, typename Write> void spellEach(std::string_view latin1, Spell spell, Write write) {
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
         if (isControl(byte)) {
             continue;
         }
         if (const char* special = spell(c)) {
-            text += special;
+            write(std::string_view(special));
         } else {
-            text += suite::utf8FromLatin1(std::string_view(&c, 1));
+            write(std::string_view(suite::utf8FromLatin1(std::string_view(&c, 1))));
         }
     }
+}
+
+template <typename Spell> std::string spelled(std::string_view latin1, Spell spell) {
+    std::string text;
+    text.reserve(latin1.size());
+    spellEach(latin1, spell, [&text](std::string_view piece) { text += piece; });
     return text;
 }
+
+// TeX reads a source line into a buffer of 200,000 characters: a longer one stops pdflatex with
+// "Unable to read an entire line". Lines are ended at a blank from this length on (an end of line
+// is a blank to TeX), and where none comes, by a comment sign, which ends a line with nothing.
+constexpr std::size_t kLongestTexLine = 1000;
 
 } // namespace
 
@@ -86,34 +95,54 @@ std::string xmlTextOfUtf8(std::string_view utf8) {
 }
 
 std::string latexText(std::string_view latin1, LineFeeds lineFeeds) {
-    return spelled(latin1, [lineFeeds](char c) -> const char* {
-        switch (c) {
-        case '\\':
-            return "\\textbackslash{}";
-        case '{':
-            return "\\{";
-        case '}':
-            return "\\}";
-        case '$':
-            return "\\$";
-        case '&':
-            return "\\&";
-        case '#':
-            return "\\#";
-        case '^':
-            return "\\textasciicircum{}";
-        case '_':
-            return "\\_";
-        case '%':
-            return "\\%";
-        case '~':
-            return "\\textasciitilde{}";
-        case '\n':
-            return lineFeeds == LineFeeds::Paragraphs ? "\\par\n" : " ";
-        default:
-            return nullptr;
+    std::string text;
+    text.reserve(latin1.size());
+    std::size_t lineStart = 0;
+    const auto write = [&text, &lineStart](std::string_view piece) {
+        const std::size_t length = text.size() - lineStart;
+        if (length >= kLongestTexLine && piece == " ") {
+            piece = "\n";
+        } else if (length >= 2 * kLongestTexLine) {
+            text += "%\n";
+            lineStart = text.size();
         }
-    });
+        text += piece;
+        if (piece.back() == '\n') {
+            lineStart = text.size();
+        }
+    };
+    spellEach(
+        latin1,
+        [lineFeeds](char c) -> const char* {
+            switch (c) {
+            case '\\':
+                return "\\textbackslash{}";
+            case '{':
+                return "\\{";
+            case '}':
+                return "\\}";
+            case '$':
+                return "\\$";
+            case '&':
+                return "\\&";
+            case '#':
+                return "\\#";
+            case '^':
+                return "\\textasciicircum{}";
+            case '_':
+                return "\\_";
+            case '%':
+                return "\\%";
+            case '~':
+                return "\\textasciitilde{}";
+            case '\n':
+                return lineFeeds == LineFeeds::Paragraphs ? "\\par\n" : " ";
+            default:
+                return nullptr;
+            }
+        },
+        write);
+    return text;
 }
 
 } // namespace osmira

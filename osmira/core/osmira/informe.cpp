@@ -2,8 +2,10 @@
 #include "osmira/informe_alpha_chapter.h"
 
 #include "osmira/elem_grafico.h"
+#include "osmira/report_picture_names.h"
 #include "osmira/rule.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -28,6 +30,55 @@ void replaceAll(std::string& text, std::string_view placeholder, std::string_vie
         text.replace(at, placeholder.size(), value);
         at += value.size();
     }
+}
+
+// The placeholders of a section, each replaced by its value, every occurrence, left to right:
+// what was inserted is never searched again, so a title holding "#sAutor" shows as typed.
+void fillPlaceholders(std::string& text,
+                      const std::vector<std::pair<std::string_view, std::string>>& values) {
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto match = std::find_if(values.begin(), values.end(), [&](const auto& value) {
+            return text.compare(at, value.first.size(), value.first) == 0;
+        });
+        if (match == values.end()) {
+            filled += text[at++];
+            continue;
+        }
+        filled += match->second;
+        at += match->first.size();
+    }
+    text = std::move(filled);
+}
+
+// A text of the exercise as the page shows it: as typed, never as markup. Controls but tab, line
+// feed and carriage return are left out (a NUL would end the text for some readers).
+std::string htmlText(std::string_view latin1) {
+    std::string text;
+    text.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '&':
+            text += "&amp;";
+            break;
+        case '<':
+            text += "&lt;";
+            break;
+        case '>':
+            text += "&gt;";
+            break;
+        case '"':
+            text += "&quot;";
+            break;
+        default:
+            if ((byte >= 0x20 && byte != 0x7F) || c == '\t' || c == '\n' || c == '\r') {
+                text += c;
+            }
+        }
+    }
+    return text;
 }
 
 // A carriage return before a line feed stays.
@@ -121,9 +172,10 @@ class Pictures {
     Pictures(const std::string& folder, ReportPictureWriter& writer, const AppearanceSet& appearances)
         : folder_(folder), writer_(writer), appearances_(appearances) {}
 
+    // The name is Latin-1, as the page writes it; the file system's names are UTF-8.
     void diagram(const std::string& fileName, const COsmiraDoc& step) {
         if (!failure_) {
-            failure_ = writer_.writeDiagram(folder_ + fileName, step);
+            failure_ = writer_.writeDiagram(folder_ + suite::utf8FromLatin1(fileName), step);
         }
     }
 
@@ -175,9 +227,9 @@ std::string cover(const CEjercicio& exercise, const ReportOptions& options) {
     text += repeat("<BR> <P> \n", 3);
     text += "</CENTER> \n";
     text += "<HR> \n";
-    replaceAll(text, "#sTituloEjercicio", exercise.GetTitle());
-    replaceAll(text, "#sFecha", reportDate(exercise.GetCreationDate()));
-    replaceAll(text, "#sAutor", lineFeedsAsParagraphs(exercise.GetAuthor()));
+    fillPlaceholders(text, {{"#sTituloEjercicio", htmlText(exercise.GetTitle())},
+                            {"#sFecha", reportDate(exercise.GetCreationDate())},
+                            {"#sAutor", lineFeedsAsParagraphs(htmlText(exercise.GetAuthor()))}});
     return text;
 }
 
@@ -187,22 +239,23 @@ std::string description(const CEjercicio& exercise) {
     text += "<BR> <P> \n";
     text += "<BR> <P> \n";
     text += "<HR> \n";
-    replaceAll(text, "#sDocumentacion", lineFeedsAsParagraphs(exercise.GetDescription()));
+    replaceAll(text, "#sDocumentacion", lineFeedsAsParagraphs(htmlText(exercise.GetDescription())));
     return text;
 }
 
-std::string sequence(const CEjercicio& exercise, Pictures& pictures) {
+std::string sequence(const CEjercicio& exercise, const std::vector<std::string>& fileNames,
+                     Pictures& pictures) {
     std::string text = "<B> <I> <FONT SIZE =+2> <LI>Secuencia de Diagramas </LI> </FONT> </I> </B> \n";
     text += "<UL> \n";
     // Each step's piece is filled in alone: searching the whole page again made the report
     // quadratic in the steps, and a title holding a placeholder's name multiplied it.
-    for (const auto& step : exercise.GetSteps()) {
-        const std::string fileName = step->GetTitle() + ".jpg";
-        pictures.diagram(fileName, *step);
+    const auto& steps = exercise.GetSteps();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        pictures.diagram(fileNames[i], *steps[i]);
         std::string piece = "<CENTER> <IMG SRC=\"#Archivo\"> ";
-        piece += ruleSentence(step->GetAppliedRule());
+        piece += ruleSentence(steps[i]->GetAppliedRule());
         piece += "</CENTER>";
-        replaceAll(piece, "#Archivo", fileName);
+        replaceAll(piece, "#Archivo", htmlText(fileNames[i]));
         text += piece;
     }
     text += "<P> <BR>\n";
@@ -217,11 +270,11 @@ std::string comments(const CEjercicio& exercise) {
     text += "<UL> \n";
     // Titles and comments are written as they are, never searched for placeholders.
     for (const auto& step : exercise.GetSteps()) {
-        text += "<P> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B> " + step->GetTitle();
+        text += "<P> &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<B> " + htmlText(step->GetTitle());
         if (step->GetComment().empty()) {
             text += " </B> </P>\n";
         } else {
-            text += " </B> <BR>\n " + step->GetComment() + " </P> \n";
+            text += " </B> <BR>\n " + htmlText(step->GetComment()) + " </P> \n";
         }
     }
     text += "<P> <BR>\n";
@@ -243,6 +296,18 @@ std::string alphaChapter(Pictures& pictures) {
         at += name.size();
     }
     return text;
+}
+
+// The names the steps' pictures may not take: the page's own and, when it is written, those of
+// the Alpha chapter.
+std::vector<std::string> namesInUse(std::string_view pageName, bool withAlphaChapter) {
+    std::vector<std::string> names{suite::latin1FromUtf8(pageName)};
+    if (withAlphaChapter) {
+        for (const ExamplePicture& picture : examplePictures()) {
+            names.emplace_back(picture.fileName);
+        }
+    }
+    return names;
 }
 
 } // namespace
@@ -269,7 +334,8 @@ void Informe::SetOptions(bool bPortada, bool bTitulo, bool bAutor, bool bFecha, 
     options_ = {bPortada, bTitulo, bAutor, bFecha, bDocumentacion, bSecuencia, bComentarios, bInfoAlfa};
 }
 
-ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWriter& writer) const {
+ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWriter& writer,
+                             std::string_view pageName) const {
     Pictures pictures(pictureFolder, writer, exercise_.GetAppearances());
     std::string page = "<DOCTYPE HTML PUBLIC -//W3C//DTD HTML 4.0 TRANSITIONAL //EN>\n";
     page += "<HTML> \n";
@@ -286,7 +352,8 @@ ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWrit
         page += description(exercise_);
     }
     if (options_.bSecuencia) {
-        page += sequence(exercise_, pictures);
+        page += sequence(exercise_, stepPictureNames(exercise_, namesInUse(pageName, options_.bInfoAlfa)),
+                         pictures);
     }
     if (options_.bComentarios) {
         page += comments(exercise_);

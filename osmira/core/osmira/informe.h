@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace osmira {
 
@@ -58,10 +59,12 @@ class Informe {
     void SetOptions(const ReportOptions& options) { options_ = options; }
     const ReportOptions& GetOptions() const { return options_; }
 
-    // Builds the page; every picture goes to pictureFolder + its file name (the folder ends
-    // with its separator, or is empty). Pictures stop at the first failure, which is returned
-    // with the page so that the caller reports it instead of "Informe acabado.".
-    ReportText generate(const std::string& pictureFolder, ReportPictureWriter& writer) const;
+    // Builds the page; every picture goes to pictureFolder + its file name in UTF-8 (the folder
+    // ends with its separator, or is empty). `pageName`, the page's own file name, is a name no
+    // picture takes. Pictures stop at the first failure, which is returned with the page so that
+    // the caller reports it instead of "Informe acabado.".
+    ReportText generate(const std::string& pictureFolder, ReportPictureWriter& writer,
+                        std::string_view pageName = {}) const;
 
   private:
     const CEjercicio& exercise_;

@@ -35,8 +35,12 @@ std::string titlePage(const CEjercicio& exercise) {
     return text + "\\section*{Secuencia de Diagramas}\n";
 }
 
-std::string caption(const COsmiraDoc& step, const COsmiraDoc* previous) {
-    std::string text = line(step.GetTitle());
+// A caption also goes to the .aux file as one line, which TeX reads back into its buffer of
+// 200,000 characters: the list of figures takes it with the title cut short.
+constexpr std::size_t kLongestListedTitle = 200;
+
+std::string caption(const std::string& title, const COsmiraDoc* previous) {
+    std::string text = line(title);
     if (previous == nullptr) {
         return text + ": diagrama inicial.";
     }
@@ -46,8 +50,9 @@ std::string caption(const COsmiraDoc& step, const COsmiraDoc* previous) {
 
 std::string figure(const COsmiraDoc& step, const COsmiraDoc* previous) {
     std::string text = "\\begin{center}\n\\begin{minipage}{\\linewidth}\n\\centering\n\\pasofigura\n" +
-                       tikzPicture(stepDrawing(step)) + "\\caption{" + caption(step, previous) +
-                       "}\n\\end{minipage}\n\\end{center}\n";
+                       tikzPicture(stepDrawing(step)) + "\\caption[{" +
+                       caption(step.GetTitle().substr(0, kLongestListedTitle), previous) + "}]{" +
+                       caption(step.GetTitle(), previous) + "}\n\\end{minipage}\n\\end{center}\n";
     if (!step.GetComment().empty()) {
         text += latexText(step.GetComment()) + "\n\n";
     }

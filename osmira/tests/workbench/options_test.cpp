@@ -562,5 +562,33 @@ TEST_F(Options, GenerarInformeReportsAFolderItCannotWriteIntoInsteadOfSuccess) {
     EXPECT_FALSE(std::filesystem::exists(scratch / "no-existe"));
 }
 
+// A handed-in file whose step titles are paths, hidden names and markup: the window's report
+// writes only into the chosen folder, as osmira-cli's does.
+TEST_F(Options, GenerarInformeOfAHostileFileWritesOnlyIntoTheChosenFolder) {
+    const std::filesystem::path hostile = std::filesystem::path(FUZZ_REGRESSIONS_DIR) / "osmira-report-fuzz" /
+                                          "hostile-titles-comments-and-texts.omr";
+    std::filesystem::copy_file(hostile, scratch / "entregado.omr");
+    app.openFile(QString::fromStdString((scratch / "entregado.omr").string()));
+    host.messages.clear();
+    std::filesystem::create_directories(scratch / "victim");
+    suite::testing::writeFile(scratch / "victim" / "notes.txt", "notes");
+    std::filesystem::create_directory(scratch / "informe");
+    host.savePaths = {QString::fromStdString((scratch / "informe" / "r.htm").string())};
+    host.dialogAnswers = {[](QDialog& dialog) {
+        press(dialog, "Seleccionar");
+        press(dialog, "IncluirTodos");
+        return pressAceptar(dialog);
+    }};
+    app.generarInforme();
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Informe acabado."));
+    EXPECT_EQ(suite::testing::namesIn(scratch.path()),
+              (std::vector<std::string>{"entregado.omr", "informe", "victim"}));
+    EXPECT_EQ(suite::testing::namesIn(scratch / "victim"), std::vector<std::string>{"notes.txt"});
+    EXPECT_EQ(suite::testing::readFile(scratch / "victim" / "notes.txt"), "notes");
+    // The page, the six pictures of the Alpha chapter and one picture per step.
+    EXPECT_EQ(suite::testing::namesIn(scratch / "informe").size(), 1U + 6U + exercise().GetSteps().size());
+}
+
 } // namespace
 } // namespace osmira::workbench
