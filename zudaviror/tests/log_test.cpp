@@ -127,16 +127,29 @@ TEST_F(LogSessionTest, SeveralSessionsOnOneFileEachAddTheirHeader) {
     EXPECT_EQ(appender.files["log"], sessionHeader(kEvening) + sessionHeader(kEvening));
 }
 
-TEST_F(LogSessionTest, AFileThatIsNotOrdinaryIsReportedAndEndsTheSession) {
-    chooser.choice = "/tmp/tuberia";
-    appender.outcome = AppendResult::NotRegularFile;
-    EXPECT_EQ(log.toggleLogSession(), LogWrite::Failed);
-    EXPECT_FALSE(log.isOpen());
-    EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Nothing);
-    EXPECT_EQ(notifier.messages,
-              std::vector<std::string>{suite::latin1FromUtf8(
-                  "No se puede almacenar información en ese fichero: no es un fichero ordinario, sino una "
-                  "tubería o un dispositivo.")});
+// Nothing could ever be kept there: the choice itself is refused.
+TEST_F(LogSessionTest, AFileThatCannotHoldTheLogIsReportedAndEndsTheSession) {
+    struct Row {
+        AppendResult refusal;
+        std::string message;
+    };
+    const Row table[] = {
+        {AppendResult::NotRegularFile,
+         suite::latin1FromUtf8(
+             "No se puede almacenar información en ese fichero: no es un fichero ordinario, "
+             "sino una tubería o un dispositivo.")},
+        {AppendResult::ReadOnly, suite::latin1FromUtf8("No se puede almacenar información en ese fichero: el "
+                                                       "fichero es de solo lectura: no se reemplaza.")},
+    };
+    chooser.choice = "/tmp/registro";
+    for (const Row& row : table) {
+        notifier.messages.clear();
+        appender.outcome = row.refusal;
+        EXPECT_EQ(log.toggleLogSession(), LogWrite::Failed);
+        EXPECT_FALSE(log.isOpen());
+        EXPECT_EQ(log.appendTranslationRecord("p", "Pu", "", false), LogWrite::Nothing);
+        EXPECT_EQ(notifier.messages, std::vector<std::string>{row.message});
+    }
 }
 
 TEST_F(LogSessionTest, FailuresAreReportedWithTheirMessages) {
@@ -216,6 +229,19 @@ TEST_F(FileAppenderTest, WhatIsNotAnOrdinaryFileIsRefusedWithoutWaiting) {
             close(reader);
         }
     }
+}
+
+// Root may write any file; the log, like every saved file, is refused where an editor refuses it.
+TEST_F(FileAppenderTest, TheUsersOwnFileWithoutItsWriteBitIsReadOnlyEvenForRoot) {
+    const auto log = folder / "registro.txt";
+    suite::testing::writeFile(log, "previo");
+    ASSERT_EQ(chmod(log.c_str(), 0444), 0);
+    std::filesystem::create_symlink(log, folder / "enlace.txt");
+    for (const auto& path : {log, folder / "enlace.txt"}) {
+        SCOPED_TRACE(path.filename().string());
+        EXPECT_EQ(appender.append(path.string(), "x"), AppendResult::ReadOnly);
+    }
+    EXPECT_EQ(readFile(log), "previo");
 }
 
 TEST_F(FileAppenderTest, AFileThatCannotBeOpenedIsReported) {

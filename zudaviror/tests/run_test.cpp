@@ -99,11 +99,27 @@ TEST_F(CliLogTest, ARefusedFormulaIsNotLogged) {
 }
 
 TEST_F(CliLogTest, ALogThatCannotBeWrittenIsReportedAndTheTranslationStillShown) {
-    const CliRun result = runTool({"--log", folder.string(), "p"});
-    EXPECT_EQ(result.status, 3);
-    EXPECT_EQ(result.out, "Pu\n");
-    EXPECT_EQ(result.err, "zudaviror-cli: No se puede almacenar información en ese fichero.\n"
-                          "zudaviror-cli: No se puede almacenar información en ese fichero.\n");
+    const fs::path readOnly = folder / "solo-lectura.txt";
+    std::ofstream(readOnly, std::ios::binary) << "previo";
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    struct Row {
+        fs::path log;
+        std::string err;
+    };
+    const Row table[] = {
+        {folder, "zudaviror-cli: No se puede almacenar información en ese fichero.\n"
+                 "zudaviror-cli: No se puede almacenar información en ese fichero.\n"},
+        {readOnly, "zudaviror-cli: No se puede almacenar información en ese fichero: el fichero es de solo "
+                   "lectura: no se reemplaza.\n"},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.log.filename().string());
+        const CliRun result = runTool({"--log", row.log.string(), "p"});
+        EXPECT_EQ(result.status, 3);
+        EXPECT_EQ(result.out, "Pu\n");
+        EXPECT_EQ(result.err, row.err);
+    }
+    EXPECT_EQ(readFile(readOnly), "previo");
 }
 
 // The tool once read a line of standard input without end (`zudaviror-cli - < /dev/zero`).

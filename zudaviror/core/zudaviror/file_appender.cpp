@@ -1,5 +1,6 @@
 #include "zudaviror/log_file_access.h"
 
+#include "suite/file_saving.h"
 #include "suite/whole_write.h"
 
 #include <fcntl.h>
@@ -85,6 +86,10 @@ bool closeInTurn(int file, off_t oldSize) {
 } // namespace
 
 AppendResult FileAppender::append(const std::string& path, std::string_view bytes) {
+    // Root could append to any file; the log is refused where the suite's writer refuses a save.
+    if (suite::saveTarget(path).refusal.failure == suite::SaveFailure::ReadOnly) {
+        return AppendResult::ReadOnly;
+    }
     const std::string text = toPlatformLineEnds(bytes);
     const OpenedLog opened = openOrdinaryFile(path);
     if (opened.file < 0) {

@@ -21,6 +21,7 @@ enum class AppendResult {
     CannotWrite,
     CannotClose,
     NotRegularFile, // a pipe, a device or a socket: refused without waiting for a reader
+    ReadOnly,       // as the suite's writer decides it: the user's own file without its write bit
 };
 
 class LogFileAppender {

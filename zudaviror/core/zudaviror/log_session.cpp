@@ -43,7 +43,8 @@ LogWrite LogSession::appendValidityRecord(std::string_view formula, std::string_
 }
 
 LogWrite LogSession::writeBlock(std::string_view block) {
-    switch (appender_.append(logPath_, block)) {
+    const AppendResult result = appender_.append(logPath_, block);
+    switch (result) {
     case AppendResult::Written:
         return LogWrite::Written;
     case AppendResult::CannotOpen:
@@ -54,9 +55,11 @@ LogWrite LogSession::writeBlock(std::string_view block) {
         notifier_.showMessage(messages::kCannotClose);
         return LogWrite::Failed;
     case AppendResult::NotRegularFile:
+    case AppendResult::ReadOnly:
         // No later record could be kept there either: the choice itself is refused.
         open_ = false;
-        notifier_.showMessage(messages::kNotRegularFile);
+        notifier_.showMessage(result == AppendResult::ReadOnly ? messages::kReadOnlyFile
+                                                               : messages::kNotRegularFile);
         return LogWrite::Failed;
     }
     return LogWrite::Failed;

@@ -9,7 +9,7 @@
 
 // The translation log: while a session is open, every translation is appended to the
 // chosen file. The file is only ever appended to. A file found not to be an ordinary one (a pipe,
-// a device) ends the session: nothing could ever be kept there.
+// a device) or read-only ends the session: nothing could ever be kept there.
 namespace zudaviror {
 
 inline constexpr std::string_view kStartSessionCaption = "INICIO S.";

@@ -1,5 +1,6 @@
 #include "zudaviror/messages.h"
 
+#include "suite/file_saving.h"
 #include "suite/latin1.h"
 
 namespace zudaviror::messages {
@@ -10,6 +11,10 @@ const std::string kCannotClose = suite::latin1FromUtf8("No se puede cerrar el fi
 const std::string kNotRegularFile = suite::latin1FromUtf8(
     "No se puede almacenar información en ese fichero: no es un fichero ordinario, sino una tubería o un "
     "dispositivo.");
+// The reason the suite's writer gives for the same refusal.
+const std::string kReadOnlyFile =
+    suite::latin1FromUtf8("No se puede almacenar información en ese fichero: ") +
+    suite::FileSave{.failure = suite::SaveFailure::ReadOnly}.reason() + ".";
 const std::string kEmptyFormula = suite::latin1FromUtf8("La fórmula está vacía.");
 const std::string kIncompleteFormula =
     suite::latin1FromUtf8("La fórmula está incompleta: le falta un operando o un paréntesis.");

@@ -11,6 +11,7 @@ extern const std::string kOutOfMemory;
 extern const std::string kCannotStore;
 extern const std::string kCannotClose;
 extern const std::string kNotRegularFile;
+extern const std::string kReadOnlyFile;
 extern const std::string kEmptyFormula;
 extern const std::string kIncompleteFormula;
 
