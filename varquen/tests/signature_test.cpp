@@ -79,6 +79,8 @@ const std::string TypeRange0 = suite::latin1FromUtf8(
     "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 0\n");
 const std::string TypeRange2 = suite::latin1FromUtf8(
     "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n");
+const std::string NulInEntry =
+    suite::latin1FromUtf8("Lo siento, no se admiten declaraciones con un carácter nulo (código 0)");
 const std::string NoParameters = suite::latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,7 +206,15 @@ INSTANTIATE_TEST_SUITE_P(
                             return s;
                         }(),
                     suite::latin1FromUtf8("Lo siento no se admiten más de 31 parámetros en f"),
-                    FunctionCaption}),
+                    FunctionCaption},
+        // A NUL byte showed nowhere ("A\0B" looked like "AB") and stayed in the name.
+        RefusalCase{"NulInUniverse", {}, Kind::Universe, std::string("A\0B", 3), NulInEntry, UniverseCaption},
+        RefusalCase{
+            "NulInVariable", {"A"}, Kind::Variable, std::string("x:1\0", 4), NulInEntry, VariableCaption},
+        RefusalCase{
+            "NulInFunction", {"A"}, Kind::Function, std::string("f\0:1", 4), NulInEntry, FunctionCaption},
+        RefusalCase{
+            "NulInRelation", {"A"}, Kind::Relation, std::string(" r:2\0", 5), NulInEntry, RelationCaption}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {

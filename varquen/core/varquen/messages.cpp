@@ -81,6 +81,9 @@ std::string entryTooLong(int limit) {
     return text("Lo siento no se admiten declaraciones de más de ") + number(limit) +
            text(" caracteres (sin contar los blancos)");
 }
+std::string nulInEntry() {
+    return text("Lo siento, no se admiten declaraciones con un carácter nulo (código 0)");
+}
 std::string tooManyParameters(const std::string& function, int limit) {
     return text("Lo siento no se admiten más de ") + number(limit) + text(" parámetros en ") + function;
 }

@@ -30,6 +30,7 @@ std::string parameterTypeTooLarge(const std::string& function, int universes);
 std::string parameterListSyntax(const std::string& function);
 std::string relationWithoutParameters();
 std::string entryTooLong(int limit);
+std::string nulInEntry();
 std::string tooManyParameters(const std::string& function, int limit);
 std::string numberTooLarge();
 

@@ -79,8 +79,12 @@ void Signature::refuse(const std::string& text, const std::string& caption) {
     notifier_.showMessage(text, caption);
 }
 
-bool Signature::stripAndCheckLength(std::string_view entry, const std::string& caption,
-                                    std::string& stripped) {
+bool Signature::stripAndCheckEntry(std::string_view entry, const std::string& caption,
+                                   std::string& stripped) {
+    if (entry.find('\0') != std::string_view::npos) {
+        refuse(messages::nulInEntry(), caption);
+        return false;
+    }
     stripped = stripBlanks(entry);
     if (stripped.size() > MaxEntryLength) {
         refuse(messages::entryTooLong(static_cast<int>(MaxEntryLength)), caption);
@@ -112,7 +116,7 @@ DeclarationStatus Signature::declareUniverse(std::string_view entry) {
         return DeclarationStatus::Refused;
     }
     std::string name;
-    if (!stripAndCheckLength(entry, caption, name)) {
+    if (!stripAndCheckEntry(entry, caption, name)) {
         return DeclarationStatus::Refused;
     }
     if (name.empty()) {
@@ -134,7 +138,7 @@ DeclarationStatus Signature::declareVariable(std::string_view entry) {
     }
     std::string stripped, name;
     std::size_t pos = 0;
-    if (!stripAndCheckLength(entry, caption, stripped) ||
+    if (!stripAndCheckEntry(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedVariable(), name, pos)) {
         return DeclarationStatus::Refused;
     }
@@ -163,7 +167,7 @@ DeclarationStatus Signature::declareFunction(std::string_view entry) {
     }
     std::string stripped, name;
     std::size_t pos = 0;
-    if (!stripAndCheckLength(entry, caption, stripped) ||
+    if (!stripAndCheckEntry(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedFunction(), name, pos)) {
         return DeclarationStatus::Refused;
     }
@@ -216,7 +220,7 @@ DeclarationStatus Signature::declareRelation(std::string_view entry) {
     }
     std::string stripped, name;
     std::size_t pos = 0;
-    if (!stripAndCheckLength(entry, caption, stripped) ||
+    if (!stripAndCheckEntry(entry, caption, stripped) ||
         !splitNamed(stripped, caption, messages::unnamedRelation(), name, pos)) {
         return DeclarationStatus::Refused;
     }

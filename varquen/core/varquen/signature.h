@@ -78,8 +78,9 @@ class Signature {
     const Relation& relation(int index) const { return relations_[index]; }
 
   private:
-    // The stripped entry, or nothing when it was refused (message shown).
-    bool stripAndCheckLength(std::string_view entry, const std::string& caption, std::string& stripped);
+    // The stripped entry, or nothing when it was refused (message shown): a NUL byte, which no
+    // screen shows, or more than MaxEntryLength characters.
+    bool stripAndCheckEntry(std::string_view entry, const std::string& caption, std::string& stripped);
     // Splits "name:rest"; refuses a missing colon or an empty name.
     bool splitNamed(const std::string& stripped, const std::string& caption,
                     const std::string& unnamedMessage, std::string& name, std::size_t& afterColon);
