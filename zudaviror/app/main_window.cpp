@@ -9,6 +9,7 @@
 
 #include "zudaviror/keypad_keys.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -27,8 +29,8 @@ namespace {
 // The arrangement, in pixels: boxes and command keys on the left, the keypad on the right.
 constexpr int kWindowWidth = 650;
 constexpr int kDesignedHeight = 560;
-constexpr int kValidityRowHeight = 36; // "¿Es válida?", below the designed window
-constexpr int kWindowHeight = kDesignedHeight + kValidityRowHeight;
+constexpr int kValidityRowHeight = 28; // "¿Es válida?" below the designed window; more when it wraps
+constexpr int kBottomMargin = 8;
 constexpr int kLeftColumnEnd = 440;
 constexpr int kFirstCommandRow = 126;
 constexpr int kSecondCommandRow = 290;
@@ -88,7 +90,6 @@ DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
     setFont(namedFont(QStringLiteral("Desdemona"), 9));
     setPalette(whitePalette(palette()));
     setAutoFillBackground(true);
-    setFixedSize(kWindowWidth, kWindowHeight);
     move(fromScreenCorner(60, 24));
 
     buildBoxes();
@@ -97,9 +98,24 @@ DADUREDUREvu::DADUREDUREvu(Host& host, Clock& clock, QWidget* parent)
     buildCommandKeys();
     validity_ = new ValidityPanel(
         host_, log_, [this] { return keypad_.formula(); }, this);
-    validity_->setGeometry(kLeftColumn, kDesignedHeight, kWindowWidth - 2 * kLeftColumn,
-                           kValidityRowHeight - 8);
+    validity_->setGeometry(kLeftColumn, kDesignedHeight, kWindowWidth - 2 * kLeftColumn, kValidityRowHeight);
+    fitValidityRow();
     showModel();
+}
+
+bool DADUREDUREvu::event(QEvent* event) {
+    // The row asks for it when its answer changes: the window has no layout to do it.
+    if (event->type() == QEvent::LayoutRequest) {
+        fitValidityRow();
+    }
+    return QWidget::event(event);
+}
+
+// The answer wraps onto as many lines as it needs, and the window grows by them.
+void DADUREDUREvu::fitValidityRow() {
+    const int rowHeight = std::max(kValidityRowHeight, validity_->heightForWidth(validity_->width()));
+    validity_->resize(validity_->width(), rowHeight);
+    setFixedSize(kWindowWidth, kDesignedHeight + rowHeight + kBottomMargin);
 }
 
 void DADUREDUREvu::buildBoxes() {

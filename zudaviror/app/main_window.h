@@ -38,6 +38,7 @@ class DADUREDUREvu : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void buildBoxes();
@@ -48,6 +49,7 @@ class DADUREDUREvu : public QWidget {
     bool keyboardCommand(const QKeyEvent& event);
     void showModel();
     void showSession();
+    void fitValidityRow();
 
     Host& host_;
     HostNotifier notifier_;

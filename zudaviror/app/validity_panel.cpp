@@ -34,10 +34,12 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
         QStringLiteral("Pregunta a un demostrador si la fórmula es válida en el sistema elegido"));
     answer_ = new QLabel(this);
     answer_->setObjectName(QStringLiteral("RESPUESTA"));
+    // A reason can be long (a module's path): it takes more lines, never more width.
+    answer_->setWordWrap(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(systemChooser_);
-    row->addWidget(askKey_);
+    row->addWidget(systemChooser_, 0, Qt::AlignTop);
+    row->addWidget(askKey_, 0, Qt::AlignTop);
     row->addWidget(answer_, 1);
     connect(askKey_, &QPushButton::clicked, this, &ValidityPanel::askValidityCommand);
 }

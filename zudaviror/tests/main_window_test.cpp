@@ -385,6 +385,21 @@ TEST_F(MainWindowTest, StepsKeyTooltipSaysWhatTheNextPressDoes) {
     EXPECT_TRUE(button(KeyId::MOSTRAR_T)->toolTip().startsWith(QStringLiteral("Deja de mostrar")));
 }
 
+// A long answer (a prover that cannot be loaded says why, naming its path) ran past the window's
+// edge: it wraps, and the window grows by the lines it takes.
+TEST_F(MainWindowTest, ALongAnswerWrapsInsideTheWindow) {
+    auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
+    ASSERT_NE(answer, nullptr);
+    answer->setText(utf8("K: desconocido: No se ha podido cargar el módulo "
+                         "/usr/lib/x86_64-linux-gnu/zudaviror/zudaviror-prover.so: falta la biblioteca "
+                         "libz3.so.4, que el módulo necesita."));
+    QApplication::processEvents();
+    EXPECT_TRUE(answer->wordWrap());
+    EXPECT_LE(answer->minimumSizeHint().width(), answer->width()) << "its longest word fits";
+    EXPECT_GE(answer->height(), answer->heightForWidth(answer->width())) << "so do its lines";
+    EXPECT_TRUE(window->rect().contains(QRect(answer->mapTo(window.get(), QPoint(0, 0)), answer->size())));
+}
+
 class LogSessionWindowTest : public MainWindowTest {
   protected:
     std::string path(const char* name) const { return (folder.path() / name).string(); }
