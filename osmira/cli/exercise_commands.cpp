@@ -8,6 +8,7 @@
 #include "osmira/derivation_check.h"
 #include "osmira/derivation_search.h"
 #include "osmira/element_list.h"
+#include "osmira/exam_lock.h"
 #include "osmira/exercise_file.h"
 #include "osmira/formula_entry.h"
 #include "osmira/messages.h"
@@ -266,6 +267,13 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
     }
     if (arguments.positional().size() != 1) {
         return usageError(io, "solve necesita ARCHIVO");
+    }
+    // The tutor's whole derivation: an exam lock keeps it from the student here too.
+    if (const std::optional<std::string> lock = examLockFile()) {
+        io.err << "osmira-cli: solve no está disponible: el profesor ha desactivado las pistas para "
+                  "el examen en "
+               << *lock << '\n';
+        return kExitRefused;
     }
     const std::string& path = arguments.positional().front();
     ExerciseRead opened = readExerciseFile(path);

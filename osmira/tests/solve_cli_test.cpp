@@ -1,8 +1,10 @@
 // osmira-cli solve: a derivable exercise gets its steps appended and verify finds it valid and
 // solved; one whose conclusion does not follow, or that has none, is refused with the reason and
-// left as it was; bad input is a usage error. osmira-cli new tells a conclusion that does not follow.
+// left as it was; bad input is a usage error; a teacher's exam lock refuses it. osmira-cli new tells
+// a conclusion that does not follow.
 
 #include "cli_support.h"
+#include "exam_room.h"
 
 #include "suite_testing/scratch_folder.h"
 
@@ -72,6 +74,32 @@ TEST(SolveCliUsage, NeedsExactlyOneFile) {
     EXPECT_EQ(test::runCli({"solve", "a.omr", "b.omr"}).status, 2);
     EXPECT_EQ(test::runCli({"solve", "a.omr", "--colour", "red"}).status, 2);
 }
+
+class SolveInAnExamRoom : public ::testing::TestWithParam<test::ExamRoomCase> {};
+
+// Only the teacher's lock speaks to osmira-cli, and neither the student's settings nor the
+// environment lift it: the exercise is left as it was, the file that locks it named.
+TEST_P(SolveInAnExamRoom, IsRefusedUnderTheTeachersLock) {
+    const test::ExamRoomCase& room = GetParam();
+    const test::ExamRoom examRoom(room);
+    suite::testing::ScratchFolder folder;
+    const std::string path = (folder.path() / "ex.omr").string();
+    ASSERT_EQ(test::runCli({"new", "--hyp", "A", "--hyp", "A>B", "--concl", "B", "-o", path}).status, 0);
+    const std::string before = suite::testing::readFile(path);
+
+    const test::CliOutcome outcome = test::runCli({"solve", path});
+
+    EXPECT_EQ(outcome.status, room.locked ? 1 : 0) << outcome.err;
+    EXPECT_EQ(suite::testing::readFile(path) == before, room.locked);
+    if (room.locked) {
+        EXPECT_EQ(outcome.err, "osmira-cli: solve no está disponible: el profesor ha desactivado las pistas "
+                               "para el examen en " +
+                                   examRoom.systemFile() + "\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rooms, SolveInAnExamRoom, ::testing::ValuesIn(test::kExamRooms),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The exercise is still made; only the note is added, on standard error.
 TEST(NewCli, TellsWhenTheConclusionDoesNotFollow) {

@@ -1,6 +1,7 @@
 #include "hint_command.h"
 
 #include "osmira/derivation_search.h"
+#include "osmira/exam_lock.h"
 
 #include "child_frame.h"
 #include "osmira_view.h"
@@ -14,7 +15,7 @@
 namespace osmira::workbench {
 
 bool hintsEnabled() {
-    if (qEnvironmentVariable("OSMIRA_PISTAS") == QLatin1String("0")) {
+    if (examLockFile() || qEnvironmentVariable("OSMIRA_PISTAS") == QLatin1String("0")) {
         return false;
     }
     return QSettings().value(QStringLiteral("Pista/activa"), true).toBool();

@@ -8,9 +8,10 @@ namespace osmira::workbench {
 
 class WindowWorkbench;
 
-// Whether "Pista" is offered. An exam room switches it off with the environment variable
-// OSMIRA_PISTAS=0, or with the setting "activa=false" in the group [Pista] of the program's
-// settings file (the user's, or the system's under /etc/xdg, which every user reads).
+// Whether the tutor speaks: "Pista" is offered and the note after Nuevo that the conclusion does
+// not follow is shown. A teacher's exam lock in the system's settings (exam_lock.h) switches it
+// off whatever the user's settings or the environment say; without it, the user's own setting
+// "activa=false" in the group [Pista], or the environment variable OSMIRA_PISTAS=0, does.
 bool hintsEnabled();
 
 // "Pista": the next step of a derivation from the exercise's last step to its goal. The step's

@@ -5,6 +5,8 @@
 #include "main_frame.h"
 #include "qt_host.h"
 
+#include "osmira/exam_lock.h"
+
 #include "suite/qt_spanish.h"
 
 #include <QApplication>
@@ -16,8 +18,9 @@ int main(int argc, char** argv) {
     suite::installQtSpanish(application);
     // The window belongs to its menu entry (its icon in the dock under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.logicsuite.osmira"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Osmira"));
+    // The settings' names, which osmira-cli reads the exam lock by too.
+    QCoreApplication::setOrganizationName(QString::fromUtf8(osmira::kSettingsOrganization));
+    QCoreApplication::setApplicationName(QString::fromUtf8(osmira::kSettingsApplication));
     // Qt's own dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(osmira::workbench::programIcon());
     osmira::workbench::QtHost host;

@@ -139,8 +139,9 @@ void COsmiraApp::updateCommands() {
         mainFrame_->action(option)->setEnabled(steps > 0);
     }
     mainFrame_->action(Command::EliminarUltimoPaso)->setEnabled(steps >= 2);
-    mainFrame_->action(Command::Pista)->setVisible(hintsEnabled());
-    mainFrame_->action(Command::Pista)->setEnabled(steps > 0 && hintsEnabled());
+    const bool hints = hintsEnabled();
+    mainFrame_->action(Command::Pista)->setVisible(hints);
+    mainFrame_->action(Command::Pista)->setEnabled(steps > 0 && hints);
 }
 
 void COsmiraApp::showError(const QString& text) {
@@ -209,9 +210,11 @@ void COsmiraApp::nuevo() {
     }
     mainFrame_->ShowExerciseMenu();
     updateCommands();
-    // A teacher may set an exercise whose conclusion does not follow; the student is told once.
-    const std::string note =
-        verdictWithinReach(*currentExercise_) ? notDerivableNote(decideDerivability(*currentExercise_)) : "";
+    // A teacher may set an exercise whose conclusion does not follow; the student is told once,
+    // unless the tutor is silent: in an exam, whether it follows may be the question.
+    const std::string note = hintsEnabled() && verdictWithinReach(*currentExercise_)
+                                 ? notDerivableNote(decideDerivability(*currentExercise_))
+                                 : "";
     if (!note.empty()) {
         host_.showMessage(mainFrame_.get(), latin1(note), kCaption, MessageIcon::Information);
     }

@@ -55,7 +55,7 @@ class COsmiraApp : public QObject {
     void generarInforme();
     // The active step as SVG or TikZ, or the whole derivation as LaTeX.
     void exportarDiagrama();
-    // "Pista" on the open exercise, unless the setting switched hints off (hint_command.h).
+    // "Pista" on the open exercise, unless hints are switched off (hint_command.h).
     void pista();
 
   private:

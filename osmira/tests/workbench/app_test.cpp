@@ -10,6 +10,7 @@
 #include "osmira_view.h"
 #include "printing.h"
 #include "test_support.h"
+#include "widget_support.h"
 #include "window_workbench.h"
 
 #include "osmira/exercise_archive.h"
@@ -40,6 +41,8 @@
 namespace osmira::workbench {
 namespace {
 
+using test::acceptData;
+using test::acceptFormulas;
 using test::FakeHost;
 
 // An exercise of `steps` steps from the hypothesis A towards B: double cuts put around A and
@@ -64,27 +67,6 @@ QStringList menuTitles(const CMainFrame& frame) {
         titles << menu->text();
     }
     return titles;
-}
-
-// Fills the new-exercise dialogs as a student would and accepts them.
-int acceptData(QDialog& dialog) {
-    dialog.findChild<QLineEdit*>(QStringLiteral("Titulo"))->setText(QStringLiteral("Ejercicio de prueba"));
-    return QDialog::Accepted;
-}
-
-std::function<int(QDialog&)> acceptFormulas(const QStringList& hypotheses, const QString& conclusion) {
-    return [hypotheses, conclusion](QDialog& dialog) {
-        auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("NuevaFormula"));
-        for (const QString& hypothesis : hypotheses) {
-            entry->setText(hypothesis);
-            dialog.findChild<QPushButton*>(QStringLiteral("AnadirHipotesis"))->click();
-        }
-        if (!conclusion.isEmpty()) {
-            entry->setText(conclusion);
-            dialog.findChild<QPushButton*>(QStringLiteral("AnadirConclusion"))->click();
-        }
-        return QDialog::Accepted;
-    };
 }
 
 class Application : public ::testing::Test {

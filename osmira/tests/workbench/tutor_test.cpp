@@ -1,11 +1,13 @@
 // The workbench as a tutor: the rules the program would accept on the selected element, and
-// "Pista", both in the status bar; the setting that switches hints off.
+// "Pista", both in the status bar; the exam lock and the settings that switch hints off.
 #include "child_frame.h"
+#include "exam_room.h"
 #include "fake_host.h"
 #include "main_frame.h"
 #include "osmira_app.h"
 #include "osmira_view.h"
 #include "test_support.h"
+#include "widget_support.h"
 
 #include "osmira/applicable_rules.h"
 #include "osmira/exercise_archive.h"
@@ -154,27 +156,37 @@ INSTANTIATE_TEST_SUITE_P(
                  u"falsa, las hipótesis son verdaderas y la conclusión es falsa."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// An exam room switches hints off for every exercise: the item is gone and its key does nothing.
-TEST(HintsSwitchedOff, ByTheSettingOrTheEnvironment) {
-    for (const bool bySetting : {true, false}) {
-        if (bySetting) {
-            QSettings().setValue(QStringLiteral("Pista/activa"), false);
-        } else {
-            qputenv("OSMIRA_PISTAS", "0");
-        }
-        Tutor tutor(kModusPonens, "B");
-        QAction& pista = *tutor.app.mainFrame().action(Command::Pista);
-        const QString status = tutor.status();
-        tutor.app.pista();
-        QSettings().remove(QStringLiteral("Pista"));
-        qunsetenv("OSMIRA_PISTAS");
+class ExamLock : public ::testing::TestWithParam<osmira::test::ExamRoomCase> {};
 
-        EXPECT_FALSE(pista.isVisible()) << bySetting;
-        EXPECT_FALSE(pista.isEnabled()) << bySetting;
-        EXPECT_EQ(tutor.status(), status) << bySetting;
-        EXPECT_EQ(tutor.app.currentExercise()->lastStep()->GetSelectedElement(), nullptr) << bySetting;
+// A teacher's lock in the system's settings silences the tutor whatever the student's settings
+// or the environment say; without it, either may: no Pista in the menu, its key does nothing, and
+// Nuevo keeps to itself that the conclusion does not follow.
+TEST_P(ExamLock, SilencesPistaAndTheNoteAfterNuevo) {
+    const osmira::test::ExamRoomCase& room = GetParam();
+    const osmira::test::ExamRoom examRoom(room);
+    // Qt fixes the user's settings folder when it first reads them, so the student's setting is
+    // written where the workbench reads it.
+    if (room.user != nullptr) {
+        QSettings().setValue(QStringLiteral("Pista/activa"), QString::fromLatin1(room.user));
     }
+    FakeHost host;
+    COsmiraApp app(host);
+    host.dialogAnswers = {test::acceptData, test::acceptFormulas({"A"}, "B")};
+    app.nuevo();
+    QAction& pista = *app.mainFrame().action(Command::Pista);
+    const QString status = app.mainFrame().statusBar()->currentMessage();
+    app.pista();
+    QSettings().remove(QStringLiteral("Pista"));
+
+    ASSERT_NE(app.currentExercise(), nullptr);
+    EXPECT_EQ(pista.isVisible(), !room.silent);
+    EXPECT_EQ(pista.isEnabled(), !room.silent);
+    EXPECT_EQ(app.mainFrame().statusBar()->currentMessage() == status, room.silent);
+    EXPECT_EQ(host.messages.size(), room.silent ? 0U : 1U);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rooms, ExamLock, ::testing::ValuesIn(osmira::test::kExamRooms),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace osmira::workbench

@@ -2,8 +2,13 @@
 
 // Helpers the workbench's widget tests share.
 
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 namespace osmira::workbench::test {
 
@@ -18,6 +23,27 @@ inline QStringList tabOrder(QWidget& dialog) {
         }
     }
     return names;
+}
+
+// Fills the new-exercise dialogs as a student would and accepts them.
+inline int acceptData(QDialog& dialog) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("Titulo"))->setText(QStringLiteral("Ejercicio de prueba"));
+    return QDialog::Accepted;
+}
+
+inline std::function<int(QDialog&)> acceptFormulas(const QStringList& hypotheses, const QString& conclusion) {
+    return [hypotheses, conclusion](QDialog& dialog) {
+        auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("NuevaFormula"));
+        for (const QString& hypothesis : hypotheses) {
+            entry->setText(hypothesis);
+            dialog.findChild<QPushButton*>(QStringLiteral("AnadirHipotesis"))->click();
+        }
+        if (!conclusion.isEmpty()) {
+            entry->setText(conclusion);
+            dialog.findChild<QPushButton*>(QStringLiteral("AnadirConclusion"))->click();
+        }
+        return QDialog::Accepted;
+    };
 }
 
 } // namespace osmira::workbench::test
