@@ -10,7 +10,7 @@ class WindowWorkbench;
 
 // Whether the tutor speaks: "Pista" is offered and the note after Nuevo that the conclusion does
 // not follow is shown. A teacher's exam lock in the system's settings (exam_lock.h) switches it
-// off whatever the user's settings or the environment say; without it, the user's own setting
+// off whatever the user's settings or OSMIRA_PISTAS say; without it, the user's own setting
 // "activa=false" in the group [Pista], or the environment variable OSMIRA_PISTAS=0, does.
 bool hintsEnabled();
 

@@ -23,7 +23,7 @@ std::vector<std::string> systemSettingsFiles(const char* xdgConfigDirs);
 
 // The exam lock: the system's file in which a teacher switched the tutor off for every user, or
 // nothing. The first of those files that names the setting decides, as in Qt. Neither the
-// user's own settings nor the program's environment variables can lift it. Read on every call.
+// user's own settings nor OSMIRA_PISTAS can lift it. Read on every call.
 std::optional<std::string> examLockFile();
 
 } // namespace osmira
