@@ -155,6 +155,10 @@ INSTANTIATE_TEST_SUITE_P(
                       EscapeCase{"LineBreaksAndTabs", "a\r\nb\tc", R"("a\r\nb\tc")"},
                       EscapeCase{"OtherControlCharacters", std::string("a\x01\x1f", 3) + std::string(1, '\0'),
                                  R"("a\u0001\u001f\u0000")"},
+                      EscapeCase{"DelAndC1",
+                                 "a\x7F\xC2\x9B"
+                                 "31m",
+                                 R"("a\u007f\u009b31m")"},
                       EscapeCase{"Utf8KeptAsIs", "válido «R3»", "\"válido «R3»\""}),
     [](const ::testing::TestParamInfo<EscapeCase>& info) { return std::string(info.param.name); });
 

@@ -30,6 +30,10 @@ TEST(Latin1, FromUtf8) {
         {"\xC3", "?"},
         {"\xC0\xAFz", "??z"},
         {"\xFFz", "?z"},
+        // Overlong spellings, surrogates and code points beyond U+10FFFF are malformed too.
+        {"\xE0\x80\x80z", "???z"},
+        {"\xED\xA0\x80", "???"},
+        {"\xF4\x90\x80\x80", "????"},
     };
     for (const Conversion& row : table) {
         EXPECT_EQ(suite::latin1FromUtf8(row.utf8), row.latin1) << row.utf8;
@@ -45,6 +49,28 @@ TEST(Latin1, EveryByteSurvivesTheRoundTrip) {
                                     "a"),
               "\xC3\xA1\xC3\xBF"
               "a");
+}
+
+// A name as the system gives it: UTF-8 stays, anything else was Latin-1.
+TEST(Latin1, NamesOfUnknownEncodingBecomeUtf8) {
+    struct Name {
+        const char* bytes;
+        const char* utf8;
+    };
+    const Name table[] = {
+        {"", ""},
+        {"café.omr", "café.omr"},
+        {"😀", "😀"},
+        {"caf\xE9.omr", "café.omr"},
+        {"a\x80", "a\xC2\x80"},
+        {"\xC0\x80", "À\xC2\x80"},
+        {"\xED\xA0\x80", "í\xC2\xA0\xC2\x80"},
+        {"\xF4\x90\x80\x80", "ô\xC2\x90\xC2\x80\xC2\x80"},
+    };
+    for (const Name& row : table) {
+        EXPECT_EQ(suite::utf8OrLatin1(row.bytes), row.utf8) << row.bytes;
+        EXPECT_EQ(suite::isUtf8(row.bytes), std::string(row.bytes) == row.utf8) << row.bytes;
+    }
 }
 
 // What the student types or pastes is never dropped silently: an equivalent where there is one,

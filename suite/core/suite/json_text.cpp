@@ -1,36 +1,33 @@
 #include "suite/json_text.h"
 
-#include <cstdio>
+#include "suite/latin1.h"
 
 namespace suite {
 
 std::string jsonString(std::string_view utf8) {
     std::string json = "\"";
-    for (char c : utf8) {
-        switch (c) {
-        case '"':
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        const char c = utf8[at];
+        const int control = controlCharacterAt(utf8, at);
+        if (c == '"') {
             json += "\\\"";
-            break;
-        case '\\':
+        } else if (c == '\\') {
             json += "\\\\";
-            break;
-        case '\n':
+        } else if (c == '\n') {
             json += "\\n";
-            break;
-        case '\r':
+        } else if (c == '\r') {
             json += "\\r";
-            break;
-        case '\t':
+        } else if (c == '\t') {
             json += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                json += escaped;
-            } else {
-                json += c;
-            }
+        } else if (control >= 0) {
+            // DEL and C1 need no escape in JSON, but a terminal showing the line would obey them.
+            constexpr char kHex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += kHex[control >> 4];
+            json += kHex[control & 0xF];
+            at += control >= 0x80 ? 1 : 0; // a C1 control is two bytes
+        } else {
+            json += c;
         }
     }
     return json + "\"";

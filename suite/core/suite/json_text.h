@@ -5,7 +5,8 @@
 
 namespace suite {
 
-// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
+// A JSON string literal of UTF-8 text: quotes, backslashes and control characters (C0, DEL and
+// C1) escaped.
 std::string jsonString(std::string_view utf8);
 
 inline std::string jsonBool(bool value) {

@@ -12,8 +12,12 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The character that starts at `at`, and moves `at` past it; a malformed sequence is one
-// byte long and decodes as kMalformed.
+// The smallest character each length of sequence may carry: a longer, overlong spelling of a
+// character (C0 80 for NUL) is malformed, as RFC 3629 says.
+constexpr unsigned kSmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+
+// The character that starts at `at`, and moves `at` past it; a malformed sequence (overlong,
+// a surrogate, beyond U+10FFFF, cut) is one byte long and decodes as kMalformed.
 unsigned nextCharacter(std::string_view utf8, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(utf8[at]);
     ++at;
@@ -37,6 +41,9 @@ unsigned nextCharacter(std::string_view utf8, std::size_t& at) {
             return kMalformed;
         }
         code = (code << 6) | (static_cast<unsigned char>(utf8[next]) & 0x3F);
+    }
+    if (code < kSmallestOfLength[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+        return kMalformed;
     }
     at += length - 1;
     return code;
@@ -148,6 +155,33 @@ std::string latin1FromUtf8(std::string_view utf8) {
         latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
     }
     return latin1;
+}
+
+bool isUtf8(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (nextCharacter(bytes, at) == kMalformed) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string utf8OrLatin1(std::string_view bytes) {
+    return isUtf8(bytes) ? std::string(bytes) : utf8FromLatin1(bytes);
+}
+
+int controlCharacterAt(std::string_view utf8, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(utf8[at]);
+    if (byte < 0x20 || byte == 0x7F) {
+        return byte;
+    }
+    if (byte == 0xC2 && at + 1 < utf8.size()) {
+        const auto next = static_cast<unsigned char>(utf8[at + 1]);
+        if (next >= 0x80 && next < 0xA0) {
+            return next;
+        }
+    }
+    return -1;
 }
 
 std::string utf8FromLatin1(std::string_view latin1) {

@@ -15,6 +15,19 @@ std::string latin1FromUtf8(std::string_view utf8);
 // Latin-1 text (messages, file names, models) as UTF-8.
 std::string utf8FromLatin1(std::string_view latin1);
 
+// Whether the bytes are well-formed UTF-8 (RFC 3629: no overlong spelling, no surrogate,
+// nothing beyond U+10FFFF).
+bool isUtf8(std::string_view bytes);
+
+// Bytes of unknown encoding, such as a file name as the system gives it, as UTF-8: kept when they
+// are UTF-8 already, otherwise read as Latin-1, as old systems wrote them (café.omr as the bytes 63 61 66
+// E9).
+std::string utf8OrLatin1(std::string_view bytes);
+
+// The control character (C0, DEL or C1) that starts at `at` in UTF-8 text, as its code; -1 when
+// the character there is none. A C1 control is two bytes, C2 80 to C2 9F.
+int controlCharacterAt(std::string_view utf8, std::size_t at);
+
 // Text typed or pasted by the user (UTF-8) for a model that holds Latin-1. A character beyond
 // Latin-1 with a usual equivalent (typographic quotes and dashes, the ellipsis, the euro sign,
 // letters of other Latin alphabets such as Ł or ő) becomes it; one without (∀, 😀) is left out.
