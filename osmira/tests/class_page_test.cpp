@@ -1,11 +1,19 @@
 // osmira-cli verify --html and --csv over a class's handed-in files: valid, invalid and
-// unreadable ones, names with quotation marks and commas.
+// unreadable ones, names with quotation marks and commas; the page and the CSV of a student's
+// hostile texts.
 
 #include "cli_support.h"
+#include "hostile_texts.h"
 #include "suite_testing/scratch_folder.h"
+#include "test_support.h"
+#include "text_checks.h"
+
+#include "osmira/class_page.h"
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace osmira;
@@ -62,5 +70,45 @@ TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
     EXPECT_NE(page.find("Archivos: 7, válidos: 3, resueltos: 2, no válidos: 2, ilegibles: 2"),
               std::string::npos);
 }
+
+// A readable and an unreadable row carrying the text in every field a student fills: title,
+// author, the reason, and the file name where a name can hold it.
+std::vector<ClassRow> rowsOf(const std::string& text) {
+    RecordingWorkbench workbench;
+    auto exercise = test::newExercise({"A"}, "A", workbench);
+    exercise->SetTitle(text);
+    exercise->SetAuthor(text);
+    DerivationCheck check = checkDerivation(*exercise);
+    check.valid = false;
+    check.firstInvalidStep = 1;
+    check.reason = text;
+    const std::string file = test::canNameAFile(text) ? text + ".omr" : "plano.omr";
+    return {classRow(file, *exercise, check), unreadableRow(file, text)};
+}
+
+class HostileClassFiles : public ::testing::TestWithParam<test::HostileText> {};
+
+TEST_P(HostileClassFiles, LeaveThePageItsMarkup) {
+    const std::string page = classPage(rowsOf(GetParam().bytes));
+    EXPECT_EQ(test::markupSigns(page), test::markupSigns(classPage(rowsOf("Plano"))));
+    EXPECT_EQ(test::controlCharacters(page, "\t\n"), 0u);
+    EXPECT_TRUE(suite::isUtf8(page));
+}
+
+TEST_P(HostileClassFiles, LeaveTheCsvItsRecordsAndRunNoFormula) {
+    const std::string csv = classCsv(rowsOf(GetParam().bytes));
+    const std::optional<test::CsvRecords> records = test::csvRecords(csv);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 3u);
+    for (const std::vector<std::string>& record : *records) {
+        EXPECT_EQ(record.size(), 10u);
+        EXPECT_EQ(std::count_if(record.begin(), record.end(), test::startsAFormula), 0);
+    }
+    EXPECT_EQ(test::controlCharacters(csv, "\t\r\n"), 0u);
+    EXPECT_TRUE(suite::isUtf8(csv));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HostileClassFiles, ::testing::ValuesIn(test::hostileTexts()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

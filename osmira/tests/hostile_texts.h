@@ -2,6 +2,7 @@
 
 #include "osmira/ejercicio.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ struct HostileText {
     const char* name; // the case's name in test output
     std::string bytes;
 };
+
+// Parameterised tests print the case's name, never its bytes.
+inline void PrintTo(const HostileText& text, std::ostream* out) {
+    *out << text.name;
+}
 
 inline std::vector<HostileText> hostileTexts() {
     using namespace std::string_literals;

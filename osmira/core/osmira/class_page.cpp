@@ -6,6 +6,7 @@
 #include "suite/latin1.h"
 
 #include <array>
+#include <string_view>
 
 namespace osmira {
 
@@ -39,11 +40,12 @@ std::string derivabilityText(Derivability derivability) {
 // Every column but the picture, UTF-8 and unescaped.
 Cells cells(const ClassRow& row) {
     const std::string reason = suite::utf8FromLatin1(row.reason);
+    const std::string file = suite::utf8OrLatin1(row.file);
     if (!row.readable) {
-        return {row.file, "", "", "", "ilegible", "", "", "", "", reason};
+        return {file, "", "", "", "ilegible", "", "", "", "", reason};
     }
     const DerivationCheck& check = row.check;
-    return {row.file,
+    return {file,
             suite::utf8FromLatin1(row.title),
             suite::utf8FromLatin1(row.author),
             std::to_string(check.steps),
@@ -110,12 +112,16 @@ std::string htmlRow(const ClassRow& row) {
 }
 
 // RFC 4180: a field holding a comma, a quotation mark or a line break is quoted, its quotation
-// marks doubled.
-std::string csvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+// marks doubled. One that a spreadsheet would take as a formula (=1+2, +1, -1, @SUM) is quoted
+// with an apostrophe first, which makes it text. Controls but tab and line breaks are left out.
+std::string csvField(const std::string& utf8) {
+    const std::string field = utf8WithoutControls(utf8, "\r");
+    const bool formula =
+        !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+    if (!formula && field.find_first_of(",\"\r\n") == std::string::npos) {
         return field;
     }
-    std::string quoted = "\"";
+    std::string quoted = formula ? "\"'" : "\"";
     for (const char c : field) {
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     }

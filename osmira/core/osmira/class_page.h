@@ -12,7 +12,7 @@ namespace osmira {
 
 // What the class page and its CSV say of one handed-in file.
 struct ClassRow {
-    std::string file; // the path as found, in the bytes the system gave
+    std::string file; // the path as found, in the bytes the system gave (UTF-8, or else Latin-1)
     bool readable = false;
     std::string title;  // Latin-1
     std::string author; // Latin-1

@@ -81,14 +81,29 @@ std::string xmlText(std::string_view latin1) {
     return spelled(latin1, xmlEntity);
 }
 
+std::string utf8WithoutControls(std::string_view utf8, std::string_view alsoKept) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        const int control = suite::controlCharacterAt(utf8, at);
+        if (control < 0 || !isControl(static_cast<unsigned char>(control)) ||
+            alsoKept.find(static_cast<char>(control)) != std::string_view::npos) {
+            text += utf8[at];
+        } else {
+            at += control >= 0x80 ? 1 : 0; // a C1 control is two bytes
+        }
+    }
+    return text;
+}
+
 std::string xmlTextOfUtf8(std::string_view utf8) {
     std::string text;
     text.reserve(utf8.size());
-    for (const char c : utf8) {
+    for (const char c : utf8WithoutControls(utf8)) {
         if (const char* entity = xmlEntity(c)) {
             text += entity;
-        } else if (!isControl(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
-            text += c; // bytes from 0x80 on are parts of characters here
+        } else {
+            text += c;
         }
     }
     return text;

@@ -18,8 +18,12 @@ std::string htmlColour(Colour colour);
 // Latin-1 text as UTF-8 character data or attribute value of XML and HTML: & < > " ' escaped,
 // control characters other than tab and line feed left out (XML 1.0 forbids them).
 std::string xmlText(std::string_view latin1);
-// The same for text that is UTF-8 already (a file name as the system gives it).
+// The same for text that is UTF-8 already.
 std::string xmlTextOfUtf8(std::string_view utf8);
+
+// UTF-8 text without the control characters the exports leave out (C0 but tab and line feed,
+// DEL, C1); `alsoKept` names other C0 characters to keep.
+std::string utf8WithoutControls(std::string_view utf8, std::string_view alsoKept = {});
 
 enum class LineFeeds { Paragraphs, Spaces };
 
