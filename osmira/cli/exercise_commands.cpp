@@ -2,6 +2,7 @@
 
 #include "arguments.h"
 #include "element_lines.h"
+#include "terminal_text.h"
 #include "text_encoding.h"
 
 #include "osmira/derivability.h"
@@ -315,18 +316,19 @@ int showCommand(const std::vector<std::string>& words, Streams io) {
         return cannotRead(io, words.front(), opened.reason);
     }
     const CEjercicio& exercise = *opened.value;
-    io.out << "title: " << suite::utf8FromLatin1(exercise.GetTitle()) << '\n'
-           << "author: " << suite::utf8FromLatin1(exercise.GetAuthor()) << '\n'
+    io.out << "title: " << terminalText(suite::utf8FromLatin1(exercise.GetTitle())) << '\n'
+           << "author: " << terminalText(suite::utf8FromLatin1(exercise.GetAuthor())) << '\n'
            << "date: " << exercise.GetCreationDate() << '\n'
-           << "description: " << suite::utf8FromLatin1(escapeLineBreaks(exercise.GetDescription())) << '\n'
-           << "hypotheses: " << suite::utf8FromLatin1(exercise.GetHypotheses()) << '\n'
-           << "conclusion: " << suite::utf8FromLatin1(exercise.GetConclusion()) << '\n'
-           << "working: " << suite::utf8FromLatin1(exercise.GetWorking()) << '\n'
+           << "description: "
+           << terminalText(suite::utf8FromLatin1(escapeLineBreaks(exercise.GetDescription()))) << '\n'
+           << "hypotheses: " << terminalText(suite::utf8FromLatin1(exercise.GetHypotheses())) << '\n'
+           << "conclusion: " << terminalText(suite::utf8FromLatin1(exercise.GetConclusion())) << '\n'
+           << "working: " << terminalText(suite::utf8FromLatin1(exercise.GetWorking())) << '\n'
            << "goal: " << (exercise.goalReached() ? "reached" : "not reached") << '\n'
            << "steps: " << exercise.GetSteps().size() << '\n';
     int number = 0;
     for (const auto& step : exercise.GetSteps()) {
-        io.out << "step " << ++number << " \"" << suite::utf8FromLatin1(step->GetTitle())
+        io.out << "step " << ++number << " \"" << terminalText(suite::utf8FromLatin1(step->GetTitle()))
                << "\" applied=" << static_cast<int>(step->GetAppliedRule())
                << " bracket=" << bracketFormOf(*step) << '\n';
         printElementLines(io.out, *step, "  ");

@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "class_files.h"
 #include "json_text.h"
+#include "terminal_text.h"
 
 #include "osmira/derivability.h"
 #include "osmira/derivation_check.h"
@@ -37,15 +38,14 @@ std::optional<bool> derivableOf(const CEjercicio& exercise) {
     return derivability == Derivability::Derivable;
 }
 
+// Anything named .omr but a folder (which is walked): a FIFO, a device, a dangling link or a
+// loop of links is listed too, so that reading it says why it is not an exercise.
 bool isExerciseFile(const fs::directory_entry& entry) {
-    std::error_code error;
-    if (!entry.is_regular_file(error)) {
-        return false;
-    }
     std::string extension = entry.path().extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".omr";
+    std::error_code error;
+    return extension == ".omr" && !entry.is_directory(error);
 }
 
 // Every .omr file under the folder, sorted by path; a folder that cannot be walked is itself
@@ -90,15 +90,17 @@ std::string stepCount(std::size_t steps) {
     return std::to_string(steps) + (steps == 1 ? " paso" : " pasos");
 }
 
+// One file's line in UTF-8, the name as the system gave it; printed through terminalText.
 std::string textLine(const VerifiedFile& file) {
+    const std::string path = suite::utf8OrLatin1(file.path);
     if (!file.readError.empty()) {
-        return file.path + ": ilegible: " + suite::utf8FromLatin1(file.readError);
+        return path + ": ilegible: " + suite::utf8FromLatin1(file.readError);
     }
     const DerivationCheck& check = file.check;
     if (!check.valid) {
-        return file.path + ": no válido: " + suite::utf8FromLatin1(check.reason);
+        return path + ": no válido: " + suite::utf8FromLatin1(check.reason);
     }
-    return file.path +
+    return path +
            (check.goalReached ? ": válido, objetivo alcanzado (" : ": válido, objetivo no alcanzado (") +
            stepCount(check.steps) + ")";
 }
@@ -113,7 +115,7 @@ std::string jsonLine(const VerifiedFile& file) {
     std::string reason = !readable ? jsonString(suite::utf8FromLatin1(file.readError))
                          : invalid ? jsonString(suite::utf8FromLatin1(check.reason))
                                    : "null";
-    return "{\"file\":" + jsonString(file.path) + ",\"readable\":" + jsonBool(readable) +
+    return "{\"file\":" + jsonString(suite::utf8OrLatin1(file.path)) + ",\"readable\":" + jsonBool(readable) +
            ",\"valid\":" + jsonBool(readable && check.valid) +
            ",\"goal_reached\":" + jsonBool(readable && check.goalReached) +
            ",\"steps\":" + (readable ? std::to_string(check.steps) : "null") +
@@ -170,7 +172,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
             ++valid;
             solved += file.check.goalReached ? 1 : 0;
         }
-        io.out << (json ? jsonLine(file) : textLine(file)) << '\n';
+        io.out << (json ? jsonLine(file) : terminalText(textLine(file))) << '\n';
     }
     if (!json) {
         io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
