@@ -1,0 +1,67 @@
+// The class page and its CSV of any bytes read as an exercise: its title, author and file name
+// (the title again, or the input's first bytes when it is no exercise) are a student's, so
+// neither may change the page's markup nor the CSV's records, run a formula or carry a control.
+#include "text_checks.h"
+
+#include "osmira/class_page.h"
+#include "osmira/derivation_check.h"
+#include "osmira/exercise_archive.h"
+#include "suite/latin1.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void require(bool holds) {
+    if (!holds) {
+        __builtin_trap();
+    }
+}
+
+// The page and the CSV of the rows; `plain` are the same rows with plain texts.
+void check(const std::vector<osmira::ClassRow>& rows, const std::vector<osmira::ClassRow>& plain) {
+    const std::string page = osmira::classPage(rows);
+    const std::string plainPage = osmira::classPage(plain);
+    require(suite::isUtf8(page));
+    require(osmira::test::controlCharacters(page, "\t\n") == 0);
+    require(osmira::test::markupSigns(page) == osmira::test::markupSigns(plainPage));
+    // The sorting script, once.
+    require(page.find("<script") != std::string::npos && page.find("<script") == page.rfind("<script"));
+
+    const std::string csv = osmira::classCsv(rows);
+    require(suite::isUtf8(csv));
+    require(osmira::test::controlCharacters(csv, "\t\r\n") == 0);
+    const auto records = osmira::test::csvRecords(csv);
+    require(records && records->size() == rows.size() + 1);
+    for (const std::vector<std::string>& record : *records) {
+        require(record.size() == 10);
+        require(std::none_of(record.begin(), record.end(), osmira::test::startsAFormula));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const osmira::ExerciseRead read = osmira::LoadExercise(bytes);
+    std::vector<osmira::ClassRow> rows;
+    if (read.value) {
+        const osmira::CEjercicio& exercise = *read.value;
+        rows.push_back(osmira::classRow(exercise.GetTitle(), exercise, osmira::checkDerivation(exercise)));
+        rows.push_back(osmira::unreadableRow(exercise.GetAuthor(), exercise.GetTitle()));
+    } else {
+        rows.push_back(osmira::unreadableRow(std::string(bytes.substr(0, 64)), read.reason));
+    }
+    std::vector<osmira::ClassRow> plain = rows;
+    for (osmira::ClassRow& row : plain) {
+        row.file = "x.omr";
+        row.title = row.author = row.reason = "x";
+    }
+    check(rows, plain);
+    return 0;
+}
