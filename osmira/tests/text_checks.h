@@ -38,13 +38,6 @@ inline std::array<std::size_t, 4> markupSigns(std::string_view page) {
     return counts;
 }
 
-// A file name can hold neither NUL nor '/', and a file system takes at most 255 bytes; an empty
-// name would leave only ".omr", which has no extension.
-inline bool canNameAFile(const std::string& text) {
-    return !text.empty() && text.size() <= 200 &&
-           text.find_first_of(std::string("/\0", 2)) == std::string::npos;
-}
-
 using CsvRecords = std::vector<std::vector<std::string>>;
 
 // The records of a CSV as RFC 4180 reads it, every record ended by CR LF; nothing when the text
