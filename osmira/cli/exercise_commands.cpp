@@ -239,7 +239,7 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
         }
         workbench.formulaToInsert = formula;
     }
-    ExerciseRead opened = readExerciseFile(path);
+    HeldExerciseRead opened = readHeldExerciseFile(path);
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }
@@ -277,7 +277,7 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
         return kExitRefused;
     }
     const std::string& path = arguments.positional().front();
-    ExerciseRead opened = readExerciseFile(path);
+    HeldExerciseRead opened = readHeldExerciseFile(path);
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }
@@ -345,7 +345,7 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, "truncate necesita ARCHIVO K");
     }
     const std::string& path = arguments.positional()[0];
-    ExerciseRead opened = readExerciseFile(path);
+    HeldExerciseRead opened = readHeldExerciseFile(path);
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }

@@ -17,6 +17,14 @@ ExerciseRead readExerciseFile(const std::string& path) {
     return LoadExercise(*read.value);
 }
 
+HeldExerciseRead readHeldExerciseFile(const std::string& path) {
+    suite::FileLock lock = suite::lockFile(path);
+    if (lock.busy()) {
+        return {{nullptr, suite::asSentence(lock.reason())}, std::move(lock)};
+    }
+    return {readExerciseFile(path), std::move(lock)};
+}
+
 suite::FileSave writeExerciseFile(const std::string& path, const CEjercicio& exercise) {
     return suite::replaceFile(path, SaveExercise(exercise));
 }
