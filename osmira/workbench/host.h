@@ -34,6 +34,10 @@ class Host {
                              MessageIcon icon) = 0;
     // "¿Desea guardar los cambios del ejercicio?" with Sí / No / Cancelar.
     virtual SaveChanges askToSaveChanges(QWidget* parent) = 0;
+    // Whether Guardar replaces the file `fileName`, which another program changed, replaced or
+    // removed since the exercise was opened or last saved: "El fichero «…» ha cambiado…" with
+    // Sí / No.
+    virtual bool askToReplaceChangedFile(QWidget* parent, const QString& fileName) = 0;
     // The chosen path, or an empty string when cancelled. The filter is in Qt's form.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Asks before overwriting an existing file.

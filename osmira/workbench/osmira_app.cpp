@@ -4,6 +4,8 @@
 #include "osmira/derivation_check.h"
 #include "osmira/formula_entry.h"
 
+#include "suite/system_reason.h"
+
 #include "about_box.h"
 #include "child_frame.h"
 #include "diagram_exporting.h"
@@ -169,6 +171,7 @@ void COsmiraApp::closeExercise() {
         currentExercise_.reset();
     }
     exercisePath_.clear();
+    fileIdentity_.reset();
     goalAnnounced_ = false;
     mainFrame_->ShowStartMenu();
     mainFrame_->setDocumentName(QString());
@@ -238,7 +241,10 @@ void COsmiraApp::openFile(const QString& path) {
 }
 
 void COsmiraApp::load(const QString& path) {
-    ExerciseRead read = readExerciseFile(path);
+    HeldExerciseRead read = readExerciseFile(path);
+    // Taken while the file is held, so it is the identity of what was read.
+    const std::optional<suite::FileIdentity> identity = exerciseFileIdentity(path);
+    read.lock = {};
     if (!read.value) {
         // Nothing in memory changes: the exercise that was open stays open.
         showError(
@@ -248,6 +254,7 @@ void COsmiraApp::load(const QString& path) {
     closeExercise();
     currentExercise_ = std::move(read.value);
     exercisePath_ = path;
+    fileIdentity_ = identity;
     currentExercise_->attachWorkbench(*workbench_);
     currentExercise_->ReopenAfterReading();
     // A handed-in file may hold steps edited or pasted by hand: it opens all the same, but says
@@ -278,6 +285,16 @@ bool COsmiraApp::guardar() {
     if (exercisePath_.isEmpty()) {
         return guardarComo();
     }
+    // Held from the look at the file to the save, so that no other program's change comes between.
+    const suite::FileLock lock = lockExerciseFile(exercisePath_);
+    if (lock.busy()) {
+        showSaveError(exercisePath_, QString::fromLatin1(suite::asSentence(lock.reason())));
+        return false;
+    }
+    if (exerciseFileIdentity(exercisePath_) != fileIdentity_ &&
+        !host_.askToReplaceChangedFile(mainFrame_.get(), QFileInfo(exercisePath_).fileName())) {
+        return false;
+    }
     return saveTo(exercisePath_);
 }
 
@@ -297,11 +314,16 @@ bool COsmiraApp::guardarComo() {
 
 bool COsmiraApp::saveTo(const QString& path) {
     if (const auto reason = writeExerciseFile(path, *currentExercise_)) {
-        showError(QStringLiteral("No se ha podido guardar el ejercicio en \"%1\".\n%2").arg(path, *reason));
+        showSaveError(path, *reason);
         return false;
     }
+    fileIdentity_ = exerciseFileIdentity(path);
     setModified(false);
     return true;
+}
+
+void COsmiraApp::showSaveError(const QString& path, const QString& reason) {
+    showError(QStringLiteral("No se ha podido guardar el ejercicio en \"%1\".\n%2").arg(path, reason));
 }
 
 void COsmiraApp::cerrar() {

@@ -2,6 +2,8 @@
 
 #include "osmira/ejercicio.h"
 
+#include "suite/file_identity.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -68,6 +70,7 @@ class COsmiraApp : public QObject {
     void closeExercise();
     void load(const QString& path);
     bool saveTo(const QString& path);
+    void showSaveError(const QString& path, const QString& reason);
     // The goal reached by a derivation whose every step follows.
     bool solved() const;
     void setModified(bool modified);
@@ -88,6 +91,9 @@ class COsmiraApp : public QObject {
     std::unique_ptr<WindowWorkbench> workbench_;
     std::unique_ptr<CEjercicio> currentExercise_;
     QString exercisePath_;
+    // The file as it was opened or last saved: Guardar asks before replacing a file that
+    // another program changed since.
+    std::optional<suite::FileIdentity> fileIdentity_;
     bool modified_ = false;
     bool goalAnnounced_ = false;
     QPointer<HelpWindow> helpWindow_;

@@ -57,6 +57,22 @@ SaveChanges QtHost::askToSaveChanges(QWidget* parent) {
     return SaveChanges::Cancel;
 }
 
+bool QtHost::askToReplaceChangedFile(QWidget* parent, const QString& fileName) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Osmira"));
+    box.setIcon(QMessageBox::Question);
+    box.setText(QStringLiteral("El fichero «%1» ha cambiado en el disco desde que se abrió o se guardó por "
+                               "última vez.\n¿Desea reemplazarlo por este ejercicio?")
+                    .arg(fileName));
+    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    // What another program wrote is not lost by a key pressed out of habit.
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 QString QtHost::openFileName(QWidget* parent, const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }

@@ -17,6 +17,7 @@ class QtHost : public Host {
   public:
     void showMessage(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override;
     SaveChanges askToSaveChanges(QWidget* parent) override;
+    bool askToReplaceChangedFile(QWidget* parent, const QString& fileName) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     SaveChoice saveFileChoice(QWidget* parent, const QString& title, const QString& filters) override;

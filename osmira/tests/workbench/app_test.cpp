@@ -32,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -394,6 +395,79 @@ TEST_F(Application, AFullDiskKeepsTheSavedExerciseAndAFifoIsRefusedAtOnce) {
     ASSERT_EQ(host.messages.size(), 2U);
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("el disco está lleno")));
     EXPECT_TRUE(host.messages[1].text.contains(QStringLiteral("No es un fichero corriente")));
+}
+
+// What another program does to the open exercise's file before Guardar, and what the student
+// answers when asked.
+struct DiskChange {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> change;
+    bool answer;
+    bool asked;
+    std::size_t stepsInFile;
+};
+
+void PrintTo(const DiskChange& change, std::ostream* out) {
+    *out << change.name;
+}
+
+class ChangedOnDisk : public Application, public ::testing::WithParamInterface<DiskChange> {};
+
+// The exercise opened has one step and the window's two; the other program writes three.
+TEST_P(ChangedOnDisk, GuardarAsksBeforeReplacingWhatAnotherProgramWrote) {
+    openSteps(1);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    const std::filesystem::path path = scratch / "ejercicio.omr";
+    GetParam().change(path);
+    host.replaceAnswer = GetParam().answer;
+    EXPECT_EQ(app.guardar(), !GetParam().asked || GetParam().answer);
+    EXPECT_EQ(host.replaceQuestions, GetParam().asked ? std::vector<QString>{QStringLiteral("ejercicio.omr")}
+                                                      : std::vector<QString>{});
+    EXPECT_EQ(stepsInFile(path), GetParam().stepsInFile);
+    EXPECT_EQ(app.isModified(), GetParam().asked && !GetParam().answer);
+    EXPECT_EQ(app.currentExercise()->GetSteps().size(), 2U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Application, ChangedOnDisk,
+    ::testing::Values(DiskChange{"Unchanged", [](const std::filesystem::path&) {}, false, false, 2},
+                      DiskChange{"RewrittenInPlaceKept",
+                                 [](const std::filesystem::path& path) {
+                                     suite::testing::writeFile(path, exerciseBytes(3));
+                                 },
+                                 false, true, 3},
+                      DiskChange{"ReplacedByRenameOverwritten",
+                                 [](const std::filesystem::path& path) {
+                                     suite::testing::writeFile(path.string() + ".new", exerciseBytes(3));
+                                     std::filesystem::rename(path.string() + ".new", path);
+                                 },
+                                 true, true, 2},
+                      DiskChange{"RemovedWrittenAgain",
+                                 [](const std::filesystem::path& path) { std::filesystem::remove(path); },
+                                 true, true, 2},
+                      // The same bytes, written again within the same second: only the nanoseconds tell.
+                      DiskChange{"TouchedWithinTheSecondKept",
+                                 [](const std::filesystem::path& path) {
+                                     struct stat status {};
+                                     ::stat(path.c_str(), &status);
+                                     timespec times[2] = {status.st_atim, status.st_mtim};
+                                     times[1].tv_nsec = (times[1].tv_nsec + 1) % 1000000000;
+                                     ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+                                 },
+                                 false, true, 1}),
+    [](const ::testing::TestParamInfo<DiskChange>& info) { return std::string(info.param.name); });
+
+// Guardar como never asks: the file it writes is the one Guardar then watches.
+TEST_F(Application, GuardarComoTakesTheNewFileWithoutAsking) {
+    openSteps(1);
+    applyFromMenu(Command::ReglaDobleCorte, 1);
+    std::filesystem::remove(scratch / "ejercicio.omr");
+    host.savePaths.push_back(QString::fromStdString((scratch / "otro.omr").string()));
+    EXPECT_TRUE(app.guardarComo());
+    EXPECT_TRUE(host.replaceQuestions.empty());
+    suite::testing::writeFile(scratch / "otro.omr", exerciseBytes(3));
+    EXPECT_FALSE(app.guardar());
+    EXPECT_EQ(host.replaceQuestions, std::vector<QString>{QStringLiteral("otro.omr")});
 }
 
 // Salir once closed the main window but left the help open, and with it the process running.

@@ -31,6 +31,10 @@ class FakeHost : public Host {
         ++saveQuestions;
         return saveAnswer;
     }
+    bool askToReplaceChangedFile(QWidget*, const QString& fileName) override {
+        replaceQuestions.push_back(fileName);
+        return replaceAnswer;
+    }
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
         fileDialogs.push_back(title + " | " + filter);
         return take(openPaths);
@@ -87,6 +91,9 @@ class FakeHost : public Host {
     std::vector<QColor> colourPresets;
     SaveChanges saveAnswer = SaveChanges::Cancel;
     int saveQuestions = 0;
+    // The files Guardar asked about replacing, and the answer to every such question.
+    std::vector<QString> replaceQuestions;
+    bool replaceAnswer = false;
     bool printAnswer = false;
     QString printFile;
 
