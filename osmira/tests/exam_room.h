@@ -74,6 +74,9 @@ class ExamRoom {
 
     // The system's settings file, as the lock names it.
     std::string systemFile() const { return settingsFile(folder_ / "system").string(); }
+    // The folder of the student's settings, which a process that has read its settings already
+    // must be pointed at.
+    std::string userFolder() const { return (folder_ / "user").string(); }
 
   private:
     static std::filesystem::path settingsFile(const std::filesystem::path& folder) {

@@ -14,7 +14,9 @@
 
 #include <QAction>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 
@@ -164,8 +166,14 @@ class ExamLock : public ::testing::TestWithParam<osmira::test::ExamRoomCase> {};
 TEST_P(ExamLock, SilencesPistaAndTheNoteAfterNuevo) {
     const osmira::test::ExamRoomCase& room = GetParam();
     const osmira::test::ExamRoom examRoom(room);
-    // Qt fixes the user's settings folder when it first reads them, so the student's setting is
-    // written where the workbench reads it.
+    // Qt fixes the user's settings folder when it first reads them; each room has its own, so
+    // that rooms tried at once in other processes never share the student's file.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(examRoom.userFolder()));
+    const auto restore = qScopeGuard([] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    });
     if (room.user != nullptr) {
         QSettings().setValue(QStringLiteral("Pista/activa"), QString::fromLatin1(room.user));
     }
@@ -176,7 +184,6 @@ TEST_P(ExamLock, SilencesPistaAndTheNoteAfterNuevo) {
     QAction& pista = *app.mainFrame().action(Command::Pista);
     const QString status = app.mainFrame().statusBar()->currentMessage();
     app.pista();
-    QSettings().remove(QStringLiteral("Pista"));
 
     ASSERT_NE(app.currentExercise(), nullptr);
     EXPECT_EQ(pista.isVisible(), !room.silent);
