@@ -1,5 +1,6 @@
 #include "diagram_picture.h"
 #include "painter_canvas.h"
+#include "scaled_down_canvas.h"
 
 #include "osmira/drawing.h"
 #include "osmira/element_appearance.h"
@@ -40,12 +41,17 @@ QImage drawnPicture(std::int64_t left, std::int64_t top, std::int64_t width, std
     }
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    if (size.width() != width || size.height() != height) {
-        painter.scale(static_cast<double>(size.width()) / static_cast<double>(width),
-                      static_cast<double>(size.height()) / static_cast<double>(height));
+    if (size.width() == width && size.height() == height) {
+        painter.translate(-static_cast<double>(left), -static_cast<double>(top));
+        PainterCanvas canvas(painter);
+        draw(canvas);
+        return picture;
     }
+    const double scaleX = static_cast<double>(size.width()) / static_cast<double>(width);
+    const double scaleY = static_cast<double>(size.height()) / static_cast<double>(height);
+    painter.scale(scaleX, scaleY);
     painter.translate(-static_cast<double>(left), -static_cast<double>(top));
-    PainterCanvas canvas(painter);
+    ScaledDownCanvas canvas(painter, std::max(scaleX, scaleY));
     draw(canvas);
     return picture;
 }

@@ -1,22 +1,22 @@
 #pragma once
 
+#include "osmira/drawing.h"
 #include "osmira/informe.h"
 
 #include "suite/file_saving.h"
 
-#include <QImage>
+#include <QByteArray>
+
+#include <deque>
 
 #include <optional>
 #include <string>
 
 namespace osmira::render {
 
-// Stages the image as baseline JPEG for `path` (the file system's bytes), to be put in place with
-// the rest of the report. Nothing on success, otherwise the reason in Latin-1, naming the path.
-std::optional<std::string> stageJpeg(const QImage& image, const std::string& path,
-                                     suite::FileReplacement& files);
-
-// The report's pictures as JPEG files, one pixel per drawing unit on white, staged with the page.
+// The report's pictures as baseline JPEG files, one pixel per drawing unit on white, staged with
+// the page for their paths (the file system's bytes). Each call answers nothing on success,
+// otherwise the reason in Latin-1, naming the path.
 class JpegPictureWriter : public ReportPictureWriter {
   public:
     explicit JpegPictureWriter(suite::FileReplacement& files) : files_(files) {}
@@ -25,7 +25,17 @@ class JpegPictureWriter : public ReportPictureWriter {
                                             const std::function<void(Canvas&)>& draw) override;
 
   private:
+    // A small step's picture written lately, by what was drawn on it. Derivations come back to a
+    // diagram they have shown (a double cut put around a graph and taken away again), and drawing
+    // and encoding a small picture again cost more than its file.
+    struct Written {
+        Drawing drawing;
+        QByteArray jpeg;
+    };
+    const Written* writtenLately(const Drawing& drawing) const;
+
     suite::FileReplacement& files_;
+    std::deque<Written> lately_;
 };
 
 } // namespace osmira::render

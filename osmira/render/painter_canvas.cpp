@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 namespace osmira::render {
 
@@ -19,12 +21,30 @@ Colour modelColour(const QColor& colour) {
            static_cast<Colour>(colour.blue()) << 16;
 }
 
+namespace {
+
+// Asked of fontconfig once per face and process: every picture of a report has a canvas of its
+// own, and the question took longer than drawing a small picture. Pictures may be drawn on a
+// thread of their own.
+bool faceInstalled(const QString& face) {
+    static std::mutex mutex;
+    static std::map<QString, bool> installed;
+    const std::lock_guard lock(mutex);
+    auto known = installed.find(face);
+    if (known == installed.end()) {
+        known = installed.emplace(face, QFontDatabase::hasFamily(face)).first;
+    }
+    return known->second;
+}
+
+} // namespace
+
 QFont qtFont(const FontDescription& font) {
     const std::size_t length = strnlen(font.faceName.data(), font.faceName.size());
     const QString face = QString::fromLatin1(font.faceName.data(), static_cast<qsizetype>(length));
     QFont result(face);
     result.setStyleHint(QFont::SansSerif);
-    if (!QFontDatabase::hasFamily(face)) {
+    if (!faceInstalled(face)) {
         result.setFamily(QStringLiteral("DejaVu Sans"));
     }
     if (font.height != 0) {
@@ -89,6 +109,22 @@ void PainterCanvas::drawRectangle(const Rect& rect) {
 
 void PainterCanvas::drawEllipse(const Rect& rect) {
     painter_.drawEllipse(qtRect(rect, 2));
+}
+
+void PainterCanvas::drawShape(Shape shape, const Rect& rect, bool outline, bool fill) {
+    if (!outline) {
+        painter_.setPen(Qt::NoPen);
+    }
+    if (!fill) {
+        painter_.setBrush(Qt::NoBrush);
+    }
+    if (shape == Shape::Ellipse) {
+        PainterCanvas::drawEllipse(rect);
+    } else {
+        PainterCanvas::drawRectangle(rect);
+    }
+    selectPen(pen_);
+    selectBrush(brush_);
 }
 
 void PainterCanvas::drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,

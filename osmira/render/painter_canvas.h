@@ -31,6 +31,13 @@ class PainterCanvas : public Canvas {
     void drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                          Colour textColor) override;
 
+  protected:
+    enum class Shape { Rectangle, Ellipse };
+    // The shape as drawRectangle or drawEllipse draws it, with or without its outline and fill.
+    void drawShape(Shape shape, const Rect& rect, bool outline, bool fill);
+    const Pen& pen() const { return pen_; }
+    const Brush& brush() const { return brush_; }
+
   private:
     QPainter& painter_;
     Pen pen_;

@@ -4,13 +4,17 @@
 #include "cli_support.h"
 #include "hostile_texts.h"
 #include "osmira/exercise_file.h"
+#include "painter_canvas.h"
+#include "report_files.h"
 #include "report_safety.h"
 #include "run.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/killed_run.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/small_disk.h"
+#include "test_support.h"
 
+#include "osmira/elem_grafico.h"
 #include "osmira/informe.h"
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
@@ -194,6 +198,27 @@ TEST(ReportPictureContent, CutOfTheSecondExampleOnWhite) {
     // centre the cut's light grey fill.
     EXPECT_GT(qGray(picture.pixel(1, 1)), 235);
     EXPECT_NEAR(qGray(picture.pixel(25, 25)), 0xD8, 8);
+}
+
+// Steps that show one diagram share a picture only where they are drawn alike: double cuts put
+// around A and taken away mark A on the steps a rule was applied at, not on the last one.
+TEST(ReportPictureContent, EveryStepShowsItsOwnMarks) {
+    RecordingWorkbench workbench;
+    const auto exercise = test::doubleCutExercise(5, workbench);
+    ScratchFolder folder;
+    ASSERT_EQ(render::writeReport(*exercise, ReportOptions{}, (folder / "r.htm").string()), std::nullopt);
+    for (const auto& step : exercise->GetSteps()) {
+        const CElemGrafico& letter = *step->GetElements().back()->GetGraphic();
+        const Rect sheet = step->GetElements().front()->GetGraphic()->GetRect();
+        const QImage picture(QString::fromLatin1((folder / (step->GetTitle() + ".jpg")).string()));
+        ASSERT_FALSE(picture.isNull());
+        // Inside the letter's box, clear of its glyph.
+        const QRgb pixel =
+            picture.pixel(letter.GetRect().left - sheet.left + 2, letter.GetRect().top - sheet.top + 2);
+        const Colour fill =
+            letter.isMarked() ? letter.GetAppearance().markedFillColor : letter.GetAppearance().fillColor;
+        EXPECT_NEAR(qGray(pixel), qGray(render::qtColour(fill).rgb()), 8) << step->GetTitle();
+    }
 }
 
 // Records the paths asked for; the one named `failAt` fails.

@@ -147,12 +147,16 @@ bool bracketImplies(const std::string& premise, const std::string& conclusion, i
     return true;
 }
 
-std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench) {
+std::unique_ptr<CEjercicio> doubleCutExercise(int steps, RecordingWorkbench& workbench) {
     auto exercise = newExercise({"A"}, "B", workbench);
-    for (int step = 1; step < 99; ++step) {
+    for (int step = 1; step < steps; ++step) {
         requestRule(*exercise, {Rule::DoubleCut, 1, std::nullopt});
     }
     return exercise;
+}
+
+std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench) {
+    return doubleCutExercise(99, workbench);
 }
 
 std::string randomBracketForm(std::mt19937& random, int depth) {

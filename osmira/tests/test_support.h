@@ -37,7 +37,9 @@ std::unique_ptr<CEjercicio> exerciseAt(const std::string& bracket, RecordingWork
 std::unique_ptr<CEjercicio> newExercise(const std::vector<std::string>& hypotheses,
                                         const std::string& conclusion, RecordingWorkbench& workbench);
 
-// 99 steps from A, with the conclusion B: double cuts put around A and taken away.
+// `steps` steps from A, with the conclusion B: double cuts put around A and taken away.
+std::unique_ptr<CEjercicio> doubleCutExercise(int steps, RecordingWorkbench& workbench);
+// 99 of them.
 std::unique_ptr<CEjercicio> ninetyNineStepExercise(RecordingWorkbench& workbench);
 
 // A∨B∨C∨… written readably, as long as the formula field holds (16,384 letters). Six hypotheses of
