@@ -21,6 +21,9 @@ constexpr double kFrameMs = 16;
 const std::map<QString, double> kBudgetsMs = {
     {QStringLiteral("BM_Open99StepFileWithItsWindows"), 1000},
     {QStringLiteral("BM_Report99StepsAllOptions"), 1000},
+    // osmira's report of the largest exercise a student can start, and of 65,535 steps.
+    {QStringLiteral("BM_ReportTheLargestExercise"), 5000},
+    {QStringLiteral("BM_Report65535Steps"), 5000},
     // A prover's answer (varquen's and zudaviror's), countermodel included, and its module's first load.
     {QStringLiteral("answer"), 200},
     {QStringLiteral("firstQuestionLoadsTheModule"), 100},
