@@ -35,7 +35,7 @@ std::unique_ptr<QGuiApplication> makeReportApplication() {
 }
 
 std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportOptions& options,
-                                       const std::string& givenPath) {
+                                       const std::string& givenPath, const ReportProgress& progress) {
     // Checked before any picture is drawn, so a refused page changes nothing.
     const suite::SaveTarget page = suite::saveTarget(givenPath);
     const auto failure = [&page](const std::string& reason) {
@@ -55,8 +55,8 @@ std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportO
     Informe informe(exercise);
     informe.SetOptions(options);
     JpegPictureWriter pictures(files);
-    ReportText report =
-        informe.generate(pictureFolder, pictures, std::filesystem::path(page.path).filename().string());
+    ReportText report = informe.generate(pictureFolder, pictures,
+                                         std::filesystem::path(page.path).filename().string(), progress);
     if (report.failure) {
         return report.failure;
     }

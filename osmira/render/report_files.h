@@ -17,8 +17,11 @@ namespace osmira::render {
 // page, a folder or a device is refused before anything is drawn. Nothing when all went well,
 // otherwise the reason of the first failure, in Latin-1, naming the path. Text in pictures needs
 // fonts: the caller has made a QGuiApplication (a program without a screen, MakeReportApplication).
+// `progress` is told of every picture; when it answers false nothing is put in place, and the
+// reason is kInformeCancelado. It may run on a thread of its own, as long as nothing changes the
+// exercise meanwhile.
 std::optional<std::string> writeReport(const CEjercicio& exercise, const ReportOptions& options,
-                                       const std::string& reportPath);
+                                       const std::string& reportPath, const ReportProgress& progress = {});
 
 // The application of a process that draws reports without a screen: on the offscreen platform
 // (unless QT_QPA_PLATFORM says otherwise), named "osmira", whatever the process's own arguments.

@@ -246,6 +246,8 @@ struct WriterCase {
     const char* name;
     std::string failAt;
     std::vector<std::string> asked;
+    // The progress answers "stop" once told of this many pictures (0: never).
+    int stopAt = 0;
 };
 
 void PrintTo(const WriterCase& writer, std::ostream* out) {
@@ -254,16 +256,33 @@ void PrintTo(const WriterCase& writer, std::ostream* out) {
 
 class InformePictures : public ::testing::TestWithParam<WriterCase> {};
 
-TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFails) {
+const std::vector<std::string> kAllNinePictures = {"f/Paso 01.jpg",  "f/Paso 02.jpg",  "f/Paso 03.jpg",
+                                                   "f/Grafico1.jpg", "f/Grafico2.jpg", "f/Grafico3.jpg",
+                                                   "f/Grafico4.jpg", "f/Grafico5.jpg", "f/Grafico6.jpg"};
+
+// The progress is told of every picture written, of the nine.
+TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFailsOrTheProgressStopsThem) {
     const ExerciseRead opened = readExerciseFile(kAllOnExercise);
     ASSERT_TRUE(opened.value);
     Informe informe(*opened.value);
     informe.SetOptions(true, true, true, true, true, true, true, true);
     RecordingPictures pictures(GetParam().failAt);
-    const ReportText report = informe.generate("f/", pictures);
+    std::vector<std::pair<int, int>> told;
+    const ReportText report = informe.generate("f/", pictures, [&told](int done, int total) {
+        told.emplace_back(done, total);
+        return done != GetParam().stopAt;
+    });
     EXPECT_EQ(pictures.paths, GetParam().asked);
+    std::vector<std::pair<int, int>> written;
+    for (int done = 1; done <= static_cast<int>(pictures.paths.size()) - (GetParam().failAt.empty() ? 0 : 1);
+         ++done) {
+        written.emplace_back(done, 9);
+    }
+    EXPECT_EQ(told, written);
+    const std::optional<std::string> failure =
+        GetParam().stopAt > 0 ? std::optional(kInformeCancelado) : std::nullopt;
     EXPECT_EQ(report.failure,
-              GetParam().failAt.empty() ? std::nullopt : std::optional("fails: " + GetParam().failAt));
+              GetParam().failAt.empty() ? failure : std::optional("fails: " + GetParam().failAt));
     // The page does not depend on the pictures.
     RecordingPictures all("");
     EXPECT_EQ(report.page, informe.generate("f/", all).page);
@@ -271,16 +290,14 @@ TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFails) {
 
 INSTANTIATE_TEST_SUITE_P(
     Writers, InformePictures,
-    ::testing::Values(WriterCase{"AllWritten",
-                                 "",
-                                 {"f/Paso 01.jpg", "f/Paso 02.jpg", "f/Paso 03.jpg", "f/Grafico1.jpg",
-                                  "f/Grafico2.jpg", "f/Grafico3.jpg", "f/Grafico4.jpg", "f/Grafico5.jpg",
-                                  "f/Grafico6.jpg"}},
+    ::testing::Values(WriterCase{"AllWritten", "", kAllNinePictures},
                       WriterCase{"StepFails", "f/Paso 02.jpg", {"f/Paso 01.jpg", "f/Paso 02.jpg"}},
                       WriterCase{"ExampleFails",
                                  "f/Grafico4.jpg",
                                  {"f/Paso 01.jpg", "f/Paso 02.jpg", "f/Paso 03.jpg", "f/Grafico1.jpg",
-                                  "f/Grafico2.jpg", "f/Grafico3.jpg", "f/Grafico4.jpg"}}),
+                                  "f/Grafico2.jpg", "f/Grafico3.jpg", "f/Grafico4.jpg"}},
+                      WriterCase{"StoppedAtTheSecond", "", {"f/Paso 01.jpg", "f/Paso 02.jpg"}, 2},
+                      WriterCase{"StoppedAtTheLast", "", kAllNinePictures, 9}),
     [](const ::testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
 
 // Root ignores folder permissions, so each case puts a folder where a file must go, which

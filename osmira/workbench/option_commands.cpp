@@ -9,7 +9,7 @@
 #include "dlg_navegador.h"
 #include "formula_dialog_support.h"
 #include "host.h"
-#include "report_files.h"
+#include "report_writing.h"
 #include "window_workbench.h"
 
 #include <QFile>
@@ -98,10 +98,12 @@ void OptionCommands::generarInforme() {
     if (host_.runDialog(dialog) != QDialog::Accepted) {
         return;
     }
-    const std::optional<std::string> failure = render::writeReport(
-        exercise_, dialog.options(), QFile::encodeName(dialog.reportPath()).toStdString());
+    const std::optional<std::string> failure = writeReportShowingProgress(
+        parent_, exercise_, dialog.options(), QFile::encodeName(dialog.reportPath()).toStdString());
     if (failure) {
-        host_.showMessage(parent_, latin1Text(*failure), kCaption, MessageIcon::Exclamation);
+        host_.showMessage(parent_, latin1Text(*failure), kCaption,
+                          *failure == kInformeCancelado ? MessageIcon::Information
+                                                        : MessageIcon::Exclamation);
         return;
     }
     host_.showMessage(parent_, latin1Text(kInformeAcabado), kCaption, MessageIcon::Information);

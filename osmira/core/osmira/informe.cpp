@@ -169,13 +169,15 @@ std::unique_ptr<CElemGrafico> makeObject(const ExampleObject& object, const Appe
 // Writes pictures until the first failure, which it keeps.
 class Pictures {
   public:
-    Pictures(const std::string& folder, ReportPictureWriter& writer, const AppearanceSet& appearances)
-        : folder_(folder), writer_(writer), appearances_(appearances) {}
+    Pictures(const std::string& folder, ReportPictureWriter& writer, const AppearanceSet& appearances,
+             const ReportProgress& progress, int total)
+        : folder_(folder), writer_(writer), appearances_(appearances), progress_(progress), total_(total) {}
 
     // The name is Latin-1, as the page writes it; the file system's names are UTF-8.
     void diagram(const std::string& fileName, const COsmiraDoc& step) {
         if (!failure_) {
             failure_ = writer_.writeDiagram(folder_ + suite::utf8FromLatin1(fileName), step);
+            written();
         }
     }
 
@@ -190,14 +192,25 @@ class Pictures {
                                                 makeObject(object, appearances_)->Draw(canvas);
                                             }
                                         });
+        written();
     }
 
     std::optional<std::string> takeFailure() { return std::move(failure_); }
 
   private:
+    void written() {
+        ++done_;
+        if (!failure_ && progress_ && !progress_(done_, total_)) {
+            failure_ = kInformeCancelado;
+        }
+    }
+
     const std::string& folder_;
     ReportPictureWriter& writer_;
     const AppearanceSet& appearances_;
+    const ReportProgress& progress_;
+    const int total_;
+    int done_ = 0;
     std::optional<std::string> failure_;
 };
 
@@ -335,8 +348,10 @@ void Informe::SetOptions(bool bPortada, bool bTitulo, bool bAutor, bool bFecha, 
 }
 
 ReportText Informe::generate(const std::string& pictureFolder, ReportPictureWriter& writer,
-                             std::string_view pageName) const {
-    Pictures pictures(pictureFolder, writer, exercise_.GetAppearances());
+                             std::string_view pageName, const ReportProgress& progress) const {
+    const int total = (options_.bSecuencia ? static_cast<int>(exercise_.GetSteps().size()) : 0) +
+                      (options_.bInfoAlfa ? static_cast<int>(examplePictures().size()) : 0);
+    Pictures pictures(pictureFolder, writer, exercise_.GetAppearances(), progress, total);
     std::string page = "<DOCTYPE HTML PUBLIC -//W3C//DTD HTML 4.0 TRANSITIONAL //EN>\n";
     page += "<HTML> \n";
     page += "<HEAD> \n";

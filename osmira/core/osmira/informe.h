@@ -26,6 +26,13 @@ struct ReportOptions { // the eight options in their order
 
 // Shown by the caller once the page and every picture have been written.
 inline const std::string kInformeAcabado = suite::latin1FromUtf8("Informe acabado.");
+// The reason of a report its progress stopped.
+inline const std::string kInformeCancelado =
+    suite::latin1FromUtf8("Informe cancelado: no se ha cambiado ningún archivo.");
+
+// Told after each picture of a report how many are written of how many; answering false stops the
+// report there, with kInformeCancelado as its failure.
+using ReportProgress = std::function<bool(int done, int total)>;
 
 // The creation date broken down in local time (TZ honoured) as dd/mm/yyyy.
 std::string reportDate(std::int32_t seconds);
@@ -61,10 +68,10 @@ class Informe {
 
     // Builds the page; every picture goes to pictureFolder + its file name in UTF-8 (the folder
     // ends with its separator, or is empty). `pageName`, the page's own file name, is a name no
-    // picture takes. Pictures stop at the first failure, which is returned with the page so that
-    // the caller reports it instead of "Informe acabado.".
+    // picture takes; `progress` is told of every picture. Pictures stop at the first failure,
+    // which is returned with the page so that the caller reports it instead of "Informe acabado.".
     ReportText generate(const std::string& pictureFolder, ReportPictureWriter& writer,
-                        std::string_view pageName = {}) const;
+                        std::string_view pageName = {}, const ReportProgress& progress = {}) const;
 
   private:
     const CEjercicio& exercise_;

@@ -27,8 +27,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -588,6 +590,54 @@ TEST_F(Options, GenerarInformeOfAHostileFileWritesOnlyIntoTheChosenFolder) {
     EXPECT_EQ(suite::testing::readFile(scratch / "victim" / "notes.txt"), "notes");
     // The page, the six pictures of the Alpha chapter and one picture per step.
     EXPECT_EQ(suite::testing::namesIn(scratch / "informe").size(), 1U + 6U + exercise().GetSteps().size());
+}
+
+// A report long enough to be watched: forty steps of a double cut taken away from A behind 140
+// signs of negation, each picture filling its nested cuts at up to 5,600 pixels square.
+TEST_F(Options, GenerarInformeShowsItsProgressWhileTheWindowAnswersAndCancelledLeavesTheOldReport) {
+    RecordingWorkbench recorder;
+    auto deep = osmira::test::newExercise({std::string(140, '~') + "A"}, "A", recorder);
+    for (int step = 1; step < 40; ++step) {
+        requestRule(*deep, {Rule::DoubleCut, 1, std::nullopt});
+    }
+    suite::testing::writeFile(scratch / "ejercicio.omr", SaveExercise(*deep));
+    app.openFile(QString::fromStdString((scratch / "ejercicio.omr").string()));
+    ASSERT_NE(app.currentExercise(), nullptr);
+    const std::filesystem::path folder = scratch / "informe";
+    std::filesystem::create_directory(folder);
+    suite::testing::writeFile(folder / "pasos.htm", "el informe anterior");
+    suite::testing::writeFile(folder / "Paso 01.jpg", "su imagen");
+    host.savePaths = {QString::fromStdString((folder / "pasos.htm").string())};
+    host.dialogAnswers = {[](QDialog& dialog) {
+        press(dialog, "Seleccionar");
+        return pressAceptar(dialog);
+    }};
+
+    // The timer runs only while the event loop does; it cancels the report once its progress shows.
+    int ticks = 0;
+    QString shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        ++ticks;
+        auto* progress = app.mainFrame().findChild<QProgressDialog*>(QStringLiteral("ProgresoInforme"));
+        if (shown.isEmpty() && progress != nullptr && progress->isVisible()) {
+            auto* cancel = progress->findChild<QPushButton*>();
+            shown = progress->windowTitle() + " | " + progress->labelText() + " | " + cancel->text();
+            cancel->click();
+        }
+    });
+    watch.start(20);
+    app.generarInforme();
+    watch.stop();
+
+    EXPECT_GT(ticks, 1);
+    EXPECT_EQ(shown, QStringLiteral("Osmira | Generando el informe… | Cancelar"));
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Informe cancelado: no se ha cambiado ningún archivo."));
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(folderHoldsOnly(folder, {"Paso 01.jpg", "pasos.htm"}));
+    EXPECT_EQ(suite::testing::readFile(folder / "pasos.htm"), "el informe anterior");
+    EXPECT_EQ(suite::testing::readFile(folder / "Paso 01.jpg"), "su imagen");
 }
 
 } // namespace
