@@ -1,10 +1,9 @@
 #include "report_writing.h"
 
 #include "report_files.h"
+#include "report_progress_dialog.h"
 
 #include <QEventLoop>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
@@ -15,36 +14,8 @@ namespace osmira::workbench {
 
 namespace {
 
-// Shown once the report has taken this long.
-constexpr int kQuietMilliseconds = 500;
 // How often the dialog takes the count of pictures from the thread.
 constexpr int kTickMilliseconds = 100;
-
-// Neither Escape nor the window's close button takes it away: only the end of the report does.
-class ReportProgressDialog : public QProgressDialog {
-  public:
-    explicit ReportProgressDialog(QWidget* parent)
-        : QProgressDialog(QStringLiteral("Generando el informe…"), QStringLiteral("Cancelar"), 0, 0, parent) {
-        setObjectName(QStringLiteral("ProgresoInforme"));
-        setWindowTitle(QStringLiteral("Osmira"));
-        setWindowModality(Qt::ApplicationModal);
-        setAutoReset(false);
-        setAutoClose(false);
-        setMinimumDuration(kQuietMilliseconds);
-        // "Cancelar" asks the report to stop; the dialog does not hide before it has.
-        disconnect(this, &QProgressDialog::canceled, this, nullptr);
-        connect(this, &QProgressDialog::canceled, this, [this] {
-            cancelled = true;
-            setLabelText(QStringLiteral("Cancelando el informe…"));
-            if (auto* button = findChild<QPushButton*>()) {
-                button->setEnabled(false);
-            }
-        });
-    }
-    void reject() override { emit canceled(); }
-
-    std::atomic<bool> cancelled = false;
-};
 
 } // namespace
 
@@ -58,7 +29,7 @@ std::optional<std::string> writeReportShowingProgress(QWidget* parent, const CEj
         answer = render::writeReport(exercise, options, path, [&](int picturesDone, int pictures) {
             total = pictures;
             done = picturesDone;
-            return !dialog.cancelled;
+            return !dialog.cancelled();
         });
     }));
     QTimer ticks;

@@ -20,6 +20,7 @@
 #include "osmira_app.h"
 #include "osmira_view.h"
 #include "qt_host.h"
+#include "report_progress_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -101,6 +102,10 @@ void saveDialogs(COsmiraApp& app, QtHost& host) {
     }
     DlgInforme report(host, &frame);
     save(report, QStringLiteral("osmira-dlg-informe"));
+    ReportProgressDialog progress(&frame);
+    progress.setRange(0, 41);
+    progress.setValue(12);
+    save(progress, QStringLiteral("osmira-progreso-informe"));
     AboutBox about(&frame);
     save(about, QStringLiteral("osmira-acerca-de"));
     const auto refusal = messageBox(&frame, QStringLiteral("Debe seleccionar un elemento del diagrama"),
