@@ -268,7 +268,7 @@ TEST_P(InformePictures, AreAskedOnceEachInPageOrderUntilOneFailsOrTheProgressSto
     informe.SetOptions(true, true, true, true, true, true, true, true);
     RecordingPictures pictures(GetParam().failAt);
     std::vector<std::pair<int, int>> told;
-    const ReportText report = informe.generate("f/", pictures, [&told](int done, int total) {
+    const ReportText report = informe.generate("f/", pictures, {}, [&told](int done, int total) {
         told.emplace_back(done, total);
         return done != GetParam().stopAt;
     });
