@@ -205,8 +205,11 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
     if (!exercise.CreateExercise()) {
         return report(io, messages::kFormulaSyntax, kExitRefused);
     }
-    // A teacher may want such an exercise: it is made, and the student told why it cannot be done.
-    if (const std::string note = notDerivableNote(decideDerivability(exercise)); !note.empty()) {
+    // A teacher may want such an exercise: it is made, and the student told why it cannot be done,
+    // but not in an exam, where that may be the question itself (as in the window).
+    if (const std::string note =
+            examLockFile() ? std::string() : notDerivableNote(decideDerivability(exercise));
+        !note.empty()) {
         report(io, note, kExitOk);
     }
     return save(io, exercise, *arguments.Option("-o"));

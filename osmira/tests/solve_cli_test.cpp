@@ -96,6 +96,11 @@ TEST_P(SolveInAnExamRoom, IsRefusedUnderTheTeachersLock) {
                                "para el examen en " +
                                    examRoom.systemFile() + "\n");
     }
+    // Nor does new say, under the lock, that a conclusion does not follow.
+    const test::CliOutcome made =
+        test::runCli({"new", "--hyp", "A>B", "--concl", "B>A", "-o", (folder.path() / "nd.omr").string()});
+    EXPECT_EQ(made.status, 0);
+    EXPECT_EQ(made.err.empty(), room.locked) << made.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rooms, SolveInAnExamRoom, ::testing::ValuesIn(test::kExamRooms),
