@@ -79,11 +79,13 @@ BENCHMARK(findDerivationOfTableExercise)
     ->DenseRange(0, static_cast<int>(kExercises.size()) - 1)
     ->Unit(benchmark::kMillisecond);
 
+// A hint asked for afresh each time (a new tutor knows no derivation yet).
 void nextStepOfTheWidestExercise(benchmark::State& state) {
     RecordingWorkbench workbench;
     auto exercise = benchExercise(kExercises.back(), workbench);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(nextStep(*exercise));
+        Tutor tutor;
+        benchmark::DoNotOptimize(tutor.derivation(*exercise));
     }
 }
 BENCHMARK(nextStepOfTheWidestExercise)->Unit(benchmark::kMillisecond);

@@ -128,6 +128,51 @@ TEST(Tutor, ReachesAnEmptyCut) {
     expectSolved(*exercise, findDerivation(*exercise));
 }
 
+// Textbook exercises with the length of a derivation written by hand with the program's five
+// rules, the way Alpha-graph texts set them out (Roberts, Dau, Shin): the tutor's derivations are
+// never longer than half as much again, and on the median no longer.
+struct TextbookExercise {
+    const char* name;
+    std::vector<std::string> hypotheses;
+    std::string conclusion;
+    std::size_t byHand;
+};
+
+const std::vector<TextbookExercise> kTextbook = {
+    {"doble negación, introducción", {"A"}, "~~A", 1},
+    {"doble negación, eliminación", {"~~A"}, "A", 1},
+    {"modus ponens", {"A", "A>B"}, "B", 3},
+    {"modus tollens", {"A>B", "~B"}, "~A", 2},
+    {"contraposición", {"A>B"}, "~B>~A", 1},
+    {"silogismo hipotético", {"A>B", "B>C"}, "A>C", 5},
+    {"silogismo disyuntivo", {"A|B", "~A"}, "B", 3},
+    {"simplificación", {"A&B"}, "A", 1},
+    {"adición", {"A"}, "A|B", 2},
+    {"debilitamiento", {"A"}, "B>A", 2},
+    {"importación", {"A>(B>C)"}, "(A&B)>C", 1},
+    {"consecuente reforzado", {"A>(B&C)"}, "A>B", 1},
+    {"De Morgan, negación de la conjunción", {"~(A&B)"}, "~A|~B", 2},
+    {"De Morgan, disyunción de negaciones", {"~A|~B"}, "~(A&B)", 2},
+    {"De Morgan, negación de la disyunción", {"~(A|B)"}, "~A&~B", 1},
+    {"modus ponens encadenado", {"A", "A>B", "B>C"}, "C", 6},
+    {"dilema constructivo", {"A|B", "A>C", "B>C"}, "C", 15},
+};
+
+TEST(Tutor, DerivesTextbookExercisesAsShortlyAsByHand) {
+    std::vector<double> ratios;
+    for (const TextbookExercise& textbook : kTextbook) {
+        SCOPED_TRACE(textbook.name);
+        RecordingWorkbench recording;
+        auto exercise = test::newExercise(textbook.hypotheses, textbook.conclusion, recording);
+        const DerivationSearch search = findDerivation(*exercise);
+        expectSolved(*exercise, search);
+        EXPECT_LE(2 * search.steps.size(), 3 * textbook.byHand) << search.steps.size() << " steps";
+        ratios.push_back(static_cast<double>(search.steps.size()) / static_cast<double>(textbook.byHand));
+    }
+    std::nth_element(ratios.begin(), ratios.begin() + static_cast<long>(ratios.size() / 2), ratios.end());
+    EXPECT_LE(ratios[ratios.size() / 2], 1.0);
+}
+
 // A formula over the letters A..D with `connectives` connectives, written readably.
 std::string randomFormula(std::mt19937& random, int connectives) {
     if (connectives == 0) {

@@ -2,7 +2,7 @@
 
 #include "osmira/applicable_rules.h"
 #include "osmira/derivation_check.h"
-#include "osmira/transformation_rules.h"
+#include "osmira/form_rules.h"
 
 #include "display_text.h"
 #include "element_names.h"
@@ -39,7 +39,7 @@ QString hintAnswer(const COsmiraDoc& step, const SolutionStep& next) {
     case Rule::Iteration:
         return QStringLiteral("; elija como lugar ") + elementNameWithArticle(*elements[next.element]);
     case Rule::DoubleCut:
-        if (!asksDoubleCutPosition(*elements[next.element])) {
+        if (!asksDoubleCutPosition(next.before, next.element)) {
             break;
         }
         return next.position == DoubleCutPosition::Around

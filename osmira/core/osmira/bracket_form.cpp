@@ -108,6 +108,20 @@ class CanonicalTree {
         return text;
     }
 
+    // After Text(): the nodes in the order the canonical text writes them, the sheet first.
+    std::vector<std::size_t> Order() const {
+        std::vector<std::size_t> order;
+        std::vector<std::size_t> pending{0};
+        while (!pending.empty()) {
+            const std::size_t node = pending.back();
+            pending.pop_back();
+            order.push_back(node);
+            const auto& children = nodes_[node].children;
+            pending.insert(pending.end(), children.rbegin(), children.rend());
+        }
+        return order;
+    }
+
   private:
     struct Node {
         char sign; // '[' for a cut, else the letter; '\0' for the sheet
@@ -190,6 +204,14 @@ class CanonicalTree {
 
 std::string canonicalJuxtaposition(std::string_view bracket) {
     return CanonicalTree(bracket).Text();
+}
+
+CanonicalOrder canonicalOrder(std::string_view bracket) {
+    CanonicalTree tree(bracket);
+    CanonicalOrder canonical;
+    canonical.text = tree.Text();
+    canonical.elements = tree.Order();
+    return canonical;
 }
 
 } // namespace osmira

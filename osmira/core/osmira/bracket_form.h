@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace osmira {
 
@@ -33,5 +34,14 @@ int maxNesting(std::string_view text);
 // The form with the graphs of every area sorted, so that two diagrams that differ only in
 // the order of juxtaposed graphs get the same text.
 std::string canonicalJuxtaposition(std::string_view bracket);
+
+// The canonical text, and for each of its elements (0 the sheet, then one per character that
+// is not ']') the element of `bracket` it is: how to find a step's element in a form that
+// differs from another only in the order of juxtaposed graphs.
+struct CanonicalOrder {
+    std::string text;
+    std::vector<std::size_t> elements;
+};
+CanonicalOrder canonicalOrder(std::string_view bracket);
 
 } // namespace osmira

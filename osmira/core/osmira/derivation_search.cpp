@@ -2,12 +2,13 @@
 
 #include "osmira/bracket_form.h"
 #include "osmira/derivability.h"
+#include "osmira/derivation_shortening.h"
 #include "osmira/graph_formula.h"
 #include "osmira/graph_truth.h"
 #include "osmira/messages.h"
 #include "osmira/proof_board.h"
-#include "osmira/reduction_search.h"
 #include "osmira/refutation.h"
+#include "osmira/short_derivation.h"
 #include "suite/latin1.h"
 
 #include <algorithm>
@@ -89,29 +90,77 @@ std::optional<std::vector<SolutionStep>> constructiveDerivation(const std::strin
     return board.steps();
 }
 
-// Diagrams a reduction looks at before the constructive derivation is taken as it is, and the
-// longest form it starts from: every element of a diagram is a candidate step, tried through the
-// rules, so a form far beyond the tutor's bounds would take minutes.
-constexpr std::size_t kReductionBudget = 60;
-constexpr std::size_t kLongestReduced = 1000;
+// Forms the short search makes before the complete method is taken instead, and those the
+// shortening of the complete method's derivation makes; the longest forms they start from:
+// every element is a candidate for every rule, so the moves of a form grow with the square of
+// its elements.
+constexpr std::size_t kShortSearchBudget = 5000;
+constexpr std::size_t kShorteningBudget = 3000;
+constexpr std::size_t kLongestShortSearched = 400;
 
-// Deiterations and double-cut removals reach many goals in a few steps: taken when shorter.
-std::vector<SolutionStep> shorterByReduction(const std::string& working, const std::string& goal,
-                                             std::vector<SolutionStep> constructive) {
-    if (working.size() > kLongestReduced || missingGraphs(working, goal).empty()) {
-        return constructive;
+// The forms of a derivation the search may end on, each with the steps that follow it.
+std::vector<SearchTarget> targetsOf(const std::string& goal, const std::vector<SolutionStep>& plan) {
+    std::vector<SearchTarget> targets{{canonicalJuxtaposition(goal), 0}};
+    for (std::size_t k = 0; k < plan.size(); ++k) {
+        targets.push_back({canonicalJuxtaposition(plan[k].before), plan.size() - k});
     }
-    Reduction reduction = reduceTowards(working, goal, kReductionBudget);
-    if (reduction.steps.empty()) {
-        return constructive;
+    return targets;
+}
+
+// A short derivation when the search finds one within its budget (possibly ending on a form of
+// `plan`, followed by the rest of it); else the constructive one, its detours taken out.
+std::optional<std::vector<SolutionStep>> derivation(const std::string& working, const std::string& goal,
+                                                    const std::vector<SolutionStep>& plan) {
+    const bool small = working.size() + goal.size() <= kLongestShortSearched;
+    const std::vector<Insertable> insertables = small ? insertablesOf(goal) : std::vector<Insertable>();
+    if (small) {
+        // Estimated steps first counted once (near-shortest), then twice: a greedier search that
+        // goes deep along one line finds what the first cannot reach within its budget.
+        const std::vector<SearchTarget> targets = targetsOf(goal, plan);
+        std::optional<ShortPath> path = shortDerivation(working, targets, insertables, kShortSearchBudget, 1);
+        if (!path) {
+            path = shortDerivation(working, targets, insertables, kShortSearchBudget, 2);
+        }
+        if (path) {
+            if (path->target == 0) {
+                return std::move(path->steps);
+            }
+            const std::string reached =
+                path->steps.empty() ? working : *formAfter(path->steps.back().before, path->steps.back());
+            const std::vector<SolutionStep> rest(plan.begin() + static_cast<long>(path->target - 1),
+                                                 plan.end());
+            if (std::optional<std::vector<SolutionStep>> joined = stepsFrom(reached, rest)) {
+                path->steps.insert(path->steps.end(), joined->begin(), joined->end());
+                return std::move(path->steps);
+            }
+            return derivation(working, goal, {});
+        }
     }
-    ProofBoard rest(reduction.reached);
-    eraseSurplus(rest, goal);
-    if (rest.failed() || reduction.steps.size() + rest.steps().size() >= constructive.size()) {
-        return constructive;
+    std::optional<std::vector<SolutionStep>> constructive = constructiveDerivation(working, goal);
+    if (constructive && small) {
+        return shortened(working, std::move(*constructive), insertables, kShorteningBudget);
     }
-    reduction.steps.insert(reduction.steps.end(), rest.steps().begin(), rest.steps().end());
-    return std::move(reduction.steps);
+    return constructive;
+}
+
+// Whether the exercise can hold the steps: as many more steps, and the elements of each.
+bool fitsTheExercise(const CEjercicio& exercise, const std::vector<SolutionStep>& steps) {
+    if (exercise.GetSteps().size() + steps.size() > static_cast<std::size_t>(kMostSteps)) {
+        return false;
+    }
+    std::int64_t held = 0;
+    for (const auto& step : exercise.GetSteps()) {
+        held += static_cast<std::int64_t>(step->GetElements().size());
+    }
+    std::string form = exercise.GetWorking();
+    for (const SolutionStep& step : steps) {
+        form = *formAfter(form, step);
+        held += static_cast<std::int64_t>(elementCount(form));
+        if (held > kMostExerciseElements) {
+            return false;
+        }
+    }
+    return true;
 }
 
 DerivationSearch refusal(SearchOutcome outcome, std::string reason) {
@@ -120,7 +169,10 @@ DerivationSearch refusal(SearchOutcome outcome, std::string reason) {
 
 } // namespace
 
-DerivationSearch findDerivation(const CEjercicio& exercise) {
+namespace {
+
+// Why there is no derivation to search for, or nothing when there is one.
+std::optional<DerivationSearch> searchRefusal(const CEjercicio& exercise) {
     const COsmiraDoc* last = exercise.lastStep();
     if (!last || last->GetAppliedRule() != Rule::None) {
         return refusal(SearchOutcome::NoLastStep, messages::kNoOpenLastStep);
@@ -147,19 +199,56 @@ DerivationSearch findDerivation(const CEjercicio& exercise) {
     if (beyond && !missingGraphs(working, goal).empty()) {
         return refusal(SearchOutcome::TooLarge, messages::kTooLargeToSearch);
     }
-    std::optional<std::vector<SolutionStep>> steps = constructiveDerivation(working, goal);
+    return std::nullopt;
+}
+
+DerivationSearch searched(const CEjercicio& exercise, const std::vector<SolutionStep>& plan) {
+    std::optional<std::vector<SolutionStep>> steps =
+        derivation(exercise.GetWorking(), exercise.GetConclusion(), plan);
     if (!steps) {
         return refusal(SearchOutcome::NotFound, messages::kSearchFailed);
     }
-    return {SearchOutcome::Found, shorterByReduction(working, goal, std::move(*steps)), {}};
+    if (!fitsTheExercise(exercise, *steps)) {
+        return refusal(SearchOutcome::TooLarge, messages::kDerivationBeyondTheExercise);
+    }
+    return {SearchOutcome::Found, std::move(*steps), {}};
 }
 
-std::optional<SolutionStep> nextStep(const CEjercicio& exercise) {
-    DerivationSearch search = findDerivation(exercise);
-    if (search.steps.empty()) {
-        return std::nullopt;
+} // namespace
+
+DerivationSearch findDerivation(const CEjercicio& exercise) {
+    if (std::optional<DerivationSearch> refused = searchRefusal(exercise)) {
+        return std::move(*refused);
     }
-    return std::move(search.steps.front());
+    return searched(exercise, {});
+}
+
+DerivationSearch Tutor::derivation(const CEjercicio& exercise) {
+    if (std::optional<DerivationSearch> refused = searchRefusal(exercise)) {
+        plan_.clear();
+        return std::move(*refused);
+    }
+    if (exercise.GetConclusion() != goal_) {
+        plan_.clear();
+        goal_ = exercise.GetConclusion();
+    }
+    const std::string& working = exercise.GetWorking();
+    const std::string canonical = canonicalJuxtaposition(working);
+    for (std::size_t k = plan_.size(); k-- > 0;) {
+        if (canonicalJuxtaposition(plan_[k].before) != canonical) {
+            continue;
+        }
+        std::optional<std::vector<SolutionStep>> rest =
+            stepsFrom(working, std::vector<SolutionStep>(plan_.begin() + static_cast<long>(k), plan_.end()));
+        if (rest) {
+            plan_ = std::move(*rest);
+            return {SearchOutcome::Found, plan_, {}};
+        }
+        break;
+    }
+    DerivationSearch search = searched(exercise, plan_);
+    plan_ = search.steps;
+    return search;
 }
 
 RuleOutcome applySolutionStep(CEjercicio& exercise, WindowlessWorkbench& workbench,

@@ -3,6 +3,7 @@
 #include "osmira/ejercicio.h"
 #include "osmira/rule.h"
 #include "osmira/rule_request.h"
+#include "osmira/solution_step.h"
 
 #include <cstddef>
 #include <optional>
@@ -10,28 +11,6 @@
 #include <vector>
 
 namespace osmira {
-
-// One step of a found derivation, as the student would apply it on the step it starts from.
-// Elements are positions in that step's element list (0 = the sheet), the numbering of
-// RuleRequest: `step.GetElements()[element]` is the element to select.
-struct SolutionStep {
-    Rule rule = Rule::None;
-    // The element the rule is applied to: the graph erased, deiterated or double-cut, the
-    // area receiving an insertion, or R3's destination (a cut: the start of its interior;
-    // a letter: just after it).
-    std::size_t element = 0;
-    // R3 only: the graph that is copied.
-    std::optional<std::size_t> source;
-    // R2 only: the formula to type in the insertion dialog, in the formula bytes (Latin-1,
-    // 0xD8 ¬, 0xD9 ∧), as the dialog returns it.
-    std::string formula;
-    // R5 on a cut that is not a double cut: the dialog's answer.
-    DoubleCutPosition position = DoubleCutPosition::Inside;
-    // The bracket form the step starts from (W before it), to tell a stale hint.
-    std::string before;
-
-    RuleRequest request() const { return {rule, element, source}; }
-};
 
 enum class SearchOutcome {
     Found,          // `steps` lead from the last step to the goal (none when it is reached)
@@ -62,9 +41,21 @@ struct DerivationSearch {
 // found. The exercise is not changed.
 DerivationSearch findDerivation(const CEjercicio& exercise);
 
-// The first step of findDerivation, for a hint; nothing when there is no derivation or the
-// goal is already reached.
-std::optional<SolutionStep> nextStep(const CEjercicio& exercise);
+// The hints of one student: every hint is the next step of one derivation, so that following
+// them reaches the goal in as many steps as that derivation has, and none starts a detour again.
+// While the last step is one of the derivation's diagrams (up to the order of juxtaposed
+// graphs), the rest of it is taken; a step of the student's own starts a search that may end on
+// a diagram of the old derivation and go on with its rest. Depends only on the forms, so one
+// tutor serves every exercise the student opens.
+class Tutor {
+  public:
+    // As findDerivation, from the exercise's last step.
+    DerivationSearch derivation(const CEjercicio& exercise);
+
+  private:
+    std::string goal_;
+    std::vector<SolutionStep> plan_;
+};
 
 // Applies a step to the exercise's last step through the rules, answering the insertion and
 // double-cut questions from the step on `workbench`, which must be the exercise's workbench.

@@ -77,6 +77,9 @@ inline const std::string kLastStepWeaker = suite::latin1FromUtf8(
     "Desde el último paso ya no se puede llegar a la conclusión: elimine los últimos diagramas. ");
 inline const std::string kSearchFailed =
     suite::latin1FromUtf8("No se ha encontrado una derivación hasta la conclusión.");
+inline const std::string kDerivationBeyondTheExercise = suite::latin1FromUtf8(
+    "La derivación encontrada no cabe en el ejercicio: tendría más pasos o más elementos de los que "
+    "un ejercicio puede guardar.");
 inline const std::string kTooLargeToSearch = suite::latin1FromUtf8(
     "El ejercicio es demasiado grande para buscar una derivación: la búsqueda admite hasta 10 "
     "letras distintas y 20000 caracteres entre el último paso y la conclusión, en su forma de corchetes.");

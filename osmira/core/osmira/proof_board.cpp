@@ -44,16 +44,12 @@ void ProofBoard::apply(SolutionStep step) {
         return;
     }
     step.before = working_;
-    WindowlessWorkbench workbench;
-    CEjercicio scratch;
-    scratch.attachWorkbench(workbench);
-    scratch.SetWorking(working_);
-    scratch.BuildDiagram(scratch.AppendStep());
-    if (applySolutionStep(scratch, workbench, step) != RuleOutcome::Committed) {
+    std::optional<std::string> after = formAfter(working_, step);
+    if (!after) {
         failed_ = true;
         return;
     }
-    working_ = scratch.GetWorking();
+    working_ = std::move(*after);
     steps_.push_back(std::move(step));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/derivation_search.h"
+#include "osmira/solution_step.h"
 
 #include <cstddef>
 #include <string>
