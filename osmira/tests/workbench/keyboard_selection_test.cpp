@@ -1,5 +1,6 @@
 // Selecting with the keyboard: Tab, Shift+Tab, Inicio and the arrows move the selection as a
-// click would set it, and an iteration's place is taken with Intro.
+// click would set it, and an iteration's place is taken with Intro, its source marked as a click
+// marks it.
 #include "step_view.h"
 
 #include "osmira/element_list.h"
@@ -78,6 +79,14 @@ TEST(KeyboardIteration, TheCommandTakesTheSelectionAndIntroThePlace) {
     ASSERT_EQ(window.exercise->GetSteps().size(), 2U);
     EXPECT_EQ(bracketFormOf(*window.exercise->lastStep()), "A[AB]");
     EXPECT_EQ(window.step().GetAppliedRule(), Rule::Iteration);
+    // The locked step marks the graph copied, as after the place's click.
+    std::vector<int> marked;
+    for (const auto& element : window.step().GetElements()) {
+        if (element->GetGraphic()->isMarked()) {
+            marked.push_back(window.step().indexOf(element.get()));
+        }
+    }
+    EXPECT_EQ(marked, std::vector<int>{1});
 }
 
 TEST(KeyboardSelectionRefused, OnALockedStepTheKeysSayWhyAsAClickDoes) {
