@@ -14,6 +14,7 @@
 #include "dlg_nuevo_ejercicio.h"
 #include "dlg_toma_formulas.h"
 #include "exercise_files.h"
+#include "goal_pane.h"
 #include "help_window.h"
 #include "hint_command.h"
 #include "host.h"
@@ -108,6 +109,7 @@ void COsmiraApp::connectCommands() {
         {Command::GenerarInforme, &COsmiraApp::generarInforme},
         {Command::ExportarDiagrama, &COsmiraApp::exportarDiagrama},
         {Command::Pista, &COsmiraApp::pista},
+        {Command::VerObjetivo, &COsmiraApp::verObjetivo},
     };
     for (const auto& [command, handler] : commands) {
         connect(frame.action(command), &QAction::triggered, this, handler);
@@ -144,6 +146,15 @@ void COsmiraApp::updateCommands() {
     const bool hints = hintsEnabled();
     mainFrame_->action(Command::Pista)->setVisible(hints);
     mainFrame_->action(Command::Pista)->setEnabled(steps > 0 && hints);
+    mainFrame_->action(Command::VerObjetivo)->setEnabled(goal() != nullptr);
+}
+
+COsmiraDoc* COsmiraApp::goal() const {
+    // Without a conclusion there is none to show: the final diagram is the hypotheses themselves.
+    if (!currentExercise_ || currentExercise_->GetConclusion().empty()) {
+        return nullptr;
+    }
+    return currentExercise_->GetFinalDiagram();
 }
 
 void COsmiraApp::showError(const QString& text) {
@@ -166,6 +177,8 @@ bool COsmiraApp::maySetExerciseAside() {
 }
 
 void COsmiraApp::closeExercise() {
+    // The goal shown belongs to the exercise that goes.
+    mainFrame_->goalPane().forget();
     if (currentExercise_) {
         workbench_->closeExercise(*currentExercise_);
         currentExercise_.reset();
@@ -424,6 +437,12 @@ void COsmiraApp::generarInforme() {
 void COsmiraApp::pista() {
     if (currentExercise_ && hintsEnabled()) {
         showHint(*currentExercise_, *workbench_, *mainFrame_->statusBar());
+    }
+}
+
+void COsmiraApp::verObjetivo() {
+    if (COsmiraDoc* shown = goal()) {
+        mainFrame_->goalPane().showGoal(*shown, host_);
     }
 }
 

@@ -59,6 +59,8 @@ class COsmiraApp : public QObject {
     void exportarDiagrama();
     // "Pista" on the open exercise, unless hints are switched off (hint_command.h).
     void pista();
+    // The open exercise's conclusion in the goal's pane.
+    void verObjetivo();
 
   private:
     void connectCommands();
@@ -76,6 +78,8 @@ class COsmiraApp : public QObject {
     void setModified(bool modified);
     // Enables the commands that need an open exercise, or one with steps.
     void updateCommands();
+    // The final diagram of an open exercise with a conclusion; nullptr otherwise.
+    COsmiraDoc* goal() const;
     // The option commands on the open exercise; nothing while it has no steps.
     std::optional<OptionCommands> optionCommands();
     // The option command on the open exercise; true when it changed the exercise.

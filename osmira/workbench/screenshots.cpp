@@ -129,6 +129,12 @@ void saveHint(COsmiraApp& app) {
     save(app.mainFrame(), QStringLiteral("osmira-main-pista"));
 }
 
+// "Ver objetivo": the conclusion in its pane beside the step windows, the hint still shown.
+void saveGoal(COsmiraApp& app) {
+    app.verObjetivo();
+    save(app.mainFrame(), QStringLiteral("osmira-main-objetivo"));
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -162,5 +168,6 @@ int main(int argc, char** argv) {
 
     saveDialogs(app, host);
     saveHint(app);
+    saveGoal(app);
     return 0;
 }

@@ -76,6 +76,8 @@ class CEjercicio {
     // A step read from a file, appended without windows.
     COsmiraDoc& adoptStep(std::unique_ptr<COsmiraDoc> step);
     const COsmiraDoc* GetFinalDiagram() const { return finalDiagram_.get(); }
+    // The same, for a view that keeps its selection in it, as a step window does.
+    COsmiraDoc* GetFinalDiagram() { return finalDiagram_.get(); }
 
     CElemento* CreateElement(COsmiraDoc& diagram, int left, int top, int right, int bottom, int parity,
                              int depth, char kind);

@@ -1,12 +1,7 @@
 // The workbench as a tutor: the rules the program would accept on the selected element, and
 // "Pista", both in the status bar; the exam lock and the settings that switch hints off.
-#include "child_frame.h"
 #include "exam_room.h"
-#include "fake_host.h"
-#include "main_frame.h"
-#include "osmira_app.h"
-#include "osmira_view.h"
-#include "test_support.h"
+#include "opened_exercise.h"
 #include "widget_support.h"
 
 #include "osmira/applicable_rules.h"
@@ -25,31 +20,12 @@
 #include <string>
 #include <vector>
 
-#include "suite_testing/scratch_folder.h"
-
 namespace osmira::workbench {
 namespace {
 
 using test::FakeHost;
 
-// The workbench with an exercise made as Nuevo makes it, opened from its file, its first step's
-// window active.
-class Tutor {
-  public:
-    Tutor(const std::vector<std::string>& hypotheses, const std::string& conclusion) {
-        RecordingWorkbench recorder;
-        const std::string bytes = SaveExercise(*osmira::test::newExercise(hypotheses, conclusion, recorder));
-        suite::testing::writeFile(scratch / "ejercicio.omr", bytes);
-        app.openFile(QString::fromStdString((scratch / "ejercicio.omr").string()));
-    }
-
-    COsmiraView& activeView() const { return *app.mainFrame().activeStepWindow()->view(); }
-    QString status() const { return app.mainFrame().statusBar()->currentMessage(); }
-
-    suite::testing::ScratchFolder scratch;
-    FakeHost host;
-    COsmiraApp app{host};
-};
+using Tutor = test::OpenedExercise;
 
 struct ApplicableCase {
     const char* name;

@@ -118,7 +118,8 @@ class DiagramAccessible : public QAccessibleWidget {
 
     QString text(QAccessible::Text kind) const override {
         const COsmiraDoc* step = view()->document();
-        if (kind == QAccessible::Name && step != nullptr) {
+        // A view of no step (the goal's) is named by its pane.
+        if (kind == QAccessible::Name && step != nullptr && view()->accessibleName().isEmpty()) {
             return QStringLiteral("Diagrama del ") + QString::fromLatin1(step->GetTitle().c_str());
         }
         return QAccessibleWidget::text(kind);

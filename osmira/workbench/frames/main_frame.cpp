@@ -2,6 +2,7 @@
 
 #include "child_frame.h"
 #include "dlg_navegador_inicial.h"
+#include "goal_pane.h"
 #include "icons.h"
 #include "tool_bar_style.h"
 
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame() {
     buildToolBars();
     buildStatusBar();
     buildNavigatorBar();
+    buildGoalPane();
     ShowStartMenu();
     onActiveStepWindowChanged();
     resizeToFitTheScreen();
@@ -142,6 +144,9 @@ const std::vector<ActionRow>& actionRows() {
         {Command::ExportarDiagrama, u"Exportar diagrama…", {},
          u"Exporta el diagrama activo como SVG o TikZ, o el ejercicio entero como documento LaTeX",
          u"Exportar diagrama", std::nullopt, false},
+        {Command::VerObjetivo, u"Ver &objetivo", {},
+         u"Muestra el diagrama de la conclusión, al que han de llegar los pasos del ejercicio.", u"Ver objetivo",
+         std::nullopt, false},
     };
     // clang-format on
     return rows;
@@ -192,6 +197,8 @@ void CMainFrame::buildMenus() {
     startExercise->addSeparator();
     startExercise->addAction(action(Command::Salir));
     QMenu* view = menu(QStringLiteral("&Ver"), {Command::BarraHerramientas, Command::BarraEstado});
+    view->addSeparator();
+    view->addAction(action(Command::VerObjetivo));
     QMenu* help = menu(QStringLiteral("Ay&uda"), {Command::TemasAyuda});
     help->addSeparator();
     help->addAction(action(Command::AcercaDe));
@@ -312,6 +319,12 @@ void CMainFrame::buildNavigatorBar() {
     navigatorBar_ = new DlgNavegadorInicial(this);
     navigatorBar_->setWindowTitle(QStringLiteral("Navegador"));
     addDockWidget(Qt::LeftDockWidgetArea, navigatorBar_);
+}
+
+void CMainFrame::buildGoalPane() {
+    goalPane_ = new GoalPane(this);
+    addDockWidget(Qt::RightDockWidgetArea, goalPane_);
+    goalPane_->hide();
 }
 
 CChildFrame* CMainFrame::activeStepWindow() const {

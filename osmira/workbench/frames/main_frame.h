@@ -15,6 +15,7 @@ namespace osmira::workbench {
 
 class CChildFrame;
 class DlgNavegadorInicial;
+class GoalPane;
 
 // Every command of the menus, the toolbars and the accelerators.
 enum class Command {
@@ -48,10 +49,13 @@ enum class Command {
     AyudaContextual,
     // After the designed items of the exercise menu.
     ExportarDiagrama,
+    // After the designed items of the Ver menu: the goal's pane.
+    VerObjetivo,
 };
 
 // The main window: menus 128 (no exercise) and 129 (an exercise open), the main toolbar, the
-// rules toolbar, the status bar, the MDI area of the step windows and the navigator dock.
+// rules toolbar, the status bar, the MDI area of the step windows, the navigator dock and the
+// goal's pane.
 // It only shows; the application decides what each command does.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -61,6 +65,7 @@ class CMainFrame : public QMainWindow {
     QAction* action(Command command) const;
     QMdiArea& mdiArea() const { return *mdiArea_; }
     DlgNavegadorInicial& navigatorBar() const { return *navigatorBar_; }
+    GoalPane& goalPane() const { return *goalPane_; }
     QToolBar& mainToolBar() const { return *mainToolBar_; }
     QToolBar& rulesToolBar() const { return *rulesToolBar_; }
     CChildFrame* activeStepWindow() const;
@@ -99,6 +104,7 @@ class CMainFrame : public QMainWindow {
     void buildToolBars();
     void buildStatusBar();
     void buildNavigatorBar();
+    void buildGoalPane();
     void onActiveStepWindowChanged();
     void resizeToFitTheScreen();
     void restoreSettings();
@@ -108,6 +114,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* rulesToolBar_ = nullptr;
     DlgNavegadorInicial* navigatorBar_ = nullptr;
+    GoalPane* goalPane_ = nullptr;
     std::map<Command, QAction*> actions_;
     QList<QMenu*> startMenus_;
     QList<QMenu*> exerciseMenus_;
