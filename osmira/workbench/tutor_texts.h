@@ -12,9 +12,11 @@ namespace osmira::workbench {
 // last one is transformed.
 QString applicableRulesText(const CEjercicio& exercise, const CElemento& element);
 
-// "Pista": the next step of a derivation on the step it starts from, named for the student:
-// "Pista: aplique Desiteración (R4) a la letra A señalada", with the formula to insert (R2), the
-// place to choose (R3) or the double-cut dialog's answer (R5) when the rule asks for one.
+// "Pista": the next step of a derivation on the step it starts from, told to a beginner: the
+// rule, what to do with the selected element and why the rule allows it there, then what the
+// rule asks for beyond the element (the formula to type for R2, the place for R3, the double-cut
+// dialog's answer for R5): "Pista: con Borramiento (R1), borre la letra A señalada: está en un
+// área par (…), y en un área par se puede borrar cualquier grafo."
 QString hintText(const COsmiraDoc& step, const SolutionStep& next);
 
 // Why there is no next step: the goal is reached, or the search's own reason.

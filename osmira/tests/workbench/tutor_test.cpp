@@ -2,6 +2,7 @@
 // "Pista", both in the status bar; the exam lock and the settings that switch hints off.
 #include "exam_room.h"
 #include "opened_exercise.h"
+#include "tutor_texts.h"
 #include "widget_support.h"
 
 #include "osmira/applicable_rules.h"
@@ -104,8 +105,7 @@ TEST_P(Hint, SelectsTheElementAndNamesTheRuleWithoutApplyingIt) {
         return;
     }
     const QRegularExpressionMatch named =
-        QRegularExpression(QStringLiteral("^Pista: aplique .* \\(R([1-5])\\) (a la|al) "))
-            .match(tutor.status());
+        QRegularExpression(QStringLiteral("^Pista: con .* \\(R([1-5])\\), [a-zñ]+ ")).match(tutor.status());
     ASSERT_TRUE(named.hasMatch()) << tutor.status().toStdString();
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(&tutor.activeView(), tutor.app.mainFrame().activeStepWindow()->view());
@@ -132,6 +132,103 @@ INSTANTIATE_TEST_SUITE_P(
                  "B",
                  u"No hay pista. La conclusión no se sigue de las hipótesis: con A verdadera y B "
                  u"falsa, las hipótesis son verdaderas y la conclusión es falsa."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WordingCase {
+    const char* name;
+    std::string bracket; // the step the hint starts from
+    SolutionStep next;
+    QString text;
+};
+
+void PrintTo(const WordingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HintWording : public ::testing::TestWithParam<WordingCase> {};
+
+// Each rule's hint says what to do with the selected element and why the rule allows it there.
+TEST_P(HintWording, SaysWhatToDoAndWhy) {
+    const WordingCase& c = GetParam();
+    RecordingWorkbench recorder;
+    const auto exercise = osmira::test::exerciseAt(c.bracket, recorder);
+    SolutionStep next = c.next;
+    next.before = c.bracket;
+    EXPECT_EQ(hintText(*exercise->lastStep(), next), c.text);
+}
+
+// The reason R5 gives wherever it acts.
+const QString kDoubleCutReason = QStringLiteral(
+    "dos cortes, uno dentro del otro y sin nada entre ellos, no cambian lo que dice el diagrama");
+
+INSTANTIATE_TEST_SUITE_P(
+    Tutor, HintWording,
+    ::testing::Values(
+        WordingCase{
+            "ErasureOfALetter",
+            "A[B]",
+            {Rule::Erasure, 1, {}, {}, {}, {}},
+            QStringLiteral("Pista: con Borramiento (R1), borre la letra A señalada: está en un área par "
+                           "(rodeada por un número par de cortes, o por ninguno), y en un área par se "
+                           "puede borrar cualquier grafo.")},
+        WordingCase{"InsertionIntoACut",
+                    "[A]",
+                    {Rule::Insertion, 1, {}, osmira::test::formulaBytes("B&C"), {}, {}},
+                    QStringLiteral("Pista: con Inserción (R2), inserte B∧C dentro del corte señalado, que "
+                                   "contiene A: el grafo nuevo queda en un área impar (rodeada por un número "
+                                   "impar de cortes), y en un área impar se puede insertar cualquier grafo. "
+                                   "Escriba la fórmula en la ventana «Regla de Inserción».")},
+        WordingCase{
+            "IterationIntoACut",
+            "A[B]",
+            {Rule::Iteration, 2, 1, {}, {}, {}},
+            QStringLiteral("Pista: con Iteración (R3), copie la letra A señalada: un grafo se puede "
+                           "copiar en su misma área o en cualquier área que esté dentro de ella. Pulse "
+                           "la regla y elija después como lugar el corte que contiene B.")},
+        WordingCase{
+            "DeiterationOfACut",
+            "[B][C[B]]",
+            {Rule::Deiteration, 5, {}, {}, {}, {}},
+            QStringLiteral("Pista: con Desiteración (R4), quite el corte señalado, que contiene B: es "
+                           "una copia de un grafo idéntico que está más fuera, en un área que la rodea, "
+                           "y una copia así se puede quitar.")},
+        WordingCase{
+            "DoubleCutOnTheSheet",
+            "A",
+            {Rule::DoubleCut, 0, {}, {}, {}, {}},
+            QStringLiteral("Pista: con Doble Corte (R5), añada un doble corte vacío a la hoja de "
+                           "aserción: ") +
+                kDoubleCutReason +
+                QStringLiteral(", y dentro del doble corte podrá insertar o copiar lo que necesite.")},
+        WordingCase{
+            "DoubleCutAroundALetter",
+            "A",
+            {Rule::DoubleCut, 1, {}, {}, {}, {}},
+            QStringLiteral("Pista: con Doble Corte (R5), rodee con un doble corte la letra A señalada: ") +
+                kDoubleCutReason + QStringLiteral(".")},
+        WordingCase{"DoubleCutTakenAway",
+                    "[[A]]",
+                    {Rule::DoubleCut, 1, {}, {}, {}, {}},
+                    QStringLiteral("Pista: con Doble Corte (R5), quite el doble corte señalado: ") +
+                        kDoubleCutReason + QStringLiteral(", así que se pueden quitar.")},
+        WordingCase{
+            "DoubleCutAroundACut",
+            "[A]",
+            {Rule::DoubleCut, 1, {}, {}, DoubleCutPosition::Around, {}},
+            QStringLiteral("Pista: con Doble Corte (R5), rodee con un doble corte el corte señalado, que "
+                           "contiene A: ") +
+                kDoubleCutReason +
+                QStringLiteral(". Cuando el programa pregunte dónde ponerlo, elija «Alrededor del "
+                               "gráfico seleccionado».")},
+        WordingCase{"DoubleCutInsideACut",
+                    "[]",
+                    {Rule::DoubleCut, 1, {}, {}, DoubleCutPosition::Inside, {}},
+                    QStringLiteral("Pista: con Doble Corte (R5), añada un doble corte vacío dentro del corte "
+                                   "vacío señalado: ") +
+                        kDoubleCutReason +
+                        QStringLiteral(", y dentro del doble corte podrá insertar o copiar lo que necesite. "
+                                       "Cuando el programa pregunte dónde ponerlo, elija «Dentro del gráfico "
+                                       "seleccionado».")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ExamLock : public ::testing::TestWithParam<osmira::test::ExamRoomCase> {};

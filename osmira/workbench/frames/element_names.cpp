@@ -61,19 +61,32 @@ QString elementNameWithArticle(const CElemento& element) {
     return article + elementName(element);
 }
 
-QString elementPointedAt(const CElemento& element) {
+QString elementPointed(const CElemento& element) {
     switch (element.Kind()) {
     case ElementKind::Letter:
-        return QStringLiteral("a la letra %1 señalada").arg(QLatin1Char(element.GetLetter()));
+        return QStringLiteral("la letra %1 señalada").arg(QLatin1Char(element.GetLetter()));
     case ElementKind::Cut:
         if (element.GetChildren().empty()) {
-            return QStringLiteral("al corte vacío señalado");
+            return QStringLiteral("el corte vacío señalado");
         }
-        return QStringLiteral("al corte señalado, que contiene ") + contents(element);
+        return QStringLiteral("el corte señalado, que contiene ") + contents(element);
     case ElementKind::Sheet:
         break;
     }
-    return QStringLiteral("a la hoja de aserción");
+    return QStringLiteral("la hoja de aserción");
+}
+
+QString elementPointedAt(const CElemento& element) {
+    return afterPreposition(QStringLiteral("a"), elementPointed(element));
+}
+
+QString afterPreposition(const QString& preposition, const QString& phrase) {
+    const QString last = preposition.section(QLatin1Char(' '), -1);
+    const bool contracts = last == QLatin1String("a") || last == QLatin1String("de");
+    if (contracts && phrase.startsWith(QLatin1String("el "))) {
+        return preposition + QLatin1Char('l') + phrase.mid(2);
+    }
+    return preposition + QLatin1Char(' ') + phrase;
 }
 
 } // namespace osmira::workbench
