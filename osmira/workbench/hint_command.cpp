@@ -10,7 +10,6 @@
 #include "window_workbench.h"
 
 #include <QSettings>
-#include <QStatusBar>
 
 namespace osmira::workbench {
 
@@ -21,17 +20,15 @@ bool hintsEnabled() {
     return QSettings().value(QStringLiteral("Pista/activa"), true).toBool();
 }
 
-void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& statusBar) {
+QString showHint(CEjercicio& exercise, WindowWorkbench& workbench) {
     if (!hintWithinReach(exercise)) {
-        statusBar.showMessage(QStringLiteral(
-            "No hay pista: el ejercicio es demasiado grande para buscar una derivación al momento."));
-        return;
+        return QStringLiteral(
+            "No hay pista: el ejercicio es demasiado grande para buscar una derivación al momento.");
     }
     COsmiraDoc* last = exercise.lastStep();
     const DerivationSearch search = findDerivation(exercise);
     if (last == nullptr || search.steps.empty()) {
-        statusBar.showMessage(noHintText(search));
-        return;
+        return noHintText(search);
     }
     const SolutionStep& next = search.steps.front();
     workbench.OpenWindow(*last);
@@ -40,7 +37,7 @@ void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& stat
     frame->puntero();
     frame->view()->selectElement(last->GetElements()[next.source.value_or(next.element)].get());
     frame->view()->setFocus();
-    statusBar.showMessage(hintText(*last, next));
+    return hintText(*last, next);
 }
 
 } // namespace osmira::workbench

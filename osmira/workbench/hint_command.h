@@ -2,7 +2,7 @@
 
 #include "osmira/ejercicio.h"
 
-class QStatusBar;
+#include <QString>
 
 namespace osmira::workbench {
 
@@ -15,9 +15,9 @@ class WindowWorkbench;
 bool hintsEnabled();
 
 // "Pista": the next step of a derivation from the exercise's last step to its goal. The step's
-// window comes forward with the step's element selected, as the student would select it, and
-// the status bar names the rule; nothing is applied. Without a next step, or on an exercise too
-// large to search at once (tutor_bounds.h), the status bar says why.
-void showHint(CEjercicio& exercise, WindowWorkbench& workbench, QStatusBar& statusBar);
+// window comes forward with the step's element selected, as the student would select it; nothing
+// is applied. Returns what the status bar says: the hint (tutor_texts.h), or, without a next step
+// or on an exercise too large to search at once (tutor_bounds.h), why there is none.
+QString showHint(CEjercicio& exercise, WindowWorkbench& workbench);
 
 } // namespace osmira::workbench

@@ -31,7 +31,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QStatusBar>
 
 #include <limits>
 #include <optional>
@@ -65,7 +64,7 @@ COsmiraApp::COsmiraApp(Host& host) : host_(host), mainFrame_(std::make_unique<CM
     connect(workbench_.get(), &WindowWorkbench::selectionChanged, this, [this](COsmiraDoc& step) {
         const CElemento* selected = step.GetSelectedElement();
         if (currentExercise_ && selected != nullptr) {
-            mainFrame_->statusBar()->showMessage(applicableRulesText(*currentExercise_, *selected));
+            mainFrame_->showStatusLine(applicableRulesText(*currentExercise_, *selected));
         }
     });
     connect(mainFrame_.get(), &CMainFrame::fileDropped, this, &COsmiraApp::openFile);
@@ -177,7 +176,8 @@ bool COsmiraApp::maySetExerciseAside() {
 }
 
 void COsmiraApp::closeExercise() {
-    // The goal shown belongs to the exercise that goes.
+    // What the tutor said, and the goal shown, belong to the exercise that goes.
+    mainFrame_->showStatusLine({});
     mainFrame_->goalPane().forget();
     if (currentExercise_) {
         workbench_->closeExercise(*currentExercise_);
@@ -365,7 +365,7 @@ void COsmiraApp::ruleCommand(Rule rule) {
 
 void COsmiraApp::onRuleCommitted() {
     // The rules listed, or the hint, spoke of the step before.
-    mainFrame_->statusBar()->clearMessage();
+    mainFrame_->showStatusLine({});
     setModified(true);
     if (goalAnnounced_ || !solved()) {
         return;
@@ -419,7 +419,7 @@ void COsmiraApp::eliminarUltimoPaso() {
 // The goal is announced again when a later rule reaches it again; a step that became last
 // and shows it is marked as when it was reached.
 void COsmiraApp::afterRemoval() {
-    mainFrame_->statusBar()->clearMessage();
+    mainFrame_->showStatusLine({});
     goalAnnounced_ = solved();
     DlgNavegador* navigator = mainFrame_->navigatorBar().panel();
     if (goalAnnounced_ && navigator != nullptr) {
@@ -436,7 +436,7 @@ void COsmiraApp::generarInforme() {
 
 void COsmiraApp::pista() {
     if (currentExercise_ && hintsEnabled()) {
-        showHint(*currentExercise_, *workbench_, *mainFrame_->statusBar());
+        mainFrame_->showStatusLine(showHint(*currentExercise_, *workbench_));
     }
 }
 

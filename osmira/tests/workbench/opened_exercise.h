@@ -13,8 +13,6 @@
 
 #include "child_frame.h"
 
-#include <QStatusBar>
-
 #include <string>
 #include <vector>
 
@@ -32,7 +30,7 @@ class OpenedExercise {
     }
 
     COsmiraView& activeView() const { return *app.mainFrame().activeStepWindow()->view(); }
-    QString status() const { return app.mainFrame().statusBar()->currentMessage(); }
+    QString status() const { return app.mainFrame().statusLine(); }
 
     suite::testing::ScratchFolder scratch;
     FakeHost host;

@@ -1,6 +1,7 @@
 // The workbench as a tutor: the rules the program would accept on the selected element, and
 // "Pista", both in the status bar; the exam lock and the settings that switch hints off.
 #include "exam_room.h"
+#include "goal_pane.h"
 #include "opened_exercise.h"
 #include "tutor_texts.h"
 #include "widget_support.h"
@@ -9,15 +10,19 @@
 #include "osmira/exercise_archive.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -231,6 +236,91 @@ INSTANTIATE_TEST_SUITE_P(
                                        "seleccionado».")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+const QString kIdlePrompt = QStringLiteral("Para obtener ayuda presione F1");
+
+struct SetAsideCase {
+    const char* name;
+    std::function<void(Tutor&)> command; // what sets the exercise with its hint aside
+};
+
+void PrintTo(const SetAsideCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HintOfAnExerciseSetAside : public ::testing::TestWithParam<SetAsideCase> {};
+
+// What the window said of an exercise, the hint and its goal, goes with it.
+TEST_P(HintOfAnExerciseSetAside, GoesWithIt) {
+    Tutor tutor(kModusPonens, "B");
+    tutor.app.pista();
+    tutor.app.verObjetivo();
+    ASSERT_TRUE(tutor.status().startsWith(QStringLiteral("Pista: con ")));
+    ASSERT_NE(tutor.app.mainFrame().goalPane().view(), nullptr);
+
+    GetParam().command(tutor);
+
+    EXPECT_EQ(tutor.status(), kIdlePrompt);
+    EXPECT_TRUE(tutor.app.mainFrame().goalPane().isHidden());
+    EXPECT_EQ(tutor.app.mainFrame().goalPane().view(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tutor, HintOfAnExerciseSetAside,
+    ::testing::Values(SetAsideCase{"Abrir",
+                                   [](Tutor& tutor) {
+                                       tutor.host.openPaths = {QString::fromStdString(
+                                           (tutor.scratch / "ejercicio.omr").string())};
+                                       tutor.app.abrir();
+                                       ASSERT_NE(tutor.app.currentExercise(), nullptr);
+                                   }},
+                      SetAsideCase{
+                          "Nuevo",
+                          [](Tutor& tutor) {
+                              tutor.host.dialogAnswers = {test::acceptData, test::acceptFormulas({"A"}, "A")};
+                              tutor.app.nuevo();
+                              ASSERT_NE(tutor.app.currentExercise(), nullptr);
+                          }},
+                      SetAsideCase{"Cerrar", [](Tutor& tutor) { tutor.app.cerrar(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The prompt of a toolbar button covers the hint while the pointer is on the button, and the hint
+// is back once it leaves.
+TEST(HintUnderThePointer, ComesBackWhenThePointerLeavesAButton) {
+    Tutor tutor(kModusPonens, "B");
+    CMainFrame& frame = tutor.app.mainFrame();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    tutor.app.pista();
+    const QString hint = tutor.status();
+    QWidget* abrir = frame.mainToolBar().widgetForAction(frame.action(Command::Abrir));
+
+    QTest::mouseMove(abrir);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Abre un ejercicio ya existente"));
+    QTest::mouseMove(&tutor.activeView());
+
+    EXPECT_EQ(frame.statusBar()->currentMessage(), QString());
+    EXPECT_EQ(tutor.status(), hint);
+    EXPECT_TRUE(frame.findChild<QLabel*>(QStringLiteral("StatusLine"))->isVisible());
+}
+
+// A hint longer than the status bar is wide goes on in further lines, all of them shown.
+TEST(LongHint, IsShownWhole) {
+    Tutor tutor(kModusPonens, "B");
+    CMainFrame& frame = tutor.app.mainFrame();
+    frame.resize(640, 480);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    tutor.app.pista();
+    QApplication::processEvents();
+    const QLabel& line = *frame.findChild<QLabel*>(QStringLiteral("StatusLine"));
+    ASSERT_GT(line.fontMetrics().horizontalAdvance(line.text()), line.width()); // more than one line
+
+    EXPECT_TRUE(line.isVisible());
+    EXPECT_GE(line.height(), line.heightForWidth(line.width()));
+    EXPECT_TRUE(frame.statusBar()->rect().contains(line.geometry()));
+    EXPECT_TRUE(frame.rect().contains(frame.statusBar()->geometry()));
+}
+
 class ExamLock : public ::testing::TestWithParam<osmira::test::ExamRoomCase> {};
 
 // A teacher's lock in the system's settings silences the tutor whatever the student's settings
@@ -255,13 +345,13 @@ TEST_P(ExamLock, SilencesPistaAndTheNoteAfterNuevo) {
     host.dialogAnswers = {test::acceptData, test::acceptFormulas({"A"}, "B")};
     app.nuevo();
     QAction& pista = *app.mainFrame().action(Command::Pista);
-    const QString status = app.mainFrame().statusBar()->currentMessage();
+    const QString status = app.mainFrame().statusLine();
     app.pista();
 
     ASSERT_NE(app.currentExercise(), nullptr);
     EXPECT_EQ(pista.isVisible(), !room.silent);
     EXPECT_EQ(pista.isEnabled(), !room.silent);
-    EXPECT_EQ(app.mainFrame().statusBar()->currentMessage() == status, room.silent);
+    EXPECT_EQ(app.mainFrame().statusLine() == status, room.silent);
     EXPECT_EQ(host.messages.size(), room.silent ? 0U : 1U);
 }
 

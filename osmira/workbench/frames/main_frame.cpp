@@ -4,6 +4,7 @@
 #include "dlg_navegador_inicial.h"
 #include "goal_pane.h"
 #include "icons.h"
+#include "status_line.h"
 #include "tool_bar_style.h"
 
 #include <QAction>
@@ -302,14 +303,15 @@ void CMainFrame::buildStatusBar() {
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("DESP")) + 12);
         label->setEnabled(false);
+        // As tall as one line, in the middle of a bar that a long hint makes taller.
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         bar->addPermanentWidget(label);
     }
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) {
-            bar->showMessage(kIdlePrompt);
-        }
-    });
-    bar->showMessage(kIdlePrompt);
+    // A widget of the bar rather than its message: Qt's prompts (status tips) are messages, shown
+    // over it while the pointer is on a button or a menu item and gone afterwards.
+    statusLine_ = new StatusLine(bar);
+    statusLine_->setLine(kIdlePrompt);
+    bar->addWidget(statusLine_, 1);
     QAction* toggleStatus = action(Command::BarraEstado);
     toggleStatus->setChecked(true);
     connect(toggleStatus, &QAction::toggled, bar, &QStatusBar::setVisible);
@@ -325,6 +327,14 @@ void CMainFrame::buildGoalPane() {
     goalPane_ = new GoalPane(this);
     addDockWidget(Qt::RightDockWidgetArea, goalPane_);
     goalPane_->hide();
+}
+
+void CMainFrame::showStatusLine(const QString& text) {
+    statusLine_->setLine(text.isEmpty() ? kIdlePrompt : text);
+}
+
+QString CMainFrame::statusLine() const {
+    return statusLine_->text();
 }
 
 CChildFrame* CMainFrame::activeStepWindow() const {

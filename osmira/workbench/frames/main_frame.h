@@ -16,6 +16,7 @@ namespace osmira::workbench {
 class CChildFrame;
 class DlgNavegadorInicial;
 class GoalPane;
+class StatusLine;
 
 // Every command of the menus, the toolbars and the accelerators.
 enum class Command {
@@ -74,6 +75,12 @@ class CMainFrame : public QMainWindow {
     void ShowExerciseMenu();
     bool showsExerciseMenu() const { return exerciseMenuShown_; }
 
+    // The status bar's own line: what the tutor says of the open exercise (the hint, or the rules
+    // the selection accepts), or with an empty text the idle prompt. It wraps, so that a long hint
+    // shows whole; the prompts of menus and toolbar buttons cover it only while they show.
+    void showStatusLine(const QString& text);
+    QString statusLine() const;
+
     // Shows "Puntero" checked as the active step window has it.
     void syncPuntero();
     // Fills the rules toolbar the first time a step window is created.
@@ -115,6 +122,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* rulesToolBar_ = nullptr;
     DlgNavegadorInicial* navigatorBar_ = nullptr;
     GoalPane* goalPane_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
     std::map<Command, QAction*> actions_;
     QList<QMenu*> startMenus_;
     QList<QMenu*> exerciseMenus_;
