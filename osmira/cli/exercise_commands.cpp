@@ -108,7 +108,8 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
     for (const std::string& hypothesis : arguments.all("--hyp")) {
         data.hypotheses.push_back(formulaArgument(hypothesis));
     }
-    if (data.hypotheses.empty()) {
+    // Without hypotheses the conclusion is a theorem, proved from the empty sheet.
+    if (data.hypotheses.empty() && !arguments.Option("--concl")) {
         return usageError(io, messages::kNoHypothesis);
     }
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
@@ -125,7 +126,8 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
             return report(io, messages::kEmptyFormula, kExitRefused);
         }
     }
-    if (auto refusal = checkExerciseFormulas(data.hypotheses, data.conclusion)) {
+    if (auto refusal = data.hypotheses.empty() ? formulaEntryRefusal(data.conclusion)
+                                               : checkExerciseFormulas(data.hypotheses, data.conclusion)) {
         return report(io, *refusal, kExitRefused);
     }
     return kExitOk;

@@ -17,8 +17,8 @@ constexpr const char* kUsage =
     "uso: osmira-cli check FÓRMULA\n"
     "     osmira-cli convert FÓRMULA\n"
     "     osmira-cli layout CORCHETES\n"
-    "     osmira-cli new [--title T] [--author A] [--description D] [--date EPOCH] --hyp F [--hyp F ...]"
-    " [--concl F] -o ARCHIVO\n"
+    "     osmira-cli new [--title T] [--author A] [--description D] [--date EPOCH] [--hyp F ...] [--concl F]"
+    " -o ARCHIVO\n"
     "     osmira-cli apply ARCHIVO REGLA ELEMENTO [--source ELEMENTO] [--insert FÓRMULA] [--position 0|1]"
     " [-o SALIDA]\n"
     "     osmira-cli show ARCHIVO\n"
@@ -28,6 +28,7 @@ constexpr const char* kUsage =
     "     osmira-cli export ARCHIVO --svg|--tikz|--latex [--step N] -o SALIDA\n"
     "     osmira-cli solve ARCHIVO [-o SALIDA]\n"
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
+    "new: sin --hyp, la conclusión es un teorema, que se demuestra a partir de la hoja vacía.\n"
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
     "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";
 

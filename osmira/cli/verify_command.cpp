@@ -27,7 +27,7 @@ struct VerifiedFile {
     std::string path;      // as given, or as found under a folder
     std::string readError; // Latin-1; empty when the file was read
     DerivationCheck check;
-    std::optional<bool> derivable = std::nullopt; // whether the conclusion follows; nothing without one
+    std::optional<bool> derivable = std::nullopt; // whether the goal follows; nothing without one
 };
 
 std::optional<bool> derivableOf(const CEjercicio& exercise) {

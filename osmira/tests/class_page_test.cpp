@@ -34,8 +34,9 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 class ClassPage : public ::testing::Test {
   protected:
     void SetUp() override {
-        // Ana, Benito (valid), Carla, Elena (invalid), Daniel "copia" and vacio (unreadable), and
-        // Ana's file again under a name with a comma and quotation marks.
+        // Ana, Benito, Fernando (valid; Fernando's a theorem), Carla, Elena (invalid), Daniel
+        // "copia" and vacio (unreadable), and Ana's file again under a name with a comma and
+        // quotation marks.
         fs::copy(fs::path(TEST_DATA_DIR) / "verify-cli" / "folder-mixed" / "entregas", folder / "entregas",
                  fs::copy_options::recursive);
         fs::copy_file(folder / "entregas" / "ana.omr", folder / "entregas" / "pérez, \"ana\".omr");
@@ -59,7 +60,7 @@ TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
               suite::testing::readFile(fs::path(TEST_DATA_DIR) / "class-page" / "expected.csv"));
 
     const std::string page = suite::testing::readFile("clase.htm");
-    EXPECT_EQ(occurrences(page, "<tr><td>"), 7u);
+    EXPECT_EQ(occurrences(page, "<tr><td>"), 8u);
     EXPECT_EQ(occurrences(page, "<td>entregas/daniel &quot;copia&quot;.omr</td>"), 1u);
     EXPECT_EQ(occurrences(page, "<td>entregas/pérez, &quot;ana&quot;.omr</td>"), 1u);
     // A picture for each invalid file's first failing step, and nothing fetched from a network:
@@ -67,7 +68,7 @@ TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
     EXPECT_EQ(occurrences(page, "<svg "), 2u);
     EXPECT_EQ(occurrences(page, "http"), occurrences(page, "xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_EQ(occurrences(page, "<script>"), 1u);
-    EXPECT_NE(page.find("Archivos: 7, válidos: 3, resueltos: 2, no válidos: 2, ilegibles: 2"),
+    EXPECT_NE(page.find("Archivos: 8, válidos: 4, resueltos: 3, no válidos: 2, ilegibles: 2"),
               std::string::npos);
 }
 

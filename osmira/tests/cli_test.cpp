@@ -263,7 +263,8 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
          2,
          "no puede guardar estos caracteres, que no son del alfabeto latino: \xCE\xA9"},
         {{"--date", "99999999999", "--hyp", "A"}, 2, "--date"},
-        {{"--concl", "B"}, 2, utf8(messages::kNoHypothesis)}};
+        {{"--concl", "B&"}, 1, kSyntax},
+        {{}, 2, utf8(messages::kNoHypothesis)}};
     for (const Case& c : cases) {
         std::vector<std::string> words{"new", "-o", path};
         words.insert(words.end(), c.words.begin(), c.words.end());
@@ -278,7 +279,8 @@ TEST_F(CliFiles, NewRefusesWhatTheDialogsRefuse) {
 // "Łukasz Żółw" was once saved as "ukasz ów", without a word.
 TEST_F(CliFiles, NewWritesAnEquivalentOfWhatTheFileCannotHoldAndSaysSo) {
     const std::string path = pathTo("equivalente.omr");
-    const test::CliOutcome made = test::runCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "-o", path});
+    const test::CliOutcome made =
+        test::runCli({"new", "--author", "Łukasz Żółw", "--hyp", "A", "--concl", "A", "-o", path});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.err,
               "osmira-cli: --author: El fichero solo guarda letras y signos del alfabeto latino: se ha "
@@ -371,7 +373,7 @@ TEST_F(CliFiles, ReadOnlyFileIsNotReplaced) {
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
-             {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--hyp", "A", "-o", path}}) {
+             {"apply", path, "5", "0"}, {"truncate", path, "1"}, {"new", "--concl", "A|~A", "-o", path}}) {
         test::CliOutcome outcome = test::runCli(words);
         EXPECT_EQ(outcome.status, 2) << words.front();
         EXPECT_EQ(outcome.err, "osmira-cli: " + path + ": el fichero es de solo lectura: no se reemplaza\n");

@@ -39,16 +39,29 @@ TEST(CreateExercise, HypothesesBecomeTheFirstStepAndTheConclusionTheFinalDiagram
     EXPECT_EQ(workbench.calls, (std::vector<std::string>{"OpenWindow Paso 01", "OpenNavigator  Paso 01"}));
 }
 
-TEST(CreateExercise, WithoutConclusionTheFirstStepIsTheEmptySheet) {
-    RecordingWorkbench workbench;
-    auto exercise = test::newExercise({"A|~A"}, "", workbench);
-    EXPECT_EQ(exercise->GetHypotheses(), "[[A][[A]]]");
-    EXPECT_EQ(exercise->GetWorking(), "");
-    const COsmiraDoc& first = *exercise->lastStep();
-    EXPECT_EQ(rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
-    EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
-    EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), "[[A][[A]]]");
-    EXPECT_FALSE(exercise->goalReached());
+// A theorem (no hypotheses) and an exercise without a conclusion (its hypotheses are the theorem)
+// both start from the empty sheet.
+TEST(CreateExercise, FromTheEmptySheetTheFinalDiagramIsTheTheorem) {
+    struct Case {
+        std::vector<std::string> hypotheses;
+        std::string conclusion;
+        std::string hypothesesForm, conclusionForm;
+    };
+    for (const Case& c :
+         {Case{{"A|~A"}, "", "[[A][[A]]]", ""}, Case{{}, "((P>Q)>P)>P", "", "[[[P[Q]][P]][P]]"}}) {
+        SCOPED_TRACE(c.hypothesesForm + " / " + c.conclusionForm);
+        RecordingWorkbench workbench;
+        auto exercise = test::newExercise(c.hypotheses, c.conclusion, workbench);
+        EXPECT_EQ(exercise->GetHypotheses(), c.hypothesesForm);
+        EXPECT_EQ(exercise->GetConclusion(), c.conclusionForm);
+        EXPECT_EQ(exercise->GetWorking(), "");
+        ASSERT_EQ(exercise->GetSteps().size(), 1u);
+        const COsmiraDoc& first = *exercise->lastStep();
+        EXPECT_EQ(rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
+        EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
+        EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), c.hypothesesForm + c.conclusionForm);
+        EXPECT_FALSE(exercise->goalReached());
+    }
 }
 
 TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
@@ -66,8 +79,12 @@ TEST(CreateExercise, StartsWithDefaultBlocksAndReservedZero) {
 TEST(CreateExercise, NeverConvertsAFormulaTheDialogsRefuse) {
     RecordingWorkbench workbench;
     std::string tooDeep = std::string(21, '(') + "A" + std::string(21, ')');
-    for (auto [hypotheses, conclusion] : std::vector<std::pair<std::string, std::string>>{
-             {"", "A"}, {"(" + tooDeep + ")", ""}, {"(A)", tooDeep}, {"(A)", test::formulaBytes("B&")}}) {
+    for (auto [hypotheses, conclusion] :
+         std::vector<std::pair<std::string, std::string>>{{"", ""},
+                                                          {"", tooDeep},
+                                                          {"(" + tooDeep + ")", ""},
+                                                          {"(A)", tooDeep},
+                                                          {"(A)", test::formulaBytes("B&")}}) {
         CEjercicio exercise;
         exercise.SetHypotheses(hypotheses);
         exercise.SetConclusion(conclusion);

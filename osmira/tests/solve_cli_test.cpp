@@ -1,7 +1,7 @@
-// osmira-cli solve: a derivable exercise gets its steps appended and verify finds it valid and
-// solved; one whose conclusion does not follow, or that has none, is refused with the reason and
-// left as it was; bad input is a usage error; a teacher's exam lock refuses it. osmira-cli new tells
-// a conclusion that does not follow.
+// osmira-cli solve: a derivable exercise, a theorem from the empty sheet too, gets its steps
+// appended and verify finds it valid and solved; one whose goal does not follow is refused with
+// the reason and left as it was; bad input is a usage error; a teacher's exam lock refuses it.
+// osmira-cli new tells a conclusion that does not follow.
 
 #include "cli_support.h"
 #include "exam_room.h"
@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "Dilemma", {"--hyp", "(A>B)&(C>D)", "--hyp", "A|C", "--concl", "B|D"}, "", 0, ""},
                       SolveCase{"AlreadyThere", {"--hyp", "A&B", "--concl", "B&A"}, "", 0, ""},
                       SolveCase{"DoesNotFollow", {"--hyp", "A>B", "--concl", "B>A"}, "", 1, kNote},
-                      SolveCase{"NoConclusion", {"--hyp", "A|~A"}, "", 1, "El ejercicio no tiene conclusión"},
+                      SolveCase{"PeircesLaw", {"--concl", "((P>Q)>P)>P"}, "", 0, ""},
+                      SolveCase{"NotATautology", {"--concl", "A>B"}, "", 1, "no es una tautología"},
+                      SolveCase{"NoConclusionTheHypothesesAreTheTheorem", {"--hyp", "A|~A"}, "", 0, ""},
                       SolveCase{"NotAnExercise", {}, "no", 2, "ex.omr: "}),
     [](const auto& info) { return std::string(info.param.name); });
 

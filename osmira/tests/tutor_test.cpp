@@ -8,6 +8,7 @@
 #include "osmira/derivability.h"
 #include "osmira/derivation_check.h"
 #include "osmira/derivation_search.h"
+#include "osmira/messages.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,21 @@ const std::vector<TutorCase> kTutorCases = {
      "La conclusión no se sigue de las hipótesis: con A verdadera, B falsa y C falsa, las "
      "hipótesis son verdaderas y la conclusión es falsa.",
      SearchOutcome::NotDerivable},
-    {{"A|~A"}, "", Derivability::NoConclusion, "", SearchOutcome::NoConclusion},
+    // From the empty sheet: a theorem (Peirce's law, the praeclarum theorema), or the hypotheses
+    // of an exercise without a conclusion.
+    {{}, "((P>Q)>P)>P", Derivability::Derivable, ""},
+    {{}, "((P>R)&(Q>S))>((P&Q)>(R&S))", Derivability::Derivable, ""},
+    {{"A|~A"}, "", Derivability::Derivable, ""},
+    {{},
+     "A>B",
+     Derivability::NotDerivable,
+     "La conclusión no es una tautología: con A verdadera y B falsa, la conclusión es falsa.",
+     SearchOutcome::NotDerivable},
+    {{"A", "B|~B"},
+     "",
+     Derivability::NotDerivable,
+     "Las hipótesis no son una tautología: con A falsa y B verdadera, alguna hipótesis es falsa.",
+     SearchOutcome::NotDerivable},
     // Eleven letters: beyond the search unless the goal's graphs already stand.
     {{"A&B&C&D&E&F&G&H&I&J&K"}, "A|K", Derivability::Derivable, "", SearchOutcome::TooLarge},
     {{"A&B&C&D&E&F&G&H&I&J&K"}, "K&A", Derivability::Derivable, ""},
@@ -117,6 +132,16 @@ TEST(Tutor, StartsFromTheLastStep) {
     const DerivationSearch search = findDerivation(*weaker);
     EXPECT_EQ(search.outcome, SearchOutcome::LastStepWeaker);
     EXPECT_NE(search.reason.find("A falsa y B falsa"), std::string::npos) << search.reason;
+}
+
+// A file may hold neither hypotheses nor a conclusion: nothing to derive.
+TEST(Tutor, HasNothingToDeriveWithoutFormulas) {
+    RecordingWorkbench recording;
+    auto exercise = test::exerciseAt("", recording);
+    EXPECT_EQ(decideDerivability(*exercise).derivability, Derivability::NoConclusion);
+    const DerivationSearch search = findDerivation(*exercise);
+    EXPECT_EQ(search.outcome, SearchOutcome::NoConclusion);
+    EXPECT_EQ(search.reason, messages::kNothingToDerive);
 }
 
 // A file may hold a conclusion no formula gives: the empty cut, from contradictory hypotheses.

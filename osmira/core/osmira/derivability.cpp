@@ -55,7 +55,12 @@ DerivabilityVerdict decideDerivability(std::string_view premises, std::string_vi
 }
 
 DerivabilityVerdict decideDerivability(const CEjercicio& exercise) {
-    return decideDerivability(exercise.GetHypotheses(), exercise.GetConclusion());
+    DerivabilityVerdict verdict =
+        decideDerivability(exercise.firstStepBracketForm(), exercise.goalBracketForm());
+    verdict.goal = exercise.GetHypotheses().empty()   ? DerivationGoal::TheoremConclusion
+                   : exercise.GetConclusion().empty() ? DerivationGoal::TheoremHypotheses
+                                                      : DerivationGoal::Conclusion;
+    return verdict;
 }
 
 std::string describeValuation(const std::vector<LetterValue>& valuation) {
@@ -77,6 +82,16 @@ std::string notDerivableNote(const DerivabilityVerdict& verdict) {
     // Without letters there is no valuation to name.
     const std::vector<LetterValue>& valuation = verdict.counterexample;
     const std::string with = valuation.empty() ? "" : "con " + describeValuation(valuation) + ", ";
+    switch (verdict.goal) {
+    case DerivationGoal::TheoremConclusion:
+        return suite::latin1FromUtf8("La conclusión no es una tautología: " + with +
+                                     "la conclusión es falsa.");
+    case DerivationGoal::TheoremHypotheses:
+        return suite::latin1FromUtf8("Las hipótesis no son una tautología: " + with +
+                                     "alguna hipótesis es falsa.");
+    case DerivationGoal::Conclusion:
+        break;
+    }
     return suite::latin1FromUtf8("La conclusión no se sigue de las hipótesis: " + with +
                                  "las hipótesis son verdaderas y la conclusión es falsa.");
 }

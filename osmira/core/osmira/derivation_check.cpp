@@ -328,9 +328,8 @@ DerivationCheck checkDerivation(const CEjercicio& exercise) {
         brackets.push_back(bracketFormOf(*step));
         canonical.push_back(canonicalJuxtaposition(brackets.back()));
     }
-    // The first step as creating the exercise makes it: the hypotheses, or the empty sheet
-    // when the hypotheses are what is to be derived.
-    std::string first = exercise.GetConclusion().empty() ? std::string() : exercise.GetHypotheses();
+    // The first step as creating the exercise makes it.
+    const std::string_view first = exercise.firstStepBracketForm();
     if (canonical.front() != canonicalJuxtaposition(first)) {
         return invalid(
             check, 1, Rule::None,

@@ -184,7 +184,7 @@ std::optional<DerivationSearch> searchRefusal(const CEjercicio& exercise) {
     if (verdict.derivability == Derivability::NotDerivable) {
         return refusal(SearchOutcome::NotDerivable, notDerivableNote(verdict));
     }
-    const std::string& goal = exercise.GetConclusion();
+    const std::string& goal = exercise.goalBracketForm();
     const DerivabilityVerdict fromLast = decideDerivability(exercise.GetWorking(), goal);
     if (fromLast.derivability == Derivability::NotDerivable) {
         return refusal(SearchOutcome::LastStepWeaker,

@@ -70,10 +70,16 @@ COsmiraDoc& CEjercicio::AppendStep() {
 static_assert(4 * kLongestHypothesesFormula <= kLongestBracketForm);
 
 bool CEjercicio::CreateExercise() {
-    if (!checkHypothesesFormula(hypotheses_) || (!conclusion_.empty() && !checkFormulaEntry(conclusion_))) {
+    // A theorem has no hypotheses; an exercise without a conclusion asks for its hypotheses.
+    const bool theorem = hypotheses_.empty();
+    if (theorem ? !checkFormulaEntry(conclusion_)
+                : !checkHypothesesFormula(hypotheses_) ||
+                      (!conclusion_.empty() && !checkFormulaEntry(conclusion_))) {
         return false;
     }
-    hypotheses_ = ConvertFormula(hypotheses_);
+    if (!theorem) {
+        hypotheses_ = ConvertFormula(hypotheses_);
+    }
     if (!conclusion_.empty()) {
         conclusion_ = ConvertFormula(conclusion_);
     }
@@ -82,12 +88,11 @@ bool CEjercicio::CreateExercise() {
     buildFinalDiagram();
     COsmiraDoc& first = AppendStep();
     first.SetComment(messages::kFirstStepComment);
-    if (conclusion_.empty()) {
+    working_ = firstStepBracketForm();
+    if (working_.empty()) {
         CreateElement(first, layout::kOrigin, layout::kOrigin, layout::kOrigin + layout::kEmptySheetSide,
                       layout::kOrigin + layout::kEmptySheetSide, kEvenParity, 0, kSheetKind);
-        working_.clear();
     } else {
-        working_ = hypotheses_;
         BuildDiagram(first);
     }
     workbench_->openNavigator(*this, first);

@@ -35,10 +35,11 @@ std::string stepTitle(int number);
 // Its life, whoever shows it (the workbench, osmira-cli, the derivation check, tests):
 // - made: empty, or by LoadExercise with its fields and steps; detached, with no windows.
 // - given its windows: AttachWorkbench, once, before any call that shows something.
-// - created: SetHypotheses (BuildHypothesesFormula) and SetConclusion take formulas, then
-//   CreateExercise() converts them and makes the first step; or opened: a read exercise's
-//   ReopenAfterReading() shows the steps it holds. One of the two, once (the derivation check
-//   and tests may instead lay out a step from W: AppendStep and BuildDiagram).
+// - created: SetHypotheses (BuildHypothesesFormula) and SetConclusion take formulas (either
+//   may be left empty, not both), then CreateExercise() converts them and makes the first step;
+//   or opened: a read exercise's ReopenAfterReading() shows the steps it holds. One of the two,
+//   once (the derivation check and tests may instead lay out a step from W: AppendStep and
+//   BuildDiagram).
 // - stepped: ApplyRule (or RequestRule) on the last step appends a step and locks the one
 //   before; RemoveStepsAfter takes later steps back. W always equals the last step's form.
 // - saved: SaveExercise or WriteExerciseFile at any time after; nothing changes.
@@ -112,7 +113,13 @@ class CEjercicio {
 
     // Whether the last step shows the final diagram, up to the order of juxtaposed graphs.
     bool goalReached() const;
+    // What is derived from what: the conclusion from the hypotheses; a theorem, the conclusion
+    // without hypotheses, from the empty sheet; and without a conclusion the hypotheses are the
+    // theorem, derived from the empty sheet too.
     const std::string& goalBracketForm() const { return conclusion_.empty() ? hypotheses_ : conclusion_; }
+    std::string_view firstStepBracketForm() const {
+        return conclusion_.empty() ? std::string_view() : std::string_view(hypotheses_);
+    }
 
     // Applies the last step's pending rule to its view's selection.
     RuleOutcome ApplyRule();
