@@ -12,6 +12,7 @@
 #include "dlg_navegador.h"
 #include "dlg_navegador_inicial.h"
 #include "dlg_nuevo_ejercicio.h"
+#include "dlg_nuevo_teorema.h"
 #include "dlg_toma_formulas.h"
 #include "exercise_files.h"
 #include "goal_pane.h"
@@ -92,6 +93,7 @@ void COsmiraApp::connectCommands() {
     CMainFrame& frame = *mainFrame_;
     const std::pair<Command, void (COsmiraApp::*)()> commands[] = {
         {Command::Nuevo, &COsmiraApp::nuevo},
+        {Command::NuevoTeorema, &COsmiraApp::nuevoTeorema},
         {Command::Abrir, &COsmiraApp::abrir},
         {Command::Cerrar, &COsmiraApp::cerrar},
         {Command::Salir, &COsmiraApp::salir},
@@ -200,26 +202,47 @@ void COsmiraApp::nuevo() {
     if (host_.runDialog(data) != QDialog::Accepted) {
         return;
     }
-    closeExercise();
-    currentExercise_ = std::make_unique<CEjercicio>();
-    currentExercise_->SetTitle(data.title());
-    currentExercise_->SetAuthor(data.author());
-    currentExercise_->SetDescription(data.comments());
-    currentExercise_->SetCreationDate(creationSeconds(data.date()));
-    currentExercise_->attachWorkbench(*workbench_);
-    mainFrame_->setDocumentName(QStringLiteral("Sin título"));
-    // What the student typed is work too, even before the first diagram.
-    setModified(true);
+    CEjercicio& exercise = startNewExercise(data.date());
+    exercise.SetTitle(data.title());
+    exercise.SetAuthor(data.author());
+    exercise.SetDescription(data.comments());
 
     DlgTomaFormulas formulas(host_, mainFrame_.get());
     if (host_.runDialog(formulas) != QDialog::Accepted) {
         return;
     }
     const std::array<std::string, 6> hypotheses = formulas.hypotheses();
-    currentExercise_->SetHypotheses(buildHypothesesFormula({hypotheses.begin(), hypotheses.end()}));
+    exercise.SetHypotheses(buildHypothesesFormula({hypotheses.begin(), hypotheses.end()}));
     if (!formulas.conclusion().empty()) {
-        currentExercise_->SetConclusion(formulas.conclusion());
+        exercise.SetConclusion(formulas.conclusion());
     }
+    createExercise();
+}
+
+void COsmiraApp::nuevoTeorema() {
+    if (!maySetExerciseAside()) {
+        return;
+    }
+    DlgNuevoTeorema theorem(host_, mainFrame_.get());
+    if (host_.runDialog(theorem) != QDialog::Accepted) {
+        return;
+    }
+    startNewExercise(QDate::currentDate()).SetConclusion(theorem.conclusion());
+    createExercise();
+}
+
+CEjercicio& COsmiraApp::startNewExercise(const QDate& date) {
+    closeExercise();
+    currentExercise_ = std::make_unique<CEjercicio>();
+    currentExercise_->SetCreationDate(creationSeconds(date));
+    currentExercise_->attachWorkbench(*workbench_);
+    mainFrame_->setDocumentName(QStringLiteral("Sin título"));
+    // What the student typed is work too, even before the first diagram.
+    setModified(true);
+    return *currentExercise_;
+}
+
+void COsmiraApp::createExercise() {
     if (!currentExercise_->CreateExercise()) {
         showError(QStringLiteral("No se ha podido crear el ejercicio con estas fórmulas."));
         return;

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+class QDate;
+
 namespace osmira::workbench {
 
 class CChildFrame;
@@ -37,6 +39,8 @@ class COsmiraApp : public QObject {
     bool isModified() const { return modified_; }
 
     void nuevo();
+    // "Nuevo teorema…": an exercise without hypotheses, its conclusion proved from the empty sheet.
+    void nuevoTeorema();
     void abrir();
     // Opens the file as Abrir does after its dialog (command line, dropped files).
     void openFile(const QString& path);
@@ -70,6 +74,11 @@ class COsmiraApp : public QObject {
     // fails, so that nothing is discarded.
     bool maySetExerciseAside();
     void closeExercise();
+    // Puts the open exercise away for an empty one, created on `date`, that is yet to be saved.
+    CEjercicio& startNewExercise(const QDate& date);
+    // Makes the first step of the new exercise from its formulas and tells whether its goal can be
+    // reached (see notDerivableNote).
+    void createExercise();
     void load(const QString& path);
     bool saveTo(const QString& path);
     void showSaveError(const QString& path, const QString& reason);

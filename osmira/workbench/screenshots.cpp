@@ -14,6 +14,7 @@
 #include "dlg_insertar_doble_corte.h"
 #include "dlg_insertar_grafico.h"
 #include "dlg_nuevo_ejercicio.h"
+#include "dlg_nuevo_teorema.h"
 #include "dlg_toma_formulas.h"
 #include "help_window.h"
 #include "main_frame.h"
@@ -88,6 +89,9 @@ void saveDialogs(COsmiraApp& app, QtHost& host) {
     typeFormula(formulas, QStringLiteral("A→B"), "AnadirHipotesis");
     typeFormula(formulas, QStringLiteral("B"), "AnadirConclusion");
     save(formulas, QStringLiteral("osmira-dlg-toma-formulas"));
+    DlgNuevoTeorema theorem(host, &frame);
+    theorem.findChild<QLineEdit*>(QStringLiteral("FormulaTeorema"))->setText(QStringLiteral("((P→Q)→P)→P"));
+    save(theorem, QStringLiteral("osmira-dlg-nuevo-teorema"));
     DlgInsertarGrafico insertion(host, &frame);
     save(insertion, QStringLiteral("osmira-dlg-insertar-grafico"));
     DlgInsertarDobleCorte doubleCut(&frame);

@@ -22,7 +22,7 @@ bool hintWithinReach(const CEjercicio& exercise) {
 }
 
 bool verdictWithinReach(const CEjercicio& exercise) {
-    return withinReach(exercise.GetHypotheses(), exercise.GetConclusion(), 2000, 10);
+    return withinReach(exercise.firstStepBracketForm(), exercise.goalBracketForm(), 2000, 10);
 }
 
 } // namespace osmira::workbench

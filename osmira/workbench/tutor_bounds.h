@@ -12,8 +12,8 @@ namespace osmira::workbench {
 // bracket form together (a derivation found in a few hundred milliseconds at most).
 bool hintWithinReach(const CEjercicio& exercise);
 
-// The note after Nuevo: the hypotheses and the conclusion hold at most ten distinct letters and
-// 2,000 characters together (truth tables answer in milliseconds).
+// The note after Nuevo: the first step and the goal hold at most ten distinct letters and 2,000
+// characters together (truth tables answer in milliseconds).
 bool verdictWithinReach(const CEjercicio& exercise);
 
 } // namespace osmira::workbench

@@ -13,6 +13,7 @@
 #include "widget_support.h"
 #include "window_workbench.h"
 
+#include "osmira/element_list.h"
 #include "osmira/exercise_archive.h"
 #include "osmira/rule_request.h"
 
@@ -44,6 +45,7 @@ namespace {
 
 using test::acceptData;
 using test::acceptFormulas;
+using test::acceptTheorem;
 using test::FakeHost;
 
 // An exercise of `steps` steps from the hypothesis A towards B: double cuts put around A and
@@ -201,6 +203,54 @@ TEST_F(Application, NuevoTellsOnceWhenTheConclusionDoesNotFollow) {
     }
 }
 
+// "Nuevo teorema…" comes after the start menu's own items, which keep their texts. From its one
+// formula it makes an exercise without hypotheses whose first step is the empty sheet, with the
+// note when the formula is no tautology; an empty entry is refused in its dialog.
+TEST_F(Application, NuevoTeoremaMakesAnExerciseFromTheEmptySheet) {
+    QStringList items;
+    for (const QAction* item : app.mainFrame().menuBar()->actions().front()->menu()->actions()) {
+        items << item->text();
+    }
+    EXPECT_EQ(items, (QStringList{"&Nuevo\tCtrl+N", "&Abrir...\tCtrl+A", "", "Con&figurar impresora...", "",
+                                  "&Salir", "", "Nuevo &teorema…"}));
+    QAction& command = *app.mainFrame().menuBar()->actions().front()->menu()->actions().back();
+    struct Case {
+        QString typed;
+        std::string conclusion; // its bracket form; empty when the dialog refuses the entry
+        QString message;
+    };
+    for (const Case& c :
+         {Case{QString(), "", QStringLiteral("Debe introducir una fórmula")},
+          Case{QStringLiteral("((p→q)→p)→p"), "[[[P[Q]][P]][P]]", QString()},
+          Case{QStringLiteral("a→b"), "[A[B]]",
+               QStringLiteral("La conclusión no es una tautología: con A verdadera y B falsa, la conclusión "
+                              "es falsa.")}}) {
+        SCOPED_TRACE(c.typed.toStdString());
+        host.messages.clear();
+        host.saveAnswer = SaveChanges::Discard;
+        host.dialogAnswers = {acceptTheorem(c.typed)};
+        command.trigger();
+        EXPECT_EQ(host.dialogs.back(), "DlgNuevoTeorema");
+        ASSERT_EQ(host.messages.size(), c.message.isEmpty() ? 0U : 1U);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(host.messages[0].text, c.message);
+        }
+        if (c.conclusion.empty()) {
+            EXPECT_EQ(app.currentExercise(), nullptr);
+            continue;
+        }
+        const CEjercicio& exercise = *app.currentExercise();
+        EXPECT_EQ(exercise.GetHypotheses(), "");
+        EXPECT_EQ(exercise.GetConclusion(), c.conclusion);
+        ASSERT_EQ(stepTitles(), std::vector<std::string>{"Paso 01"});
+        EXPECT_EQ(bracketFormOf(*exercise.lastStep()), "");
+        EXPECT_EQ(bracketFormOf(*exercise.GetFinalDiagram()), c.conclusion);
+        EXPECT_TRUE(app.mainFrame().showsExerciseMenu());
+        EXPECT_TRUE(app.isModified());
+        app.cerrar();
+    }
+}
+
 TEST_F(Application, CancelledFormulasLeaveAnExerciseWithoutStepsThatCanBeSaved) {
     host.dialogAnswers = {acceptData};
     app.nuevo();
@@ -325,6 +375,12 @@ INSTANTIATE_TEST_SUITE_P(
                     [](COsmiraApp& app, FakeHost& host, const QString&) {
                         host.dialogAnswers = {acceptData, acceptFormulas({"B"}, "")};
                         app.nuevo();
+                    },
+                    exerciseReplaced},
+        DiscardPath{"NuevoTeorema",
+                    [](COsmiraApp& app, FakeHost& host, const QString&) {
+                        host.dialogAnswers = {acceptTheorem(QStringLiteral("A∨¬A"))};
+                        app.nuevoTeorema();
                     },
                     exerciseReplaced},
         DiscardPath{"Abrir",

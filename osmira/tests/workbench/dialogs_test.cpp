@@ -1,6 +1,7 @@
 #include "dlg_insertar_doble_corte.h"
 #include "dlg_insertar_grafico.h"
 #include "dlg_nuevo_ejercicio.h"
+#include "dlg_nuevo_teorema.h"
 #include "dlg_toma_formulas.h"
 #include "fake_host.h"
 #include "formula_entry_field.h"
@@ -591,8 +592,10 @@ TEST(Dialogs, CarryTheirNamesAndTitles) {
     const DlgTomaFormulas formulas(host);
     const DlgInsertarGrafico insertion(host);
     const DlgInsertarDobleCorte doubleCut;
+    const DlgNuevoTeorema theorem(host);
     const std::vector<std::pair<const QDialog*, QString>> expected{
         {&newExercise, QStringLiteral("DlgNuevoEjercicio|Nuevo Ejercicio")},
+        {&theorem, QStringLiteral("DlgNuevoTeorema|Nuevo teorema")},
         {&formulas, QStringLiteral("DlgTomaFormulas|Fórmulas del ejercicio")},
         {&insertion, QStringLiteral("DlgInsertarGrafico|Regla de Inserción")},
         {&doubleCut, QStringLiteral("DlgInsertarDobleCorte|Inserción de \"Doble Corte\"")}};
@@ -607,6 +610,7 @@ TEST(Dialogs, FollowTheDesignedTabOrder) {
     DlgTomaFormulas formulas(host);
     DlgInsertarGrafico insertion(host);
     DlgInsertarDobleCorte doubleCut;
+    DlgNuevoTeorema theorem(host);
     const QString keypad = QStringLiteral("KeyNegation KeyImplication KeyDisjunction KeyConjunction ");
     const std::vector<std::pair<QDialog*, QString>> expected{
         {&newExercise, QStringLiteral("Titulo Autor Comentarios Fecha Aceptar Cancelar")},
@@ -616,6 +620,7 @@ TEST(Dialogs, FollowTheDesignedTabOrder) {
                                  "EditarHipotesis EliminarHipotesis AnadirConclusion EditarConclusion "
                                  "EliminarConclusion Aceptar Cancelar")},
         {&insertion, keypad + QStringLiteral("FormulaAInsertar Insertar")},
+        {&theorem, keypad + QStringLiteral("FormulaTeorema Aceptar Cancelar")},
         {&doubleCut, QStringLiteral("Dentro Alrededor Aceptar")}};
     for (const auto& [dialog, order] : expected) {
         EXPECT_EQ(test::tabOrder(*dialog).join(u' '), order) << dialog->objectName().toStdString();

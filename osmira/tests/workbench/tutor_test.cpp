@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"ADoubleNegation", {"~~A"}, "A", nullptr},
         HintCase{"AConjunctionTakenApart", {"A&B"}, "B", nullptr},
         HintCase{"ADisjunctionToProve", {"A"}, "A|B", nullptr},
+        HintCase{"PeircesLawFromTheEmptySheet", {}, "((P>Q)>P)>P", nullptr},
         HintCase{"SevenLettersAreTooManyToSearchAtOnce",
                  {"A&B&C&D&E&F&G"},
                  "A",

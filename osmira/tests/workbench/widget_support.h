@@ -46,4 +46,13 @@ inline std::function<int(QDialog&)> acceptFormulas(const QStringList& hypotheses
     };
 }
 
+// Types the conclusion into "Nuevo teorema" and presses Aceptar, which the dialog may refuse.
+inline std::function<int(QDialog&)> acceptTheorem(const QString& conclusion) {
+    return [conclusion](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("FormulaTeorema"))->setText(conclusion);
+        dialog.findChild<QPushButton*>(QStringLiteral("Aceptar"))->click();
+        return dialog.result();
+    };
+}
+
 } // namespace osmira::workbench::test

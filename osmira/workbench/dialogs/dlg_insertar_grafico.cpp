@@ -6,11 +6,9 @@
 
 #include "formula_dialog_support.h"
 #include "formula_entry_field.h"
-#include "formula_keypad.h"
 #include "host.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,16 +20,9 @@ DlgInsertarGrafico::DlgInsertarGrafico(Host& host, QWidget* parent) : QDialog(pa
     setFont(dialogFont());
 
     auto* layout = new QVBoxLayout(this);
-    // The entry joins the dialog after its keypad, which comes first in the tab order.
-    entry_ = new FormulaEntryField;
-    entry_->setObjectName(QStringLiteral("FormulaAInsertar"));
-    layout->addWidget(new FormulaKeypad(*entry_, this));
-    auto* label = new QLabel(QStringLiteral("Fórmula a insertar:"), this);
-    label->setBuddy(entry_);
-    layout->addWidget(label);
-    entry_->setParent(this);
+    entry_ = &addFormulaEntry(*this, *layout, QStringLiteral("FormulaAInsertar"),
+                              QStringLiteral("Fórmula a insertar:"));
     entry_->setMinimumWidth(entry_->fontMetrics().averageCharWidth() * 40);
-    layout->addWidget(entry_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -54,10 +45,7 @@ std::string DlgInsertarGrafico::formula() const {
 void DlgInsertarGrafico::insert() {
     const std::string formula = removeBlanks(entry_->formula());
     if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
-        host_.showMessage(this, latin1Text(*refusal),
-                          formula.empty() ? QStringLiteral("Error de fórmula")
-                                          : QStringLiteral("Error de sintaxis"),
-                          MessageIcon::Exclamation);
+        host_.showMessage(this, latin1Text(*refusal), entryRefusalCaption(formula), MessageIcon::Exclamation);
         entry_->setFocus();
         return;
     }

@@ -7,7 +7,6 @@
 #include "display_text.h"
 #include "formula_dialog_support.h"
 #include "formula_entry_field.h"
-#include "formula_keypad.h"
 #include "host.h"
 
 #include <QButtonGroup>
@@ -43,15 +42,8 @@ DlgTomaFormulas::DlgTomaFormulas(Host& host, QWidget* parent) : QDialog(parent),
     setFont(dialogFont());
 
     auto* layout = new QVBoxLayout(this);
-    // The entry joins the dialog after its keypad, which comes first in the tab order.
-    entry_ = new FormulaEntryField;
-    entry_->setObjectName(QStringLiteral("NuevaFormula"));
-    layout->addWidget(new FormulaKeypad(*entry_, this));
-    auto* entryLabel = new QLabel(QStringLiteral("Nueva fórmula:"), this);
-    entryLabel->setBuddy(entry_);
-    layout->addWidget(entryLabel);
-    entry_->setParent(this);
-    layout->addWidget(entry_);
+    entry_ =
+        &addFormulaEntry(*this, *layout, QStringLiteral("NuevaFormula"), QStringLiteral("Nueva fórmula:"));
 
     layout->addWidget(new QLabel(QStringLiteral("Hipótesis Introducidas:"), this));
     auto* rows = new QGridLayout;
@@ -239,8 +231,7 @@ bool DlgTomaFormulas::takeEntry(std::string& formula) {
         if (formula.empty()) {
             entry_->clear();
         }
-        warn(latin1Text(*refusal),
-             formula.empty() ? QStringLiteral("Error de fórmula") : QStringLiteral("Error de sintaxis"));
+        warn(latin1Text(*refusal), entryRefusalCaption(formula));
         entry_->setFocus();
         return false;
     }

@@ -1,9 +1,12 @@
 #include "formula_dialog_support.h"
 
 #include "formula_entry_field.h"
+#include "formula_keypad.h"
 
 #include "suite/latin1.h"
 
+#include <QBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -17,6 +20,24 @@ QFont dialogFont() {
 
 QString latin1Text(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+FormulaEntryField& addFormulaEntry(QWidget& dialog, QBoxLayout& layout, const QString& objectName,
+                                   const QString& label) {
+    // The entry joins the dialog after its keypad.
+    auto* entry = new FormulaEntryField;
+    entry->setObjectName(objectName);
+    layout.addWidget(new FormulaKeypad(*entry, &dialog));
+    auto* caption = new QLabel(label, &dialog);
+    caption->setBuddy(entry);
+    layout.addWidget(caption);
+    entry->setParent(&dialog);
+    layout.addWidget(entry);
+    return *entry;
+}
+
+QString entryRefusalCaption(std::string_view formula) {
+    return formula.empty() ? QStringLiteral("Error de fórmula") : QStringLiteral("Error de sintaxis");
 }
 
 QLineEdit* createFormulaLine(const QString& objectName, QWidget* parent) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 
+class QBoxLayout;
 class QPlainTextEdit;
 
 #include <string_view>
@@ -21,6 +22,16 @@ QString latin1Text(std::string_view bytes);
 // a hyphen, L for Ł) or is left out, and a note beside the field says which.
 void keepLatin1(QLineEdit& field);
 void keepLatin1(QPlainTextEdit& field);
+
+class FormulaEntryField;
+
+// The formula entry field of a one-entry dialog, named `objectName`, added to `layout` under its
+// keypad and its label; the keypad comes first in the tab order.
+FormulaEntryField& addFormulaEntry(QWidget& dialog, QBoxLayout& layout, const QString& objectName,
+                                   const QString& label);
+
+// The caption of the box that refuses a formula entry: an empty entry's or a refused formula's.
+QString entryRefusalCaption(std::string_view formula);
 
 // A read-only line that shows one formula in the formula face.
 QLineEdit* createFormulaLine(const QString& objectName, QWidget* parent);

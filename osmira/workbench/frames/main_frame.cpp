@@ -148,6 +148,9 @@ const std::vector<ActionRow>& actionRows() {
         {Command::VerObjetivo, u"Ver &objetivo", {},
          u"Muestra el diagrama de la conclusión, al que han de llegar los pasos del ejercicio.", u"Ver objetivo",
          std::nullopt, false},
+        {Command::NuevoTeorema, u"Nuevo &teorema…", {},
+         u"Crea un ejercicio sin hipótesis: la conclusión se demuestra a partir de la hoja vacía",
+         u"Nuevo teorema", std::nullopt, false},
     };
     // clang-format on
     return rows;
@@ -197,6 +200,8 @@ void CMainFrame::buildMenus() {
     startExercise->addAction(action(Command::ConfigurarImpresora));
     startExercise->addSeparator();
     startExercise->addAction(action(Command::Salir));
+    startExercise->addSeparator();
+    startExercise->addAction(action(Command::NuevoTeorema));
     QMenu* view = menu(QStringLiteral("&Ver"), {Command::BarraHerramientas, Command::BarraEstado});
     view->addSeparator();
     view->addAction(action(Command::VerObjetivo));

@@ -52,6 +52,8 @@ enum class Command {
     ExportarDiagrama,
     // After the designed items of the Ver menu: the goal's pane.
     VerObjetivo,
+    // After the designed items of the start menu: an exercise without hypotheses.
+    NuevoTeorema,
 };
 
 // The main window: menus 128 (no exercise) and 129 (an exercise open), the main toolbar, the
