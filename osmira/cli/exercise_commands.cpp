@@ -294,7 +294,8 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
     }
     const DerivationSearch search = findDerivation(exercise);
     if (search.outcome != SearchOutcome::Found) {
-        return report(io, search.reason, kExitRefused);
+        return report(io, search.reason,
+                      search.outcome == SearchOutcome::TooLarge ? kExitTooLarge : kExitRefused);
     }
     WindowlessWorkbench workbench;
     exercise.attachWorkbench(workbench);

@@ -30,7 +30,10 @@ constexpr const char* kUsage =
     "Fórmulas: letras mayúsculas, paréntesis, ~ ¬, & ∧, | ∨, > →.\n"
     "new: sin --hyp, la conclusión es un teorema, que se demuestra a partir de la hoja vacía.\n"
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
-    "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n";
+    "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n"
+    "Estado de salida: 0, hecho; 1, rechazado (con solve, la conclusión no se sigue); 2, argumentos\n"
+    "      o archivo no válidos; 3, la salida no se puede escribir; 4, con solve, el ejercicio es\n"
+    "      demasiado grande para la búsqueda.\n";
 
 } // namespace
 

@@ -29,6 +29,15 @@ void PrintTo(const SolveCase& c, std::ostream* os) {
 const std::string kNote = "La conclusión no se sigue de las hipótesis: con A falsa y B verdadera, las "
                           "hipótesis son verdaderas y la conclusión es falsa.";
 
+// A∨B∨…∨J∨A∨… with 100 terms.
+std::string hundredTermDisjunction() {
+    std::string formula = "A";
+    for (int term = 1; term < 100; ++term) {
+        formula += std::string("|") + static_cast<char>('A' + term % 10);
+    }
+    return formula;
+}
+
 class SolveCli : public ::testing::TestWithParam<SolveCase> {
   protected:
     suite::testing::ScratchFolder folder_;
@@ -68,7 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                       SolveCase{"PeircesLaw", {"--concl", "((P>Q)>P)>P"}, "", 0, ""},
                       SolveCase{"NotATautology", {"--concl", "A>B"}, "", 1, "no es una tautología"},
                       SolveCase{"NoConclusionTheHypothesesAreTheTheorem", {"--hyp", "A|~A"}, "", 0, ""},
-                      SolveCase{"NotAnExercise", {}, "no", 2, "ex.omr: "}),
+                      SolveCase{"NotAnExercise", {}, "no", 2, "ex.omr: "},
+                      // Beyond the search, and a derivation the exercise could not hold: status 4.
+                      SolveCase{"ElevenLetters",
+                                {"--hyp", "A&B&C&D&E&F&G&H&I&J&K", "--concl", "A|K"},
+                                "",
+                                4,
+                                "demasiado grande para buscar"},
+                      SolveCase{"HundredTermDisjunction",
+                                {"--hyp", "A", "--concl", hundredTermDisjunction()},
+                                "",
+                                4,
+                                "no cabe en el ejercicio"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveCliUsage, NeedsExactlyOneFile) {

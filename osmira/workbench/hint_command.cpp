@@ -20,13 +20,13 @@ bool hintsEnabled() {
     return QSettings().value(QStringLiteral("Pista/activa"), true).toBool();
 }
 
-QString showHint(CEjercicio& exercise, WindowWorkbench& workbench) {
+QString showHint(CEjercicio& exercise, WindowWorkbench& workbench, Tutor& tutor) {
     if (!hintWithinReach(exercise)) {
         return QStringLiteral(
             "No hay pista: el ejercicio es demasiado grande para buscar una derivación al momento.");
     }
     COsmiraDoc* last = exercise.lastStep();
-    const DerivationSearch search = findDerivation(exercise);
+    const DerivationSearch search = tutor.derivation(exercise);
     if (last == nullptr || search.steps.empty()) {
         return noHintText(search);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "osmira/derivation_search.h"
 #include "osmira/ejercicio.h"
 
 #include <QString>
@@ -14,10 +15,11 @@ class WindowWorkbench;
 // "activa=false" in the group [Pista], or the environment variable OSMIRA_PISTAS=0, does.
 bool hintsEnabled();
 
-// "Pista": the next step of a derivation from the exercise's last step to its goal. The step's
-// window comes forward with the step's element selected, as the student would select it; nothing
-// is applied. Returns what the status bar says: the hint (tutor_texts.h), or, without a next step
-// or on an exercise too large to search at once (tutor_bounds.h), why there is none.
-QString showHint(CEjercicio& exercise, WindowWorkbench& workbench);
+// "Pista": the next step of the derivation `tutor` follows from the exercise's last step to its
+// goal. The step's window comes forward with the step's element selected, as the student would
+// select it; nothing is applied. Returns what the status bar says: the hint (tutor_texts.h), or,
+// without a next step or on an exercise too large to search at once (tutor_bounds.h), why there
+// is none.
+QString showHint(CEjercicio& exercise, WindowWorkbench& workbench, Tutor& tutor);
 
 } // namespace osmira::workbench

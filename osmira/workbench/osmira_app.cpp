@@ -459,7 +459,7 @@ void COsmiraApp::generarInforme() {
 
 void COsmiraApp::pista() {
     if (currentExercise_ && hintsEnabled()) {
-        mainFrame_->showStatusLine(showHint(*currentExercise_, *workbench_));
+        mainFrame_->showStatusLine(showHint(*currentExercise_, *workbench_, tutor_));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "osmira/derivation_search.h"
 #include "osmira/ejercicio.h"
 
 #include "suite/file_identity.h"
@@ -103,6 +104,8 @@ class COsmiraApp : public QObject {
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<WindowWorkbench> workbench_;
     std::unique_ptr<CEjercicio> currentExercise_;
+    // The derivation the hints follow, kept from one Pista to the next.
+    Tutor tutor_;
     QString exercisePath_;
     // The file as it was opened or last saved: Guardar asks before replacing a file that
     // another program changed since.

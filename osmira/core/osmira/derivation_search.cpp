@@ -204,7 +204,7 @@ std::optional<DerivationSearch> searchRefusal(const CEjercicio& exercise) {
 
 DerivationSearch searched(const CEjercicio& exercise, const std::vector<SolutionStep>& plan) {
     std::optional<std::vector<SolutionStep>> steps =
-        derivation(exercise.GetWorking(), exercise.GetConclusion(), plan);
+        derivation(exercise.GetWorking(), exercise.goalBracketForm(), plan);
     if (!steps) {
         return refusal(SearchOutcome::NotFound, messages::kSearchFailed);
     }
@@ -228,9 +228,9 @@ DerivationSearch Tutor::derivation(const CEjercicio& exercise) {
         plan_.clear();
         return std::move(*refused);
     }
-    if (exercise.GetConclusion() != goal_) {
+    if (exercise.goalBracketForm() != goal_) {
         plan_.clear();
-        goal_ = exercise.GetConclusion();
+        goal_ = exercise.goalBracketForm();
     }
     const std::string& working = exercise.GetWorking();
     const std::string canonical = canonicalJuxtaposition(working);
