@@ -215,6 +215,49 @@ std::string randomFormula(std::mt19937& random, int connectives) {
     return group(left) + connective + group(connectives - 1 - left);
 }
 
+// A student who follows only the hints, from the start or after correct steps of their own, reaches
+// the goal in exactly as many steps as the derivation the first of those hints belonged to, each
+// hint one step shorter than the one before.
+void expectHintsReachTheGoal(CEjercicio& exercise) {
+    WindowlessWorkbench workbench;
+    exercise.attachWorkbench(workbench);
+    Tutor tutor;
+    const std::size_t planned = tutor.derivation(exercise).steps.size();
+    for (std::size_t followed = 0; followed < planned; ++followed) {
+        const DerivationSearch search = tutor.derivation(exercise);
+        ASSERT_EQ(search.steps.size(), planned - followed);
+        ASSERT_EQ(applySolutionStep(exercise, workbench, search.steps.front()), RuleOutcome::Committed);
+    }
+    EXPECT_TRUE(exercise.goalReached()) << exercise.GetWorking();
+}
+
+TEST(Tutor, HintsFollowedReachTheGoal) {
+    std::mt19937 random(20261210);
+    for (int solved = 0; solved < 60;) {
+        std::vector<std::string> hypotheses(1 + random() % 4);
+        for (std::string& hypothesis : hypotheses) {
+            hypothesis = randomFormula(random, static_cast<int>(random() % 4));
+        }
+        RecordingWorkbench recording;
+        auto exercise =
+            test::newExercise(hypotheses, randomFormula(random, static_cast<int>(random() % 6)), recording);
+        if (!test::bracketImplies(exercise->GetHypotheses(), exercise->GetConclusion(), 4)) {
+            continue;
+        }
+        SCOPED_TRACE(exercise->GetHypotheses() + " |- " + exercise->GetConclusion());
+        // Half the time the student first takes some steps of a derivation of their own.
+        const DerivationSearch own = findDerivation(*exercise);
+        const std::size_t taken = solved % 2 == 0 ? 0 : random() % (own.steps.size() + 1);
+        WindowlessWorkbench workbench;
+        exercise->attachWorkbench(workbench);
+        for (std::size_t k = 0; k < taken; ++k) {
+            ASSERT_EQ(applySolutionStep(*exercise, workbench, own.steps[k]), RuleOutcome::Committed);
+        }
+        expectHintsReachTheGoal(*exercise);
+        ++solved;
+    }
+}
+
 // Within the bounds (four letters, six hypotheses, a conclusion of twelve connectives), every
 // derivable exercise gets a derivation that the check holds and that reaches the goal.
 TEST(Tutor, SolvesRandomDerivableExercises) {
