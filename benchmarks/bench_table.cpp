@@ -29,8 +29,12 @@ const std::map<QString, double> kBudgetsMs = {
     {QStringLiteral("firstQuestionLoadsTheModule"), 100},
     // Whether the largest exercise a student can start can be done, told once after Nuevo.
     {QStringLiteral("decideTheLargestExercise"), 100},
-    // osmira's "Pista": a derivation searched for and its next step shown.
+    // osmira's "Pista": a derivation searched for and its next step shown; the tutor's derivation
+    // of an exercise within its bounds (solve); an exercise too large for it, refused.
     {QStringLiteral("BM_PistaWithinTheBounds"), 1000},
+    {QStringLiteral("nextStepOfTheWidestExercise"), 1000},
+    {QStringLiteral("findDerivationOfTableExercise"), 2000},
+    {QStringLiteral("refuseTheHundredTermDisjunction"), 500},
     // osmira's exports for teachers: a derivation of 99 steps as LaTeX, a class of 200 files of 30 steps.
     {QStringLiteral("latexExportNinetyNineSteps"), 200},
     {QStringLiteral("classPageTwoHundredFiles"), 5000},

@@ -79,6 +79,23 @@ BENCHMARK(findDerivationOfTableExercise)
     ->DenseRange(0, static_cast<int>(kExercises.size()) - 1)
     ->Unit(benchmark::kMillisecond);
 
+// A ⊢ A∨B∨…∨J with 100 terms: refused as too large for the tutor, not searched for minutes.
+void refuseTheHundredTermDisjunction(benchmark::State& state) {
+    std::string disjunction = "A";
+    for (int term = 1; term < 100; ++term) {
+        disjunction += std::string("|") + static_cast<char>('A' + term % 10);
+    }
+    RecordingWorkbench workbench;
+    auto exercise = test::newExercise({"A"}, disjunction, workbench);
+    for (auto _ : state) {
+        if (findDerivation(*exercise).outcome != SearchOutcome::TooLarge) {
+            state.SkipWithError("not refused as too large");
+            break;
+        }
+    }
+}
+BENCHMARK(refuseTheHundredTermDisjunction)->Unit(benchmark::kMillisecond);
+
 // A hint asked for afresh each time (a new tutor knows no derivation yet).
 void nextStepOfTheWidestExercise(benchmark::State& state) {
     RecordingWorkbench workbench;
