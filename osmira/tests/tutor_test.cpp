@@ -231,17 +231,29 @@ void expectHintsReachTheGoal(CEjercicio& exercise) {
     EXPECT_TRUE(exercise.goalReached()) << exercise.GetWorking();
 }
 
+// A random exercise over A..D: up to `mostHypotheses` hypotheses of fewer than `hypothesisSize`
+// connectives each, a conclusion of fewer than `conclusionSize`; nothing when it is not derivable.
+std::unique_ptr<CEjercicio> randomExercise(std::mt19937& random, unsigned mostHypotheses,
+                                           unsigned hypothesisSize, unsigned conclusionSize,
+                                           RecordingWorkbench& recording) {
+    std::vector<std::string> hypotheses(1 + random() % mostHypotheses);
+    for (std::string& hypothesis : hypotheses) {
+        hypothesis = randomFormula(random, static_cast<int>(random() % hypothesisSize));
+    }
+    auto exercise = test::newExercise(
+        hypotheses, randomFormula(random, static_cast<int>(random() % conclusionSize)), recording);
+    if (!test::bracketImplies(exercise->GetHypotheses(), exercise->GetConclusion(), 4)) {
+        return nullptr;
+    }
+    return exercise;
+}
+
 TEST(Tutor, HintsFollowedReachTheGoal) {
     std::mt19937 random(20261210);
     for (int solved = 0; solved < 60;) {
-        std::vector<std::string> hypotheses(1 + random() % 4);
-        for (std::string& hypothesis : hypotheses) {
-            hypothesis = randomFormula(random, static_cast<int>(random() % 4));
-        }
         RecordingWorkbench recording;
-        auto exercise =
-            test::newExercise(hypotheses, randomFormula(random, static_cast<int>(random() % 6)), recording);
-        if (!test::bracketImplies(exercise->GetHypotheses(), exercise->GetConclusion(), 4)) {
+        auto exercise = randomExercise(random, 4, 4, 6, recording);
+        if (!exercise) {
             continue;
         }
         SCOPED_TRACE(exercise->GetHypotheses() + " |- " + exercise->GetConclusion());
@@ -264,14 +276,9 @@ TEST(Tutor, SolvesRandomDerivableExercises) {
     std::mt19937 random(20261209);
     int solved = 0;
     while (solved < 300) {
-        std::vector<std::string> hypotheses(1 + random() % 6);
-        for (std::string& hypothesis : hypotheses) {
-            hypothesis = randomFormula(random, static_cast<int>(random() % 5));
-        }
         RecordingWorkbench recording;
-        auto exercise =
-            test::newExercise(hypotheses, randomFormula(random, static_cast<int>(random() % 13)), recording);
-        if (!test::bracketImplies(exercise->GetHypotheses(), exercise->GetConclusion(), 4)) {
+        auto exercise = randomExercise(random, 6, 5, 13, recording);
+        if (!exercise) {
             continue;
         }
         SCOPED_TRACE(exercise->GetHypotheses() + " |- " + exercise->GetConclusion());
