@@ -19,7 +19,8 @@ enum class SearchOutcome {
     LastStepWeaker, // the hypotheses do, but the last step no longer does
     NoLastStep,     // no step, or the last one is locked
     NotFound,       // the search failed: a fault of the program, never expected
-    TooLarge        // beyond what the search takes on (kMostSearchedLetters, kLongestSearched)
+    TooLarge        // beyond what the search takes on (kMostSearchedLetters, kLongestSearched), or a
+                    // derivation the exercise could not hold (kMostSteps, kMostExerciseElements)
 };
 
 // The search is complete within the tutor's bounds (four letters, six hypotheses, a conclusion of
@@ -35,10 +36,11 @@ struct DerivationSearch {
     std::string reason;
 };
 
-// A derivation from the exercise's last step to its goal (the conclusion, up to the order of
-// juxtaposed graphs), every step applied and accepted by the program's own rules on a scratch
-// copy while it is found. Complete: whenever the last step entails the conclusion, steps are
-// found. The exercise is not changed.
+// A short derivation from the exercise's last step to its goal (the conclusion, or the hypotheses
+// of an exercise without one, up to the order of juxtaposed graphs), every step applied and
+// accepted by the rules of form_rules.h while it is found. Within the search's bounds, whenever
+// the last step entails the goal, steps are found (Found), unless they would not fit in the
+// exercise (TooLarge). The exercise is not changed.
 DerivationSearch findDerivation(const CEjercicio& exercise);
 
 // The hints of one student: every hint is the next step of one derivation, so that following

@@ -34,15 +34,15 @@ std::string stepTitle(int number);
 //
 // Its life, whoever shows it (the workbench, osmira-cli, the derivation check, tests):
 // - made: empty, or by LoadExercise with its fields and steps; detached, with no windows.
-// - given its windows: AttachWorkbench, once, before any call that shows something.
-// - created: SetHypotheses (BuildHypothesesFormula) and SetConclusion take formulas (either
+// - given its windows: attachWorkbench, once, before any call that shows something.
+// - created: SetHypotheses (buildHypothesesFormula) and SetConclusion take formulas (either
 //   may be left empty, not both), then CreateExercise() converts them and makes the first step;
 //   or opened: a read exercise's ReopenAfterReading() shows the steps it holds. One of the two,
 //   once (the derivation check and tests may instead lay out a step from W: AppendStep and
 //   BuildDiagram).
-// - stepped: ApplyRule (or RequestRule) on the last step appends a step and locks the one
-//   before; RemoveStepsAfter takes later steps back. W always equals the last step's form.
-// - saved: SaveExercise or WriteExerciseFile at any time after; nothing changes.
+// - stepped: ApplyRule (or requestRule) on the last step appends a step and locks the one
+//   before; removeStepsAfter takes later steps back. W always equals the last step's form.
+// - saved: SaveExercise or writeExerciseFile at any time after; nothing changes.
 // - closed: its owner closes its windows (WindowWorkbench::closeExercise) and destroys it.
 class CEjercicio {
   public:
@@ -96,7 +96,7 @@ class CEjercicio {
     void attachWorkbench(WorkbenchOperations& workbench) { workbench_ = &workbench; }
     WorkbenchOperations& workbench() const { return *workbench_; }
     // Converts the formulas and makes the first step, its window and the navigator. Formulas the
-    // dialogs would refuse (see CheckExerciseFormulas) are never converted: the exercise is left
+    // dialogs would refuse (see checkFormulaEntry) are never converted: the exercise is left
     // as it was and the result is false.
     bool CreateExercise();
     // Lays out the final diagram and opens every read step's window and the navigator.
