@@ -3,8 +3,11 @@
 // as small as a countermodel of the formula can be.
 #include "many_sorted_formulas.h"
 
+#include "varquen/countermodel_text.h"
 #include "varquen/prover_loading.h"
 #include "varquen/translation_reader.h"
+
+#include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +123,32 @@ TEST(ValidityQuestion, EndsSoonAfterItsTimeLimit) {
     // Not a measure of speed: five times the limit tells a question that ends from one that does
     // not.
     EXPECT_LT(std::chrono::steady_clock::now() - begin, 5 * suite::kDefaultProverTimeLimit);
+}
+
+// A countermodel whose tables are too large to write out (two individuals, fourteen arguments:
+// 16,384 rows each) names them instead. Every countermodel has exactly two individuals, so the
+// text is the same whichever attempt finds it; the limit is long because on a loaded machine the
+// small domain's write-out, 16,384 instances, can outlast two seconds.
+TEST(ValidityQuestion, TablesTooLargeAreNamedNotWrittenOut) {
+    const std::string x13 = "x x x x x x x x x x x x x";
+    const Declarations declarations{
+        {"A"}, {"x:1", "y:1", "z:1"}, {"f:1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"}, {"R:14"}};
+    const std::string twoIndividuals =
+        "and existe x existe y not e x y paratodo x paratodo y paratodo z or or "
+        "e x y e y z e x z";
+    SilentNotifier notifier;
+    const ProblemRead read = validityProblem(
+        declarations, "imp " + twoIndividuals + " existe x R " + x13 + " f " + x13 + " x", notifier);
+    ASSERT_TRUE(read.value) << read.reason;
+    const ValidityAnswer answer = askProver(*read.value, std::chrono::seconds(60));
+    EXPECT_EQ(suite::utf8FromLatin1(answerText(answer)), "no válida\n"
+                                                         "Contramodelo:\n"
+                                                         "Universos:\n"
+                                                         "  A = {A1, A2}\n"
+                                                         "Funciones:\n"
+                                                         "  f: demasiados valores para mostrarlos\n"
+                                                         "Relaciones:\n"
+                                                         "  R: demasiados valores para mostrarlos\n");
 }
 
 } // namespace

@@ -109,7 +109,7 @@ class CanonicalTree {
     }
 
     // After Text(): the nodes in the order the canonical text writes them, the sheet first.
-    std::vector<std::size_t> Order() const {
+    std::vector<std::size_t> nodesInOrder() const {
         std::vector<std::size_t> order;
         std::vector<std::size_t> pending{0};
         while (!pending.empty()) {
@@ -210,7 +210,7 @@ CanonicalOrder canonicalOrder(std::string_view bracket) {
     CanonicalTree tree(bracket);
     CanonicalOrder canonical;
     canonical.text = tree.Text();
-    canonical.elements = tree.Order();
+    canonical.elements = tree.nodesInOrder();
     return canonical;
 }
 
