@@ -248,18 +248,22 @@ std::unique_ptr<CEjercicio> randomExercise(std::mt19937& random, unsigned mostHy
     return exercise;
 }
 
-TEST(Tutor, HintsFollowedReachTheGoal) {
-    std::mt19937 random(20261210);
-    for (int solved = 0; solved < 60;) {
+// The random tables run in shards, each its own test, so that every one stays short also in the
+// sanitizers' build.
+class RandomTutor : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomTutor, HintsFollowedReachTheGoal) {
+    std::mt19937 random(20261210 + GetParam());
+    for (int solved = 0; solved < 1;) {
         RecordingWorkbench recording;
         auto exercise = randomExercise(random, 4, 4, 6, recording);
         if (!exercise) {
             continue;
         }
         SCOPED_TRACE(exercise->GetHypotheses() + " |- " + exercise->GetConclusion());
-        // Half the time the student first takes some steps of a derivation of their own.
+        // In every other shard the student first takes some steps of a derivation of their own.
         const DerivationSearch own = findDerivation(*exercise);
-        const std::size_t taken = solved % 2 == 0 ? 0 : random() % (own.steps.size() + 1);
+        const std::size_t taken = GetParam() % 2 == 0 ? 0 : random() % (own.steps.size() + 1);
         WindowlessWorkbench workbench;
         exercise->attachWorkbench(workbench);
         for (std::size_t k = 0; k < taken; ++k) {
@@ -272,10 +276,9 @@ TEST(Tutor, HintsFollowedReachTheGoal) {
 
 // Within the bounds (four letters, six hypotheses, a conclusion of twelve connectives), every
 // derivable exercise gets a derivation that the check holds and that reaches the goal.
-TEST(Tutor, SolvesRandomDerivableExercises) {
-    std::mt19937 random(20261209);
-    int solved = 0;
-    while (solved < 300) {
+TEST_P(RandomTutor, SolvesRandomDerivableExercises) {
+    std::mt19937 random(20261209 + GetParam());
+    for (int solved = 0; solved < 5;) {
         RecordingWorkbench recording;
         auto exercise = randomExercise(random, 6, 5, 13, recording);
         if (!exercise) {
@@ -287,5 +290,8 @@ TEST(Tutor, SolvesRandomDerivableExercises) {
         ++solved;
     }
 }
+
+// 60 shards: 300 random exercises solved, 60 followed by hints.
+INSTANTIATE_TEST_SUITE_P(Shards, RandomTutor, ::testing::Range(0u, 60u));
 
 } // namespace
