@@ -358,6 +358,7 @@ TEST(Architecture, FunctionsFollowTheOneNamingRule) {
                                         "DoNotOptimize",
                                         "Values",
                                         "ValuesIn",
+                                        "Range",
                                         "InitGoogleTest",
                                         "PrintToString"};
     static const std::set<std::string> introducing{"class", "struct",    "enum",    "union",
