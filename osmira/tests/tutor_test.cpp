@@ -91,23 +91,27 @@ const std::vector<TutorCase> kTutorCases = {
     {{"A&B&C&D&E&F&G&H&I&J&K"}, "K&A", Derivability::Derivable, ""},
 };
 
-TEST(Tutor, DecidesAndSolvesEachExercise) {
-    for (const TutorCase& tutorCase : kTutorCases) {
-        SCOPED_TRACE(tutorCase.conclusion);
-        RecordingWorkbench recording;
-        auto exercise = test::newExercise(tutorCase.hypotheses, tutorCase.conclusion, recording);
-        const DerivabilityVerdict verdict = decideDerivability(*exercise);
-        EXPECT_EQ(verdict.derivability, tutorCase.derivability);
-        EXPECT_EQ(suite::utf8FromLatin1(notDerivableNote(verdict)), tutorCase.note);
-        const DerivationSearch search = findDerivation(*exercise);
-        if (tutorCase.outcome == SearchOutcome::Found) {
-            expectSolved(*exercise, search);
-        } else {
-            EXPECT_TRUE(search.steps.empty());
-            EXPECT_EQ(search.outcome, tutorCase.outcome);
-        }
+// One test per row, each short also in the sanitizers' build.
+class TutorTable : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(TutorTable, DecidesAndSolvesTheExercise) {
+    const TutorCase& tutorCase = kTutorCases[GetParam()];
+    SCOPED_TRACE(tutorCase.conclusion);
+    RecordingWorkbench recording;
+    auto exercise = test::newExercise(tutorCase.hypotheses, tutorCase.conclusion, recording);
+    const DerivabilityVerdict verdict = decideDerivability(*exercise);
+    EXPECT_EQ(verdict.derivability, tutorCase.derivability);
+    EXPECT_EQ(suite::utf8FromLatin1(notDerivableNote(verdict)), tutorCase.note);
+    const DerivationSearch search = findDerivation(*exercise);
+    if (tutorCase.outcome == SearchOutcome::Found) {
+        expectSolved(*exercise, search);
+    } else {
+        EXPECT_TRUE(search.steps.empty());
+        EXPECT_EQ(search.outcome, tutorCase.outcome);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, TutorTable, ::testing::Range(std::size_t{0}, kTutorCases.size()));
 
 // Steps already taken are kept: the search starts from the last one, also when it holds an
 // empty cut (which no formula gives), and says so when that step no longer entails the goal.
