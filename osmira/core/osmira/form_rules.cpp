@@ -199,6 +199,12 @@ std::size_t elementCount(std::string_view form) {
     return 1 + form.size() - static_cast<std::size_t>(std::count(form.begin(), form.end(), ']'));
 }
 
+std::size_t elementAt(std::string_view form, std::size_t position) {
+    return 1 + position -
+           static_cast<std::size_t>(
+               std::count(form.begin(), form.begin() + static_cast<long>(position), ']'));
+}
+
 std::optional<std::size_t> elementPosition(std::string_view form, std::size_t element) {
     const std::optional<Place> place = placeOf(form, element);
     if (!place || place->at == kSheet) {

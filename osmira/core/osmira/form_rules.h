@@ -49,6 +49,10 @@ std::size_t elementCount(std::string_view form);
 // sheet or past the last element.
 std::optional<std::size_t> elementPosition(std::string_view form, std::size_t element);
 
+// The element whose '[' or letter stands at text position `position`: one more than the
+// characters before it that are not ']'.
+std::size_t elementAt(std::string_view form, std::size_t position);
+
 // Whether R5 on this element asks where the double cut goes: a cut that is not itself a double
 // cut (one cut holding exactly one cut).
 bool asksDoubleCutPosition(std::string_view form, std::size_t element);

@@ -22,11 +22,6 @@ std::size_t ProofBoard::positionOf(const GraphPath& graph) const {
     return position;
 }
 
-std::size_t ProofBoard::elementAt(std::size_t position) const {
-    return 1 + position -
-           static_cast<std::size_t>(std::count(working_.begin(), working_.begin() + position, ']'));
-}
-
 std::string_view ProofBoard::textOf(const GraphPath& graph) const {
     const std::size_t at = positionOf(graph);
     return std::string_view(working_).substr(at, Span(working_, at));
@@ -54,19 +49,24 @@ void ProofBoard::apply(SolutionStep step) {
 }
 
 void ProofBoard::erase(const GraphPath& graph) {
-    apply({Rule::Erasure, elementAt(positionOf(graph)), {}, {}, {}, {}});
+    apply({Rule::Erasure, elementAt(working_, positionOf(graph)), {}, {}, {}, {}});
 }
 
 void ProofBoard::deiterate(const GraphPath& graph) {
-    apply({Rule::Deiteration, elementAt(positionOf(graph)), {}, {}, {}, {}});
+    apply({Rule::Deiteration, elementAt(working_, positionOf(graph)), {}, {}, {}, {}});
 }
 
 void ProofBoard::iterate(const GraphPath& source, const GraphPath& area) {
-    apply({Rule::Iteration, elementAt(positionOf(area)), elementAt(positionOf(source)), {}, {}, {}});
+    apply({Rule::Iteration,
+           elementAt(working_, positionOf(area)),
+           elementAt(working_, positionOf(source)),
+           {},
+           {},
+           {}});
 }
 
 void ProofBoard::doubleCut(const GraphPath& element) {
-    const std::size_t index = element.empty() ? 0 : elementAt(positionOf(element));
+    const std::size_t index = element.empty() ? 0 : elementAt(working_, positionOf(element));
     apply({Rule::DoubleCut, index, {}, {}, DoubleCutPosition::Inside, {}});
 }
 
@@ -116,7 +116,7 @@ void ProofBoard::insert(const GraphPath& area, std::string_view graphs) {
     std::optional<std::string> formula = formulaFor(lettered.text);
     if (formula && fitsOneInsertion(*formula, lettered.text)) {
         const std::size_t at = positionOf(area);
-        apply({Rule::Insertion, elementAt(at), {}, *formula, {}, {}});
+        apply({Rule::Insertion, elementAt(working_, at), {}, *formula, {}, {}});
         carveEmptyCuts(at + 1, std::move(lettered.removals));
         return;
     }
@@ -156,7 +156,7 @@ void ProofBoard::carveEmptyCuts(std::size_t start, std::vector<LetterRemoval> le
     // From the last letter back, so that the offsets of those before still hold.
     std::sort(letters.begin(), letters.end(), std::greater<>());
     for (const auto& [offset, rule] : letters) {
-        apply({rule, elementAt(start + offset), {}, {}, {}, {}});
+        apply({rule, elementAt(working_, start + offset), {}, {}, {}, {}});
     }
 }
 

@@ -42,7 +42,6 @@ class ProofBoard {
 
   private:
     std::size_t positionOf(const GraphPath& graph) const;
-    std::size_t elementAt(std::size_t position) const;
     void apply(SolutionStep step);
     using LetterRemoval = std::pair<std::size_t, Rule>;
     struct Lettered {

@@ -106,10 +106,6 @@ struct Node {
     std::size_t steps;
 };
 
-std::size_t elementAt(std::string_view form, std::size_t position) {
-    return 1 + position - static_cast<std::size_t>(std::count(form.begin(), form.begin() + position, ']'));
-}
-
 // The first deiteration or double-cut removal inside the copy at [start, end), its root aside
 // (deiterating it would undo the copy).
 std::optional<FormMove> simplificationIn(const std::string& form, std::size_t start, std::size_t end) {
