@@ -7,10 +7,10 @@
 #include "varquen/countermodel_text.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
-#include "varquen/prover_loading.h"
 #include "varquen/tokens.h"
 #include "varquen/translation.h"
 #include "varquen/translation_reader.h"
+#include "varquen/validity_question.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "stream_notifier.h"
 
 #include "varquen/countermodel_text.h"
-#include "varquen/prover_loading.h"
 #include "varquen/tptp.h"
 #include "varquen/translation_reader.h"
+#include "varquen/validity_question.h"
 
 #include "suite/latin1.h"
 #include "suite/validity_verdict.h"
@@ -45,7 +45,8 @@ int answerValidity(const FormulaFile& file, bool json, std::ostream& out, std::o
     } else {
         out << suite::utf8FromLatin1(answerText(answer));
     }
-    return delivered(out, err) ? suite::validityExitStatus(answer.verdict.validity) : 3;
+    return delivered(out, err) ? suite::validityExitStatus(answer.verdict.validity)
+                               : static_cast<int>(suite::ValidityExit::OutputFailed);
 }
 
 int writeTptp(const FormulaFile& file, std::ostream& out, std::ostream& err) {
@@ -54,7 +55,7 @@ int writeTptp(const FormulaFile& file, std::ostream& out, std::ostream& err) {
         return 2;
     }
     out << tptpProblem(*problem);
-    return delivered(out, err) ? 0 : 3;
+    return delivered(out, err) ? 0 : static_cast<int>(suite::ValidityExit::OutputFailed);
 }
 
 } // namespace varquen::cli

@@ -6,8 +6,8 @@ namespace {
 class Z3Prover : public varquen::Prover {
   public:
     varquen::ValidityAnswer decide(const varquen::FirstOrderProblem& problem,
-                                   std::chrono::milliseconds timeLimit) override {
-        return varquen::prover::decideValidity(problem, timeLimit);
+                                   std::chrono::milliseconds timeLimit, std::stop_token stop) override {
+        return varquen::prover::decideValidity(problem, timeLimit, stop);
     }
 };
 

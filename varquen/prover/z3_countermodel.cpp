@@ -10,10 +10,10 @@ namespace {
 struct Elements {
     std::vector<std::vector<z3::expr>> byUniverse;
     std::map<std::string, std::string> names; // Z3's value → "A1"
-    std::vector<z3::expr> all;
 };
 
-Elements readElements(const z3::model& model, const Z3Signature& z3Signature, Countermodel& countermodel) {
+Elements readElements(const z3::model& model, const Z3Signature& z3Signature,
+                      const FirstOrderProblem& problem, Countermodel& countermodel) {
     Elements elements;
     elements.byUniverse.resize(z3Signature.universes.size());
     std::vector<z3::expr> individuals = z3Signature.boundedDomain;
@@ -27,14 +27,19 @@ Elements readElements(const z3::model& model, const Z3Signature& z3Signature, Co
             individuals.push_back(universe[i]);
         }
     }
+    const std::vector<bool> used = usedUniverses(problem);
     for (std::size_t u = 0; u < z3Signature.universes.size(); ++u) {
         Countermodel::Universe& universe = countermodel.universes[u];
+        if (!used[u]) {
+            // An element of its own, which nothing the formula names is about.
+            universe.elements.push_back(universe.name + "1");
+            continue;
+        }
         for (const z3::expr& element : individuals) {
             if (model.eval(z3Signature.universes[u](element), true).is_true()) {
                 universe.elements.push_back(universe.name + std::to_string(universe.elements.size() + 1));
                 elements.names[element.to_string()] = universe.elements.back();
                 elements.byUniverse[u].push_back(element);
-                elements.all.push_back(element);
             }
         }
     }
@@ -114,7 +119,8 @@ Countermodel readCountermodel(const z3::model& model, const Z3Signature& z3Signa
     for (const std::string& universe : signature.universes) {
         countermodel.universes.push_back({universe, {}});
     }
-    const Elements elements = readElements(model, z3Signature, countermodel);
+    const Elements elements = readElements(model, z3Signature, problem, countermodel);
+    const std::set<RelationTyping> typings = relationTypings(signature, problem.formula);
     for (std::size_t f = 0; f < signature.functions.size(); ++f) {
         if (signature.functions[f].used) {
             countermodel.functions.push_back(
@@ -127,13 +133,20 @@ Countermodel readCountermodel(const z3::model& model, const Z3Signature& z3Signa
             continue;
         }
         Countermodel::Relation table{relation.name, {}};
-        const std::vector<const std::vector<z3::expr>*> factors(static_cast<std::size_t>(relation.arity),
-                                                                &elements.all);
-        table.complete = forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
-            if (model.eval(apply(z3Signature.relations[r], tuple), true).is_true()) {
-                table.tuples.push_back(tupleNames(elements, tuple));
+        for (const auto& [typed, universes] : typings) {
+            if (typed != static_cast<int>(r)) {
+                continue;
             }
-        });
+            std::vector<const std::vector<z3::expr>*> factors;
+            for (const int u : universes) {
+                factors.push_back(&elements.byUniverse[static_cast<std::size_t>(u - 1)]);
+            }
+            table.complete = table.complete && forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
+                                 if (model.eval(apply(z3Signature.relations[r], tuple), true).is_true()) {
+                                     table.tuples.push_back(tupleNames(elements, tuple));
+                                 }
+                             });
+        }
         countermodel.relations.push_back(std::move(table));
     }
     for (const int v : problem.freeVariables) {

@@ -1,5 +1,6 @@
 #include "z3_problem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -48,6 +49,11 @@ z3::expr quantified(const Z3Signature& z3Signature, bool universal, const z3::ex
         rest.push_back(variables[i]);
     }
     for (const z3::expr& element : z3Signature.boundedDomain) {
+        if (z3Signature.limit != nullptr &&
+            (z3Signature.limit->stop.stop_requested() ||
+             std::chrono::steady_clock::now() >= z3Signature.limit->deadline)) {
+            throw WriteOutStopped{};
+        }
         z3::expr_vector individual(z3Signature.context);
         individual.push_back(element);
         const z3::expr at = z3::expr(body).substitute(variable, individual);
@@ -129,8 +135,10 @@ z3::sort boundedSort(z3::context& context, int size, std::vector<z3::expr>& elem
 
 } // namespace
 
-Z3Signature declareSignature(z3::context& context, const FirstOrderSignature& signature, int domainSize) {
+Z3Signature declareSignature(z3::context& context, const FirstOrderSignature& signature, int domainSize,
+                             const WriteOutLimit* limit) {
     Z3Signature result(context);
+    result.limit = limit;
     if (domainSize == 0) {
         result.individuals = context.uninterpreted_sort("Individuo");
     } else {
@@ -184,6 +192,46 @@ z3::expr encodeFormula(const Z3Signature& z3Signature, const FirstOrderFormula& 
     return z3Signature.context.bool_val(false);
 }
 
+namespace {
+
+void markUniverses(const FirstOrderSignature& signature, const FirstOrderFormula& formula,
+                   std::vector<bool>& used) {
+    if (formula.kind == Kind::Universe) {
+        used[static_cast<std::size_t>(formula.symbol - 1)] = true;
+    }
+    if (formula.kind == Kind::ForAll || formula.kind == Kind::Exists) {
+        used[static_cast<std::size_t>(signature.variables[static_cast<std::size_t>(formula.symbol)].type -
+                                      1)] = true;
+    }
+    for (const FirstOrderFormula& part : formula.parts) {
+        markUniverses(signature, part, used);
+    }
+}
+
+} // namespace
+
+std::vector<bool> usedUniverses(const FirstOrderProblem& problem) {
+    const FirstOrderSignature& signature = problem.signature;
+    std::vector<bool> used(signature.universes.size(), false);
+    markUniverses(signature, problem.formula, used);
+    for (const int v : problem.freeVariables) {
+        used[static_cast<std::size_t>(signature.variables[static_cast<std::size_t>(v)].type - 1)] = true;
+    }
+    for (const FirstOrderSignature::Function& function : signature.functions) {
+        for (const int type : function.types) {
+            if (function.used && type != 0) {
+                used[static_cast<std::size_t>(type - 1)] = true;
+            }
+        }
+    }
+    return used;
+}
+
+int usedUniverseCount(const FirstOrderProblem& problem) {
+    const std::vector<bool> used = usedUniverses(problem);
+    return static_cast<int>(std::count(used.begin(), used.end(), true));
+}
+
 double writtenOutSize(const FirstOrderProblem& problem, int domainSize) {
     const auto individuals = static_cast<double>(domainSize);
     double size = 0;
@@ -193,17 +241,25 @@ double writtenOutSize(const FirstOrderProblem& problem, int domainSize) {
             size += std::pow(individuals, static_cast<double>(function.types.size() - 1));
         }
     }
-    const auto universes = static_cast<double>(problem.signature.universes.size());
+    const auto universes = static_cast<double>(usedUniverseCount(problem));
     return size + universes * universes * individuals;
 }
 
-z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const FirstOrderSignature& signature) {
+z3::expr_vector relativisationAxioms(const Z3Signature& z3Signature, const FirstOrderProblem& problem) {
+    const FirstOrderSignature& signature = problem.signature;
     z3::context& context = z3Signature.context;
     z3::expr_vector axioms(context);
     const z3::expr x = context.constant("x", z3Signature.individuals);
+    const std::vector<bool> used = usedUniverses(problem);
     for (std::size_t u = 0; u < z3Signature.universes.size(); ++u) {
+        if (!used[u]) {
+            continue;
+        }
         axioms.push_back(quantified(z3Signature, false, x, z3Signature.universes[u](x)));
         for (std::size_t w = u + 1; w < z3Signature.universes.size(); ++w) {
+            if (!used[w]) {
+                continue;
+            }
             axioms.push_back(quantified(z3Signature, true, x,
                                         !(z3Signature.universes[u](x) && z3Signature.universes[w](x))));
         }

@@ -30,7 +30,7 @@ constexpr double LargestWrittenOut = 500000;
 constexpr int SmallerCountermodelShare = 10;
 
 suite::ValidityVerdict unknownVerdict(const std::string& proverReason) {
-    if (proverReason == "timeout" || proverReason == "canceled") {
+    if (proverReason == "timeout" || proverReason == "canceled" || proverReason == "interrupted") {
         return {suite::Validity::Unknown, std::string(suite::kTimeLimitReason)};
     }
     return {suite::Validity::Unknown, "el demostrador no llega a una respuesta (" + proverReason + ")"};
@@ -40,8 +40,9 @@ suite::ValidityVerdict unknownVerdict(const std::string& proverReason) {
 // one that holds for every domain (not valid, or valid when unbounded); else nothing, and the
 // reason Z3 gave.
 std::optional<ValidityAnswer> attempt(z3::context& context, const FirstOrderProblem& problem, int domainSize,
-                                      milliseconds limit, std::string& reason) {
-    const Z3Signature z3Signature = declareSignature(context, problem.signature, domainSize);
+                                      milliseconds limit, const WriteOutLimit& writeOut,
+                                      std::string& reason) {
+    const Z3Signature z3Signature = declareSignature(context, problem.signature, domainSize, &writeOut);
     z3::solver solver(context);
     z3::params params(context);
     params.set("timeout", static_cast<unsigned>(limit.count()));
@@ -50,7 +51,7 @@ std::optional<ValidityAnswer> attempt(z3::context& context, const FirstOrderProb
     // students write is proved with far fewer.
     params.set("qi.max_instances", MaxInstances);
     solver.set(params);
-    solver.add(relativisationAxioms(z3Signature, problem.signature));
+    solver.add(relativisationAxioms(z3Signature, problem));
     solver.add(freeVariableGuards(z3Signature, problem));
     solver.add(!encodeFormula(z3Signature, problem.formula));
     switch (solver.check()) {
@@ -79,13 +80,19 @@ std::size_t individualsOf(const Countermodel& countermodel) {
 // A countermodel in the smallest domain that has one, from `smallest` individuals up to one fewer
 // than `fewerThan`, looked for until `giveUp`.
 std::optional<ValidityAnswer> smallerCountermodel(z3::context& context, const FirstOrderProblem& problem,
-                                                  int smallest, int fewerThan, Clock::time_point giveUp) {
+                                                  int smallest, int fewerThan, Clock::time_point giveUp,
+                                                  std::stop_token stop) {
     std::string reason;
-    for (int size = smallest;
-         size < fewerThan && Clock::now() < giveUp && writtenOutSize(problem, size) <= LargestWrittenOut;
+    const WriteOutLimit writeOut{giveUp, stop};
+    for (int size = smallest; size < fewerThan && Clock::now() < giveUp && !stop.stop_requested() &&
+                              writtenOutSize(problem, size) <= LargestWrittenOut;
          ++size) {
-        if (auto answer = attempt(context, problem, size, suite::timeLeft(giveUp), reason)) {
-            return answer;
+        try {
+            if (auto answer = attempt(context, problem, size, suite::timeLeft(giveUp), writeOut, reason)) {
+                return answer;
+            }
+        } catch (const WriteOutStopped&) {
+            return std::nullopt;
         }
     }
     return std::nullopt;
@@ -93,39 +100,50 @@ std::optional<ValidityAnswer> smallerCountermodel(z3::context& context, const Fi
 
 } // namespace
 
-ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds timeLimit) {
+ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds timeLimit,
+                              std::stop_token stop) {
     const Clock::time_point deadline = Clock::now() + timeLimit;
     std::string reason = "timeout";
     try {
         z3::context context;
-        // Every universe is non-empty and disjoint from the others: a domain holds one each.
-        const int smallest = std::max(1, static_cast<int>(problem.signature.universes.size()));
-        if (auto answer = attempt(context, problem, 0, timeLimit / FirstAttemptShare, reason)) {
+        // Z3 checks for an interruption often; the domains written out below check the stop
+        // request and the clock at every instance.
+        const std::stop_callback interrupt(stop, [&context] { context.interrupt(); });
+        const WriteOutLimit limit{deadline, stop};
+        // Every universe the formula names is non-empty and disjoint from the others: a domain
+        // holds one each (the others' elements are no part of the question).
+        const int smallest = std::max(1, usedUniverseCount(problem));
+        if (auto answer = attempt(context, problem, 0, timeLimit / FirstAttemptShare, limit, reason)) {
             if (answer->countermodel) {
                 const auto found = static_cast<int>(individualsOf(*answer->countermodel));
                 const Clock::time_point giveUp =
                     std::min(deadline, Clock::now() + timeLimit / SmallerCountermodelShare);
-                if (auto smaller = smallerCountermodel(context, problem, smallest, found, giveUp)) {
+                if (auto smaller = smallerCountermodel(context, problem, smallest, found, giveUp, stop)) {
                     return std::move(*smaller);
                 }
             }
             return std::move(*answer);
         }
-        for (int size = smallest; size <= LargestBoundedDomain && Clock::now() < deadline &&
-                                  writtenOutSize(problem, size) <= LargestWrittenOut;
+        for (int size = smallest;
+             size <= LargestBoundedDomain && Clock::now() < deadline && !stop.stop_requested() &&
+             writtenOutSize(problem, size) <= LargestWrittenOut;
              ++size) {
-            if (auto answer = attempt(context, problem, size, suite::timeLeft(deadline), reason)) {
+            if (auto answer = attempt(context, problem, size, suite::timeLeft(deadline), limit, reason)) {
                 return std::move(*answer);
             }
         }
-        if (Clock::now() < deadline) {
-            if (auto answer = attempt(context, problem, 0, suite::timeLeft(deadline), reason)) {
+        if (Clock::now() < deadline && !stop.stop_requested()) {
+            if (auto answer = attempt(context, problem, 0, suite::timeLeft(deadline), limit, reason)) {
                 return std::move(*answer);
             }
         }
         return {unknownVerdict(reason), std::nullopt};
     } catch (const z3::exception& failure) {
         return {unknownVerdict(failure.msg()), std::nullopt};
+    } catch (const WriteOutStopped&) {
+        return {unknownVerdict("timeout"), std::nullopt};
+    } catch (const std::bad_alloc&) {
+        return {unknownVerdict("sin memoria"), std::nullopt};
     }
 }
 

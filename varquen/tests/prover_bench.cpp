@@ -1,7 +1,7 @@
 // "¿Es válida?": the first question's module load, and answers (a countermodel included) for
 // formulas of a student's size over two universes with functions, valid and not valid.
-#include "varquen/prover_loading.h"
 #include "varquen/translation_reader.h"
+#include "varquen/validity_question.h"
 
 #include <benchmark/benchmark.h>
 

@@ -64,5 +64,20 @@ INSTANTIATE_TEST_SUITE_P(
                            imp(rel("S", {var("x"), var("z")}), rel("S", {var("z"), var("x")})), false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// A relation is named once per tuple of its arguments' universes; with universes A, A_B and
+// B_A, R over (A, B_A) and R over (A_B, A) both spelled R_A_B_A, and E refused the problem.
+TEST(TptpForE, RelationTypingsHaveNamesOfTheirOwn) {
+    if (!suite::testing::toolInstalled("eprover")) {
+        GTEST_SKIP() << "eprover is not installed";
+    }
+    SilentNotifier notifier;
+    const ProblemRead read = validityProblem({{"A", "A_B", "B_A"}, {"a:1", "b:3", "c:2"}, {}, {"R:2"}},
+                                             "imp R a b R c a", notifier);
+    ASSERT_TRUE(read.value) << read.reason;
+    const suite::testing::ScratchFolder folder;
+    suite::testing::writeFile(folder / "original.p", tptpOriginal(*read.value));
+    EXPECT_EQ(statusOfE(folder / "original.p"), "# SZS status CounterSatisfiable");
+}
+
 } // namespace
 } // namespace varquen::testing

@@ -4,14 +4,15 @@
 #include "many_sorted_formulas.h"
 
 #include "varquen/countermodel_text.h"
-#include "varquen/prover_loading.h"
 #include "varquen/translation_reader.h"
+#include "varquen/validity_question.h"
 
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 
 namespace varquen::testing {
@@ -98,6 +99,27 @@ INSTANTIATE_TEST_SUITE_P(
              Validity::NotValid, 2}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// Without E on the PATH, Z3 answers alone, and an unknown answer says what was missing.
+TEST(ValidityQuestion, WithoutEZ3AnswersAlone) {
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", "/nonexistent", 1);
+    SilentNotifier notifier;
+    const ProblemRead valid = validityProblem(exampleSignature().declarations(),
+                                              formulaText(neg(eq(var("x"), var("z")))), notifier);
+    const ProblemRead endless = validityProblem(
+        {{"A"}, {"x:1", "y:1", "z:1"}, {}, {"S:2"}},
+        "not and and paratodo x existe y S x y paratodo x not S x x paratodo x paratodo y paratodo z imp and "
+        "S x y S y z S x z",
+        notifier);
+    const ValidityAnswer proved = askProver(*valid.value);
+    const ValidityAnswer unknown = askProver(*endless.value, std::chrono::milliseconds(100));
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(proved.verdict.validity, suite::Validity::Valid);
+    EXPECT_EQ(unknown.verdict.validity, suite::Validity::Unknown);
+    EXPECT_EQ(unknown.verdict.reason,
+              std::string(suite::kTimeLimitReason) + " (el demostrador E no está instalado)");
+}
+
 TEST(ValidityQuestion, EndsSoonAfterItsTimeLimit) {
     // Beyond every small domain (the order needs an endless chain), with an innermost part that
     // names ten variables: Z3 made instances for 20 s in an attempt given 50 ms.
@@ -149,6 +171,36 @@ TEST(ValidityQuestion, TablesTooLargeAreNamedNotWrittenOut) {
                                                          "  f: demasiados valores para mostrarlos\n"
                                                          "Relaciones:\n"
                                                          "  R: demasiados valores para mostrarlos\n");
+}
+
+// Universes the formula does not name cost nothing (from about 60 of them every question was
+// unknown), and a relation's table runs over the universes of its arguments only: twelve
+// arguments from twelve universes of one or two elements are at most 4,096 rows, not 24^12
+// over all individuals.
+TEST(ValidityQuestion, ManyUniversesCostWhatTheFormulaUses) {
+    // Names of letters only: U, then two letters.
+    const auto letters = [](int n) { return std::string{char('a' + n / 26), char('a' + n % 26)}; };
+    Declarations declarations{{}, {}, {}, {"R:12", "p:1"}};
+    std::string twelve;
+    for (int u = 1; u <= 255; ++u) {
+        declarations.universes.push_back("U" + letters(u));
+    }
+    for (int v = 1; v <= 12; ++v) {
+        declarations.variables.push_back("x" + letters(v) + ":" + std::to_string(v));
+        twelve += " x" + letters(v);
+    }
+    SilentNotifier notifier;
+    const ProblemRead read = validityProblem(declarations, "imp p x" + letters(1) + " R" + twelve, notifier);
+    ASSERT_TRUE(read.value) << read.reason;
+    const ValidityAnswer answer = askProver(*read.value);
+    ASSERT_EQ(answer.verdict.validity, suite::Validity::NotValid) << answer.verdict.reason;
+    ASSERT_EQ(answer.countermodel->universes.size(), 255U);
+    for (std::size_t u = 12; u < 255; ++u) {
+        const Countermodel::Universe& universe = answer.countermodel->universes[u];
+        EXPECT_EQ(universe.elements, std::vector<std::string>{universe.name + "1"});
+    }
+    ASSERT_EQ(answer.countermodel->relations.size(), 2U);
+    EXPECT_TRUE(answer.countermodel->relations[0].complete);
 }
 
 } // namespace

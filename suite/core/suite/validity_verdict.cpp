@@ -18,7 +18,7 @@ std::string_view validityWord(Validity validity) {
 
 std::string verdictLine(const ValidityVerdict& verdict) {
     std::string line(validityWord(verdict.validity));
-    if (verdict.validity == Validity::Unknown && !verdict.reason.empty()) {
+    if (!verdict.reason.empty()) {
         line += ": " + verdict.reason;
     }
     return line;

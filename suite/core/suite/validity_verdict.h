@@ -13,13 +13,16 @@ enum class Validity { Valid, NotValid, Unknown };
 
 struct ValidityVerdict {
     Validity validity = Validity::Unknown;
-    std::string reason; // when unknown, why, in UTF-8: kTimeLimitReason or the prover's own
+    // When unknown, why, in UTF-8: kTimeLimitReason, kCancelledReason or the prover's own; when
+    // not valid without a countermodel, how it is known.
+    std::string reason;
 };
 
 // Every question put to a prover has a time limit.
 inline constexpr std::chrono::milliseconds kDefaultProverTimeLimit{2000};
 
 inline constexpr std::string_view kTimeLimitReason = "límite de tiempo alcanzado";
+inline constexpr std::string_view kCancelledReason = "pregunta cancelada";
 
 // The time left until a question's deadline, at least a millisecond: a prover reads a limit of
 // zero as none.
@@ -31,12 +34,13 @@ inline std::chrono::milliseconds timeLeft(std::chrono::steady_clock::time_point 
 // "válida", "no válida", "desconocido" (UTF-8).
 std::string_view validityWord(Validity validity);
 
-// The verdict as a line of text: its word, and the reason after an unknown one
+// The verdict as a line of text: its word, and the reason after it when there is one
 // ("desconocido: límite de tiempo alcanzado").
 std::string verdictLine(const ValidityVerdict& verdict);
 
 // Exit statuses of a command-line tool asked whether a formula is valid.
-enum class ValidityExit { Valid = 0, NotValid = 1, BadInput = 2, Unknown = 3 };
+// OutputFailed: standard output could not be written, whatever the answer was.
+enum class ValidityExit { Valid = 0, NotValid = 1, BadInput = 2, Unknown = 3, OutputFailed = 4 };
 int validityExitStatus(Validity validity);
 
 // {"verdict":…,"reason":…,FIELDS,"countermodel":COUNTERMODEL}: FIELDS are the program's own

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varquen {
@@ -63,5 +65,15 @@ struct FirstOrderProblem {
     FirstOrderFormula formula;
     std::vector<int> freeVariables;
 };
+
+// The universe a term's values lie in: its variable's, or its function's result universe.
+int termUniverse(const FirstOrderSignature& signature, const FirstOrderTerm& term);
+
+// Each relation of the formula with the universes of its arguments, once for every tuple of
+// universes it is applied to: the translation's relations take any individuals, the original
+// formula's only those of its universes.
+using RelationTyping = std::pair<int, std::vector<int>>;
+std::set<RelationTyping> relationTypings(const FirstOrderSignature& signature,
+                                         const FirstOrderFormula& formula);
 
 } // namespace varquen

@@ -2,13 +2,16 @@
 
 #include "varquen/validity.h"
 
-#include <chrono>
+#include <string>
 
 namespace varquen {
 
-// Loads the prover module the first time it is asked for (later calls find it loaded) and puts the
-// question to it; a module that cannot be loaded gives an unknown verdict with the reason.
-ValidityAnswer askProver(const FirstOrderProblem& problem,
-                         std::chrono::milliseconds timeLimit = suite::kDefaultProverTimeLimit);
+struct ProverLoad {
+    Prover* prover = nullptr; // null when the module could not be loaded
+    std::string reason;       // then why, in UTF-8
+};
+
+// Loads Z3's module beside the program the first time it is asked for; later calls find it loaded.
+ProverLoad loadProver();
 
 } // namespace varquen

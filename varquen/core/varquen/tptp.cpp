@@ -2,6 +2,7 @@
 
 #include "suite/latin1.h"
 
+#include <map>
 #include <set>
 
 namespace varquen {
@@ -87,12 +88,6 @@ std::vector<std::string> termTexts(const FirstOrderSignature& signature,
     return texts;
 }
 
-int termType(const FirstOrderSignature& signature, const FirstOrderTerm& term) {
-    return term.kind == FirstOrderTerm::Kind::Variable
-               ? signature.variables[static_cast<std::size_t>(term.symbol)].type
-               : signature.functions[static_cast<std::size_t>(term.symbol)].types[0];
-}
-
 std::string binary(const std::string& left, const char* op, const std::string& right) {
     return "(" + left + " " + op + " " + right + ")";
 }
@@ -140,30 +135,46 @@ std::string fofText(const FirstOrderSignature& signature, const FirstOrderFormul
     return formulaText(signature, formula, atomic, body);
 }
 
-// A relation of the many-sorted formula, named once for each tuple of its arguments' universes.
-std::string relationTyping(const FirstOrderSignature& signature, int relation,
-                           const std::vector<int>& types) {
-    std::string name = signature.relations[static_cast<std::size_t>(relation)].name;
-    for (const int type : types) {
-        name += "_" + signature.universeName(type);
-    }
-    return atom(name, "r" + std::to_string(relation));
-}
+// Each relation of the many-sorted formula is named once for each tuple of its arguments'
+// universes ("R_A_B"), the name numbered on where it would be another symbol's or another
+// typing's (universes named A, A_B and B_A would make R_A_B_A twice).
+using TypingNames = std::map<RelationTyping, std::string>;
 
-std::vector<int> termTypes(const FirstOrderSignature& signature, const std::vector<FirstOrderTerm>& terms) {
-    std::vector<int> types;
-    for (const FirstOrderTerm& term : terms) {
-        types.push_back(termType(signature, term));
+TypingNames typingNames(const FirstOrderSignature& signature, const std::set<RelationTyping>& typings) {
+    std::set<std::string> taken;
+    for (int u = 1; u <= static_cast<int>(signature.universes.size()); ++u) {
+        taken.insert(universeAtom(signature, u));
     }
-    return types;
+    for (std::size_t f = 0; f < signature.functions.size(); ++f) {
+        taken.insert(functionAtom(signature, static_cast<int>(f)));
+    }
+    TypingNames names;
+    for (const auto& [relation, types] : typings) {
+        std::string name = signature.relations[static_cast<std::size_t>(relation)].name;
+        std::string numbered = "r" + std::to_string(relation);
+        for (const int type : types) {
+            name += "_" + signature.universeName(type);
+            numbered += "_" + std::to_string(type);
+        }
+        std::string chosen = atom(name, numbered);
+        for (int n = 2; taken.count(chosen) != 0; ++n) {
+            chosen = atom(name + "_" + std::to_string(n), numbered + "_" + std::to_string(n));
+        }
+        taken.insert(chosen);
+        names[{relation, types}] = chosen;
+    }
+    return names;
 }
 
 // The original formula: each quantifier over its universe without the relativisation, a universe
 // predicate and an equality decided by the terms' universes.
 std::string tffText(const FirstOrderSignature& signature, const FirstOrderFormula& formula,
-                    std::set<std::pair<int, std::vector<int>>>& typings) {
+                    const TypingNames& typings) {
     const auto atomic = [&](const FirstOrderFormula& atom) -> std::string {
-        const std::vector<int> types = termTypes(signature, atom.terms);
+        std::vector<int> types;
+        for (const FirstOrderTerm& term : atom.terms) {
+            types.push_back(termUniverse(signature, term));
+        }
         switch (atom.kind) {
         case Kind::Equals:
             return types[0] != types[1]
@@ -172,8 +183,7 @@ std::string tffText(const FirstOrderSignature& signature, const FirstOrderFormul
         case Kind::Universe:
             return types[0] == atom.symbol ? "$true" : "$false";
         case Kind::Relation:
-            typings.insert({atom.symbol, types});
-            return applied(relationTyping(signature, atom.symbol, types), termTexts(signature, atom.terms));
+            return applied(typings.at({atom.symbol, types}), termTexts(signature, atom.terms));
         default:
             return applied(functionAtom(signature, atom.symbol), termTexts(signature, atom.terms));
         }
@@ -199,8 +209,7 @@ std::string typeProduct(const FirstOrderSignature& signature, const std::vector<
     return (types.size() == 1 ? product : "(" + product + ")") + " > " + result;
 }
 
-std::string typeDeclarations(const FirstOrderSignature& signature,
-                             const std::set<std::pair<int, std::vector<int>>>& typings) {
+std::string typeDeclarations(const FirstOrderSignature& signature, const TypingNames& typings) {
     std::string text;
     for (int u = 1; u <= static_cast<int>(signature.universes.size()); ++u) {
         text +=
@@ -218,10 +227,9 @@ std::string typeDeclarations(const FirstOrderSignature& signature,
         }
     }
     int n = 0;
-    for (const auto& [relation, types] : typings) {
-        text += "tff(relacion_" + std::to_string(++n) + ", type, " +
-                relationTyping(signature, relation, types) + ": " + typeProduct(signature, types, "$o") +
-                ").\n";
+    for (const auto& [typing, name] : typings) {
+        text += "tff(relacion_" + std::to_string(++n) + ", type, " + name + ": " +
+                typeProduct(signature, typing.second, "$o") + ").\n";
     }
     return text;
 }
@@ -304,10 +312,10 @@ std::string tptpTranslation(const FirstOrderProblem& problem) {
 }
 
 std::string tptpOriginal(const FirstOrderProblem& problem) {
-    std::set<std::pair<int, std::vector<int>>> typings;
     // The translation's guards of the free variables are not part of the original formula.
     const FirstOrderFormula& original =
         problem.freeVariables.empty() ? problem.formula : problem.formula.parts[1];
+    const TypingNames typings = typingNames(problem.signature, relationTypings(problem.signature, original));
     const std::string formula = tffText(problem.signature, original, typings);
     return suite::utf8FromLatin1(typeDeclarations(problem.signature, typings) + "tff(original, conjecture, " +
                                  closedOver(problem, formula, true) + ").\n");

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -54,14 +55,16 @@ struct ValidityAnswer {
     std::optional<Countermodel> countermodel; // with a verdict of not valid
 };
 
-// The prover, in a module of its own loaded the first time the student asks (prover_loading.h):
+// Z3, in a module of its own loaded the first time the student asks (prover_loading.h):
 // decides whether the problem's formula holds in every structure where each universe is
 // non-empty, the universes are disjoint, each function maps into its result universe and the
-// free variables lie in their universes.
+// free variables lie in their universes. A stop request ends the question soon with an unknown
+// verdict.
 class Prover {
   public:
     virtual ~Prover() = default;
-    virtual ValidityAnswer decide(const FirstOrderProblem& problem, std::chrono::milliseconds timeLimit) = 0;
+    virtual ValidityAnswer decide(const FirstOrderProblem& problem, std::chrono::milliseconds timeLimit,
+                                  std::stop_token stop) = 0;
 };
 
 // The module's entry: `extern "C" varquen::Prover* varquenProver()`.

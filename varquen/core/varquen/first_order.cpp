@@ -1,0 +1,35 @@
+#include "varquen/first_order.h"
+
+namespace varquen {
+
+namespace {
+
+void addTypings(const FirstOrderSignature& signature, const FirstOrderFormula& formula,
+                std::set<RelationTyping>& typings) {
+    if (formula.kind == FirstOrderFormula::Kind::Relation) {
+        std::vector<int> universes;
+        for (const FirstOrderTerm& term : formula.terms) {
+            universes.push_back(termUniverse(signature, term));
+        }
+        typings.insert({formula.symbol, universes});
+    }
+    for (const FirstOrderFormula& part : formula.parts) {
+        addTypings(signature, part, typings);
+    }
+}
+
+} // namespace
+
+int termUniverse(const FirstOrderSignature& signature, const FirstOrderTerm& term) {
+    return term.kind == FirstOrderTerm::Kind::Variable
+               ? signature.variables[static_cast<std::size_t>(term.symbol)].type
+               : signature.functions[static_cast<std::size_t>(term.symbol)].types[0];
+}
+
+std::set<RelationTyping> relationTypings(const FirstOrderSignature& signature, const FirstOrderFormula& formula) {
+    std::set<RelationTyping> typings;
+    addTypings(signature, formula, typings);
+    return typings;
+}
+
+} // namespace varquen
