@@ -115,6 +115,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # every logic sign besides.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-core")
+# A program's own further packages: varquen asks E beside Z3 whether a formula is valid.
+set(CPACK_DEBIAN_VARQUEN_EXTRA_DEPENDS "eprover")
 set(CPACK_PRE_BUILD_SCRIPTS ${SUITE_PACKAGING_DIR}/shlibdeps.cmake)
 foreach(program varquen osmira zudaviror)
   string(TOUPPER ${program} upper)

@@ -41,21 +41,39 @@ TEST_P(TptpProverRun, AnswersWithItsStatusOrWhyNot) {
 // The problem the provers read: megabytes, more than a pipe holds, for a prover that reads none.
 const std::string large(4 << 20, '%');
 
-INSTANTIATE_TEST_SUITE_P(
-    Suite, TptpProverRun,
-    ::testing::Values(
-        Run{"ProofFound", {"sh", "-c", "cat >/dev/null; echo '# SZS status Theorem'"}, large,
-            suite::SzsStatus::Theorem, ""},
-        Run{"Saturated", {"sh", "-c", "echo '# SZS status CounterSatisfiable for x'; exit 1"}, large,
-            suite::SzsStatus::CounterSatisfiable, ""},
-        Run{"OutOfTime", {"sh", "-c", "echo '# SZS status ResourceOut'"}, "", suite::SzsStatus::NoAnswer,
-            std::string(suite::kTimeLimitReason)},
-        Run{"NoStatus", {"sh", "-c", "exit 3"}, "p.", suite::SzsStatus::NoAnswer,
-            "el demostrador E no llega a una respuesta"},
-        Run{"StillRunningAtTheDeadline", {"sh", "-c", "exec sleep 30"}, large, suite::SzsStatus::NoAnswer,
-            std::string(suite::kTimeLimitReason)},
-        Run{"NotInstalled", {"no-such-prover-here"}, "p.", suite::SzsStatus::NoAnswer,
-            "el demostrador E no está instalado", false}));
+INSTANTIATE_TEST_SUITE_P(Suite, TptpProverRun,
+                         ::testing::Values(Run{"ProofFound",
+                                               {"sh", "-c", "cat >/dev/null; echo '# SZS status Theorem'"},
+                                               large,
+                                               suite::SzsStatus::Theorem,
+                                               ""},
+                                           Run{"Saturated",
+                                               {"sh", "-c",
+                                                "echo '# SZS status CounterSatisfiable for x'; exit 1"},
+                                               large,
+                                               suite::SzsStatus::CounterSatisfiable,
+                                               ""},
+                                           Run{"OutOfTime",
+                                               {"sh", "-c", "echo '# SZS status ResourceOut'"},
+                                               "",
+                                               suite::SzsStatus::NoAnswer,
+                                               std::string(suite::kTimeLimitReason)},
+                                           Run{"NoStatus",
+                                               {"sh", "-c", "exit 3"},
+                                               "p.",
+                                               suite::SzsStatus::NoAnswer,
+                                               "el demostrador E no llega a una respuesta"},
+                                           Run{"StillRunningAtTheDeadline",
+                                               {"sh", "-c", "exec sleep 30"},
+                                               large,
+                                               suite::SzsStatus::NoAnswer,
+                                               std::string(suite::kTimeLimitReason)},
+                                           Run{"NotInstalled",
+                                               {"no-such-prover-here"},
+                                               "p.",
+                                               suite::SzsStatus::NoAnswer,
+                                               "el demostrador E no está instalado",
+                                               false}));
 
 TEST(TptpProverRun, AStopRequestEndsTheProverSoon) {
     std::stop_source stop;

@@ -4,17 +4,16 @@
 #include "file_access.h"
 #include "formula_editor.h"
 #include "program_icon.h"
+#include "validity_progress.h"
 #include "varquen/countermodel_text.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
 #include "varquen/tokens.h"
 #include "varquen/translation.h"
 #include "varquen/translation_reader.h"
-#include "varquen/validity_question.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -417,10 +416,7 @@ void TForm1::askWhetherValid() {
         setStatus(fromLatin1(read.reason));
         return;
     }
-    // The prover may take up to its time limit; the window says it is busy meanwhile.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ValidityAnswer answer = askProver(*read.value);
-    QGuiApplication::restoreOverrideCursor();
+    const ValidityAnswer answer = askShowingProgress(this, *read.value);
     setStatus(QString::fromUtf8(suite::verdictLine(answer.verdict)));
     host_.showMessage(fromLatin1(answerText(answer)), QStringLiteral("¿Es válida?"));
 }

@@ -1,6 +1,8 @@
 // varquen-cli: translates a formula file as the program's translation command does.
 #include "run.h"
 
+#include "suite/validity_verdict.h"
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -13,7 +15,7 @@ int main(int argc, char** argv) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         if (status == 0 || status == 1) {
             std::cerr << "No puedo escribir la traducción en la salida estándar\n";
-            return 3;
+            return static_cast<int>(suite::ValidityExit::OutputFailed);
         }
     }
     return status;

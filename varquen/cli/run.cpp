@@ -14,6 +14,7 @@
 #include "suite/file_reading.h"
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
+#include "suite/validity_verdict.h"
 
 #include <algorithm>
 #include <array>
@@ -92,7 +93,7 @@ int translate(const FormulaFile& file, const Options& options, std::ostream& out
     // A full disk or a closed pipe shows only here: the translation was not delivered.
     if (!out.flush()) {
         err << "No puedo escribir la traducción en la salida estándar\n";
-        return 3;
+        return static_cast<int>(suite::ValidityExit::OutputFailed);
     }
     return translation.error == ParseError::None ? 0 : 1;
 }
@@ -126,7 +127,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
                 << '\n';
             if (!out.flush()) {
                 err << "No puedo escribir en la salida estándar\n";
-                return 3;
+                return static_cast<int>(suite::ValidityExit::OutputFailed);
             }
             return 0;
         }
@@ -134,7 +135,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     } catch (const std::bad_alloc&) {
         // A literal: reporting must not need memory.
         err << "No hay memoria suficiente para traducir el fichero\n";
-        return 4;
+        return static_cast<int>(suite::ValidityExit::OutOfMemory);
     }
 }
 

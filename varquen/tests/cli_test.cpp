@@ -78,13 +78,20 @@ TEST(CliInput, RefusesWhatIsNotARegularFileAtOnce) {
     }
 }
 
+// Status 4 whatever was asked, so that it is never read as an unknown answer (3).
 TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
-    suite::testing::FullSink full;
-    std::ostream out(&full);
-    std::istringstream in(Formula);
-    std::ostringstream err;
-    EXPECT_EQ(varquen::cli::run({"-"}, in, out, err), 3);
-    EXPECT_EQ(err.str(), "No puedo escribir la traducción en la salida estándar\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> asked = {
+        {{"-"}, "No puedo escribir la traducción en la salida estándar\n"},
+        {{"--valid", "-"}, "No puedo escribir en la salida estándar\n"},
+        {{"--tptp", "-"}, "No puedo escribir en la salida estándar\n"}};
+    for (const auto& [arguments, message] : asked) {
+        suite::testing::FullSink full;
+        std::ostream out(&full);
+        std::istringstream in(Formula);
+        std::ostringstream err;
+        EXPECT_EQ(varquen::cli::run(arguments, in, out, err), 4) << arguments[0];
+        EXPECT_EQ(err.str(), message) << arguments[0];
+    }
 }
 
 } // namespace

@@ -18,9 +18,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -603,6 +605,27 @@ TEST_F(MainWindowTest, ValidityQuestionAnswersInABoxAfterTheDesignedItems) {
         ASSERT_EQ(host.messages.size(), 1u) << row.formula;
         EXPECT_EQ(host.messages[0].second.contains("Contramodelo:\n"), row.countermodel) << row.formula;
     }
+}
+
+// A question that takes a while shows that it is working, and "Cancelar" ends it: the window
+// waited for the whole time limit before, answering nothing meanwhile.
+TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
+    enterWorkedExample();
+    enter("Edit2", "u:1");
+    enter("Edit2", "v:1");
+    // True in every finite structure, false only in an endless chain: no prover answers at once.
+    window.setFormula("not and and paratodo x existe u R x u paratodo x not R x x paratodo x paratodo u "
+                      "paratodo v imp and R x u R u v R x v");
+    bool shown = false;
+    QTimer::singleShot(400, [&] {
+        auto* dialog = window.findChild<QProgressDialog*>("ProgresoValidez");
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->isVisible();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    trigger("Valida1");
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(status(), "desconocido: pregunta cancelada");
 }
 
 TEST(HelpWindow, OpensAtTheIndexTopicAndLinksEveryPage) {

@@ -20,7 +20,7 @@ TEST(CliOutOfMemory, IsReportedWithItsOwnStatus) {
         const suite::testing::FailingAllocation failing(0);
         status = varquen::cli::run(arguments, in, out, err);
     }
-    EXPECT_EQ(status, 4);
+    EXPECT_EQ(status, 5);
     EXPECT_EQ(err.str(), "No hay memoria suficiente para traducir el fichero\n");
 }
 

@@ -108,9 +108,11 @@ Spawned spawn(const std::vector<std::string>& command, int input, int output) {
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     Spawned spawned;
-    spawned.error = posix_spawnp(&spawned.pid, arguments[0], &actions, &attributes, arguments.data(), environ);
+    spawned.error =
+        posix_spawnp(&spawned.pid, arguments[0], &actions, &attributes, arguments.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return spawned;
@@ -119,7 +121,8 @@ Spawned spawn(const std::vector<std::string>& command, int input, int output) {
 std::string noAnswerReason(std::string_view output, std::string_view proverName) {
     const std::size_t at = output.rfind("SZS status ");
     if (at != std::string_view::npos) {
-        const std::string_view status = output.substr(at + 11, output.find_first_of(" \n", at + 11) - at - 11);
+        const std::string_view status =
+            output.substr(at + 11, output.find_first_of(" \n", at + 11) - at - 11);
         if (status == "ResourceOut" || status == "Timeout" || status == "MemoryOut") {
             return std::string(kTimeLimitReason);
         }
@@ -184,9 +187,10 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
     }
     while (!stop.stop_requested() && Clock::now() < deadline) {
         pollfd fds[2] = {{output.get(), POLLIN, 0}, {ours.get(), POLLOUT, 0}};
-        const auto wait = std::min(StopCheckInterval, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                          deadline - Clock::now()) +
-                                                          std::chrono::milliseconds(1));
+        const auto wait =
+            std::min(StopCheckInterval,
+                     std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()) +
+                         std::chrono::milliseconds(1));
         if (::poll(fds, ours.get() >= 0 ? 2 : 1, static_cast<int>(wait.count())) < 0 && errno != EINTR) {
             break;
         }
@@ -204,7 +208,8 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
             char buffer[4096];
             const ssize_t got = ::read(output.get(), buffer, sizeof buffer);
             if (got > 0) {
-                text.append(buffer, std::min(static_cast<std::size_t>(got), MaxOutputKept - std::min(MaxOutputKept, text.size())));
+                text.append(buffer, std::min(static_cast<std::size_t>(got),
+                                             MaxOutputKept - std::min(MaxOutputKept, text.size())));
                 continue;
             }
             if (got == 0 || errno != EINTR) {

@@ -26,7 +26,8 @@ int termUniverse(const FirstOrderSignature& signature, const FirstOrderTerm& ter
                : signature.functions[static_cast<std::size_t>(term.symbol)].types[0];
 }
 
-std::set<RelationTyping> relationTypings(const FirstOrderSignature& signature, const FirstOrderFormula& formula) {
+std::set<RelationTyping> relationTypings(const FirstOrderSignature& signature,
+                                         const FirstOrderFormula& formula) {
     std::set<RelationTyping> typings;
     addTypings(signature, formula, typings);
     return typings;

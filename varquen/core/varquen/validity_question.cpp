@@ -25,7 +25,8 @@ ValidityAnswer unknown(std::string reason) {
 }
 
 // The verdict when neither prover answered: the reason of the one that ran, with what was missing.
-ValidityAnswer undecided(const ProverLoad& z3, const ValidityAnswer& z3Answer, const suite::TptpProverAnswer& e) {
+ValidityAnswer undecided(const ProverLoad& z3, const ValidityAnswer& z3Answer,
+                         const suite::TptpProverAnswer& e) {
     if (z3.prover == nullptr) {
         return unknown(e.ran ? e.reason + " (" + z3.reason + ")" : z3.reason + "; " + e.reason);
     }
@@ -62,8 +63,8 @@ ValidityAnswer askProver(const FirstOrderProblem& problem, std::chrono::millisec
         stopZ3.request_stop();
         eRun.request_stop();
     });
-    ValidityAnswer z3Answer = z3.prover != nullptr ? z3.prover->decide(problem, timeLimit, stopZ3.get_token())
-                                                   : unknown(z3.reason);
+    ValidityAnswer z3Answer =
+        z3.prover != nullptr ? z3.prover->decide(problem, timeLimit, stopZ3.get_token()) : unknown(z3.reason);
     if (z3Answer.verdict.validity != suite::Validity::Unknown) {
         eRun.request_stop();
         return z3Answer;
@@ -73,8 +74,9 @@ ValidityAnswer askProver(const FirstOrderProblem& problem, std::chrono::millisec
         return {{suite::Validity::Valid, {}}, std::nullopt};
     }
     if (e.status == suite::SzsStatus::CounterSatisfiable) {
-        return {{suite::Validity::NotValid, "E agota la búsqueda sin hallar una demostración; no se ha hallado "
-                                            "un contramodelo finito a tiempo"},
+        return {{suite::Validity::NotValid,
+                 "E agota la búsqueda sin hallar una demostración; no se ha hallado "
+                 "un contramodelo finito a tiempo"},
                 std::nullopt};
     }
     if (stop.stop_requested()) {
