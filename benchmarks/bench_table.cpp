@@ -27,6 +27,8 @@ const std::map<QString, double> kBudgetsMs = {
     // A prover's answer (varquen's and zudaviror's), countermodel included, and its module's first load.
     {QStringLiteral("answer"), 200},
     {QStringLiteral("firstQuestionLoadsTheModule"), 100},
+    // varquen's worst questions: the time limit and a tenth.
+    {QStringLiteral("answerWithinTheLimit"), 2200},
     // Whether the largest exercise a student can start can be done, told once after Nuevo.
     {QStringLiteral("decideTheLargestExercise"), 100},
     // osmira's "Pista": a derivation searched for and its next step shown; the tutor's derivation

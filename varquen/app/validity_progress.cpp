@@ -19,8 +19,8 @@ constexpr int kQuietMilliseconds = 200;
 } // namespace
 
 ValidityAnswer askShowingProgress(QWidget* parent, const FirstOrderProblem& problem) {
-    QProgressDialog dialog(QStringLiteral("Preguntando a los demostradores…"), QStringLiteral("Cancelar"), 0, 0,
-                           parent);
+    QProgressDialog dialog(QStringLiteral("Preguntando a los demostradores…"), QStringLiteral("Cancelar"), 0,
+                           0, parent);
     dialog.setObjectName(QStringLiteral("ProgresoValidez"));
     dialog.setWindowTitle(QStringLiteral("¿Es válida?"));
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -40,9 +40,8 @@ ValidityAnswer askShowingProgress(QWidget* parent, const FirstOrderProblem& prob
         }
     });
     ValidityAnswer answer;
-    const std::unique_ptr<QThread> worker(QThread::create([&] {
-        answer = askProver(problem, suite::kDefaultProverTimeLimit, stop.get_token());
-    }));
+    const std::unique_ptr<QThread> worker(QThread::create(
+        [&] { answer = askProver(problem, suite::kDefaultProverTimeLimit, stop.get_token()); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     // A value starts the dialog's wait of kQuietMilliseconds before it shows.

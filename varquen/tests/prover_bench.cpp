@@ -45,4 +45,48 @@ BENCHMARK_CAPTURE(answer, ManySortedValid, kValid, suite::Validity::Valid)->Unit
 BENCHMARK_CAPTURE(answer, ManySortedNotValid, kNotValid, suite::Validity::NotValid)
     ->Unit(benchmark::kMillisecond);
 
+// The worst questions: each must end within the time limit and a tenth.
+varquen::FirstOrderProblem tenVariablesBeyondEverySmallDomain() {
+    const std::string names = "abcdghklmn";
+    varquen::Declarations declarations{{"A"}, {"x:1", "y:1", "z:1"}, {}, {"R:2", "S:2"}};
+    std::string chain, innermost = "R m n";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        declarations.variables.push_back(std::string(1, names[i]) + ":1");
+        chain += (i % 2 == 0 ? "paratodo " : "existe ") + std::string(1, names[i]) + " ";
+        if (i % 2 == 0 && i + 2 < names.size()) {
+            innermost = "and R " + std::string(1, names[i]) + " " + names[i + 1] + " " + innermost;
+        }
+    }
+    varquen::SilentNotifier notifier;
+    return *varquen::validityProblem(
+                declarations,
+                "or not and and paratodo x existe y S x y paratodo x not S x x paratodo x "
+                "paratodo y paratodo z imp and S x y S y z S x z " +
+                    chain + innermost,
+                notifier)
+                .value;
+}
+
+varquen::FirstOrderProblem manyUniverses() {
+    varquen::Declarations declarations{{}, {"x:1"}, {}, {"p:1"}};
+    for (int u = 0; u < 255; ++u) {
+        declarations.universes.push_back("U" + std::string{char('a' + u / 26), char('a' + u % 26)});
+    }
+    varquen::SilentNotifier notifier;
+    return *varquen::validityProblem(declarations, "p x", notifier).value;
+}
+
+void answerWithinTheLimit(benchmark::State& state, varquen::FirstOrderProblem (*problem)()) {
+    const varquen::FirstOrderProblem asked = problem();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varquen::askProver(asked));
+    }
+}
+BENCHMARK_CAPTURE(answerWithinTheLimit, TenVariablesBeyondEverySmallDomain,
+                  tenVariablesBeyondEverySmallDomain)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(answerWithinTheLimit, TwoHundredFiftyFiveUniverses, manyUniverses)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
