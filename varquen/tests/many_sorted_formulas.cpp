@@ -372,4 +372,29 @@ bool holdsIn(const Countermodel& model, const TestSignature& signature, const Fo
     return holds(model, signature, formula, valuation);
 }
 
+std::size_t individualsOf(const Countermodel& model) {
+    std::size_t individuals = 0;
+    for (const Countermodel::Universe& universe : model.universes) {
+        individuals += universe.elements.size();
+    }
+    return individuals;
+}
+
+QuestionText tenVariablesBeyondEverySmallDomain() {
+    const std::string names = "abcdghklmn";
+    QuestionText question{{{"A"}, {"x:1", "y:1", "z:1"}, {}, {"R:2", "S:2"}}, {}};
+    std::string chain, innermost = "R m n";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        question.declarations.variables.push_back(std::string(1, names[i]) + ":1");
+        chain += (i % 2 == 0 ? "paratodo " : "existe ") + std::string(1, names[i]) + " ";
+        if (i % 2 == 0 && i + 2 < names.size()) {
+            innermost = "and R " + std::string(1, names[i]) + " " + names[i + 1] + " " + innermost;
+        }
+    }
+    question.formula = "or not and and paratodo x existe y S x y paratodo x not S x x paratodo x paratodo y "
+                       "paratodo z imp and S x y S y z S x z " +
+                       chain + innermost;
+    return question;
+}
+
 } // namespace varquen::testing

@@ -81,4 +81,16 @@ Formula randomFormula(const TestSignature& signature, std::mt19937& random, int 
 // The formula's value in the countermodel, its free variables at the countermodel's values.
 bool holdsIn(const Countermodel& model, const TestSignature& signature, const Formula& formula);
 
+// The individuals of every universe of the countermodel.
+std::size_t individualsOf(const Countermodel& model);
+
+// Declarations and a formula false only in an endless chain, with an innermost part that names
+// ten variables: no domain small enough to write out refutes it (Z3 once made instances for
+// 20 s in an attempt given 50 ms).
+struct QuestionText {
+    Declarations declarations;
+    std::string formula;
+};
+QuestionText tenVariablesBeyondEverySmallDomain();
+
 } // namespace varquen::testing

@@ -1,5 +1,7 @@
 // "¿Es válida?": the first question's module load, and answers (a countermodel included) for
 // formulas of a student's size over two universes with functions, valid and not valid.
+#include "many_sorted_formulas.h"
+
 #include "varquen/translation_reader.h"
 #include "varquen/validity_question.h"
 
@@ -47,24 +49,9 @@ BENCHMARK_CAPTURE(answer, ManySortedNotValid, kNotValid, suite::Validity::NotVal
 
 // The worst questions: each must end within the time limit and a tenth.
 varquen::FirstOrderProblem tenVariablesBeyondEverySmallDomain() {
-    const std::string names = "abcdghklmn";
-    varquen::Declarations declarations{{"A"}, {"x:1", "y:1", "z:1"}, {}, {"R:2", "S:2"}};
-    std::string chain, innermost = "R m n";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        declarations.variables.push_back(std::string(1, names[i]) + ":1");
-        chain += (i % 2 == 0 ? "paratodo " : "existe ") + std::string(1, names[i]) + " ";
-        if (i % 2 == 0 && i + 2 < names.size()) {
-            innermost = "and R " + std::string(1, names[i]) + " " + names[i + 1] + " " + innermost;
-        }
-    }
+    const varquen::testing::QuestionText question = varquen::testing::tenVariablesBeyondEverySmallDomain();
     varquen::SilentNotifier notifier;
-    return *varquen::validityProblem(
-                declarations,
-                "or not and and paratodo x existe y S x y paratodo x not S x x paratodo x "
-                "paratodo y paratodo z imp and S x y S y z S x z " +
-                    chain + innermost,
-                notifier)
-                .value;
+    return *varquen::validityProblem(question.declarations, question.formula, notifier).value;
 }
 
 varquen::FirstOrderProblem manyUniverses() {

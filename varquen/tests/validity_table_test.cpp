@@ -42,11 +42,7 @@ TEST_P(ValidityTable, AnswersAndEveryCountermodelFalsifiesTheFormula) {
     ASSERT_EQ(answer.countermodel.has_value(), GetParam().expected == suite::Validity::NotValid);
     if (answer.countermodel) {
         EXPECT_FALSE(holdsIn(*answer.countermodel, signature, GetParam().formula));
-        std::size_t individuals = 0;
-        for (const Countermodel::Universe& universe : answer.countermodel->universes) {
-            individuals += universe.elements.size();
-        }
-        EXPECT_EQ(individuals, GetParam().individuals);
+        EXPECT_EQ(individualsOf(*answer.countermodel), GetParam().individuals);
     }
     if (answer.verdict.validity == suite::Validity::Unknown) {
         EXPECT_EQ(answer.verdict.reason, suite::kTimeLimitReason);
@@ -121,23 +117,9 @@ TEST(ValidityQuestion, WithoutEZ3AnswersAlone) {
 }
 
 TEST(ValidityQuestion, EndsSoonAfterItsTimeLimit) {
-    // Beyond every small domain (the order needs an endless chain), with an innermost part that
-    // names ten variables: Z3 made instances for 20 s in an attempt given 50 ms.
-    const std::string names = "abcdghklmn";
-    Declarations declarations{{"A"}, {"x:1", "y:1", "z:1"}, {}, {"R:2", "S:2"}};
-    std::string chain, innermost = "R m n";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        declarations.variables.push_back(std::string(1, names[i]) + ":1");
-        chain += (i % 2 == 0 ? "paratodo " : "existe ") + std::string(1, names[i]) + " ";
-        if (i % 2 == 0 && i + 2 < names.size()) {
-            innermost = "and R " + std::string(1, names[i]) + " " + names[i + 1] + " " + innermost;
-        }
-    }
-    const std::string endlessOrder = "and and paratodo x existe y S x y paratodo x not S x x paratodo x "
-                                     "paratodo y paratodo z imp and S x y S y z S x z";
+    const QuestionText question = tenVariablesBeyondEverySmallDomain();
     SilentNotifier notifier;
-    const ProblemRead read =
-        validityProblem(declarations, "or not " + endlessOrder + " " + chain + innermost, notifier);
+    const ProblemRead read = validityProblem(question.declarations, question.formula, notifier);
     ASSERT_TRUE(read.value) << read.reason;
     const auto begin = std::chrono::steady_clock::now();
     const ValidityAnswer answer = askProver(*read.value);
