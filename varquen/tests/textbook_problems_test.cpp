@@ -5,10 +5,16 @@
 // countermodel that the tests' own evaluation finds false.
 #include "many_sorted_formulas.h"
 
+#include "varquen/tptp.h"
 #include "varquen/translation_reader.h"
 #include "varquen/validity_question.h"
 
+#include "suite/tptp_prover.h"
+#include "suite_testing/shell_command.h"
+
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include <iterator>
 #include <string>
@@ -126,6 +132,13 @@ TEST_P(TextbookProblem, IsAnsweredAsTheTextbookSays) {
     ASSERT_TRUE(read.value) << read.reason;
     const ValidityAnswer answer = askProver(*read.value);
     ASSERT_EQ(answer.verdict.validity, GetParam().expected) << suite::verdictLine(answer.verdict);
+    // E alone, on the typed problem, proves every valid one.
+    if (GetParam().expected == suite::Validity::Valid && suite::testing::toolInstalled("eprover")) {
+        const suite::TptpProverAnswer e = suite::askTptpProver(
+            suite::eproverCommand(std::chrono::seconds(10), 400), "E", tptpOriginal(*read.value),
+            std::chrono::steady_clock::now() + std::chrono::seconds(10), {});
+        EXPECT_EQ(e.status, suite::SzsStatus::Theorem) << e.reason;
+    }
     if (answer.countermodel) {
         EXPECT_FALSE(holdsIn(*answer.countermodel, signature, GetParam().formula));
         EXPECT_EQ(individualsOf(*answer.countermodel), GetParam().individuals);
