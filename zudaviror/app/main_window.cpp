@@ -315,6 +315,9 @@ void DADUREDUREvu::showModel() {
     stepsButton_->setToolTip(stepsKeyHint(keypad_.stepDisplayOn()));
     sessionButton_->setText(latin1Text(log_.caption()));
     showSession();
+    if (validity_ != nullptr) {
+        validity_->keepAnswerCurrent();
+    }
 }
 
 void DADUREDUREvu::showSession() {

@@ -42,6 +42,16 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
     row->addWidget(askKey_, 0, Qt::AlignTop);
     row->addWidget(answer_, 1);
     connect(askKey_, &QPushButton::clicked, this, &ValidityPanel::askValidityCommand);
+    connect(systemChooser_, &QComboBox::currentIndexChanged, this, &ValidityPanel::keepAnswerCurrent);
+}
+
+void ValidityPanel::keepAnswerCurrent() {
+    if (answeredSystem_ >= 0 &&
+        (formula_() != answeredFormula_ || systemChooser_->currentIndex() != answeredSystem_)) {
+        answeredSystem_ = -1;
+        answer_->clear();
+        showCountermodel(nullptr);
+    }
 }
 
 void ValidityPanel::askValidityCommand() {
@@ -61,6 +71,8 @@ void ValidityPanel::askValidityCommand() {
     }
     const std::string answer = suite::verdictLine(outcome.answer.verdict);
     answer_->setText(QString::fromStdString(std::string(systemName(system)) + ": " + answer));
+    answeredFormula_ = K;
+    answeredSystem_ = systemChooser_->currentIndex();
     const KripkeModel* model = outcome.answer.countermodel ? &*outcome.answer.countermodel : nullptr;
     showCountermodel(model);
     log_.appendValidityRecord(

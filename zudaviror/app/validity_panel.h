@@ -29,6 +29,10 @@ class ValidityPanel : public QWidget {
     // The drawing of the last countermodel, made when the first one is shown.
     CountermodelView* countermodelView() const { return view_; }
 
+    // Called whenever the formula may have changed: an answer, and its countermodel, stay only
+    // while they are about the formula and the system shown.
+    void keepAnswerCurrent();
+
   public slots:
     void askValidityCommand();
 
@@ -43,6 +47,9 @@ class ValidityPanel : public QWidget {
     QLabel* answer_ = nullptr;
     QWidget* countermodelWindow_ = nullptr;
     CountermodelView* view_ = nullptr;
+    // The formula and the system the answer shown is about.
+    std::string answeredFormula_;
+    int answeredSystem_ = -1;
 };
 
 } // namespace zudaviror::app

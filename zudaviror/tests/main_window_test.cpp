@@ -400,6 +400,34 @@ TEST_F(MainWindowTest, ALongAnswerWrapsInsideTheWindow) {
     EXPECT_TRUE(window->rect().contains(QRect(answer->mapTo(window.get(), QPoint(0, 0)), answer->size())));
 }
 
+// The answer shown is about the formula and the system shown: a change of either clears it, and
+// the countermodel window with it (after BORRAR and a new formula, the old model with its letter
+// q stayed).
+TEST_F(MainWindowTest, AnAnswerLastsWhileItsFormulaAndSystemDo) {
+    auto* ask = window->findChild<QPushButton*>(QStringLiteral("VALIDA"));
+    auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));
+    auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
+    ASSERT_TRUE(ask && chooser && answer);
+    const auto countermodelShown = [&] {
+        auto* view = window->findChild<app::CountermodelView*>(QStringLiteral("DIBUJO"));
+        return view != nullptr && view->isVisible();
+    };
+    const std::vector<std::function<void()>> changes = {[&] { chooser->setCurrentIndex(1); },
+                                                        [&] { click(key(KeyId::BORRAR)); },
+                                                        [&] { click(key(KeyId::ATRAS)); }};
+    for (std::size_t change = 0; change < changes.size(); ++change) {
+        click(key(KeyId::BORRAR));
+        chooser->setCurrentIndex(0);
+        clickCodes("!p-p");
+        click(ask);
+        ASSERT_EQ(answer->text(), utf8("K: no válida")) << change;
+        ASSERT_TRUE(countermodelShown()) << change;
+        changes[change]();
+        EXPECT_EQ(answer->text(), QString()) << change;
+        EXPECT_FALSE(countermodelShown()) << change;
+    }
+}
+
 class LogSessionWindowTest : public MainWindowTest {
   protected:
     std::string path(const char* name) const { return (folder.path() / name).string(); }
