@@ -6,6 +6,7 @@
 #include <z3++.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace varquen::prover {
 
@@ -27,6 +28,8 @@ constexpr unsigned MaxInstances = 5000;
 // does not look at its clock while it takes in a large written-out question: at three to the
 // tenth (59,049) it answered 0.4 s past the time limit.
 constexpr double LargestWrittenOut = 50000;
+// How often a question asked to stop interrupts Z3 again.
+constexpr milliseconds InterruptInterval{5};
 // The share of the time spent looking for a smaller countermodel than the unbounded attempt's
 // (a tenth): Z3 returns the first structure it meets, a student reads the smallest best.
 constexpr int SmallerCountermodelShare = 10;
@@ -108,9 +111,18 @@ ValidityAnswer decideValidity(const FirstOrderProblem& problem, milliseconds tim
     std::string reason = "timeout";
     try {
         z3::context context;
-        // Z3 checks for an interruption often; the domains written out below check the stop
-        // request and the clock at every instance.
-        const std::stop_callback interrupt(stop, [&context] { context.interrupt(); });
+        // Z3 checks for an interruption often, but forgets one that comes between two of its
+        // checks: once asked to stop, it is interrupted again every few milliseconds until this
+        // question ends. The domains written out below check the stop request and the clock at
+        // every instance.
+        const std::jthread interrupter([&context, stop](std::stop_token ended) {
+            while (!ended.stop_requested()) {
+                if (stop.stop_requested()) {
+                    context.interrupt();
+                }
+                std::this_thread::sleep_for(InterruptInterval);
+            }
+        });
         const WriteOutLimit limit{deadline, stop};
         // Every universe the formula names is non-empty and disjoint from the others: a domain
         // holds one each (the others' elements are no part of the question).
