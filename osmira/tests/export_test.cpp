@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, ExportGolden,
                          suite::testing::GoldenCaseName());
 
 // Every hostile text in every field at once: the document compiles (a 210,000-character
-// description once stopped pdflatex: "Unable to read an entire line").
+// description once stopped pdflatex: "Unable to read an entire line") with vector fonts only.
 TEST(LatexExport, CompilesWithEveryHostileTextInEveryField) {
     if (!suite::testing::toolInstalled("pdflatex")) {
         GTEST_SKIP() << "pdflatex is not installed (texlive-latex-base, texlive-pictures)";
@@ -85,7 +85,14 @@ TEST(LatexExport, CompilesWithEveryHostileTextInEveryField) {
                                  " && pdflatex -interaction=nonstopmode -halt-on-error ejercicio.tex");
     EXPECT_EQ(compiled.status, 0) << compiled.output.substr(
         compiled.output.size() - std::min<std::size_t>(compiled.output.size(), 3000));
-    EXPECT_TRUE(fs::exists(folder / "ejercicio.pdf"));
+    ASSERT_TRUE(fs::exists(folder / "ejercicio.pdf"));
+    if (!suite::testing::toolInstalled("pdffonts")) {
+        GTEST_SKIP() << "pdffonts is not installed (poppler-utils)";
+    }
+    const suite::testing::ShellRun fonts =
+        suite::testing::runShell("pdffonts " + suite::testing::shellQuoted(folder / "ejercicio.pdf"));
+    ASSERT_EQ(fonts.status, 0) << fonts.output;
+    EXPECT_EQ(fonts.output.find("Type 3"), std::string::npos) << fonts.output;
 }
 
 } // namespace

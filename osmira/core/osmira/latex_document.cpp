@@ -10,13 +10,17 @@ namespace osmira {
 
 namespace {
 
+// Latin Modern with T1: vector fonts at every size, so the PDF has no bitmap (Type 3) font and
+// its text copies as written. Babel's Spanish names the figures, the date and the hyphenation;
+// without its shorthands, so a student's " < > and the pictures' decimals stay as written.
 // Figures that do not float: a derivation of a hundred steps keeps its order, and LaTeX never
 // runs out of room for pending floats.
 constexpr const char* kPreamble = "\\documentclass[a4paper]{article}\n"
                                   "\\usepackage[utf8]{inputenc}\n"
                                   "\\usepackage[T1]{fontenc}\n"
+                                  "\\usepackage{lmodern}\n"
+                                  "\\usepackage[spanish,es-noshorthands,es-nodecimaldot]{babel}\n"
                                   "\\usepackage{tikz}\n"
-                                  "\\renewcommand{\\figurename}{Figura}\n"
                                   "\\makeatletter\n"
                                   "\\newcommand{\\pasofigura}{\\def\\@captype{figure}}\n"
                                   "\\makeatother\n";
