@@ -118,14 +118,23 @@ Spawned spawn(const std::vector<std::string>& command, int input, int output) {
     return spawned;
 }
 
-std::string noAnswerReason(std::string_view output, std::string_view proverName) {
+// The word after the output's last "SZS status", or nothing.
+std::string_view statusWord(std::string_view output) {
     const std::size_t at = output.rfind("SZS status ");
-    if (at != std::string_view::npos) {
-        const std::string_view status =
-            output.substr(at + 11, output.find_first_of(" \n", at + 11) - at - 11);
-        if (status == "ResourceOut" || status == "Timeout" || status == "MemoryOut") {
-            return std::string(kTimeLimitReason);
-        }
+    if (at == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view rest = output.substr(at + 11);
+    return rest.substr(0, rest.find_first_of(" \n"));
+}
+
+std::string noAnswerReason(std::string_view output, std::string_view proverName) {
+    const std::string_view status = statusWord(output);
+    if (status == "ResourceOut" || status == "Timeout") {
+        return std::string(kTimeLimitReason);
+    }
+    if (status == "MemoryOut") {
+        return "el demostrador " + std::string(proverName) + " se ha quedado sin memoria";
     }
     return "el demostrador " + std::string(proverName) + " no llega a una respuesta";
 }
@@ -143,16 +152,12 @@ std::vector<std::string> eproverCommand(std::chrono::milliseconds timeLimit, int
 }
 
 SzsStatus szsStatusOf(std::string_view output) {
-    for (std::size_t at = output.find("SZS status "); at != std::string_view::npos;
-         at = output.find("SZS status ", at + 1)) {
-        const std::string_view rest = output.substr(at + 11);
-        const std::string_view status = rest.substr(0, rest.find_first_of(" \n"));
-        if (status == "Theorem") {
-            return SzsStatus::Theorem;
-        }
-        if (status == "CounterSatisfiable") {
-            return SzsStatus::CounterSatisfiable;
-        }
+    const std::string_view status = statusWord(output);
+    if (status == "Theorem") {
+        return SzsStatus::Theorem;
+    }
+    if (status == "CounterSatisfiable") {
+        return SzsStatus::CounterSatisfiable;
     }
     return SzsStatus::NoAnswer;
 }

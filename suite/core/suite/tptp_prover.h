@@ -31,7 +31,7 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
                                std::string_view problem, std::chrono::steady_clock::time_point deadline,
                                std::stop_token stop);
 
-// The status named on an output's "SZS status" line.
+// The status named on an output's last "SZS status" line.
 SzsStatus szsStatusOf(std::string_view output);
 
 } // namespace suite

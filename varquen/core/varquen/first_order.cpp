@@ -7,11 +7,7 @@ namespace {
 void addTypings(const FirstOrderSignature& signature, const FirstOrderFormula& formula,
                 std::set<RelationTyping>& typings) {
     if (formula.kind == FirstOrderFormula::Kind::Relation) {
-        std::vector<int> universes;
-        for (const FirstOrderTerm& term : formula.terms) {
-            universes.push_back(termUniverse(signature, term));
-        }
-        typings.insert({formula.symbol, universes});
+        typings.insert({formula.symbol, termUniverses(signature, formula.terms)});
     }
     for (const FirstOrderFormula& part : formula.parts) {
         addTypings(signature, part, typings);
@@ -24,6 +20,15 @@ int termUniverse(const FirstOrderSignature& signature, const FirstOrderTerm& ter
     return term.kind == FirstOrderTerm::Kind::Variable
                ? signature.variables[static_cast<std::size_t>(term.symbol)].type
                : signature.functions[static_cast<std::size_t>(term.symbol)].types[0];
+}
+
+std::vector<int> termUniverses(const FirstOrderSignature& signature,
+                               const std::vector<FirstOrderTerm>& terms) {
+    std::vector<int> universes;
+    for (const FirstOrderTerm& term : terms) {
+        universes.push_back(termUniverse(signature, term));
+    }
+    return universes;
 }
 
 std::set<RelationTyping> relationTypings(const FirstOrderSignature& signature,

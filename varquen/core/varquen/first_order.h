@@ -69,6 +69,10 @@ struct FirstOrderProblem {
 // The universe a term's values lie in: its variable's, or its function's result universe.
 int termUniverse(const FirstOrderSignature& signature, const FirstOrderTerm& term);
 
+// The universes of an atomic formula's arguments, in order.
+std::vector<int> termUniverses(const FirstOrderSignature& signature,
+                               const std::vector<FirstOrderTerm>& terms);
+
 // Each relation of the formula with the universes of its arguments, once for every tuple of
 // universes it is applied to: the translation's relations take any individuals, the original
 // formula's only those of its universes.

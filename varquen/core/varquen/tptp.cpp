@@ -171,10 +171,7 @@ TypingNames typingNames(const FirstOrderSignature& signature, const std::set<Rel
 std::string tffText(const FirstOrderSignature& signature, const FirstOrderFormula& formula,
                     const TypingNames& typings) {
     const auto atomic = [&](const FirstOrderFormula& atom) -> std::string {
-        std::vector<int> types;
-        for (const FirstOrderTerm& term : atom.terms) {
-            types.push_back(termUniverse(signature, term));
-        }
+        const std::vector<int> types = termUniverses(signature, atom.terms);
         switch (atom.kind) {
         case Kind::Equals:
             return types[0] != types[1]
