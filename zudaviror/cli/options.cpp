@@ -4,8 +4,9 @@ namespace zudaviror::cli {
 
 const char* const kUsageLine = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] FÓRMULA\n";
 
-const char* const kValidityForms = "     zudaviror-cli --valid [--system SISTEMA] [--json] FÓRMULA\n"
-                                   "     zudaviror-cli --tptp [--system SISTEMA] FÓRMULA\n";
+const char* const kValidityForms =
+    "     zudaviror-cli --valid [--system SISTEMA] [--json | --proof] FÓRMULA\n"
+    "     zudaviror-cli --tptp [--system SISTEMA] FÓRMULA\n";
 
 const char* const kUsageOptions = "  FÓRMULA se escribe con los códigos del teclado, p. ej. '!(p+!q)';\n"
                                   "  con - se lee una línea de la entrada estándar.\n"
@@ -14,11 +15,14 @@ const char* const kUsageOptions = "  FÓRMULA se escribe con los códigos del te
                                   "  --log      abre una sesión en FICHERO y le añade la traducción\n";
 
 const char* const kValidityOptions =
-    "  --valid    dice si la fórmula es válida (estado 0), no válida, con un contramodelo\n"
-    "             (estado 1), o si no se sabe en el tiempo límite de 2 s (estado 3)\n"
+    "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
+    "             (estado 1); lo decide un tablero, y solo si no acaba en el tiempo límite\n"
+    "             de 2 s la respuesta es «desconocido» (estado 3)\n"
     "  --system   K (por omisión), D (serial), T (reflexiva), B (reflexiva y simétrica),\n"
     "             S4 (reflexiva y transitiva) o S5 (reflexiva, simétrica y transitiva)\n"
     "  --json     con --valid, la respuesta como un objeto JSON\n"
+    "  --proof    con --valid, escribe también el tablero: cerrado si es válida, con la\n"
+    "             rama abierta de la que sale el contramodelo si no lo es\n"
     "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
 
 namespace {
@@ -32,6 +36,9 @@ OptionsRead checkCombination(const CliOptions& options) {
     const bool asksValidity = options.question == CliQuestion::Validity;
     if (options.json && !asksValidity) {
         return usageError("--json va con --valid");
+    }
+    if (options.proof && (!asksValidity || options.json)) {
+        return usageError("--proof va con --valid y sin --json");
     }
     if (options.question == CliQuestion::Translation && options.system) {
         return usageError("--system va con --valid o --tptp");
@@ -69,6 +76,8 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
             options.question = argument == "--valid" ? CliQuestion::Validity : CliQuestion::Tptp;
         } else if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--proof") {
+            options.proof = true;
         } else if (argument == "--system") {
             options.system = i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
             if (!options.system) {

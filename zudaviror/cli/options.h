@@ -14,6 +14,7 @@ struct CliOptions {
     CliQuestion question = CliQuestion::Translation; // --valid, --tptp
     std::optional<ModalSystem> system;               // --system
     bool json = false;                               // --json, with --valid
+    bool proof = false;                              // --proof, with --valid
     bool steps = false;
     bool unicode = false;
     bool help = false;
@@ -30,7 +31,7 @@ struct OptionsRead {
 };
 
 // zudaviror-cli [--steps] [--unicode] [--log FILE] FORMULA, or --help, -h, --version;
-// zudaviror-cli --valid [--system S] [--json] FORMULA; zudaviror-cli --tptp [--system S] FORMULA
+// zudaviror-cli --valid [--system S] [--json | --proof] FORMULA; zudaviror-cli --tptp [--system S] FORMULA
 OptionsRead parseOptions(const std::vector<std::string>& arguments);
 
 // A usage error shows the translation's form and options; --help shows every form, then every option.

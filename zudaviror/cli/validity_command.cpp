@@ -3,6 +3,7 @@
 #include "run.h"
 
 #include "suite/json_text.h"
+#include "zudaviror/tableau_text.h"
 #include "zudaviror/tptp_problem.h"
 #include "zudaviror/validity_question.h"
 
@@ -22,6 +23,9 @@ int answerValidity(const CliOptions& options, const std::string& formula, std::o
         out << suite::verdictLine(answer.verdict) << '\n';
         if (answer.countermodel) {
             out << countermodelText(*answer.countermodel);
+        }
+        if (options.proof && !outcome.tableau.nodes.empty()) {
+            out << "tablero:\n" << tableauText(outcome.tableau);
         }
     }
     return suite::validityExitStatus(answer.verdict.validity);

@@ -7,7 +7,8 @@
 
 namespace zudaviror::cli {
 
-// --valid: the verdict, then the countermodel when not valid; with --json one object. The
+// --valid: the verdict, then the countermodel when not valid, then with --proof the tableau; with
+// --json one object. The
 // formula is one TRANS accepts. Returns the exit status of the verdict.
 int answerValidity(const CliOptions& options, const std::string& formula, std::ostream& out);
 

@@ -8,12 +8,17 @@
 namespace zudaviror {
 
 int ModalFormulas::add(const ModalTerm& term) {
-    const auto known = std::find(terms_.begin(), terms_.end(), term);
-    if (known != terms_.end()) {
-        return static_cast<int>(known - terms_.begin());
+    if (const std::optional<int> known = find(term)) {
+        return *known;
     }
     terms_.push_back(term);
     return static_cast<int>(terms_.size() - 1);
+}
+
+std::optional<int> ModalFormulas::find(const ModalTerm& term) const {
+    const auto known = std::find(terms_.begin(), terms_.end(), term);
+    return known == terms_.end() ? std::nullopt
+                                 : std::optional<int>(static_cast<int>(known - terms_.begin()));
 }
 
 std::string ModalFormulas::spelled(int formula) const {

@@ -25,6 +25,7 @@ struct ModalTerm {
 class ModalFormulas {
   public:
     int add(const ModalTerm& term);
+    std::optional<int> find(const ModalTerm& term) const;
     const ModalTerm& operator[](int formula) const { return terms_.at(static_cast<std::size_t>(formula)); }
     std::size_t size() const { return terms_.size(); }
 

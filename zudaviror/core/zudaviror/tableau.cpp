@@ -1,0 +1,707 @@
+#include "zudaviror/tableau.h"
+
+#include "zudaviror/countermodel_shrinking.h"
+#include "zudaviror/formula_code.h"
+
+#include <algorithm>
+#include <limits>
+#include <set>
+
+namespace zudaviror {
+
+namespace {
+
+constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+
+bool has(const std::vector<FrameCondition>& conditions, FrameCondition condition) {
+    return std::find(conditions.begin(), conditions.end(), condition) != conditions.end();
+}
+
+// What one branch holds: its nodes by world and formula, its arrows, and which worlds made which.
+struct Branch {
+    std::vector<std::size_t> path;               // its nodes, in order
+    std::vector<char> done;                      // per place on the path: the node's own rule applied
+    std::vector<std::vector<std::size_t>> holds; // [world][formula]: the node, or kNone
+    std::vector<std::vector<std::size_t>> arrow; // [from][to]: the node, or kNone
+    std::vector<std::size_t> maker;              // the world whose ◇ (or η) made each world
+    std::vector<std::pair<std::size_t, std::size_t>> blocked; // (world, the earlier world it repeats)
+
+    std::size_t worldCount() const { return maker.size(); }
+
+    std::size_t holding(std::size_t world, int formula) const {
+        const auto& row = holds.at(world);
+        const auto at = static_cast<std::size_t>(formula);
+        return at < row.size() ? row[at] : kNone;
+    }
+
+    std::size_t addWorld(std::size_t madeBy) {
+        maker.push_back(madeBy);
+        holds.emplace_back();
+        for (auto& row : arrow) {
+            row.push_back(kNone);
+        }
+        arrow.emplace_back(maker.size(), kNone);
+        return maker.size() - 1;
+    }
+};
+
+// One rule application: its rule, the nodes it uses and its alternatives (one unless it splits),
+// each a list of formula nodes at one world.
+struct Application {
+    TableauRule rule = TableauRule::Premise;
+    std::vector<std::size_t> from;
+    std::size_t world = 0;
+    std::vector<std::vector<int>> alternatives;
+};
+
+TableauNode formulaNode(int formula, std::size_t world, TableauRule rule, std::vector<std::size_t> from) {
+    TableauNode node;
+    node.formula = formula;
+    node.world = world;
+    node.rule = rule;
+    node.from = std::move(from);
+    return node;
+}
+
+TableauNode arrowNode(std::size_t world, std::size_t to, TableauRule rule, std::vector<std::size_t> from) {
+    TableauNode node = formulaNode(-1, world, rule, std::move(from));
+    node.to = to;
+    return node;
+}
+
+struct GiveUp {
+    TableauEnd end;
+};
+
+class Builder {
+  public:
+    Builder(Tableau& tableau, std::chrono::steady_clock::time_point deadline, std::stop_token stop)
+        : tableau_(tableau), formulas_(tableau.formulas), conditions_(frameConditions(tableau.system)),
+          deadline_(deadline), stop_(std::move(stop)) {
+        loopCheck_ =
+            has(conditions_, FrameCondition::Transitive) && !has(conditions_, FrameCondition::Symmetric);
+    }
+
+    // Develops the tableau of ¬formula; the open branch, if one is found, is left in openBranch.
+    bool closes(int formula) {
+        Branch branch;
+        branch.addWorld(0);
+        const std::size_t premise =
+            add(branch, kNone, formulaNode(formulas_.negation(formula), 0, TableauRule::Premise, {}));
+        return develop(std::move(branch), premise);
+    }
+
+    const Branch& openBranch() const { return open_; }
+    const std::vector<std::size_t>& applications() const { return applicationOf_; }
+
+  private:
+    // Adds a node under last (or as the root), records it on the branch, and marks a closure.
+    std::size_t add(Branch& branch, std::size_t last, TableauNode node) {
+        if (tableau_.nodes.size() >= kMaxTableauNodes) {
+            throw GiveUp{TableauEnd::TooLarge};
+        }
+        if (tableau_.nodes.size() % 256 == 0) {
+            if (stop_.stop_requested()) {
+                throw GiveUp{TableauEnd::Stopped};
+            }
+            if (std::chrono::steady_clock::now() >= deadline_) {
+                throw GiveUp{TableauEnd::TimeLimit};
+            }
+        }
+        const std::size_t number = tableau_.nodes.size();
+        if (last != kNone) {
+            tableau_.nodes.at(last).children.push_back(number);
+        }
+        if (node.accessibility()) {
+            branch.arrow.at(node.world).at(node.to) = number;
+        } else {
+            auto& row = branch.holds.at(node.world);
+            row.resize(std::max(row.size(), formulas_.size()), kNone);
+            row.at(static_cast<std::size_t>(node.formula)) = number;
+            if (const std::optional<std::size_t> other = contradicted(branch, node.formula, node.world)) {
+                node.closedBy = std::pair(*other, number);
+            }
+        }
+        branch.path.push_back(number);
+        branch.done.push_back(0);
+        tableau_.nodes.push_back(std::move(node));
+        applicationOf_.push_back(application_);
+        return number;
+    }
+
+    // The node that contradicts formula at world: its negation, what it negates, or falsum itself.
+    std::optional<std::size_t> contradicted(const Branch& branch, int formula, std::size_t world) const {
+        const ModalTerm& term = formulas_[formula];
+        if (term.node == ModalNode::Falsum) {
+            return branch.holding(world, formula);
+        }
+        std::size_t other = kNone;
+        if (term.node == ModalNode::Negation) {
+            other = branch.holding(world, term.left);
+        } else if (const std::optional<int> negation =
+                       formulas_.find({ModalNode::Negation, 0, formula, -1})) {
+            other = branch.holding(world, *negation);
+        }
+        return other == kNone ? std::nullopt : std::optional(other);
+    }
+
+    bool closedAt(std::size_t node) const { return tableau_.nodes.at(node).closedBy.has_value(); }
+
+    // Adds the conclusions of one alternative; false as soon as one of them closes the branch.
+    bool conclude(Branch& branch, std::size_t& last, const Application& application,
+                  const std::vector<int>& formulas) {
+        for (const int formula : formulas) {
+            if (branch.holding(application.world, formula) != kNone) {
+                continue;
+            }
+            last = add(branch, last,
+                       formulaNode(formula, application.world, application.rule, application.from));
+            if (closedAt(last)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool develop(Branch branch, std::size_t last) {
+        while (!closedAt(last)) {
+            ++application_;
+            if (std::optional<Application> step = propositional(branch, false)) {
+                conclude(branch, last, *step, step->alternatives.front());
+            } else if (std::optional<TableauNode> arrow = accessibilityStep(branch)) {
+                last = add(branch, last, std::move(*arrow));
+            } else if (std::optional<Application> necessity = necessityStep(branch)) {
+                conclude(branch, last, *necessity, necessity->alternatives.front());
+            } else if (std::optional<Application> split = propositional(branch, true)) {
+                return developSplit(std::move(branch), last, *split);
+            } else if (!newWorld(branch, last)) {
+                open_ = std::move(branch);
+                tableau_.nodes.at(last).open = true;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool developSplit(Branch branch, std::size_t last, const Application& split) {
+        for (std::size_t alternative = 0; alternative < split.alternatives.size(); ++alternative) {
+            Branch taken = alternative + 1 == split.alternatives.size() ? std::move(branch) : branch;
+            std::size_t end = last;
+            const bool goesOn = conclude(taken, end, split, split.alternatives[alternative]);
+            if (goesOn && !develop(std::move(taken), end)) {
+                for (std::size_t rest = alternative + 1; rest < split.alternatives.size(); ++rest) {
+                    const int first = split.alternatives[rest].front();
+                    TableauNode undeveloped = formulaNode(first, split.world, split.rule, split.from);
+                    undeveloped.undeveloped = true;
+                    tableau_.nodes.push_back(std::move(undeveloped));
+                    tableau_.nodes.at(last).children.push_back(tableau_.nodes.size() - 1);
+                    applicationOf_.push_back(application_);
+                }
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // A propositional rule of a node not yet used: the first that does not split, or else the
+    // first split with an alternative that closes at once, or else the first split.
+    std::optional<Application> propositional(Branch& branch, bool splitting) {
+        std::optional<Application> chosen;
+        std::size_t chosenPlace = 0;
+        for (std::size_t place = 0; place < branch.path.size(); ++place) {
+            const TableauNode& node = tableau_.nodes.at(branch.path[place]);
+            if (branch.done[place] || node.accessibility()) {
+                continue;
+            }
+            std::optional<Application> application = propositionalRule(node.formula);
+            if (!application ||
+                std::any_of(application->alternatives.begin(), application->alternatives.end(),
+                            [&](const std::vector<int>& alternative) {
+                                return held(branch, node.world, alternative);
+                            })) {
+                branch.done[place] = 1;
+                continue;
+            }
+            if ((application->alternatives.size() > 1) != splitting) {
+                continue;
+            }
+            application->from = {branch.path[place]};
+            application->world = node.world;
+            if (!splitting || closesAtOnce(branch, *application)) {
+                branch.done[place] = 1;
+                return application;
+            }
+            if (!chosen) {
+                chosen = std::move(application);
+                chosenPlace = place;
+            }
+        }
+        if (chosen) {
+            branch.done[chosenPlace] = 1;
+        }
+        return chosen;
+    }
+
+    bool held(const Branch& branch, std::size_t world, const std::vector<int>& formulas) const {
+        return std::all_of(formulas.begin(), formulas.end(),
+                           [&](int formula) { return branch.holding(world, formula) != kNone; });
+    }
+
+    bool closesAtOnce(const Branch& branch, const Application& application) const {
+        return std::any_of(application.alternatives.begin(), application.alternatives.end(),
+                           [&](const std::vector<int>& alternative) {
+                               return std::any_of(alternative.begin(), alternative.end(), [&](int formula) {
+                                   return contradicted(branch, formula, application.world).has_value();
+                               });
+                           });
+    }
+
+    std::optional<Application> propositionalRule(int formula) {
+        const ModalTerm term = formulas_[formula];
+        if (term.node == ModalNode::Binary) {
+            return binaryRule(term.symbol, term.left, term.right, false);
+        }
+        if (term.node != ModalNode::Negation) {
+            return std::nullopt;
+        }
+        const ModalTerm negated = formulas_[term.left];
+        switch (negated.node) {
+        case ModalNode::Negation:
+            return Application{TableauRule::DoubleNegation, {}, 0, {{negated.left}}};
+        case ModalNode::Binary:
+            return binaryRule(negated.symbol, negated.left, negated.right, true);
+        case ModalNode::Necessity:
+            return Application{
+                TableauRule::NegatedNecessity,
+                {},
+                0,
+                {{formulas_.add({ModalNode::Possibility, 0, formulas_.negation(negated.left), -1})}}};
+        case ModalNode::Possibility:
+            return Application{
+                TableauRule::NegatedPossibility,
+                {},
+                0,
+                {{formulas_.add({ModalNode::Necessity, 0, formulas_.negation(negated.left), -1})}}};
+        default:
+            return std::nullopt;
+        }
+    }
+
+    Application binaryRule(char connective, int a, int b, bool negated) {
+        const int notA = formulas_.negation(a);
+        const int notB = formulas_.negation(b);
+        switch (connective) {
+        case FormulaCode::Conjuncion:
+            return negated ? Application{TableauRule::NegatedConjunction, {}, 0, {{notA}, {notB}}}
+                           : Application{TableauRule::Conjunction, {}, 0, {{a, b}}};
+        case FormulaCode::Disyuncion:
+            return negated ? Application{TableauRule::NegatedDisjunction, {}, 0, {{notA, notB}}}
+                           : Application{TableauRule::Disjunction, {}, 0, {{a}, {b}}};
+        case FormulaCode::Condicional:
+            return negated ? Application{TableauRule::NegatedConditional, {}, 0, {{a, notB}}}
+                           : Application{TableauRule::Conditional, {}, 0, {{notA}, {b}}};
+        default:
+            return negated ? Application{TableauRule::NegatedBiconditional, {}, 0, {{a, notB}, {notA, b}}}
+                           : Application{TableauRule::Biconditional, {}, 0, {{a, b}, {notA, notB}}};
+        }
+    }
+
+    // ρ, σ or τ where the system has it and the arrow is missing.
+    std::optional<TableauNode> accessibilityStep(const Branch& branch) const {
+        const std::size_t n = branch.worldCount();
+        if (has(conditions_, FrameCondition::Reflexive)) {
+            for (std::size_t i = 0; i < n; ++i) {
+                if (branch.arrow[i][i] == kNone) {
+                    return arrowNode(i, i, TableauRule::Reflexive, {});
+                }
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = 0; j < n; ++j) {
+                if (branch.arrow[i][j] == kNone) {
+                    continue;
+                }
+                if (has(conditions_, FrameCondition::Symmetric) && branch.arrow[j][i] == kNone) {
+                    return arrowNode(j, i, TableauRule::Symmetric, {branch.arrow[i][j]});
+                }
+                if (!has(conditions_, FrameCondition::Transitive)) {
+                    continue;
+                }
+                for (std::size_t k = 0; k < n; ++k) {
+                    if (branch.arrow[j][k] != kNone && branch.arrow[i][k] == kNone) {
+                        return arrowNode(i, k, TableauRule::Transitive,
+                                         {branch.arrow[i][j], branch.arrow[j][k]});
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // □A, i and i r j give A, j.
+    std::optional<Application> necessityStep(const Branch& branch) const {
+        for (const std::size_t number : branch.path) {
+            const TableauNode& node = tableau_.nodes.at(number);
+            if (node.accessibility() || formulas_[node.formula].node != ModalNode::Necessity) {
+                continue;
+            }
+            const int operand = formulas_[node.formula].left;
+            for (std::size_t j = 0; j < branch.worldCount(); ++j) {
+                if (branch.arrow[node.world][j] != kNone && branch.holding(j, operand) == kNone) {
+                    return Application{
+                        TableauRule::Necessity, {number, branch.arrow[node.world][j]}, j, {{operand}}};
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // ◇A, i with no world that i sees holding A makes one; else η gives a successor to a world
+    // that holds a □ formula and has none. False when neither applies.
+    bool newWorld(Branch& branch, std::size_t& last) {
+        for (const std::size_t number : branch.path) {
+            const TableauNode node = tableau_.nodes.at(number);
+            if (node.accessibility() || formulas_[node.formula].node != ModalNode::Possibility ||
+                witnessed(branch, node.world, formulas_[node.formula].left) ||
+                isBlocked(branch, node.world)) {
+                continue;
+            }
+            const std::size_t world = branch.addWorld(node.world);
+            last = add(branch, last, arrowNode(node.world, world, TableauRule::Possibility, {number}));
+            last = add(branch, last,
+                       formulaNode(formulas_[node.formula].left, world, TableauRule::Possibility, {number}));
+            return true;
+        }
+        if (!has(conditions_, FrameCondition::Serial)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < branch.worldCount(); ++i) {
+            if (holdsNecessity(branch, i) && !hasSuccessor(branch, i)) {
+                const std::size_t world = branch.addWorld(i);
+                last = add(branch, last, arrowNode(i, world, TableauRule::Serial, {}));
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool witnessed(const Branch& branch, std::size_t world, int formula) const {
+        for (std::size_t j = 0; j < branch.worldCount(); ++j) {
+            if (branch.arrow[world][j] != kNone && branch.holding(j, formula) != kNone) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool holdsNecessity(const Branch& branch, std::size_t world) const {
+        const auto& row = branch.holds.at(world);
+        for (std::size_t formula = 0; formula < row.size(); ++formula) {
+            if (row[formula] != kNone && formulas_[static_cast<int>(formula)].node == ModalNode::Necessity) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static bool hasSuccessor(const Branch& branch, std::size_t world) {
+        const auto& row = branch.arrow.at(world);
+        return std::any_of(row.begin(), row.end(), [](std::size_t node) { return node != kNone; });
+    }
+
+    // What world must hold: its own formulas and the □ formulas of every world that sees it.
+    std::vector<char> obligations(const Branch& branch, std::size_t world) const {
+        std::vector<char> held(formulas_.size(), 0);
+        for (std::size_t seer = 0; seer < branch.worldCount(); ++seer) {
+            if (seer != world && branch.arrow[seer][world] == kNone) {
+                continue;
+            }
+            const auto& row = branch.holds.at(seer);
+            for (std::size_t formula = 0; formula < row.size(); ++formula) {
+                const bool necessity = formulas_[static_cast<int>(formula)].node == ModalNode::Necessity;
+                held[formula] |= row[formula] != kNone && (seer == world || necessity);
+            }
+        }
+        return held;
+    }
+
+    // Under the loop check, a world whose obligations an earlier world on its path meets makes no
+    // worlds; the pair is kept for the countermodel.
+    bool isBlocked(Branch& branch, std::size_t world) const {
+        if (!loopCheck_ || world == 0) {
+            return false;
+        }
+        for (const auto& [blocked, by] : branch.blocked) {
+            if (blocked == world) {
+                return true;
+            }
+        }
+        const std::vector<char> own = obligations(branch, world);
+        for (std::size_t earlier = branch.maker[world];; earlier = branch.maker[earlier]) {
+            const std::vector<char> theirs = obligations(branch, earlier);
+            bool covered = true;
+            for (std::size_t formula = 0; formula < own.size() && covered; ++formula) {
+                covered = !own[formula] || theirs[formula];
+            }
+            if (covered) {
+                branch.blocked.emplace_back(world, earlier);
+                return true;
+            }
+            if (earlier == 0) {
+                return false;
+            }
+        }
+    }
+
+    Tableau& tableau_;
+    ModalFormulas& formulas_;
+    std::vector<FrameCondition> conditions_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::stop_token stop_;
+    bool loopCheck_ = false;
+    Branch open_;
+    std::size_t application_ = 0;
+    std::vector<std::size_t> applicationOf_;
+};
+
+// The model an open branch describes: its worlds, its arrows (with each blocked world seeing the
+// world it repeats) closed under the system's conditions, and at each world the atoms it holds.
+KripkeModel branchModel(const Tableau& tableau, const Branch& branch) {
+    KripkeModel model;
+    model.worldCount = branch.worldCount();
+    for (std::size_t world = 0; world < model.worldCount; ++world) {
+        std::string atoms;
+        const auto& row = branch.holds[world];
+        for (std::size_t formula = 0; formula < row.size(); ++formula) {
+            const ModalTerm& term = tableau.formulas[static_cast<int>(formula)];
+            if (row[formula] != kNone && term.node == ModalNode::Atom) {
+                atoms += term.symbol;
+            }
+        }
+        std::sort(atoms.begin(), atoms.end());
+        model.valuation.push_back(atoms);
+        for (std::size_t to = 0; to < model.worldCount; ++to) {
+            if (branch.arrow[world][to] != kNone) {
+                model.arrows.emplace_back(world, to);
+            }
+        }
+    }
+    for (const auto& [blocked, by] : branch.blocked) {
+        model.arrows.emplace_back(blocked, by);
+    }
+    return closedUnder(model, tableau.system);
+}
+
+// A closed tableau keeps only what its closures use: a node no closure below it needs goes, and a
+// split whose alternative closes without its own conclusions is replaced by that alternative.
+class Pruning {
+  public:
+    Pruning(const Tableau& tableau, const std::vector<std::size_t>& applications)
+        : nodes_(tableau.nodes), applications_(applications) {}
+
+    std::vector<TableauNode> pruned() {
+        const Piece whole = piece(0);
+        std::vector<TableauNode> kept;
+        std::vector<std::size_t> renamed(nodes_.size(), kNone);
+        emit(whole, kNone, kept, renamed);
+        for (TableauNode& node : kept) {
+            for (std::size_t& part : node.from) {
+                part = renamed.at(part);
+            }
+            if (node.closedBy) {
+                node.closedBy =
+                    std::pair(renamed.at(node.closedBy->first), renamed.at(node.closedBy->second));
+            }
+        }
+        return kept;
+    }
+
+  private:
+    struct Piece {
+        std::vector<std::size_t> nodes; // the kept nodes of a stretch without splits
+        std::vector<Piece> alternatives;
+        std::set<std::size_t> uses; // the nodes its closures use
+    };
+
+    Piece piece(std::size_t start) {
+        std::vector<std::size_t> stretch{start};
+        while (nodes_[stretch.back()].children.size() == 1) {
+            stretch.push_back(nodes_[stretch.back()].children.front());
+        }
+        Piece result;
+        const TableauNode& last = nodes_[stretch.back()];
+        if (last.children.empty()) {
+            result.uses = {last.closedBy->first, last.closedBy->second};
+        } else {
+            std::vector<Piece> alternatives;
+            for (const std::size_t child : last.children) {
+                alternatives.push_back(piece(child));
+            }
+            std::size_t unneeded = 0;
+            while (unneeded < alternatives.size() &&
+                   usesOwnConclusions(alternatives[unneeded], last.children[unneeded])) {
+                ++unneeded;
+            }
+            if (unneeded < alternatives.size()) {
+                Piece alone = std::move(alternatives[unneeded]);
+                result.uses = std::move(alone.uses);
+                result.alternatives = std::move(alone.alternatives);
+                keepStretch(stretch, result);
+                result.nodes.insert(result.nodes.end(), alone.nodes.begin(), alone.nodes.end());
+                return result;
+            }
+            for (Piece& alternative : alternatives) {
+                result.uses.merge(alternative.uses);
+                const auto& from = nodes_[alternative.nodes.front()].from;
+                result.uses.insert(from.begin(), from.end());
+            }
+            result.alternatives = std::move(alternatives);
+        }
+        keepStretch(stretch, result);
+        return result;
+    }
+
+    // The nodes one split gave an alternative: its head and, down the branch, the nodes of the same
+    // application (the second formula of ↔'s alternatives).
+    std::vector<std::size_t> conclusions(std::size_t head) const {
+        std::vector<std::size_t> nodes{head};
+        while (nodes_[nodes.back()].children.size() == 1 &&
+               applications_[nodes_[nodes.back()].children.front()] == applications_[head]) {
+            nodes.push_back(nodes_[nodes.back()].children.front());
+        }
+        return nodes;
+    }
+
+    // Whether the closures of an alternative use the conclusions its split gave it; a kept split
+    // shows the whole of each alternative's conclusions.
+    bool usesOwnConclusions(Piece& alternative, std::size_t head) const {
+        const std::vector<std::size_t> own = conclusions(head);
+        if (std::none_of(own.begin(), own.end(),
+                         [&](std::size_t node) { return alternative.uses.contains(node); })) {
+            return false;
+        }
+        for (const std::size_t node : own) {
+            if (std::find(alternative.nodes.begin(), alternative.nodes.end(), node) ==
+                alternative.nodes.end()) {
+                alternative.nodes.push_back(node);
+            }
+        }
+        std::sort(alternative.nodes.begin(), alternative.nodes.end());
+        return true;
+    }
+
+    // From the bottom up, a node stays when something below uses it (the premise always does),
+    // and with it the rest of its rule's conclusions on the stretch: ◇ shows its arrow and its
+    // formula together.
+    void keepStretch(const std::vector<std::size_t>& stretch, Piece& result) const {
+        std::vector<char> kept(stretch.size(), 0);
+        for (std::size_t at = stretch.size(); at-- > 0;) {
+            if (result.uses.contains(stretch[at]) || stretch[at] == 0) {
+                kept[at] = 1;
+                result.uses.insert(nodes_[stretch[at]].from.begin(), nodes_[stretch[at]].from.end());
+            }
+        }
+        std::vector<std::size_t> nodes;
+        for (std::size_t at = 0; at < stretch.size(); ++at) {
+            const auto together = [&](std::size_t other) {
+                return other < stretch.size() && kept[other] &&
+                       applications_[stretch[other]] == applications_[stretch[at]];
+            };
+            if (kept[at] || together(at - 1) || together(at + 1)) {
+                nodes.push_back(stretch[at]);
+            }
+        }
+        result.nodes.insert(result.nodes.begin(), nodes.begin(), nodes.end());
+    }
+
+    void emit(const Piece& piece, std::size_t parent, std::vector<TableauNode>& kept,
+              std::vector<std::size_t>& renamed) const {
+        for (const std::size_t node : piece.nodes) {
+            TableauNode copy = nodes_[node];
+            copy.children.clear();
+            if (parent != kNone) {
+                kept.at(parent).children.push_back(kept.size());
+            }
+            renamed[node] = kept.size();
+            parent = kept.size();
+            kept.push_back(std::move(copy));
+        }
+        for (const Piece& alternative : piece.alternatives) {
+            emit(alternative, parent, kept, renamed);
+        }
+    }
+
+    const std::vector<TableauNode>& nodes_;
+    const std::vector<std::size_t>& applications_;
+};
+
+} // namespace
+
+Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady_clock::time_point deadline,
+                     std::stop_token stop) {
+    Tableau tableau;
+    tableau.system = system;
+    std::optional<ParsedModalFormula> parsed = parseModalFormula(K);
+    if (!parsed) {
+        return tableau;
+    }
+    tableau.formulas = std::move(parsed->formulas);
+    Builder builder(tableau, deadline, std::move(stop));
+    try {
+        if (builder.closes(parsed->root)) {
+            tableau.end = TableauEnd::Closed;
+            tableau.nodes = Pruning(tableau, builder.applications()).pruned();
+        } else {
+            tableau.end = TableauEnd::Open;
+            tableau.countermodel = smallestCountermodel(tableau.formulas, parsed->root,
+                                                        branchModel(tableau, builder.openBranch()), system);
+        }
+    } catch (const GiveUp& given) {
+        tableau.end = given.end;
+    }
+    return tableau;
+}
+
+std::string_view ruleSign(TableauRule rule) {
+    switch (rule) {
+    case TableauRule::Premise:
+        return "";
+    case TableauRule::DoubleNegation:
+        return "¬¬";
+    case TableauRule::Conjunction:
+        return "∧";
+    case TableauRule::NegatedConjunction:
+        return "¬∧";
+    case TableauRule::Disjunction:
+        return "∨";
+    case TableauRule::NegatedDisjunction:
+        return "¬∨";
+    case TableauRule::Conditional:
+        return "→";
+    case TableauRule::NegatedConditional:
+        return "¬→";
+    case TableauRule::Biconditional:
+        return "↔";
+    case TableauRule::NegatedBiconditional:
+        return "¬↔";
+    case TableauRule::Necessity:
+        return "□";
+    case TableauRule::NegatedNecessity:
+        return "¬□";
+    case TableauRule::Possibility:
+        return "◇";
+    case TableauRule::NegatedPossibility:
+        return "¬◇";
+    case TableauRule::Reflexive:
+        return "ρ";
+    case TableauRule::Symmetric:
+        return "σ";
+    case TableauRule::Transitive:
+        return "τ";
+    case TableauRule::Serial:
+        return "η";
+    }
+    return "";
+}
+
+} // namespace zudaviror

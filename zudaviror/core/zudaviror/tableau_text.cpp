@@ -1,0 +1,243 @@
+#include "zudaviror/tableau_text.h"
+
+#include "zudaviror/formula_code.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace zudaviror {
+
+namespace {
+
+std::size_t codePoints(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
+std::string numbered(std::size_t node) {
+    return std::to_string(node + 1);
+}
+
+std::string branchEnd(const TableauNode& node) {
+    if (node.closedBy) {
+        return "× " + numbered(node.closedBy->first) + ", " + numbered(node.closedBy->second);
+    }
+    return node.open ? "↑ abierta" : node.undeveloped ? "… sin desarrollar" : "";
+}
+
+// The lines are gathered first, each with its justification apart, so that every justification
+// starts in one column whatever the depth of its branch.
+class TextWriter {
+  public:
+    explicit TextWriter(const Tableau& tableau) : tableau_(tableau) {}
+
+    std::string written() {
+        if (!tableau_.nodes.empty()) {
+            branch(0, "", "");
+        }
+        std::size_t width = 0;
+        for (const auto& [statement, why] : lines_) {
+            width = std::max(width, codePoints(statement));
+        }
+        std::string text;
+        for (const auto& [statement, why] : lines_) {
+            text += statement +
+                    (why.empty() ? "" : std::string(width - codePoints(statement) + 3, ' ') + why) + "\n";
+        }
+        return text;
+    }
+
+  private:
+    void branch(std::size_t node, const std::string& first, const std::string& rest) {
+        for (std::string lead = first;; lead = rest) {
+            const TableauNode& current = tableau_.nodes[node];
+            lines_.emplace_back(lead + numbered(node) + ". " + nodeStatement(tableau_, current),
+                                nodeJustification(current));
+            if (current.children.size() != 1) {
+                if (const std::string end = branchEnd(current); !end.empty()) {
+                    lines_.emplace_back(rest + end, "");
+                }
+                for (std::size_t child = 0; child < current.children.size(); ++child) {
+                    const bool last = child + 1 == current.children.size();
+                    branch(current.children[child], rest + (last ? "└─ " : "├─ "),
+                           rest + (last ? "   " : "│  "));
+                }
+                return;
+            }
+            node = current.children.front();
+        }
+    }
+
+    const Tableau& tableau_;
+    std::vector<std::pair<std::string, std::string>> lines_; // statement, justification
+};
+
+constexpr std::array<std::pair<char, std::string_view>, 12> kTexSigns = {{
+    {FormulaCode::Necesidad, "\\Box "},
+    {FormulaCode::Posibilidad, "\\Diamond "},
+    {FormulaCode::Negado, "\\neg "},
+    {FormulaCode::Conjuncion, "\\land "},
+    {FormulaCode::Disyuncion, "\\lor "},
+    {FormulaCode::Condicional, "\\rightarrow "},
+    {FormulaCode::Bicondicional, "\\leftrightarrow "},
+    {FormulaCode::Falso, "\\bot "},
+    {FormulaCode::F1, "\\varphi "},
+    {FormulaCode::F2, "\\psi "},
+    {FormulaCode::F3, "\\beta "},
+    {FormulaCode::F4, "\\alpha "},
+}};
+
+std::string texCodes(std::string_view codes) {
+    std::string tex;
+    for (const char code : codes) {
+        const auto sign = std::find_if(kTexSigns.begin(), kTexSigns.end(),
+                                       [&](const auto& entry) { return entry.first == code; });
+        tex += sign == kTexSigns.end() ? std::string(1, code) : std::string(sign->second);
+    }
+    return tex;
+}
+
+std::string texRule(TableauRule rule) {
+    switch (rule) {
+    case TableauRule::Premise:
+        return "";
+    case TableauRule::DoubleNegation:
+        return "\\neg\\neg";
+    case TableauRule::Conjunction:
+        return "\\land";
+    case TableauRule::NegatedConjunction:
+        return "\\neg{\\land}";
+    case TableauRule::Disjunction:
+        return "\\lor";
+    case TableauRule::NegatedDisjunction:
+        return "\\neg{\\lor}";
+    case TableauRule::Conditional:
+        return "{\\rightarrow}";
+    case TableauRule::NegatedConditional:
+        return "\\neg{\\rightarrow}";
+    case TableauRule::Biconditional:
+        return "{\\leftrightarrow}";
+    case TableauRule::NegatedBiconditional:
+        return "\\neg{\\leftrightarrow}";
+    case TableauRule::Necessity:
+        return "\\Box";
+    case TableauRule::NegatedNecessity:
+        return "\\neg\\Box";
+    case TableauRule::Possibility:
+        return "\\Diamond";
+    case TableauRule::NegatedPossibility:
+        return "\\neg\\Diamond";
+    case TableauRule::Reflexive:
+        return "\\rho";
+    case TableauRule::Symmetric:
+        return "\\sigma";
+    case TableauRule::Transitive:
+        return "\\tau";
+    case TableauRule::Serial:
+        return "\\eta";
+    }
+    return "";
+}
+
+class LatexWriter {
+  public:
+    explicit LatexWriter(const Tableau& tableau) : tableau_(tableau) {}
+
+    std::string written() {
+        text_ = "\\documentclass{article}\n"
+                "\\usepackage[T1]{fontenc}\n"
+                "\\usepackage[utf8]{inputenc}\n"
+                "\\usepackage{lmodern}\n"
+                "\\usepackage[spanish,es-noshorthands,es-nodecimaldot]{babel}\n"
+                "\\usepackage{amssymb}\n"
+                "\\usepackage{forest}\n"
+                "\\begin{document}\n"
+                "\\begin{center}\n"
+                "\\begin{forest}\n"
+                "for tree={align=center, parent anchor=south, child anchor=north, s sep=8mm}\n";
+        if (!tableau_.nodes.empty()) {
+            branch(0, 0);
+        }
+        return text_ + "\\end{forest}\n\\end{center}\n\\end{document}\n";
+    }
+
+  private:
+    // One stretch without splits is one node of the tree: a table of its numbered lines.
+    void branch(std::size_t node, std::size_t depth) {
+        const std::string indent(depth * 2, ' ');
+        text_ += indent + "[{\\begin{tabular}{@{}r@{\\ }l@{\\quad}l@{}}\n";
+        for (;;) {
+            const TableauNode& current = tableau_.nodes[node];
+            text_ += indent + "  " + numbered(node) + ". & $" + texStatement(current) + "$ & $" +
+                     texJustification(current) + "$ \\\\\n";
+            if (current.children.size() != 1) {
+                const std::string end = texEnd(current);
+                text_ += (end.empty() ? "" : indent + "  " + end + "\n") + indent + "\\end{tabular}}\n";
+                for (const std::size_t child : current.children) {
+                    branch(child, depth + 1);
+                }
+                text_ += indent + "]\n";
+                return;
+            }
+            node = current.children.front();
+        }
+    }
+
+    std::string texStatement(const TableauNode& node) const {
+        if (node.accessibility()) {
+            return std::to_string(node.world) + "\\mathrel{r}" + std::to_string(node.to);
+        }
+        return texCodes(tableau_.formulas.codes(node.formula)) + ",\\ " + std::to_string(node.world);
+    }
+
+    static std::string texJustification(const TableauNode& node) {
+        std::string from;
+        for (const std::size_t part : node.from) {
+            from += (from.empty() ? "\\ " : ",") + numbered(part);
+        }
+        return texRule(node.rule) + from;
+    }
+
+    static std::string texEnd(const TableauNode& node) {
+        if (node.closedBy) {
+            return "\\multicolumn{3}{@{}l@{}}{$\\times$\\ " + numbered(node.closedBy->first) + ", " +
+                   numbered(node.closedBy->second) + "}";
+        }
+        return node.open          ? "\\multicolumn{3}{@{}l@{}}{$\\uparrow$\\ abierta}"
+               : node.undeveloped ? "\\multicolumn{3}{@{}l@{}}{\\ldots\\ sin desarrollar}"
+                                  : "";
+    }
+
+    const Tableau& tableau_;
+    std::string text_;
+};
+
+} // namespace
+
+std::string nodeStatement(const Tableau& tableau, const TableauNode& node) {
+    if (node.accessibility()) {
+        return std::to_string(node.world) + " r " + std::to_string(node.to);
+    }
+    return tableau.formulas.signs(node.formula) + ", " + std::to_string(node.world);
+}
+
+std::string nodeJustification(const TableauNode& node) {
+    std::string why(ruleSign(node.rule));
+    for (std::size_t part = 0; part < node.from.size(); ++part) {
+        why += (part == 0 ? " " : ", ") + numbered(node.from[part]);
+    }
+    return why;
+}
+
+std::string tableauText(const Tableau& tableau) {
+    return TextWriter(tableau).written();
+}
+
+std::string tableauLatex(const Tableau& tableau) {
+    return LatexWriter(tableau).written();
+}
+
+} // namespace zudaviror
