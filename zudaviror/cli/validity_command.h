@@ -7,8 +7,8 @@
 
 namespace zudaviror::cli {
 
-// --valid: the verdict, then the countermodel when not valid, then with --proof the tableau; with
-// --json one object. The
+// --valid: the verdict, then, when not valid, the countermodel and the truth values of the
+// formula's subformulas at its worlds, then with --proof the tableau; with --json one object. The
 // formula is one TRANS accepts. Returns the exit status of the verdict.
 int answerValidity(const CliOptions& options, const std::string& formula, std::ostream& out);
 

@@ -54,7 +54,7 @@ KripkeModel generatedSubmodel(const KripkeModel& model) {
 }
 
 std::string worldName(std::size_t world) {
-    return "w" + std::to_string(world);
+    return std::to_string(world);
 }
 
 std::string countermodelText(const KripkeModel& model, CountermodelSigns signs) {
@@ -76,7 +76,7 @@ std::string countermodelText(const KripkeModel& model, CountermodelSigns signs) 
     return text + "falla en: " + worldName(model.failingWorld) + "\n";
 }
 
-std::string countermodelJson(const KripkeModel& model) {
+std::string countermodelJson(const KripkeModel& model, std::string_view furtherMembers) {
     std::string worlds;
     std::string valuation;
     for (std::size_t world = 0; world < model.worldCount; ++world) {
@@ -91,7 +91,8 @@ std::string countermodelJson(const KripkeModel& model) {
                     suite::jsonString(worldName(to)) + "]";
     }
     return "{\"worlds\":[" + worlds + "],\"relation\":[" + relation + "],\"valuation\":{" + valuation +
-           "},\"fails_at\":" + suite::jsonString(worldName(model.failingWorld)) + "}";
+           "},\"fails_at\":" + suite::jsonString(worldName(model.failingWorld)) +
+           (furtherMembers.empty() ? "" : ",") + std::string(furtherMembers) + "}";
 }
 
 } // namespace zudaviror
