@@ -1,8 +1,8 @@
 // Renders the windows offscreen into PNG files in the folder given as the only argument: the
 // cover, the main window empty, with !(p+!q) translated and its steps, with the keys of
-// state 2 disabled, with a log session open, the countermodel of "¿Es válida?" for □p → □□p in T,
-// and the three information windows.
-#include "countermodel_view.h"
+// state 2 disabled, with a log session open, the countermodels of "¿Es válida?" for □p → □□p in T
+// and ◇p → □◇p in S4, one of six worlds for □◇p → ◇□p in K, and the three information windows.
+#include "countermodel_window.h"
 #include "cover.h"
 #include "information_window.h"
 #include "main_window.h"
@@ -80,7 +80,36 @@ int main(int argc, char** argv) {
     validity->findChild<QComboBox*>(QStringLiteral("SISTEMA"))->setCurrentIndex(2);
     validity->askValidityCommand();
     ok = save(window, folder, "zudaviror-not-valid.png") && ok;
-    ok = save(*validity->countermodelView()->window(), folder, "zudaviror-countermodel.png") && ok;
+    ok = save(*validity->countermodelWindow(), folder, "zudaviror-countermodel.png") && ok;
+
+    window.clearFormula();
+    press(window, {"POSIBILIDAD", "p", "CONDICIONAL", "NECESIDAD", "POSIBILIDAD", "p"});
+    validity->findChild<QComboBox*>(QStringLiteral("SISTEMA"))->setCurrentIndex(4);
+    validity->askValidityCommand();
+    ok = save(*validity->countermodelWindow(), folder, "zudaviror-countermodel-2.png") && ok;
+
+    // Pairs that see each other, loops and a world that sees all the others, on a ring of six.
+    const zudaviror::KripkeModel sixWorlds{6,
+                                           {{0, 1},
+                                            {0, 2},
+                                            {0, 3},
+                                            {0, 4},
+                                            {0, 5},
+                                            {1, 0},
+                                            {1, 2},
+                                            {2, 1},
+                                            {2, 3},
+                                            {3, 3},
+                                            {3, 4},
+                                            {4, 3},
+                                            {4, 5},
+                                            {5, 0},
+                                            {5, 5}},
+                                           {"p", "q", "q", "p", "qr", ""},
+                                           0};
+    zudaviror::app::CountermodelWindow six(nullptr);
+    six.showCountermodel("!\"p-\"!p", sixWorlds);
+    ok = save(six, folder, "zudaviror-countermodel-6.png") && ok;
 
     const std::pair<InformationWindow, const char*> information[] = {
         {InformationWindow::Modal, "zudaviror-modal.png"},

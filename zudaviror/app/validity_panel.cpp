@@ -1,6 +1,6 @@
 #include "validity_panel.h"
 
-#include "countermodel_view.h"
+#include "countermodel_window.h"
 #include "display.h"
 
 #include "suite/latin1.h"
@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zudaviror::app {
 
@@ -50,7 +49,7 @@ void ValidityPanel::keepAnswerCurrent() {
         (formula_() != answeredFormula_ || systemChooser_->currentIndex() != answeredSystem_)) {
         answeredSystem_ = -1;
         answer_->clear();
-        showCountermodel(nullptr);
+        showCountermodel({}, nullptr);
     }
 }
 
@@ -74,13 +73,13 @@ void ValidityPanel::askValidityCommand() {
     answeredFormula_ = K;
     answeredSystem_ = systemChooser_->currentIndex();
     const KripkeModel* model = outcome.answer.countermodel ? &*outcome.answer.countermodel : nullptr;
-    showCountermodel(model);
+    showCountermodel(K, model);
     log_.appendValidityRecord(
         K, suite::latin1FromUtf8(systemDescription(system)), suite::latin1FromUtf8(answer),
         model != nullptr ? suite::latin1FromUtf8(countermodelText(*model, CountermodelSigns::Codes)) : "");
 }
 
-void ValidityPanel::showCountermodel(const KripkeModel* model) {
+void ValidityPanel::showCountermodel(const std::string& K, const KripkeModel* model) {
     if (model == nullptr) {
         if (countermodelWindow_ != nullptr) {
             countermodelWindow_->hide();
@@ -88,15 +87,9 @@ void ValidityPanel::showCountermodel(const KripkeModel* model) {
         return;
     }
     if (countermodelWindow_ == nullptr) {
-        countermodelWindow_ = new QWidget(window(), Qt::Tool);
-        countermodelWindow_->setObjectName(QStringLiteral("CONTRAMODELO"));
-        countermodelWindow_->setWindowTitle(QStringLiteral("Contramodelo"));
-        view_ = new CountermodelView(countermodelWindow_);
-        auto* layout = new QVBoxLayout(countermodelWindow_);
-        layout->addWidget(view_);
+        countermodelWindow_ = new CountermodelWindow(window());
     }
-    view_->showModel(*model);
-    countermodelWindow_->show();
+    countermodelWindow_->showCountermodel(K, *model);
 }
 
 } // namespace zudaviror::app

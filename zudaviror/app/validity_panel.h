@@ -16,18 +16,19 @@ class QPushButton;
 
 namespace zudaviror::app {
 
-class CountermodelView;
+class CountermodelWindow;
 
 // "¿Es válida?" under the designed keys: the system chooser, the key and the answer. A formula
-// that is not valid gets its countermodel drawn in a small window of its own; while a log session
-// is open every answer is also appended to the log.
+// that is not valid gets its countermodel drawn in a small window of its own, with the truth value
+// of each subformula at each of its worlds; while a log session is open every answer is also
+// appended to the log.
 class ValidityPanel : public QWidget {
     Q_OBJECT
   public:
     ValidityPanel(Host& host, LogSession& log, std::function<std::string()> formula, QWidget* parent);
 
-    // The drawing of the last countermodel, made when the first one is shown.
-    CountermodelView* countermodelView() const { return view_; }
+    // The window of the last countermodel, made when the first one is shown.
+    CountermodelWindow* countermodelWindow() const { return countermodelWindow_; }
 
     // Called whenever the formula may have changed: an answer, and its countermodel, stay only
     // while they are about the formula and the system shown.
@@ -37,7 +38,7 @@ class ValidityPanel : public QWidget {
     void askValidityCommand();
 
   private:
-    void showCountermodel(const KripkeModel* model);
+    void showCountermodel(const std::string& K, const KripkeModel* model);
 
     Host& host_;
     LogSession& log_;
@@ -45,8 +46,7 @@ class ValidityPanel : public QWidget {
     QComboBox* systemChooser_ = nullptr;
     QPushButton* askKey_ = nullptr;
     QLabel* answer_ = nullptr;
-    QWidget* countermodelWindow_ = nullptr;
-    CountermodelView* view_ = nullptr;
+    CountermodelWindow* countermodelWindow_ = nullptr;
     // The formula and the system the answer shown is about.
     std::string answeredFormula_;
     int answeredSystem_ = -1;

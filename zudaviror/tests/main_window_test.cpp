@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -566,6 +567,12 @@ TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodel
     EXPECT_TRUE(view->isVisible());
     const KripkeModel model = view->model();
     EXPECT_FALSE(oracle::holdsAt("!p-p", model, model.failingWorld)) << countermodelText(model);
+    auto* values = window->findChild<QTableWidget*>(QStringLiteral("VALORES"));
+    ASSERT_NE(values, nullptr);
+    const int whole = values->rowCount() - 1;
+    ASSERT_EQ(values->columnCount(), static_cast<int>(model.worldCount));
+    EXPECT_EQ(values->verticalHeaderItem(whole)->text(), utf8("□p→p"));
+    EXPECT_EQ(values->item(whole, static_cast<int>(model.failingWorld))->text(), QStringLiteral("F"));
 
     chooser->setCurrentIndex(2);
     click(ask);
