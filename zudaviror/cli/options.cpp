@@ -16,8 +16,9 @@ const char* const kUsageOptions = "  FÓRMULA se escribe con los códigos del te
 
 const char* const kValidityOptions =
     "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
-    "             (estado 1); lo decide un tablero, y solo si no acaba en el tiempo límite\n"
-    "             de 2 s la respuesta es «desconocido» (estado 3)\n"
+    "             y el valor de cada subfórmula en cada mundo (estado 1); lo decide un\n"
+    "             tablero, y solo si no acaba en el tiempo límite de 2 s la respuesta es\n"
+    "             «desconocido» (estado 3)\n"
     "  --system   K (por omisión), D (serial), T (reflexiva), B (reflexiva y simétrica),\n"
     "             S4 (reflexiva y transitiva) o S5 (reflexiva, simétrica y transitiva)\n"
     "  --json     con --valid, la respuesta como un objeto JSON\n"
