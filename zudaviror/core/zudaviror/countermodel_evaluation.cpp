@@ -11,7 +11,7 @@ namespace zudaviror {
 
 namespace {
 
-bool combine(char connective, bool left, bool right) {
+bool combined(char connective, bool left, bool right) {
     switch (connective) {
     case FormulaCode::Conjuncion:
         return left && right;
@@ -19,59 +19,65 @@ bool combine(char connective, bool left, bool right) {
         return left || right;
     case FormulaCode::Condicional:
         return !left || right;
-    default: // BICONDICIONAL
+    default:
         return left == right;
     }
 }
 
-// □ (all) or ◇ (not all false) over the worlds that world sees.
-bool modal(bool necessity, const std::vector<bool>& operand, const KripkeModel& model, std::size_t world) {
-    const auto seenWhere = [&](bool value) {
-        return std::any_of(model.arrows.begin(), model.arrows.end(), [&](const auto& arrow) {
-            return arrow.first == world && operand.at(arrow.second) == value;
-        });
-    };
-    return necessity ? !seenWhere(false) : seenWhere(true);
-}
-
-bool valueAt(const ModalTerm& term, const std::vector<std::vector<bool>>& known, const KripkeModel& model,
-             std::size_t world) {
-    const auto part = [&](int formula) -> const std::vector<bool>& {
-        return known.at(static_cast<std::size_t>(formula));
-    };
-    switch (term.node) {
-    case ModalNode::Atom:
-        return model.valuation.at(world).find(term.symbol) != std::string::npos;
-    case ModalNode::Falsum:
-        return false;
-    case ModalNode::Negation:
-        return !part(term.left).at(world);
-    case ModalNode::Necessity:
-        return modal(true, part(term.left), model, world);
-    case ModalNode::Possibility:
-        return modal(false, part(term.left), model, world);
-    case ModalNode::Binary:
-        break;
-    }
-    return combine(term.symbol, part(term.left).at(world), part(term.right).at(world));
-}
-
 } // namespace
+
+std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int formula,
+                                          const KripkeModel& model) {
+    const std::vector<std::vector<char>> sees = accessibilityMatrix(model);
+    std::vector<std::vector<char>> truth(formulas.size());
+    for (const int part : subformulas(formulas, formula)) {
+        const ModalTerm& term = formulas[part];
+        std::vector<char>& row = truth[static_cast<std::size_t>(part)];
+        row.assign(model.worldCount, 0);
+        for (std::size_t world = 0; world < model.worldCount; ++world) {
+            const auto value = [&](int operand, std::size_t at) {
+                return truth[static_cast<std::size_t>(operand)][at];
+            };
+            switch (term.node) {
+            case ModalNode::Atom:
+                row[world] = model.valuation.at(world).find(term.symbol) != std::string::npos;
+                break;
+            case ModalNode::Falsum:
+                break;
+            case ModalNode::Negation:
+                row[world] = !value(term.left, world);
+                break;
+            case ModalNode::Binary:
+                row[world] = combined(term.symbol, value(term.left, world), value(term.right, world));
+                break;
+            case ModalNode::Necessity:
+            case ModalNode::Possibility: {
+                const bool necessity = term.node == ModalNode::Necessity;
+                bool holds = necessity;
+                for (std::size_t seen = 0; seen < model.worldCount; ++seen) {
+                    if (sees[world][seen]) {
+                        holds = necessity ? holds && value(term.left, seen) : holds || value(term.left, seen);
+                    }
+                }
+                row[world] = holds;
+                break;
+            }
+            }
+        }
+    }
+    return truth;
+}
 
 std::vector<SubformulaValues> evaluateCountermodel(std::string_view K, const KripkeModel& model) {
     const std::optional<ParsedModalFormula> parsed = parseModalFormula(K);
     if (!parsed) {
         return {};
     }
-    // By number: every part's values are known before the formulas made of it.
-    std::vector<std::vector<bool>> known(parsed->formulas.size());
+    const std::vector<std::vector<char>> truth = modalTruth(parsed->formulas, parsed->root, model);
     std::vector<SubformulaValues> rows;
     for (const int formula : subformulas(parsed->formulas, parsed->root)) {
-        std::vector<bool>& values = known.at(static_cast<std::size_t>(formula));
-        for (std::size_t world = 0; world < model.worldCount; ++world) {
-            values.push_back(valueAt(parsed->formulas[formula], known, model, world));
-        }
-        rows.push_back({parsed->formulas.signs(formula), values});
+        const std::vector<char>& values = truth.at(static_cast<std::size_t>(formula));
+        rows.push_back({parsed->formulas.signs(formula), std::vector<bool>(values.begin(), values.end())});
     }
     return rows;
 }

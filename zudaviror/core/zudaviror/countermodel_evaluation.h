@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zudaviror/kripke_model.h"
+#include "zudaviror/modal_formula.h"
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ struct SubformulaValues {
     std::string signs;        // the subformula as the keys show it, UTF-8
     std::vector<bool> values; // per world of the model
 };
+
+// The truth of formula and of each of its parts at every world, [formula number][world]; the rows
+// of other formulas stay empty.
+std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int formula,
+                                          const KripkeModel& model);
 
 // One row per subformula of the keypad formula K, parts before wholes, K itself last; none
 // when K is not a keypad formula. □ is true at a world when its operand is true at every world

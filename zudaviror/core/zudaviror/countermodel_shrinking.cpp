@@ -1,6 +1,6 @@
 #include "zudaviror/countermodel_shrinking.h"
 
-#include "zudaviror/formula_code.h"
+#include "zudaviror/countermodel_evaluation.h"
 
 #include <algorithm>
 #include <optional>
@@ -8,29 +8,6 @@
 namespace zudaviror {
 
 namespace {
-
-using Relation = std::vector<std::vector<char>>;
-
-Relation relationOf(const KripkeModel& model) {
-    Relation sees(model.worldCount, std::vector<char>(model.worldCount, 0));
-    for (const auto& [from, to] : model.arrows) {
-        sees.at(from).at(to) = 1;
-    }
-    return sees;
-}
-
-bool combined(char connective, bool left, bool right) {
-    switch (connective) {
-    case FormulaCode::Conjuncion:
-        return left && right;
-    case FormulaCode::Disyuncion:
-        return left || right;
-    case FormulaCode::Condicional:
-        return !left || right;
-    default:
-        return left == right;
-    }
-}
 
 // The model with world `gone` merged into world `into` (its arrows moved there; the merged world
 // keeps the letters of `into`, or of `gone` when keepGone) and the worlds renumbered; gone == into
@@ -89,7 +66,7 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
         return std::find(conditions.begin(), conditions.end(), condition) != conditions.end();
     };
     const std::size_t n = model.worldCount;
-    Relation sees = relationOf(model);
+    std::vector<std::vector<char>> sees = accessibilityMatrix(model);
     for (std::size_t world = 0; world < n; ++world) {
         const bool seesNone =
             std::none_of(sees[world].begin(), sees[world].end(), [](char arrow) { return arrow; });
@@ -118,48 +95,6 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
         }
     }
     return model;
-}
-
-std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int formula,
-                                          const KripkeModel& model) {
-    const Relation sees = relationOf(model);
-    std::vector<std::vector<char>> truth(formulas.size());
-    for (const int part : subformulas(formulas, formula)) {
-        const ModalTerm& term = formulas[part];
-        std::vector<char>& row = truth[static_cast<std::size_t>(part)];
-        row.assign(model.worldCount, 0);
-        for (std::size_t world = 0; world < model.worldCount; ++world) {
-            const auto value = [&](int operand, std::size_t at) {
-                return truth[static_cast<std::size_t>(operand)][at];
-            };
-            switch (term.node) {
-            case ModalNode::Atom:
-                row[world] = model.valuation.at(world).find(term.symbol) != std::string::npos;
-                break;
-            case ModalNode::Falsum:
-                break;
-            case ModalNode::Negation:
-                row[world] = !value(term.left, world);
-                break;
-            case ModalNode::Binary:
-                row[world] = combined(term.symbol, value(term.left, world), value(term.right, world));
-                break;
-            case ModalNode::Necessity:
-            case ModalNode::Possibility: {
-                const bool necessity = term.node == ModalNode::Necessity;
-                bool holds = necessity;
-                for (std::size_t seen = 0; seen < model.worldCount; ++seen) {
-                    if (sees[world][seen]) {
-                        holds = necessity ? holds && value(term.left, seen) : holds || value(term.left, seen);
-                    }
-                }
-                row[world] = holds;
-                break;
-            }
-            }
-        }
-    }
-    return truth;
 }
 
 KripkeModel smallestCountermodel(const ModalFormulas& formulas, int formula, KripkeModel model,

@@ -26,6 +26,14 @@ std::string valuationList(const std::string& codes, CountermodelSigns signs, boo
 
 } // namespace
 
+std::vector<std::vector<char>> accessibilityMatrix(const KripkeModel& model) {
+    std::vector<std::vector<char>> sees(model.worldCount, std::vector<char>(model.worldCount, 0));
+    for (const auto& [from, to] : model.arrows) {
+        sees.at(from).at(to) = 1;
+    }
+    return sees;
+}
+
 KripkeModel generatedSubmodel(const KripkeModel& model) {
     // Breadth first from the failing world; renamed[w] is w's number in the submodel.
     std::vector<std::size_t> reached{model.failingWorld};

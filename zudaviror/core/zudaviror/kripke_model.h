@@ -15,6 +15,9 @@ struct KripkeModel {
     std::size_t failingWorld = 0;       // where the formula is false
 };
 
+// sees[from][to]: whether the model has the arrow from → to.
+std::vector<std::vector<char>> accessibilityMatrix(const KripkeModel& model);
+
 // The part of the model that the failing world sees, in any number of steps, the failing world
 // first (0) and the rest in the order they are reached: the formula is false there still, and
 // the frame conditions still hold, while worlds that matter to nothing are left out.
