@@ -24,9 +24,14 @@ const std::map<QString, double> kBudgetsMs = {
     // osmira's report of the largest exercise a student can start, and of 65,535 steps.
     {QStringLiteral("BM_ReportTheLargestExercise"), 5000},
     {QStringLiteral("BM_Report65535Steps"), 5000},
-    // A prover's answer (varquen's and zudaviror's), countermodel included, and its module's first load.
+    // A prover's answer (varquen's and zudaviror's), countermodel included, and varquen's module's
+    // first load; zudaviror's answers over its table of axioms (median and slowest) and its slowest
+    // answer to random formulas at the keypad's limits.
     {QStringLiteral("answer"), 200},
     {QStringLiteral("firstQuestionLoadsTheModule"), 100},
+    {QStringLiteral("axiomTableMedian"), 20},
+    {QStringLiteral("axiomTableSlowest"), 2000},
+    {QStringLiteral("slowestRandomAtTheLimits"), 2000},
     // varquen's worst questions: the time limit and a tenth.
     {QStringLiteral("answerWithinTheLimit"), 2200},
     // Whether the largest exercise a student can start can be done, told once after Nuevo.

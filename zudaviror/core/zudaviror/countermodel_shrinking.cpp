@@ -3,7 +3,7 @@
 #include "zudaviror/countermodel_evaluation.h"
 
 #include <algorithm>
-#include <optional>
+#include <chrono>
 
 namespace zudaviror {
 
@@ -41,21 +41,31 @@ bool failsAtZero(const ModalFormulas& formulas, int formula, const KripkeModel& 
            !modalTruth(formulas, formula, model)[static_cast<std::size_t>(formula)][0];
 }
 
-// The first model with one world merged or dropped that is still a countermodel, or nothing.
-std::optional<KripkeModel> oneWorldFewer(const ModalFormulas& formulas, int formula, const KripkeModel& model,
-                                         ModalSystem system) {
-    for (std::size_t gone = model.worldCount - 1; gone > 0; --gone) {
-        for (std::size_t into = 0; into <= gone; ++into) {
+// One pass over the worlds, last first: each is dropped, or merged into an earlier one, as soon as
+// the formula stays false at world 0; given up at the deadline with what it has.
+bool shrinkOnce(const ModalFormulas& formulas, int formula, KripkeModel& model, ModalSystem system,
+                std::chrono::steady_clock::time_point deadline) {
+    bool shrunk = false;
+    for (std::size_t gone = model.worldCount - 1; gone > 0 && gone < model.worldCount; --gone) {
+        for (std::size_t into = gone + 1; into-- > 0;) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
             for (const bool keepGone : {false, true}) {
                 KripkeModel smaller =
                     generatedSubmodel(closedUnder(merged(model, gone, into, keepGone), system));
                 if (failsAtZero(formulas, formula, smaller)) {
-                    return smaller;
+                    model = std::move(smaller);
+                    shrunk = true;
+                    break;
                 }
+            }
+            if (shrunk && gone >= model.worldCount) {
+                break;
             }
         }
     }
-    return std::nullopt;
+    return shrunk;
 }
 
 } // namespace
@@ -65,24 +75,22 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
     const auto asks = [&](FrameCondition condition) {
         return std::find(conditions.begin(), conditions.end(), condition) != conditions.end();
     };
+    const bool reflexive = asks(FrameCondition::Reflexive);
+    const bool serial = asks(FrameCondition::Serial);
     const std::size_t n = model.worldCount;
     std::vector<std::vector<char>> sees = accessibilityMatrix(model);
-    for (std::size_t world = 0; world < n; ++world) {
-        const bool seesNone =
-            std::none_of(sees[world].begin(), sees[world].end(), [](char arrow) { return arrow; });
-        sees[world][world] |= asks(FrameCondition::Reflexive) || (asks(FrameCondition::Serial) && seesNone);
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool seesNone = std::none_of(sees[i].begin(), sees[i].end(), [](char arrow) { return arrow; });
+        sees[i][i] |= reflexive || (serial && seesNone);
+        for (std::size_t j = 0; j < i && asks(FrameCondition::Symmetric); ++j) {
+            sees[i][j] = sees[j][i] = sees[i][j] || sees[j][i];
+        }
     }
-    for (bool grown = true; grown;) {
-        grown = false;
+    // Warshall's closure; on a symmetric relation it stays symmetric.
+    for (std::size_t k = 0; k < n && asks(FrameCondition::Transitive); ++k) {
         for (std::size_t i = 0; i < n; ++i) {
-            for (std::size_t j = 0; j < n; ++j) {
-                for (std::size_t k = 0; k < n && sees[i][j]; ++k) {
-                    const bool back = asks(FrameCondition::Symmetric) && !sees[j][i];
-                    const bool through = asks(FrameCondition::Transitive) && sees[j][k] && !sees[i][k];
-                    grown |= back || through;
-                    sees[j][i] |= back;
-                    sees[i][k] |= through;
-                }
+            for (std::size_t j = 0; j < n && sees[i][k]; ++j) {
+                sees[i][j] |= sees[k][j];
             }
         }
     }
@@ -98,11 +106,10 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
 }
 
 KripkeModel smallestCountermodel(const ModalFormulas& formulas, int formula, KripkeModel model,
-                                 ModalSystem system) {
+                                 ModalSystem system, std::chrono::steady_clock::time_point deadline) {
     model.failingWorld = 0;
     model = generatedSubmodel(closedUnder(std::move(model), system));
-    while (std::optional<KripkeModel> smaller = oneWorldFewer(formulas, formula, model, system)) {
-        model = std::move(*smaller);
+    while (model.worldCount > 1 && shrinkOnce(formulas, formula, model, system, deadline)) {
     }
     return model;
 }

@@ -4,6 +4,7 @@
 #include "zudaviror/modal_formula.h"
 #include "zudaviror/modal_system.h"
 
+#include <chrono>
 #include <vector>
 
 // A countermodel made as small as merging and dropping worlds allows, so that a student reads the
@@ -21,8 +22,9 @@ std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int for
                                           const KripkeModel& model);
 
 // A countermodel of formula (false at world 0 of model) with worlds merged into others and dropped
-// while the formula stays false at world 0 of a model of the system; then what world 0 sees.
+// while the formula stays false at world 0 of a model of the system, then cut to what world 0
+// sees; at the deadline, the smallest found so far.
 KripkeModel smallestCountermodel(const ModalFormulas& formulas, int formula, KripkeModel model,
-                                 ModalSystem system);
+                                 ModalSystem system, std::chrono::steady_clock::time_point deadline);
 
 } // namespace zudaviror

@@ -25,6 +25,13 @@ struct Branch {
     std::vector<std::vector<std::size_t>> arrow; // [from][to]: the node, or kNone
     std::vector<std::size_t> maker;              // the world whose ◇ (or η) made each world
     std::vector<std::pair<std::size_t, std::size_t>> blocked; // (world, the earlier world it repeats)
+    // What saves a scan of the whole branch at every step: where the first node whose rule may
+    // still apply stands, the □ formula nodes, and whether the arrows are closed under the
+    // accessibility rules since the last arrow was added.
+    std::size_t firstPending = 0;
+    std::vector<std::size_t> necessities;
+    bool arrowsClosed = false;
+    std::vector<TableauNode> missingArrows;
 
     std::size_t worldCount() const { return maker.size(); }
 
@@ -35,6 +42,7 @@ struct Branch {
     }
 
     std::size_t addWorld(std::size_t madeBy) {
+        arrowsClosed = false;
         maker.push_back(madeBy);
         holds.emplace_back();
         for (auto& row : arrow) {
@@ -88,7 +96,7 @@ class Builder {
         branch.addWorld(0);
         const std::size_t premise =
             add(branch, kNone, formulaNode(formulas_.negation(formula), 0, TableauRule::Premise, {}));
-        return develop(std::move(branch), premise);
+        return develop(std::move(branch), premise).has_value();
     }
 
     const Branch& openBranch() const { return open_; }
@@ -114,7 +122,11 @@ class Builder {
         }
         if (node.accessibility()) {
             branch.arrow.at(node.world).at(node.to) = number;
+            branch.arrowsClosed = false;
         } else {
+            if (formulas_[node.formula].node == ModalNode::Necessity) {
+                branch.necessities.push_back(number);
+            }
             auto& row = branch.holds.at(node.world);
             row.resize(std::max(row.size(), formulas_.size()), kNone);
             row.at(static_cast<std::size_t>(node.formula)) = number;
@@ -163,7 +175,25 @@ class Builder {
         return true;
     }
 
-    bool develop(Branch branch, std::size_t last) {
+    // The nodes a closure rests on: the contradicting pair and, through the nodes each came from,
+    // everything above them that they need.
+    std::set<std::size_t> dependencies(std::size_t closed) const {
+        const auto [first, second] = *tableau_.nodes.at(closed).closedBy;
+        std::set<std::size_t> needed;
+        std::vector<std::size_t> pending{first, second};
+        while (!pending.empty()) {
+            const std::size_t node = pending.back();
+            pending.pop_back();
+            if (needed.insert(node).second) {
+                const auto& from = tableau_.nodes[node].from;
+                pending.insert(pending.end(), from.begin(), from.end());
+            }
+        }
+        return needed;
+    }
+
+    // Develops the branch to its end: what its closures rest on, or nothing when it stays open.
+    std::optional<std::set<std::size_t>> develop(Branch branch, std::size_t last) {
         while (!closedAt(last)) {
             ++application_;
             if (std::optional<Application> step = propositional(branch, false)) {
@@ -177,30 +207,48 @@ class Builder {
             } else if (!newWorld(branch, last)) {
                 open_ = std::move(branch);
                 tableau_.nodes.at(last).open = true;
-                return false;
+                return std::nullopt;
             }
         }
-        return true;
+        return dependencies(last);
     }
 
-    bool developSplit(Branch branch, std::size_t last, const Application& split) {
+    // Each alternative in turn. One whose closures do not rest on its own conclusions would close
+    // the same way without the split, so the others are not developed (the pruning then drops
+    // the split).
+    std::optional<std::set<std::size_t>> developSplit(Branch branch, std::size_t last,
+                                                      const Application& split) {
+        std::set<std::size_t> needed;
         for (std::size_t alternative = 0; alternative < split.alternatives.size(); ++alternative) {
             Branch taken = alternative + 1 == split.alternatives.size() ? std::move(branch) : branch;
             std::size_t end = last;
+            const std::size_t firstConclusion = tableau_.nodes.size();
             const bool goesOn = conclude(taken, end, split, split.alternatives[alternative]);
-            if (goesOn && !develop(std::move(taken), end)) {
-                for (std::size_t rest = alternative + 1; rest < split.alternatives.size(); ++rest) {
-                    const int first = split.alternatives[rest].front();
-                    TableauNode undeveloped = formulaNode(first, split.world, split.rule, split.from);
-                    undeveloped.undeveloped = true;
-                    tableau_.nodes.push_back(std::move(undeveloped));
-                    tableau_.nodes.at(last).children.push_back(tableau_.nodes.size() - 1);
-                    applicationOf_.push_back(application_);
-                }
-                return false;
+            std::optional<std::set<std::size_t>> below =
+                goesOn ? develop(std::move(taken), end) : dependencies(end);
+            if (!below) {
+                markUndeveloped(split, last, alternative + 1);
+                return std::nullopt;
             }
+            const auto own = below->lower_bound(firstConclusion);
+            if (own == below->end() || *own >= firstConclusion + split.alternatives[alternative].size()) {
+                return below;
+            }
+            needed.merge(*below);
         }
-        return true;
+        return needed;
+    }
+
+    // The alternatives after an open branch are shown as not developed.
+    void markUndeveloped(const Application& split, std::size_t last, std::size_t from) {
+        for (std::size_t rest = from; rest < split.alternatives.size(); ++rest) {
+            TableauNode undeveloped =
+                formulaNode(split.alternatives[rest].front(), split.world, split.rule, split.from);
+            undeveloped.undeveloped = true;
+            tableau_.nodes.push_back(std::move(undeveloped));
+            tableau_.nodes.at(last).children.push_back(tableau_.nodes.size() - 1);
+            applicationOf_.push_back(application_);
+        }
     }
 
     // A propositional rule of a node not yet used: the first that does not split, or else the
@@ -208,7 +256,10 @@ class Builder {
     std::optional<Application> propositional(Branch& branch, bool splitting) {
         std::optional<Application> chosen;
         std::size_t chosenPlace = 0;
-        for (std::size_t place = 0; place < branch.path.size(); ++place) {
+        while (branch.firstPending < branch.path.size() && branch.done[branch.firstPending]) {
+            ++branch.firstPending;
+        }
+        for (std::size_t place = branch.firstPending; place < branch.path.size(); ++place) {
             const TableauNode& node = tableau_.nodes.at(branch.path[place]);
             if (branch.done[place] || node.accessibility()) {
                 continue;
@@ -307,12 +358,32 @@ class Builder {
     }
 
     // ρ, σ or τ where the system has it and the arrow is missing.
-    std::optional<TableauNode> accessibilityStep(const Branch& branch) const {
+    // The arrows missing from one scan are added in turn, each checked again as it comes: an
+    // arrow it made may already be there. A new arrow or world asks for another scan.
+    std::optional<TableauNode> accessibilityStep(Branch& branch) const {
+        while (!branch.missingArrows.empty()) {
+            TableauNode arrow = std::move(branch.missingArrows.back());
+            branch.missingArrows.pop_back();
+            if (branch.arrow[arrow.world][arrow.to] == kNone) {
+                return arrow;
+            }
+        }
+        if (branch.arrowsClosed) {
+            return std::nullopt;
+        }
+        branch.missingArrows = missingArrows(branch);
+        std::reverse(branch.missingArrows.begin(), branch.missingArrows.end());
+        branch.arrowsClosed = true;
+        return branch.missingArrows.empty() ? std::nullopt : accessibilityStep(branch);
+    }
+
+    std::vector<TableauNode> missingArrows(const Branch& branch) const {
+        std::vector<TableauNode> missing;
         const std::size_t n = branch.worldCount();
         if (has(conditions_, FrameCondition::Reflexive)) {
             for (std::size_t i = 0; i < n; ++i) {
                 if (branch.arrow[i][i] == kNone) {
-                    return arrowNode(i, i, TableauRule::Reflexive, {});
+                    missing.push_back(arrowNode(i, i, TableauRule::Reflexive, {}));
                 }
             }
         }
@@ -322,29 +393,26 @@ class Builder {
                     continue;
                 }
                 if (has(conditions_, FrameCondition::Symmetric) && branch.arrow[j][i] == kNone) {
-                    return arrowNode(j, i, TableauRule::Symmetric, {branch.arrow[i][j]});
+                    missing.push_back(arrowNode(j, i, TableauRule::Symmetric, {branch.arrow[i][j]}));
                 }
                 if (!has(conditions_, FrameCondition::Transitive)) {
                     continue;
                 }
                 for (std::size_t k = 0; k < n; ++k) {
                     if (branch.arrow[j][k] != kNone && branch.arrow[i][k] == kNone) {
-                        return arrowNode(i, k, TableauRule::Transitive,
-                                         {branch.arrow[i][j], branch.arrow[j][k]});
+                        missing.push_back(arrowNode(i, k, TableauRule::Transitive,
+                                                    {branch.arrow[i][j], branch.arrow[j][k]}));
                     }
                 }
             }
         }
-        return std::nullopt;
+        return missing;
     }
 
     // □A, i and i r j give A, j.
     std::optional<Application> necessityStep(const Branch& branch) const {
-        for (const std::size_t number : branch.path) {
+        for (const std::size_t number : branch.necessities) {
             const TableauNode& node = tableau_.nodes.at(number);
-            if (node.accessibility() || formulas_[node.formula].node != ModalNode::Necessity) {
-                continue;
-            }
             const int operand = formulas_[node.formula].left;
             for (std::size_t j = 0; j < branch.worldCount(); ++j) {
                 if (branch.arrow[node.world][j] != kNone && branch.holding(j, operand) == kNone) {
@@ -653,8 +721,9 @@ Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady
             tableau.nodes = Pruning(tableau, builder.applications()).pruned();
         } else {
             tableau.end = TableauEnd::Open;
-            tableau.countermodel = smallestCountermodel(tableau.formulas, parsed->root,
-                                                        branchModel(tableau, builder.openBranch()), system);
+            tableau.countermodel = smallestCountermodel(
+                tableau.formulas, parsed->root, branchModel(tableau, builder.openBranch()), system,
+                std::min(deadline, std::chrono::steady_clock::now() + kShrinkingTime));
         }
     } catch (const GiveUp& given) {
         tableau.end = given.end;

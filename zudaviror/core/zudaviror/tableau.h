@@ -76,6 +76,10 @@ struct Tableau {
 // The most nodes a tableau may have before the question is given up as too large.
 inline constexpr std::size_t kMaxTableauNodes = 400000;
 
+// How long a countermodel may be shrunk after the tableau has found it: a large one keeps the
+// worlds left at that time.
+inline constexpr std::chrono::milliseconds kShrinkingTime{250};
+
 // The tableau of the keypad formula K in the system, given up at the deadline or on a stop
 // request. A closed tableau keeps only the nodes its closed branches use, numbered down the tree.
 Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady_clock::time_point deadline,

@@ -7,12 +7,10 @@
 #include "suite/validity_verdict.h"
 
 #include <chrono>
-#include <filesystem>
 #include <optional>
-#include <string>
 
-// The prover behind "¿Es válida?": it lives in a module of its own, with Z3, loaded the first
-// time a student asks, so that the core, the program and its start-up know nothing of Z3.
+// An answer to "¿Es válida?", and the interface of a prover that gives one from the translation:
+// the tests hold Z3's answer on the TRANS result to the tableau's.
 namespace zudaviror {
 
 struct ValidityAnswer {
@@ -28,20 +26,5 @@ class ValidityProver {
     virtual ValidityAnswer decide(const WorldFormula& formula, ModalSystem system,
                                   std::chrono::milliseconds timeLimit) = 0;
 };
-
-// The module's entry, extern "C": the one prover, made at the first call.
-inline constexpr const char* kProverEntry = "zudavirorProver";
-using ProverEntry = ValidityProver* (*)();
-
-struct ProverLoad {
-    ValidityProver* prover = nullptr; // null when the module is missing
-    std::string reason;               // why, in UTF-8
-};
-
-// Where the module lies: beside the program, as the build and the installation put it.
-std::filesystem::path validityProverFile();
-
-// The module, loaded at the first call; later calls answer the same.
-ProverLoad loadValidityProver();
 
 } // namespace zudaviror
