@@ -2,6 +2,7 @@
 
 #include "countermodel_window.h"
 #include "display.h"
+#include "tableau_window.h"
 
 #include "suite/latin1.h"
 #include "zudaviror/messages.h"
@@ -40,7 +41,15 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
     row->addWidget(systemChooser_, 0, Qt::AlignTop);
     row->addWidget(askKey_, 0, Qt::AlignTop);
     row->addWidget(answer_, 1);
+    tableauKey_ = new QPushButton(QStringLiteral("Tablero…"), this);
+    tableauKey_->setObjectName(QStringLiteral("VER_TABLERO"));
+    tableauKey_->setToolTip(
+        QStringLiteral("Muestra el tablero que decidió la respuesta: cerrado si la fórmula es "
+                       "válida, con la rama abierta del contramodelo si no lo es"));
+    tableauKey_->setEnabled(false);
+    row->addWidget(tableauKey_, 0, Qt::AlignTop);
     connect(askKey_, &QPushButton::clicked, this, &ValidityPanel::askValidityCommand);
+    connect(tableauKey_, &QPushButton::clicked, this, &ValidityPanel::showTableauCommand);
     connect(systemChooser_, &QComboBox::currentIndexChanged, this, &ValidityPanel::keepAnswerCurrent);
 }
 
@@ -49,6 +58,10 @@ void ValidityPanel::keepAnswerCurrent() {
         (formula_() != answeredFormula_ || systemChooser_->currentIndex() != answeredSystem_)) {
         answeredSystem_ = -1;
         answer_->clear();
+        tableauKey_->setEnabled(false);
+        if (tableauWindow_ != nullptr) {
+            tableauWindow_->hide();
+        }
         showCountermodel({}, nullptr);
     }
 }
@@ -72,11 +85,23 @@ void ValidityPanel::askValidityCommand() {
     answer_->setText(QString::fromStdString(std::string(systemName(system)) + ": " + answer));
     answeredFormula_ = K;
     answeredSystem_ = systemChooser_->currentIndex();
+    tableau_ = outcome.tableau;
+    tableauKey_->setEnabled(!tableau_.nodes.empty());
+    if (tableauWindow_ != nullptr && tableauWindow_->isVisible()) {
+        showTableauCommand();
+    }
     const KripkeModel* model = outcome.answer.countermodel ? &*outcome.answer.countermodel : nullptr;
     showCountermodel(K, model);
     log_.appendValidityRecord(
         K, suite::latin1FromUtf8(systemDescription(system)), suite::latin1FromUtf8(answer),
         model != nullptr ? suite::latin1FromUtf8(countermodelText(*model, CountermodelSigns::Codes)) : "");
+}
+
+void ValidityPanel::showTableauCommand() {
+    if (tableauWindow_ == nullptr) {
+        tableauWindow_ = new TableauWindow(host_, window());
+    }
+    tableauWindow_->showTableau(tableau_);
 }
 
 void ValidityPanel::showCountermodel(const std::string& K, const KripkeModel* model) {

@@ -4,6 +4,7 @@
 
 #include "zudaviror/kripke_model.h"
 #include "zudaviror/log_session.h"
+#include "zudaviror/tableau.h"
 
 #include <QWidget>
 
@@ -17,11 +18,12 @@ class QPushButton;
 namespace zudaviror::app {
 
 class CountermodelWindow;
+class TableauWindow;
 
 // "¿Es válida?" under the designed keys: the system chooser, the key and the answer. A formula
 // that is not valid gets its countermodel drawn in a small window of its own, with the truth value
-// of each subformula at each of its worlds; while a log session is open every answer is also
-// appended to the log.
+// of each subformula at each of its worlds; "Tablero…" shows the tableau that decided it; while a
+// log session is open every answer is also appended to the log.
 class ValidityPanel : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +31,8 @@ class ValidityPanel : public QWidget {
 
     // The window of the last countermodel, made when the first one is shown.
     CountermodelWindow* countermodelWindow() const { return countermodelWindow_; }
+    // The window of the last answer's tableau, made when "Tablero…" is first pressed.
+    TableauWindow* tableauWindow() const { return tableauWindow_; }
 
     // Called whenever the formula may have changed: an answer, and its countermodel, stay only
     // while they are about the formula and the system shown.
@@ -36,6 +40,7 @@ class ValidityPanel : public QWidget {
 
   public slots:
     void askValidityCommand();
+    void showTableauCommand();
 
   private:
     void showCountermodel(const std::string& K, const KripkeModel* model);
@@ -46,7 +51,10 @@ class ValidityPanel : public QWidget {
     QComboBox* systemChooser_ = nullptr;
     QPushButton* askKey_ = nullptr;
     QLabel* answer_ = nullptr;
+    QPushButton* tableauKey_ = nullptr;
     CountermodelWindow* countermodelWindow_ = nullptr;
+    TableauWindow* tableauWindow_ = nullptr;
+    Tableau tableau_; // the last answer's
     // The formula and the system the answer shown is about.
     std::string answeredFormula_;
     int answeredSystem_ = -1;

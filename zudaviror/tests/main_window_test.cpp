@@ -578,6 +578,21 @@ TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodel
     click(ask);
     EXPECT_EQ(answer->text(), utf8("T: válida"));
     EXPECT_FALSE(view->isVisible());
+    // Its proof: the closed tableau, shown and exported as LaTeX.
+    auto* tableauKey = window->findChild<QPushButton*>(QStringLiteral("VER_TABLERO"));
+    ASSERT_TRUE(tableauKey && tableauKey->isEnabled());
+    click(tableauKey);
+    auto* proof = window->findChild<QPlainTextEdit*>(QStringLiteral("TEXTO_TABLERO"));
+    ASSERT_TRUE(proof && proof->isVisible());
+    EXPECT_TRUE(proof->toPlainText().startsWith(utf8("1. ¬(□p→p), 0"))) << proof->toPlainText().toStdString();
+    EXPECT_TRUE(proof->toPlainText().contains(utf8("0 r 0"))) << "ρ in T";
+    EXPECT_TRUE(proof->toPlainText().contains(utf8("× "))) << "closed";
+    chooseFile(path("tablero.tex"));
+    click(window->findChild<QPushButton*>(QStringLiteral("EXPORTAR_TABLERO")));
+    EXPECT_NE(readFile(path("tablero.tex")).find("\\begin{forest}"), std::string::npos);
+    click(key(KeyId::BORRAR));
+    EXPECT_FALSE(proof->isVisible()) << "gone with its formula";
+    EXPECT_FALSE(tableauKey->isEnabled());
     EXPECT_EQ(readFile(log),
               sessionHeader(kMoment) +
                   validityRecord(kMoment, "!p-p", suite::latin1FromUtf8("K (cualquier relación)"),

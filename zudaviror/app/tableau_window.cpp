@@ -1,0 +1,78 @@
+#include "tableau_window.h"
+
+#include "suite/file_saving.h"
+#include "suite/latin1.h"
+#include "zudaviror/tableau_text.h"
+
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace zudaviror::app {
+
+TableauWindow::TableauWindow(Host& host, QWidget* parent) : QWidget(parent, Qt::Tool), host_(host) {
+    setObjectName(QStringLiteral("TABLERO"));
+    setWindowTitle(QStringLiteral("Tablero"));
+    caption_ = new QLabel(this);
+    caption_->setWordWrap(true);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("TEXTO_TABLERO"));
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    text_->setFont(font);
+    exportKey_ = new QPushButton(QStringLiteral("Exportar LaTeX…"), this);
+    exportKey_->setObjectName(QStringLiteral("EXPORTAR_TABLERO"));
+    exportKey_->setToolTip(
+        QStringLiteral("Guarda el tablero como documento LaTeX (un árbol del paquete forest)"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption_);
+    layout->addWidget(text_, 1);
+    layout->addWidget(exportKey_, 0, Qt::AlignRight);
+    connect(exportKey_, &QPushButton::clicked, this, &TableauWindow::exportLatex);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::hide);
+}
+
+void TableauWindow::showTableau(const Tableau& tableau) {
+    const bool closed = tableau.end == TableauEnd::Closed;
+    caption_->setText(
+        closed ? QStringLiteral("Tablero cerrado de la negación de la fórmula: todas las ramas "
+                                "acaban en × (los números de los dos nodos que se contradicen), así "
+                                "que la fórmula es válida.")
+               : QStringLiteral("Tablero de la negación de la fórmula con una rama abierta (↑): de "
+                                "ella sale el contramodelo."));
+    caption_->setText(caption_->text() +
+                      QStringLiteral(" Cada nodo lleva a la derecha la regla que lo dio y los "
+                                     "números de los nodos de los que sale; «i r j» dice que el "
+                                     "mundo j es accesible desde i."));
+    text_->setPlainText(QString::fromStdString(tableauText(tableau)));
+    latex_ = tableauLatex(tableau);
+    const QFontMetrics metrics(text_->font());
+    int widest = 0;
+    for (const QString& line : text_->toPlainText().split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    resize(std::min(widest + 60, 1000), std::min(metrics.lineSpacing() * (text_->blockCount() + 8), 700));
+    show();
+    raise();
+}
+
+void TableauWindow::exportLatex() {
+    const QString path = host_.saveFileName(QStringLiteral("LaTeX (*.tex)|*.tex||"));
+    if (path.isEmpty() || (QFileInfo::exists(path) &&
+                           !host_.confirm(QStringLiteral("%1 ya existe. ¿Reemplazarlo?").arg(path)))) {
+        return;
+    }
+    const suite::FileSave saved = suite::replaceFile(path.toStdString(), latex_);
+    if (!saved.saved()) {
+        host_.showMessage(QStringLiteral("No se ha podido guardar %1: %2")
+                              .arg(path, QString::fromLatin1(saved.reason().c_str())));
+    }
+}
+
+} // namespace zudaviror::app

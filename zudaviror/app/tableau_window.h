@@ -1,0 +1,37 @@
+#pragma once
+
+#include "host.h"
+
+#include "zudaviror/tableau.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zudaviror::app {
+
+// The tableau behind an answer of "¿Es válida?": its numbered nodes down the tree, each with the
+// rule that gave it and the nodes it came from, every closed branch ending in ×; and the command
+// that exports it as a LaTeX document.
+class TableauWindow : public QWidget {
+    Q_OBJECT
+  public:
+    TableauWindow(Host& host, QWidget* parent);
+
+    void showTableau(const Tableau& tableau);
+    QPlainTextEdit* text() const { return text_; }
+
+  public slots:
+    void exportLatex();
+
+  private:
+    Host& host_;
+    QLabel* caption_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QPushButton* exportKey_ = nullptr;
+    std::string latex_;
+};
+
+} // namespace zudaviror::app
