@@ -589,7 +589,7 @@ TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodel
     EXPECT_TRUE(proof->toPlainText().contains(utf8("× "))) << "closed";
     chooseFile(path("tablero.tex"));
     click(window->findChild<QPushButton*>(QStringLiteral("EXPORTAR_TABLERO")));
-    EXPECT_NE(readFile(path("tablero.tex")).find("\\begin{forest}"), std::string::npos);
+    EXPECT_NE(readFile(path("tablero.tex")).find("\\Tree"), std::string::npos);
     click(key(KeyId::BORRAR));
     EXPECT_FALSE(proof->isVisible()) << "gone with its formula";
     EXPECT_FALSE(tableauKey->isEnabled());

@@ -147,34 +147,44 @@ class LatexWriter {
     explicit LatexWriter(const Tableau& tableau) : tableau_(tableau) {}
 
     std::string written() {
-        text_ = "\\documentclass{article}\n"
-                "\\usepackage[T1]{fontenc}\n"
-                "\\usepackage[utf8]{inputenc}\n"
-                "\\usepackage{lmodern}\n"
-                "\\usepackage[spanish,es-noshorthands,es-nodecimaldot]{babel}\n"
-                "\\usepackage{amssymb}\n"
-                "\\usepackage{forest}\n"
-                "\\begin{document}\n"
-                "\\begin{center}\n"
-                "\\begin{forest}\n"
-                "for tree={align=center, parent anchor=south, child anchor=north, s sep=8mm}\n";
         if (!tableau_.nodes.empty()) {
             branch(0, 0);
         }
-        return text_ + "\\end{forest}\n\\end{center}\n\\end{document}\n";
+        // Each level starts below the tallest stretch of the level above it.
+        std::string levels;
+        for (std::size_t depth = 0; depth + 1 < tallest_.size(); ++depth) {
+            levels += ", level " + std::to_string(depth + 1) +
+                      "/.style={level distance=" + std::to_string(tallest_[depth] * 5 + 8) + "mm}";
+        }
+        return "\\documentclass{article}\n"
+               "\\usepackage[T1]{fontenc}\n"
+               "\\usepackage[utf8]{inputenc}\n"
+               "\\usepackage{lmodern}\n"
+               "\\usepackage[spanish,es-noshorthands,es-nodecimaldot]{babel}\n"
+               "\\usepackage{amssymb}\n"
+               "\\usepackage{tikz-qtree}\n"
+               "\\begin{document}\n"
+               "\\begin{center}\n"
+               "\\begin{tikzpicture}[every tree node/.style={anchor=north}, sibling distance=10mm, "
+               "edge from parent path={(\\tikzparentnode.south) -- (\\tikzchildnode.north)}" +
+               levels + "]\n\\Tree " + text_ + "\\end{tikzpicture}\n\\end{center}\n\\end{document}\n";
     }
 
   private:
     // One stretch without splits is one node of the tree: a table of its numbered lines.
     void branch(std::size_t node, std::size_t depth) {
         const std::string indent(depth * 2, ' ');
-        text_ += indent + "[{\\begin{tabular}{@{}r@{\\ }l@{\\quad}l@{}}\n";
-        for (;;) {
+        text_ += indent + "[.{\\begin{tabular}{@{}r@{\\ }l@{\\quad}l@{}}\n";
+        std::size_t lines = 0;
+        for (;; ++lines) {
             const TableauNode& current = tableau_.nodes[node];
             text_ += indent + "  " + numbered(node) + ". & $" + texStatement(current) + "$ & $" +
                      texJustification(current) + "$ \\\\\n";
             if (current.children.size() != 1) {
                 const std::string end = texEnd(current);
+                lines += end.empty() ? 1 : 2;
+                tallest_.resize(std::max(tallest_.size(), depth + 1), 0);
+                tallest_[depth] = std::max(tallest_[depth], lines);
                 text_ += (end.empty() ? "" : indent + "  " + end + "\n") + indent + "\\end{tabular}}\n";
                 for (const std::size_t child : current.children) {
                     branch(child, depth + 1);
@@ -213,6 +223,7 @@ class LatexWriter {
 
     const Tableau& tableau_;
     std::string text_;
+    std::vector<std::size_t> tallest_; // per depth, the most lines of a stretch there
 };
 
 } // namespace

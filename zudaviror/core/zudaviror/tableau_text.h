@@ -19,7 +19,8 @@ std::string nodeJustification(const TableauNode& node);
 // and one not developed in "… sin desarrollar". Every line ends in a line feed.
 std::string tableauText(const Tableau& tableau);
 
-// A whole LaTeX document that draws the tableau as a tree with the forest package.
+// A whole LaTeX document that draws the tableau as a tree with TikZ (tikz-qtree): each stretch
+// without a split is one box of numbered lines, its branches hang below it.
 std::string tableauLatex(const Tableau& tableau);
 
 } // namespace zudaviror
