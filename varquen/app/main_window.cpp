@@ -4,13 +4,14 @@
 #include "file_access.h"
 #include "formula_editor.h"
 #include "program_icon.h"
-#include "validity_progress.h"
+#include "suite/question_progress.h"
 #include "varquen/countermodel_text.h"
 #include "varquen/formula_file.h"
 #include "varquen/output_text.h"
 #include "varquen/tokens.h"
 #include "varquen/translation.h"
 #include "varquen/translation_reader.h"
+#include "varquen/validity_question.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -416,7 +417,11 @@ void TForm1::askWhetherValid() {
         setStatus(fromLatin1(read.reason));
         return;
     }
-    const ValidityAnswer answer = askShowingProgress(this, *read.value);
+    ValidityAnswer answer;
+    suite::askShowingProgress(
+        this, QStringLiteral("Preguntando a los demostradores…"), [&](std::stop_token stop) {
+            answer = askProver(*read.value, suite::kDefaultProverTimeLimit, std::move(stop));
+        });
     setStatus(QString::fromUtf8(suite::verdictLine(answer.verdict)));
     host_.showMessage(fromLatin1(answerText(answer)), QStringLiteral("¿Es válida?"));
 }

@@ -5,10 +5,10 @@
 #include "tableau_window.h"
 
 #include "suite/latin1.h"
+#include "suite/question_progress.h"
 #include "zudaviror/messages.h"
 #include "zudaviror/validity_question.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,9 +69,11 @@ void ValidityPanel::keepAnswerCurrent() {
 void ValidityPanel::askValidityCommand() {
     const std::string K = formula_();
     const ModalSystem system = kModalSystems[static_cast<std::size_t>(systemChooser_->currentIndex())];
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ValidityOutcome outcome = askValidity(K, system);
-    QApplication::restoreOverrideCursor();
+    ValidityOutcome outcome;
+    suite::askShowingProgress(
+        window(), QStringLiteral("Construyendo el tablero…"), [&](std::stop_token stop) {
+            outcome = askValidity(K, system, suite::kDefaultProverTimeLimit, std::move(stop));
+        });
     if (outcome.translation.status == TransStatus::OutOfMemory) {
         host_.showMessage(latin1Text(messages::kOutOfMemory));
         host_.endProgram(-1);

@@ -18,9 +18,11 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -404,6 +406,26 @@ TEST_F(MainWindowTest, ALongAnswerWrapsInsideTheWindow) {
 // The answer shown is about the formula and the system shown: a change of either clears it, and
 // the countermodel window with it (after BORRAR and a new formula, the old model with its letter
 // q stayed).
+// A tableau that runs for seconds (modal operators thirteen deep in S4) shows that it is working,
+// and Escape stops it.
+TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
+    auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));
+    auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
+    ASSERT_TRUE(chooser && answer);
+    chooser->setCurrentIndex(4);
+    clickCodes("!\"!!!\"!!!!\"!p");
+    bool shown = false;
+    QTimer::singleShot(400, [&] {
+        auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("ProgresoValidez"));
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->isVisible();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    click(window->findChild<QPushButton*>(QStringLiteral("VALIDA")));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(answer->text(), utf8("S4: desconocido: pregunta cancelada"));
+}
+
 TEST_F(MainWindowTest, AnAnswerLastsWhileItsFormulaAndSystemDo) {
     auto* ask = window->findChild<QPushButton*>(QStringLiteral("VALIDA"));
     auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <set>
 
 namespace zudaviror {
@@ -727,6 +728,8 @@ Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady
         }
     } catch (const GiveUp& given) {
         tableau.end = given.end;
+    } catch (const std::bad_alloc&) {
+        tableau = Tableau{system, {}, {}, TableauEnd::TooLarge, std::nullopt};
     }
     return tableau;
 }

@@ -1,6 +1,4 @@
-#include "validity_progress.h"
-
-#include "varquen/validity_question.h"
+#include "suite/question_progress.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -10,7 +8,7 @@
 #include <memory>
 #include <stop_token>
 
-namespace varquen::app {
+namespace suite {
 
 namespace {
 
@@ -18,9 +16,9 @@ constexpr int kQuietMilliseconds = 200;
 
 } // namespace
 
-ValidityAnswer askShowingProgress(QWidget* parent, const FirstOrderProblem& problem) {
-    QProgressDialog dialog(QStringLiteral("Preguntando a los demostradores…"), QStringLiteral("Cancelar"), 0,
-                           0, parent);
+void askShowingProgress(QWidget* parent, const QString& label,
+                        const std::function<void(std::stop_token)>& question) {
+    QProgressDialog dialog(label, QStringLiteral("Cancelar"), 0, 0, parent);
     dialog.setObjectName(QStringLiteral("ProgresoValidez"));
     dialog.setWindowTitle(QStringLiteral("¿Es válida?"));
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -39,9 +37,7 @@ ValidityAnswer askShowingProgress(QWidget* parent, const FirstOrderProblem& prob
             button->setEnabled(false);
         }
     });
-    ValidityAnswer answer;
-    const std::unique_ptr<QThread> worker(QThread::create(
-        [&] { answer = askProver(problem, suite::kDefaultProverTimeLimit, stop.get_token()); }));
+    const std::unique_ptr<QThread> worker(QThread::create([&] { question(stop.get_token()); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     // A value starts the dialog's wait of kQuietMilliseconds before it shows.
@@ -49,7 +45,6 @@ ValidityAnswer askShowingProgress(QWidget* parent, const FirstOrderProblem& prob
     worker->start();
     loop.exec();
     worker->wait();
-    return answer;
 }
 
-} // namespace varquen::app
+} // namespace suite
