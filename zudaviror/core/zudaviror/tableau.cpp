@@ -109,7 +109,7 @@ class Builder {
         if (tableau_.nodes.size() >= kMaxTableauNodes) {
             throw GiveUp{TableauEnd::TooLarge};
         }
-        if (tableau_.nodes.size() % 256 == 0) {
+        if (tableau_.nodes.size() % 16 == 0) {
             if (stop_.stop_requested()) {
                 throw GiveUp{TableauEnd::Stopped};
             }
