@@ -28,8 +28,7 @@ TableauWindow::TableauWindow(Host& host, QWidget* parent) : QWidget(parent, Qt::
     text_->setFont(font);
     exportKey_ = new QPushButton(QStringLiteral("Exportar LaTeX…"), this);
     exportKey_->setObjectName(QStringLiteral("EXPORTAR_TABLERO"));
-    exportKey_->setToolTip(
-        QStringLiteral("Guarda el tablero como documento LaTeX (un árbol de TikZ)"));
+    exportKey_->setToolTip(QStringLiteral("Guarda el tablero como documento LaTeX (un árbol de TikZ)"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption_);
     layout->addWidget(text_, 1);

@@ -3,8 +3,8 @@
 #include "run.h"
 
 #include "suite/json_text.h"
-#include "zudaviror/tableau_text.h"
 #include "zudaviror/countermodel_evaluation.h"
+#include "zudaviror/tableau_text.h"
 #include "zudaviror/tptp_problem.h"
 #include "zudaviror/validity_question.h"
 
