@@ -734,46 +734,48 @@ Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady
     return tableau;
 }
 
+namespace {
+
+struct RuleSigns {
+    TableauRule rule;
+    std::string_view sign;
+    std::string_view tex;
+};
+
+constexpr RuleSigns kRuleSigns[] = {
+    {TableauRule::Premise, "", ""},
+    {TableauRule::DoubleNegation, "¬¬", "\\neg\\neg"},
+    {TableauRule::Conjunction, "∧", "\\land"},
+    {TableauRule::NegatedConjunction, "¬∧", "\\neg{\\land}"},
+    {TableauRule::Disjunction, "∨", "\\lor"},
+    {TableauRule::NegatedDisjunction, "¬∨", "\\neg{\\lor}"},
+    {TableauRule::Conditional, "→", "{\\rightarrow}"},
+    {TableauRule::NegatedConditional, "¬→", "\\neg{\\rightarrow}"},
+    {TableauRule::Biconditional, "↔", "{\\leftrightarrow}"},
+    {TableauRule::NegatedBiconditional, "¬↔", "\\neg{\\leftrightarrow}"},
+    {TableauRule::Necessity, "□", "\\Box"},
+    {TableauRule::NegatedNecessity, "¬□", "\\neg\\Box"},
+    {TableauRule::Possibility, "◇", "\\Diamond"},
+    {TableauRule::NegatedPossibility, "¬◇", "\\neg\\Diamond"},
+    {TableauRule::Reflexive, "ρ", "\\rho"},
+    {TableauRule::Symmetric, "σ", "\\sigma"},
+    {TableauRule::Transitive, "τ", "\\tau"},
+    {TableauRule::Serial, "η", "\\eta"},
+};
+
+const RuleSigns& signsOf(TableauRule rule) {
+    return *std::find_if(std::begin(kRuleSigns), std::end(kRuleSigns),
+                         [&](const RuleSigns& signs) { return signs.rule == rule; });
+}
+
+} // namespace
+
 std::string_view ruleSign(TableauRule rule) {
-    switch (rule) {
-    case TableauRule::Premise:
-        return "";
-    case TableauRule::DoubleNegation:
-        return "¬¬";
-    case TableauRule::Conjunction:
-        return "∧";
-    case TableauRule::NegatedConjunction:
-        return "¬∧";
-    case TableauRule::Disjunction:
-        return "∨";
-    case TableauRule::NegatedDisjunction:
-        return "¬∨";
-    case TableauRule::Conditional:
-        return "→";
-    case TableauRule::NegatedConditional:
-        return "¬→";
-    case TableauRule::Biconditional:
-        return "↔";
-    case TableauRule::NegatedBiconditional:
-        return "¬↔";
-    case TableauRule::Necessity:
-        return "□";
-    case TableauRule::NegatedNecessity:
-        return "¬□";
-    case TableauRule::Possibility:
-        return "◇";
-    case TableauRule::NegatedPossibility:
-        return "¬◇";
-    case TableauRule::Reflexive:
-        return "ρ";
-    case TableauRule::Symmetric:
-        return "σ";
-    case TableauRule::Transitive:
-        return "τ";
-    case TableauRule::Serial:
-        return "η";
-    }
-    return "";
+    return signsOf(rule).sign;
+}
+
+std::string_view ruleTexSign(TableauRule rule) {
+    return signsOf(rule).tex;
 }
 
 } // namespace zudaviror

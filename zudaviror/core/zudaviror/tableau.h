@@ -87,5 +87,7 @@ Tableau buildTableau(std::string_view K, ModalSystem system, std::chrono::steady
 
 // The rule's sign as a proof names it: "¬¬", "∧", "¬→", "□", "ρ", … (UTF-8).
 std::string_view ruleSign(TableauRule rule);
+// The same in TeX's mathematics: \neg\neg, \land, \rho, …
+std::string_view ruleTexSign(TableauRule rule);
 
 } // namespace zudaviror

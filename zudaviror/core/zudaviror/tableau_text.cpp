@@ -100,48 +100,6 @@ std::string texCodes(std::string_view codes) {
     return tex;
 }
 
-std::string texRule(TableauRule rule) {
-    switch (rule) {
-    case TableauRule::Premise:
-        return "";
-    case TableauRule::DoubleNegation:
-        return "\\neg\\neg";
-    case TableauRule::Conjunction:
-        return "\\land";
-    case TableauRule::NegatedConjunction:
-        return "\\neg{\\land}";
-    case TableauRule::Disjunction:
-        return "\\lor";
-    case TableauRule::NegatedDisjunction:
-        return "\\neg{\\lor}";
-    case TableauRule::Conditional:
-        return "{\\rightarrow}";
-    case TableauRule::NegatedConditional:
-        return "\\neg{\\rightarrow}";
-    case TableauRule::Biconditional:
-        return "{\\leftrightarrow}";
-    case TableauRule::NegatedBiconditional:
-        return "\\neg{\\leftrightarrow}";
-    case TableauRule::Necessity:
-        return "\\Box";
-    case TableauRule::NegatedNecessity:
-        return "\\neg\\Box";
-    case TableauRule::Possibility:
-        return "\\Diamond";
-    case TableauRule::NegatedPossibility:
-        return "\\neg\\Diamond";
-    case TableauRule::Reflexive:
-        return "\\rho";
-    case TableauRule::Symmetric:
-        return "\\sigma";
-    case TableauRule::Transitive:
-        return "\\tau";
-    case TableauRule::Serial:
-        return "\\eta";
-    }
-    return "";
-}
-
 class LatexWriter {
   public:
     explicit LatexWriter(const Tableau& tableau) : tableau_(tableau) {}
@@ -208,7 +166,7 @@ class LatexWriter {
         for (const std::size_t part : node.from) {
             from += (from.empty() ? "\\ " : ",") + numbered(part);
         }
-        return texRule(node.rule) + from;
+        return std::string(ruleTexSign(node.rule)) + from;
     }
 
     static std::string texEnd(const TableauNode& node) {
