@@ -6,6 +6,7 @@
 #include "cover.h"
 #include "information_window.h"
 #include "main_window.h"
+#include "tableau_window.h"
 #include "validity_panel.h"
 
 #include <QApplication>
@@ -87,6 +88,14 @@ int main(int argc, char** argv) {
     validity->findChild<QComboBox*>(QStringLiteral("SISTEMA"))->setCurrentIndex(4);
     validity->askValidityCommand();
     ok = save(*validity->countermodelWindow(), folder, "zudaviror-countermodel-2.png") && ok;
+    validity->showTableauCommand();
+    ok = save(*validity->tableauWindow(), folder, "zudaviror-tableau-open.png") && ok;
+
+    window.clearFormula();
+    press(window, {"NECESIDAD", "p", "CONDICIONAL", "NECESIDAD", "NECESIDAD", "p"});
+    validity->askValidityCommand();
+    validity->showTableauCommand();
+    ok = save(*validity->tableauWindow(), folder, "zudaviror-tableau.png") && ok;
 
     // Pairs that see each other, loops and a world that sees all the others, on a ring of six.
     const zudaviror::KripkeModel sixWorlds{6,

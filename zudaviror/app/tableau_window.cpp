@@ -4,7 +4,10 @@
 #include "suite/latin1.h"
 #include "zudaviror/tableau_text.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
+
 #include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,11 +43,13 @@ TableauWindow::TableauWindow(Host& host, QWidget* parent) : QWidget(parent, Qt::
 void TableauWindow::showTableau(const Tableau& tableau) {
     const bool closed = tableau.end == TableauEnd::Closed;
     caption_->setText(
-        closed ? QStringLiteral("Tablero cerrado de la negación de la fórmula: todas las ramas "
-                                "acaban en × (los números de los dos nodos que se contradicen), así "
-                                "que la fórmula es válida.")
-               : QStringLiteral("Tablero de la negación de la fórmula con una rama abierta (↑): de "
-                                "ella sale el contramodelo."));
+        closed
+            ? QStringLiteral("Tablero cerrado de la negación de la fórmula: todas las ramas "
+                             "acaban en × (los números de los dos nodos que se contradicen), así "
+                             "que la fórmula es válida.")
+            : QStringLiteral("Tablero de la negación de la fórmula con una rama abierta (↑): sus mundos, sus "
+                             "flechas y sus letras forman un contramodelo; el que se dibuja es el "
+                             "más pequeño que se halló uniendo y quitando mundos."));
     caption_->setText(caption_->text() +
                       QStringLiteral(" Cada nodo lleva a la derecha la regla que lo dio y los "
                                      "números de los nodos de los que sale; «i r j» dice que el "
@@ -56,7 +61,12 @@ void TableauWindow::showTableau(const Tableau& tableau) {
     for (const QString& line : text_->toPlainText().split(QLatin1Char('\n'))) {
         widest = std::max(widest, metrics.horizontalAdvance(line));
     }
-    resize(std::min(widest + 60, 1000), std::min(metrics.lineSpacing() * (text_->blockCount() + 8), 700));
+    // Wide enough for the longest line and the caption in a few lines, tall enough for the whole
+    // tableau, within what a screen holds.
+    const int width = std::clamp(widest + 60, 480, 1000);
+    const int height =
+        caption_->heightForWidth(width - 20) + metrics.lineSpacing() * (text_->blockCount() + 2) + 80;
+    resize(width, std::clamp(height, 300, 700));
     show();
     raise();
 }
