@@ -406,14 +406,14 @@ TEST_F(MainWindowTest, ALongAnswerWrapsInsideTheWindow) {
 // The answer shown is about the formula and the system shown: a change of either clears it, and
 // the countermodel window with it (after BORRAR and a new formula, the old model with its letter
 // q stayed).
-// A tableau that runs for seconds (modal operators thirteen deep in S4) shows that it is working,
-// and Escape stops it.
+// A tableau that runs for seconds (□ and ◇ alternating sixteen deep in B) shows that it is
+// working, and Escape stops it.
 TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
     auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));
     auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
     ASSERT_TRUE(chooser && answer);
-    chooser->setCurrentIndex(4);
-    clickCodes("!\"!!!\"!!!!\"!p");
+    chooser->setCurrentIndex(3);
+    clickCodes("p.!\"\"\"!#\"!#\"##!\"!\"!$");
     bool shown = false;
     QTimer::singleShot(400, [&] {
         auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("ProgresoValidez"));
@@ -423,7 +423,7 @@ TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
     });
     click(window->findChild<QPushButton*>(QStringLiteral("VALIDA")));
     EXPECT_TRUE(shown);
-    EXPECT_EQ(answer->text(), utf8("S4: desconocido: pregunta cancelada"));
+    EXPECT_EQ(answer->text(), utf8("B: desconocido: pregunta cancelada"));
 }
 
 TEST_F(MainWindowTest, AnAnswerLastsWhileItsFormulaAndSystemDo) {

@@ -425,10 +425,13 @@ class Builder {
         return std::nullopt;
     }
 
-    // ◇A, i with no world that i sees holding A makes one; else η gives a successor to a world
-    // that holds a □ formula and has none. False when neither applies.
+    // ◇A, i with no world that i sees holding A makes one, the newest ◇ first (a path of worlds
+    // grows until it repeats and is blocked, rather than every world growing a level at a time:
+    // in S4 that took 13 modal operators from seconds to milliseconds); else η gives a successor
+    // to a world that holds a □ formula and has none. False when neither applies.
     bool newWorld(Branch& branch, std::size_t& last) {
-        for (const std::size_t number : branch.path) {
+        for (auto place = branch.path.rbegin(); place != branch.path.rend(); ++place) {
+            const std::size_t number = *place;
             const TableauNode node = tableau_.nodes.at(number);
             if (node.accessibility() || formulas_[node.formula].node != ModalNode::Possibility ||
                 witnessed(branch, node.world, formulas_[node.formula].left) ||
