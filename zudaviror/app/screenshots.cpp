@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
     ok = save(*validity->tableauWindow(), folder, "zudaviror-tableau-open.png") && ok;
 
     window.clearFormula();
-    press(window, {"NECESIDAD", "p", "CONDICIONAL", "NECESIDAD", "NECESIDAD", "p"});
+    press(window, {"NECESIDAD", "ABIERTO", "p", "CONDICIONAL", "q", "CERRADO", "CONDICIONAL", "ABIERTO",
+                   "NECESIDAD", "p", "CONDICIONAL", "NECESIDAD", "q", "CERRADO"});
     validity->askValidityCommand();
     validity->showTableauCommand();
     ok = save(*validity->tableauWindow(), folder, "zudaviror-tableau.png") && ok;

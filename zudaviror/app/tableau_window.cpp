@@ -1,5 +1,7 @@
 #include "tableau_window.h"
 
+#include "tableau_tree_view.h"
+
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
 #include "zudaviror/tableau_text.h"
@@ -12,7 +14,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zudaviror::app {
@@ -22,7 +26,14 @@ TableauWindow::TableauWindow(Host& host, QWidget* parent) : QWidget(parent, Qt::
     setWindowTitle(QStringLiteral("Tablero"));
     caption_ = new QLabel(this);
     caption_->setWordWrap(true);
-    text_ = new QPlainTextEdit(this);
+    auto* tabs = new QTabWidget(this);
+    tree_ = new TableauTreeView;
+    treeArea_ = new QScrollArea;
+    treeArea_->setWidget(tree_);
+    treeArea_->setBackgroundRole(QPalette::Base);
+    tabs->addTab(treeArea_, QStringLiteral("Árbol"));
+    text_ = new QPlainTextEdit;
+    tabs->addTab(text_, QStringLiteral("Texto"));
     text_->setObjectName(QStringLiteral("TEXTO_TABLERO"));
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -34,7 +45,7 @@ TableauWindow::TableauWindow(Host& host, QWidget* parent) : QWidget(parent, Qt::
     exportKey_->setToolTip(QStringLiteral("Guarda el tablero como documento LaTeX (un árbol de TikZ)"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption_);
-    layout->addWidget(text_, 1);
+    layout->addWidget(tabs, 1);
     layout->addWidget(exportKey_, 0, Qt::AlignRight);
     connect(exportKey_, &QPushButton::clicked, this, &TableauWindow::exportLatex);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::hide);
@@ -55,17 +66,11 @@ void TableauWindow::showTableau(const Tableau& tableau) {
                                      "números de los nodos de los que sale; «i r j» dice que el "
                                      "mundo j es accesible desde i."));
     text_->setPlainText(QString::fromStdString(tableauText(tableau)));
+    tree_->showTableau(tableau);
     latex_ = tableauLatex(tableau);
-    const QFontMetrics metrics(text_->font());
-    int widest = 0;
-    for (const QString& line : text_->toPlainText().split(QLatin1Char('\n'))) {
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    }
-    // Wide enough for the longest line and the caption in a few lines, tall enough for the whole
-    // tableau, within what a screen holds.
-    const int width = std::clamp(widest + 60, 480, 1000);
-    const int height =
-        caption_->heightForWidth(width - 20) + metrics.lineSpacing() * (text_->blockCount() + 2) + 80;
+    // Wide and tall enough for the whole tree and the caption, within what a screen holds.
+    const int width = std::clamp(tree_->width() + 60, 480, 1000);
+    const int height = caption_->heightForWidth(width - 20) + tree_->height() + 110;
     resize(width, std::clamp(height, 300, 700));
     show();
     raise();

@@ -9,12 +9,15 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace zudaviror::app {
 
-// The tableau behind an answer of "¿Es válida?": its numbered nodes down the tree, each with the
-// rule that gave it and the nodes it came from, every closed branch ending in ×; and the command
-// that exports it as a LaTeX document.
+class TableauTreeView;
+
+// The tableau behind an answer of "¿Es válida?", drawn as a tree (and, in a second tab, as text
+// to copy): its numbered nodes, each with the rule that gave it and the nodes it came from, every
+// closed branch ending in ×; and the command that exports it as a LaTeX document.
 class TableauWindow : public QWidget {
     Q_OBJECT
   public:
@@ -22,6 +25,7 @@ class TableauWindow : public QWidget {
 
     void showTableau(const Tableau& tableau);
     QPlainTextEdit* text() const { return text_; }
+    TableauTreeView* tree() const { return tree_; }
 
   public slots:
     void exportLatex();
@@ -29,6 +33,8 @@ class TableauWindow : public QWidget {
   private:
     Host& host_;
     QLabel* caption_ = nullptr;
+    TableauTreeView* tree_ = nullptr;
+    QScrollArea* treeArea_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QPushButton* exportKey_ = nullptr;
     std::string latex_;
