@@ -406,14 +406,14 @@ TEST_F(MainWindowTest, ALongAnswerWrapsInsideTheWindow) {
 // The answer shown is about the formula and the system shown: a change of either clears it, and
 // the countermodel window with it (after BORRAR and a new formula, the old model with its letter
 // q stayed).
-// A tableau that runs for seconds (□ and ◇ alternating sixteen deep in B) shows that it is
-// working, and Escape stops it.
+// A tableau that runs for seconds (eleven leaves under deep □ and ◇ in T: its branches are
+// copied at every split) shows that it is working, and Escape stops it.
 TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
     auto* chooser = window->findChild<QComboBox*>(QStringLiteral("SISTEMA"));
     auto* answer = window->findChild<QLabel*>(QStringLiteral("RESPUESTA"));
     ASSERT_TRUE(chooser && answer);
-    chooser->setCurrentIndex(3);
-    clickCodes("p.!\"\"\"!#\"!#\"##!\"!\"!$");
+    chooser->setCurrentIndex(2);
+    clickCodes("!\"\"\"!!!\"\"#\"###\"\"(!(!!(!#(\"!'.r)-(t.#\"t))+\"\"$).\"!(#(#%.r),#'))");
     bool shown = false;
     QTimer::singleShot(400, [&] {
         auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("ProgresoValidez"));
@@ -423,7 +423,7 @@ TEST_F(MainWindowTest, ALongQuestionShowsItsProgressAndCanBeCancelled) {
     });
     click(window->findChild<QPushButton*>(QStringLiteral("VALIDA")));
     EXPECT_TRUE(shown);
-    EXPECT_EQ(answer->text(), utf8("B: desconocido: pregunta cancelada"));
+    EXPECT_EQ(answer->text(), utf8("T: desconocido: pregunta cancelada"));
 }
 
 TEST_F(MainWindowTest, AnAnswerLastsWhileItsFormulaAndSystemDo) {
@@ -605,7 +605,8 @@ TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodel
     ASSERT_TRUE(tableauKey && tableauKey->isEnabled());
     click(tableauKey);
     auto* proof = window->findChild<QPlainTextEdit*>(QStringLiteral("TEXTO_TABLERO"));
-    ASSERT_TRUE(proof && proof->isVisible());
+    auto* tree = window->findChild<QWidget*>(QStringLiteral("ARBOL_TABLERO"));
+    ASSERT_TRUE(proof && tree && tree->isVisible());
     EXPECT_TRUE(proof->toPlainText().startsWith(utf8("1. ¬(□p→p), 0"))) << proof->toPlainText().toStdString();
     EXPECT_TRUE(proof->toPlainText().contains(utf8("0 r 0"))) << "ρ in T";
     EXPECT_TRUE(proof->toPlainText().contains(utf8("× "))) << "closed";
@@ -613,7 +614,7 @@ TEST_F(LogSessionWindowTest, IsValidAnswersInTheChosenSystemDrawsTheCountermodel
     click(window->findChild<QPushButton*>(QStringLiteral("EXPORTAR_TABLERO")));
     EXPECT_NE(readFile(path("tablero.tex")).find("\\Tree"), std::string::npos);
     click(key(KeyId::BORRAR));
-    EXPECT_FALSE(proof->isVisible()) << "gone with its formula";
+    EXPECT_FALSE(tree->isVisible()) << "gone with its formula";
     EXPECT_FALSE(tableauKey->isEnabled());
     EXPECT_EQ(readFile(log),
               sessionHeader(kMoment) +

@@ -27,12 +27,15 @@ struct Branch {
     std::vector<std::size_t> maker;              // the world whose ◇ (or η) made each world
     std::vector<std::pair<std::size_t, std::size_t>> blocked; // (world, the earlier world it repeats)
     // What saves a scan of the whole branch at every step: where the first node whose rule may
-    // still apply stands, the □ formula nodes, and whether the arrows are closed under the
-    // accessibility rules since the last arrow was added.
+    // still apply stands; the □ nodes of each world and the pairs (□ node, arrow from its world)
+    // not yet looked at; the arrows the accessibility rules ask for, queued as each world and
+    // arrow comes, not yet looked at.
     std::size_t firstPending = 0;
-    std::vector<std::size_t> necessities;
-    bool arrowsClosed = false;
-    std::vector<TableauNode> missingArrows;
+    std::vector<std::vector<std::size_t>> necessitiesAt;
+    std::vector<std::pair<std::size_t, std::size_t>> necessityAgenda;
+    std::size_t nextNecessity = 0;
+    std::vector<TableauNode> wantedArrows;
+    std::size_t nextArrow = 0;
 
     std::size_t worldCount() const { return maker.size(); }
 
@@ -43,9 +46,9 @@ struct Branch {
     }
 
     std::size_t addWorld(std::size_t madeBy) {
-        arrowsClosed = false;
         maker.push_back(madeBy);
         holds.emplace_back();
+        necessitiesAt.emplace_back();
         for (auto& row : arrow) {
             row.push_back(kNone);
         }
@@ -94,7 +97,7 @@ class Builder {
     // Develops the tableau of ¬formula; the open branch, if one is found, is left in openBranch.
     bool closes(int formula) {
         Branch branch;
-        branch.addWorld(0);
+        addWorld(branch, 0);
         const std::size_t premise =
             add(branch, kNone, formulaNode(formulas_.negation(formula), 0, TableauRule::Premise, {}));
         return develop(std::move(branch), premise).has_value();
@@ -123,10 +126,18 @@ class Builder {
         }
         if (node.accessibility()) {
             branch.arrow.at(node.world).at(node.to) = number;
-            branch.arrowsClosed = false;
+            wantArrowsAfter(branch, node.world, node.to, number);
+            for (const std::size_t necessity : branch.necessitiesAt.at(node.world)) {
+                branch.necessityAgenda.emplace_back(necessity, number);
+            }
         } else {
             if (formulas_[node.formula].node == ModalNode::Necessity) {
-                branch.necessities.push_back(number);
+                branch.necessitiesAt.at(node.world).push_back(number);
+                for (const std::size_t arrow : branch.arrow.at(node.world)) {
+                    if (arrow != kNone) {
+                        branch.necessityAgenda.emplace_back(number, arrow);
+                    }
+                }
             }
             auto& row = branch.holds.at(node.world);
             row.resize(std::max(row.size(), formulas_.size()), kNone);
@@ -359,67 +370,54 @@ class Builder {
     }
 
     // ρ, σ or τ where the system has it and the arrow is missing.
-    // The arrows missing from one scan are added in turn, each checked again as it comes: an
-    // arrow it made may already be there. A new arrow or world asks for another scan.
+    // A new world, and ρ's arrow for it where the system has ρ.
+    std::size_t addWorld(Branch& branch, std::size_t madeBy) const {
+        const std::size_t world = branch.addWorld(madeBy);
+        if (has(conditions_, FrameCondition::Reflexive)) {
+            branch.wantedArrows.push_back(arrowNode(world, world, TableauRule::Reflexive, {}));
+        }
+        return world;
+    }
+
+    // What a new arrow i r j asks for: σ's j r i; τ's i r k for every j r k and h r j for every h r i.
+    void wantArrowsAfter(Branch& branch, std::size_t i, std::size_t j, std::size_t number) const {
+        if (has(conditions_, FrameCondition::Symmetric)) {
+            branch.wantedArrows.push_back(arrowNode(j, i, TableauRule::Symmetric, {number}));
+        }
+        if (!has(conditions_, FrameCondition::Transitive)) {
+            return;
+        }
+        for (std::size_t k = 0; k < branch.worldCount(); ++k) {
+            if (branch.arrow[j][k] != kNone && k != j) {
+                branch.wantedArrows.push_back(
+                    arrowNode(i, k, TableauRule::Transitive, {number, branch.arrow[j][k]}));
+            }
+            if (branch.arrow[k][i] != kNone && k != i) {
+                branch.wantedArrows.push_back(
+                    arrowNode(k, j, TableauRule::Transitive, {branch.arrow[k][i], number}));
+            }
+        }
+    }
+
+    // The next wanted arrow the branch does not have yet.
     std::optional<TableauNode> accessibilityStep(Branch& branch) const {
-        while (!branch.missingArrows.empty()) {
-            TableauNode arrow = std::move(branch.missingArrows.back());
-            branch.missingArrows.pop_back();
+        while (branch.nextArrow < branch.wantedArrows.size()) {
+            TableauNode arrow = branch.wantedArrows[branch.nextArrow++];
             if (branch.arrow[arrow.world][arrow.to] == kNone) {
                 return arrow;
             }
         }
-        if (branch.arrowsClosed) {
-            return std::nullopt;
-        }
-        branch.missingArrows = missingArrows(branch);
-        std::reverse(branch.missingArrows.begin(), branch.missingArrows.end());
-        branch.arrowsClosed = true;
-        return branch.missingArrows.empty() ? std::nullopt : accessibilityStep(branch);
-    }
-
-    std::vector<TableauNode> missingArrows(const Branch& branch) const {
-        std::vector<TableauNode> missing;
-        const std::size_t n = branch.worldCount();
-        if (has(conditions_, FrameCondition::Reflexive)) {
-            for (std::size_t i = 0; i < n; ++i) {
-                if (branch.arrow[i][i] == kNone) {
-                    missing.push_back(arrowNode(i, i, TableauRule::Reflexive, {}));
-                }
-            }
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            for (std::size_t j = 0; j < n; ++j) {
-                if (branch.arrow[i][j] == kNone) {
-                    continue;
-                }
-                if (has(conditions_, FrameCondition::Symmetric) && branch.arrow[j][i] == kNone) {
-                    missing.push_back(arrowNode(j, i, TableauRule::Symmetric, {branch.arrow[i][j]}));
-                }
-                if (!has(conditions_, FrameCondition::Transitive)) {
-                    continue;
-                }
-                for (std::size_t k = 0; k < n; ++k) {
-                    if (branch.arrow[j][k] != kNone && branch.arrow[i][k] == kNone) {
-                        missing.push_back(arrowNode(i, k, TableauRule::Transitive,
-                                                    {branch.arrow[i][j], branch.arrow[j][k]}));
-                    }
-                }
-            }
-        }
-        return missing;
+        return std::nullopt;
     }
 
     // □A, i and i r j give A, j.
-    std::optional<Application> necessityStep(const Branch& branch) const {
-        for (const std::size_t number : branch.necessities) {
-            const TableauNode& node = tableau_.nodes.at(number);
-            const int operand = formulas_[node.formula].left;
-            for (std::size_t j = 0; j < branch.worldCount(); ++j) {
-                if (branch.arrow[node.world][j] != kNone && branch.holding(j, operand) == kNone) {
-                    return Application{
-                        TableauRule::Necessity, {number, branch.arrow[node.world][j]}, j, {{operand}}};
-                }
+    std::optional<Application> necessityStep(Branch& branch) const {
+        while (branch.nextNecessity < branch.necessityAgenda.size()) {
+            const auto [necessity, arrow] = branch.necessityAgenda[branch.nextNecessity++];
+            const int operand = formulas_[tableau_.nodes.at(necessity).formula].left;
+            const std::size_t world = tableau_.nodes.at(arrow).to;
+            if (branch.holding(world, operand) == kNone) {
+                return Application{TableauRule::Necessity, {necessity, arrow}, world, {{operand}}};
             }
         }
         return std::nullopt;
@@ -438,7 +436,7 @@ class Builder {
                 isBlocked(branch, node.world)) {
                 continue;
             }
-            const std::size_t world = branch.addWorld(node.world);
+            const std::size_t world = addWorld(branch, node.world);
             last = add(branch, last, arrowNode(node.world, world, TableauRule::Possibility, {number}));
             last = add(branch, last,
                        formulaNode(formulas_[node.formula].left, world, TableauRule::Possibility, {number}));
@@ -449,7 +447,7 @@ class Builder {
         }
         for (std::size_t i = 0; i < branch.worldCount(); ++i) {
             if (holdsNecessity(branch, i) && !hasSuccessor(branch, i)) {
-                const std::size_t world = branch.addWorld(i);
+                const std::size_t world = addWorld(branch, i);
                 last = add(branch, last, arrowNode(i, world, TableauRule::Serial, {}));
                 return true;
             }
