@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace zudaviror::oracle {
 
 namespace {
-
-bool arrow(const KripkeModel& model, std::size_t from, std::size_t to) {
-    return std::find(model.arrows.begin(), model.arrows.end(), std::pair(from, to)) != model.arrows.end();
-}
 
 bool combine(char connective, bool left, bool right) {
     switch (connective) {
@@ -28,7 +25,12 @@ bool combine(char connective, bool left, bool right) {
 // Recursive descent over the keypad spelling; at moves past what was read.
 class Evaluation {
   public:
-    Evaluation(std::string_view K, const KripkeModel& model) : K_(K), model_(model) {}
+    Evaluation(std::string_view K, const KripkeModel& model)
+        : K_(K), model_(model), sees_(model.worldCount, std::vector<bool>(model.worldCount, false)) {
+        for (const auto& [from, to] : model.arrows) {
+            sees_.at(from).at(to) = true;
+        }
+    }
 
     bool formula(std::size_t world) {
         const bool left = unit(world);
@@ -81,7 +83,7 @@ class Evaluation {
             at_ = operand;
             const bool there = unit(seen);
             end = at_;
-            if (arrow(model_, world, seen)) {
+            if (sees_[world][seen]) {
                 value = necessity ? value && there : value || there;
             }
         }
@@ -95,6 +97,7 @@ class Evaluation {
 
     std::string_view K_;
     const KripkeModel& model_;
+    std::vector<std::vector<bool>> sees_;
     std::size_t at_ = 0;
     std::map<std::pair<std::size_t, std::size_t>, std::pair<bool, std::size_t>>
         known_; // (place, world): value, end
@@ -108,6 +111,12 @@ bool holdsAt(std::string_view K, const KripkeModel& model, std::size_t world) {
 
 bool meetsConditions(const KripkeModel& model, ModalSystem system) {
     const std::size_t n = model.worldCount;
+    // The relation as a table, read once: a countermodel may have a hundred worlds.
+    std::vector<std::vector<bool>> sees(n, std::vector<bool>(n, false));
+    for (const auto& [from, to] : model.arrows) {
+        sees.at(from).at(to) = true;
+    }
+    const auto arrow = [&](const KripkeModel&, std::size_t from, std::size_t to) { return sees[from][to]; };
     for (std::size_t x = 0; x < n; ++x) {
         bool serial = false;
         for (std::size_t y = 0; y < n; ++y) {
