@@ -3,6 +3,7 @@
 #include "zudaviror/tableau_text.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -60,27 +61,32 @@ std::size_t TableauTreeView::addStretch(const Tableau& tableau, std::size_t node
     }
 }
 
-int TableauTreeView::subtreeWidth(std::size_t box) const {
-    int children = 0;
-    for (const std::size_t child : boxes_[box].children) {
-        children += subtreeWidth(child) + (children == 0 ? 0 : kSiblingGap);
+// Each subtree's width, measured once from the leaves up: boxes are numbered in the order they
+// were made, so a box's subtrees come after it.
+void TableauTreeView::measureSubtrees() {
+    subtreeWidths_.assign(boxes_.size(), 0);
+    for (std::size_t box = boxes_.size(); box-- > 0;) {
+        int children = 0;
+        for (const std::size_t child : boxes_[box].children) {
+            children += subtreeWidths_[child] + (children == 0 ? 0 : kSiblingGap);
+        }
+        subtreeWidths_[box] = std::max(boxes_[box].rect.width(), children);
     }
-    return std::max(boxes_[box].rect.width(), children);
 }
 
 // The box centred over its subtree, its subtrees side by side under it.
 void TableauTreeView::place(std::size_t box, int left, int top) {
-    const int width = subtreeWidth(box);
+    const int width = subtreeWidths_[box];
     QRect& rect = boxes_[box].rect;
     rect.moveTo(left + (width - rect.width()) / 2, top);
     int childrenWidth = 0;
     for (const std::size_t child : boxes_[box].children) {
-        childrenWidth += subtreeWidth(child) + (childrenWidth == 0 ? 0 : kSiblingGap);
+        childrenWidth += subtreeWidths_[child] + (childrenWidth == 0 ? 0 : kSiblingGap);
     }
     int x = left + (width - childrenWidth) / 2;
     for (const std::size_t child : boxes_[box].children) {
         place(child, x, rect.bottom() + kLevelGap);
-        x += subtreeWidth(child) + kSiblingGap;
+        x += subtreeWidths_[child] + kSiblingGap;
     }
 }
 
@@ -105,6 +111,7 @@ void TableauTreeView::showTableau(const Tableau& tableau) {
     int right = 0;
     int bottom = 0;
     if (!boxes_.empty()) {
+        measureSubtrees();
         place(0, kPadding, kPadding);
         for (const Box& box : boxes_) {
             right = std::max(right, box.rect.right());
@@ -115,11 +122,19 @@ void TableauTreeView::showTableau(const Tableau& tableau) {
     update();
 }
 
-void TableauTreeView::paintEvent(QPaintEvent*) {
+void TableauTreeView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     for (const Box& box : boxes_) {
+        // A large tableau is painted only where the scroll area shows it.
+        QRect reach = box.rect;
+        for (const std::size_t child : box.children) {
+            reach |= boxes_[child].rect;
+        }
+        if (!reach.intersects(event->rect())) {
+            continue;
+        }
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(box.rect);
         for (const std::size_t child : box.children) {

@@ -33,10 +33,11 @@ class TableauTreeView : public QWidget {
 
   private:
     std::size_t addStretch(const Tableau& tableau, std::size_t node);
-    int subtreeWidth(std::size_t box) const;
+    void measureSubtrees();
     void place(std::size_t box, int left, int top);
 
     std::vector<Box> boxes_;
+    std::vector<int> subtreeWidths_;
 };
 
 } // namespace zudaviror::app
