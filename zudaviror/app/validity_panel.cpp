@@ -31,7 +31,7 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
     askKey_ = new QPushButton(QStringLiteral("¿Es válida?"), this);
     askKey_->setObjectName(QStringLiteral("VALIDA"));
     askKey_->setToolTip(
-        QStringLiteral("Pregunta a un demostrador si la fórmula es válida en el sistema elegido"));
+        QStringLiteral("Decide con un tablero si la fórmula es válida en el sistema elegido"));
     answer_ = new QLabel(this);
     answer_->setObjectName(QStringLiteral("RESPUESTA"));
     // A reason can be long (a module's path): it takes more lines, never more width.
