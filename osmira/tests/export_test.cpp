@@ -62,6 +62,17 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, ExportGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(kExportData)),
                          suite::testing::GoldenCaseName());
 
+// A step the exercise does not have is refused, saying which steps it has.
+TEST(DiagramExport, AStepBeyondTheExerciseIsBadInput) {
+    suite::testing::ScratchFolder folder;
+    const fs::path made = newExercise(folder, {"--hyp", "A", "--concl", "A"});
+    const test::CliOutcome refused =
+        runCli({"export", made.string(), "--svg", "-o", (folder / "d.svg").string(), "--step", "9"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--step debe ser un paso del ejercicio, de 1 a 1"), std::string::npos)
+        << refused.err;
+}
+
 // Every hostile text in every field at once: the document compiles (a 210,000-character
 // description once stopped pdflatex: "Unable to read an entire line") with vector fonts only.
 TEST(LatexExport, CompilesWithEveryHostileTextInEveryField) {
