@@ -68,7 +68,8 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
     }
     const std::optional<std::size_t> step = chosenStep(arguments, steps.size());
     if (!step) {
-        return usageError(io, "--step debe ser un paso del ejercicio, de 1 a " + std::to_string(steps.size()));
+        return usageError(io,
+                          "--step debe ser un paso del ejercicio, de 1 a " + std::to_string(steps.size()));
     }
     const std::string output = *arguments.Option("-o");
     const suite::FileSave save =
