@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -287,6 +288,14 @@ INSTANTIATE_TEST_SUITE_P(Help, HelpTopics,
                              std::replace(name.begin(), name.end(), '#', '_');
                              return name;
                          });
+
+TEST(HelpWindowKeys, EscapeClosesIt) {
+    HelpWindow window;
+    window.show();
+    ASSERT_TRUE(window.isVisible());
+    QTest::keyClick(window.browser(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
 
 // ----- Diagram pictures: the sheet's rectangle at one pixel per unit, in the exercise's colours.
 

@@ -3,6 +3,7 @@
 #include "icons.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
@@ -148,6 +149,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(820, 600);
 
     showTopic(QStringLiteral("indice"));
+}
+
+// A window of its own, not a dialog: Escape closes it as it closes the dialogs.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showTopic(const QString& topic) {

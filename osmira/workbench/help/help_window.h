@@ -32,6 +32,9 @@ class HelpWindow : public QWidget {
     void showTopic(const QString& topic);
     QTextBrowser* browser() const { return browser_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QListWidget* contents_;
     QTextBrowser* browser_;
