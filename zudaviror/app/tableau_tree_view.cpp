@@ -42,14 +42,8 @@ std::size_t TableauTreeView::addStretch(const Tableau& tableau, std::size_t node
             std::max(boxes_[box].statementWidth, metrics.horizontalAdvance(statement));
         boxes_[box].lines.push_back(statement + QLatin1Char('\t') + why);
         if (current.children.size() != 1) {
-            if (current.closedBy) {
-                boxes_[box].lines.push_back(QStringLiteral("× %1, %2")
-                                                .arg(current.closedBy->first + 1)
-                                                .arg(current.closedBy->second + 1));
-            } else if (current.open) {
-                boxes_[box].lines.push_back(QStringLiteral("↑ abierta"));
-            } else if (current.undeveloped) {
-                boxes_[box].lines.push_back(QStringLiteral("… sin desarrollar"));
+            if (const std::string end = branchEnd(current); !end.empty()) {
+                boxes_[box].lines.push_back(QString::fromStdString(end));
             }
             for (const std::size_t child : current.children) {
                 const std::size_t below = addStretch(tableau, child);

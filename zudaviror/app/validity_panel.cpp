@@ -87,7 +87,7 @@ void ValidityPanel::askValidityCommand() {
     answer_->setText(QString::fromStdString(std::string(systemName(system)) + ": " + answer));
     answeredFormula_ = K;
     answeredSystem_ = systemChooser_->currentIndex();
-    tableau_ = outcome.tableau;
+    tableau_ = std::move(outcome.tableau);
     tableauKey_->setEnabled(!tableau_.nodes.empty());
     if (tableauWindow_ != nullptr && tableauWindow_->isVisible()) {
         showTableauCommand();

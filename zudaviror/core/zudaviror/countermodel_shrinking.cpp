@@ -11,12 +11,12 @@ namespace {
 
 // The model with world `gone` merged into world `into` (its arrows moved there; the merged world
 // keeps the letters of `into`, or of `gone` when keepGone) and the worlds renumbered; gone == into
-// drops the world with its arrows instead.
+// drops the world with its arrows instead. Arrows may repeat: closedUnder reads them into a table.
 KripkeModel merged(const KripkeModel& model, std::size_t gone, std::size_t into, bool keepGone) {
-    const auto renamed = [&](std::size_t world) {
-        return world == gone ? into : world - (world > gone ? 1 : 0);
-    };
     const std::size_t target = into - (into > gone ? 1 : 0);
+    const auto renamed = [&](std::size_t world) {
+        return world == gone ? target : world - (world > gone ? 1 : 0);
+    };
     KripkeModel result;
     result.worldCount = model.worldCount - 1;
     for (std::size_t world = 0; world < model.worldCount; ++world) {
@@ -25,12 +25,8 @@ KripkeModel merged(const KripkeModel& model, std::size_t gone, std::size_t into,
         }
     }
     for (const auto& [from, to] : model.arrows) {
-        if (gone == into && (from == gone || to == gone)) {
-            continue;
-        }
-        const std::pair arrow(from == gone ? target : renamed(from), to == gone ? target : renamed(to));
-        if (std::find(result.arrows.begin(), result.arrows.end(), arrow) == result.arrows.end()) {
-            result.arrows.push_back(arrow);
+        if (gone != into || (from != gone && to != gone)) {
+            result.arrows.emplace_back(renamed(from), renamed(to));
         }
     }
     return result;
@@ -52,6 +48,9 @@ bool shrinkOnce(const ModalFormulas& formulas, int formula, KripkeModel& model, 
                 return false;
             }
             for (const bool keepGone : {false, true}) {
+                if (keepGone && gone == into) {
+                    break; // a dropped world keeps no letters
+                }
                 KripkeModel smaller =
                     generatedSubmodel(closedUnder(merged(model, gone, into, keepGone), system));
                 if (failsAtZero(formulas, formula, smaller)) {

@@ -88,10 +88,12 @@ struct GiveUp {
 class Builder {
   public:
     Builder(Tableau& tableau, std::chrono::steady_clock::time_point deadline, std::stop_token stop)
-        : tableau_(tableau), formulas_(tableau.formulas), conditions_(frameConditions(tableau.system)),
-          deadline_(deadline), stop_(std::move(stop)) {
-        loopCheck_ =
-            has(conditions_, FrameCondition::Transitive) && !has(conditions_, FrameCondition::Symmetric);
+        : tableau_(tableau), formulas_(tableau.formulas), deadline_(deadline), stop_(std::move(stop)) {
+        const std::vector<FrameCondition> conditions = frameConditions(tableau.system);
+        reflexive_ = has(conditions, FrameCondition::Reflexive);
+        symmetric_ = has(conditions, FrameCondition::Symmetric);
+        transitive_ = has(conditions, FrameCondition::Transitive);
+        serial_ = has(conditions, FrameCondition::Serial);
     }
 
     // Develops the tableau of ¬formula; the open branch, if one is found, is left in openBranch.
@@ -147,7 +149,7 @@ class Builder {
             }
         }
         branch.path.push_back(number);
-        branch.done.push_back(0);
+        branch.done.push_back(node.accessibility() ? 1 : 0); // no rule of its own
         tableau_.nodes.push_back(std::move(node));
         applicationOf_.push_back(application_);
         return number;
@@ -369,11 +371,10 @@ class Builder {
         }
     }
 
-    // ρ, σ or τ where the system has it and the arrow is missing.
     // A new world, and ρ's arrow for it where the system has ρ.
     std::size_t addWorld(Branch& branch, std::size_t madeBy) const {
         const std::size_t world = branch.addWorld(madeBy);
-        if (has(conditions_, FrameCondition::Reflexive)) {
+        if (reflexive_) {
             branch.wantedArrows.push_back(arrowNode(world, world, TableauRule::Reflexive, {}));
         }
         return world;
@@ -381,10 +382,10 @@ class Builder {
 
     // What a new arrow i r j asks for: σ's j r i; τ's i r k for every j r k and h r j for every h r i.
     void wantArrowsAfter(Branch& branch, std::size_t i, std::size_t j, std::size_t number) const {
-        if (has(conditions_, FrameCondition::Symmetric)) {
+        if (symmetric_) {
             branch.wantedArrows.push_back(arrowNode(j, i, TableauRule::Symmetric, {number}));
         }
-        if (!has(conditions_, FrameCondition::Transitive)) {
+        if (!transitive_) {
             return;
         }
         for (std::size_t k = 0; k < branch.worldCount(); ++k) {
@@ -442,11 +443,11 @@ class Builder {
                        formulaNode(formulas_[node.formula].left, world, TableauRule::Possibility, {number}));
             return true;
         }
-        if (!has(conditions_, FrameCondition::Serial)) {
+        if (!serial_) {
             return false;
         }
         for (std::size_t i = 0; i < branch.worldCount(); ++i) {
-            if (holdsNecessity(branch, i) && !hasSuccessor(branch, i)) {
+            if (!branch.necessitiesAt[i].empty() && !hasSuccessor(branch, i)) {
                 const std::size_t world = addWorld(branch, i);
                 last = add(branch, last, arrowNode(i, world, TableauRule::Serial, {}));
                 return true;
@@ -458,16 +459,6 @@ class Builder {
     bool witnessed(const Branch& branch, std::size_t world, int formula) const {
         for (std::size_t j = 0; j < branch.worldCount(); ++j) {
             if (branch.arrow[world][j] != kNone && branch.holding(j, formula) != kNone) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    bool holdsNecessity(const Branch& branch, std::size_t world) const {
-        const auto& row = branch.holds.at(world);
-        for (std::size_t formula = 0; formula < row.size(); ++formula) {
-            if (row[formula] != kNone && formulas_[static_cast<int>(formula)].node == ModalNode::Necessity) {
                 return true;
             }
         }
@@ -498,7 +489,7 @@ class Builder {
     // Under the loop check, a world whose obligations an earlier world on its path meets makes no
     // worlds; the pair is kept for the countermodel.
     bool isBlocked(Branch& branch, std::size_t world) const {
-        if (!loopCheck_ || world == 0) {
+        if (!transitive_ || symmetric_ || world == 0) {
             return false;
         }
         for (const auto& [blocked, by] : branch.blocked) {
@@ -525,17 +516,20 @@ class Builder {
 
     Tableau& tableau_;
     ModalFormulas& formulas_;
-    std::vector<FrameCondition> conditions_;
     std::chrono::steady_clock::time_point deadline_;
     std::stop_token stop_;
-    bool loopCheck_ = false;
+    bool reflexive_ = false;
+    bool symmetric_ = false;
+    bool transitive_ = false;
+    bool serial_ = false;
     Branch open_;
     std::size_t application_ = 0;
     std::vector<std::size_t> applicationOf_;
 };
 
 // The model an open branch describes: its worlds, its arrows (with each blocked world seeing the
-// world it repeats) closed under the system's conditions, and at each world the atoms it holds.
+// world it repeats) and at each world the atoms it holds; smallestCountermodel closes it under the
+// system's conditions.
 KripkeModel branchModel(const Tableau& tableau, const Branch& branch) {
     KripkeModel model;
     model.worldCount = branch.worldCount();
@@ -559,7 +553,7 @@ KripkeModel branchModel(const Tableau& tableau, const Branch& branch) {
     for (const auto& [blocked, by] : branch.blocked) {
         model.arrows.emplace_back(blocked, by);
     }
-    return closedUnder(model, tableau.system);
+    return model;
 }
 
 // A closed tableau keeps only what its closures use: a node no closure below it needs goes, and a

@@ -21,13 +21,6 @@ std::string numbered(std::size_t node) {
     return std::to_string(node + 1);
 }
 
-std::string branchEnd(const TableauNode& node) {
-    if (node.closedBy) {
-        return "× " + numbered(node.closedBy->first) + ", " + numbered(node.closedBy->second);
-    }
-    return node.open ? "↑ abierta" : node.undeveloped ? "… sin desarrollar" : "";
-}
-
 // The lines are gathered first, each with its justification apart, so that every justification
 // starts in one column whatever the depth of its branch.
 class TextWriter {
@@ -199,6 +192,13 @@ std::string nodeJustification(const TableauNode& node) {
         why += (part == 0 ? " " : ", ") + numbered(node.from[part]);
     }
     return why;
+}
+
+std::string branchEnd(const TableauNode& node) {
+    if (node.closedBy) {
+        return "× " + numbered(node.closedBy->first) + ", " + numbered(node.closedBy->second);
+    }
+    return node.open ? "↑ abierta" : node.undeveloped ? "… sin desarrollar" : "";
 }
 
 std::string tableauText(const Tableau& tableau) {

@@ -14,6 +14,10 @@ std::string nodeStatement(const Tableau& tableau, const TableauNode& node);
 // empty for the premise.
 std::string nodeJustification(const TableauNode& node);
 
+// How a branch ends, on its last node: "× a, b" (the numbers of the contradicting nodes) when
+// closed, "↑ abierta", "… sin desarrollar", or empty for a node that does not end one.
+std::string branchEnd(const TableauNode& node);
+
 // Numbered lines down the tree, each branch indented under its split with "├─" and "└─", a closed
 // branch ending in "× a, b" (the numbers of the contradicting nodes), the open one in "↑ abierta"
 // and one not developed in "… sin desarrollar". Every line ends in a line feed.

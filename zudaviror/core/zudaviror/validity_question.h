@@ -1,15 +1,23 @@
 #pragma once
 
+#include "zudaviror/kripke_model.h"
 #include "zudaviror/tableau.h"
 #include "zudaviror/trans.h"
-#include "zudaviror/validity_prover.h"
+
+#include "suite/validity_verdict.h"
 
 #include <chrono>
+#include <optional>
 #include <stop_token>
 #include <string_view>
 
 // "¿Es válida?": the modal formula translated by TRANS, and its validity decided by a tableau.
 namespace zudaviror {
+
+struct ValidityAnswer {
+    suite::ValidityVerdict verdict;
+    std::optional<KripkeModel> countermodel; // with a verdict of not valid
+};
 
 struct ValidityOutcome {
     TransOutcome translation; // refused (its message) when the formula cannot be asked about
