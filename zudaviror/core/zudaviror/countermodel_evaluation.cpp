@@ -28,7 +28,10 @@ bool combined(char connective, bool left, bool right) {
 
 std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int formula,
                                           const KripkeModel& model) {
-    const std::vector<std::vector<char>> sees = accessibilityMatrix(model);
+    std::vector<std::vector<std::size_t>> seen(model.worldCount);
+    for (const auto& [from, to] : model.arrows) {
+        seen.at(from).push_back(to);
+    }
     std::vector<std::vector<char>> truth(formulas.size());
     for (const int part : subformulas(formulas, formula)) {
         const ModalTerm& term = formulas[part];
@@ -54,10 +57,8 @@ std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int for
             case ModalNode::Possibility: {
                 const bool necessity = term.node == ModalNode::Necessity;
                 bool holds = necessity;
-                for (std::size_t seen = 0; seen < model.worldCount; ++seen) {
-                    if (sees[world][seen]) {
-                        holds = necessity ? holds && value(term.left, seen) : holds || value(term.left, seen);
-                    }
+                for (const std::size_t other : seen[world]) {
+                    holds = necessity ? holds && value(term.left, other) : holds || value(term.left, other);
                 }
                 row[world] = holds;
                 break;

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
+#include <optional>
+#include <set>
 
 namespace zudaviror {
 
@@ -37,6 +40,41 @@ bool failsAtZero(const ModalFormulas& formulas, int formula, const KripkeModel& 
            !modalTruth(formulas, formula, model)[static_cast<std::size_t>(formula)][0];
 }
 
+// The worlds where every part of the formula has the same truth made one (a filtration through
+// the formula's parts, with an arrow between two classes where any of their worlds had one). In
+// K, D, T and B every part keeps its truth, and the frame its conditions; with τ the closure may
+// change a truth, so the result is checked and the model kept as it was when it fails.
+KripkeModel filtrated(const ModalFormulas& formulas, int formula, KripkeModel model, ModalSystem system) {
+    const std::vector<std::vector<char>> truth = modalTruth(formulas, formula, model);
+    std::map<std::vector<char>, std::size_t> classes;
+    std::vector<std::size_t> classOf(model.worldCount);
+    KripkeModel quotient;
+    for (std::size_t world = 0; world < model.worldCount; ++world) {
+        std::vector<char> column;
+        for (const std::vector<char>& row : truth) {
+            if (!row.empty()) {
+                column.push_back(row[world]);
+            }
+        }
+        const auto [place, added] = classes.emplace(std::move(column), classes.size());
+        classOf[world] = place->second;
+        if (added) {
+            quotient.valuation.push_back(model.valuation.at(world));
+        }
+    }
+    if (classes.size() == model.worldCount) {
+        return model;
+    }
+    quotient.worldCount = classes.size();
+    std::set<std::pair<std::size_t, std::size_t>> arrows;
+    for (const auto& [from, to] : model.arrows) {
+        arrows.emplace(classOf[from], classOf[to]);
+    }
+    quotient.arrows.assign(arrows.begin(), arrows.end());
+    quotient = generatedSubmodel(closedUnder(std::move(quotient), system));
+    return failsAtZero(formulas, formula, quotient) ? quotient : model;
+}
+
 // One pass over the worlds, last first: each is dropped, or merged into an earlier one, as soon as
 // the formula stays false at world 0; given up at the deadline with what it has.
 bool shrinkOnce(const ModalFormulas& formulas, int formula, KripkeModel& model, ModalSystem system,
@@ -67,6 +105,70 @@ bool shrinkOnce(const ModalFormulas& formulas, int formula, KripkeModel& model, 
     return shrunk;
 }
 
+// The frames of the system on `worlds` worlds, every world seen from world 0 in some steps.
+std::vector<KripkeModel> systemFrames(std::size_t worlds, ModalSystem system) {
+    std::vector<KripkeModel> frames;
+    const std::size_t pairs = worlds * worlds;
+    for (std::size_t arrows = 0; arrows < (std::size_t{1} << pairs); ++arrows) {
+        KripkeModel frame;
+        frame.worldCount = worlds;
+        for (std::size_t pair = 0; pair < pairs; ++pair) {
+            if (arrows >> pair & 1) {
+                frame.arrows.emplace_back(pair / worlds, pair % worlds);
+            }
+        }
+        const std::size_t arrowCount = frame.arrows.size();
+        frame.valuation.assign(worlds, {});
+        if (closedUnder(frame, system).arrows.size() == arrowCount &&
+            generatedSubmodel(frame).worldCount == worlds) {
+            frames.push_back(std::move(frame));
+        }
+    }
+    return frames;
+}
+
+// A countermodel of exactly `worlds` worlds, found by trying every frame of the system and every
+// valuation of the formula's letters; nothing when there is none. Nothing as well, with timedOut
+// set, when the models to try are more than kSearchedModels or the deadline comes.
+std::optional<KripkeModel> searchedCountermodel(const ModalFormulas& formulas, int formula,
+                                                std::size_t worlds, ModalSystem system,
+                                                std::chrono::steady_clock::time_point deadline,
+                                                bool& timedOut) {
+    std::string letters;
+    for (const int part : subformulas(formulas, formula)) {
+        if (formulas[part].node == ModalNode::Atom) {
+            letters += formulas[part].symbol;
+        }
+    }
+    const std::size_t bits = letters.size() * worlds;
+    const std::vector<KripkeModel> frames =
+        bits < 32 ? systemFrames(worlds, system) : std::vector<KripkeModel>{};
+    if (bits >= 32 || frames.size() * (std::size_t{1} << bits) > kSearchedModels) {
+        timedOut = true;
+        return std::nullopt;
+    }
+    for (KripkeModel model : frames) {
+        for (std::size_t valuation = 0; valuation < (std::size_t{1} << bits); ++valuation) {
+            if (valuation % 256 == 0 && std::chrono::steady_clock::now() >= deadline) {
+                timedOut = true;
+                return std::nullopt;
+            }
+            for (std::size_t world = 0; world < worlds; ++world) {
+                model.valuation[world].clear();
+                for (std::size_t letter = 0; letter < letters.size(); ++letter) {
+                    if (valuation >> (world * letters.size() + letter) & 1) {
+                        model.valuation[world] += letters[letter];
+                    }
+                }
+            }
+            if (failsAtZero(formulas, formula, model)) {
+                return model;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
@@ -74,31 +176,50 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
     const auto asks = [&](FrameCondition condition) {
         return std::find(conditions.begin(), conditions.end(), condition) != conditions.end();
     };
-    const bool reflexive = asks(FrameCondition::Reflexive);
-    const bool serial = asks(FrameCondition::Serial);
+    // Lists of successors rather than a table: a model read from a large tableau has thousands
+    // of worlds and few arrows for each.
     const std::size_t n = model.worldCount;
-    std::vector<std::vector<char>> sees = accessibilityMatrix(model);
-    for (std::size_t i = 0; i < n; ++i) {
-        const bool seesNone = std::none_of(sees[i].begin(), sees[i].end(), [](char arrow) { return arrow; });
-        sees[i][i] |= reflexive || (serial && seesNone);
-        for (std::size_t j = 0; j < i && asks(FrameCondition::Symmetric); ++j) {
-            sees[i][j] = sees[j][i] = sees[i][j] || sees[j][i];
+    std::vector<std::vector<std::size_t>> seen(n);
+    for (const auto& [from, to] : model.arrows) {
+        seen.at(from).push_back(to);
+        if (asks(FrameCondition::Symmetric)) {
+            seen.at(to).push_back(from);
         }
     }
-    // Warshall's closure; on a symmetric relation it stays symmetric.
-    for (std::size_t k = 0; k < n && asks(FrameCondition::Transitive); ++k) {
-        for (std::size_t i = 0; i < n; ++i) {
-            for (std::size_t j = 0; j < n && sees[i][k]; ++j) {
-                sees[i][j] |= sees[k][j];
+    for (std::size_t world = 0; world < n; ++world) {
+        if (asks(FrameCondition::Reflexive)) {
+            seen[world].push_back(world);
+        }
+    }
+    if (asks(FrameCondition::Transitive)) {
+        // Every world sees what it reaches in one step or more; on a symmetric relation that
+        // stays symmetric.
+        std::vector<std::vector<std::size_t>> reached(n);
+        for (std::size_t world = 0; world < n; ++world) {
+            std::vector<char> found(n, 0);
+            std::vector<std::size_t> pending = seen[world];
+            while (!pending.empty()) {
+                const std::size_t next = pending.back();
+                pending.pop_back();
+                if (!found[next]) {
+                    found[next] = 1;
+                    reached[world].push_back(next);
+                    pending.insert(pending.end(), seen[next].begin(), seen[next].end());
+                }
             }
         }
+        seen = std::move(reached);
     }
     model.arrows.clear();
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t j = 0; j < n; ++j) {
-            if (sees[i][j]) {
-                model.arrows.emplace_back(i, j);
-            }
+    for (std::size_t world = 0; world < n; ++world) {
+        std::vector<std::size_t>& row = seen[world];
+        if (row.empty() && asks(FrameCondition::Serial)) {
+            row.push_back(world);
+        }
+        std::sort(row.begin(), row.end());
+        row.erase(std::unique(row.begin(), row.end()), row.end());
+        for (const std::size_t to : row) {
+            model.arrows.emplace_back(world, to);
         }
     }
     return model;
@@ -107,10 +228,24 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system) {
 KripkeModel smallestCountermodel(const ModalFormulas& formulas, int formula, KripkeModel model,
                                  ModalSystem system, std::chrono::steady_clock::time_point deadline) {
     model.failingWorld = 0;
-    model = generatedSubmodel(closedUnder(std::move(model), system));
+    model = filtrated(formulas, formula, generatedSubmodel(closedUnder(std::move(model), system)), system);
+    bool timedOut = false;
+    const auto searched = [&](std::size_t from, std::size_t to) -> std::optional<KripkeModel> {
+        for (std::size_t worlds = from; worlds <= to && worlds < model.worldCount && !timedOut; ++worlds) {
+            if (std::optional<KripkeModel> smaller =
+                    searchedCountermodel(formulas, formula, worlds, system, deadline, timedOut)) {
+                return smaller;
+            }
+        }
+        return std::nullopt;
+    };
+    // One or two worlds are few models to try, and the usual answer; merging comes after them.
+    if (std::optional<KripkeModel> small = searched(1, 2)) {
+        return *small;
+    }
     while (model.worldCount > 1 && shrinkOnce(formulas, formula, model, system, deadline)) {
     }
-    return model;
+    return searched(3, model.worldCount).value_or(model);
 }
 
 } // namespace zudaviror

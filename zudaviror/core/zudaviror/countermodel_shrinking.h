@@ -5,6 +5,7 @@
 #include "zudaviror/modal_system.h"
 
 #include <chrono>
+#include <cstddef>
 #include <vector>
 
 // A countermodel made as small as merging and dropping worlds allows, so that a student reads the
@@ -21,9 +22,17 @@ KripkeModel closedUnder(KripkeModel model, ModalSystem system);
 std::vector<std::vector<char>> modalTruth(const ModalFormulas& formulas, int formula,
                                           const KripkeModel& model);
 
-// A countermodel of formula (false at world 0 of model) with worlds merged into others and dropped
-// while the formula stays false at world 0 of a model of the system, then cut to what world 0
-// sees; at the deadline, the smallest found so far.
+// The most models of one size that the search for a smaller countermodel tries: every frame of
+// two worlds with five letters, or of three worlds with three.
+inline constexpr std::size_t kSearchedModels = std::size_t{1} << 18;
+
+// A countermodel of formula (false at world 0 of model) made small:
+//   - worlds where every part of the formula has the same truth are made one;
+//   - worlds are merged into others and dropped while the formula stays false at world 0 of a
+//     model of the system, then the model is cut to what world 0 sees;
+//   - every model of the system with fewer worlds is tried, one size after the other from one
+//     world, while a size has at most kSearchedModels models: the first found is the smallest.
+// At the deadline, the smallest found so far.
 KripkeModel smallestCountermodel(const ModalFormulas& formulas, int formula, KripkeModel model,
                                  ModalSystem system, std::chrono::steady_clock::time_point deadline);
 

@@ -36,12 +36,16 @@ std::vector<std::vector<char>> accessibilityMatrix(const KripkeModel& model) {
 
 KripkeModel generatedSubmodel(const KripkeModel& model) {
     // Breadth first from the failing world; renamed[w] is w's number in the submodel.
+    std::vector<std::vector<std::size_t>> seen(model.worldCount);
+    for (const auto& [from, to] : model.arrows) {
+        seen.at(from).push_back(to);
+    }
     std::vector<std::size_t> reached{model.failingWorld};
     std::vector<std::optional<std::size_t>> renamed(model.worldCount);
     renamed.at(model.failingWorld) = 0;
     for (std::size_t next = 0; next < reached.size(); ++next) {
-        for (const auto& [from, to] : model.arrows) {
-            if (from == reached[next] && !renamed.at(to)) {
+        for (const std::size_t to : seen[reached[next]]) {
+            if (!renamed.at(to)) {
                 renamed[to] = reached.size();
                 reached.push_back(to);
             }

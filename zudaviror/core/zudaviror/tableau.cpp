@@ -18,13 +18,22 @@ bool has(const std::vector<FrameCondition>& conditions, FrameCondition condition
     return std::find(conditions.begin(), conditions.end(), condition) != conditions.end();
 }
 
+// An arrow of a branch: the world at its other end and its node.
+struct Arrow {
+    std::size_t world;
+    std::size_t node;
+};
+
 // What one branch holds: its nodes by world and formula, its arrows, and which worlds made which.
+// The alternatives of a split are developed one after the other on the same branch: a mark taken
+// at the split and undo(mark) bring it back, so a branch is never copied.
 struct Branch {
-    std::vector<std::size_t> path;               // its nodes, in order
-    std::vector<char> done;                      // per place on the path: the node's own rule applied
-    std::vector<std::vector<std::size_t>> holds; // [world][formula]: the node, or kNone
-    std::vector<std::vector<std::size_t>> arrow; // [from][to]: the node, or kNone
-    std::vector<std::size_t> maker;              // the world whose ◇ (or η) made each world
+    std::vector<std::size_t> path;                // its nodes, in order
+    std::vector<char> done;                       // per place on the path: the node's own rule applied
+    std::vector<std::vector<std::size_t>> holds;  // [world][formula]: the node, or kNone
+    std::vector<std::vector<Arrow>> successors;   // [world]: the arrows from it
+    std::vector<std::vector<Arrow>> predecessors; // [world]: the arrows to it
+    std::vector<std::size_t> maker;               // the world whose ◇ (or η) made each world
     std::vector<std::pair<std::size_t, std::size_t>> blocked; // (world, the earlier world it repeats)
     // What saves a scan of the whole branch at every step: where the first node whose rule may
     // still apply stands; the □ nodes of each world and the pairs (□ node, arrow from its world)
@@ -37,6 +46,19 @@ struct Branch {
     std::vector<TableauNode> wantedArrows;
     std::size_t nextArrow = 0;
 
+    // The changes to what was there before, most recent last, for undo.
+    enum class Change : char { Done, Holds, Arrow, Necessity };
+    struct Trace {
+        Change change;
+        std::size_t first;
+        std::size_t second;
+    };
+    std::vector<Trace> trail;
+
+    struct Mark {
+        std::size_t path, worlds, blocked, firstPending, agenda, nextNecessity, wanted, nextArrow, trail;
+    };
+
     std::size_t worldCount() const { return maker.size(); }
 
     std::size_t holding(std::size_t world, int formula) const {
@@ -45,15 +67,85 @@ struct Branch {
         return at < row.size() ? row[at] : kNone;
     }
 
+    std::size_t arrow(std::size_t from, std::size_t to) const {
+        for (const Arrow& out : successors.at(from)) {
+            if (out.world == to) {
+                return out.node;
+            }
+        }
+        return kNone;
+    }
+
     std::size_t addWorld(std::size_t madeBy) {
         maker.push_back(madeBy);
         holds.emplace_back();
         necessitiesAt.emplace_back();
-        for (auto& row : arrow) {
-            row.push_back(kNone);
-        }
-        arrow.emplace_back(maker.size(), kNone);
+        successors.emplace_back();
+        predecessors.emplace_back();
         return maker.size() - 1;
+    }
+
+    void hold(std::size_t world, int formula, std::size_t node, std::size_t formulaCount) {
+        auto& row = holds.at(world);
+        row.resize(std::max(row.size(), formulaCount), kNone);
+        row.at(static_cast<std::size_t>(formula)) = node;
+        trail.push_back({Change::Holds, world, static_cast<std::size_t>(formula)});
+    }
+
+    void addArrow(std::size_t from, std::size_t to, std::size_t node) {
+        successors.at(from).push_back({to, node});
+        predecessors.at(to).push_back({from, node});
+        trail.push_back({Change::Arrow, from, to});
+    }
+
+    void addNecessity(std::size_t world, std::size_t node) {
+        necessitiesAt.at(world).push_back(node);
+        trail.push_back({Change::Necessity, world, 0});
+    }
+
+    void markDone(std::size_t place) {
+        done.at(place) = 1;
+        trail.push_back({Change::Done, place, 0});
+    }
+
+    Mark mark() const {
+        return {path.size(),   worldCount(),        blocked.size(), firstPending, necessityAgenda.size(),
+                nextNecessity, wantedArrows.size(), nextArrow,      trail.size()};
+    }
+
+    void undo(const Mark& mark) {
+        while (trail.size() > mark.trail) {
+            const Trace trace = trail.back();
+            trail.pop_back();
+            switch (trace.change) {
+            case Change::Done:
+                done.at(trace.first) = 0;
+                break;
+            case Change::Holds:
+                holds.at(trace.first).at(trace.second) = kNone;
+                break;
+            case Change::Arrow:
+                successors.at(trace.first).pop_back();
+                predecessors.at(trace.second).pop_back();
+                break;
+            case Change::Necessity:
+                necessitiesAt.at(trace.first).pop_back();
+                break;
+            }
+        }
+        path.resize(mark.path);
+        done.resize(mark.path);
+        maker.resize(mark.worlds);
+        holds.resize(mark.worlds);
+        necessitiesAt.resize(mark.worlds);
+        successors.resize(mark.worlds);
+        predecessors.resize(mark.worlds);
+        blocked.resize(mark.blocked);
+        firstPending = mark.firstPending;
+        necessityAgenda.resize(mark.agenda);
+        nextNecessity = mark.nextNecessity;
+        wantedArrows.resize(mark.wanted);
+        nextArrow = mark.nextArrow;
     }
 };
 
@@ -102,7 +194,7 @@ class Builder {
         addWorld(branch, 0);
         const std::size_t premise =
             add(branch, kNone, formulaNode(formulas_.negation(formula), 0, TableauRule::Premise, {}));
-        return develop(std::move(branch), premise).has_value();
+        return develop(branch, premise).has_value();
     }
 
     const Branch& openBranch() const { return open_; }
@@ -127,23 +219,19 @@ class Builder {
             tableau_.nodes.at(last).children.push_back(number);
         }
         if (node.accessibility()) {
-            branch.arrow.at(node.world).at(node.to) = number;
+            branch.addArrow(node.world, node.to, number);
             wantArrowsAfter(branch, node.world, node.to, number);
             for (const std::size_t necessity : branch.necessitiesAt.at(node.world)) {
                 branch.necessityAgenda.emplace_back(necessity, number);
             }
         } else {
             if (formulas_[node.formula].node == ModalNode::Necessity) {
-                branch.necessitiesAt.at(node.world).push_back(number);
-                for (const std::size_t arrow : branch.arrow.at(node.world)) {
-                    if (arrow != kNone) {
-                        branch.necessityAgenda.emplace_back(number, arrow);
-                    }
+                branch.addNecessity(node.world, number);
+                for (const Arrow& arrow : branch.successors.at(node.world)) {
+                    branch.necessityAgenda.emplace_back(number, arrow.node);
                 }
             }
-            auto& row = branch.holds.at(node.world);
-            row.resize(std::max(row.size(), formulas_.size()), kNone);
-            row.at(static_cast<std::size_t>(node.formula)) = number;
+            branch.hold(node.world, node.formula, number, formulas_.size());
             if (const std::optional<std::size_t> other = contradicted(branch, node.formula, node.world)) {
                 node.closedBy = std::pair(*other, number);
             }
@@ -206,8 +294,64 @@ class Builder {
         return needed;
     }
 
-    // Develops the branch to its end: what its closures rest on, or nothing when it stays open.
-    std::optional<std::set<std::size_t>> develop(Branch branch, std::size_t last) {
+    // A split being developed: its alternatives are taken one after the other from the mark.
+    struct OpenSplit {
+        Application split;
+        std::size_t last = 0; // the node the alternatives hang from
+        Branch::Mark mark;
+        std::size_t alternative = 0;
+        std::size_t firstConclusion = 0;
+        std::set<std::size_t> needed; // what the closed alternatives rest on
+    };
+
+    // Develops the branch to its end: what its closures rest on, or nothing when a branch stays
+    // open. A split's alternatives are developed in turn on a stack of splits, not by recursion:
+    // a branch may hold thousands of them. One alternative whose closures do not rest on its own
+    // conclusions would close the same way without the split, so the others are not developed (the
+    // pruning then drops the split).
+    std::optional<std::set<std::size_t>> develop(Branch& branch, std::size_t last) {
+        std::vector<OpenSplit> splits;
+        std::optional<std::set<std::size_t>> below;
+        bool developing = true;
+        for (;;) {
+            if (developing) {
+                if (std::optional<Application> split = developStretch(branch, last)) {
+                    splits.push_back({std::move(*split), last, branch.mark(), 0, 0, {}});
+                    developing = beginAlternative(branch, splits.back(), last, below);
+                    continue;
+                }
+                below = closedAt(last) ? std::optional(dependencies(last)) : std::nullopt;
+            }
+            if (splits.empty()) {
+                return below;
+            }
+            OpenSplit& top = splits.back();
+            developing = false;
+            if (!below) {
+                markUndeveloped(top.split, top.last, top.alternative + 1);
+                splits.pop_back();
+                continue;
+            }
+            const auto own = below->lower_bound(top.firstConclusion);
+            if (own == below->end() ||
+                *own >= top.firstConclusion + top.split.alternatives[top.alternative].size()) {
+                splits.pop_back();
+                continue;
+            }
+            top.needed.merge(*below);
+            if (++top.alternative == top.split.alternatives.size()) {
+                below = std::move(top.needed);
+                splits.pop_back();
+                continue;
+            }
+            branch.undo(top.mark);
+            developing = beginAlternative(branch, top, last, below);
+        }
+    }
+
+    // Rules that do not split until the branch closes, stays open (then kept as openBranch) or
+    // asks for a split, which is returned.
+    std::optional<Application> developStretch(Branch& branch, std::size_t& last) {
         while (!closedAt(last)) {
             ++application_;
             if (std::optional<Application> step = propositional(branch, false)) {
@@ -217,40 +361,27 @@ class Builder {
             } else if (std::optional<Application> necessity = necessityStep(branch)) {
                 conclude(branch, last, *necessity, necessity->alternatives.front());
             } else if (std::optional<Application> split = propositional(branch, true)) {
-                return developSplit(std::move(branch), last, *split);
+                return split;
             } else if (!newWorld(branch, last)) {
-                open_ = std::move(branch);
+                open_ = branch;
                 tableau_.nodes.at(last).open = true;
                 return std::nullopt;
             }
         }
-        return dependencies(last);
+        return std::nullopt;
     }
 
-    // Each alternative in turn. One whose closures do not rest on its own conclusions would close
-    // the same way without the split, so the others are not developed (the pruning then drops
-    // the split).
-    std::optional<std::set<std::size_t>> developSplit(Branch branch, std::size_t last,
-                                                      const Application& split) {
-        std::set<std::size_t> needed;
-        for (std::size_t alternative = 0; alternative < split.alternatives.size(); ++alternative) {
-            Branch taken = alternative + 1 == split.alternatives.size() ? std::move(branch) : branch;
-            std::size_t end = last;
-            const std::size_t firstConclusion = tableau_.nodes.size();
-            const bool goesOn = conclude(taken, end, split, split.alternatives[alternative]);
-            std::optional<std::set<std::size_t>> below =
-                goesOn ? develop(std::move(taken), end) : dependencies(end);
-            if (!below) {
-                markUndeveloped(split, last, alternative + 1);
-                return std::nullopt;
-            }
-            const auto own = below->lower_bound(firstConclusion);
-            if (own == below->end() || *own >= firstConclusion + split.alternatives[alternative].size()) {
-                return below;
-            }
-            needed.merge(*below);
+    // Adds the split's current alternative under its node: true when the branch goes on, else
+    // below holds what the closure rests on.
+    bool beginAlternative(Branch& branch, OpenSplit& split, std::size_t& last,
+                          std::optional<std::set<std::size_t>>& below) {
+        last = split.last;
+        split.firstConclusion = tableau_.nodes.size();
+        if (conclude(branch, last, split.split, split.split.alternatives[split.alternative])) {
+            return true;
         }
-        return needed;
+        below = dependencies(last);
+        return false;
     }
 
     // The alternatives after an open branch are shown as not developed.
@@ -284,7 +415,7 @@ class Builder {
                             [&](const std::vector<int>& alternative) {
                                 return held(branch, node.world, alternative);
                             })) {
-                branch.done[place] = 1;
+                branch.markDone(place);
                 continue;
             }
             if ((application->alternatives.size() > 1) != splitting) {
@@ -293,7 +424,7 @@ class Builder {
             application->from = {branch.path[place]};
             application->world = node.world;
             if (!splitting || closesAtOnce(branch, *application)) {
-                branch.done[place] = 1;
+                branch.markDone(place);
                 return application;
             }
             if (!chosen) {
@@ -302,7 +433,7 @@ class Builder {
             }
         }
         if (chosen) {
-            branch.done[chosenPlace] = 1;
+            branch.markDone(chosenPlace);
         }
         return chosen;
     }
@@ -388,14 +519,16 @@ class Builder {
         if (!transitive_) {
             return;
         }
-        for (std::size_t k = 0; k < branch.worldCount(); ++k) {
-            if (branch.arrow[j][k] != kNone && k != j) {
+        for (const Arrow& onward : branch.successors.at(j)) {
+            if (onward.world != j) {
                 branch.wantedArrows.push_back(
-                    arrowNode(i, k, TableauRule::Transitive, {number, branch.arrow[j][k]}));
+                    arrowNode(i, onward.world, TableauRule::Transitive, {number, onward.node}));
             }
-            if (branch.arrow[k][i] != kNone && k != i) {
+        }
+        for (const Arrow& before : branch.predecessors.at(i)) {
+            if (before.world != i) {
                 branch.wantedArrows.push_back(
-                    arrowNode(k, j, TableauRule::Transitive, {branch.arrow[k][i], number}));
+                    arrowNode(before.world, j, TableauRule::Transitive, {before.node, number}));
             }
         }
     }
@@ -404,7 +537,7 @@ class Builder {
     std::optional<TableauNode> accessibilityStep(Branch& branch) const {
         while (branch.nextArrow < branch.wantedArrows.size()) {
             TableauNode arrow = branch.wantedArrows[branch.nextArrow++];
-            if (branch.arrow[arrow.world][arrow.to] == kNone) {
+            if (branch.arrow(arrow.world, arrow.to) == kNone) {
                 return arrow;
             }
         }
@@ -447,7 +580,7 @@ class Builder {
             return false;
         }
         for (std::size_t i = 0; i < branch.worldCount(); ++i) {
-            if (!branch.necessitiesAt[i].empty() && !hasSuccessor(branch, i)) {
+            if (!branch.necessitiesAt[i].empty() && branch.successors[i].empty()) {
                 const std::size_t world = addWorld(branch, i);
                 last = add(branch, last, arrowNode(i, world, TableauRule::Serial, {}));
                 return true;
@@ -457,31 +590,24 @@ class Builder {
     }
 
     bool witnessed(const Branch& branch, std::size_t world, int formula) const {
-        for (std::size_t j = 0; j < branch.worldCount(); ++j) {
-            if (branch.arrow[world][j] != kNone && branch.holding(j, formula) != kNone) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    static bool hasSuccessor(const Branch& branch, std::size_t world) {
-        const auto& row = branch.arrow.at(world);
-        return std::any_of(row.begin(), row.end(), [](std::size_t node) { return node != kNone; });
+        const auto& seen = branch.successors.at(world);
+        return std::any_of(seen.begin(), seen.end(),
+                           [&](const Arrow& arrow) { return branch.holding(arrow.world, formula) != kNone; });
     }
 
     // What world must hold: its own formulas and the □ formulas of every world that sees it.
     std::vector<char> obligations(const Branch& branch, std::size_t world) const {
         std::vector<char> held(formulas_.size(), 0);
-        for (std::size_t seer = 0; seer < branch.worldCount(); ++seer) {
-            if (seer != world && branch.arrow[seer][world] == kNone) {
-                continue;
-            }
+        const auto take = [&](std::size_t seer, bool own) {
             const auto& row = branch.holds.at(seer);
             for (std::size_t formula = 0; formula < row.size(); ++formula) {
                 const bool necessity = formulas_[static_cast<int>(formula)].node == ModalNode::Necessity;
-                held[formula] |= row[formula] != kNone && (seer == world || necessity);
+                held[formula] |= row[formula] != kNone && (own || necessity);
             }
+        };
+        take(world, true);
+        for (const Arrow& seer : branch.predecessors.at(world)) {
+            take(seer.world, false);
         }
         return held;
     }
@@ -544,10 +670,8 @@ KripkeModel branchModel(const Tableau& tableau, const Branch& branch) {
         }
         std::sort(atoms.begin(), atoms.end());
         model.valuation.push_back(atoms);
-        for (std::size_t to = 0; to < model.worldCount; ++to) {
-            if (branch.arrow[world][to] != kNone) {
-                model.arrows.emplace_back(world, to);
-            }
+        for (const Arrow& arrow : branch.successors[world]) {
+            model.arrows.emplace_back(world, arrow.world);
         }
     }
     for (const auto& [blocked, by] : branch.blocked) {
