@@ -72,6 +72,13 @@ const ValidityCase kCases[] = {
     {"DeepInD", "\"!!##\"\"(!!\"s-\"\"\"s)", ModalSystem::D, V},
     {"FiveWorldsInT", "\"\"(\"\"#!\"(r.!!r)-r)", ModalSystem::T, N, 5},
     {"NearTheLimitInS4", "\"\"\"!p-\"(\"p.!p)", ModalSystem::S4, V},
+    // LWB's s4_ipc_n of size 3 without its true conjunct; merging worlds alone left four.
+    {"LwbIpcInD", "(!(!(!p-(!p+(!q+!r)))-*)+!(!(!r-(!p+(!q+!r)))-*))-*", ModalSystem::D, N, 1},
+    // A random formula at the keypad's limits: merging alone left eight worlds.
+    {"RandomAtTheLimitsInD",
+     "\"(#\"!#\"!!\"##\"!#\"\"!!\"!#(t,#\"(\"r+r)),((!(!#*+\"#$).#\"($+!t)),\"\"(#(#\"(!s+$)-\"q),#\"!\"\"%))"
+     ")",
+     ModalSystem::D, N, 1},
 };
 
 class ValidityTable : public ::testing::TestWithParam<ValidityCase> {};
