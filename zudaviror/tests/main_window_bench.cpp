@@ -1,12 +1,16 @@
 // TRADUCIR on the real window, offscreen, with the steps shown: the largest formula within
 // every limit (255 codes, 11 leaves, 19 nested modal operators), typed as a student would,
-// translated until the result and steps boxes have painted.
+// translated until the result and steps boxes have painted. The tableau window showing the
+// largest proof of the table of axioms, tree and text, until it has painted.
 #include "fake_host.h"
 #include "fakes.h"
 #include "largest_formula.h"
 #include "main_window.h"
+#include "modal_axioms.h"
+#include "tableau_window.h"
 
 #include "zudaviror/keypad_keys.h"
+#include "zudaviror/tableau.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -16,6 +20,7 @@
 
 #include "suite_testing/benchmark_application.h"
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -54,5 +59,37 @@ void BM_TraducirWithStepsAtTheLimits(benchmark::State& state) {
     state.counters["codes"] = static_cast<double>(formula.size());
 }
 BENCHMARK(BM_TraducirWithStepsAtTheLimits)->Unit(benchmark::kMillisecond);
+
+// The closed tableau with the most nodes among the table's laws in the six systems.
+Tableau largestAxiomProof() {
+    Tableau largest;
+    for (const auto& row : oracle::kAxioms) {
+        for (const ModalSystem system : kModalSystems) {
+            Tableau tableau =
+                buildTableau(row.K, system, std::chrono::steady_clock::now() + std::chrono::seconds(10));
+            if (tableau.end == TableauEnd::Closed && tableau.nodes.size() > largest.nodes.size()) {
+                largest = std::move(tableau);
+            }
+        }
+    }
+    return largest;
+}
+
+void BM_TableauWindowShowsTheLargestAxiomProof(benchmark::State& state) {
+    suite::testing::benchmarkApplication();
+    testing::FakeHost host;
+    const Tableau proof = largestAxiomProof();
+    app::TableauWindow window(host, nullptr);
+    window.resize(800, 600);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.showTableau(proof);
+        window.repaint();
+        QApplication::processEvents();
+    }
+    state.counters["nodes"] = static_cast<double>(proof.nodes.size());
+}
+BENCHMARK(BM_TableauWindowShowsTheLargestAxiomProof)->Unit(benchmark::kMillisecond);
 
 } // namespace
