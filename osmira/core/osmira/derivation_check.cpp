@@ -2,9 +2,8 @@
 
 #include "osmira/bracket_form.h"
 #include "osmira/element_list.h"
+#include "osmira/form_rules.h"
 #include "osmira/graph_formula.h"
-#include "osmira/rule_request.h"
-#include "osmira/transformation_rules.h"
 #include "suite/latin1.h"
 
 #include <algorithm>
@@ -34,18 +33,6 @@ std::string ruleName(Rule rule) {
 }
 
 namespace {
-
-// The windows of a scratch exercise: the questions are answered with the choice being tried,
-// and whether the double-cut question was asked at all tells if the side matters.
-class ChoiceWorkbench : public WindowlessWorkbench {
-  public:
-    DoubleCutPosition askDoubleCutPosition() override {
-        askedPosition = true;
-        return doubleCutPosition;
-    }
-
-    bool askedPosition = false;
-};
 
 std::string Shown(std::string_view bracket) {
     return bracket.empty() ? suite::latin1FromUtf8("la hoja vacía") : std::string(bracket);
@@ -92,42 +79,34 @@ struct StepFault {
     std::string detail;
 };
 
-// One step laid out again in an exercise of its own, on which the recorded rule is applied
-// through the rules' own code, once per choice, and compared with the next step.
+// One step's rule applied to its bracket form by the rules' own code, once per choice, and
+// compared with the next step.
 class StepTrial {
   public:
     StepTrial(const std::string& bracket, const std::string& canonical, const std::string& nextCanonical)
-        : canonical_(canonical), next_(nextCanonical) {
-        exercise_.attachWorkbench(workbench_);
-        exercise_.SetWorking(bracket);
-        exercise_.BuildDiagram(exercise_.AppendStep());
-    }
+        : bracket_(bracket), canonical_(canonical), next_(nextCanonical) {}
 
-    const COsmiraDoc& diagram() const { return *exercise_.GetSteps().front(); }
-    const std::string& working() const { return exercise_.GetWorking(); }
+    const std::string& bracket() const { return bracket_; }
     const std::string& canonical() const { return canonical_; }
     const std::string& next() const { return next_; }
-    ChoiceWorkbench& answers() { return workbench_; }
 
-    // Applies the rule as the view would and reopens the step; true when it gave the next step.
-    bool attempt(const RuleRequest& request) {
-        RuleOutcome outcome = requestRule(exercise_, request);
-        if (outcome == RuleOutcome::Refused) {
-            refusal_ = workbench_.refusal;
+    // True when the rule gave the next step.
+    bool attempt(const FormRule& rule) {
+        FormRuleResult result = applyFormRule(bracket_, rule);
+        if (result.outcome == FormOutcome::Refused) {
+            refusal_ = std::move(result.refusal);
             return false;
         }
-        if (outcome != RuleOutcome::Committed) {
+        if (result.outcome != FormOutcome::Applied) {
             return false;
         }
-        std::string result = exercise_.GetWorking();
-        exercise_.removeStepsAfter(0);
-        std::string canonical = canonicalJuxtaposition(result);
+        std::string canonical = canonicalJuxtaposition(result.form);
         if (canonical == next_) {
             return true;
         }
         if (std::find(seen_.begin(), seen_.end(), canonical) == seen_.end()) {
             seen_.push_back(std::move(canonical));
-            results_.push_back(std::move(result));
+            results_.push_back(std::move(result.form));
         }
         return false;
     }
@@ -159,8 +138,7 @@ class StepTrial {
     }
 
   private:
-    ChoiceWorkbench workbench_;
-    CEjercicio exercise_;
+    const std::string& bracket_;
     const std::string& canonical_;
     const std::string& next_;
     std::string refusal_;
@@ -168,28 +146,35 @@ class StepTrial {
     std::vector<std::string> results_;
 };
 
-// For every element, the area it lies in (its parent's position) and the texts of the cuts
-// from the sheet down to the area it gives a copy (for a cut: its interior), canonical, so
-// that they compare with an insertion's path.
+// For every element of a form, numbered as the rules number them, whether it is a letter, the
+// area it lies in (its parent) and the texts of the cuts from the sheet down to the area it
+// gives a copy (for a cut: its interior), canonical, so that they compare with an insertion's
+// path.
 struct Areas {
+    std::vector<char> letter;
     std::vector<std::size_t> parent;
     std::vector<std::vector<std::string>> path;
 };
 
-Areas areasOf(const COsmiraDoc& diagram, std::string_view working) {
-    const auto& elements = diagram.GetElements();
-    Areas areas{std::vector<std::size_t>(elements.size()),
-                std::vector<std::vector<std::string>>(elements.size())};
+Areas areasOf(std::string_view form) {
+    const std::size_t count = elementCount(form);
+    Areas areas{std::vector<char>(count, 0), std::vector<std::size_t>(count),
+                std::vector<std::vector<std::string>>(count)};
     std::vector<std::size_t> open; // the cuts around the current element
-    for (std::size_t i = 1; i < elements.size(); ++i) {
-        const CElemento& element = *elements[i];
-        open.resize(static_cast<std::size_t>(element.GetDepth()));
-        areas.parent[i] = open.empty() ? 0 : open.back();
-        areas.path[i] = areas.path[areas.parent[i]];
-        if (element.Kind() == ElementKind::Cut) {
-            std::size_t at = Locate(diagram, working, element)->at;
-            areas.path[i].push_back(canonicalJuxtaposition(working.substr(at, Span(working, at))));
-            open.push_back(i);
+    std::size_t element = 0;
+    for (std::size_t at = 0; at < form.size(); ++at) {
+        if (form[at] == ']') {
+            open.pop_back();
+            continue;
+        }
+        ++element;
+        areas.parent[element] = open.empty() ? 0 : open.back();
+        areas.path[element] = areas.path[areas.parent[element]];
+        if (form[at] == '[') {
+            areas.path[element].push_back(canonicalJuxtaposition(form.substr(at, Span(form, at))));
+            open.push_back(element);
+        } else {
+            areas.letter[element] = 1;
         }
     }
     return areas;
@@ -197,23 +182,22 @@ Areas areasOf(const COsmiraDoc& diagram, std::string_view working) {
 
 bool tryInsertion(StepTrial& trial, std::size_t marked) {
     std::optional<Insertion> insertion = findInsertion(trial.canonical(), trial.next());
+    // Only what a formula can write is inserted; without it, a letter still tells whether the
+    // rule accepts the area.
     std::optional<std::string> formula = insertion ? formulaFor(insertion->graphs) : std::nullopt;
-    // Without a graph to insert, a letter still tells whether the rule accepts the area.
-    trial.answers().formulaToInsert = formula.value_or("A");
-    return trial.attempt({Rule::Insertion, marked, {}}) && formula;
+    FormRule rule{Rule::Insertion, marked, std::nullopt, formula ? insertion->graphs : "A"};
+    return trial.attempt(rule) && formula;
 }
 
 // Letters of one area receive the copy in that same area, so one of them stands for all (the
 // graph itself excepted: the rule refuses it as a place). The places whose area is where the
 // next step grew are tried first; the others only matter for saying what was expected.
 bool tryIteration(StepTrial& trial, std::size_t marked) {
-    const COsmiraDoc& diagram = trial.diagram();
-    const auto& elements = diagram.GetElements();
-    Areas areas = areasOf(diagram, trial.working());
+    const Areas areas = areasOf(trial.bracket());
     std::vector<std::size_t> places;
     std::vector<std::size_t> lettersAreas;
-    for (std::size_t place = 0; place < elements.size(); ++place) {
-        if (elements[place]->Kind() == ElementKind::Letter && place != marked) {
+    for (std::size_t place = 0; place < areas.parent.size(); ++place) {
+        if (areas.letter[place] && place != marked) {
             std::size_t area = areas.parent[place];
             if (std::find(lettersAreas.begin(), lettersAreas.end(), area) != lettersAreas.end()) {
                 continue;
@@ -227,7 +211,7 @@ bool tryIteration(StepTrial& trial, std::size_t marked) {
         return grown && place != 0 && areas.path[place] == grown->path;
     });
     for (std::size_t place : places) {
-        if (trial.attempt({Rule::Iteration, place, marked})) {
+        if (trial.attempt({Rule::Iteration, place, marked, {}})) {
             return true;
         }
     }
@@ -235,17 +219,11 @@ bool tryIteration(StepTrial& trial, std::size_t marked) {
 }
 
 bool tryDoubleCut(StepTrial& trial, std::size_t marked) {
-    ChoiceWorkbench& answers = trial.answers();
-    answers.doubleCutPosition = DoubleCutPosition::Inside;
-    answers.askedPosition = false;
-    if (trial.attempt({Rule::DoubleCut, marked, {}})) {
+    if (trial.attempt({Rule::DoubleCut, marked, std::nullopt, {}, DoubleCutPosition::Inside})) {
         return true;
     }
-    if (!answers.askedPosition) {
-        return false;
-    }
-    answers.doubleCutPosition = DoubleCutPosition::Around;
-    return trial.attempt({Rule::DoubleCut, marked, {}});
+    return asksDoubleCutPosition(trial.bracket(), marked) &&
+           trial.attempt({Rule::DoubleCut, marked, std::nullopt, {}, DoubleCutPosition::Around});
 }
 
 std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& bracket,
@@ -283,7 +261,7 @@ std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& br
         follows = tryDoubleCut(trial, marked);
         break;
     default:
-        follows = trial.attempt({rule, marked, {}});
+        follows = trial.attempt({rule, marked, std::nullopt, {}});
         break;
     }
     if (follows) {
