@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace varquen::app {
@@ -47,6 +49,17 @@ void prepareMessageBox(QMessageBox& box, const QString& text, const QString& cap
     body.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
     box.setText(QStringLiteral("<b>%1</b><br>%2").arg(caption.toHtmlEscaped(), body));
     box.setStandardButtons(QMessageBox::Ok);
+    // A window manager cuts a caption that does not fit beside its title bar's icon and buttons:
+    // over the answer "válida", "¿Es válida?" showed as "¿E…?". The box takes the width of the
+    // caption in bold and of eight lines' height for them.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int width = metrics.horizontalAdvance(caption) + 8 * metrics.height();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
 }
 
 // The window adds the extension and asks about existing files itself, after the dialog.

@@ -30,7 +30,8 @@ QString qtFileFilter(const QString& filter);
 // The window's pattern of an entry of qtFileFilter: "Name (*)" gives "*.*".
 QString filterPattern(const QString& qtEntry);
 
-// A message box whose first line repeats the caption in bold: window managers cut long captions.
+// A message box whose first line repeats the caption in bold, wide enough for the caption in a
+// title bar: window managers cut long captions.
 void prepareMessageBox(QMessageBox& box, const QString& text, const QString& caption);
 
 } // namespace varquen::app

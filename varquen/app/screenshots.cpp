@@ -1,13 +1,17 @@
 // Renders the window offscreen: empty, with the worked example translated in signs and in
-// TeX, after a failed translation, and the help window. Writes PNG files into the folder given as the only
-// argument.
+// TeX, after a failed translation, the answer box of "¿Es válida?" and the help window. Writes PNG files into
+// the folder given as the only argument.
 #include "help_window.h"
 #include "main_window.h"
+#include "qt_host.h"
+
+#include "varquen/countermodel_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include <cstdio>
@@ -63,6 +67,15 @@ int main(int argc, char** argv) {
     window.setFormula("R x y R y x");
     window.Generar1Click();
     ok = save(window, folder, "varquen-earlier-translation.png") && ok;
+
+    // The shortest answer makes the narrowest box: its caption must still fit a title bar.
+    varquen::ValidityAnswer valid;
+    valid.verdict.validity = suite::Validity::Valid;
+    QMessageBox answer;
+    varquen::app::prepareMessageBox(answer, QString::fromLatin1(varquen::answerText(valid)),
+                                    QStringLiteral("¿Es válida?"));
+    answer.show();
+    ok = save(answer, folder, "varquen-answer.png") && ok;
 
     varquen::app::HelpWindow help;
     help.showTopic(QStringLiteral("Varquen.hlp"), QStringLiteral("indice"));

@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -528,6 +530,18 @@ TEST(MessageBox, CaptionIsAlsoTheFirstBoldLine) {
     EXPECT_EQ(box.windowTitle(), "Fin inesperado");
     EXPECT_EQ(box.textFormat(), Qt::RichText);
     EXPECT_EQ(box.text(), "<b>Fin inesperado</b><br><br>Lo hecho de la traducción es:<br>(p x &lt; ");
+}
+
+// The shortest answer's box keeps room for its caption beside a title bar's icon and buttons (at
+// least four lines' height): it was cut to "¿E…?".
+TEST(MessageBox, IsWideEnoughForItsCaptionInATitleBar) {
+    QMessageBox box;
+    varquen::app::prepareMessageBox(box, "válida", "¿Es válida?");
+    box.show();
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    EXPECT_GE(box.width(), metrics.horizontalAdvance("¿Es válida?") + 4 * metrics.height());
 }
 
 // The window's filters as the file dialogs of this system apply them: which names each entry shows.

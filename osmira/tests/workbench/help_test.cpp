@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -288,6 +289,25 @@ INSTANTIATE_TEST_SUITE_P(Help, HelpTopics,
                              std::replace(name.begin(), name.end(), '#', '_');
                              return name;
                          });
+
+// Each title of the contents is drawn whole: no ink on the edges its row clips it to (the accent
+// of "Índice" was cut at the top).
+TEST(HelpWindowContents, TitlesAreDrawnWhole) {
+    HelpWindow window;
+    window.show();
+    auto* contents = window.findChild<QListWidget*>(QStringLiteral("HelpContents"));
+    ASSERT_NE(contents, nullptr);
+    const QImage drawn = contents->viewport()->grab().toImage();
+    for (int row = 0; row < contents->count(); ++row) {
+        const QRect rect = contents->visualItemRect(contents->item(row));
+        ASSERT_GT(rect.width(), 1) << row;
+        const QRgb background = drawn.pixel(rect.right() - 1, rect.center().y());
+        for (int x = rect.left(); x < std::min(rect.right(), drawn.width()); ++x) {
+            EXPECT_EQ(drawn.pixel(x, rect.top()), background) << row << " top at " << x;
+            EXPECT_EQ(drawn.pixel(x, rect.bottom()), background) << row << " bottom at " << x;
+        }
+    }
+}
 
 TEST(HelpWindowKeys, EscapeClosesIt) {
     HelpWindow window;

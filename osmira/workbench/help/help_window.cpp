@@ -7,11 +7,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,23 @@ constexpr Topic kTopics[] = {
 };
 
 const QString kPictureScheme = QStringLiteral("grafo");
+
+// Rows of the contents tall enough for the ink of their titles: a row is as tall as the font's
+// line, the style clips the text to it, and the accent of "Índice" stands above the line.
+class ContentsDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics& metrics = option.fontMetrics;
+        const QRect ink = metrics.tightBoundingRect(index.data(Qt::DisplayRole).toString());
+        const int above = std::max(0, -ink.top() - metrics.ascent());
+        const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
+        size.setHeight(std::max(size.height(), metrics.height() + 2 * std::max(above, below) + 2));
+        return size;
+    }
+};
 
 // Renders the help's diagrams the first time a page asks for them and keeps them in the
 // page's document.
@@ -102,6 +121,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* item = new QListWidgetItem(QString::fromUtf8(topic.title), contents_);
         item->setData(Qt::UserRole, QString::fromLatin1(topic.page));
     }
+    contents_->setItemDelegate(new ContentsDelegate(contents_));
     contents_->setMaximumWidth(220);
 
     browser_ = new HelpBrowser(this);
