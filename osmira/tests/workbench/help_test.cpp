@@ -261,6 +261,17 @@ TEST_P(HelpLinks, Resolve) {
 INSTANTIATE_TEST_SUITE_P(Help, HelpLinks, ::testing::ValuesIn(links()),
                          [](const auto& info) { return info.param.name; });
 
+// Every page is reached from the index.
+TEST(HelpIndex, LinksEveryPage) {
+    const QString index = pageText(QStringLiteral("indice"));
+    for (const QString& page : helpPages()) {
+        if (page != QStringLiteral("indice")) {
+            EXPECT_TRUE(index.contains(QStringLiteral("href=\"") + page + QStringLiteral(".html")))
+                << page.toStdString();
+        }
+    }
+}
+
 // ----- The window: every topic opens at its page, with each of its diagrams drawn.
 
 class HelpTopics : public ::testing::TestWithParam<std::string> {};
@@ -282,8 +293,8 @@ TEST_P(HelpTopics, ShowThePageWithItsDiagrams) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Help, HelpTopics,
-                         ::testing::Values("indice", "grafos", "reglas", "reglas#r3", "ejercicio",
-                                           "ficheros"),
+                         ::testing::Values("indice", "grafos", "reglas", "reglas#r3", "ejercicio", "teoremas",
+                                           "ficheros", "exportar", "clase"),
                          [](const auto& info) {
                              std::string name = info.param;
                              std::replace(name.begin(), name.end(), '#', '_');

@@ -37,9 +37,14 @@ struct Topic {
 };
 
 constexpr Topic kTopics[] = {
-    {"indice", "Índice"},           {"grafos", "Los grafos Alfa"},
-    {"reglas", "Las cinco reglas"}, {"ejercicio", "Cómo hacer un ejercicio"},
+    {"indice", "Índice"},
+    {"grafos", "Los grafos Alfa"},
+    {"reglas", "Las cinco reglas"},
+    {"ejercicio", "Cómo hacer un ejercicio"},
+    {"teoremas", "Teoremas"},
     {"ficheros", "Los ficheros"},
+    {"exportar", "Exportar diagramas"},
+    {"clase", "La corrección de una clase"},
 };
 
 const QString kPictureScheme = QStringLiteral("grafo");
