@@ -126,6 +126,11 @@ TEST_P(ProgramInstalled, HasItsManualPagesAndTheyRenderWithoutWarnings) {
                      shellQuoted(page) + " >/dev/null)");
         EXPECT_EQ(rendered.status, 0) << tool;
         EXPECT_EQ(rendered.output, "") << tool;
+        // Spanish words are not hyphenated (groff would break them by English rules, as
+        // "de‐scripción"): a narrow terminal shows no hyphen of a broken word.
+        const ShellRun narrow = runShell("LC_ALL=C.UTF-8 MANWIDTH=60 man -E UTF-8 -l " + shellQuoted(page));
+        EXPECT_EQ(narrow.status, 0) << tool;
+        EXPECT_EQ(narrow.output.find("\u2010"), std::string::npos) << tool << ":\n" << narrow.output;
     }
 }
 
