@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                   F::DifferentDiagram, ""},
         BreakCase{"StepRemovedFromTheMiddle", [](Specs& s, std::string&) { s.erase(s.begin() + 3); }, 4,
                   Rule::Insertion, F::NoChoiceGivesNext,
-                  "el Paso 04 no se obtiene del Paso 03 por la regla Inserción (R2): ningún grafo insertado en "
+                  "el Paso 04 no se obtiene del Paso 03 por la regla Inserción (R2): ningún gráfico insertado en "
                   "el área marcada da el Paso 04"},
         BreakCase{"RuleNumberChangedToOneThatRefuses",
                   [](Specs& s, std::string&) { s[0].rule = Rule::Deiteration; }, 2, Rule::Deiteration,

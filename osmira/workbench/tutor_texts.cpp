@@ -92,22 +92,22 @@ QString advice(const COsmiraDoc& step, const SolutionStep& next) {
     case Rule::Erasure:
         return QStringLiteral("borre ") + elementPointed(element) +
                QStringLiteral(": está en un área par (rodeada por un número par de cortes, o por ninguno), y "
-                              "en un área par se puede borrar cualquier grafo.");
+                              "en un área par se puede borrar cualquier gráfico.");
     case Rule::Insertion:
         return QStringLiteral("inserte ") + displayFormula(next.formula) + QLatin1Char(' ') +
                placeOf(element) +
-               QStringLiteral(": el grafo nuevo queda en un área impar (rodeada por un número impar de "
-                              "cortes), y en un área impar se puede insertar cualquier grafo. Escriba la "
+               QStringLiteral(": el gráfico nuevo queda en un área impar (rodeada por un número impar de "
+                              "cortes), y en un área impar se puede insertar cualquier gráfico. Escriba la "
                               "fórmula en la ventana «Regla de Inserción».");
     case Rule::Iteration:
         // The graph to copy is the one selected; the place is chosen after the rule.
         return QStringLiteral("copie ") + elementPointed(*elements[next.source.value_or(next.element)]) +
-               QStringLiteral(": un grafo se puede copiar en su misma área o en cualquier área que esté "
+               QStringLiteral(": un gráfico se puede copiar en su misma área o en cualquier área que esté "
                               "dentro de ella. Pulse la regla y elija después como lugar ") +
                elementNameWithArticle(element) + QLatin1Char('.');
     case Rule::Deiteration:
         return QStringLiteral("quite ") + elementPointed(element) +
-               QStringLiteral(": es una copia de un grafo idéntico que está más fuera, en un área que la "
+               QStringLiteral(": es una copia de un gráfico idéntico que está más fuera, en un área que la "
                               "rodea, y una copia así se puede quitar.");
     case Rule::DoubleCut:
         return doubleCutAdvice(step, next);

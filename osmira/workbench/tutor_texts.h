@@ -16,7 +16,7 @@ QString applicableRulesText(const CEjercicio& exercise, const CElemento& element
 // rule, what to do with the selected element and why the rule allows it there, then what the
 // rule asks for beyond the element (the formula to type for R2, the place for R3, the double-cut
 // dialog's answer for R5): "Pista: con Borramiento (R1), borre la letra A señalada: está en un
-// área par (…), y en un área par se puede borrar cualquier grafo."
+// área par (…), y en un área par se puede borrar cualquier gráfico."
 QString hintText(const COsmiraDoc& step, const SolutionStep& next);
 
 // Why there is no next step: the goal is reached, or the search's own reason.

@@ -120,7 +120,7 @@ class StepTrial {
         }
         if (rule == Rule::Insertion) {
             return {DerivationFault::NoChoiceGivesNext,
-                    suite::latin1FromUtf8("ningún grafo insertado en el área marcada da el ") + nextTitle};
+                    suite::latin1FromUtf8("ningún gráfico insertado en el área marcada da el ") + nextTitle};
         }
         if (results_.size() == 1) {
             return {DerivationFault::DifferentDiagram, "se esperaba " + Shown(results_.front())};

@@ -176,19 +176,20 @@ INSTANTIATE_TEST_SUITE_P(
             {Rule::Erasure, 1, {}, {}, {}, {}},
             QStringLiteral("Pista: con Borramiento (R1), borre la letra A señalada: está en un área par "
                            "(rodeada por un número par de cortes, o por ninguno), y en un área par se "
-                           "puede borrar cualquier grafo.")},
-        WordingCase{"InsertionIntoACut",
-                    "[A]",
-                    {Rule::Insertion, 1, {}, osmira::test::formulaBytes("B&C"), {}, {}},
-                    QStringLiteral("Pista: con Inserción (R2), inserte B∧C dentro del corte señalado, que "
-                                   "contiene A: el grafo nuevo queda en un área impar (rodeada por un número "
-                                   "impar de cortes), y en un área impar se puede insertar cualquier grafo. "
-                                   "Escriba la fórmula en la ventana «Regla de Inserción».")},
+                           "puede borrar cualquier gráfico.")},
+        WordingCase{
+            "InsertionIntoACut",
+            "[A]",
+            {Rule::Insertion, 1, {}, osmira::test::formulaBytes("B&C"), {}, {}},
+            QStringLiteral("Pista: con Inserción (R2), inserte B∧C dentro del corte señalado, que "
+                           "contiene A: el gráfico nuevo queda en un área impar (rodeada por un número "
+                           "impar de cortes), y en un área impar se puede insertar cualquier gráfico. "
+                           "Escriba la fórmula en la ventana «Regla de Inserción».")},
         WordingCase{
             "IterationIntoACut",
             "A[B]",
             {Rule::Iteration, 2, 1, {}, {}, {}},
-            QStringLiteral("Pista: con Iteración (R3), copie la letra A señalada: un grafo se puede "
+            QStringLiteral("Pista: con Iteración (R3), copie la letra A señalada: un gráfico se puede "
                            "copiar en su misma área o en cualquier área que esté dentro de ella. Pulse "
                            "la regla y elija después como lugar el corte que contiene B.")},
         WordingCase{
@@ -196,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
             "[B][C[B]]",
             {Rule::Deiteration, 5, {}, {}, {}, {}},
             QStringLiteral("Pista: con Desiteración (R4), quite el corte señalado, que contiene B: es "
-                           "una copia de un grafo idéntico que está más fuera, en un área que la rodea, "
+                           "una copia de un gráfico idéntico que está más fuera, en un área que la rodea, "
                            "y una copia así se puede quitar.")},
         WordingCase{
             "DoubleCutOnTheSheet",

@@ -38,7 +38,7 @@ struct Topic {
 
 constexpr Topic kTopics[] = {
     {"indice", "Índice"},
-    {"grafos", "Los grafos Alfa"},
+    {"grafos", "Los gráficos Alfa"},
     {"reglas", "Las cinco reglas"},
     {"ejercicio", "Cómo hacer un ejercicio"},
     {"teoremas", "Teoremas"},
