@@ -189,7 +189,7 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (!arguments.positional().empty() || !arguments.Option("-o")) {
-        return usageError(io, suite::latin1FromUtf8("new necesita -o ARCHIVO y ningún otro argumento"));
+        return usageError(io, suite::latin1FromUtf8("new necesita -o FICHERO y ningún otro argumento"));
     }
     NewExerciseData data;
     if (int status = readNewExerciseData(arguments, data, io); status != kExitOk) {
@@ -223,7 +223,7 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 3) {
-        return usageError(io, "apply necesita ARCHIVO REGLA ELEMENTO");
+        return usageError(io, "apply necesita FICHERO REGLA ELEMENTO");
     }
     const std::string& path = arguments.positional()[0];
     auto rule = parseInteger(arguments.positional()[1], static_cast<long long>(Rule::Erasure),
@@ -272,7 +272,7 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 1) {
-        return usageError(io, "solve necesita ARCHIVO");
+        return usageError(io, "solve necesita FICHERO");
     }
     // The tutor's whole derivation: an exam lock keeps it from the student here too.
     if (const std::optional<std::string> lock = examLockFile()) {
@@ -315,7 +315,7 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
 
 int showCommand(const std::vector<std::string>& words, Streams io) {
     if (words.size() != 1) {
-        return usageError(io, "show necesita ARCHIVO");
+        return usageError(io, "show necesita FICHERO");
     }
     ExerciseRead opened = readExerciseFile(words.front());
     if (!opened.value) {
@@ -348,7 +348,7 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 2) {
-        return usageError(io, "truncate necesita ARCHIVO K");
+        return usageError(io, "truncate necesita FICHERO K");
     }
     const std::string& path = arguments.positional()[0];
     HeldExerciseRead opened = readHeldExerciseFile(path);

@@ -50,7 +50,7 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.Option("-o")) {
-        return usageError(io, "export necesita ARCHIVO, uno de --svg, --tikz o --latex, y -o SALIDA");
+        return usageError(io, "export necesita FICHERO, uno de --svg, --tikz o --latex, y -o SALIDA");
     }
     if (formats.front() == DiagramExport::Latex && arguments.Option("--step")) {
         return usageError(io, "--step no vale con --latex: el documento lleva todos los pasos");

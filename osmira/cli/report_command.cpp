@@ -29,7 +29,7 @@ int reportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 2) {
-        return usageError(io, "report necesita ARCHIVO e INFORME");
+        return usageError(io, "report necesita FICHERO e INFORME");
     }
     if (arguments.all("--options").size() > 1) {
         return usageError(io, suite::latin1FromUtf8("--options se da una sola vez"));

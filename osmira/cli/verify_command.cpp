@@ -67,7 +67,7 @@ std::vector<VerifiedFile> filesUnder(const std::string& folder, Streams io) {
                              suite::spanishSystemReason(error.value()),
                          {}});
     } else if (files.empty()) {
-        io.err << "osmira-cli: " << folder << ": no hay ningún archivo .omr\n";
+        io.err << "osmira-cli: " << folder << ": no hay ningún fichero .omr\n";
     }
     return files;
 }
@@ -149,7 +149,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, classFiles.optionError());
     }
     if (paths.empty()) {
-        return usageError(io, "verify necesita al menos un ARCHIVO o una CARPETA");
+        return usageError(io, "verify necesita al menos un FICHERO o una CARPETA");
     }
     std::vector<VerifiedFile> files;
     for (const std::string& path : paths) {

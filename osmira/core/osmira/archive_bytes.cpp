@@ -25,7 +25,7 @@ void ByteWriter::string(std::string_view text) {
 }
 
 bool ByteReader::truncatedAt() {
-    return fail("El archivo termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").");
+    return fail("El fichero termina antes de tiempo (byte " + std::to_string(bytes_.size()) + ").");
 }
 
 bool ByteReader::string(std::string& text) {

@@ -101,7 +101,7 @@ class ExerciseReader {
         if (static_cast<std::uint64_t>(stepCount) * kSmallestStepBytes > in_.remaining()) {
             return in_.fail(suite::latin1FromUtf8("El número de pasos (") + std::to_string(stepCount) +
                             ") no cabe en los " + std::to_string(in_.remaining()) +
-                            " bytes que quedan del archivo (byte " + std::to_string(in_.position()) + ").");
+                            " bytes que quedan del fichero (byte " + std::to_string(in_.position()) + ").");
         }
         for (std::int32_t i = 0; i < stepCount; ++i) {
             auto step = std::make_unique<COsmiraDoc>();
@@ -150,7 +150,7 @@ class ExerciseReader {
         if (static_cast<std::uint64_t>(elementCount) * kSmallestElementBytes > in_.remaining()) {
             return in_.fail("La lista de elementos de \"" + title + "\" (" + std::to_string(elementCount) +
                             " elementos) no cabe en los " + std::to_string(in_.remaining()) +
-                            " bytes que quedan del archivo (byte " + std::to_string(in_.position()) + ").");
+                            " bytes que quedan del fichero (byte " + std::to_string(in_.position()) + ").");
         }
         diagram.SetSelfId(selfId);
         diagram.SetTitle(std::move(title));

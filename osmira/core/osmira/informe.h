@@ -28,7 +28,7 @@ struct ReportOptions { // the eight options in their order
 inline const std::string kInformeAcabado = suite::latin1FromUtf8("Informe acabado.");
 // The reason of a report its progress stopped.
 inline const std::string kInformeCancelado =
-    suite::latin1FromUtf8("Informe cancelado: no se ha cambiado ningún archivo.");
+    suite::latin1FromUtf8("Informe cancelado: no se ha cambiado ningún fichero.");
 
 // Told after each picture of a report how many are written of how many; answering false stops the
 // report there, with kInformeCancelado as its failure.

@@ -633,7 +633,7 @@ TEST_F(Options, GenerarInformeShowsItsProgressWhileTheWindowAnswersAndCancelledL
     EXPECT_GT(ticks, 1);
     EXPECT_EQ(shown, QStringLiteral("Osmira | Generando el informe… | Cancelar"));
     ASSERT_EQ(host.messages.size(), 1U);
-    EXPECT_EQ(host.messages[0].text, QStringLiteral("Informe cancelado: no se ha cambiado ningún archivo."));
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Informe cancelado: no se ha cambiado ningún fichero."));
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
     EXPECT_TRUE(folderHoldsOnly(folder, {"Paso 01.jpg", "pasos.htm"}));
     EXPECT_EQ(suite::testing::readFile(folder / "pasos.htm"), "el informe anterior");
