@@ -3,6 +3,7 @@
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
 
+#include <string_view>
 #include <utility>
 
 namespace osmira::cli {
@@ -19,20 +20,32 @@ bool failed(Streams io, const std::string& path, const suite::FileSave& save) {
 
 bool ClassFiles::takeOption(const std::vector<std::string>& words, std::size_t& at) {
     const std::string& word = words[at];
-    if (word != "--html" && word != "--csv") {
+    if (word != "--html" && word != "--csv" && word != "--csv-separator") {
         return false;
     }
     if (at + 1 >= words.size()) {
         optionError_ = "falta el valor de " + word;
         return true;
     }
-    (word == "--html" ? pagePath_ : csvPath_) = words[++at];
+    const std::string& value = words[++at];
+    if (word == "--csv-separator") {
+        // The separators spreadsheets take: a comma, a semicolon (where the comma is the decimal
+        // sign, as in Spanish) or a tab.
+        if (value.size() != 1 || std::string_view(",;\t").find(value.front()) == std::string_view::npos) {
+            optionError_ = suite::latin1FromUtf8("--csv-separator es «,», «;» o un tabulador");
+        } else {
+            csvSeparator_ = value.front();
+        }
+        return true;
+    }
+    (word == "--html" ? pagePath_ : csvPath_) = value;
     return true;
 }
 
-void ClassFiles::add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check) {
+void ClassFiles::add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
+                     bool sameStatement) {
     if (asked()) {
-        rows_.push_back(classRow(file, exercise, check));
+        rows_.push_back(classRow(file, exercise, check, sameStatement));
     }
 }
 
@@ -45,10 +58,10 @@ void ClassFiles::addUnreadable(const std::string& file, const std::string& latin
 bool ClassFiles::write(Streams io) const {
     std::vector<std::pair<std::string, std::string>> outputs;
     if (pagePath_) {
-        outputs.emplace_back(*pagePath_, classPage(rows_));
+        outputs.emplace_back(*pagePath_, classPage(rows_, assigned_));
     }
     if (csvPath_) {
-        outputs.emplace_back(*csvPath_, classCsv(rows_));
+        outputs.emplace_back(*csvPath_, classCsv(rows_, csvSeparator_));
     }
     if (outputs.empty()) {
         return true;

@@ -10,17 +10,21 @@
 
 namespace osmira::cli {
 
-// verify's --html PAGE and --csv FILE: the rows of the files checked, written together at the
-// end, whole or not at all.
+// verify's --html PAGE, --csv FILE and --csv-separator: the rows of the files checked, written
+// together at the end, whole or not at all.
 class ClassFiles {
   public:
-    // Takes --html or --csv at words[at] with its value (moving `at` onto it); false for any
-    // other word. A missing value is kept as the option error.
+    // Takes --html, --csv or --csv-separator at words[at] with its value (moving `at` onto it);
+    // false for any other word. A missing or wrong value is kept as the option error.
     bool takeOption(const std::vector<std::string>& words, std::size_t& at);
     // Latin-1; empty when the options were well given.
     const std::string& optionError() const { return optionError_; }
 
-    void add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check);
+    // The exercise the files were compared with, named on the page.
+    void setAssigned(AssignedStatement assigned) { assigned_ = std::move(assigned); }
+
+    void add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
+             bool sameStatement);
     void addUnreadable(const std::string& file, const std::string& latin1Reason);
 
     // Writes what was asked for; false after saying why nothing was written.
@@ -31,6 +35,8 @@ class ClassFiles {
 
     std::optional<std::string> pagePath_;
     std::optional<std::string> csvPath_;
+    char csvSeparator_ = ',';
+    std::optional<AssignedStatement> assigned_;
     std::string optionError_;
     std::vector<ClassRow> rows_;
 };

@@ -5,9 +5,11 @@
 #include "json_text.h"
 #include "terminal_text.h"
 
+#include "osmira/class_status.h"
 #include "osmira/derivability.h"
 #include "osmira/derivation_check.h"
 #include "osmira/exercise_file.h"
+#include "osmira/statement.h"
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
 
@@ -28,6 +30,9 @@ struct VerifiedFile {
     std::string readError; // Latin-1; empty when the file was read
     DerivationCheck check;
     std::optional<bool> derivable = std::nullopt; // whether the goal follows; nothing without one
+    Statement statement = {};
+    bool sameStatement = true; // as the assigned exercise's, or no exercise was assigned
+    ClassStatus status = ClassStatus::Unreadable;
 };
 
 std::optional<bool> derivableOf(const CEjercicio& exercise) {
@@ -72,18 +77,36 @@ std::vector<VerifiedFile> filesUnder(const std::string& folder, Streams io) {
     return files;
 }
 
-void verify(VerifiedFile& file, ClassFiles& classFiles) {
+void verify(VerifiedFile& file, const std::optional<Statement>& assigned, ClassFiles& classFiles) {
     if (file.readError.empty()) {
         ExerciseRead opened = readExerciseFile(file.path);
         if (opened.value) {
             file.check = checkDerivation(*opened.value);
             file.derivable = derivableOf(*opened.value);
-            classFiles.add(file.path, *opened.value, file.check);
+            file.statement = statementOf(*opened.value);
+            file.sameStatement = !assigned || sameStatement(file.statement, *assigned);
+            file.status = classStatus(true, file.check, file.sameStatement);
+            classFiles.add(file.path, *opened.value, file.check, file.sameStatement);
             return;
         }
         file.readError = opened.reason;
     }
     classFiles.addUnreadable(file.path, file.readError);
+}
+
+// The statement the files are compared with; nothing after saying why the file cannot be one.
+std::optional<Statement> assignedStatement(const std::string& path, Streams io) {
+    ExerciseRead opened = readExerciseFile(path);
+    std::string reason = opened.reason;
+    if (opened.value) {
+        Statement statement = statementOf(*opened.value);
+        if (!statement.hypotheses.empty() || !statement.conclusion.empty()) {
+            return statement;
+        }
+        reason = suite::latin1FromUtf8("el ejercicio asignado no tiene hipótesis ni conclusión");
+    }
+    io.err << "osmira-cli: --against " << path << ": " << suite::utf8FromLatin1(reason) << '\n';
+    return std::nullopt;
 }
 
 std::string stepCount(std::size_t steps) {
@@ -105,6 +128,11 @@ std::string textLine(const VerifiedFile& file) {
            stepCount(check.steps) + ")";
 }
 
+// What the file asks, after what became of it.
+std::string statementPart(const VerifiedFile& file) {
+    return (file.sameStatement ? "; enunciado: " : "; enunciado distinto: ") + statementText(file.statement);
+}
+
 std::string jsonLine(const VerifiedFile& file) {
     bool readable = file.readError.empty();
     const DerivationCheck& check = file.check;
@@ -115,13 +143,37 @@ std::string jsonLine(const VerifiedFile& file) {
     std::string reason = !readable ? jsonString(suite::utf8FromLatin1(file.readError))
                          : invalid ? jsonString(suite::utf8FromLatin1(check.reason))
                                    : "null";
+    std::string hypotheses = "null";
+    if (readable) {
+        hypotheses.clear();
+        for (const std::string& formula : hypothesisFormulas(file.statement)) {
+            hypotheses += (hypotheses.empty() ? "[" : ",") + jsonString(formula);
+        }
+        hypotheses = hypotheses.empty() ? "[]" : hypotheses + "]";
+    }
+    const std::string conclusion = conclusionFormula(file.statement);
     return "{\"file\":" + jsonString(suite::utf8OrLatin1(file.path)) + ",\"readable\":" + jsonBool(readable) +
            ",\"valid\":" + jsonBool(readable && check.valid) +
            ",\"goal_reached\":" + jsonBool(readable && check.goalReached) +
            ",\"steps\":" + (readable ? std::to_string(check.steps) : "null") +
            ",\"first_invalid_step\":" + (invalid ? std::to_string(check.firstInvalidStep) : "null") +
            ",\"rule\":" + rule + ",\"reason\":" + reason +
-           ",\"derivable\":" + (file.derivable ? jsonBool(*file.derivable) : "null") + "}";
+           ",\"derivable\":" + (file.derivable ? jsonBool(*file.derivable) : "null") +
+           ",\"hypotheses\":" + hypotheses +
+           ",\"conclusion\":" + (readable && !conclusion.empty() ? jsonString(conclusion) : "null") +
+           ",\"status\":" + jsonString(statusWord(file.status)) + "}";
+}
+
+// The last JSON line: how many files have each status, keyed by its word.
+std::string jsonTotals(const StatusTotals& totals) {
+    std::string counts;
+    for (const ClassStatus status : everyClassStatus()) {
+        if (totals.listed(status)) {
+            counts += (counts.empty() ? "" : ",") + jsonString(statusWord(status)) + ":" +
+                      std::to_string(totals.count(status));
+        }
+    }
+    return "{\"totals\":{" + counts + "}}";
 }
 
 } // namespace
@@ -129,6 +181,7 @@ std::string jsonLine(const VerifiedFile& file) {
 int verifyCommand(const std::vector<std::string>& words, Streams io) {
     bool json = false;
     bool solvedOnly = false;
+    std::optional<std::string> againstPath;
     ClassFiles classFiles;
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -139,6 +192,11 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
             json = true;
         } else if (word == "--solved") {
             solvedOnly = true;
+        } else if (word == "--against") {
+            if (i + 1 >= words.size()) {
+                return usageError(io, "falta el valor de --against");
+            }
+            againstPath = words[++i];
         } else if (word.size() > 1 && word.front() == '-') {
             return usageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
         } else {
@@ -151,6 +209,14 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
     if (paths.empty()) {
         return usageError(io, "verify necesita al menos un FICHERO o una CARPETA");
     }
+    std::optional<Statement> assigned;
+    if (againstPath) {
+        assigned = assignedStatement(*againstPath, io);
+        if (!assigned) {
+            return kExitUsage;
+        }
+        classFiles.setAssigned({*againstPath, *assigned});
+    }
     std::vector<VerifiedFile> files;
     for (const std::string& path : paths) {
         std::error_code error;
@@ -162,8 +228,10 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
         }
     }
     std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0;
+    StatusTotals totals(assigned.has_value());
     for (VerifiedFile& file : files) {
-        verify(file, classFiles);
+        verify(file, assigned, classFiles);
+        totals.add(file.status);
         if (!file.readError.empty()) {
             ++unreadable;
         } else if (!file.check.valid) {
@@ -172,17 +240,25 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
             ++valid;
             solved += file.check.goalReached ? 1 : 0;
         }
-        io.out << (json ? jsonLine(file) : terminalText(textLine(file))) << '\n';
+        const bool readable = file.readError.empty();
+        io.out << (json       ? jsonLine(file)
+                   : readable ? terminalText(textLine(file) + statementPart(file))
+                              : terminalText(textLine(file)))
+               << '\n';
     }
-    if (!json) {
+    if (json) {
+        io.out << jsonTotals(totals) << '\n';
+    } else {
         io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
-               << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n';
+               << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n'
+               << totals.text() << '\n';
     }
     if (!classFiles.write(io)) {
         return kExitRefused;
     }
     // A script reads success as "all handed-in work holds": never so when nothing was checked.
-    if (files.empty() || invalid + unreadable > 0 || (solvedOnly && solved < files.size())) {
+    const std::size_t different = totals.count(ClassStatus::DifferentStatement);
+    if (files.empty() || invalid + unreadable + different > 0 || (solvedOnly && solved < files.size())) {
         return kExitRefused;
     }
     return kExitOk;

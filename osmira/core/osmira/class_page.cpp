@@ -3,6 +3,7 @@
 #include "osmira/drawing.h"
 #include "osmira/export_text.h"
 #include "osmira/svg_writer.h"
+#include "osmira/workbench_operations.h"
 #include "suite/latin1.h"
 
 #include <array>
@@ -12,14 +13,25 @@ namespace osmira {
 
 namespace {
 
-constexpr std::size_t kColumns = 10;
+constexpr std::size_t kColumns = 13;
+constexpr std::size_t kStatusColumn = 1;
 using Cells = std::array<std::string, kColumns>;
 
-const Cells kHeadings{"Archivo",   "Título",
-                      "Autor",     "Pasos",
-                      "Válido",    "Objetivo alcanzado",
-                      "Derivable", "Primer paso que no se sigue",
-                      "Regla",     "Motivo"};
+// "Diagramas" counts the diagrams, the first one too, as the steps are numbered ("Paso 04" is
+// the fourth): solve's "pasos añadidos" are the diagrams it appended.
+const Cells kHeadings{"Archivo",
+                      "Estado",
+                      "Título",
+                      "Autor",
+                      "Hipótesis",
+                      "Conclusión",
+                      "Diagramas",
+                      "Válido",
+                      "Objetivo alcanzado",
+                      "Derivable",
+                      "Primer paso que no se sigue",
+                      "Regla",
+                      "Motivo"};
 
 std::string yesNo(bool value) {
     return value ? "sí" : "no";
@@ -37,17 +49,29 @@ std::string derivabilityText(Derivability derivability) {
     return "sin conclusión";
 }
 
-// Every column but the picture, UTF-8 and unescaped.
+std::string joined(const std::vector<std::string>& formulas) {
+    std::string text;
+    for (const std::string& formula : formulas) {
+        text += (text.empty() ? "" : ", ") + formula;
+    }
+    return text;
+}
+
+// Every column but the pictures, UTF-8 and unescaped.
 Cells cells(const ClassRow& row) {
     const std::string reason = suite::utf8FromLatin1(row.reason);
     const std::string file = suite::utf8OrLatin1(row.file);
+    const std::string status = statusWord(row.status);
     if (!row.readable) {
-        return {file, "", "", "", "ilegible", "", "", "", "", reason};
+        return {file, status, "", "", "", "", "", "ilegible", "", "", "", "", reason};
     }
     const DerivationCheck& check = row.check;
     return {file,
+            status,
             suite::utf8FromLatin1(row.title),
             suite::utf8FromLatin1(row.author),
+            joined(row.hypotheses),
+            row.conclusion,
             std::to_string(check.steps),
             yesNo(check.valid),
             yesNo(check.goalReached),
@@ -55,6 +79,18 @@ Cells cells(const ClassRow& row) {
             check.valid ? "" : std::to_string(check.firstInvalidStep),
             check.valid ? "" : suite::utf8FromLatin1(ruleName(check.rule)),
             reason};
+}
+
+// The classes that colour the statuses, in their order: greys 93 %, 75 %, 57 %, 33 % and 12 %
+// once printed in grey.
+constexpr std::array<const char*, kClassStatuses> kStatusClasses{"e-resuelto", "e-incompleto", "e-erroneo",
+                                                                 "e-distinto", "e-ilegible"};
+
+// A status cell: its word on its colour, sorted by the order of the statuses.
+std::string statusCell(ClassStatus status) {
+    return "<td class=\"estado " + std::string(kStatusClasses[static_cast<std::size_t>(status)]) +
+           "\" data-orden=\"" + std::to_string(static_cast<int>(status) + 1) + "\">" + statusWord(status) +
+           "</td>";
 }
 
 // The summary verify prints, with the derivable files.
@@ -72,24 +108,59 @@ std::string totals(const std::vector<ClassRow>& rows) {
            ", ilegibles: " + std::to_string(unreadable) + ", derivables: " + std::to_string(derivable);
 }
 
+std::string statusTable(const std::vector<ClassRow>& rows, bool compared) {
+    StatusTotals totals(compared);
+    for (const ClassRow& row : rows) {
+        totals.add(row.status);
+    }
+    std::string html = "<table id=\"estados\">\n<caption>Archivos por estado</caption>\n";
+    for (const ClassStatus status : everyClassStatus()) {
+        if (totals.listed(status)) {
+            html +=
+                "<tr>" + statusCell(status) + "<td>" + std::to_string(totals.count(status)) + "</td></tr>\n";
+        }
+    }
+    return html + "</table>\n";
+}
+
+// The screen's colours have distinct greys, so a grey printout tells the statuses apart even
+// without their words; printing keeps the backgrounds, which browsers otherwise leave out.
 constexpr const char* kPageHead =
     "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
     "<title>Resultados de la clase</title>\n<style>\n"
     "table { border-collapse: collapse; }\n"
     "th, td { border: 1px solid #999; padding: 2px 6px; vertical-align: middle; }\n"
     "th { background: #eee; cursor: pointer; }\n"
+    "caption { text-align: left; font-weight: bold; }\n"
+    "#estados { margin-bottom: 1em; }\n"
+    ".estado { font-weight: bold; white-space: nowrap; }\n"
+    ".e-resuelto { background: #e3f6e3; color: #000; }\n"
+    ".e-incompleto { background: #f0c419; color: #000; }\n"
+    ".e-erroneo { background: #ef6f4a; color: #000; }\n"
+    ".e-distinto { background: #7b3294; color: #fff; }\n"
+    ".e-ilegible { background: #1f1f1f; color: #fff; }\n"
+    ".pasos { white-space: nowrap; }\n"
+    "figure { display: inline-block; margin: 2px 4px; vertical-align: top; text-align: center; }\n"
+    "figcaption { font-size: smaller; }\n"
+    "@media print {\n"
+    "  * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+    "  th { cursor: auto; }\n"
+    "  tr, figure { break-inside: avoid; }\n"
+    "}\n"
     "</style>\n</head>\n<body>\n<h1>Resultados de la clase</h1>\n";
 
-// Clicking a heading sorts the rows by its column, numbers as numbers, again the other way.
+// Clicking a heading sorts the rows by its column (a cell's data-orden before its text),
+// numbers as numbers, again the other way.
 constexpr const char* kSortScript =
     "<script>\n"
+    "function clave(cell) { return cell.getAttribute('data-orden') || cell.textContent; }\n"
     "document.querySelectorAll('#clase thead th').forEach(function (heading, column) {\n"
     "  heading.addEventListener('click', function () {\n"
     "    var body = document.querySelector('#clase tbody');\n"
     "    var rows = Array.prototype.slice.call(body.rows);\n"
     "    var up = heading.getAttribute('aria-sort') !== 'ascending';\n"
     "    rows.sort(function (a, b) {\n"
-    "      var x = a.cells[column].textContent, y = b.cells[column].textContent;\n"
+    "      var x = clave(a.cells[column]), y = clave(b.cells[column]);\n"
     "      var m = parseFloat(x), n = parseFloat(y);\n"
     "      var order = !isNaN(m) && !isNaN(n) ? m - n : x.localeCompare(y, 'es');\n"
     "      return up ? order : -order;\n"
@@ -104,21 +175,29 @@ constexpr const char* kSortScript =
     "</script>\n";
 
 std::string htmlRow(const ClassRow& row) {
+    const Cells fields = cells(row);
     std::string html = "<tr>";
-    for (const std::string& cell : cells(row)) {
-        html += "<td>" + xmlTextOfUtf8(cell) + "</td>";
+    for (std::size_t column = 0; column < fields.size(); ++column) {
+        html += column == kStatusColumn ? statusCell(row.status)
+                                        : "<td>" + xmlTextOfUtf8(fields[column]) + "</td>";
     }
-    return html + "<td>" + row.picture + "</td></tr>\n";
+    html += "<td class=\"pasos\">";
+    for (const StepPicture& picture : row.pictures) {
+        html += "<figure>" + picture.svg + "<figcaption>" + xmlTextOfUtf8(picture.caption) +
+                "</figcaption></figure>";
+    }
+    return html + "</td></tr>\n";
 }
 
-// RFC 4180: a field holding a comma, a quotation mark or a line break is quoted, its quotation
-// marks doubled. One that a spreadsheet would take as a formula (=1+2, +1, -1, @SUM) is quoted
-// with an apostrophe first, which makes it text. Controls but tab and line breaks are left out.
-std::string csvField(const std::string& utf8) {
+// RFC 4180: a field holding the separator, a quotation mark or a line break is quoted, its
+// quotation marks doubled. One that a spreadsheet would take as a formula (=1+2, +1, -1, @SUM)
+// is quoted with an apostrophe first, which makes it text. Controls but tab and line breaks are
+// left out.
+std::string csvField(const std::string& utf8, char separator) {
     const std::string field = utf8WithoutControls(utf8, "\r");
     const bool formula =
         !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
-    if (!formula && field.find_first_of(",\"\r\n") == std::string::npos) {
+    if (!formula && field.find_first_of(std::string("\"\r\n") + separator) == std::string::npos) {
         return field;
     }
     std::string quoted = formula ? "\"'" : "\"";
@@ -128,30 +207,61 @@ std::string csvField(const std::string& utf8) {
     return quoted + "\"";
 }
 
-std::string csvLine(const Cells& fields) {
+std::string csvLine(const Cells& fields, char separator) {
     std::string line;
     for (std::size_t column = 0; column < fields.size(); ++column) {
-        line += (column == 0 ? "" : ",") + csvField(fields[column]);
+        line += (column == 0 ? "" : std::string(1, separator)) + csvField(fields[column], separator);
     }
     return line + "\r\n";
 }
 
+std::string stepPicture(const COsmiraDoc& step) {
+    return svgElement(stepDrawing(step), kWidestRowPicture);
+}
+
+// The diagram an exercise's formulas give, which its first step should be.
+std::string formulasPicture(const CEjercicio& exercise) {
+    WindowlessWorkbench workbench;
+    CEjercicio scratch;
+    scratch.attachWorkbench(workbench);
+    scratch.SetWorking(std::string(exercise.firstStepBracketForm()));
+    COsmiraDoc& step = scratch.AppendStep();
+    scratch.BuildDiagram(step);
+    return stepPicture(step);
+}
+
+std::vector<StepPicture> failurePictures(const CEjercicio& exercise, const DerivationCheck& check) {
+    const auto& steps = exercise.GetSteps();
+    const std::size_t failing = check.firstInvalidStep;
+    if (check.valid || failing < 1 || failing > steps.size()) {
+        return {};
+    }
+    const std::string title = suite::utf8FromLatin1(stepTitle(static_cast<int>(failing)));
+    if (failing == 1) {
+        return {{"Diagrama de las fórmulas", formulasPicture(exercise)},
+                {title + " (no es ese diagrama)", stepPicture(*steps.front())}};
+    }
+    return {
+        {suite::utf8FromLatin1(stepTitle(static_cast<int>(failing) - 1)), stepPicture(*steps[failing - 2])},
+        {title + " (no se sigue)", stepPicture(*steps[failing - 1])}};
+}
+
 } // namespace
 
-ClassRow classRow(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check) {
-    ClassRow row{file,
-                 true,
-                 exercise.GetTitle(),
-                 exercise.GetAuthor(),
-                 check,
-                 decideDerivability(exercise).derivability,
-                 check.reason,
-                 {}};
-    const auto& steps = exercise.GetSteps();
-    if (!check.valid && check.firstInvalidStep >= 1 && check.firstInvalidStep <= steps.size()) {
-        row.picture = svgElement(stepDrawing(*steps[check.firstInvalidStep - 1]), kWidestRowPicture);
-    }
-    return row;
+ClassRow classRow(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
+                  bool sameStatement) {
+    const Statement statement = statementOf(exercise);
+    return {file,
+            true,
+            exercise.GetTitle(),
+            exercise.GetAuthor(),
+            check,
+            decideDerivability(exercise).derivability,
+            check.reason,
+            classStatus(true, check, sameStatement),
+            hypothesisFormulas(statement),
+            conclusionFormula(statement),
+            failurePictures(exercise, check)};
 }
 
 ClassRow unreadableRow(const std::string& file, const std::string& latin1Reason) {
@@ -161,23 +271,29 @@ ClassRow unreadableRow(const std::string& file, const std::string& latin1Reason)
     return row;
 }
 
-std::string classPage(const std::vector<ClassRow>& rows) {
-    std::string page = std::string(kPageHead) + "<table id=\"clase\">\n<thead><tr>";
+std::string classPage(const std::vector<ClassRow>& rows, const std::optional<AssignedStatement>& assigned) {
+    std::string page = kPageHead;
+    if (assigned) {
+        page += "<p id=\"asignado\">Enunciado asignado (" +
+                xmlTextOfUtf8(suite::utf8OrLatin1(assigned->file)) +
+                "): " + xmlTextOfUtf8(statementText(assigned->statement)) + "</p>\n";
+    }
+    page += statusTable(rows, assigned.has_value()) + "<p id=\"totales\">" + totals(rows) + "</p>\n";
+    page += "<table id=\"clase\">\n<thead><tr>";
     for (const std::string& heading : kHeadings) {
         page += "<th>" + heading + "</th>";
     }
-    page += "<th>Diagrama</th></tr></thead>\n<tbody>\n";
+    page += "<th>Paso anterior y primer paso que no se sigue</th></tr></thead>\n<tbody>\n";
     for (const ClassRow& row : rows) {
         page += htmlRow(row);
     }
-    return page + "</tbody>\n</table>\n<p id=\"totales\">" + totals(rows) + "</p>\n" + kSortScript +
-           "</body>\n</html>\n";
+    return page + "</tbody>\n</table>\n" + kSortScript + "</body>\n</html>\n";
 }
 
-std::string classCsv(const std::vector<ClassRow>& rows) {
-    std::string csv = csvLine(kHeadings);
+std::string classCsv(const std::vector<ClassRow>& rows, char separator) {
+    std::string csv = csvLine(kHeadings, separator);
     for (const ClassRow& row : rows) {
-        csv += csvLine(cells(row));
+        csv += csvLine(cells(row), separator);
     }
     return csv;
 }
