@@ -1,6 +1,6 @@
 // osmira-cli verify --html and --csv over a class's handed-in files: valid, invalid and
-// unreadable ones, names with quotation marks and commas; the page and the CSV of a student's
-// hostile texts.
+// unreadable ones, names with quotation marks and commas, statements compared with the assigned
+// one; the page and the CSV (with each separator) of a student's hostile texts.
 
 #include "cli_support.h"
 #include "hostile_texts.h"
@@ -63,13 +63,29 @@ TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
     EXPECT_EQ(occurrences(page, "<tr><td>"), 8u);
     EXPECT_EQ(occurrences(page, "<td>entregas/daniel &quot;copia&quot;.omr</td>"), 1u);
     EXPECT_EQ(occurrences(page, "<td>entregas/pérez, &quot;ana&quot;.omr</td>"), 1u);
-    // A picture for each invalid file's first failing step, and nothing fetched from a network:
-    // the only address is the SVG namespace.
-    EXPECT_EQ(occurrences(page, "<svg "), 2u);
+    // Each invalid file's first failing step beside the one before it (Carla) or the diagram of
+    // the formulas (Elena), and nothing fetched from a network: the only address is the SVG
+    // namespace.
+    EXPECT_EQ(occurrences(page, "<svg "), 4u);
     EXPECT_EQ(occurrences(page, "http"), occurrences(page, "xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_EQ(occurrences(page, "<script>"), 1u);
     EXPECT_NE(page.find("Archivos: 8, válidos: 4, resueltos: 3, no válidos: 2, ilegibles: 2"),
               std::string::npos);
+}
+
+// Gonzalo's trivial A→B ⊢ A→B, Hugo's hypotheses in the other order and spelt with parentheses,
+// Elena's changed hypothesis beside her wrong first step; the CSV for a Spanish spreadsheet.
+TEST_F(ClassPage, ComparesEveryStatementWithTheAssignedOne) {
+    const fs::path data = fs::path(TEST_DATA_DIR) / "class-page";
+    for (const char* name : {"gonzalo.omr", "hugo.omr"}) {
+        fs::copy_file(data / name, folder / "entregas" / name);
+    }
+    fs::copy_file(data / "asignado.omr", folder / "asignado.omr");
+    const test::CliOutcome outcome = runCli({"verify", "--against", "asignado.omr", "--html", "clase.htm",
+                                             "--csv", "clase.csv", "--csv-separator", ";", "entregas"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(suite::testing::readFile("clase.csv"), suite::testing::readFile(data / "expected-against.csv"));
+    EXPECT_EQ(suite::testing::readFile("clase.htm"), suite::testing::readFile(data / "expected-against.htm"));
 }
 
 // A readable and an unreadable row carrying the text in every field a student fills: title,
@@ -87,29 +103,36 @@ std::vector<ClassRow> rowsOf(const std::string& text) {
     const bool nameable =
         text.size() <= 200 && text.find_first_of(std::string("/\0", 2)) == std::string::npos;
     const std::string file = nameable ? text + ".omr" : "plano.omr";
-    return {classRow(file, *exercise, check), unreadableRow(file, text)};
+    return {classRow(file, *exercise, check, false), unreadableRow(file, text)};
+}
+
+// The page of those rows, the text also as the assigned exercise's file name.
+std::string pageOf(const std::string& text) {
+    return classPage(rowsOf(text), AssignedStatement{text, {"A", "B"}});
 }
 
 class HostileClassFiles : public ::testing::TestWithParam<test::HostileText> {};
 
 TEST_P(HostileClassFiles, LeaveThePageItsMarkup) {
-    const std::string page = classPage(rowsOf(GetParam().bytes));
-    EXPECT_EQ(test::markupSigns(page), test::markupSigns(classPage(rowsOf("Plano"))));
+    const std::string page = pageOf(GetParam().bytes);
+    EXPECT_EQ(test::markupSigns(page), test::markupSigns(pageOf("Plano")));
     EXPECT_EQ(test::controlCharacters(page, "\t\n"), 0u);
     EXPECT_TRUE(suite::isUtf8(page));
 }
 
 TEST_P(HostileClassFiles, LeaveTheCsvItsRecordsAndRunNoFormula) {
-    const std::string csv = classCsv(rowsOf(GetParam().bytes));
-    const std::optional<test::CsvRecords> records = test::csvRecords(csv);
-    ASSERT_TRUE(records);
-    ASSERT_EQ(records->size(), 3u);
-    for (const std::vector<std::string>& record : *records) {
-        EXPECT_EQ(record.size(), 10u);
-        EXPECT_EQ(std::count_if(record.begin(), record.end(), test::startsAFormula), 0);
+    for (const char separator : {',', ';', '\t'}) {
+        const std::string csv = classCsv(rowsOf(GetParam().bytes), separator);
+        const std::optional<test::CsvRecords> records = test::csvRecords(csv, separator);
+        ASSERT_TRUE(records) << "separator " << static_cast<int>(separator);
+        ASSERT_EQ(records->size(), 3u);
+        for (const std::vector<std::string>& record : *records) {
+            EXPECT_EQ(record.size(), records->front().size());
+            EXPECT_EQ(std::count_if(record.begin(), record.end(), test::startsAFormula), 0);
+        }
+        EXPECT_EQ(test::controlCharacters(csv, "\t\r\n"), 0u);
+        EXPECT_TRUE(suite::isUtf8(csv));
     }
-    EXPECT_EQ(test::controlCharacters(csv, "\t\r\n"), 0u);
-    EXPECT_TRUE(suite::isUtf8(csv));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, HostileClassFiles, ::testing::ValuesIn(test::hostileTexts()),

@@ -40,9 +40,10 @@ inline std::array<std::size_t, 4> markupSigns(std::string_view page) {
 
 using CsvRecords = std::vector<std::vector<std::string>>;
 
-// The records of a CSV as RFC 4180 reads it, every record ended by CR LF; nothing when the text
-// is not such a CSV (a stray quotation mark, a bare line break outside quotes, an unclosed field).
-inline std::optional<CsvRecords> csvRecords(std::string_view csv) {
+// The records of a CSV as RFC 4180 reads it, its fields separated by `separator`, every record
+// ended by CR LF; nothing when the text is not such a CSV (a stray quotation mark, a bare line
+// break outside quotes, an unclosed field).
+inline std::optional<CsvRecords> csvRecords(std::string_view csv, char separator = ',') {
     CsvRecords records(1);
     std::string field;
     bool quoted = false;
@@ -59,7 +60,7 @@ inline std::optional<CsvRecords> csvRecords(std::string_view csv) {
                 quoted = false;
                 wasQuoted = true;
             }
-        } else if (c == ',' || c == '\r') {
+        } else if (c == separator || c == '\r') {
             if (c == '\r' && (at + 1 >= csv.size() || csv[at + 1] != '\n')) {
                 return std::nullopt;
             }

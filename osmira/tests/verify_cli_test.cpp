@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, VerifyGolden,
                          suite::testing::GoldenCaseName());
 
 // A flat JSON object read strictly: each value's kind by key ('s' string, 'b' bool, 'n' number,
-// '0' null); strings are decoded. Nothing when the line is not such an object.
+// '0' null, 'a' a list of strings); strings are decoded. Nothing when the line is not such an
+// object.
 struct FlatObject {
     std::map<std::string, char> kinds;
     std::map<std::string, std::string> strings;
@@ -81,7 +82,17 @@ std::optional<FlatObject> readFlatObject(const std::string& line) {
         if (!key || line[i++] != ':') {
             return std::nullopt;
         }
-        if (line[i] == '"') {
+        if (line[i] == '[') {
+            object.kinds[*key] = 'a';
+            for (++i; i < line.size() && line[i] != ']'; i += line[i] == ',' ? 1 : 0) {
+                if (!readString(line, i)) {
+                    return std::nullopt;
+                }
+            }
+            if (i++ >= line.size()) {
+                return std::nullopt;
+            }
+        } else if (line[i] == '"') {
             std::optional<std::string> value = readString(line, i);
             if (!value) {
                 return std::nullopt;
@@ -108,32 +119,36 @@ std::optional<FlatObject> readFlatObject(const std::string& line) {
     return object;
 }
 
-TEST(VerifyJson, EveryLineIsOneObjectWithTheKeysOfItsKind) {
+TEST(VerifyJson, EveryLineIsOneObjectWithTheKeysOfItsKindThenTheTotals) {
     std::istringstream in;
     std::ostringstream out, err;
     const std::string folder =
         (fs::path(TEST_DATA_DIR) / "verify-cli" / "folder-mixed-json" / "entregas").string();
     EXPECT_EQ(cli::run({"verify", "--json", folder}, in, out, err), 1);
-    std::istringstream lines(out.str());
+    std::string text = out.str();
+    const std::string totals = R"({"totals":{"resuelto":1,"incompleto":1,"paso erróneo":2,"ilegible":2}})";
+    ASSERT_GT(text.size(), totals.size() + 1);
+    EXPECT_EQ(text.substr(text.size() - totals.size() - 1), totals + "\n");
+    std::istringstream lines(text.substr(0, text.size() - totals.size() - 1));
     std::map<std::string, std::string> kindsByFile;
     for (std::string line; std::getline(lines, line);) {
         std::optional<FlatObject> object = readFlatObject(line);
         ASSERT_TRUE(object) << line;
         std::string kinds;
-        for (const char* key :
-             {"file", "readable", "valid", "goal_reached", "steps", "first_invalid_step", "rule", "reason"}) {
+        for (const char* key : {"file", "readable", "valid", "goal_reached", "steps", "first_invalid_step",
+                                "rule", "reason", "derivable", "hypotheses", "conclusion", "status"}) {
             ASSERT_TRUE(object->kinds.count(key)) << key << " in " << line;
             kinds += object->kinds[key];
         }
         kindsByFile[object->strings["file"].substr(folder.size() + 1)] = kinds;
     }
     EXPECT_EQ(kindsByFile, (std::map<std::string, std::string>{
-                               {"ana.omr", "sbbbn000"},
-                               {"benito.omr", "sbbbn000"},
-                               {"carla.omr", "sbbbnnss"},
-                               {"daniel \"copia\".omr", "sbbb000s"},
-                               {"grupo-b/elena.omr", "sbbbnn0s"},
-                               {"vacio.omr", "sbbb000s"},
+                               {"ana.omr", "sbbbn000bass"},
+                               {"benito.omr", "sbbbn000ba0s"},
+                               {"carla.omr", "sbbbnnssbass"},
+                               {"daniel \"copia\".omr", "sbbb000s000s"},
+                               {"grupo-b/elena.omr", "sbbbnn0sbass"},
+                               {"vacio.omr", "sbbb000s000s"},
                            }));
 }
 
@@ -153,9 +168,11 @@ class VerifyFolder : public ::testing::Test {
     suite::testing::ScratchFolder folder;
 };
 
-const std::string kAnaHolds = ": válido, objetivo alcanzado (4 pasos)";
-const std::string kOneValid = "Archivos: 1, válidos: 1, resueltos: 1, no válidos: 0, ilegibles: 0\n";
-const std::string kOneUnreadable = "Archivos: 1, válidos: 0, resueltos: 0, no válidos: 0, ilegibles: 1\n";
+const std::string kAnaHolds = ": válido, objetivo alcanzado (4 pasos); enunciado: A, A→B ⊢ B";
+const std::string kOneValid = "Archivos: 1, válidos: 1, resueltos: 1, no válidos: 0, ilegibles: 0\n"
+                              "Estados: resuelto 1, incompleto 0, paso erróneo 0, ilegible 0\n";
+const std::string kOneUnreadable = "Archivos: 1, válidos: 0, resueltos: 0, no válidos: 0, ilegibles: 1\n"
+                                   "Estados: resuelto 0, incompleto 0, paso erróneo 0, ilegible 1\n";
 
 // A FIFO, a device or a broken link among the exercises was once passed over in silence.
 TEST_F(VerifyFolder, ListsWhatIsNamedOmrButIsNoFileWithItsReason) {
