@@ -6,7 +6,9 @@
 #include "osmira/workbench_operations.h"
 #include "suite/latin1.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace osmira {
@@ -124,7 +126,8 @@ std::string statusTable(const std::vector<ClassRow>& rows, bool compared) {
 }
 
 // The screen's colours have distinct greys, so a grey printout tells the statuses apart even
-// without their words; printing keeps the backgrounds, which browsers otherwise leave out.
+// without their words; printing keeps the backgrounds, which browsers otherwise leave out, and
+// fits the table across a landscape page, the pictures smaller and one under the other.
 constexpr const char* kPageHead =
     "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
     "<title>Resultados de la clase</title>\n<style>\n"
@@ -142,10 +145,15 @@ constexpr const char* kPageHead =
     ".pasos { white-space: nowrap; }\n"
     "figure { display: inline-block; margin: 2px 4px; vertical-align: top; text-align: center; }\n"
     "figcaption { font-size: smaller; }\n"
+    "@page { size: landscape; margin: 1cm; }\n"
     "@media print {\n"
     "  * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+    "  body { font-size: 8pt; }\n"
     "  th { cursor: auto; }\n"
+    "  th, td { padding: 1px 3px; }\n"
     "  tr, figure { break-inside: avoid; }\n"
+    "  .pasos { white-space: normal; }\n"
+    "  .pasos svg { zoom: 0.6; }\n"
     "}\n"
     "</style>\n</head>\n<body>\n<h1>Resultados de la clase</h1>\n";
 
@@ -215,19 +223,33 @@ std::string csvLine(const Cells& fields, char separator) {
     return line + "\r\n";
 }
 
-std::string stepPicture(const COsmiraDoc& step) {
-    return svgElement(stepDrawing(step), kWidestRowPicture);
-}
-
 // The diagram an exercise's formulas give, which its first step should be.
-std::string formulasPicture(const CEjercicio& exercise) {
+Drawing formulasDrawing(const CEjercicio& exercise) {
     WindowlessWorkbench workbench;
     CEjercicio scratch;
     scratch.attachWorkbench(workbench);
     scratch.SetWorking(std::string(exercise.firstStepBracketForm()));
     COsmiraDoc& step = scratch.AppendStep();
     scratch.BuildDiagram(step);
-    return stepPicture(step);
+    return stepDrawing(step);
+}
+
+std::int64_t widthOf(const Drawing& drawing) {
+    return std::int64_t{drawing.bounds.right} - drawing.bounds.left;
+}
+
+// Two diagrams side by side at one scale, so that neither looks larger than it is: the wider
+// one at most kWidestRowPicture pixels wide.
+std::vector<StepPicture> sideBySide(const std::string& firstCaption, const Drawing& first,
+                                    const std::string& secondCaption, const Drawing& second) {
+    const std::int64_t wider = std::max(widthOf(first), widthOf(second));
+    const auto widest = [wider](const Drawing& drawing) {
+        return wider <= kWidestRowPicture
+                   ? kWidestRowPicture
+                   : std::max(1, static_cast<int>(widthOf(drawing) * kWidestRowPicture / wider));
+    };
+    return {{firstCaption, svgElement(first, widest(first))},
+            {secondCaption, svgElement(second, widest(second))}};
 }
 
 std::vector<StepPicture> failurePictures(const CEjercicio& exercise, const DerivationCheck& check) {
@@ -238,12 +260,12 @@ std::vector<StepPicture> failurePictures(const CEjercicio& exercise, const Deriv
     }
     const std::string title = suite::utf8FromLatin1(stepTitle(static_cast<int>(failing)));
     if (failing == 1) {
-        return {{"Diagrama de las fórmulas", formulasPicture(exercise)},
-                {title + " (no es ese diagrama)", stepPicture(*steps.front())}};
+        return sideBySide("Diagrama de las fórmulas", formulasDrawing(exercise),
+                          title + " (no es ese diagrama)", stepDrawing(*steps.front()));
     }
-    return {
-        {suite::utf8FromLatin1(stepTitle(static_cast<int>(failing) - 1)), stepPicture(*steps[failing - 2])},
-        {title + " (no se sigue)", stepPicture(*steps[failing - 1])}};
+    return sideBySide(suite::utf8FromLatin1(stepTitle(static_cast<int>(failing) - 1)),
+                      stepDrawing(*steps[failing - 2]), title + " (no se sigue)",
+                      stepDrawing(*steps[failing - 1]));
 }
 
 } // namespace
