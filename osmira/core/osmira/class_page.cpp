@@ -127,10 +127,12 @@ std::string statusTable(const std::vector<ClassRow>& rows, bool compared) {
 
 // The screen's colours have distinct greys, so a grey printout tells the statuses apart even
 // without their words; printing keeps the backgrounds, which browsers otherwise leave out, and
-// fits the table across a landscape page, the pictures smaller and one under the other.
+// fits the table across a landscape page, the pictures smaller and one under the other, as on a
+// screen too narrow for them side by side.
 constexpr const char* kPageHead =
     "<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n"
     "<title>Resultados de la clase</title>\n<style>\n"
+    "body { font-size: 14px; }\n"
     "table { border-collapse: collapse; }\n"
     "th, td { border: 1px solid #999; padding: 2px 6px; vertical-align: middle; }\n"
     "th { background: #eee; cursor: pointer; }\n"
@@ -143,6 +145,7 @@ constexpr const char* kPageHead =
     ".e-distinto { background: #7b3294; color: #fff; }\n"
     ".e-ilegible { background: #1f1f1f; color: #fff; }\n"
     ".pasos { white-space: nowrap; }\n"
+    "@media (max-width: 1700px) { .pasos { white-space: normal; } }\n"
     "figure { display: inline-block; margin: 2px 4px; vertical-align: top; text-align: center; }\n"
     "figcaption { font-size: smaller; }\n"
     "@page { size: landscape; margin: 1cm; }\n"
