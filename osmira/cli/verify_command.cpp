@@ -113,6 +113,11 @@ std::string stepCount(std::size_t steps) {
     return std::to_string(steps) + (steps == 1 ? " paso" : " pasos");
 }
 
+// What the file asks, after what became of it.
+std::string statementPart(const VerifiedFile& file) {
+    return (file.sameStatement ? "; enunciado: " : "; enunciado distinto: ") + statementText(file.statement);
+}
+
 // One file's line in UTF-8, the name as the system gave it; printed through terminalText.
 std::string textLine(const VerifiedFile& file) {
     const std::string path = suite::utf8OrLatin1(file.path);
@@ -121,16 +126,11 @@ std::string textLine(const VerifiedFile& file) {
     }
     const DerivationCheck& check = file.check;
     if (!check.valid) {
-        return path + ": no válido: " + suite::utf8FromLatin1(check.reason);
+        return path + ": no válido: " + suite::utf8FromLatin1(check.reason) + statementPart(file);
     }
     return path +
            (check.goalReached ? ": válido, objetivo alcanzado (" : ": válido, objetivo no alcanzado (") +
-           stepCount(check.steps) + ")";
-}
-
-// What the file asks, after what became of it.
-std::string statementPart(const VerifiedFile& file) {
-    return (file.sameStatement ? "; enunciado: " : "; enunciado distinto: ") + statementText(file.statement);
+           stepCount(check.steps) + ")" + statementPart(file);
 }
 
 std::string jsonLine(const VerifiedFile& file) {
@@ -240,11 +240,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
             ++valid;
             solved += file.check.goalReached ? 1 : 0;
         }
-        const bool readable = file.readError.empty();
-        io.out << (json       ? jsonLine(file)
-                   : readable ? terminalText(textLine(file) + statementPart(file))
-                              : terminalText(textLine(file)))
-               << '\n';
+        io.out << (json ? jsonLine(file) : terminalText(textLine(file))) << '\n';
     }
     if (json) {
         io.out << jsonTotals(totals) << '\n';

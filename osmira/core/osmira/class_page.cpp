@@ -51,14 +51,6 @@ std::string derivabilityText(Derivability derivability) {
     return "sin conclusión";
 }
 
-std::string joined(const std::vector<std::string>& formulas) {
-    std::string text;
-    for (const std::string& formula : formulas) {
-        text += (text.empty() ? "" : ", ") + formula;
-    }
-    return text;
-}
-
 // Every column but the pictures, UTF-8 and unescaped.
 Cells cells(const ClassRow& row) {
     const std::string reason = suite::utf8FromLatin1(row.reason);
@@ -72,7 +64,7 @@ Cells cells(const ClassRow& row) {
             status,
             suite::utf8FromLatin1(row.title),
             suite::utf8FromLatin1(row.author),
-            joined(row.hypotheses),
+            row.hypotheses,
             row.conclusion,
             std::to_string(check.steps),
             yesNo(check.valid),
@@ -284,7 +276,7 @@ ClassRow classRow(const std::string& file, const CEjercicio& exercise, const Der
             decideDerivability(exercise).derivability,
             check.reason,
             classStatus(true, check, sameStatement),
-            hypothesisFormulas(statement),
+            hypothesesText(statement),
             conclusionFormula(statement),
             failurePictures(exercise, check)};
 }

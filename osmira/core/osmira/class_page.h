@@ -30,8 +30,8 @@ struct ClassRow {
     // Latin-1: why the file could not be read, else the check's reason.
     std::string reason;
     ClassStatus status = ClassStatus::Unreadable;
-    std::vector<std::string> hypotheses; // in logic signs, UTF-8 (hypothesisFormulas)
-    std::string conclusion;              // in logic signs, UTF-8; empty without one
+    std::string hypotheses; // in logic signs, UTF-8 (hypothesesText)
+    std::string conclusion; // in logic signs, UTF-8; empty without one
     // The first step that does not follow, after the step it should follow from (for the first
     // step, the diagram the formulas give); empty when every step follows.
     std::vector<StepPicture> pictures;

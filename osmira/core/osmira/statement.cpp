@@ -66,15 +66,20 @@ std::vector<std::string> hypothesisFormulas(const Statement& statement) {
     return formulas;
 }
 
+std::string hypothesesText(const Statement& statement) {
+    std::string text;
+    for (const std::string& formula : hypothesisFormulas(statement)) {
+        text += (text.empty() ? "" : ", ") + formula;
+    }
+    return text;
+}
+
 std::string conclusionFormula(const Statement& statement) {
     return statement.conclusion.empty() ? std::string() : shown(statement.conclusion);
 }
 
 std::string statementText(const Statement& statement) {
-    std::string hypotheses;
-    for (const std::string& formula : hypothesisFormulas(statement)) {
-        hypotheses += (hypotheses.empty() ? "" : ", ") + formula;
-    }
+    const std::string hypotheses = hypothesesText(statement);
     if (statement.conclusion.empty()) {
         return hypotheses.empty() ? "sin hipótesis ni conclusión" : hypotheses + " (sin conclusión)";
     }

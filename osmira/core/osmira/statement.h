@@ -25,6 +25,8 @@ bool sameStatement(const Statement& a, const Statement& b);
 // which is how they were joined: a hypothesis A∧B stands as A and B. A graph no formula gives
 // (an empty cut) or too deep to read as one is left in bracket form.
 std::vector<std::string> hypothesisFormulas(const Statement& statement);
+// Those formulas joined by ", ".
+std::string hypothesesText(const Statement& statement);
 // The conclusion in logic signs (UTF-8); empty without one.
 std::string conclusionFormula(const Statement& statement);
 
