@@ -1,12 +1,17 @@
 // osmira-cli verify: golden runs over files and folders (unreadable files mixed in, usage
-// errors), what a folder may hold beside exercises, the shape of every JSON line, a student's file
+// errors, statements compared with an assigned one), an assigned exercise that asks nothing,
+// what a folder may hold beside exercises, the shape of every JSON line, a student's file
 // name on the terminal and in JSON, and the escaping of JSON strings.
 
 #include "cli_support.h"
 #include "json_text.h"
+#include "recording_workbench.h"
 #include "run.h"
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
+#include "test_support.h"
+
+#include "osmira/exercise_archive.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +212,18 @@ TEST_F(VerifyFolder, ListsWhatIsNamedOmrButIsNoFileWithItsReason) {
         EXPECT_EQ(outcome.status, entry.status) << entry.name;
         fs::remove(at);
     }
+}
+
+// Files are compared with what an exercise asks, so one that asks nothing stops the command.
+TEST_F(VerifyFolder, RefusesAnAssignedExerciseThatAsksNothing) {
+    RecordingWorkbench workbench;
+    suite::testing::writeFile(folder / "asignado.omr", SaveExercise(*test::exerciseAt("A", workbench)));
+    const test::CliOutcome outcome =
+        test::runCli({"verify", "--against", "asignado.omr", exercise().string()});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err,
+              "osmira-cli: --against asignado.omr: el ejercicio asignado no tiene hipótesis ni conclusión\n");
 }
 
 // A Latin-1 name from an old system is shown in UTF-8, its controls spelled out.
