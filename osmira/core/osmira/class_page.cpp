@@ -94,7 +94,7 @@ std::string totals(const std::vector<ClassRow>& rows) {
         unreadable += row.readable ? 0 : 1;
         invalid += row.readable && !row.check.valid ? 1 : 0;
         valid += row.readable && row.check.valid ? 1 : 0;
-        solved += row.readable && row.check.valid && row.check.goalReached ? 1 : 0;
+        solved += row.status == ClassStatus::Solved ? 1 : 0;
         derivable += row.readable && row.derivability == Derivability::Derivable ? 1 : 0;
     }
     return "Archivos: " + std::to_string(rows.size()) + ", válidos: " + std::to_string(valid) +
