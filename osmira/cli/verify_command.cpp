@@ -246,7 +246,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
     if (json) {
         io.out << jsonTotals(totals) << '\n';
     } else {
-        io.out << "Archivos: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
+        io.out << "Ficheros: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
                << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n'
                << totals.text() << '\n';
     }

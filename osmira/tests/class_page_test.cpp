@@ -80,7 +80,7 @@ TEST_F(ClassPage, WritesTheSameRowsAsPageAndCsvBesideVerifysOwnOutput) {
     EXPECT_EQ(occurrences(page, "<svg "), 4u);
     EXPECT_EQ(occurrences(page, "http"), occurrences(page, "xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_EQ(occurrences(page, "<script>"), 1u);
-    EXPECT_NE(page.find("Archivos: 8, válidos: 4, resueltos: 3, no válidos: 2, ilegibles: 2"),
+    EXPECT_NE(page.find("Ficheros: 8, válidos: 4, resueltos: 3, no válidos: 2, ilegibles: 2"),
               std::string::npos);
 }
 

@@ -183,7 +183,7 @@ TEST_F(CliFiles, WhatIsNotARegularFileIsRefusedAtOnce) {
         EXPECT_EQ(outcome.err, "osmira-cli: " + file + ": " + refused + "\n");
         EXPECT_EQ(test::runCli({"verify", file}).out,
                   file + ": ilegible: " + refused +
-                      "\nArchivos: 1, v\xC3\xA1lidos: 0, resueltos: 0, no v\xC3\xA1lidos: 0, ilegibles: 1\n"
+                      "\nFicheros: 1, v\xC3\xA1lidos: 0, resueltos: 0, no v\xC3\xA1lidos: 0, ilegibles: 1\n"
                       "Estados: resuelto 0, incompleto 0, paso err\xC3\xB3neo 0, ilegible 1\n");
     }
 }

@@ -174,9 +174,9 @@ class VerifyFolder : public ::testing::Test {
 };
 
 const std::string kAnaHolds = ": válido, objetivo alcanzado (4 pasos); enunciado: A, A→B ⊢ B";
-const std::string kOneValid = "Archivos: 1, válidos: 1, resueltos: 1, no válidos: 0, ilegibles: 0\n"
+const std::string kOneValid = "Ficheros: 1, válidos: 1, resueltos: 1, no válidos: 0, ilegibles: 0\n"
                               "Estados: resuelto 1, incompleto 0, paso erróneo 0, ilegible 0\n";
-const std::string kOneUnreadable = "Archivos: 1, válidos: 0, resueltos: 0, no válidos: 0, ilegibles: 1\n"
+const std::string kOneUnreadable = "Ficheros: 1, válidos: 0, resueltos: 0, no válidos: 0, ilegibles: 1\n"
                                    "Estados: resuelto 0, incompleto 0, paso erróneo 0, ilegible 1\n";
 
 // A FIFO, a device or a broken link among the exercises was once passed over in silence.

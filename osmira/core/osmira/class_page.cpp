@@ -21,7 +21,7 @@ using Cells = std::array<std::string, kColumns>;
 
 // "Diagramas" counts the diagrams, the first one too, as the steps are numbered ("Paso 04" is
 // the fourth): solve's "pasos añadidos" are the diagrams it appended.
-const Cells kHeadings{"Archivo",
+const Cells kHeadings{"Fichero",
                       "Estado",
                       "Título",
                       "Autor",
@@ -97,7 +97,7 @@ std::string totals(const std::vector<ClassRow>& rows) {
         solved += row.status == ClassStatus::Solved ? 1 : 0;
         derivable += row.readable && row.derivability == Derivability::Derivable ? 1 : 0;
     }
-    return "Archivos: " + std::to_string(rows.size()) + ", válidos: " + std::to_string(valid) +
+    return "Ficheros: " + std::to_string(rows.size()) + ", válidos: " + std::to_string(valid) +
            ", resueltos: " + std::to_string(solved) + ", no válidos: " + std::to_string(invalid) +
            ", ilegibles: " + std::to_string(unreadable) + ", derivables: " + std::to_string(derivable);
 }
@@ -107,7 +107,7 @@ std::string statusTable(const std::vector<ClassRow>& rows, bool compared) {
     for (const ClassRow& row : rows) {
         totals.add(row.status);
     }
-    std::string html = "<table id=\"estados\">\n<caption>Archivos por estado</caption>\n";
+    std::string html = "<table id=\"estados\">\n<caption>Ficheros por estado</caption>\n";
     for (const ClassStatus status : everyClassStatus()) {
         if (totals.listed(status)) {
             html +=
