@@ -25,7 +25,7 @@ ValidityPanel::ValidityPanel(Host& host, LogSession& log, std::function<std::str
     // It would take typed letters for a search of its items: typing belongs to the keypad.
     systemChooser_->setFocusPolicy(Qt::NoFocus);
     systemChooser_->setToolTip(QStringLiteral("El sistema en que se pregunta si la fórmula es válida"));
-    for (const ModalSystem system : kModalSystems) {
+    for (const ModalSystem system : modalSystems()) {
         systemChooser_->addItem(QString::fromStdString(systemDescription(system)));
     }
     askKey_ = new QPushButton(QStringLiteral("¿Es válida?"), this);
@@ -68,7 +68,7 @@ void ValidityPanel::keepAnswerCurrent() {
 
 void ValidityPanel::askValidityCommand() {
     const std::string K = formula_();
-    const ModalSystem system = kModalSystems[static_cast<std::size_t>(systemChooser_->currentIndex())];
+    const ModalSystem system = modalSystems().at(static_cast<std::size_t>(systemChooser_->currentIndex()));
     ValidityOutcome outcome;
     suite::askShowingProgress(
         window(), QStringLiteral("Construyendo el tablero…"), [&](std::stop_token stop) {

@@ -82,7 +82,7 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
         } else if (argument == "--system") {
             options.system = i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
             if (!options.system) {
-                return usageError("tras --system va K, D, T, B, S4 o S5");
+                return usageError("tras --system va " + systemNames());
             }
             ++i;
         } else if (argument == "--log") {

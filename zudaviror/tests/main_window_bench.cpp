@@ -64,7 +64,7 @@ BENCHMARK(BM_TraducirWithStepsAtTheLimits)->Unit(benchmark::kMillisecond);
 Tableau largestAxiomProof() {
     Tableau largest;
     for (const auto& row : oracle::kAxioms) {
-        for (const ModalSystem system : kModalSystems) {
+        for (const ModalSystem system : modalSystems()) {
             Tableau tableau =
                 buildTableau(row.K, system, std::chrono::steady_clock::now() + std::chrono::seconds(10));
             if (tableau.end == TableauEnd::Closed && tableau.nodes.size() > largest.nodes.size()) {

@@ -49,7 +49,7 @@ double secondsToAnswer(const std::string& K, ModalSystem system) {
 std::vector<double> axiomTableSeconds() {
     std::vector<double> seconds;
     for (const auto& row : zudaviror::oracle::kAxioms) {
-        for (const ModalSystem system : zudaviror::kModalSystems) {
+        for (const ModalSystem system : zudaviror::modalSystems()) {
             seconds.push_back(secondsToAnswer(row.K, system));
         }
     }

@@ -40,7 +40,7 @@ std::vector<ValidityCase> axiomCases() {
     std::vector<ValidityCase> cases;
     for (const oracle::AxiomRow& row : oracle::kAxioms) {
         for (std::size_t system = 0; system < 6; ++system) {
-            cases.push_back({row.name, row.K, kModalSystems[system], row.expected[system]});
+            cases.push_back({row.name, row.K, modalSystems()[system], row.expected[system]});
         }
     }
     return cases;

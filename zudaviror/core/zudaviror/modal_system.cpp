@@ -1,53 +1,76 @@
 #include "zudaviror/modal_system.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zudaviror {
 
+namespace {
+
+// Every system, with its name and its frame conditions: a new system is a new row.
+struct SystemDefinition {
+    ModalSystem system;
+    std::string_view name;
+    std::vector<FrameCondition> conditions;
+};
+
+const std::vector<SystemDefinition>& definitions() {
+    using enum FrameCondition;
+    static const std::vector<SystemDefinition> table = {
+        {ModalSystem::K, "K", {}},
+        {ModalSystem::D, "D", {Serial}},
+        {ModalSystem::T, "T", {Reflexive}},
+        {ModalSystem::B, "B", {Reflexive, Symmetric}},
+        {ModalSystem::S4, "S4", {Reflexive, Transitive}},
+        {ModalSystem::S5, "S5", {Reflexive, Symmetric, Transitive}},
+    };
+    return table;
+}
+
+const SystemDefinition& definition(ModalSystem system) {
+    const auto& table = definitions();
+    return *std::find_if(table.begin(), table.end(),
+                         [&](const SystemDefinition& row) { return row.system == system; });
+}
+
+} // namespace
+
+const std::vector<ModalSystem>& modalSystems() {
+    static const std::vector<ModalSystem> systems = [] {
+        std::vector<ModalSystem> all;
+        for (const SystemDefinition& row : definitions()) {
+            all.push_back(row.system);
+        }
+        return all;
+    }();
+    return systems;
+}
+
 std::string_view systemName(ModalSystem system) {
-    switch (system) {
-    case ModalSystem::K:
-        return "K";
-    case ModalSystem::D:
-        return "D";
-    case ModalSystem::T:
-        return "T";
-    case ModalSystem::B:
-        return "B";
-    case ModalSystem::S4:
-        return "S4";
-    case ModalSystem::S5:
-        break;
-    }
-    return "S5";
+    return definition(system).name;
 }
 
 std::optional<ModalSystem> systemNamed(std::string_view name) {
-    for (const ModalSystem system : kModalSystems) {
-        if (systemName(system) == name) {
-            return system;
+    for (const SystemDefinition& row : definitions()) {
+        if (row.name == name) {
+            return row.system;
         }
     }
     return std::nullopt;
 }
 
 std::vector<FrameCondition> frameConditions(ModalSystem system) {
-    using enum FrameCondition;
-    switch (system) {
-    case ModalSystem::K:
-        return {};
-    case ModalSystem::D:
-        return {Serial};
-    case ModalSystem::T:
-        return {Reflexive};
-    case ModalSystem::B:
-        return {Reflexive, Symmetric};
-    case ModalSystem::S4:
-        return {Reflexive, Transitive};
-    case ModalSystem::S5:
-        break;
+    return definition(system).conditions;
+}
+
+std::string systemNames() {
+    std::string text;
+    const auto& table = definitions();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == table.size() ? " o " : ", ";
+        text += table[i].name;
     }
-    return {Reflexive, Symmetric, Transitive};
+    return text;
 }
 
 std::string_view conditionWord(FrameCondition condition) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,13 +13,16 @@ enum class ModalSystem { K, D, T, B, S4, S5 };
 
 enum class FrameCondition { Serial, Reflexive, Symmetric, Transitive };
 
-inline constexpr ModalSystem kModalSystems[] = {ModalSystem::K, ModalSystem::D,  ModalSystem::T,
-                                                ModalSystem::B, ModalSystem::S4, ModalSystem::S5};
+// Every system, in the order choosers and help list them.
+const std::vector<ModalSystem>& modalSystems();
 
 std::string_view systemName(ModalSystem system); // "K", "D", …, "S5"
 std::optional<ModalSystem> systemNamed(std::string_view name);
 
 std::vector<FrameCondition> frameConditions(ModalSystem system);
+
+// Every system's name, in order: "K, D, T, B, S4 o S5".
+std::string systemNames();
 
 // "serial", "reflexiva", "simétrica", "transitiva" (UTF-8), as the relation is said to be.
 std::string_view conditionWord(FrameCondition condition);
