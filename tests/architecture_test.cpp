@@ -301,6 +301,45 @@ bool declaresFunction(const std::vector<std::string>& tokens, std::size_t at) {
             calling.count(before) == 0);
 }
 
+// For every token, the name of the class or struct whose body it stands in (innermost), or "".
+std::vector<std::string> classScopes(const std::vector<std::string>& tokens) {
+    std::vector<std::string> scopes(tokens.size());
+    std::vector<std::pair<std::size_t, std::string>> open; // (brace depth, class)
+    std::string pending;                                   // a class whose body comes next
+    bool naming = false; // between "class" and its bases or body: the last word is its name
+    std::size_t depth = 0;
+    for (std::size_t at = 0; at < tokens.size(); ++at) {
+        const std::string& token = tokens[at];
+        const bool word = std::isalpha(static_cast<unsigned char>(token[0])) != 0 || token[0] == '_';
+        if (token == "class" || token == "struct") {
+            naming = true;
+        } else if (naming && word && token != "final") {
+            pending = token;
+        } else if (token == ";" || token == "(" || (naming && token == ">")) {
+            pending.clear(); // a declaration, a template parameter or an elaborated type
+            naming = false;
+        } else if (token == ":") {
+            naming = false;
+        }
+        if (token == "{") {
+            naming = false;
+            ++depth;
+            if (!pending.empty()) {
+                open.emplace_back(depth, pending);
+                pending.clear();
+            }
+        } else if (token == "}") {
+            naming = false;
+            if (!open.empty() && open.back().first == depth) {
+                open.pop_back();
+            }
+            depth -= depth > 0 ? 1 : 0;
+        }
+        scopes[at] = open.empty() ? std::string() : open.back().second;
+    }
+    return scopes;
+}
+
 // Functions are named in lowerCamelCase; a name in PascalCase is a type, one the design spells
 // (with the Get/Set accessors of its attributes), or a hook a library calls by name.
 TEST(Architecture, FunctionsFollowTheOneNamingRule) {
@@ -361,31 +400,29 @@ TEST(Architecture, FunctionsFollowTheOneNamingRule) {
                                         "Range",
                                         "InitGoogleTest",
                                         "PrintToString"};
-    static const std::set<std::string> introducing{"class", "struct",    "enum",    "union",
-                                                   "using", "namespace", "typename"};
-    std::vector<std::vector<std::string>> code;
-    std::set<std::string> types;
-    for (const fs::path& file : sourceFiles()) {
-        code.push_back(tokensOf(suite::testing::readFile(file)));
-        const std::vector<std::string>& tokens = code.back();
-        for (std::size_t at = 1; at < tokens.size(); ++at) {
-            if (introducing.count(tokens[at - 1]) == 1) {
-                types.insert(tokens[at]);
-            }
-        }
-    }
     std::set<std::string> offending;
-    for (const std::vector<std::string>& tokens : code) {
+    std::size_t constructors = 0;
+    for (const fs::path& file : sourceFiles()) {
+        const std::vector<std::string> tokens = tokensOf(suite::testing::readFile(file));
+        std::vector<std::string> classes = classScopes(tokens);
         for (std::size_t at = 0; at < tokens.size(); ++at) {
             const std::string& name = tokens[at];
-            if (isPascalCase(name) && declaresFunction(tokens, at) && types.count(name) == 0 &&
-                spelled.count(name) == 0 && name.rfind("Get", 0) != 0 && name.rfind("Set", 0) != 0) {
+            const bool pointerType = at + 2 < tokens.size() && tokens[at + 2] == "*"; // T (*f)()
+            if (!isPascalCase(name) || !declaresFunction(tokens, at) || pointerType) {
+                continue;
+            }
+            // A constructor: Name::Name( outside its class, Name( within it.
+            const bool outOfClass =
+                at >= 3 && tokens[at - 1] == ":" && tokens[at - 2] == ":" && tokens[at - 3] == name;
+            if (outOfClass || classes[at] == name) {
+                ++constructors;
+            } else if (spelled.count(name) == 0 && name.rfind("Get", 0) != 0 && name.rfind("Set", 0) != 0) {
                 offending.insert(name);
             }
         }
     }
     EXPECT_TRUE(offending.empty()) << ::testing::PrintToString(offending);
-    EXPECT_GE(types.size(), 100U);
+    EXPECT_GE(constructors, 100U);
 }
 
 } // namespace

@@ -23,8 +23,8 @@ void printElementLines(std::ostream& out, const COsmiraDoc& diagram, const std::
         const CElemento& element = *elements[i];
         const CElemGrafico& graphic = *element.GetGraphic();
         Rect r = graphic.GetRect();
-        char letter = element.Kind() == ElementKind::Letter ? element.GetLetter() : '-';
-        out << indent << i << ' ' << kindLetter(element.Kind()) << ' ' << letter
+        char letter = element.kind() == ElementKind::Letter ? element.GetLetter() : '-';
+        out << indent << i << ' ' << kindLetter(element.kind()) << ' ' << letter
             << " depth=" << element.GetDepth() << " parity=" << element.GetParity() << " rect=" << r.left
             << ',' << r.top << ',' << r.right << ',' << r.bottom << " marked=" << (graphic.isMarked() ? 1 : 0)
             << '\n';

@@ -16,11 +16,11 @@ namespace {
 
 // One element as "<kind><letter> depth parity left,top,right,bottom".
 std::string describe(const CElemento& element) {
-    const char* kind = element.Kind() == ElementKind::Sheet ? "H"
-                       : element.Kind() == ElementKind::Cut ? "C"
+    const char* kind = element.kind() == ElementKind::Sheet ? "H"
+                       : element.kind() == ElementKind::Cut ? "C"
                                                             : "L";
     Rect r = element.GetGraphic()->GetRect();
-    std::string letter = element.Kind() == ElementKind::Letter ? std::string(1, element.GetLetter()) : "";
+    std::string letter = element.kind() == ElementKind::Letter ? std::string(1, element.GetLetter()) : "";
     return kind + letter + " " + std::to_string(element.GetDepth()) + " " +
            std::to_string(element.GetParity()) + " " + std::to_string(r.left) + "," + std::to_string(r.top) +
            "," + std::to_string(r.right) + "," + std::to_string(r.bottom);

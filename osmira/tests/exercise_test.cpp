@@ -58,7 +58,7 @@ TEST(CreateExercise, FromTheEmptySheetTheFinalDiagramIsTheTheorem) {
         ASSERT_EQ(exercise->GetSteps().size(), 1u);
         const COsmiraDoc& first = *exercise->lastStep();
         EXPECT_EQ(rects(first), (std::vector<Rect>{{50, 50, 150, 150}}));
-        EXPECT_EQ(first.GetElements()[0]->Kind(), ElementKind::Sheet);
+        EXPECT_EQ(first.GetElements()[0]->kind(), ElementKind::Sheet);
         EXPECT_EQ(bracketFormOf(*exercise->GetFinalDiagram()), c.hypothesesForm + c.conclusionForm);
         EXPECT_FALSE(exercise->goalReached());
     }
@@ -176,7 +176,7 @@ TEST(Colours, RecolourEveryStepButNotTheFinalDiagram) {
             EXPECT_EQ(a.penColor, 0x0000FFu);
             EXPECT_EQ(a.fillColor, 0x00FF00u);
             EXPECT_EQ(a.markedFillColor, 0xFF0000u);
-            EXPECT_EQ(a.textColor, element->Kind() == ElementKind::Letter ? 0x123456u : 0u);
+            EXPECT_EQ(a.textColor, element->kind() == ElementKind::Letter ? 0x123456u : 0u);
         }
     }
     for (const auto& element : exercise->GetFinalDiagram()->GetElements()) {

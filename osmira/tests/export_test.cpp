@@ -60,7 +60,7 @@ TEST_P(ExportGolden, WritesTheWorkedDiagram) {
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ExportGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(kExportData)),
-                         suite::testing::GoldenCaseName());
+                         suite::testing::goldenCaseName());
 
 // A step the exercise does not have is refused, saying which steps it has.
 TEST(DiagramExport, AStepBeyondTheExerciseIsBadInput) {

@@ -92,7 +92,7 @@ TEST_P(ReportPage, MatchesItsFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportPage, ::testing::ValuesIn(suite::testing::goldenCaseNames(kPages)),
-                         suite::testing::GoldenCaseName());
+                         suite::testing::goldenCaseName());
 
 // Usage errors and unreadable or unwritable files, through the shared golden scaffold.
 class ReportCliGolden : public ::testing::TestWithParam<std::string> {};
@@ -103,7 +103,7 @@ TEST_P(ReportCliGolden, MatchesItsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportCliGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/report-cli")),
-                         suite::testing::GoldenCaseName());
+                         suite::testing::goldenCaseName());
 
 struct DateCase {
     const char* name;

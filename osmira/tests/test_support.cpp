@@ -31,7 +31,7 @@ std::string formulaBytes(const std::string& readable) {
 
 namespace {
 
-std::string Text(const Rect& rect) {
+std::string rectText(const Rect& rect) {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) +
            "," + std::to_string(rect.bottom);
 }
@@ -60,16 +60,16 @@ Brush RecordingCanvas::selectBrush(const Brush& next) {
 }
 
 void RecordingCanvas::drawRectangle(const Rect& rect) {
-    lines.push_back("rectangle " + Text(rect));
+    lines.push_back("rectangle " + rectText(rect));
 }
 
 void RecordingCanvas::drawEllipse(const Rect& rect) {
-    lines.push_back("ellipse " + Text(rect));
+    lines.push_back("ellipse " + rectText(rect));
 }
 
 void RecordingCanvas::drawCentredText(const Rect& rect, const std::string& text, const FontDescription& font,
                                       Colour textColor) {
-    lines.push_back("text " + Text(rect) + " " + text + " " + font.faceName.data() + " " +
+    lines.push_back("text " + rectText(rect) + " " + text + " " + font.faceName.data() + " " +
                     std::to_string(font.height) + " " + hex(textColor));
 }
 

@@ -66,7 +66,7 @@ bool OptionCommands::comentario() {
     return true;
 }
 
-bool OptionCommands::EliminarDiagramas() {
+bool OptionCommands::eliminarDiagramas() {
     DlgEliminarDiagramas dialog(exercise_, parent_);
     if (host_.runDialog(dialog) != QDialog::Accepted) {
         return false;

@@ -25,7 +25,7 @@ class OptionCommands {
     // exercise's documentation.
     bool comentario();
     // "&Eliminar Diagramas": the chosen step becomes the last one.
-    bool EliminarDiagramas();
+    bool eliminarDiagramas();
     // Ctrl+Z: the last step goes, as "Eliminar Diagramas" on the step before it.
     bool eliminarUltimoPaso();
     // "&Generar Informe": the page and its pictures; changes nothing in the exercise.

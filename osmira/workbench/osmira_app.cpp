@@ -105,7 +105,7 @@ void COsmiraApp::connectCommands() {
         {Command::Puntero, &COsmiraApp::puntero},
         {Command::Apariencia, &COsmiraApp::apariencia},
         {Command::Comentario, &COsmiraApp::comentario},
-        {Command::EliminarDiagramas, &COsmiraApp::EliminarDiagramas},
+        {Command::EliminarDiagramas, &COsmiraApp::eliminarDiagramas},
         {Command::EliminarUltimoPaso, &COsmiraApp::eliminarUltimoPaso},
         {Command::GenerarInforme, &COsmiraApp::generarInforme},
         {Command::ExportarDiagrama, &COsmiraApp::exportarDiagrama},
@@ -427,8 +427,8 @@ void COsmiraApp::comentario() {
     runOption(&OptionCommands::comentario);
 }
 
-void COsmiraApp::EliminarDiagramas() {
-    if (runOption(&OptionCommands::EliminarDiagramas)) {
+void COsmiraApp::eliminarDiagramas() {
+    if (runOption(&OptionCommands::eliminarDiagramas)) {
         afterRemoval();
     }
 }

@@ -57,7 +57,7 @@ class COsmiraApp : public QObject {
     // The commands of "&Opciones" on the open exercise, and Ctrl+Z.
     void apariencia();
     void comentario();
-    void EliminarDiagramas();
+    void eliminarDiagramas();
     void eliminarUltimoPaso();
     void generarInforme();
     // The active step as SVG or TikZ, or the whole derivation as LaTeX.

@@ -40,7 +40,7 @@ const QString kRoomInside =
 // Where an inserted graph goes, given by the selected element: the start of a cut's interior,
 // just after a letter.
 QString placeOf(const CElemento& element) {
-    switch (element.Kind()) {
+    switch (element.kind()) {
     case ElementKind::Cut:
         return afterPreposition(QStringLiteral("dentro de"), elementPointed(element));
     case ElementKind::Letter:
@@ -56,7 +56,7 @@ QString placeOf(const CElemento& element) {
 QString doubleCutAdvice(const COsmiraDoc& step, const SolutionStep& next) {
     const auto& elements = step.GetElements();
     const CElemento& element = *elements[next.element];
-    switch (element.Kind()) {
+    switch (element.kind()) {
     case ElementKind::Sheet:
         return QStringLiteral("añada un doble corte vacío ") + elementPointedAt(element) +
                QStringLiteral(": ") + kDoubleCutKeepsTheMeaning + kRoomInside + QLatin1Char('.');

@@ -29,7 +29,7 @@ std::vector<std::string> goldenCaseNames(const std::filesystem::path& casesFolde
 void expectGoldenCase(const std::filesystem::path& caseFolder, const ToolEntry& tool);
 
 // A readable test name for a kebab-case case name: "refused-empty" → "refused_empty".
-struct GoldenCaseName {
+struct goldenCaseName {
     std::string operator()(const ::testing::TestParamInfo<std::string>& info) const;
 };
 

@@ -92,7 +92,7 @@ class CanonicalTree {
         }
     }
 
-    std::string Text() {
+    std::string text() {
         // A node's descendants come after it, so going backwards sorts every inner area before
         // the area that holds it is compared.
         for (std::size_t node = nodes_.size(); node-- > 0;) {
@@ -108,7 +108,7 @@ class CanonicalTree {
         return text;
     }
 
-    // After Text(): the nodes in the order the canonical text writes them, the sheet first.
+    // After text(): the nodes in the order the canonical text writes them, the sheet first.
     std::vector<std::size_t> nodesInOrder() const {
         std::vector<std::size_t> order;
         std::vector<std::size_t> pending{0};
@@ -203,13 +203,13 @@ class CanonicalTree {
 } // namespace
 
 std::string canonicalJuxtaposition(std::string_view bracket) {
-    return CanonicalTree(bracket).Text();
+    return CanonicalTree(bracket).text();
 }
 
 CanonicalOrder canonicalOrder(std::string_view bracket) {
     CanonicalTree tree(bracket);
     CanonicalOrder canonical;
-    canonical.text = tree.Text();
+    canonical.text = tree.text();
     canonical.elements = tree.nodesInOrder();
     return canonical;
 }

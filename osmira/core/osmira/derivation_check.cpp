@@ -34,7 +34,7 @@ std::string ruleName(Rule rule) {
 
 namespace {
 
-std::string Shown(std::string_view bracket) {
+std::string shown(std::string_view bracket) {
     return bracket.empty() ? suite::latin1FromUtf8("la hoja vacía") : std::string(bracket);
 }
 
@@ -112,7 +112,7 @@ class StepTrial {
     }
 
     // Why no try gave the next step.
-    StepFault Failure(Rule rule, const std::string& nextTitle) const {
+    StepFault failure(Rule rule, const std::string& nextTitle) const {
         if (results_.empty() && !refusal_.empty()) {
             return {DerivationFault::RuleRefused,
                     suite::latin1FromUtf8("la regla rechaza el elemento marcado: «") + refusal_ +
@@ -123,16 +123,16 @@ class StepTrial {
                     suite::latin1FromUtf8("ningún gráfico insertado en el área marcada da el ") + nextTitle};
         }
         if (results_.size() == 1) {
-            return {DerivationFault::DifferentDiagram, "se esperaba " + Shown(results_.front())};
+            return {DerivationFault::DifferentDiagram, "se esperaba " + shown(results_.front())};
         }
         constexpr std::size_t kListed = 3;
         if (results_.empty() || results_.size() > kListed) {
             return {DerivationFault::NoChoiceGivesNext,
                     suite::latin1FromUtf8("ninguna elección que la regla permite da el ") + nextTitle};
         }
-        std::string expected = "se esperaba " + Shown(results_.front());
+        std::string expected = "se esperaba " + shown(results_.front());
         for (std::size_t i = 1; i < results_.size(); ++i) {
-            expected += (i + 1 == results_.size() ? " o " : ", ") + Shown(results_[i]);
+            expected += (i + 1 == results_.size() ? " o " : ", ") + shown(results_[i]);
         }
         return {DerivationFault::NoChoiceGivesNext, expected};
     }
@@ -267,7 +267,7 @@ std::optional<StepFault> checkStep(const COsmiraDoc& step, const std::string& br
     if (follows) {
         return std::nullopt;
     }
-    return trial.Failure(rule, nextTitle);
+    return trial.failure(rule, nextTitle);
 }
 
 DerivationCheck invalid(DerivationCheck check, std::size_t step, Rule rule, const StepFault& fault) {
@@ -314,7 +314,7 @@ DerivationCheck checkDerivation(const CEjercicio& exercise) {
             {DerivationFault::FirstStep,
              suite::latin1FromUtf8("el Paso 01 no es el diagrama que dan las fórmulas del ejercicio: "
                                    "se esperaba ") +
-                 Shown(first)});
+                 shown(first)});
     }
     for (std::size_t k = 0; k + 1 < steps.size(); ++k) {
         std::string title = stepTitle(static_cast<int>(k) + 1);

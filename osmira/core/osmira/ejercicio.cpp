@@ -128,8 +128,8 @@ void CEjercicio::SetColors(Colour lineColor, Colour fillColor, Colour markedFill
 void CEjercicio::recolorSteps() {
     for (const auto& step : steps_) {
         for (const auto& element : step->GetElements()) {
-            const ElementAppearance& block = element->Kind() == ElementKind::Sheet ? appearances_.sheet
-                                             : element->Kind() == ElementKind::Cut ? appearances_.cut
+            const ElementAppearance& block = element->kind() == ElementKind::Sheet ? appearances_.sheet
+                                             : element->kind() == ElementKind::Cut ? appearances_.cut
                                                                                    : appearances_.letter;
             element->GetGraphic()->SetAppearance(block);
         }

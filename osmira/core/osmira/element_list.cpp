@@ -25,7 +25,7 @@ std::string bracketFormOf(const COsmiraDoc& diagram) {
         for (; openCuts > element.GetDepth(); --openCuts) {
             bracket += ']';
         }
-        if (element.Kind() == ElementKind::Cut) {
+        if (element.kind() == ElementKind::Cut) {
             bracket += '[';
             ++openCuts;
         } else {
@@ -38,7 +38,7 @@ std::string bracketFormOf(const COsmiraDoc& diagram) {
 
 bool hasDiagramStructure(const COsmiraDoc& diagram) {
     const auto& elements = diagram.GetElements();
-    if (elements.empty() || elements[0]->Kind() != ElementKind::Sheet || elements[0]->GetDepth() != 0 ||
+    if (elements.empty() || elements[0]->kind() != ElementKind::Sheet || elements[0]->GetDepth() != 0 ||
         elements[0]->GetParity() != kEvenParity) {
         return false;
     }
@@ -46,15 +46,15 @@ bool hasDiagramStructure(const COsmiraDoc& diagram) {
     for (size_t i = 1; i < elements.size(); ++i) {
         const CElemento& element = *elements[i];
         int depth = element.GetDepth();
-        if (element.Kind() == ElementKind::Sheet || depth < 0 || depth > openCuts ||
-            element.GetParity() != expectedParity(element.Kind(), depth)) {
+        if (element.kind() == ElementKind::Sheet || depth < 0 || depth > openCuts ||
+            element.GetParity() != expectedParity(element.kind(), depth)) {
             return false;
         }
-        if (element.Kind() == ElementKind::Letter &&
+        if (element.kind() == ElementKind::Letter &&
             (element.GetLetter() < 'A' || element.GetLetter() > 'Z')) {
             return false;
         }
-        openCuts = element.Kind() == ElementKind::Cut ? depth + 1 : depth;
+        openCuts = element.kind() == ElementKind::Cut ? depth + 1 : depth;
     }
     return true;
 }
@@ -75,7 +75,7 @@ void rebuildChildren(COsmiraDoc& diagram) {
             areas.pop_back();
         }
         areas.back()->AddChild(element);
-        if (element->Kind() == ElementKind::Cut) {
+        if (element->kind() == ElementKind::Cut) {
             areas.push_back(element);
         }
     }

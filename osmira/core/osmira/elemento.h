@@ -23,7 +23,7 @@ class CElemento {
     CElemento(const CElemento&) = delete;
     CElemento& operator=(const CElemento&) = delete;
 
-    virtual ElementKind Kind() const = 0;
+    virtual ElementKind kind() const = 0;
     virtual void AddChild(CElemento*) {}
     virtual void SetLetter(char) {}
     virtual char GetLetter() const { return ' '; }
@@ -50,21 +50,21 @@ class CElemento {
 class CElemHoja : public CElemento {
   public:
     using CElemento::CElemento;
-    ElementKind Kind() const override { return ElementKind::Sheet; }
+    ElementKind kind() const override { return ElementKind::Sheet; }
     void AddChild(CElemento* child) override { children_.push_back(child); }
 };
 
 class CElemCorte : public CElemento {
   public:
     using CElemento::CElemento;
-    ElementKind Kind() const override { return ElementKind::Cut; }
+    ElementKind kind() const override { return ElementKind::Cut; }
     void AddChild(CElemento* child) override { children_.push_back(child); }
 };
 
 class CElemLetra : public CElemento {
   public:
     using CElemento::CElemento;
-    ElementKind Kind() const override { return ElementKind::Letter; }
+    ElementKind kind() const override { return ElementKind::Letter; }
     void SetLetter(char letter) override;
     char GetLetter() const override { return letter_; }
 

@@ -33,7 +33,7 @@ constexpr std::size_t kSmallestStepBytes = 4 + 3 + 4 + 4 + kSmallestElementBytes
 std::size_t bracketLength(const COsmiraDoc& step) {
     std::size_t length = 0;
     for (const auto& element : step.GetElements()) {
-        length += element->Kind() == ElementKind::Cut ? 2 : element->Kind() == ElementKind::Letter ? 1 : 0;
+        length += element->kind() == ElementKind::Cut ? 2 : element->kind() == ElementKind::Letter ? 1 : 0;
     }
     return length;
 }
@@ -42,7 +42,7 @@ class ExerciseReader {
   public:
     explicit ExerciseReader(std::string_view bytes) : bytes_(bytes), in_(bytes) {}
 
-    ExerciseRead Run() {
+    ExerciseRead run() {
         // Every exercise opens with the tag of a new class, its schema and the name CEjercicio: a
         // picture or a text renamed .omr is told as such, not by the byte where it first fails.
         if (bytes_.empty()) {
@@ -329,7 +329,7 @@ class ExerciseReader {
 } // namespace
 
 ExerciseRead LoadExercise(std::string_view bytes) {
-    return ExerciseReader(bytes).Run();
+    return ExerciseReader(bytes).run();
 }
 
 } // namespace osmira

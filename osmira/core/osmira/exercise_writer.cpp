@@ -8,7 +8,7 @@ namespace osmira {
 namespace {
 
 std::int32_t kindCode(const CElemento& element) {
-    switch (element.Kind()) {
+    switch (element.kind()) {
     case ElementKind::Sheet:
         return 1;
     case ElementKind::Cut:
@@ -20,7 +20,7 @@ std::int32_t kindCode(const CElemento& element) {
 
 class ExerciseWriter {
   public:
-    std::string Run(const CEjercicio& exercise) {
+    std::string run(const CEjercicio& exercise) {
         tags_.writeNewObject(out_, "CEjercicio");
         writeExercise(exercise);
         return out_.bytes();
@@ -63,7 +63,7 @@ class ExerciseWriter {
         out_.int32(element.GetParity());
         out_.int32(element.GetDepth());
         writeGraphic(*element.GetGraphic());
-        if (element.Kind() == ElementKind::Letter) {
+        if (element.kind() == ElementKind::Letter) {
             out_.byte(static_cast<std::uint8_t>(element.GetLetter()));
         }
     }
@@ -97,7 +97,7 @@ class ExerciseWriter {
 } // namespace
 
 std::string SaveExercise(const CEjercicio& exercise) {
-    return ExerciseWriter().Run(exercise);
+    return ExerciseWriter().run(exercise);
 }
 
 } // namespace osmira

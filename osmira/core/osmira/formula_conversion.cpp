@@ -21,7 +21,7 @@ class FormulaConverter {
   public:
     FormulaConverter(std::string& operand, std::string& result) : operand_(operand), result_(result) {}
 
-    bool Run(std::string_view formula) {
+    bool run(std::string_view formula) {
         for (size_t i = 0; i < formula.size(); ++i) {
             char c = formula[i];
             if (isBinaryConnective(c)) {
@@ -162,7 +162,7 @@ class FormulaConverter {
 bool convertFormulaInto(std::string_view formula, std::string& operand, std::string& result) {
     operand.clear();
     result.clear();
-    return FormulaConverter(operand, result).Run(formula);
+    return FormulaConverter(operand, result).run(formula);
 }
 
 bool conversionFits(std::string_view formula) {

@@ -82,7 +82,7 @@ class DiagramLayout {
     DiagramLayout(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket)
         : diagram_(diagram), appearances_(appearances), bracket_(bracket) {}
 
-    void Run() {
+    void run() {
         std::int64_t deepest = 0;
         cuts_ = measureCuts(bracket_, deepest);
         placeSheet(deepest);
@@ -159,7 +159,7 @@ class DiagramLayout {
 } // namespace
 
 void BuildDiagram(COsmiraDoc& diagram, const AppearanceSet& appearances, std::string_view bracket) {
-    DiagramLayout(diagram, appearances, bracket).Run();
+    DiagramLayout(diagram, appearances, bracket).run();
 }
 
 namespace {
@@ -203,7 +203,7 @@ bool hasLayoutGeometry(const COsmiraDoc& diagram) {
         }
         const Rect rect = graphic->GetRect();
         const auto depth = static_cast<std::size_t>(element->GetDepth());
-        if (element->Kind() == ElementKind::Sheet) {
+        if (element->kind() == ElementKind::Sheet) {
             areas.push_back(rect);
             continue;
         }
@@ -212,7 +212,7 @@ bool hasLayoutGeometry(const COsmiraDoc& diagram) {
         if (!encloses(areas.back(), rect)) {
             return false;
         }
-        if (element->Kind() == ElementKind::Cut) {
+        if (element->kind() == ElementKind::Cut) {
             ++cuts;
             deepest = std::max(deepest, static_cast<std::int64_t>(depth) + 1);
             areas.push_back(rect);

@@ -20,7 +20,7 @@ std::optional<TextPosition> Locate(const COsmiraDoc& diagram, std::string_view b
             found = true;
             break;
         }
-        if (candidate->Kind() != ElementKind::Sheet) {
+        if (candidate->kind() != ElementKind::Sheet) {
             ++index;
         }
     }

@@ -208,7 +208,7 @@ TEST_F(Options, AparienciaRecoloursEveryStepAndTheFileKeepsIt) {
     EXPECT_EQ(after.letter.textColor, render::modelColour(kRed));
     for (const auto& step : exercise().GetSteps()) {
         for (const auto& element : step->GetElements()) {
-            const ElementKind kind = element->Kind();
+            const ElementKind kind = element->kind();
             const ElementAppearance& block = kind == ElementKind::Sheet ? after.sheet
                                              : kind == ElementKind::Cut ? after.cut
                                                                         : after.letter;
@@ -385,7 +385,7 @@ TEST_P(EliminarDiagramas, TheChosenStepBecomesTheLastAndTheWorkGoesOnFromIt) {
         child<QComboBox>(dialog, "Pasos").setCurrentIndex(static_cast<int>(GetParam().keep));
         return pressAceptar(dialog);
     }};
-    app.EliminarDiagramas();
+    app.eliminarDiagramas();
 
     const std::size_t keep = GetParam().keep;
     ASSERT_EQ(stepTitles().size(), keep + 1);
@@ -427,8 +427,8 @@ TEST_F(Options, EliminarDiagramasChangesNothingOnCancelarOrWithTheLastStepChosen
             return pressAceptar(dialog);
         },
     };
-    app.EliminarDiagramas();
-    app.EliminarDiagramas();
+    app.eliminarDiagramas();
+    app.eliminarDiagramas();
     EXPECT_EQ(stepTitles().size(), 3U);
     EXPECT_EQ(navigatorEntries(), entries);
     EXPECT_FALSE(app.isModified());

@@ -18,7 +18,7 @@ QString contents(const CElemento& area) {
     QStringList parts;
     qsizetype cuts = 0;
     for (const CElemento* child : area.GetChildren()) {
-        if (child->Kind() == ElementKind::Letter) {
+        if (child->kind() == ElementKind::Letter) {
             parts << QString(QLatin1Char(child->GetLetter()));
         } else {
             ++cuts;
@@ -44,7 +44,7 @@ QString areaName(const QString& kind, const QString& empty, const CElemento& are
 } // namespace
 
 QString elementName(const CElemento& element) {
-    switch (element.Kind()) {
+    switch (element.kind()) {
     case ElementKind::Letter:
         return QStringLiteral("letra ") + QLatin1Char(element.GetLetter());
     case ElementKind::Cut:
@@ -57,12 +57,12 @@ QString elementName(const CElemento& element) {
 
 QString elementNameWithArticle(const CElemento& element) {
     const QString article =
-        element.Kind() == ElementKind::Cut ? QStringLiteral("el ") : QStringLiteral("la ");
+        element.kind() == ElementKind::Cut ? QStringLiteral("el ") : QStringLiteral("la ");
     return article + elementName(element);
 }
 
 QString elementPointed(const CElemento& element) {
-    switch (element.Kind()) {
+    switch (element.kind()) {
     case ElementKind::Letter:
         return QStringLiteral("la letra %1 señalada").arg(QLatin1Char(element.GetLetter()));
     case ElementKind::Cut:

@@ -39,7 +39,7 @@ std::int64_t DrawnMargins::of(const ElementAppearance& appearance, ElementKind k
 bool ExposedArea::reaches(const CElemento& element) {
     const CElemGrafico* graphic = element.GetGraphic();
     return graphic != nullptr &&
-           meets(graphic->GetRect(), margins_.of(graphic->GetAppearance(), element.Kind()), exposed_);
+           meets(graphic->GetRect(), margins_.of(graphic->GetAppearance(), element.kind()), exposed_);
 }
 
 const std::vector<const CElemento*>& ShownElements::within(const COsmiraDoc& diagram, const QRect& part) {
@@ -61,7 +61,7 @@ const std::vector<const CElemento*>& ShownElements::within(const COsmiraDoc& dia
     }
     for (const auto& element : all) {
         if (const CElemGrafico* graphic = element->GetGraphic()) {
-            widest = std::max(widest, margins.of(graphic->GetAppearance(), element->Kind()));
+            widest = std::max(widest, margins.of(graphic->GetAppearance(), element->kind()));
         }
     }
     for (const auto& element : all) {
