@@ -30,6 +30,19 @@ std::vector<DiagramExport> takeFormats(std::vector<std::string>& words) {
     return formats;
 }
 
+// How the figure is drawn, taken out of the words like the formats: for paper unless asked
+// for the window's look, or for paper with the marked element shown.
+std::optional<FigureStyle> takeStyle(std::vector<std::string>& words, std::string& problem) {
+    const bool windowLook = std::erase(words, "--window-look") > 0;
+    const bool showMark = std::erase(words, "--show-mark") > 0;
+    if (windowLook && showMark) {
+        problem =
+            "--show-mark no vale con --window-look: el aspecto de la ventana ya señala el elemento marcado";
+        return std::nullopt;
+    }
+    return windowLook ? FigureStyle::Window : showMark ? FigureStyle::PrintWithMark : FigureStyle::Print;
+}
+
 // The step to draw: the one asked for, or the last.
 std::optional<std::size_t> chosenStep(const Arguments& arguments, std::size_t steps) {
     const std::optional<std::string> asked = arguments.Option("--step");
@@ -45,6 +58,11 @@ std::optional<std::size_t> chosenStep(const Arguments& arguments, std::size_t st
 int exportCommand(const std::vector<std::string>& words, Streams io) {
     std::vector<std::string> rest = words;
     const std::vector<DiagramExport> formats = takeFormats(rest);
+    std::string styleProblem;
+    const std::optional<FigureStyle> style = takeStyle(rest, styleProblem);
+    if (!style) {
+        return usageError(io, suite::latin1FromUtf8(styleProblem));
+    }
     Arguments arguments(rest, {"--step", "-o"});
     if (!arguments.ok()) {
         return usageError(io, arguments.error());
@@ -73,7 +91,7 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
     }
     const std::string output = *arguments.Option("-o");
     const suite::FileSave save =
-        suite::replaceFile(output, exportedDiagram(*opened.value, *steps[*step], formats.front()));
+        suite::replaceFile(output, exportedDiagram(*opened.value, *steps[*step], formats.front(), *style));
     if (!save.saved()) {
         // The path as given, in UTF-8; the reason in Latin-1.
         io.err << "osmira-cli: " << output << ": " << suite::utf8FromLatin1(save.reason()) << '\n';

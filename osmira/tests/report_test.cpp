@@ -41,31 +41,6 @@ using suite::testing::writeFile;
 
 namespace {
 
-// Sets TZ for one test and puts the previous zone back.
-class TimeZone {
-  public:
-    explicit TimeZone(const char* zone) {
-        if (const char* previous = std::getenv("TZ")) {
-            previous_ = previous;
-        }
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TimeZone() {
-        if (previous_) {
-            setenv("TZ", previous_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-    TimeZone(const TimeZone&) = delete;
-    TimeZone& operator=(const TimeZone&) = delete;
-
-  private:
-    std::optional<std::string> previous_;
-};
-
 const fs::path kPages = fs::path(TEST_DATA_DIR) / "report";
 const std::string kAllOnExercise = (kPages / "all-on" / "exercise.omr").string();
 
@@ -74,7 +49,7 @@ const std::string kAllOnExercise = (kPages / "all-on" / "exercise.omr").string()
 class ReportPage : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ReportPage, MatchesItsFolder) {
-    const TimeZone utc("UTC");
+    const test::TimeZone utc("UTC");
     const fs::path folder = kPages / GetParam();
     ScratchFolder scratch;
     std::vector<std::string> arguments{"report", (folder / "exercise.omr").string(),
@@ -119,7 +94,7 @@ void PrintTo(const DateCase& date, std::ostream* out) {
 class ReportDateCase : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(ReportDateCase, IsDayMonthYearInLocalTime) {
-    const TimeZone zone(GetParam().zone);
+    const test::TimeZone zone(GetParam().zone);
     EXPECT_EQ(reportDate(GetParam().seconds), GetParam().expected);
 }
 

@@ -4,7 +4,27 @@
 #include "osmira/formula_entry.h"
 #include "osmira/rule_request.h"
 
+#include <cstdlib>
+#include <ctime>
+
 namespace osmira::test {
+
+TimeZone::TimeZone(const char* zone) {
+    if (const char* previous = std::getenv("TZ")) {
+        previous_ = previous;
+    }
+    setenv("TZ", zone, 1);
+    tzset();
+}
+
+TimeZone::~TimeZone() {
+    if (previous_) {
+        setenv("TZ", previous_->c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+}
 
 std::string formulaBytes(const std::string& readable) {
     std::string bytes;

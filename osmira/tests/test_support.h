@@ -6,11 +6,24 @@
 #include "osmira/ejercicio.h"
 
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace osmira::test {
+
+// Sets TZ for one test and puts the previous zone back.
+class TimeZone {
+  public:
+    explicit TimeZone(const char* zone);
+    ~TimeZone();
+    TimeZone(const TimeZone&) = delete;
+    TimeZone& operator=(const TimeZone&) = delete;
+
+  private:
+    std::optional<std::string> previous_;
+};
 
 // Formulas written with ~ & | > for the negation, conjunction, disjunction and implication bytes.
 std::string formulaBytes(const std::string& readable);

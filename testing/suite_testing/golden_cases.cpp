@@ -14,15 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
 // Makes `folder` the working folder for the lifetime of this object.
 class WorkingFolder {
   public:
@@ -41,6 +32,15 @@ class WorkingFolder {
 };
 
 } // namespace
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
 
 std::vector<std::string> goldenCaseNames(const fs::path& casesFolder) {
     std::vector<std::string> names;
@@ -64,7 +64,7 @@ void expectGoldenCase(const fs::path& caseFolder, const ToolEntry& tool) {
     int status = 0;
     {
         const WorkingFolder working(scratch.path());
-        status = tool(lines(readFile(caseFolder / "args")), in, out, err);
+        status = tool(linesOf(readFile(caseFolder / "args")), in, out, err);
     }
     EXPECT_EQ(out.str(), readFile(caseFolder / "stdout")) << "standard output of " << caseFolder;
     EXPECT_EQ(err.str(), readFile(caseFolder / "stderr")) << "standard error of " << caseFolder;

@@ -25,6 +25,9 @@ using ToolEntry = std::function<int(const std::vector<std::string>& arguments, s
 // every machine.
 std::vector<std::string> goldenCaseNames(const std::filesystem::path& casesFolder);
 
+// The lines of a case's file, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);
+
 // Runs one case folder and compares the three results byte for byte.
 void expectGoldenCase(const std::filesystem::path& caseFolder, const ToolEntry& tool);
 

@@ -1,7 +1,7 @@
 // The LaTeX export of a tableau compiles with the machine's own packages into a PDF of vector
 // fonts only: closed tableaux with splits, an open one with a branch not developed, every sign.
+#include "suite_testing/pdf_latex.h"
 #include "suite_testing/scratch_folder.h"
-#include "suite_testing/shell_command.h"
 
 #include "zudaviror/tableau_text.h"
 
@@ -36,7 +36,7 @@ const LatexCase kCases[] = {
 class TableauLatex : public ::testing::TestWithParam<LatexCase> {};
 
 TEST_P(TableauLatex, CompilesWithVectorFontsOnly) {
-    if (!suite::testing::toolInstalled("pdflatex") || !suite::testing::toolInstalled("pdffonts")) {
+    if (!suite::testing::pdfLatexInstalled()) {
         GTEST_SKIP() << "pdflatex or pdffonts is not installed (texlive-pictures, poppler-utils)";
     }
     const Tableau tableau = buildTableau(GetParam().K, GetParam().system,
@@ -44,15 +44,7 @@ TEST_P(TableauLatex, CompilesWithVectorFontsOnly) {
     ASSERT_FALSE(tableau.nodes.empty());
     suite::testing::ScratchFolder folder;
     suite::testing::writeFile(folder / "tablero.tex", tableauLatex(tableau));
-    const suite::testing::ShellRun compiled =
-        suite::testing::runShell("cd " + suite::testing::shellQuoted(folder.path()) +
-                                 " && pdflatex -interaction=nonstopmode -halt-on-error tablero.tex");
-    ASSERT_EQ(compiled.status, 0) << compiled.output.substr(
-        compiled.output.size() - std::min<std::size_t>(compiled.output.size(), 3000));
-    const suite::testing::ShellRun fonts =
-        suite::testing::runShell("pdffonts " + suite::testing::shellQuoted(folder / "tablero.pdf"));
-    ASSERT_EQ(fonts.status, 0) << fonts.output;
-    EXPECT_EQ(fonts.output.find("Type 3"), std::string::npos) << fonts.output;
+    EXPECT_EQ(suite::testing::compileWithVectorFonts(folder / "tablero.tex").fault, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Tableaux, TableauLatex, ::testing::ValuesIn(kCases),

@@ -7,14 +7,15 @@
 
 namespace osmira {
 
-std::string exportedDiagram(const CEjercicio& exercise, const COsmiraDoc& step, DiagramExport format) {
+std::string exportedDiagram(const CEjercicio& exercise, const COsmiraDoc& step, DiagramExport format,
+                            FigureStyle style) {
     switch (format) {
     case DiagramExport::Svg:
-        return svgDocument(stepDrawing(step));
+        return svgDocument(figureDrawing(step, style));
     case DiagramExport::Tikz:
-        return tikzPicture(stepDrawing(step));
+        return tikzPicture(figureDrawing(step, style));
     case DiagramExport::Latex:
-        return latexDocument(exercise);
+        return latexDocument(exercise, style);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "osmira/drawing.h"
 #include "osmira/ejercicio.h"
 #include "osmira/osmira_doc.h"
 
@@ -14,7 +15,9 @@ enum class DiagramExport {
     Latex // the whole derivation as a LaTeX document
 };
 
-// The file's bytes (UTF-8): `step` (one of the exercise's) for a picture, every step for LaTeX.
-std::string exportedDiagram(const CEjercicio& exercise, const COsmiraDoc& step, DiagramExport format);
+// The file's bytes (UTF-8): `step` (one of the exercise's) for a picture, every step for LaTeX,
+// drawn in `style`.
+std::string exportedDiagram(const CEjercicio& exercise, const COsmiraDoc& step, DiagramExport format,
+                            FigureStyle style);
 
 } // namespace osmira

@@ -41,12 +41,39 @@ template <typename Spell> std::string spelled(std::string_view latin1, Spell spe
 // is a blank to TeX), and where none comes, by a comment sign, which ends a line with nothing.
 constexpr std::size_t kLongestTexLine = 1000;
 
+// A word longer than this gets places to break, one after every kBrokenRunPiece characters
+// beyond it, each able to stretch a little, so that a line of no blanks still fills the page.
+constexpr std::size_t kLongestUnbrokenRun = 24;
+constexpr std::size_t kBrokenRunPiece = 8;
+
 } // namespace
+
+void TexSource::add(std::string_view piece) {
+    if (piece.empty()) {
+        return;
+    }
+    const std::size_t length = text_.size() - lineStart_;
+    if (length >= kLongestTexLine && piece == " ") {
+        piece = "\n";
+    } else if (length >= 2 * kLongestTexLine) {
+        text_ += "%\n";
+        lineStart_ = text_.size();
+    }
+    text_ += piece;
+    if (piece.back() == '\n') {
+        lineStart_ = text_.size();
+    }
+}
 
 std::string decimalText(double number) {
     char text[32];
     const auto written = std::to_chars(text, text + sizeof text, number);
     return std::string(text, written.ptr);
+}
+
+DashPattern dashPattern(std::int32_t penWidth) {
+    const double width = penWidth > 0 ? penWidth : 1;
+    return {3 * width, 2 * width};
 }
 
 std::string htmlColour(Colour colour) {
@@ -110,21 +137,15 @@ std::string xmlTextOfUtf8(std::string_view utf8) {
 }
 
 std::string latexText(std::string_view latin1, LineFeeds lineFeeds) {
-    std::string text;
-    text.reserve(latin1.size());
-    std::size_t lineStart = 0;
-    const auto write = [&text, &lineStart](std::string_view piece) {
-        const std::size_t length = text.size() - lineStart;
-        if (length >= kLongestTexLine && piece == " ") {
-            piece = "\n";
-        } else if (length >= 2 * kLongestTexLine) {
-            text += "%\n";
-            lineStart = text.size();
+    TexSource source;
+    std::size_t run = 0;
+    const auto write = [&source, &run](std::string_view piece) {
+        const bool blank = piece == " " || piece == "\t" || piece.back() == '\n';
+        if (!blank && run >= kLongestUnbrokenRun && (run - kLongestUnbrokenRun) % kBrokenRunPiece == 0) {
+            source.add("\\hspace{0pt plus 1em}");
         }
-        text += piece;
-        if (piece.back() == '\n') {
-            lineStart = text.size();
-        }
+        run = blank ? 0 : run + 1;
+        source.add(piece);
     };
     spellEach(
         latin1,
@@ -157,7 +178,7 @@ std::string latexText(std::string_view latin1, LineFeeds lineFeeds) {
             }
         },
         write);
-    return text;
+    return source.take();
 }
 
 } // namespace osmira

@@ -325,20 +325,21 @@ std::vector<std::string> namesInUse(std::string_view pageName, bool withAlphaCha
 
 } // namespace
 
-std::string reportDate(std::int32_t seconds) {
+CalendarDay creationDay(std::int32_t seconds) {
     const std::time_t time = seconds;
     std::tm local{};
     if (localtime_r(&time, &local) == nullptr) {
-        local = std::tm{};
-        local.tm_mday = 1;
-        local.tm_year = 70;
+        return {};
     }
-    const int day = local.tm_mday;
-    const int month = local.tm_mon + 1;
-    const char* format =
-        day > 9 ? (month > 9 ? "%d/%d/%d" : "%d/0%d/%d") : (month > 9 ? "0%d/%d/%d" : "0%d/0%d/%d");
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+std::string reportDate(std::int32_t seconds) {
+    const CalendarDay date = creationDay(seconds);
+    const char* format = date.day > 9 ? (date.month > 9 ? "%d/%d/%d" : "%d/0%d/%d")
+                                      : (date.month > 9 ? "0%d/%d/%d" : "0%d/0%d/%d");
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), format, day, month, local.tm_year + 1900);
+    std::snprintf(text.data(), text.size(), format, date.day, date.month, date.year);
     return text.data();
 }
 

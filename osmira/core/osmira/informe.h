@@ -34,7 +34,18 @@ inline const std::string kInformeCancelado =
 // report there, with kInformeCancelado as its failure.
 using ReportProgress = std::function<bool(int done, int total)>;
 
-// The creation date broken down in local time (TZ honoured) as dd/mm/yyyy.
+// A day of the calendar: 1–31, 1–12 and the year.
+struct CalendarDay {
+    int day = 1;
+    int month = 1;
+    int year = 1970;
+};
+
+// The creation date broken down in local time (TZ honoured); 1 January 1970 where the time
+// has no local date.
+CalendarDay creationDay(std::int32_t seconds);
+
+// The creation date as dd/mm/yyyy.
 std::string reportDate(std::int32_t seconds);
 
 // Writes the report's pictures; the front end draws them. Each call answers nothing when the

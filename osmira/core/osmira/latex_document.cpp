@@ -1,10 +1,13 @@
 #include "osmira/latex_document.h"
 
 #include "osmira/derivation_check.h"
-#include "osmira/drawing.h"
 #include "osmira/export_text.h"
+#include "osmira/formula_alphabet.h"
+#include "osmira/graph_formula.h"
 #include "osmira/informe.h"
 #include "osmira/tikz_writer.h"
+
+#include <vector>
 
 namespace osmira {
 
@@ -13,8 +16,11 @@ namespace {
 // Latin Modern with T1: vector fonts at every size, so the PDF has no bitmap (Type 3) font and
 // its text copies as written. Babel's Spanish names the figures, the date and the hyphenation;
 // without its shorthands, so a student's " < > and the pictures' decimals stay as written.
-// Figures that do not float: a derivation of a hundred steps keeps its order, and LaTeX never
-// runs out of room for pending floats.
+// Figures that do not float (a centred picture whose caption is a figure's): a derivation of a
+// hundred steps keeps its order, and LaTeX never runs out of room for pending floats. A caption is a
+// paragraph, centred like its figure: the class measures it in one box first, and one longer than 16,383 pt
+// stops TeX ("Dimension too large"). \sloppy: a long word or formula stretches the line's spaces rather than
+// run into the margin.
 constexpr const char* kPreamble = "\\documentclass[a4paper]{article}\n"
                                   "\\usepackage[utf8]{inputenc}\n"
                                   "\\usepackage[T1]{fontenc}\n"
@@ -23,20 +29,110 @@ constexpr const char* kPreamble = "\\documentclass[a4paper]{article}\n"
                                   "\\usepackage{tikz}\n"
                                   "\\makeatletter\n"
                                   "\\newcommand{\\pasofigura}{\\def\\@captype{figure}}\n"
-                                  "\\makeatother\n";
+                                  "\\renewcommand{\\@makecaption}[2]{\\vskip\\abovecaptionskip #1: #2\\par"
+                                  "\\vskip\\belowcaptionskip}\n"
+                                  "\\makeatother\n"
+                                  "\\sloppy\n";
 
 std::string line(const std::string& latin1) {
     return latexText(latin1, LineFeeds::Spaces);
 }
 
-std::string titlePage(const CEjercicio& exercise) {
-    std::string text = "\\title{" + line(exercise.GetTitle()) + "}\n\\author{" + line(exercise.GetAuthor()) +
-                       "}\n\\date{" + reportDate(exercise.GetCreationDate()) +
-                       "}\n\\begin{document}\n\\maketitle\n";
+// The creation date as babel's Spanish writes a date ("1 de marzo de 2024").
+std::string spanishDate(std::int32_t seconds) {
+    const CalendarDay date = creationDay(seconds);
+    return "{\\day=" + std::to_string(date.day) + "\\relax\\month=" + std::to_string(date.month) +
+           "\\relax\\year=" + std::to_string(date.year) + "\\relax\\today}";
+}
+
+// The title, the author and the date each in a centred paragraph of their own, which breaks
+// its lines (\maketitle sets the author in a table's cell, where a long name never breaks).
+std::string titleBlock(const CEjercicio& exercise) {
+    std::string text = "\\begin{center}\n";
+    if (!exercise.GetTitle().empty()) {
+        text += "{\\LARGE " + line(exercise.GetTitle()) + "\\par}\n\\vspace{1em}\n";
+    }
+    if (!exercise.GetAuthor().empty()) {
+        text += "{\\large " + line(exercise.GetAuthor()) + "\\par}\n\\vspace{0.5em}\n";
+    }
+    return text + "{\\large " + spanishDate(exercise.GetCreationDate()) + "\\par}\n\\end{center}\n";
+}
+
+// A run of signs with no connective to break after gets a place to break after this many.
+constexpr int kLongestUnbrokenFormula = 24;
+
+// A formula in math mode with the logic signs: ¬ ∧ ∨ →. TeX breaks a line after ∧, ∨ and →.
+std::string mathFormula(const std::string& formula) {
+    TexSource source;
+    source.add("$");
+    int sinceBreak = 0;
+    for (const char c : formula) {
+        const char* connective = c == kConjunction   ? "\\land"
+                                 : c == kDisjunction ? "\\lor"
+                                 : c == kImplication ? "\\to"
+                                                     : nullptr;
+        if (connective != nullptr) {
+            source.add(" ");
+            source.add(connective);
+            source.add(" ");
+            sinceBreak = 0;
+            continue;
+        }
+        if (sinceBreak == kLongestUnbrokenFormula) {
+            source.add("\\allowbreak");
+            source.add(" ");
+            sinceBreak = 0;
+        }
+        ++sinceBreak;
+        if (c == kNegation) {
+            source.add("\\neg");
+            source.add(" ");
+        } else {
+            source.add(std::string_view(&c, 1));
+        }
+    }
+    source.add("$");
+    return source.take();
+}
+
+// Each graph of a bracket form as a formula, one after another; a graph no formula gives (an
+// empty cut, only in a file made by hand) in its bracket form.
+std::string formulas(const std::string& bracketForm) {
+    std::string text;
+    for (const std::string_view graph : graphsOf(bracketForm)) {
+        const std::optional<std::string> formula = formulaFor(graph);
+        text += (text.empty() ? "" : ";\n") +
+                (formula ? mathFormula(*formula) : "\\texttt{" + line(std::string(graph)) + "}");
+    }
+    return text;
+}
+
+// What is derived from what: the hypotheses and the conclusion as formulas; a theorem's
+// conclusion, or the hypotheses of an exercise without one, from the empty sheet.
+std::string statement(const CEjercicio& exercise) {
+    const std::string& hypotheses = exercise.GetHypotheses();
+    const std::string& conclusion = exercise.GetConclusion();
+    if (hypotheses.empty() && conclusion.empty()) {
+        return {};
+    }
+    std::string text = "\\section*{Enunciado}\n\\begin{description}\n";
+    if (!hypotheses.empty()) {
+        text += "\\item[Hipótesis:] " + formulas(hypotheses) +
+                (conclusion.empty() ? ", que se demuestran a partir de la hoja vacía.\n" : ".\n");
+    }
+    if (!conclusion.empty()) {
+        text += "\\item[Conclusión:] " + formulas(conclusion) +
+                (hypotheses.empty() ? ", que se demuestra a partir de la hoja vacía.\n" : ".\n");
+    }
+    return text + "\\end{description}\n";
+}
+
+std::string opening(const CEjercicio& exercise) {
+    std::string text = "\\begin{document}\n" + titleBlock(exercise);
     if (!exercise.GetDescription().empty()) {
         text += "\\section*{Descripción del Ejercicio}\n" + latexText(exercise.GetDescription()) + "\n";
     }
-    return text + "\\section*{Secuencia de Diagramas}\n";
+    return text + statement(exercise) + "\\section*{Secuencia de Diagramas}\n";
 }
 
 // A caption also goes to the .aux file as one line, which TeX reads back into its buffer of
@@ -46,17 +142,19 @@ constexpr std::size_t kLongestListedTitle = 200;
 std::string caption(const std::string& title, const COsmiraDoc* previous) {
     std::string text = line(title);
     if (previous == nullptr) {
-        return text + ": diagrama inicial.";
+        return text + ", diagrama inicial.";
     }
     const std::string rule = ruleName(previous->GetAppliedRule());
-    return rule.empty() ? text + "." : text + ": obtenido por la regla " + line(rule) + ".";
+    return rule.empty() ? text + "." : text + ", obtenido por la regla " + line(rule) + ".";
 }
 
-std::string figure(const COsmiraDoc& step, const COsmiraDoc* previous) {
-    std::string text = "\\begin{center}\n\\begin{minipage}{\\linewidth}\n\\centering\n\\pasofigura\n" +
-                       tikzPicture(stepDrawing(step)) + "\\caption[{" +
+// The picture and its caption kept on one page; the caption a paragraph of its own, not in a
+// box, since a caption of some thousand lines would be a box taller than TeX can measure.
+std::string figure(const COsmiraDoc& step, const COsmiraDoc* previous, FigureStyle style) {
+    std::string text = "\\begin{center}\n\\pasofigura\n" + tikzPicture(figureDrawing(step, style)) +
+                       "\\par\\nopagebreak\n\\caption[{" +
                        caption(step.GetTitle().substr(0, kLongestListedTitle), previous) + "}]{" +
-                       caption(step.GetTitle(), previous) + "}\n\\end{minipage}\n\\end{center}\n";
+                       caption(step.GetTitle(), previous) + "}\n\\end{center}\n";
     if (!step.GetComment().empty()) {
         text += latexText(step.GetComment()) + "\n\n";
     }
@@ -65,11 +163,11 @@ std::string figure(const COsmiraDoc& step, const COsmiraDoc* previous) {
 
 } // namespace
 
-std::string latexDocument(const CEjercicio& exercise) {
-    std::string document = std::string(kPreamble) + titlePage(exercise);
+std::string latexDocument(const CEjercicio& exercise, FigureStyle style) {
+    std::string document = std::string(kPreamble) + opening(exercise);
     const COsmiraDoc* previous = nullptr;
     for (const auto& step : exercise.GetSteps()) {
-        document += figure(*step, previous);
+        document += figure(*step, previous, style);
         previous = step.get();
     }
     return document + "\\end{document}\n";

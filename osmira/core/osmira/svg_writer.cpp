@@ -20,12 +20,17 @@ std::string number(double value) {
 }
 
 std::string paint(const DrawnShape& shape) {
-    std::string text = attribute("fill", htmlColour(shape.brush.color));
+    std::string text = attribute("fill", shape.hollow ? "none" : htmlColour(shape.brush.color));
     if (shape.pen.style == Pen::Style::Null || shape.pen.width <= 0) {
         return text + attribute("stroke", "none");
     }
-    return text + attribute("stroke", htmlColour(shape.pen.color)) +
-           attribute("stroke-width", std::to_string(shape.pen.width));
+    text += attribute("stroke", htmlColour(shape.pen.color)) +
+            attribute("stroke-width", std::to_string(shape.pen.width));
+    if (shape.dashed) {
+        const DashPattern dashes = dashPattern(shape.pen.width);
+        text += attribute("stroke-dasharray", number(dashes.on) + "," + number(dashes.off));
+    }
+    return text;
 }
 
 std::string rectangle(const DrawnShape& shape) {
@@ -43,16 +48,24 @@ std::string ellipse(const DrawnShape& shape) {
            attribute("ry", number((double(r.bottom) - r.top) / 2)) + paint(shape) + "/>\n";
 }
 
-// The face asked for, then the fallbacks the window uses.
-std::string fontAttributes(const FontDescription& font) {
+std::string fontSize(const FontDescription& font) {
+    return font.height == 0
+               ? std::string()
+               : attribute("font-size",
+                           std::to_string(font.height < 0 ? -std::int64_t{font.height} : font.height));
+}
+
+// The face asked for, then the fallbacks the window uses; for paper, an italic serif at the
+// appearance's size.
+std::string fontAttributes(const FontDescription& font, Lettering lettering) {
+    if (lettering == Lettering::Document) {
+        return attribute("font-family", "'Latin Modern Roman', 'Times New Roman', 'DejaVu Serif', serif") +
+               fontSize(font) + attribute("font-style", "italic");
+    }
     const std::size_t length = strnlen(font.faceName.data(), font.faceName.size());
     std::string family = xmlText(std::string_view(font.faceName.data(), length));
     family = (family.empty() ? "" : "'" + family + "', ") + "'DejaVu Sans', sans-serif";
-    std::string text = attribute("font-family", family);
-    if (font.height != 0) {
-        text += attribute("font-size",
-                          std::to_string(font.height < 0 ? -std::int64_t{font.height} : font.height));
-    }
+    std::string text = attribute("font-family", family) + fontSize(font);
     if (font.weight > 0) {
         // SVG 1.1 knows only the hundreds.
         text +=
@@ -72,22 +85,22 @@ std::string fontAttributes(const FontDescription& font) {
 
 // Centred both ways on the rectangle's centre: the anchor takes the middle, the shift of a
 // third of an em brings the middle of capitals onto the baseline's place.
-std::string text(const DrawnShape& shape) {
+std::string text(const DrawnShape& shape, Lettering lettering) {
     const Rect& r = shape.rect;
     return "<text" + attribute("x", number((double(r.left) + r.right) / 2)) +
            attribute("y", number((double(r.top) + r.bottom) / 2)) + attribute("dy", "0.35em") +
-           attribute("text-anchor", "middle") + fontAttributes(shape.font) +
+           attribute("text-anchor", "middle") + fontAttributes(shape.font, lettering) +
            attribute("fill", htmlColour(shape.textColor)) + ">" + xmlText(shape.text) + "</text>\n";
 }
 
-std::string shapeElement(const DrawnShape& shape) {
+std::string shapeElement(const DrawnShape& shape, Lettering lettering) {
     switch (shape.kind) {
     case DrawnShape::Kind::Rectangle:
         return rectangle(shape);
     case DrawnShape::Kind::Ellipse:
         return ellipse(shape);
     case DrawnShape::Kind::Text:
-        return text(shape);
+        return text(shape, lettering);
     }
     return {};
 }
@@ -122,7 +135,7 @@ std::string svgElement(const Drawing& drawing, std::optional<int> widest) {
                                                std::to_string(width) + " " + std::to_string(height)) +
                       ">\n";
     for (const DrawnShape& shape : drawing.shapes) {
-        svg += shapeElement(shape);
+        svg += shapeElement(shape, drawing.lettering);
     }
     return svg + "</svg>\n";
 }

@@ -17,14 +17,23 @@ std::string points(double value) {
     return decimalText(rounded == 0 ? 0.0 : rounded) + "pt";
 }
 
+// Black and white by their names, which is what a reader of the source expects of a figure for
+// paper; any other colour by its three parts.
 std::string colour(Colour c) {
+    if (c == 0x000000) {
+        return "black";
+    }
+    if (c == 0xFFFFFF) {
+        return "white";
+    }
     return "{rgb,255:red," + std::to_string(c & 0xFFu) + ";green," + std::to_string((c >> 8) & 0xFFu) +
            ";blue," + std::to_string((c >> 16) & 0xFFu) + "}";
 }
 
 class TikzWriter {
   public:
-    explicit TikzWriter(const Drawing& drawing) : origin_{drawing.bounds.left, drawing.bounds.top} {
+    explicit TikzWriter(const Drawing& drawing)
+        : origin_{drawing.bounds.left, drawing.bounds.top}, lettering_(drawing.lettering) {
         const double width = double(drawing.bounds.right) - drawing.bounds.left;
         scale_ =
             width * kTikzPointsPerUnit > kWidestTikzPicture ? kWidestTikzPicture / width : kTikzPointsPerUnit;
@@ -40,6 +49,10 @@ class TikzWriter {
                    " ellipse [x radius=" + points((double(shape.rect.right) - shape.rect.left) / 2 * scale_) +
                    ", y radius=" + points((double(shape.rect.bottom) - shape.rect.top) / 2 * scale_) + "];\n";
         case DrawnShape::Kind::Text:
+            if (lettering_ == Lettering::Document) {
+                return "\\node[inner sep=0pt" + letterScale() + "] at " + centre(shape.rect) + " {" +
+                       documentLetter(shape.text) + "};\n";
+            }
             return "\\node[inner sep=0pt, text=" + colour(shape.textColor) + ", font=" + font(shape.font) +
                    "] at " + centre(shape.rect) + " {" + latexText(shape.text) + "};\n";
         }
@@ -60,8 +73,29 @@ class TikzWriter {
         if (shape.pen.style == Pen::Style::Null || shape.pen.width <= 0) {
             return "\\fill[fill=" + colour(shape.brush.color) + "]";
         }
-        return "\\filldraw[fill=" + colour(shape.brush.color) + ", draw=" + colour(shape.pen.color) +
-               ", line width=" + points(shape.pen.width * scale_) + "]";
+        std::string options =
+            "draw=" + colour(shape.pen.color) + ", line width=" + points(shape.pen.width * scale_);
+        if (shape.dashed) {
+            const DashPattern dashes = dashPattern(shape.pen.width);
+            options +=
+                ", dash pattern=on " + points(dashes.on * scale_) + " off " + points(dashes.off * scale_);
+        }
+        return shape.hollow ? "\\draw[" + options + "]"
+                            : "\\filldraw[fill=" + colour(shape.brush.color) + ", " + options + "]";
+    }
+
+    // The document's letters keep their size beside the picture's boxes: scaled down with it.
+    std::string letterScale() const {
+        const double scale = std::round(scale_ / kTikzPointsPerUnit * 1000) / 1000;
+        return scale < 1 ? ", scale=" + decimalText(scale) : std::string();
+    }
+
+    // A capital as a formula's letter is set, in math italic; anything else in the text's italic.
+    static std::string documentLetter(const std::string& text) {
+        if (text.size() == 1 && text.front() >= 'A' && text.front() <= 'Z') {
+            return "$" + text + "$";
+        }
+        return "\\textit{" + latexText(text) + "}";
     }
 
     // The window's faces are sans serif but for the Times and Courier families.
@@ -81,6 +115,7 @@ class TikzWriter {
     }
 
     Point origin_;
+    Lettering lettering_;
     double scale_ = kTikzPointsPerUnit;
 };
 
