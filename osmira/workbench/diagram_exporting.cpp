@@ -1,5 +1,7 @@
 #include "diagram_exporting.h"
 
+#include "dlg_exportar_diagrama.h"
+
 #include "osmira/diagram_export.h"
 
 #include "suite/file_saving.h"
@@ -21,6 +23,10 @@ constexpr std::array<DiagramExport, 3> kFormats{DiagramExport::Svg, DiagramExpor
 } // namespace
 
 void exportDiagram(Host& host, QWidget* parent, const CEjercicio& exercise, const COsmiraDoc& step) {
+    DlgExportarDiagrama drawing(parent);
+    if (host.runDialog(drawing) != QDialog::Accepted) {
+        return;
+    }
     const SaveChoice choice = host.saveFileChoice(
         parent, QStringLiteral("Exportar diagrama"),
         QStringLiteral("Imagen SVG (*.svg);;Dibujo TikZ (*.tikz);;Documento LaTeX (*.tex)"));
@@ -30,7 +36,7 @@ void exportDiagram(Host& host, QWidget* parent, const CEjercicio& exercise, cons
     const DiagramExport format = kFormats.at(
         static_cast<std::size_t>(std::clamp(choice.filter, 0, static_cast<int>(kFormats.size()) - 1)));
     const suite::FileSave save = suite::replaceFile(QFile::encodeName(choice.path).toStdString(),
-                                                    exportedDiagram(exercise, step, format));
+                                                    exportedDiagram(exercise, step, format, drawing.style()));
     if (!save.saved()) {
         host.showMessage(parent, QString::fromLatin1(suite::asSentence(save.reason())),
                          QStringLiteral("Osmira"), MessageIcon::Exclamation);

@@ -10,6 +10,7 @@
 #include "dlg_apariencia_diagrama.h"
 #include "dlg_comentario.h"
 #include "dlg_eliminar_diagramas.h"
+#include "dlg_exportar_diagrama.h"
 #include "dlg_informe.h"
 #include "dlg_insertar_doble_corte.h"
 #include "dlg_insertar_grafico.h"
@@ -106,6 +107,8 @@ void saveDialogs(COsmiraApp& app, QtHost& host) {
     }
     DlgInforme report(host, &frame);
     save(report, QStringLiteral("osmira-dlg-informe"));
+    DlgExportarDiagrama drawing(&frame);
+    save(drawing, QStringLiteral("osmira-dlg-exportar-diagrama"));
     ReportProgressDialog progress(&frame);
     progress.setRange(0, 41);
     progress.setValue(12);

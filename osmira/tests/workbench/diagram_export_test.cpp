@@ -1,25 +1,33 @@
 // The SVG export draws what the window draws: read back as XML, a step's SVG is an SVG 1.1
 // document whose shapes are those the step's view paints (position, size and colours of every
 // cut, letter and sheet), xmllint finds it valid against the SVG 1.1 DTD, and librsvg renders it.
+// "Exportar diagrama…", after Salir beyond a separator, writes the figure its dialog chooses.
 
 #include "fake_host.h"
+#include "opened_exercise.h"
 #include "osmira_view.h"
 #include "painter_canvas.h"
 #include "recording_workbench.h"
 #include "test_support.h"
 
+#include "osmira/diagram_export.h"
 #include "osmira/drawing.h"
 #include "osmira/svg_writer.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/shell_command.h"
 
+#include <QCheckBox>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 
@@ -213,5 +221,60 @@ INSTANTIATE_TEST_SUITE_P(Steps, SvgOfAStep,
                                                        3},
                                            DrawingCase{"EmptySheet", "", false, -1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The dialog's answer: what is ticked in it, and the figure that is then written.
+struct ExportChoice {
+    const char* name;
+    std::vector<const char*> clicked; // the dialog's buttons clicked in turn
+    std::optional<FigureStyle> style; // nothing: the dialog is cancelled
+};
+
+void PrintTo(const ExportChoice& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ExportarDiagrama : public ::testing::TestWithParam<ExportChoice> {};
+
+TEST_P(ExportarDiagrama, WritesTheFigureTheDialogChooses) {
+    osmira::workbench::test::OpenedExercise opened({"A"}, "A");
+    QStringList items;
+    QAction* command = nullptr;
+    for (QAction* item : opened.app.mainFrame().menuBar()->actions().front()->menu()->actions()) {
+        items << item->text();
+        command = item;
+    }
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(items.mid(items.size() - 3), (QStringList{"&Salir", "", "Exportar diagrama…"}));
+    COsmiraDoc& step = *opened.activeView().document();
+    step.GetElements().at(1)->GetGraphic()->Mark();
+    const std::filesystem::path written = opened.scratch / "paso.svg";
+    opened.host.savePaths = {QString::fromStdString(written.string())};
+    opened.host.dialogAnswers = {[](QDialog& dialog) {
+        for (const char* name : GetParam().clicked) {
+            dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        }
+        return GetParam().style ? QDialog::Accepted : QDialog::Rejected;
+    }};
+    command->trigger();
+    EXPECT_EQ(opened.host.dialogs, std::vector<QString>{"DlgExportarDiagrama"});
+    if (!GetParam().style) {
+        EXPECT_TRUE(opened.host.fileDialogs.empty());
+        EXPECT_FALSE(std::filesystem::exists(written));
+        return;
+    }
+    EXPECT_EQ(suite::testing::readFile(written),
+              exportedDiagram(*opened.app.currentExercise(), step, DiagramExport::Svg, *GetParam().style));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, ExportarDiagrama,
+    ::testing::Values(ExportChoice{"PrintStyleAtFirst", {}, FigureStyle::Print},
+                      ExportChoice{"MarkShown", {"SenalarMarcado"}, FigureStyle::PrintWithMark},
+                      // The check box counts with the print style only.
+                      ExportChoice{"WindowLook",
+                                   {"SenalarMarcado", "AspectoVentana", "SenalarMarcado"},
+                                   FigureStyle::Window},
+                      ExportChoice{"Cancelled", {"SenalarMarcado"}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
