@@ -42,7 +42,8 @@ template <typename Spell> std::string spelled(std::string_view latin1, Spell spe
 constexpr std::size_t kLongestTexLine = 1000;
 
 // A word longer than this gets places to break, one after every kBrokenRunPiece characters
-// beyond it, each able to stretch a little, so that a line of no blanks still fills the page.
+// beyond it. Each is stretchable glue, a break and the same glue taken back: unbroken, the word
+// keeps its letters together; broken, the line ends ragged there instead of spreading the word.
 constexpr std::size_t kLongestUnbrokenRun = 24;
 constexpr std::size_t kBrokenRunPiece = 8;
 
@@ -142,7 +143,7 @@ std::string latexText(std::string_view latin1, LineFeeds lineFeeds) {
     const auto write = [&source, &run](std::string_view piece) {
         const bool blank = piece == " " || piece == "\t" || piece.back() == '\n';
         if (!blank && run >= kLongestUnbrokenRun && (run - kLongestUnbrokenRun) % kBrokenRunPiece == 0) {
-            source.add("\\hspace{0pt plus 1em}");
+            source.add("\\hskip0pt plus 3em\\penalty0\\hskip0pt plus-3em\\relax{}");
         }
         run = blank ? 0 : run + 1;
         source.add(piece);

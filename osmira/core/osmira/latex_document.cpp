@@ -29,8 +29,8 @@ constexpr const char* kPreamble = "\\documentclass[a4paper]{article}\n"
                                   "\\usepackage{tikz}\n"
                                   "\\makeatletter\n"
                                   "\\newcommand{\\pasofigura}{\\def\\@captype{figure}}\n"
-                                  "\\renewcommand{\\@makecaption}[2]{\\vskip\\abovecaptionskip #1: #2\\par"
-                                  "\\vskip\\belowcaptionskip}\n"
+                                  "\\renewcommand{\\@makecaption}[2]{\\vskip\\abovecaptionskip"
+                                  "{\\centering #1: #2\\par}\\vskip\\belowcaptionskip}\n"
                                   "\\makeatother\n"
                                   "\\sloppy\n";
 
