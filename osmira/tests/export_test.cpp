@@ -46,7 +46,7 @@ fs::path newExercise(const suite::testing::ScratchFolder& folder, const std::vec
 }
 
 // A case folder's exercise: the example exercise its file `example` names, or one made from its
-// `formulas` (hypothesis, then conclusion, written readably: ~ & | >).
+// `formulas` (hypothesis, then conclusion, written readably: ~ & | >; no hypothesis: a theorem).
 fs::path caseExercise(const fs::path& data, const suite::testing::ScratchFolder& folder) {
     if (fs::exists(data / "example")) {
         return fs::path(EXAMPLES_DIR) /
@@ -54,6 +54,9 @@ fs::path caseExercise(const fs::path& data, const suite::testing::ScratchFolder&
     }
     const std::vector<std::string> formulas =
         suite::testing::linesOf(suite::testing::readFile(data / "formulas"));
+    if (formulas.at(0).empty()) {
+        return newExercise(folder, {"--concl", formulas.at(1)});
+    }
     return newExercise(folder, {"--hyp", formulas.at(0), "--concl", formulas.at(1)});
 }
 
