@@ -177,8 +177,8 @@ std::vector<LatexCase> latexCases() {
                          }
                          return latexWithTexts(folder, {"--hyp", "A", "--hyp", "A>B", "--concl", "B"}, text);
                      }});
-    // A conjunction of 1,500 letters, negated; hypotheses of a file made by hand: 300 cuts one
-    // inside another, a formula of no connective.
+    // A conjunction of 1,500 letters, negated; hypotheses of a file made by hand: a formula of 150
+    // signs ¬ and no connective, an empty cut and 300 cuts one inside another (bracket forms).
     cases.push_back({"LongFormulasAndWords", [](const auto& folder) {
                          std::string conjunction = "A";
                          for (int i = 1; i < 1500; ++i) {
@@ -188,7 +188,8 @@ std::vector<LatexCase> latexCases() {
                          return latexWithTexts(folder,
                                                {"--hyp", conjunction, "--concl", "~~(" + conjunction + ")"},
                                                "Una palabra larga: " + word + " y otra: " + word,
-                                               std::string(300, '[') + "A" + std::string(300, ']') + "B");
+                                               std::string(150, '[') + "A" + std::string(150, ']') + "[]" +
+                                                   std::string(300, '[') + "B" + std::string(300, ']'));
                      }});
     return cases;
 }

@@ -2,12 +2,14 @@
 
 #include "osmira/derivation_check.h"
 #include "osmira/export_text.h"
-#include "osmira/formula_alphabet.h"
-#include "osmira/graph_formula.h"
 #include "osmira/informe.h"
+#include "osmira/statement.h"
 #include "osmira/tikz_writer.h"
 
-#include <vector>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
 
 namespace osmira {
 
@@ -61,68 +63,64 @@ std::string titleBlock(const CEjercicio& exercise) {
 // A run of signs with no connective to break after gets a place to break after this many.
 constexpr int kLongestUnbrokenFormula = 24;
 
-// A formula in math mode with the logic signs: ¬ ∧ ∨ →. TeX breaks a line after ∧, ∨ and →.
-std::string mathFormula(const std::string& formula) {
+// A formula (UTF-8, in logic signs) in math mode: ¬ ∧ ∨ → as \neg \land \lor \to. TeX breaks a
+// line after ∧, ∨ and →.
+std::string mathFormula(std::string_view formula) {
+    static constexpr std::pair<std::string_view, const char*> kSigns[] = {
+        {"¬", "\\neg"}, {"∧", "\\land"}, {"∨", "\\lor"}, {"→", "\\to"}};
     TexSource source;
     source.add("$");
     int sinceBreak = 0;
-    for (const char c : formula) {
-        const char* connective = c == kConjunction   ? "\\land"
-                                 : c == kDisjunction ? "\\lor"
-                                 : c == kImplication ? "\\to"
-                                                     : nullptr;
-        if (connective != nullptr) {
+    while (!formula.empty()) {
+        const auto* sign = std::find_if(std::begin(kSigns), std::end(kSigns),
+                                        [formula](const auto& s) { return formula.starts_with(s.first); });
+        const bool found = sign != std::end(kSigns);
+        if (found && sign != std::begin(kSigns)) { // ∧ ∨ →
             source.add(" ");
-            source.add(connective);
-            source.add(" ");
-            sinceBreak = 0;
-            continue;
-        }
-        if (sinceBreak == kLongestUnbrokenFormula) {
-            source.add("\\allowbreak");
+            source.add(sign->second);
             source.add(" ");
             sinceBreak = 0;
-        }
-        ++sinceBreak;
-        if (c == kNegation) {
-            source.add("\\neg");
-            source.add(" ");
         } else {
-            source.add(std::string_view(&c, 1));
+            if (sinceBreak == kLongestUnbrokenFormula) {
+                source.add("\\allowbreak");
+                source.add(" ");
+                sinceBreak = 0;
+            }
+            ++sinceBreak;
+            source.add(found ? std::string_view(sign->second) : formula.substr(0, 1));
+            source.add(found ? " " : "");
         }
+        formula.remove_prefix(found ? sign->first.size() : 1);
     }
     source.add("$");
     return source.take();
 }
 
-// Each graph of a bracket form as a formula, one after another; a graph no formula gives (an
-// empty cut, only in a file made by hand) in its bracket form.
-std::string formulas(const std::string& bracketForm) {
-    std::string text;
-    for (const std::string_view graph : graphsOf(bracketForm)) {
-        const std::optional<std::string> formula = formulaFor(graph);
-        text += (text.empty() ? "" : ";\n") +
-                (formula ? mathFormula(*formula) : "\\texttt{" + line(std::string(graph)) + "}");
-    }
-    return text;
+// A formula of the statement; a graph no formula gives (in a file made by hand) is shown in its
+// bracket form, as the statement gives it.
+std::string statementFormula(const std::string& formula) {
+    return formula.find('[') == std::string::npos ? mathFormula(formula) : "\\texttt{" + line(formula) + "}";
 }
 
 // What is derived from what: the hypotheses and the conclusion as formulas; a theorem's
 // conclusion, or the hypotheses of an exercise without one, from the empty sheet.
 std::string statement(const CEjercicio& exercise) {
-    const std::string& hypotheses = exercise.GetHypotheses();
-    const std::string& conclusion = exercise.GetConclusion();
-    if (hypotheses.empty() && conclusion.empty()) {
+    const Statement asked = statementOf(exercise);
+    if (asked.hypotheses.empty() && asked.conclusion.empty()) {
         return {};
     }
     std::string text = "\\section*{Enunciado}\n\\begin{description}\n";
-    if (!hypotheses.empty()) {
-        text += "\\item[Hipótesis:] " + formulas(hypotheses) +
-                (conclusion.empty() ? ", que se demuestran a partir de la hoja vacía.\n" : ".\n");
+    if (!asked.hypotheses.empty()) {
+        std::string formulas;
+        for (const std::string& formula : hypothesisFormulas(asked)) {
+            formulas += (formulas.empty() ? "" : ";\n") + statementFormula(formula);
+        }
+        text += "\\item[Hipótesis:] " + formulas +
+                (asked.conclusion.empty() ? ", que se demuestran a partir de la hoja vacía.\n" : ".\n");
     }
-    if (!conclusion.empty()) {
-        text += "\\item[Conclusión:] " + formulas(conclusion) +
-                (hypotheses.empty() ? ", que se demuestra a partir de la hoja vacía.\n" : ".\n");
+    if (!asked.conclusion.empty()) {
+        text += "\\item[Conclusión:] " + statementFormula(conclusionFormula(asked)) +
+                (asked.hypotheses.empty() ? ", que se demuestra a partir de la hoja vacía.\n" : ".\n");
     }
     return text + "\\end{description}\n";
 }
