@@ -289,9 +289,17 @@ bool declaresFunction(const std::vector<std::string>& tokens, std::size_t at) {
         return false;
     }
     static const std::set<std::string> calling{"return", "new", "throw", "else", "emit", "case", "co_return"};
+    // A qualified name (A::B::f) declares when what comes before the qualifiers would: a
+    // temporary such as `= ns::Type()` does not.
+    while (at >= 3 && tokens[at - 1] == ":" && tokens[at - 2] == ":") {
+        at -= 3;
+    }
+    if (at == 0) {
+        return true;
+    }
     const std::string& before = tokens[at - 1];
     if (before == ":") {
-        return at >= 2 && tokens[at - 2] == ":";
+        return false; // a constructor's initializer of a base
     }
     if (before == ">") {
         return tokens[at - 2] != "-"; // a template's close, not a member call's arrow
@@ -408,15 +416,16 @@ TEST(Architecture, FunctionsFollowTheOneNamingRule) {
         for (std::size_t at = 0; at < tokens.size(); ++at) {
             const std::string& name = tokens[at];
             const bool pointerType = at + 2 < tokens.size() && tokens[at + 2] == "*"; // T (*f)()
-            if (!isPascalCase(name) || !declaresFunction(tokens, at) || pointerType) {
+            if (!isPascalCase(name) || pointerType || at + 1 >= tokens.size() || tokens[at + 1] != "(") {
                 continue;
             }
             // A constructor: Name::Name( outside its class, Name( within it.
             const bool outOfClass =
                 at >= 3 && tokens[at - 1] == ":" && tokens[at - 2] == ":" && tokens[at - 3] == name;
-            if (outOfClass || classes[at] == name) {
+            if (outOfClass || (classes[at] == name && declaresFunction(tokens, at))) {
                 ++constructors;
-            } else if (spelled.count(name) == 0 && name.rfind("Get", 0) != 0 && name.rfind("Set", 0) != 0) {
+            } else if (declaresFunction(tokens, at) && spelled.count(name) == 0 &&
+                       name.rfind("Get", 0) != 0 && name.rfind("Set", 0) != 0) {
                 offending.insert(name);
             }
         }

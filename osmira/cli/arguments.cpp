@@ -30,7 +30,7 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<st
     }
 }
 
-std::optional<std::string> Arguments::Option(const std::string& name) const {
+std::optional<std::string> Arguments::option(const std::string& name) const {
     auto found = options_.equal_range(name);
     if (found.first == found.second) {
         return std::nullopt;

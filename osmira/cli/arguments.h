@@ -25,7 +25,7 @@ class Arguments {
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
     const std::vector<std::string>& positional() const { return positional_; }
-    std::optional<std::string> Option(const std::string& name) const;
+    std::optional<std::string> option(const std::string& name) const;
     std::vector<std::string> all(const std::string& name) const;
 
   private:

@@ -41,7 +41,7 @@ int save(Streams io, const CEjercicio& exercise, const std::string& path) {
 
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
 bool textOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
-    std::optional<std::string> given = arguments.Option(name);
+    std::optional<std::string> given = arguments.option(name);
     if (!given) {
         return true;
     }
@@ -97,7 +97,7 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
         return usageError(io, kTitleTooLong);
     }
     data.date = static_cast<std::int32_t>(std::time(nullptr));
-    if (auto date = arguments.Option("--date")) {
+    if (auto date = arguments.option("--date")) {
         auto seconds = parseInteger(*date, std::numeric_limits<std::int32_t>::min(),
                                     std::numeric_limits<std::int32_t>::max());
         if (!seconds) {
@@ -109,13 +109,13 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
         data.hypotheses.push_back(formulaArgument(hypothesis));
     }
     // Without hypotheses the conclusion is a theorem, proved from the empty sheet.
-    if (data.hypotheses.empty() && !arguments.Option("--concl")) {
+    if (data.hypotheses.empty() && !arguments.option("--concl")) {
         return usageError(io, messages::kNoHypothesis);
     }
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
         return usageError(io, suite::latin1FromUtf8("como mucho seis hipótesis"));
     }
-    if (auto conclusion = arguments.Option("--concl")) {
+    if (auto conclusion = arguments.option("--concl")) {
         data.conclusion = formulaArgument(*conclusion);
         if (data.conclusion.empty()) {
             return report(io, messages::kEmptyFormula, kExitRefused);
@@ -168,7 +168,7 @@ std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, cons
         return std::nullopt;
     }
     RuleRequest request{rule, *element, std::nullopt};
-    if (auto source = arguments.Option("--source")) {
+    if (auto source = arguments.option("--source")) {
         request.source = elementPosition(*source, last);
         if (!request.source) {
             usageError(io, suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
@@ -188,7 +188,7 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
     if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
-    if (!arguments.positional().empty() || !arguments.Option("-o")) {
+    if (!arguments.positional().empty() || !arguments.option("-o")) {
         return usageError(io, suite::latin1FromUtf8("new necesita -o FICHERO y ningún otro argumento"));
     }
     NewExerciseData data;
@@ -214,7 +214,7 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
         !note.empty()) {
         report(io, note, kExitOk);
     }
-    return save(io, exercise, *arguments.Option("-o"));
+    return save(io, exercise, *arguments.option("-o"));
 }
 
 int applyCommand(const std::vector<std::string>& words, Streams io) {
@@ -231,13 +231,13 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (!rule) {
         return usageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
     }
-    auto position = parseInteger(arguments.Option("--position").value_or("0"), 0, 1);
+    auto position = parseInteger(arguments.option("--position").value_or("0"), 0, 1);
     if (!position) {
         return usageError(io, "--position es 0 (dentro) o 1 (alrededor)");
     }
     WindowlessWorkbench workbench;
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
-    if (auto insert = arguments.Option("--insert")) {
+    if (auto insert = arguments.option("--insert")) {
         std::string formula = formulaArgument(*insert);
         if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
             return report(io, *refusal, kExitRefused);
@@ -263,7 +263,7 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (outcome != RuleOutcome::Committed) {
         return reportOutcome(outcome, workbench, io);
     }
-    return save(io, exercise, arguments.Option("-o").value_or(path));
+    return save(io, exercise, arguments.option("-o").value_or(path));
 }
 
 int solveCommand(const std::vector<std::string>& words, Streams io) {
@@ -306,7 +306,7 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
             return reportOutcome(outcome, workbench, io);
         }
     }
-    const int status = save(io, exercise, arguments.Option("-o").value_or(path));
+    const int status = save(io, exercise, arguments.option("-o").value_or(path));
     if (status == kExitOk) {
         io.out << "pasos añadidos: " << search.steps.size() << '\n';
     }
@@ -365,7 +365,7 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
     opened.value->attachWorkbench(workbench);
     opened.value->ReopenAfterReading();
     opened.value->removeStepsAfter(static_cast<std::size_t>(*keep - 1));
-    return save(io, *opened.value, arguments.Option("-o").value_or(path));
+    return save(io, *opened.value, arguments.option("-o").value_or(path));
 }
 
 } // namespace osmira::cli

@@ -45,7 +45,7 @@ std::optional<FigureStyle> takeStyle(std::vector<std::string>& words, std::strin
 
 // The step to draw: the one asked for, or the last.
 std::optional<std::size_t> chosenStep(const Arguments& arguments, std::size_t steps) {
-    const std::optional<std::string> asked = arguments.Option("--step");
+    const std::optional<std::string> asked = arguments.option("--step");
     if (!asked) {
         return steps - 1;
     }
@@ -67,10 +67,10 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
     if (!arguments.ok()) {
         return usageError(io, arguments.error());
     }
-    if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.Option("-o")) {
+    if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.option("-o")) {
         return usageError(io, "export necesita FICHERO, uno de --svg, --tikz o --latex, y -o SALIDA");
     }
-    if (formats.front() == DiagramExport::Latex && arguments.Option("--step")) {
+    if (formats.front() == DiagramExport::Latex && arguments.option("--step")) {
         return usageError(io, "--step no vale con --latex: el documento lleva todos los pasos");
     }
     const std::string& path = arguments.positional().front();
@@ -89,7 +89,7 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io,
                           "--step debe ser un paso del ejercicio, de 1 a " + std::to_string(steps.size()));
     }
-    const std::string output = *arguments.Option("-o");
+    const std::string output = *arguments.option("-o");
     const suite::FileSave save =
         suite::replaceFile(output, exportedDiagram(*opened.value, *steps[*step], formats.front(), *style));
     if (!save.saved()) {

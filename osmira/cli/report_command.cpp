@@ -35,7 +35,7 @@ int reportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
     }
     std::optional<ReportOptions> options = ReportOptions{};
-    if (std::optional<std::string> bits = arguments.Option("--options")) {
+    if (std::optional<std::string> bits = arguments.option("--options")) {
         options = parseOptionBits(*bits);
         if (!options) {
             return usageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));

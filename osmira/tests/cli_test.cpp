@@ -216,7 +216,7 @@ TEST_P(CliGolden, MatchesItsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/cli")),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 TEST(CliUsage, WrongWordsExitWithTwo) {
     for (const std::vector<std::string>& words :

@@ -97,7 +97,7 @@ TEST_P(ExportGolden, WritesTheWorkedDiagrams) {
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ExportGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(kExportData)),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 // What export refuses as bad input, saying why.
 TEST(DiagramExport, RefusesWhatItCannotWrite) {

@@ -55,7 +55,7 @@ TEST_P(ExerciseFileRegression, IsRefusedWithAReasonOrReadWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Files, ExerciseFileRegression,
                          ::testing::ValuesIn(suite::testing::namesIn(kExerciseFiles)),
-                         suite::testing::goldenCaseName{});
+                         suite::testing::GoldenCaseName{});
 
 const fs::path kReportFiles = fs::path(FUZZ_REGRESSIONS_DIR) / "osmira-report-fuzz";
 
@@ -104,6 +104,6 @@ TEST_P(ReportRegression, ShowsItsTextsAsTypedAndWritesOnlyIntoItsFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReportRegression, ::testing::ValuesIn(suite::testing::namesIn(kReportFiles)),
-                         suite::testing::goldenCaseName{});
+                         suite::testing::GoldenCaseName{});
 
 } // namespace

@@ -67,7 +67,7 @@ TEST_P(ReportPage, MatchesItsFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportPage, ::testing::ValuesIn(suite::testing::goldenCaseNames(kPages)),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 // Usage errors and unreadable or unwritable files, through the shared golden scaffold.
 class ReportCliGolden : public ::testing::TestWithParam<std::string> {};
@@ -78,7 +78,7 @@ TEST_P(ReportCliGolden, MatchesItsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportCliGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/report-cli")),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 struct DateCase {
     const char* name;

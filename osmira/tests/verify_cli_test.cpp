@@ -35,7 +35,7 @@ TEST_P(VerifyGolden, MatchesItsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, VerifyGolden,
                          ::testing::ValuesIn(suite::testing::goldenCaseNames(TEST_DATA_DIR "/verify-cli")),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 // A flat JSON object read strictly: each value's kind by key ('s' string, 'b' bool, 'n' number,
 // '0' null, 'a' a list of strings); strings are decoded. Nothing when the line is not such an

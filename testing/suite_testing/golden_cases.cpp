@@ -71,7 +71,7 @@ void expectGoldenCase(const fs::path& caseFolder, const ToolEntry& tool) {
     EXPECT_EQ(status, std::stoi(readFile(caseFolder / "status"))) << "status of " << caseFolder;
 }
 
-std::string goldenCaseName::operator()(const ::testing::TestParamInfo<std::string>& info) const {
+std::string GoldenCaseName::operator()(const ::testing::TestParamInfo<std::string>& info) const {
     std::string name = info.param;
     for (char& c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c))) {

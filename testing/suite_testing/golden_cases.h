@@ -32,7 +32,7 @@ std::vector<std::string> linesOf(const std::string& text);
 void expectGoldenCase(const std::filesystem::path& caseFolder, const ToolEntry& tool);
 
 // A readable test name for a kebab-case case name: "refused-empty" → "refused_empty".
-struct goldenCaseName {
+struct GoldenCaseName {
     std::string operator()(const ::testing::TestParamInfo<std::string>& info) const;
 };
 

@@ -25,7 +25,7 @@ TEST_P(CliCase, OutputErrorsAndStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, CliCase, testing::ValuesIn(suite::testing::goldenCaseNames(Cases)),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 const std::string Formula = "uni\nA\nvar\nx:1\nfor\nparatodo x e x x";
 

@@ -21,7 +21,7 @@ TEST_P(CliGolden, OutputErrorsAndStatusAreExactlyTheExpectedOnes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliGolden, ::testing::ValuesIn(suite::testing::goldenCaseNames(kCases)),
-                         suite::testing::goldenCaseName());
+                         suite::testing::GoldenCaseName());
 
 // Guards against a data folder that moved: listing an empty one would run nothing.
 TEST(CliGoldenFolder, HoldsTheCases) {

@@ -80,7 +80,7 @@ Drawing printedDrawing(const COsmiraDoc& step, bool showMark) {
         }
         const Rect rect = graphic->GetRect();
         const bool marked = showMark && graphic->isMarked();
-        switch (element->Kind()) {
+        switch (element->kind()) {
         case ElementKind::Sheet: {
             DrawnShape sheet = outline(DrawnShape::Kind::Rectangle, rect, kPrintedSheetPen, marked);
             sheet.brush = {kWhite};
