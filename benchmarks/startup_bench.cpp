@@ -7,7 +7,7 @@
 //   suite-startup [--runs N] [--out results.json]
 #include "startup_cases.h"
 
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
 #include "test_support.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 // the CSV's records, run a formula or carry a control; its statement is compared and shown.
 #include "text_checks.h"
 
-#include "osmira/class_page.h"
-#include "osmira/derivation_check.h"
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/export/class_page.h"
 #include "suite/latin1.h"
 
 #include <algorithm>

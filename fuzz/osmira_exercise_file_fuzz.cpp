@@ -1,8 +1,8 @@
 // The .omr reader on any bytes; what it reads is reopened, and written, read and written again
 // byte for byte the same.
-#include "osmira/ejercicio.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/workbench_operations.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/workbench_operations.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // files of their folder with names of their own, whatever the file's titles and comments hold.
 #include "report_safety.h"
 
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
 
 #include <cstddef>
 #include <cstdint>

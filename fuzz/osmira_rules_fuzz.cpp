@@ -4,11 +4,11 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/ejercicio.h"
-#include "osmira/element_list.h"
-#include "osmira/formula_alphabet.h"
-#include "osmira/formula_entry.h"
-#include "osmira/rule_request.h"
+#include "osmira/formula/formula_alphabet.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/element_list.h"
+#include "osmira/rules/rule_request.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,7 @@
 // ARCHITECTURE.md stays true: every folder and file its layout names, every path and file name it
 // quotes, and every shared helper it names (suite::…, suite::testing::…) exists in the tree.
+// osmira's core rooms include only the rooms their libraries link, and functions follow the one
+// naming rule.
 
 #include "suite_testing/scratch_folder.h"
 
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -307,6 +310,57 @@ bool declaresFunction(const std::vector<std::string>& tokens, std::size_t at) {
     return before == "*" || before == "&" ||
            ((std::isalnum(static_cast<unsigned char>(before[0])) != 0 || before[0] == '_') &&
             calling.count(before) == 0);
+}
+
+// The rooms of osmira's core and, for each, the rooms its library links, directly or through
+// another room: read from the build file, the one place that orders them.
+std::map<std::string, std::set<std::string>> osmiraRoomsUsable() {
+    const std::string build = suite::testing::readFile(kSource / "osmira/core/CMakeLists.txt");
+    const std::regex library(R"(suite_core_library\(osmira_(\w+))");
+    const std::regex links(R"(target_link_libraries\(osmira_(\w+) PUBLIC([^)]*)\))");
+    const std::regex linked(R"(osmira_(\w+))");
+    std::map<std::string, std::set<std::string>> usable;
+    for (auto it = std::sregex_iterator(build.begin(), build.end(), library); it != std::sregex_iterator();
+         ++it) {
+        usable[(*it)[1]];
+    }
+    for (auto it = std::sregex_iterator(build.begin(), build.end(), links); it != std::sregex_iterator();
+         ++it) {
+        const std::string list = (*it)[2];
+        for (auto room = std::sregex_iterator(list.begin(), list.end(), linked);
+             room != std::sregex_iterator(); ++room) {
+            std::set<std::string>& mine = usable[(*it)[1]];
+            mine.insert((*room)[1]);
+            mine.insert(usable[(*room)[1]].begin(), usable[(*room)[1]].end()); // rooms come in order
+        }
+    }
+    return usable;
+}
+
+TEST(Architecture, OsmirasCoreRoomsIncludeOnlyTheRoomsTheyLink) {
+    const std::map<std::string, std::set<std::string>> usable = osmiraRoomsUsable();
+    ASSERT_GE(usable.size(), 8U);
+    const std::regex include(R"(#include "osmira/(\w+)/)");
+    std::vector<std::string> against;
+    std::size_t files = 0;
+    for (const fs::directory_entry& entry :
+         fs::recursive_directory_iterator(kSource / "osmira/core/osmira")) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        const std::string room = entry.path().parent_path().filename().string();
+        ++files;
+        const std::string text = suite::testing::readFile(entry.path());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), include); it != std::sregex_iterator();
+             ++it) {
+            const std::string used = (*it)[1];
+            if (used != room && (usable.count(room) == 0 || usable.at(room).count(used) == 0)) {
+                against.push_back(entry.path().filename().string() + " (" + room + ") → " + used);
+            }
+        }
+    }
+    EXPECT_TRUE(against.empty()) << ::testing::PrintToString(against);
+    EXPECT_GE(files, 80U);
 }
 
 // For every token, the name of the class or struct whose body it stands in (innermost), or "".

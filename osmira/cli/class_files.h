@@ -2,7 +2,7 @@
 
 #include "commands.h"
 
-#include "osmira/class_page.h"
+#include "osmira/export/class_page.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/osmira_doc.h"
+#include "osmira/model/osmira_doc.h"
 
 #include <ostream>
 #include <string>

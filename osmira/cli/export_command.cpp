@@ -2,8 +2,8 @@
 
 #include "arguments.h"
 
-#include "osmira/diagram_export.h"
-#include "osmira/exercise_file.h"
+#include "osmira/archive/exercise_file.h"
+#include "osmira/export/diagram_export.h"
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
 

@@ -4,11 +4,11 @@
 #include "element_lines.h"
 #include "text_encoding.h"
 
-#include "osmira/bracket_form.h"
-#include "osmira/ejercicio.h"
-#include "osmira/formula_entry.h"
-#include "osmira/layout.h"
-#include "osmira/messages.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/layout.h"
+#include "osmira/texts/messages.h"
 #include "suite/latin1.h"
 
 namespace osmira::cli {

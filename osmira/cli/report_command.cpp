@@ -3,8 +3,8 @@
 #include "arguments.h"
 #include "report_files.h"
 
-#include "osmira/exercise_file.h"
-#include "osmira/informe.h"
+#include "osmira/archive/exercise_file.h"
+#include "osmira/report/informe.h"
 #include "suite/latin1.h"
 
 namespace osmira::cli {

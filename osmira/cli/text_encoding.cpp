@@ -1,6 +1,6 @@
 #include "text_encoding.h"
 
-#include "osmira/formula_alphabet.h"
+#include "osmira/formula/formula_alphabet.h"
 
 #include <array>
 #include <utility>

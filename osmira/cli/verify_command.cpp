@@ -5,11 +5,11 @@
 #include "json_text.h"
 #include "terminal_text.h"
 
-#include "osmira/class_status.h"
-#include "osmira/derivability.h"
-#include "osmira/derivation_check.h"
-#include "osmira/exercise_file.h"
-#include "osmira/statement.h"
+#include "osmira/archive/exercise_file.h"
+#include "osmira/check/class_status.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/check/statement.h"
+#include "osmira/tutor/derivability.h"
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
 

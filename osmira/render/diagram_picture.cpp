@@ -2,9 +2,9 @@
 #include "painter_canvas.h"
 #include "scaled_down_canvas.h"
 
-#include "osmira/drawing.h"
-#include "osmira/element_appearance.h"
-#include "osmira/layout.h"
+#include "osmira/model/drawing.h"
+#include "osmira/model/element_appearance.h"
+#include "osmira/model/layout.h"
 
 #include <QPainter>
 

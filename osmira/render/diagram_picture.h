@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/canvas.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/model/canvas.h"
+#include "osmira/model/osmira_doc.h"
 
 #include <QImage>
 #include <QSize>

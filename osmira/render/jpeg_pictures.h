@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/drawing.h"
-#include "osmira/informe.h"
+#include "osmira/model/drawing.h"
+#include "osmira/report/informe.h"
 
 #include "suite/file_saving.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/canvas.h"
+#include "osmira/model/canvas.h"
 
 #include <QColor>
 #include <QFont>

@@ -4,10 +4,10 @@
 #include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 
-#include "osmira/bracket_form.h"
-#include "osmira/element_list.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/model/element_list.h"
+#include "osmira/rules/rule_request.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

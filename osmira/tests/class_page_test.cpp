@@ -8,8 +8,8 @@
 #include "test_support.h"
 #include "text_checks.h"
 
-#include "osmira/class_page.h"
-#include "osmira/rule_request.h"
+#include "osmira/export/class_page.h"
+#include "osmira/rules/rule_request.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

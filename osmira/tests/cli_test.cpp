@@ -9,9 +9,9 @@
 #include "test_support.h"
 #include "text_encoding.h"
 
-#include "osmira/bracket_form.h"
-#include "osmira/formula_entry.h"
-#include "osmira/messages.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/texts/messages.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "cli_support.h"
 #include "suite_testing/scratch_folder.h"
 
-#include "osmira/exercise_file.h"
+#include "osmira/archive/exercise_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/derivation_check.h"
-#include "osmira/element_list.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/layout.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/model/element_list.h"
+#include "osmira/model/layout.h"
+#include "osmira/rules/rule_request.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

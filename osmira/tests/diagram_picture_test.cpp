@@ -4,9 +4,9 @@
 #include "scaled_down_canvas.h"
 #include "test_support.h"
 
-#include "osmira/drawing.h"
-#include "osmira/element_factory.h"
-#include "osmira/layout.h"
+#include "osmira/model/drawing.h"
+#include "osmira/model/element_factory.h"
+#include "osmira/model/layout.h"
 
 #include <QPainter>
 

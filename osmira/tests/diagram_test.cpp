@@ -3,10 +3,10 @@
 
 #include "test_support.h"
 
-#include "osmira/bracket_form.h"
-#include "osmira/element_factory.h"
-#include "osmira/element_list.h"
-#include "osmira/layout.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/model/element_factory.h"
+#include "osmira/model/element_list.h"
+#include "osmira/model/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The exam lock's reading of the system's settings: the setting as Qt 6.4's QSettings reads each
 // file (every row was checked against it), and the files in the order Qt asks them.
-#include "osmira/exam_lock.h"
+#include "osmira/archive/exam_lock.h"
 
 #include <gtest/gtest.h>
 

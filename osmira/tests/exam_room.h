@@ -3,7 +3,7 @@
 // The rooms the exam lock is tried in, by the workbench's tests and osmira-cli's: what the
 // system's settings, the student's own and the environment say, and what the tutor may do.
 
-#include "osmira/exam_lock.h"
+#include "osmira/archive/exam_lock.h"
 
 #include "suite_testing/scratch_folder.h"
 

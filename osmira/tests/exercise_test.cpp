@@ -3,9 +3,9 @@
 
 #include "test_support.h"
 
-#include "osmira/element_list.h"
-#include "osmira/messages.h"
-#include "osmira/rule_request.h"
+#include "osmira/model/element_list.h"
+#include "osmira/rules/rule_request.h"
+#include "osmira/texts/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/exercise_archive.h"
-#include "osmira/latex_document.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/export/latex_document.h"
+#include "osmira/rules/rule_request.h"
 #include "suite_testing/scratch_folder.h"
 
 #include <benchmark/benchmark.h>

@@ -8,8 +8,8 @@
 #include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 
-#include "osmira/exercise_file.h"
-#include "osmira/latex_document.h"
+#include "osmira/archive/exercise_file.h"
+#include "osmira/export/latex_document.h"
 
 #include <gtest/gtest.h>
 

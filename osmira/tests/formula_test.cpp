@@ -3,12 +3,12 @@
 
 #include "test_support.h"
 
-#include "osmira/formula_conversion.h"
-#include "osmira/formula_entry.h"
-#include "osmira/formula_syntax.h"
-#include "osmira/messages.h"
-#include "osmira/pila_cadena.h"
-#include "osmira/pila_caracter.h"
+#include "osmira/formula/formula_conversion.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/formula/formula_syntax.h"
+#include "osmira/formula/pila_cadena.h"
+#include "osmira/formula/pila_caracter.h"
+#include "osmira/texts/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include "suite_testing/golden_cases.h"
 #include "suite_testing/scratch_folder.h"
 
-#include "osmira/derivation_check.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/workbench_operations.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/model/workbench_operations.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

@@ -6,13 +6,13 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/applicable_rules.h"
-#include "osmira/bracket_form.h"
-#include "osmira/derivation_check.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/informe.h"
-#include "osmira/layout.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/model/layout.h"
+#include "osmira/report/informe.h"
+#include "osmira/rules/applicable_rules.h"
+#include "osmira/rules/rule_request.h"
 
 #include <benchmark/benchmark.h>
 

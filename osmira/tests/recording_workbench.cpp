@@ -1,6 +1,6 @@
 #include "recording_workbench.h"
 
-#include "osmira/ejercicio.h"
+#include "osmira/model/ejercicio.h"
 
 namespace osmira {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/workbench_operations.h"
+#include "osmira/model/workbench_operations.h"
 
 #include <optional>
 #include <string>

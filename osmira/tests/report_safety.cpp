@@ -1,6 +1,6 @@
 #include "report_safety.h"
 
-#include "osmira/informe.h"
+#include "osmira/report/informe.h"
 
 #include <algorithm>
 #include <cctype>

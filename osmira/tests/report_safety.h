@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/ejercicio.h"
+#include "osmira/model/ejercicio.h"
 
 #include <optional>
 #include <string>

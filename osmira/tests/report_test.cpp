@@ -3,7 +3,7 @@
 
 #include "cli_support.h"
 #include "hostile_texts.h"
-#include "osmira/exercise_file.h"
+#include "osmira/archive/exercise_file.h"
 #include "painter_canvas.h"
 #include "report_files.h"
 #include "report_safety.h"
@@ -14,8 +14,8 @@
 #include "suite_testing/small_disk.h"
 #include "test_support.h"
 
-#include "osmira/elem_grafico.h"
-#include "osmira/informe.h"
+#include "osmira/model/elem_grafico.h"
+#include "osmira/report/informe.h"
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
 

@@ -4,12 +4,12 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/bracket_form.h"
-#include "osmira/element_list.h"
-#include "osmira/layout.h"
-#include "osmira/messages.h"
-#include "osmira/rule_request.h"
-#include "osmira/transformation_rules.h"
+#include "osmira/bracket/bracket_form.h"
+#include "osmira/model/element_list.h"
+#include "osmira/model/layout.h"
+#include "osmira/rules/rule_request.h"
+#include "osmira/rules/transformation_rules.h"
+#include "osmira/texts/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/statement.h"
+#include "osmira/check/statement.h"
 
 #include <gtest/gtest.h>
 

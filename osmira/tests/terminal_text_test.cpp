@@ -8,7 +8,7 @@
 #include "test_support.h"
 #include "text_checks.h"
 
-#include "osmira/exercise_file.h"
+#include "osmira/archive/exercise_file.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

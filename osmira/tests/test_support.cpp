@@ -1,8 +1,8 @@
 #include "test_support.h"
 
-#include "osmira/formula_alphabet.h"
-#include "osmira/formula_entry.h"
-#include "osmira/rule_request.h"
+#include "osmira/formula/formula_alphabet.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/rules/rule_request.h"
 
 #include <cstdlib>
 #include <ctime>

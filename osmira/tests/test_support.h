@@ -2,8 +2,8 @@
 
 #include "recording_workbench.h"
 
-#include "osmira/canvas.h"
-#include "osmira/ejercicio.h"
+#include "osmira/model/canvas.h"
+#include "osmira/model/ejercicio.h"
 
 #include <memory>
 #include <optional>

@@ -1,8 +1,8 @@
 // Every fixed text of the core, byte for byte: written here in UTF-8 as the program shows it
 // and turned into Latin-1 by the test, so that a wrong escape in the code shows.
 
-#include "osmira/ejercicio.h"
-#include "osmira/messages.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/texts/messages.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

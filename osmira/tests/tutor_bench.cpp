@@ -5,9 +5,9 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/derivability.h"
-#include "osmira/derivation_search.h"
-#include "osmira/formula_entry.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/tutor/derivability.h"
+#include "osmira/tutor/derivation_search.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,10 +5,10 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/derivability.h"
-#include "osmira/derivation_check.h"
-#include "osmira/derivation_search.h"
-#include "osmira/messages.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/texts/messages.h"
+#include "osmira/tutor/derivability.h"
+#include "osmira/tutor/derivation_search.h"
 #include "suite/latin1.h"
 
 #include <gtest/gtest.h>

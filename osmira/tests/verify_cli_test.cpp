@@ -11,7 +11,7 @@
 #include "suite_testing/scratch_folder.h"
 #include "test_support.h"
 
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
 
 #include <gtest/gtest.h>
 

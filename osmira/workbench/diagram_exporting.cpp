@@ -2,7 +2,7 @@
 
 #include "dlg_exportar_diagrama.h"
 
-#include "osmira/diagram_export.h"
+#include "osmira/export/diagram_export.h"
 
 #include "suite/file_saving.h"
 #include "suite/system_reason.h"

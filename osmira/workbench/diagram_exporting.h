@@ -2,8 +2,8 @@
 
 #include "host.h"
 
-#include "osmira/ejercicio.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/osmira_doc.h"
 
 class QWidget;
 

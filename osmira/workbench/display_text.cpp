@@ -1,6 +1,6 @@
 #include "display_text.h"
 
-#include "osmira/formula_alphabet.h"
+#include "osmira/formula/formula_alphabet.h"
 
 namespace osmira::workbench {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/exercise_archive.h"
-#include "osmira/exercise_file.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/archive/exercise_file.h"
 
 #include "suite/file_identity.h"
 #include "suite/file_lock.h"

@@ -1,7 +1,7 @@
 #include "hint_command.h"
 
-#include "osmira/derivation_search.h"
-#include "osmira/exam_lock.h"
+#include "osmira/archive/exam_lock.h"
+#include "osmira/tutor/derivation_search.h"
 
 #include "child_frame.h"
 #include "osmira_view.h"

@@ -5,7 +5,7 @@
 #include "main_frame.h"
 #include "qt_host.h"
 
-#include "osmira/exam_lock.h"
+#include "osmira/archive/exam_lock.h"
 
 #include "suite/qt_spanish.h"
 

@@ -1,6 +1,6 @@
 #include "option_commands.h"
 
-#include "osmira/informe.h"
+#include "osmira/report/informe.h"
 
 #include "dlg_apariencia_diagrama.h"
 #include "dlg_comentario.h"

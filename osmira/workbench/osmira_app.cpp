@@ -1,8 +1,8 @@
 #include "osmira_app.h"
 
-#include "osmira/derivability.h"
-#include "osmira/derivation_check.h"
-#include "osmira/formula_entry.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/tutor/derivability.h"
 
 #include "suite/system_reason.h"
 

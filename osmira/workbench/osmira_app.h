@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/derivation_search.h"
-#include "osmira/ejercicio.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/tutor/derivation_search.h"
 
 #include "suite/file_identity.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/ejercicio.h"
-#include "osmira/informe.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/report/informe.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 // Renders the workbench's windows offscreen into PNG files: osmira-screenshots FOLDER.
-#include "osmira/ejercicio.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/formula_alphabet.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/formula/formula_alphabet.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/rules/rule_request.h"
 #include "suite/file_saving.h"
 
 #include "about_box.h"

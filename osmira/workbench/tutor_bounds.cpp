@@ -1,6 +1,6 @@
 #include "tutor_bounds.h"
 
-#include "osmira/graph_truth.h"
+#include "osmira/bracket/graph_truth.h"
 
 #include <bit>
 #include <string_view>

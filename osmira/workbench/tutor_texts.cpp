@@ -1,8 +1,8 @@
 #include "tutor_texts.h"
 
-#include "osmira/applicable_rules.h"
-#include "osmira/derivation_check.h"
-#include "osmira/form_rules.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/rules/applicable_rules.h"
+#include "osmira/rules/form_rules.h"
 
 #include "display_text.h"
 #include "element_names.h"

@@ -1,6 +1,6 @@
 #include "window_workbench.h"
 
-#include "osmira/ejercicio.h"
+#include "osmira/model/ejercicio.h"
 
 #include "child_frame.h"
 #include "dlg_insertar_doble_corte.h"

@@ -10,9 +10,9 @@
 #include "recording_workbench.h"
 #include "test_support.h"
 
-#include "osmira/diagram_export.h"
-#include "osmira/drawing.h"
-#include "osmira/svg_writer.h"
+#include "osmira/export/diagram_export.h"
+#include "osmira/export/svg_writer.h"
+#include "osmira/model/drawing.h"
 #include "suite_testing/scratch_folder.h"
 #include "suite_testing/shell_command.h"
 

@@ -2,7 +2,7 @@
 #include "goal_pane.h"
 #include "opened_exercise.h"
 
-#include "osmira/drawing.h"
+#include "osmira/model/drawing.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -7,10 +7,10 @@
 #include "help_window.h"
 #include "icons.h"
 
-#include "osmira/ejercicio.h"
-#include "osmira/formula_entry.h"
-#include "osmira/rule_request.h"
-#include "osmira/workbench_operations.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/workbench_operations.h"
+#include "osmira/rules/rule_request.h"
 
 #include <QFile>
 #include <QLabel>

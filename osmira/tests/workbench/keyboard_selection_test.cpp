@@ -3,7 +3,7 @@
 // marks it.
 #include "step_view.h"
 
-#include "osmira/element_list.h"
+#include "osmira/model/element_list.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 
 #include "dlg_navegador.h"
 
-#include "osmira/exercise_archive.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/rules/rule_request.h"
 
 #include "dlg_navegador_inicial.h"
 #include "navigator_icons.h"

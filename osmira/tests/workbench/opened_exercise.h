@@ -9,7 +9,7 @@
 #include "osmira_view.h"
 #include "test_support.h"
 
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
 
 #include "child_frame.h"
 

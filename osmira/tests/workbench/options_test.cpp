@@ -15,9 +15,9 @@
 #include "widget_support.h"
 #include "window_workbench.h"
 
-#include "osmira/element_list.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/model/element_list.h"
+#include "osmira/rules/rule_request.h"
 #include "suite/latin1.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "fake_host.h"
 #include "osmira_view.h"
 
-#include "osmira/ejercicio.h"
-#include "osmira/element_list.h"
-#include "osmira/messages.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/element_list.h"
+#include "osmira/texts/messages.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -6,8 +6,8 @@
 #include "tutor_texts.h"
 #include "widget_support.h"
 
-#include "osmira/applicable_rules.h"
-#include "osmira/exercise_archive.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/rules/applicable_rules.h"
 
 #include <QAction>
 #include <QApplication>

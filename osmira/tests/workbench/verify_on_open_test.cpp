@@ -4,8 +4,8 @@
 #include "osmira_app.h"
 #include "test_support.h"
 
-#include "osmira/exercise_archive.h"
-#include "osmira/rule_request.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/rules/rule_request.h"
 
 #include <gtest/gtest.h>
 

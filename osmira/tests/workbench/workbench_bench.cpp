@@ -10,9 +10,9 @@
 #include "test_support.h"
 #include "window_workbench.h"
 
-#include "osmira/derivability.h"
-#include "osmira/exercise_archive.h"
-#include "osmira/formula_entry.h"
+#include "osmira/archive/exercise_archive.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/tutor/derivability.h"
 
 #include <QAction>
 #include <QApplication>

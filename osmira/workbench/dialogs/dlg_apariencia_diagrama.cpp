@@ -1,6 +1,6 @@
 #include "dlg_apariencia_diagrama.h"
 
-#include "osmira/canvas.h"
+#include "osmira/model/canvas.h"
 
 #include "formula_dialog_support.h"
 #include "host.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/element_appearance.h"
+#include "osmira/model/element_appearance.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/drawing.h"
+#include "osmira/model/drawing.h"
 
 #include <QDialog>
 

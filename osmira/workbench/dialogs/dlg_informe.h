@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/informe.h"
+#include "osmira/report/informe.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/rule.h"
+#include "osmira/model/rule.h"
 
 #include <QDialog>
 

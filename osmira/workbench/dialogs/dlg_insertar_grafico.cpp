@@ -1,8 +1,8 @@
 #include "dlg_insertar_grafico.h"
 
-#include "osmira/formula_entry.h"
-#include "osmira/formula_syntax.h"
-#include "osmira/messages.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/formula/formula_syntax.h"
+#include "osmira/texts/messages.h"
 
 #include "formula_dialog_support.h"
 #include "formula_entry_field.h"

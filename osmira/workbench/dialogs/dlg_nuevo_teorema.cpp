@@ -1,7 +1,7 @@
 #include "dlg_nuevo_teorema.h"
 
-#include "osmira/formula_entry.h"
-#include "osmira/formula_syntax.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/formula/formula_syntax.h"
 
 #include "formula_dialog_support.h"
 #include "formula_entry_field.h"

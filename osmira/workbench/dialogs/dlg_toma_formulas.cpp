@@ -1,8 +1,8 @@
 #include "dlg_toma_formulas.h"
 
-#include "osmira/formula_entry.h"
-#include "osmira/formula_syntax.h"
-#include "osmira/messages.h"
+#include "osmira/formula/formula_entry.h"
+#include "osmira/formula/formula_syntax.h"
+#include "osmira/texts/messages.h"
 
 #include "display_text.h"
 #include "formula_dialog_support.h"

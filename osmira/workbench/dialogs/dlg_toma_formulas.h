@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/formula_entry.h"
+#include "osmira/formula/formula_entry.h"
 
 #include <QDialog>
 #include <QPalette>

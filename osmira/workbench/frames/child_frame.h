@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/osmira_doc.h"
-#include "osmira/rule.h"
+#include "osmira/model/osmira_doc.h"
+#include "osmira/model/rule.h"
 
 #include <QMdiSubWindow>
 #include <QSize>

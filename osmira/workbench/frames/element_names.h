@@ -1,6 +1,6 @@
 #pragma once
 
-#include "osmira/elemento.h"
+#include "osmira/model/elemento.h"
 
 #include <QString>
 

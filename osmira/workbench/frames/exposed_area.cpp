@@ -1,6 +1,6 @@
 #include "exposed_area.h"
 
-#include "osmira/ejercicio.h"
+#include "osmira/model/ejercicio.h"
 
 #include "painter_canvas.h"
 

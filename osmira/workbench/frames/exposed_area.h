@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/elemento.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/model/elemento.h"
+#include "osmira/model/osmira_doc.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #include "goal_pane.h"
 
-#include "osmira/layout.h"
+#include "osmira/model/layout.h"
 
 #include "osmira_view.h"
 

@@ -1,6 +1,6 @@
 #include "keyboard_selection.h"
 
-#include "osmira/element_list.h"
+#include "osmira/model/element_list.h"
 
 #include <algorithm>
 

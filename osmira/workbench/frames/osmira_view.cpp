@@ -1,7 +1,7 @@
 #include "osmira_view.h"
 
-#include "osmira/drawing.h"
-#include "osmira/layout.h"
+#include "osmira/model/drawing.h"
+#include "osmira/model/layout.h"
 
 #include "diagram_accessibility.h"
 #include "host.h"

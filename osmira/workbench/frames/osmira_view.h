@@ -1,8 +1,8 @@
 #pragma once
 
-#include "osmira/canvas.h"
-#include "osmira/elemento.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/model/canvas.h"
+#include "osmira/model/elemento.h"
+#include "osmira/model/osmira_doc.h"
 
 #include "exposed_area.h"
 

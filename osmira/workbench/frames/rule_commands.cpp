@@ -1,6 +1,6 @@
 #include "rule_commands.h"
 
-#include "osmira/messages.h"
+#include "osmira/texts/messages.h"
 
 namespace osmira::workbench {
 

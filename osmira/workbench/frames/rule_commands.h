@@ -1,7 +1,7 @@
 #pragma once
 
-#include "osmira/ejercicio.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/osmira_doc.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "dlg_navegador.h"
 
-#include "osmira/derivation_check.h"
-#include "osmira/ejercicio.h"
-#include "osmira/osmira_doc.h"
+#include "osmira/check/derivation_check.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/osmira_doc.h"
 
 #include "navigator_icons.h"
 

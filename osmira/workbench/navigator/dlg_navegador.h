@@ -1,8 +1,8 @@
 #pragma once
 
-#include "osmira/ejercicio.h"
-#include "osmira/osmira_doc.h"
-#include "osmira/rule.h"
+#include "osmira/model/ejercicio.h"
+#include "osmira/model/osmira_doc.h"
+#include "osmira/model/rule.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "step_printing.h"
 
-#include "osmira/osmira_doc.h"
+#include "osmira/model/osmira_doc.h"
 
 #include "osmira_view.h"
 

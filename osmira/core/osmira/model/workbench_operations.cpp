@@ -1,0 +1,10 @@
+#include "osmira/model/workbench_operations.h"
+
+namespace osmira {
+
+WorkbenchOperations& detachedWorkbench() {
+    static WindowlessWorkbench detached;
+    return detached;
+}
+
+} // namespace osmira
