@@ -1,5 +1,7 @@
 #pragma once
 
+#include "suite/exit_status.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -7,14 +9,15 @@
 
 namespace osmira::cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;
-inline constexpr int kExitUsage = 2;
+// The suite's exit statuses by the names the commands give them.
+inline constexpr int kExitOk = suite::exitCode(suite::ExitStatus::Done);
+inline constexpr int kExitRefused = suite::exitCode(suite::ExitStatus::Refused);
+inline constexpr int kExitUsage = suite::exitCode(suite::ExitStatus::BadInput);
 // What was printed did not reach standard output (a full disk, a closed pipe).
-inline constexpr int kExitOutput = 3;
+inline constexpr int kExitOutput = suite::exitCode(suite::ExitStatus::OutputFailed);
 // solve: the exercise is beyond what the tutor's search takes on, or its derivation would not fit
 // in the exercise; derivable or not, nothing was decided about it.
-inline constexpr int kExitTooLarge = 4;
+inline constexpr int kExitTooLarge = suite::exitCode(suite::ExitStatus::Unknown);
 
 // Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
 class Arguments {

@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "report_files.h"
+#include "suite/exit_status.h"
 
 #include <QGuiApplication>
 
@@ -17,11 +18,6 @@ int main(int argc, char** argv) {
     if (!arguments.empty() && arguments.front() == "report") {
         application = osmira::render::makeReportApplication();
     }
-    int status = osmira::cli::run(arguments, std::cin, std::cout, std::cerr);
-    // What the stream handed to stdio may still fail on its way out.
-    if (status != osmira::cli::kExitOutput && (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)) {
-        std::cout.setstate(std::ios::badbit);
-        return osmira::cli::checkOutput({std::cout, std::cerr}, status);
-    }
-    return status;
+    const int status = osmira::cli::run(arguments, std::cin, std::cout, std::cerr);
+    return suite::flushedStatus(status, std::cerr, "osmira-cli: no se puede escribir en la salida estándar");
 }

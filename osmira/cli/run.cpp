@@ -39,8 +39,8 @@ constexpr const char* kUsage =
     "BITS: ocho cifras 0/1 (portada, título, autor, fecha, descripción, secuencia de diagramas,\n"
     "      comentarios, información sobre los gráficos Alfa); por omisión 11111100.\n"
     "Estado de salida: 0, hecho; 1, rechazado (con solve, la conclusión no se sigue); 2, argumentos\n"
-    "      o fichero no válidos; 3, la salida no se puede escribir; 4, con solve, el ejercicio es\n"
-    "      demasiado grande para la búsqueda.\n";
+    "      o fichero no válidos; 3, con solve, el ejercicio es demasiado grande para la búsqueda;\n"
+    "      4, la salida no se puede escribir.\n";
 
 } // namespace
 

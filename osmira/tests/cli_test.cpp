@@ -200,7 +200,7 @@ TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFailure) {
         std::ostream out(&full);
         std::istringstream in;
         std::ostringstream err;
-        EXPECT_EQ(cli::run(words, in, out, err), 3) << words.front();
+        EXPECT_EQ(cli::run(words, in, out, err), 4) << words.front();
         EXPECT_EQ(err.str(),
                   utf8(suite::latin1FromUtf8("osmira-cli: no se puede escribir en la salida estándar\n")))
             << words.front();

@@ -69,26 +69,26 @@ TEST_P(SolveCli, AppendsAValidDerivationOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SolveCli,
-    ::testing::Values(SolveCase{"ModusPonens", {"--hyp", "A", "--hyp", "A>B", "--concl", "B"}, "", 0, ""},
-                      SolveCase{
-                          "Dilemma", {"--hyp", "(A>B)&(C>D)", "--hyp", "A|C", "--concl", "B|D"}, "", 0, ""},
-                      SolveCase{"AlreadyThere", {"--hyp", "A&B", "--concl", "B&A"}, "", 0, ""},
-                      SolveCase{"DoesNotFollow", {"--hyp", "A>B", "--concl", "B>A"}, "", 1, kNote},
-                      SolveCase{"PeircesLaw", {"--concl", "((P>Q)>P)>P"}, "", 0, ""},
-                      SolveCase{"NotATautology", {"--concl", "A>B"}, "", 1, "no es una tautología"},
-                      SolveCase{"NoConclusionTheHypothesesAreTheTheorem", {"--hyp", "A|~A"}, "", 0, ""},
-                      SolveCase{"NotAnExercise", {}, "no", 2, "ex.omr: "},
-                      // Beyond the search, and a derivation the exercise could not hold: status 4.
-                      SolveCase{"ElevenLetters",
-                                {"--hyp", "A&B&C&D&E&F&G&H&I&J&K", "--concl", "A|K"},
-                                "",
-                                4,
-                                "demasiado grande para buscar"},
-                      SolveCase{"HundredTermDisjunction",
-                                {"--hyp", "A", "--concl", hundredTermDisjunction()},
-                                "",
-                                4,
-                                "no cabe en el ejercicio"}),
+    ::testing::Values(
+        SolveCase{"ModusPonens", {"--hyp", "A", "--hyp", "A>B", "--concl", "B"}, "", 0, ""},
+        SolveCase{"Dilemma", {"--hyp", "(A>B)&(C>D)", "--hyp", "A|C", "--concl", "B|D"}, "", 0, ""},
+        SolveCase{"AlreadyThere", {"--hyp", "A&B", "--concl", "B&A"}, "", 0, ""},
+        SolveCase{"DoesNotFollow", {"--hyp", "A>B", "--concl", "B>A"}, "", 1, kNote},
+        SolveCase{"PeircesLaw", {"--concl", "((P>Q)>P)>P"}, "", 0, ""},
+        SolveCase{"NotATautology", {"--concl", "A>B"}, "", 1, "no es una tautología"},
+        SolveCase{"NoConclusionTheHypothesesAreTheTheorem", {"--hyp", "A|~A"}, "", 0, ""},
+        SolveCase{"NotAnExercise", {}, "no", 2, "ex.omr: "},
+        // Beyond the search, and a derivation the exercise could not hold: nothing decided, status 3.
+        SolveCase{"ElevenLetters",
+                  {"--hyp", "A&B&C&D&E&F&G&H&I&J&K", "--concl", "A|K"},
+                  "",
+                  3,
+                  "demasiado grande para buscar"},
+        SolveCase{"HundredTermDisjunction",
+                  {"--hyp", "A", "--concl", hundredTermDisjunction()},
+                  "",
+                  3,
+                  "no cabe en el ejercicio"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveCliUsage, NeedsExactlyOneFile) {

@@ -11,6 +11,7 @@
 #include "varquen/symbol_signs.h"
 #include "varquen/translation.h"
 
+#include "suite/exit_status.h"
 #include "suite/file_reading.h"
 #include "suite/latin1.h"
 #include "suite/system_reason.h"
@@ -93,15 +94,16 @@ int translate(const FormulaFile& file, const Options& options, std::ostream& out
     // A full disk or a closed pipe shows only here: the translation was not delivered.
     if (!out.flush()) {
         err << "No puedo escribir la traducción en la salida estándar\n";
-        return static_cast<int>(suite::ValidityExit::OutputFailed);
+        return suite::exitCode(suite::ExitStatus::OutputFailed);
     }
-    return translation.error == ParseError::None ? 0 : 1;
+    return suite::exitCode(translation.error == ParseError::None ? suite::ExitStatus::Done
+                                                                 : suite::ExitStatus::Refused);
 }
 
 int answer(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
     const std::optional<FormulaFile> file = readFormula(options, in, err);
     if (!file) {
-        return 2;
+        return suite::exitCode(suite::ExitStatus::BadInput);
     }
     if (options.valid) {
         return answerValidity(*file, options.json, out, err);
@@ -119,7 +121,7 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
         const std::optional<Options> options = parseOptions(arguments);
         if (!options) {
             err << kUsage << '\n';
-            return 2;
+            return suite::exitCode(suite::ExitStatus::BadInput);
         }
         if (options->help || options->version) {
             // Asked for, so it is the answer: standard output, and success.
@@ -127,15 +129,15 @@ int run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
                 << '\n';
             if (!out.flush()) {
                 err << "No puedo escribir en la salida estándar\n";
-                return static_cast<int>(suite::ValidityExit::OutputFailed);
+                return suite::exitCode(suite::ExitStatus::OutputFailed);
             }
-            return 0;
+            return suite::exitCode(suite::ExitStatus::Done);
         }
         return answer(*options, in, out, err);
     } catch (const std::bad_alloc&) {
         // A literal: reporting must not need memory.
         err << "No hay memoria suficiente para traducir el fichero\n";
-        return static_cast<int>(suite::ValidityExit::OutOfMemory);
+        return suite::exitCode(suite::ExitStatus::OutOfMemory);
     }
 }
 

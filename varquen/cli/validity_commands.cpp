@@ -7,6 +7,7 @@
 #include "varquen/translation_reader.h"
 #include "varquen/validity_question.h"
 
+#include "suite/exit_status.h"
 #include "suite/latin1.h"
 #include "suite/validity_verdict.h"
 
@@ -35,7 +36,7 @@ bool delivered(std::ostream& out, std::ostream& err) {
 int answerValidity(const FormulaFile& file, bool json, std::ostream& out, std::ostream& err) {
     const std::optional<FirstOrderProblem> problem = problemOf(file, err);
     if (!problem) {
-        return static_cast<int>(suite::ValidityExit::BadInput);
+        return suite::exitCode(suite::ExitStatus::BadInput);
     }
     const ValidityAnswer answer = askProver(*problem);
     if (json) {
@@ -46,16 +47,17 @@ int answerValidity(const FormulaFile& file, bool json, std::ostream& out, std::o
         out << suite::utf8FromLatin1(answerText(answer));
     }
     return delivered(out, err) ? suite::validityExitStatus(answer.verdict.validity)
-                               : static_cast<int>(suite::ValidityExit::OutputFailed);
+                               : suite::exitCode(suite::ExitStatus::OutputFailed);
 }
 
 int writeTptp(const FormulaFile& file, std::ostream& out, std::ostream& err) {
     const std::optional<FirstOrderProblem> problem = problemOf(file, err);
     if (!problem) {
-        return 2;
+        return suite::exitCode(suite::ExitStatus::BadInput);
     }
     out << tptpProblem(*problem);
-    return delivered(out, err) ? 0 : static_cast<int>(suite::ValidityExit::OutputFailed);
+    return delivered(out, err) ? suite::exitCode(suite::ExitStatus::Done)
+                               : suite::exitCode(suite::ExitStatus::OutputFailed);
 }
 
 } // namespace varquen::cli

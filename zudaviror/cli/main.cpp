@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include "suite/exit_status.h"
+
 #include "suite/latin1.h"
 #include "zudaviror/messages.h"
 
@@ -11,13 +13,8 @@ int main(int argc, char* argv[]) {
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
         const int status = zudaviror::cli::run(arguments, std::cin, std::cout, std::cerr);
-        // What the stream buffer handed to stdio may still fail on its way out.
-        if ((std::fflush(stdout) != 0 || std::ferror(stdout) != 0) &&
-            status != zudaviror::cli::kExitOutputFailed) {
-            std::cerr << "zudaviror-cli: no se ha podido escribir en la salida estándar\n";
-            return zudaviror::cli::kExitOutputFailed;
-        }
-        return status;
+        return suite::flushedStatus(status, std::cerr,
+                                    "zudaviror-cli: no se ha podido escribir en la salida estándar");
     } catch (const std::bad_alloc&) {
         std::cerr << "zudaviror-cli: " << suite::utf8FromLatin1(zudaviror::messages::kOutOfMemory) << '\n';
         return zudaviror::cli::kExitOutOfMemory;

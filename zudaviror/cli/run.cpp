@@ -124,7 +124,7 @@ int translateAndLog(const CliOptions& options, const std::string& formula, std::
         logFailed |= log.appendTranslationRecord(formula, outcome.result, outcome.stepText, options.steps) ==
                      LogWrite::Failed;
     }
-    return logFailed ? kExitLogFailed : kExitTranslated;
+    return logFailed ? kExitOutputFailed : kExitTranslated;
 }
 
 int runTool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,

@@ -2,6 +2,7 @@
 
 #include "run.h"
 
+#include "suite/exit_status.h"
 #include "suite/json_text.h"
 #include "zudaviror/countermodel_evaluation.h"
 #include "zudaviror/tableau_text.h"
@@ -46,7 +47,7 @@ int writeTptpProblem(const CliOptions& options, const std::string& formula, std:
         translation.translated() ? readWorldFormula(translation.result) : WorldFormulaRead{};
     if (!read.value) {
         err << "zudaviror-cli: la traducción no se puede escribir como problema TPTP\n";
-        return static_cast<int>(suite::ValidityExit::BadInput);
+        return suite::exitCode(suite::ExitStatus::BadInput);
     }
     out << tptpProblem(formula, *read.value, options.chosenSystem());
     return kExitTranslated;

@@ -115,7 +115,7 @@ TEST_F(CliLogTest, ALogThatCannotBeWrittenIsReportedAndTheTranslationStillShown)
     for (const Row& row : table) {
         SCOPED_TRACE(row.log.filename().string());
         const CliRun result = runTool({"--log", row.log.string(), "p"});
-        EXPECT_EQ(result.status, 3);
+        EXPECT_EQ(result.status, 4);
         EXPECT_EQ(result.out, "Pu\n");
         EXPECT_EQ(result.err, row.err);
     }

@@ -1,5 +1,6 @@
 #include "suite/validity_verdict.h"
 
+#include "suite/exit_status.h"
 #include "suite/json_text.h"
 
 namespace suite {
@@ -27,13 +28,13 @@ std::string verdictLine(const ValidityVerdict& verdict) {
 int validityExitStatus(Validity validity) {
     switch (validity) {
     case Validity::Valid:
-        return static_cast<int>(ValidityExit::Valid);
+        return exitCode(ExitStatus::Done);
     case Validity::NotValid:
-        return static_cast<int>(ValidityExit::NotValid);
+        return exitCode(ExitStatus::Refused);
     case Validity::Unknown:
         break;
     }
-    return static_cast<int>(ValidityExit::Unknown);
+    return exitCode(ExitStatus::Unknown);
 }
 
 std::string verdictJson(const ValidityVerdict& verdict, std::string_view fields,

@@ -38,17 +38,7 @@ std::string_view validityWord(Validity validity);
 // ("desconocido: límite de tiempo alcanzado").
 std::string verdictLine(const ValidityVerdict& verdict);
 
-// Exit statuses of a command-line tool asked whether a formula is valid.
-// OutputFailed: standard output could not be written, whatever the answer was; OutOfMemory: the
-// tool ran out of memory. Unknown is never a failure's status.
-enum class ValidityExit {
-    Valid = 0,
-    NotValid = 1,
-    BadInput = 2,
-    Unknown = 3,
-    OutputFailed = 4,
-    OutOfMemory = 5
-};
+// The exit status of a tool asked whether a formula is valid: Done, Refused or Unknown.
 int validityExitStatus(Validity validity);
 
 // {"verdict":…,"reason":…,FIELDS,"countermodel":COUNTERMODEL}: FIELDS are the program's own
