@@ -30,7 +30,7 @@ int verifyCommand(const std::vector<std::string>& words, Streams io);
 int exportCommand(const std::vector<std::string>& words, Streams io);
 
 // A Latin-1 message on the error stream, in UTF-8; returns `status`.
-int report(Streams io, const std::string& latin1Message, int status);
+int reportError(Streams io, const std::string& latin1Message, int status);
 // A usage error with the command's synopsis; returns the usage status.
 int usageError(Streams io, const std::string& latin1Problem);
 

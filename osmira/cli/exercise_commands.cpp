@@ -118,17 +118,17 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
     if (auto conclusion = arguments.option("--concl")) {
         data.conclusion = formulaArgument(*conclusion);
         if (data.conclusion.empty()) {
-            return report(io, messages::kEmptyFormula, kExitRefused);
+            return reportError(io, messages::kEmptyFormula, kExitRefused);
         }
     }
     for (const std::string& hypothesis : data.hypotheses) {
         if (hypothesis.empty()) {
-            return report(io, messages::kEmptyFormula, kExitRefused);
+            return reportError(io, messages::kEmptyFormula, kExitRefused);
         }
     }
     if (auto refusal = data.hypotheses.empty() ? formulaEntryRefusal(data.conclusion)
                                                : checkExerciseFormulas(data.hypotheses, data.conclusion)) {
-        return report(io, *refusal, kExitRefused);
+        return reportError(io, *refusal, kExitRefused);
     }
     return kExitOk;
 }
@@ -147,13 +147,13 @@ int reportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
     case RuleOutcome::Committed:
         return kExitOk;
     case RuleOutcome::Refused:
-        return report(io, workbench.refusal, kExitRefused);
+        return reportError(io, workbench.refusal, kExitRefused);
     case RuleOutcome::Cancelled:
-        return report(io,
-                      suite::latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
-                      kExitRefused);
+        return reportError(
+            io, suite::latin1FromUtf8("Inserción cancelada (falta --insert): el ejercicio no cambia."),
+            kExitRefused);
     default:
-        return report(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
+        return reportError(io, "la regla no se ha aplicado: el ejercicio no cambia.", kExitRefused);
     }
 }
 
@@ -205,14 +205,14 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
     WindowlessWorkbench workbench;
     exercise.attachWorkbench(workbench);
     if (!exercise.CreateExercise()) {
-        return report(io, messages::kFormulaSyntax, kExitRefused);
+        return reportError(io, messages::kFormulaSyntax, kExitRefused);
     }
     // A teacher may want such an exercise: it is made, and the student told why it cannot be done,
     // but not in an exam, where that may be the question itself (as in the window).
     if (const std::string note =
             examLockFile() ? std::string() : notDerivableNote(decideDerivability(exercise));
         !note.empty()) {
-        report(io, note, kExitOk);
+        reportError(io, note, kExitOk);
     }
     return save(io, exercise, *arguments.option("-o"));
 }
@@ -240,7 +240,7 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (auto insert = arguments.option("--insert")) {
         std::string formula = formulaArgument(*insert);
         if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
-            return report(io, *refusal, kExitRefused);
+            return reportError(io, *refusal, kExitRefused);
         }
         workbench.formulaToInsert = formula;
     }
@@ -251,7 +251,7 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     CEjercicio& exercise = *opened.value;
     COsmiraDoc* last = exercise.lastStep();
     if (!last) {
-        return report(io, "el ejercicio no tiene pasos", kExitRefused);
+        return reportError(io, "el ejercicio no tiene pasos", kExitRefused);
     }
     const std::optional<RuleRequest> request = requestOn(arguments, static_cast<Rule>(*rule), *last, io);
     if (!request) {
@@ -289,13 +289,14 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
     CEjercicio& exercise = *opened.value;
     // Steps appended to a derivation that does not hold would not make it hold.
     if (const DerivationCheck check = checkDerivation(exercise); !check.valid) {
-        return report(io, suite::latin1FromUtf8("la derivación del ejercicio no es válida: ") + check.reason,
-                      kExitRefused);
+        return reportError(io,
+                           suite::latin1FromUtf8("la derivación del ejercicio no es válida: ") + check.reason,
+                           kExitRefused);
     }
     const DerivationSearch search = findDerivation(exercise);
     if (search.outcome != SearchOutcome::Found) {
-        return report(io, search.reason,
-                      search.outcome == SearchOutcome::TooLarge ? kExitTooLarge : kExitRefused);
+        return reportError(io, search.reason,
+                           search.outcome == SearchOutcome::TooLarge ? kExitTooLarge : kExitRefused);
     }
     WindowlessWorkbench workbench;
     exercise.attachWorkbench(workbench);

@@ -44,7 +44,7 @@ int convertCommand(const std::vector<std::string>& words, Streams io) {
     }
     std::string formula = formulaArgument(*word);
     if (std::optional<std::string> refusal = formulaEntryRefusal(formula)) {
-        return report(io, *refusal, kExitRefused);
+        return reportError(io, *refusal, kExitRefused);
     }
     CEjercicio exercise;
     io.out << exercise.ConvertFormula(formula) << '\n';
@@ -57,18 +57,18 @@ int layoutCommand(const std::vector<std::string>& words, Streams io) {
         return kExitUsage;
     }
     if (!isBracketForm(*bracket)) {
-        return report(io,
-                      "\"" + *bracket +
-                          "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
-                          "cerrado.",
-                      kExitRefused);
+        return reportError(io,
+                           "\"" + *bracket +
+                               "\" no es una forma de corchetes: solo [, ] y letras A-Z, con cada corte "
+                               "cerrado.",
+                           kExitRefused);
     }
     if (!fitsAnExercise(*bracket)) {
-        return report(io,
-                      suite::latin1FromUtf8("la forma de corchetes tiene más de ") +
-                          std::to_string(kLongestBracketForm) +
-                          suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),
-                      kExitRefused);
+        return reportError(io,
+                           suite::latin1FromUtf8("la forma de corchetes tiene más de ") +
+                               std::to_string(kLongestBracketForm) +
+                               suite::latin1FromUtf8(" caracteres, más de los que puede tener un ejercicio."),
+                           kExitRefused);
     }
     COsmiraDoc diagram;
     BuildDiagram(diagram, defaultAppearances(), *bracket);

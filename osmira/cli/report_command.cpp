@@ -49,7 +49,7 @@ int reportCommand(const std::vector<std::string>& words, Streams io) {
     }
     if (std::optional<std::string> failure =
             render::writeReport(*opened.value, *options, arguments.positional()[1])) {
-        return report(io, *failure, kExitRefused);
+        return reportError(io, *failure, kExitRefused);
     }
     return kExitOk;
 }

@@ -44,13 +44,13 @@ constexpr const char* kUsage =
 
 } // namespace
 
-int report(Streams io, const std::string& latin1Message, int status) {
+int reportError(Streams io, const std::string& latin1Message, int status) {
     io.err << "osmira-cli: " << suite::utf8FromLatin1(latin1Message) << '\n';
     return status;
 }
 
 int usageError(Streams io, const std::string& latin1Problem) {
-    report(io, latin1Problem, kExitUsage);
+    reportError(io, latin1Problem, kExitUsage);
     io.err << kUsage;
     return kExitUsage;
 }
@@ -87,7 +87,8 @@ int run(const std::vector<std::string>& arguments, std::istream& /*in*/, std::os
 int checkOutput(Streams io, int status) {
     // A full disk or a closed pipe shows only here: the answer was not delivered.
     if (!io.out.flush()) {
-        return report(io, suite::latin1FromUtf8("no se puede escribir en la salida estándar"), kExitOutput);
+        return reportError(io, suite::latin1FromUtf8("no se puede escribir en la salida estándar"),
+                           kExitOutput);
     }
     return status;
 }

@@ -18,7 +18,7 @@ HeldExerciseRead readExerciseFile(const QString& path) {
     return osmira::readHeldExerciseFile(systemName(path));
 }
 
-std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise) {
+std::optional<QString> saveFailure(const QString& path, const CEjercicio& exercise) {
     const suite::FileSave save = osmira::writeExerciseFile(systemName(path), exercise);
     if (save.saved()) {
         return std::nullopt;

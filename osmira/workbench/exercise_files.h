@@ -18,10 +18,11 @@ namespace osmira::workbench {
 // waited on.
 HeldExerciseRead readExerciseFile(const QString& path);
 
-// Writes the exercise whole or not at all, so a failed save never destroys the previous file.
+// Writes the exercise (osmira::writeExerciseFile): whole or not at all, so a failed save never
+// destroys the previous file.
 // A symbolic link is followed to the file it names; a read-only file is refused, as an editor
 // refuses it. The reason of a failure, as a sentence, or nothing.
-std::optional<QString> writeExerciseFile(const QString& path, const CEjercicio& exercise);
+std::optional<QString> saveFailure(const QString& path, const CEjercicio& exercise);
 
 // The file held from the look at it before a save to the save itself (suite::lockFile).
 suite::FileLock lockExerciseFile(const QString& path);

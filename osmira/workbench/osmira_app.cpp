@@ -349,7 +349,7 @@ bool COsmiraApp::guardarComo() {
 }
 
 bool COsmiraApp::saveTo(const QString& path) {
-    if (const auto reason = writeExerciseFile(path, *currentExercise_)) {
+    if (const auto reason = saveFailure(path, *currentExercise_)) {
         showSaveError(path, *reason);
         return false;
     }

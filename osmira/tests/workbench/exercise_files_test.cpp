@@ -28,11 +28,11 @@ TEST(ExerciseFiles, SavingThroughALinkWritesItsTarget) {
     auto first = test::newExercise({"A"}, "", workbench);
     auto second = test::newExercise({"B"}, "", workbench);
     fs::path target = folder.path() / "mp.omr";
-    ASSERT_FALSE(workbench::writeExerciseFile(Q(target), *first));
+    ASSERT_FALSE(workbench::saveFailure(Q(target), *first));
     fs::create_directory(folder.path() / "links");
     fs::path link = folder.path() / "links" / "mp.omr";
     fs::create_symlink("../mp.omr", link);
-    EXPECT_FALSE(workbench::writeExerciseFile(Q(link), *second));
+    EXPECT_FALSE(workbench::saveFailure(Q(link), *second));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(suite::testing::readFile(target), SaveExercise(*second));
 }
@@ -44,9 +44,9 @@ TEST(ExerciseFiles, ReadOnlyFileIsNotReplaced) {
     auto first = test::newExercise({"A"}, "", workbench);
     auto second = test::newExercise({"B"}, "", workbench);
     fs::path path = folder.path() / "mp.omr";
-    ASSERT_FALSE(workbench::writeExerciseFile(Q(path), *first));
+    ASSERT_FALSE(workbench::saveFailure(Q(path), *first));
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    std::optional<QString> failure = workbench::writeExerciseFile(Q(path), *second);
+    std::optional<QString> failure = workbench::saveFailure(Q(path), *second);
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, QStringLiteral("El fichero es de solo lectura: no se reemplaza."));
     EXPECT_EQ(suite::testing::readFile(path), SaveExercise(*first));

@@ -70,7 +70,6 @@ class CMainFrame : public QMainWindow {
     DlgNavegadorInicial& navigatorBar() const { return *navigatorBar_; }
     GoalPane& goalPane() const { return *goalPane_; }
     QToolBar& mainToolBar() const { return *mainToolBar_; }
-    QToolBar& rulesToolBar() const { return *rulesToolBar_; }
     CChildFrame* activeStepWindow() const;
 
     void ShowStartMenu();

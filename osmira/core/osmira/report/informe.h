@@ -75,7 +75,6 @@ class Informe {
     void SetOptions(bool bPortada, bool bTitulo, bool bAutor, bool bFecha, bool bDocumentacion,
                     bool bSecuencia, bool bComentarios, bool bInfoAlfa);
     void SetOptions(const ReportOptions& options) { options_ = options; }
-    const ReportOptions& GetOptions() const { return options_; }
 
     // Builds the page; every picture goes to pictureFolder + its file name in UTF-8 (the folder
     // ends with its separator, or is empty). `pageName`, the page's own file name, is a name no
