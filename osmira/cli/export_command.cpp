@@ -6,26 +6,34 @@
 #include "osmira/export/diagram_export.h"
 #include "suite/file_saving.h"
 #include "suite/latin1.h"
+#include "suite/word_list.h"
 
-#include <map>
+#include <string>
 
 namespace osmira::cli {
 
 namespace {
 
-const std::map<std::string, DiagramExport> kFormats{
-    {"--svg", DiagramExport::Svg}, {"--tikz", DiagramExport::Tikz}, {"--latex", DiagramExport::Latex}};
+// "--svg, --tikz o --latex".
+std::string formatOptions() {
+    std::vector<std::string_view> options;
+    for (const ExportFormat& format : exportFormats()) {
+        options.push_back(format.option);
+    }
+    return suite::wordList(options, "o");
+}
 
 // The format flags taken out of the words; the rest are left for the value options.
 std::vector<DiagramExport> takeFormats(std::vector<std::string>& words) {
     std::vector<DiagramExport> formats;
     std::erase_if(words, [&formats](const std::string& word) {
-        const auto found = kFormats.find(word);
-        if (found == kFormats.end()) {
-            return false;
+        for (const ExportFormat& format : exportFormats()) {
+            if (format.option == word) {
+                formats.push_back(format.format);
+                return true;
+            }
         }
-        formats.push_back(found->second);
-        return true;
+        return false;
     });
     return formats;
 }
@@ -68,10 +76,12 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io, arguments.error());
     }
     if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.option("-o")) {
-        return usageError(io, "export necesita FICHERO, uno de --svg, --tikz o --latex, y -o SALIDA");
+        return usageError(io, "export necesita FICHERO, uno de " + formatOptions() + ", y -o SALIDA");
     }
-    if (formats.front() == DiagramExport::Latex && arguments.option("--step")) {
-        return usageError(io, "--step no vale con --latex: el documento lleva todos los pasos");
+    if (const ExportFormat& format = exportFormat(formats.front());
+        format.everyStep && arguments.option("--step")) {
+        return usageError(io, "--step no vale con " + std::string(format.option) +
+                                  ": el documento lleva todos los pasos");
     }
     const std::string& path = arguments.positional().front();
     ExerciseRead opened = readExerciseFile(path);

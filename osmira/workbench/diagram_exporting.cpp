@@ -8,33 +8,31 @@
 #include "suite/system_reason.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <algorithm>
-#include <array>
 
 namespace osmira::workbench {
-
-namespace {
-
-// In the order of the dialog's filters.
-constexpr std::array<DiagramExport, 3> kFormats{DiagramExport::Svg, DiagramExport::Tikz,
-                                                DiagramExport::Latex};
-
-} // namespace
 
 void exportDiagram(Host& host, QWidget* parent, const CEjercicio& exercise, const COsmiraDoc& step) {
     DlgExportarDiagrama drawing(parent);
     if (host.runDialog(drawing) != QDialog::Accepted) {
         return;
     }
-    const SaveChoice choice = host.saveFileChoice(
-        parent, QStringLiteral("Exportar diagrama"),
-        QStringLiteral("Imagen SVG (*.svg);;Dibujo TikZ (*.tikz);;Documento LaTeX (*.tex)"));
+    const std::vector<ExportFormat>& formats = exportFormats();
+    QStringList filters;
+    for (const ExportFormat& format : formats) {
+        filters << QString::fromUtf8(format.filter.data(), static_cast<qsizetype>(format.filter.size()));
+    }
+    const SaveChoice choice =
+        host.saveFileChoice(parent, QStringLiteral("Exportar diagrama"), filters.join(QStringLiteral(";;")));
     if (choice.path.isEmpty()) {
         return;
     }
-    const DiagramExport format = kFormats.at(
-        static_cast<std::size_t>(std::clamp(choice.filter, 0, static_cast<int>(kFormats.size()) - 1)));
+    const DiagramExport format =
+        formats
+            .at(static_cast<std::size_t>(std::clamp(choice.filter, 0, static_cast<int>(formats.size()) - 1)))
+            .format;
     const suite::FileSave save = suite::replaceFile(QFile::encodeName(choice.path).toStdString(),
                                                     exportedDiagram(exercise, step, format, drawing.style()));
     if (!save.saved()) {

@@ -1,5 +1,7 @@
 #include "zudaviror/modal_system.h"
 
+#include "suite/word_list.h"
+
 #include <algorithm>
 #include <string>
 
@@ -64,13 +66,11 @@ std::vector<FrameCondition> frameConditions(ModalSystem system) {
 }
 
 std::string systemNames() {
-    std::string text;
-    const auto& table = definitions();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == table.size() ? " o " : ", ";
-        text += table[i].name;
+    std::vector<std::string_view> names;
+    for (const SystemDefinition& row : definitions()) {
+        names.push_back(row.name);
     }
-    return text;
+    return suite::wordList(names, "o");
 }
 
 std::string_view conditionWord(FrameCondition condition) {
@@ -93,12 +93,11 @@ std::string systemDescription(ModalSystem system) {
     if (conditions.empty()) {
         return text + " (cualquier relación)";
     }
-    text += " (";
-    for (std::size_t i = 0; i < conditions.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == conditions.size() ? " y " : ", ";
-        text += conditionWord(conditions[i]);
+    std::vector<std::string_view> words;
+    for (const FrameCondition condition : conditions) {
+        words.push_back(conditionWord(condition));
     }
-    return text + ")";
+    return text + " (" + suite::wordList(words, "y") + ")";
 }
 
 } // namespace zudaviror
