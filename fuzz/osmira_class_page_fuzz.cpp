@@ -7,6 +7,7 @@
 #include "osmira/archive/exercise_archive.h"
 #include "osmira/check/derivation_check.h"
 #include "osmira/export/class_page.h"
+#include "osmira/tutor/derivability.h"
 #include "suite/latin1.h"
 
 #include <algorithm>
@@ -57,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.value) {
         const osmira::CEjercicio& exercise = *read.value;
         const bool same = osmira::sameStatement(osmira::statementOf(exercise), {"A", "B"});
-        rows.push_back(
-            osmira::classRow(exercise.GetTitle(), exercise, osmira::checkDerivation(exercise), same));
+        rows.push_back(osmira::classRow(exercise.GetTitle(), exercise, osmira::checkDerivation(exercise),
+                                        osmira::decideDerivability(exercise).derivability, same));
         assignedFile = exercise.GetAuthor();
         rows.push_back(osmira::unreadableRow(exercise.GetAuthor(), exercise.GetTitle()));
     } else {

@@ -43,9 +43,9 @@ bool ClassFiles::takeOption(const std::vector<std::string>& words, std::size_t& 
 }
 
 void ClassFiles::add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
-                     bool sameStatement) {
+                     Derivability derivability, bool sameStatement) {
     if (asked()) {
-        rows_.push_back(classRow(file, exercise, check, sameStatement));
+        rows_.push_back(classRow(file, exercise, check, derivability, sameStatement));
     }
 }
 

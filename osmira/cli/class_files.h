@@ -24,7 +24,7 @@ class ClassFiles {
     void setAssigned(AssignedStatement assigned) { assigned_ = std::move(assigned); }
 
     void add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
-             bool sameStatement);
+             Derivability derivability, bool sameStatement);
     void addUnreadable(const std::string& file, const std::string& latin1Reason);
 
     // Writes what was asked for; false after saying why nothing was written.

@@ -35,8 +35,7 @@ struct VerifiedFile {
     ClassStatus status = ClassStatus::Unreadable;
 };
 
-std::optional<bool> derivableOf(const CEjercicio& exercise) {
-    const Derivability derivability = decideDerivability(exercise).derivability;
+std::optional<bool> derivableOf(Derivability derivability) {
     if (derivability == Derivability::NoConclusion) {
         return std::nullopt;
     }
@@ -82,11 +81,12 @@ void verify(VerifiedFile& file, const std::optional<Statement>& assigned, ClassF
         ExerciseRead opened = readExerciseFile(file.path);
         if (opened.value) {
             file.check = checkDerivation(*opened.value);
-            file.derivable = derivableOf(*opened.value);
+            const Derivability derivability = decideDerivability(*opened.value).derivability;
+            file.derivable = derivableOf(derivability);
             file.statement = statementOf(*opened.value);
             file.sameStatement = !assigned || sameStatement(file.statement, *assigned);
             file.status = classStatus(true, file.check, file.sameStatement);
-            classFiles.add(file.path, *opened.value, file.check, file.sameStatement);
+            classFiles.add(file.path, *opened.value, file.check, derivability, file.sameStatement);
             return;
         }
         file.readError = opened.reason;

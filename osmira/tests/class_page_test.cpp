@@ -118,7 +118,8 @@ TEST(ClassRowPictures, DrawTheFailingStepAndTheOneBeforeAtOneScale) {
     DerivationCheck check = checkDerivation(*exercise);
     check.valid = false;
     check.firstInvalidStep = 4;
-    const std::vector<StepPicture> pictures = classRow("x.omr", *exercise, check).pictures;
+    const std::vector<StepPicture> pictures =
+        classRow("x.omr", *exercise, check, decideDerivability(*exercise).derivability).pictures;
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[0].caption, "Paso 03");
     EXPECT_EQ(pictures[1].caption, "Paso 04 (no se sigue)");
@@ -141,7 +142,8 @@ std::vector<ClassRow> rowsOf(const std::string& text) {
     const bool nameable =
         text.size() <= 200 && text.find_first_of(std::string("/\0", 2)) == std::string::npos;
     const std::string file = nameable ? text + ".omr" : "plano.omr";
-    return {classRow(file, *exercise, check, false), unreadableRow(file, text)};
+    return {classRow(file, *exercise, check, decideDerivability(*exercise).derivability, false),
+            unreadableRow(file, text)};
 }
 
 // The page of those rows, the text also as the assigned exercise's file name.

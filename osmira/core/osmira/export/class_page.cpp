@@ -3,7 +3,7 @@
 #include "osmira/export/export_text.h"
 #include "osmira/export/svg_writer.h"
 #include "osmira/model/drawing.h"
-#include "osmira/model/workbench_operations.h"
+#include "osmira/model/layout.h"
 #include "suite/latin1.h"
 
 #include <algorithm>
@@ -218,15 +218,12 @@ std::string csvLine(const Cells& fields, char separator) {
     return line + "\r\n";
 }
 
-// The diagram an exercise's formulas give, which its first step should be.
+// The diagram an exercise's formulas give, which its first step should be, in the looks a new
+// exercise has.
 Drawing formulasDrawing(const CEjercicio& exercise) {
-    WindowlessWorkbench workbench;
-    CEjercicio scratch;
-    scratch.attachWorkbench(workbench);
-    scratch.SetWorking(std::string(exercise.firstStepBracketForm()));
-    COsmiraDoc& step = scratch.AppendStep();
-    scratch.BuildDiagram(step);
-    return stepDrawing(step);
+    COsmiraDoc diagram;
+    BuildDiagram(diagram, defaultAppearances(), exercise.firstStepBracketForm());
+    return stepDrawing(diagram);
 }
 
 std::int64_t widthOf(const Drawing& drawing) {
@@ -266,14 +263,14 @@ std::vector<StepPicture> failurePictures(const CEjercicio& exercise, const Deriv
 } // namespace
 
 ClassRow classRow(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
-                  bool sameStatement) {
+                  Derivability derivability, bool sameStatement) {
     const Statement statement = statementOf(exercise);
     return {file,
             true,
             exercise.GetTitle(),
             exercise.GetAuthor(),
             check,
-            decideDerivability(exercise).derivability,
+            derivability,
             check.reason,
             classStatus(true, check, sameStatement),
             hypothesesText(statement),

@@ -40,10 +40,11 @@ struct ClassRow {
 // A picture in a row is at most this many pixels wide.
 inline constexpr int kWidestRowPicture = 240;
 
-// `sameStatement`: whether the file asks what the assigned exercise asks (true when no
-// exercise was assigned).
+// `check` and `derivability` as checkDerivation and decideDerivability gave them (the caller has
+// them already); `sameStatement`: whether the file asks what the assigned exercise asks (true
+// when no exercise was assigned).
 ClassRow classRow(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,
-                  bool sameStatement = true);
+                  Derivability derivability, bool sameStatement = true);
 ClassRow unreadableRow(const std::string& file, const std::string& latin1Reason);
 
 // The exercise the files were compared with (verify --against).
