@@ -1,10 +1,13 @@
 #pragma once
 
+#include "commands.h"
+
+#include "suite/command_line.h"
 #include "suite/exit_status.h"
 
-#include <map>
-#include <optional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace osmira::cli {
@@ -19,26 +22,11 @@ inline constexpr int kExitOutput = suite::exitCode(suite::ExitStatus::OutputFail
 // in the exercise; derivable or not, nothing was decided about it.
 inline constexpr int kExitTooLarge = suite::exitCode(suite::ExitStatus::Unknown);
 
-// Positional words and options that take one value each ("--hyp A --hyp B", "-o FILE").
-class Arguments {
-  public:
-    // Fails (with the reason in error()) on an option not in `valueOptions` or one without value.
-    Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
+// A command's words read against options that each take one value ("--hyp A --hyp B", "-o FILE").
+suite::CommandLine valueOptions(const std::vector<std::string>& words,
+                                std::initializer_list<std::string_view> names);
 
-    bool ok() const { return error_.empty(); }
-    const std::string& error() const { return error_; }
-    const std::vector<std::string>& positional() const { return positional_; }
-    std::optional<std::string> option(const std::string& name) const;
-    std::vector<std::string> all(const std::string& name) const;
-
-  private:
-    std::vector<std::string> positional_;
-    std::multimap<std::string, std::string> options_;
-    std::vector<std::string> order_;
-    std::string error_;
-};
-
-// A whole decimal number within [low, high], or nothing.
-std::optional<long long> parseInteger(const std::string& text, long long low, long long high);
+// The usage error for a refused command line.
+int refusedLine(Streams io, const suite::CommandLine& line);
 
 } // namespace osmira::cli

@@ -18,28 +18,26 @@ bool failed(Streams io, const std::string& path, const suite::FileSave& save) {
 
 } // namespace
 
-bool ClassFiles::takeOption(const std::vector<std::string>& words, std::size_t& at) {
-    const std::string& word = words[at];
-    if (word != "--html" && word != "--csv" && word != "--csv-separator") {
-        return false;
-    }
-    if (at + 1 >= words.size()) {
-        optionError_ = "falta el valor de " + word;
-        return true;
-    }
-    const std::string& value = words[++at];
-    if (word == "--csv-separator") {
+const std::vector<suite::CommandOption>& ClassFiles::options() {
+    static const std::vector<suite::CommandOption> kOptions{{.name = "--html", .takesValue = true},
+                                                            {.name = "--csv", .takesValue = true},
+                                                            {.name = "--csv-separator", .takesValue = true}};
+    return kOptions;
+}
+
+void ClassFiles::readOptions(const suite::CommandLine& line) {
+    pagePath_ = line.value("--html");
+    csvPath_ = line.value("--csv");
+    if (const std::optional<std::string> separator = line.value("--csv-separator")) {
         // The separators spreadsheets take: a comma, a semicolon (where the comma is the decimal
         // sign, as in Spanish) or a tab.
-        if (value.size() != 1 || std::string_view(",;\t").find(value.front()) == std::string_view::npos) {
+        if (separator->size() != 1 ||
+            std::string_view(",;\t").find(separator->front()) == std::string_view::npos) {
             optionError_ = suite::latin1FromUtf8("--csv-separator es «,», «;» o un tabulador");
         } else {
-            csvSeparator_ = value.front();
+            csvSeparator_ = separator->front();
         }
-        return true;
     }
-    (word == "--html" ? pagePath_ : csvPath_) = value;
-    return true;
 }
 
 void ClassFiles::add(const std::string& file, const CEjercicio& exercise, const DerivationCheck& check,

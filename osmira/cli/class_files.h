@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "osmira/export/class_page.h"
+#include "suite/command_line.h"
 
 #include <optional>
 #include <string>
@@ -14,9 +15,11 @@ namespace osmira::cli {
 // together at the end, whole or not at all.
 class ClassFiles {
   public:
-    // Takes --html, --csv or --csv-separator at words[at] with its value (moving `at` onto it);
-    // false for any other word. A missing or wrong value is kept as the option error.
-    bool takeOption(const std::vector<std::string>& words, std::size_t& at);
+    // The options verify reads for these files.
+    static const std::vector<suite::CommandOption>& options();
+    // Takes --html, --csv and --csv-separator from the line; a wrong separator is kept as the
+    // option error.
+    void readOptions(const suite::CommandLine& line);
     // Latin-1; empty when the options were well given.
     const std::string& optionError() const { return optionError_; }
 

@@ -40,8 +40,9 @@ int save(Streams io, const CEjercicio& exercise, const std::string& path) {
 }
 
 // A text option given in UTF-8, as Latin-1; false after reporting a character it cannot hold.
-bool textOption(const Arguments& arguments, const std::string& name, std::string& value, Streams io) {
-    std::optional<std::string> given = arguments.option(name);
+bool textOption(const suite::CommandLine& arguments, const std::string& name, std::string& value,
+                Streams io) {
+    std::optional<std::string> given = arguments.value(name);
     if (!given) {
         return true;
     }
@@ -87,7 +88,7 @@ struct NewExerciseData {
     std::string conclusion;
 };
 
-int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Streams io) {
+int readNewExerciseData(const suite::CommandLine& arguments, NewExerciseData& data, Streams io) {
     if (!textOption(arguments, "--title", data.title, io) ||
         !textOption(arguments, "--author", data.author, io) ||
         !textOption(arguments, "--description", data.description, io)) {
@@ -97,25 +98,25 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
         return usageError(io, kTitleTooLong);
     }
     data.date = static_cast<std::int32_t>(std::time(nullptr));
-    if (auto date = arguments.option("--date")) {
-        auto seconds = parseInteger(*date, std::numeric_limits<std::int32_t>::min(),
-                                    std::numeric_limits<std::int32_t>::max());
+    if (auto date = arguments.value("--date")) {
+        auto seconds = suite::wholeNumber(*date, std::numeric_limits<std::int32_t>::min(),
+                                          std::numeric_limits<std::int32_t>::max());
         if (!seconds) {
             return usageError(io, "--date: se esperan segundos desde 1970 (entero de 32 bits)");
         }
         data.date = static_cast<std::int32_t>(*seconds);
     }
-    for (const std::string& hypothesis : arguments.all("--hyp")) {
+    for (const std::string& hypothesis : arguments.values("--hyp")) {
         data.hypotheses.push_back(formulaArgument(hypothesis));
     }
     // Without hypotheses the conclusion is a theorem, proved from the empty sheet.
-    if (data.hypotheses.empty() && !arguments.option("--concl")) {
+    if (data.hypotheses.empty() && !arguments.value("--concl")) {
         return usageError(io, messages::kNoHypothesis);
     }
     if (data.hypotheses.size() > static_cast<std::size_t>(kHypothesisSlots)) {
         return usageError(io, suite::latin1FromUtf8("como mucho seis hipótesis"));
     }
-    if (auto conclusion = arguments.option("--concl")) {
+    if (auto conclusion = arguments.value("--concl")) {
         data.conclusion = formulaArgument(*conclusion);
         if (data.conclusion.empty()) {
             return reportError(io, messages::kEmptyFormula, kExitRefused);
@@ -135,7 +136,7 @@ int readNewExerciseData(const Arguments& arguments, NewExerciseData& data, Strea
 
 // The element position of a rule request: a whole number within the last step's list.
 std::optional<std::size_t> elementPosition(const std::string& text, const COsmiraDoc& step) {
-    auto position = parseInteger(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
+    auto position = suite::wholeNumber(text, 0, static_cast<long long>(step.GetElements().size()) - 1);
     if (!position) {
         return std::nullopt;
     }
@@ -159,7 +160,7 @@ int reportOutcome(RuleOutcome outcome, const WindowlessWorkbench& workbench, Str
 
 // The rule's request on the last step: its element and, for an iteration, the graph it copies;
 // nothing after reporting a usage error.
-std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, const COsmiraDoc& last,
+std::optional<RuleRequest> requestOn(const suite::CommandLine& arguments, Rule rule, const COsmiraDoc& last,
                                      Streams io) {
     const auto element = elementPosition(arguments.positional()[2], last);
     if (!element) {
@@ -168,7 +169,7 @@ std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, cons
         return std::nullopt;
     }
     RuleRequest request{rule, *element, std::nullopt};
-    if (auto source = arguments.option("--source")) {
+    if (auto source = arguments.value("--source")) {
         request.source = elementPosition(*source, last);
         if (!request.source) {
             usageError(io, suite::latin1FromUtf8("--source es una posición de la lista del último paso"));
@@ -184,11 +185,12 @@ std::optional<RuleRequest> requestOn(const Arguments& arguments, Rule rule, cons
 } // namespace
 
 int newCommand(const std::vector<std::string>& words, Streams io) {
-    Arguments arguments(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
+    const suite::CommandLine arguments =
+        valueOptions(words, {"--title", "--author", "--description", "--date", "--hyp", "--concl", "-o"});
     if (!arguments.ok()) {
-        return usageError(io, arguments.error());
+        return refusedLine(io, arguments);
     }
-    if (!arguments.positional().empty() || !arguments.option("-o")) {
+    if (!arguments.positional().empty() || !arguments.value("-o")) {
         return usageError(io, suite::latin1FromUtf8("new necesita -o FICHERO y ningún otro argumento"));
     }
     NewExerciseData data;
@@ -214,30 +216,30 @@ int newCommand(const std::vector<std::string>& words, Streams io) {
         !note.empty()) {
         reportError(io, note, kExitOk);
     }
-    return save(io, exercise, *arguments.option("-o"));
+    return save(io, exercise, *arguments.value("-o"));
 }
 
 int applyCommand(const std::vector<std::string>& words, Streams io) {
-    Arguments arguments(words, {"--source", "--insert", "--position", "-o"});
+    const suite::CommandLine arguments = valueOptions(words, {"--source", "--insert", "--position", "-o"});
     if (!arguments.ok()) {
-        return usageError(io, arguments.error());
+        return refusedLine(io, arguments);
     }
     if (arguments.positional().size() != 3) {
         return usageError(io, "apply necesita FICHERO REGLA ELEMENTO");
     }
     const std::string& path = arguments.positional()[0];
-    auto rule = parseInteger(arguments.positional()[1], static_cast<long long>(Rule::Erasure),
-                             static_cast<long long>(Rule::DoubleCut));
+    auto rule = suite::wholeNumber(arguments.positional()[1], static_cast<long long>(Rule::Erasure),
+                                   static_cast<long long>(Rule::DoubleCut));
     if (!rule) {
         return usageError(io, suite::latin1FromUtf8("la regla es un número de 1 a 5"));
     }
-    auto position = parseInteger(arguments.option("--position").value_or("0"), 0, 1);
+    auto position = suite::wholeNumber(arguments.value("--position").value_or("0"), 0, 1);
     if (!position) {
         return usageError(io, "--position es 0 (dentro) o 1 (alrededor)");
     }
     WindowlessWorkbench workbench;
     workbench.doubleCutPosition = static_cast<DoubleCutPosition>(*position);
-    if (auto insert = arguments.option("--insert")) {
+    if (auto insert = arguments.value("--insert")) {
         std::string formula = formulaArgument(*insert);
         if (const std::optional<std::string> refusal = insertionRefusal(formula)) {
             return reportError(io, *refusal, kExitRefused);
@@ -263,13 +265,13 @@ int applyCommand(const std::vector<std::string>& words, Streams io) {
     if (outcome != RuleOutcome::Committed) {
         return reportOutcome(outcome, workbench, io);
     }
-    return save(io, exercise, arguments.option("-o").value_or(path));
+    return save(io, exercise, arguments.value("-o").value_or(path));
 }
 
 int solveCommand(const std::vector<std::string>& words, Streams io) {
-    Arguments arguments(words, {"-o"});
+    const suite::CommandLine arguments = valueOptions(words, {"-o"});
     if (!arguments.ok()) {
-        return usageError(io, arguments.error());
+        return refusedLine(io, arguments);
     }
     if (arguments.positional().size() != 1) {
         return usageError(io, "solve necesita FICHERO");
@@ -307,7 +309,7 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
             return reportOutcome(outcome, workbench, io);
         }
     }
-    const int status = save(io, exercise, arguments.option("-o").value_or(path));
+    const int status = save(io, exercise, arguments.value("-o").value_or(path));
     if (status == kExitOk) {
         io.out << "pasos añadidos: " << search.steps.size() << '\n';
     }
@@ -344,9 +346,9 @@ int showCommand(const std::vector<std::string>& words, Streams io) {
 }
 
 int truncateCommand(const std::vector<std::string>& words, Streams io) {
-    Arguments arguments(words, {"-o"});
+    const suite::CommandLine arguments = valueOptions(words, {"-o"});
     if (!arguments.ok()) {
-        return usageError(io, arguments.error());
+        return refusedLine(io, arguments);
     }
     if (arguments.positional().size() != 2) {
         return usageError(io, "truncate necesita FICHERO K");
@@ -356,8 +358,8 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
     if (!opened.value) {
         return cannotRead(io, path, opened.reason);
     }
-    auto keep =
-        parseInteger(arguments.positional()[1], 1, static_cast<long long>(opened.value->GetSteps().size()));
+    auto keep = suite::wholeNumber(arguments.positional()[1], 1,
+                                   static_cast<long long>(opened.value->GetSteps().size()));
     if (!keep) {
         return usageError(io, "K es un paso del ejercicio, de 1 a " +
                                   std::to_string(opened.value->GetSteps().size()));
@@ -366,7 +368,7 @@ int truncateCommand(const std::vector<std::string>& words, Streams io) {
     opened.value->attachWorkbench(workbench);
     opened.value->ReopenAfterReading();
     opened.value->removeStepsAfter(static_cast<std::size_t>(*keep - 1));
-    return save(io, *opened.value, arguments.option("-o").value_or(path));
+    return save(io, *opened.value, arguments.value("-o").value_or(path));
 }
 
 } // namespace osmira::cli

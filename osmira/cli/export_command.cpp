@@ -23,26 +23,33 @@ std::string formatOptions() {
     return suite::wordList(options, "o");
 }
 
-// The format flags taken out of the words; the rest are left for the value options.
-std::vector<DiagramExport> takeFormats(std::vector<std::string>& words) {
+// The format flags, the style flags, and the step and output with their values.
+suite::CommandLine exportLine(const std::vector<std::string>& words) {
+    std::vector<suite::CommandOption> options{{.name = "--window-look"},
+                                              {.name = "--show-mark"},
+                                              {.name = "--step", .takesValue = true},
+                                              {.name = "-o", .takesValue = true}};
+    for (const ExportFormat& format : exportFormats()) {
+        options.push_back({.name = format.option});
+    }
+    return suite::CommandLine(words, options);
+}
+
+std::vector<DiagramExport> chosenFormats(const suite::CommandLine& line) {
     std::vector<DiagramExport> formats;
-    std::erase_if(words, [&formats](const std::string& word) {
-        for (const ExportFormat& format : exportFormats()) {
-            if (format.option == word) {
-                formats.push_back(format.format);
-                return true;
-            }
+    for (const ExportFormat& format : exportFormats()) {
+        if (line.has(format.option)) {
+            formats.push_back(format.format);
         }
-        return false;
-    });
+    }
     return formats;
 }
 
-// How the figure is drawn, taken out of the words like the formats: for paper unless asked
-// for the window's look, or for paper with the marked element shown.
-std::optional<FigureStyle> takeStyle(std::vector<std::string>& words, std::string& problem) {
-    const bool windowLook = std::erase(words, "--window-look") > 0;
-    const bool showMark = std::erase(words, "--show-mark") > 0;
+// How the figure is drawn: for paper unless asked for the window's look, or for paper with the
+// marked element shown.
+std::optional<FigureStyle> chosenStyle(const suite::CommandLine& line, std::string& problem) {
+    const bool windowLook = line.has("--window-look");
+    const bool showMark = line.has("--show-mark");
     if (windowLook && showMark) {
         problem =
             "--show-mark no vale con --window-look: el aspecto de la ventana ya señala el elemento marcado";
@@ -52,34 +59,33 @@ std::optional<FigureStyle> takeStyle(std::vector<std::string>& words, std::strin
 }
 
 // The step to draw: the one asked for, or the last.
-std::optional<std::size_t> chosenStep(const Arguments& arguments, std::size_t steps) {
-    const std::optional<std::string> asked = arguments.option("--step");
+std::optional<std::size_t> chosenStep(const suite::CommandLine& arguments, std::size_t steps) {
+    const std::optional<std::string> asked = arguments.value("--step");
     if (!asked) {
         return steps - 1;
     }
-    const auto step = parseInteger(*asked, 1, static_cast<long long>(steps));
+    const auto step = suite::wholeNumber(*asked, 1, static_cast<long long>(steps));
     return step ? std::optional<std::size_t>(static_cast<std::size_t>(*step - 1)) : std::nullopt;
 }
 
 } // namespace
 
 int exportCommand(const std::vector<std::string>& words, Streams io) {
-    std::vector<std::string> rest = words;
-    const std::vector<DiagramExport> formats = takeFormats(rest);
+    const suite::CommandLine arguments = exportLine(words);
+    if (!arguments.ok()) {
+        return refusedLine(io, arguments);
+    }
+    const std::vector<DiagramExport> formats = chosenFormats(arguments);
     std::string styleProblem;
-    const std::optional<FigureStyle> style = takeStyle(rest, styleProblem);
+    const std::optional<FigureStyle> style = chosenStyle(arguments, styleProblem);
     if (!style) {
         return usageError(io, suite::latin1FromUtf8(styleProblem));
     }
-    Arguments arguments(rest, {"--step", "-o"});
-    if (!arguments.ok()) {
-        return usageError(io, arguments.error());
-    }
-    if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.option("-o")) {
+    if (arguments.positional().size() != 1 || formats.size() != 1 || !arguments.value("-o")) {
         return usageError(io, "export necesita FICHERO, uno de " + formatOptions() + ", y -o SALIDA");
     }
     if (const ExportFormat& format = exportFormat(formats.front());
-        format.everyStep && arguments.option("--step")) {
+        format.everyStep && arguments.value("--step")) {
         return usageError(io, "--step no vale con " + std::string(format.option) +
                                   ": el documento lleva todos los pasos");
     }
@@ -99,7 +105,7 @@ int exportCommand(const std::vector<std::string>& words, Streams io) {
         return usageError(io,
                           "--step debe ser un paso del ejercicio, de 1 a " + std::to_string(steps.size()));
     }
-    const std::string output = *arguments.option("-o");
+    const std::string output = *arguments.value("-o");
     const suite::FileSave save =
         suite::replaceFile(output, exportedDiagram(*opened.value, *steps[*step], formats.front(), *style));
     if (!save.saved()) {

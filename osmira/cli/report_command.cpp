@@ -24,18 +24,18 @@ std::optional<ReportOptions> parseOptionBits(const std::string& bits) {
 } // namespace
 
 int reportCommand(const std::vector<std::string>& words, Streams io) {
-    Arguments arguments(words, {"--options"});
+    const suite::CommandLine arguments = valueOptions(words, {"--options"});
     if (!arguments.ok()) {
-        return usageError(io, arguments.error());
+        return refusedLine(io, arguments);
     }
     if (arguments.positional().size() != 2) {
         return usageError(io, "report necesita FICHERO e INFORME");
     }
-    if (arguments.all("--options").size() > 1) {
+    if (arguments.values("--options").size() > 1) {
         return usageError(io, suite::latin1FromUtf8("--options se da una sola vez"));
     }
     std::optional<ReportOptions> options = ReportOptions{};
-    if (std::optional<std::string> bits = arguments.option("--options")) {
+    if (std::optional<std::string> bits = arguments.value("--options")) {
         options = parseOptionBits(*bits);
         if (!options) {
             return usageError(io, "--options necesita ocho cifras 0/1: " + suite::latin1FromUtf8(*bits));

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -179,30 +180,19 @@ std::string jsonTotals(const StatusTotals& totals) {
 } // namespace
 
 int verifyCommand(const std::vector<std::string>& words, Streams io) {
-    bool json = false;
-    bool solvedOnly = false;
-    std::optional<std::string> againstPath;
-    ClassFiles classFiles;
-    std::vector<std::string> paths;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (classFiles.takeOption(words, i)) {
-            continue;
-        } else if (word == "--json") {
-            json = true;
-        } else if (word == "--solved") {
-            solvedOnly = true;
-        } else if (word == "--against") {
-            if (i + 1 >= words.size()) {
-                return usageError(io, "falta el valor de --against");
-            }
-            againstPath = words[++i];
-        } else if (word.size() > 1 && word.front() == '-') {
-            return usageError(io, suite::latin1FromUtf8("opción desconocida: " + word));
-        } else {
-            paths.push_back(word);
-        }
+    std::vector<suite::CommandOption> options{
+        {.name = "--json"}, {.name = "--solved"}, {.name = "--against", .takesValue = true}};
+    std::ranges::copy(ClassFiles::options(), std::back_inserter(options));
+    const suite::CommandLine line(words, options);
+    if (!line.ok()) {
+        return refusedLine(io, line);
     }
+    const bool json = line.has("--json");
+    const bool solvedOnly = line.has("--solved");
+    const std::optional<std::string> againstPath = line.value("--against");
+    const std::vector<std::string>& paths = line.positional();
+    ClassFiles classFiles;
+    classFiles.readOptions(line);
     if (!classFiles.optionError().empty()) {
         return usageError(io, classFiles.optionError());
     }

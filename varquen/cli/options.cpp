@@ -1,33 +1,39 @@
 #include "options.h"
 
+#include "suite/command_line.h"
+
+#include <array>
+
 namespace varquen::cli {
 
+namespace {
+
+constexpr std::array<suite::CommandOption, 7> kOptions{{
+    {.name = "--tex"},
+    {.name = "--unicode"},
+    {.name = "--help", .alias = "-h"},
+    {.name = "--version"},
+    {.name = "--valid"},
+    {.name = "--json"},
+    {.name = "--tptp"},
+}};
+
+} // namespace
+
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments) {
-    Options options;
-    bool haveFile = false;
-    for (const std::string& argument : arguments) {
-        if (argument == "--tex") {
-            options.tex = true;
-        } else if (argument == "--unicode") {
-            options.unicode = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--version") {
-            options.version = true;
-        } else if (argument == "--valid") {
-            options.valid = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--tptp") {
-            options.tptp = true;
-        } else if (!haveFile && (argument == "-" || argument.rfind("--", 0) != 0)) {
-            options.file = argument;
-            haveFile = true;
-        } else {
-            return std::nullopt;
-        }
+    const suite::CommandLine line(arguments, kOptions);
+    if (!line.ok() || line.positional().size() > 1) {
+        return std::nullopt;
     }
-    if (!haveFile && !options.help && !options.version) {
+    Options options{.tex = line.has("--tex"),
+                    .unicode = line.has("--unicode"),
+                    .help = line.has("--help"),
+                    .version = line.has("--version"),
+                    .valid = line.has("--valid"),
+                    .json = line.has("--json"),
+                    .tptp = line.has("--tptp"),
+                    .file = line.positional().empty() ? std::string() : line.positional().front()};
+    if (line.positional().empty() && !options.help && !options.version) {
         return std::nullopt;
     }
     // A question is answered one way: plain or JSON, never as a translation in TeX or signs.

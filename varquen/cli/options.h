@@ -17,7 +17,8 @@ struct Options {
     std::string file;  // "-" for standard input
 };
 
-// Options from argv[1..]; nothing when the command line is not `[--tex] [--unicode] FILE`,
+// Options from argv[1..] (an option starts with "-"; "-" alone is standard input); nothing when
+// the command line is not `[--tex] [--unicode] FILE`,
 // `--valid [--json] FILE`, `--tptp FILE`, `--help`, `-h` or `--version`.
 std::optional<Options> parseOptions(const std::vector<std::string>& arguments);
 

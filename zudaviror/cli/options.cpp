@@ -1,5 +1,9 @@
 #include "options.h"
 
+#include "suite/command_line.h"
+
+#include <array>
+
 namespace zudaviror::cli {
 
 const char* const kUsageLine = "Uso: zudaviror-cli [--steps] [--unicode] [--log FICHERO] FÓRMULA\n";
@@ -51,55 +55,59 @@ OptionsRead checkCombination(const CliOptions& options) {
     return {.value = options, .reason = {}};
 }
 
-bool isOption(const std::string& argument) {
-    return argument.size() > 2 && argument.starts_with("--");
+constexpr std::array<suite::CommandOption, 10> kOptions{{
+    {.name = "--steps"},
+    {.name = "--unicode"},
+    {.name = "--help", .alias = "-h"},
+    {.name = "--version"},
+    {.name = "--valid"},
+    {.name = "--tptp"},
+    {.name = "--json"},
+    {.name = "--proof"},
+    {.name = "--system", .takesValue = true},
+    {.name = "--log", .takesValue = true, .valueName = "el nombre del fichero"},
+}};
+
+CliQuestion question(const suite::CommandLine& line) {
+    if (line.has("--valid")) {
+        return CliQuestion::Validity;
+    }
+    return line.has("--tptp") ? CliQuestion::Tptp : CliQuestion::Translation;
 }
 
 } // namespace
 
 OptionsRead parseOptions(const std::vector<std::string>& arguments) {
-    CliOptions options;
-    bool haveFormula = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--steps") {
-            options.steps = true;
-        } else if (argument == "--unicode") {
-            options.unicode = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--version") {
-            options.version = true;
-        } else if (argument == "--valid" || argument == "--tptp") {
-            if (options.question != CliQuestion::Translation) {
-                return usageError("--valid y --tptp no van juntas");
-            }
-            options.question = argument == "--valid" ? CliQuestion::Validity : CliQuestion::Tptp;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--proof") {
-            options.proof = true;
-        } else if (argument == "--system") {
-            options.system = i + 1 < arguments.size() ? systemNamed(arguments[i + 1]) : std::nullopt;
-            if (!options.system) {
-                return usageError("tras --system va " + systemNames());
-            }
-            ++i;
-        } else if (argument == "--log") {
-            if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
-                return usageError("falta el nombre del fichero tras --log");
-            }
-            options.logFile = arguments[++i];
-        } else if (isOption(argument)) {
-            return usageError("opción desconocida: " + argument);
-        } else if (haveFormula) {
-            return usageError("sobra un argumento: " + argument);
-        } else {
-            options.formula = argument;
-            haveFormula = true;
+    const suite::CommandLine line(arguments, kOptions);
+    if (!line.ok()) {
+        return usageError(line.error());
+    }
+    if (line.positional().size() > 1) {
+        return usageError("sobra un argumento: " + line.positional()[1]);
+    }
+    if (line.has("--valid") && line.has("--tptp")) {
+        return usageError("--valid y --tptp no van juntas");
+    }
+    CliOptions options{.question = question(line),
+                       .system = std::nullopt,
+                       .json = line.has("--json"),
+                       .proof = line.has("--proof"),
+                       .steps = line.has("--steps"),
+                       .unicode = line.has("--unicode"),
+                       .help = line.has("--help"),
+                       .version = line.has("--version"),
+                       .logFile = line.value("--log"),
+                       .formula = line.positional().empty() ? std::string() : line.positional().front()};
+    if (const std::optional<std::string> system = line.value("--system")) {
+        options.system = systemNamed(*system);
+        if (!options.system) {
+            return usageError("tras --system va " + systemNames());
         }
     }
-    if (!haveFormula && !options.help && !options.version) {
+    if (options.logFile && options.logFile->empty()) {
+        return usageError("falta el nombre del fichero tras --log");
+    }
+    if (line.positional().empty() && !options.help && !options.version) {
         return usageError("falta la fórmula");
     }
     return checkCombination(options);
