@@ -2,6 +2,8 @@
 
 #include "z3_worlds.h"
 
+#include "suite/z3_turns.h"
+
 #include <algorithm>
 
 namespace zudaviror::prover {
@@ -38,22 +40,16 @@ KripkeModel readCountermodel(const z3::model& model, Z3Worlds& worlds, const Wor
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// Before the unbounded search, countermodels of up to this many worlds are asked for, fewest
-// first, with every quantifier written out over them: questions without quantifiers, answered in
-// milliseconds, where the unbounded search in S4 and S5 can run for seconds while two worlds
-// refute the formula (□◇p→◇□p). A student reads the smallest countermodel best, too. (On a thread
-// beside the unbounded search they would cost valid formulas nothing, but Z3 4.8 leaks memory
-// when two contexts check at once.)
-constexpr std::size_t LargestBoundedFrame = 4;
+// Countermodels of up to this many worlds are asked for with every quantifier written out over
+// them: questions without quantifiers, answered in milliseconds, where the unbounded search in S4
+// and S5 can run for seconds while two worlds refute the formula (□◇p→◇□p).
+constexpr int kLargestBoundedFrame = 4;
 // Unless writing out makes more formulas than this.
-constexpr double LargestWrittenOut = 500000;
-// No new such question is begun after this share of the time (a tenth); the unbounded search
-// has the rest.
-constexpr int BoundedShare = 10;
+constexpr double kLargestWrittenOut = 500000;
 // The most work each of them may take, in Z3's resource units (a four-world question at the
 // limits takes about 60 000, some 10 ms here). A limit on work rather than on time starts no
 // timer: Z3's timers, one per timed question, are where a deadlock has been reported.
-constexpr unsigned BoundedEffort = 1000000;
+constexpr unsigned kBoundedEffort = 1000000;
 
 // Model-based instantiation finds the small models that modal formulas have, and E-matching the
 // proofs; Z3's own choice for these problems ran past any time limit in S4 and S5.
@@ -105,74 +101,78 @@ z3::model fewestArrows(z3::solver& solver, Z3Worlds& worlds, Clock::time_point g
     return model;
 }
 
-// A countermodel of as few worlds as there are, in a context of its own (the terms of a context
-// change how fast Z3 proves in it): the question over 1, 2, … worlds, written out, until one is
-// given, writing out grows too large, or `giveUp`.
-std::optional<KripkeModel> fewestWorlds(const WorldFormula& formula, ModalSystem system,
-                                        Clock::time_point giveUp) {
+// A countermodel over `count` worlds, written out, in a context of its own (the terms of a
+// context change how fast Z3 proves in it).
+std::optional<ValidityAnswer> inWorlds(std::size_t count, const WorldFormula& formula, ModalSystem system,
+                                       milliseconds limit) {
     z3::context context;
-    for (std::size_t count = 1; count <= LargestBoundedFrame && Clock::now() < giveUp; ++count) {
-        if (Z3Worlds::writtenOutSize(formula, count) > LargestWrittenOut) {
-            break;
-        }
-        Z3Worlds worlds(context, count);
-        // Without quantifiers, and with the worlds as constants of a sort, the question is one of
-        // equality and uninterpreted functions, which Z3's solver for that logic answers at once.
-        z3::solver solver(context, "QF_UF");
-        z3::params parameters(context);
-        parameters.set("rlimit", BoundedEffort);
-        solver.set(parameters);
-        solver.add(worlds.writtenWorldsApart());
-        const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
-        if (solver.check() == z3::sat) {
-            return generatedSubmodel(
-                readCountermodel(fewestArrows(solver, worlds, giveUp), worlds, formula, failing));
-        }
+    Z3Worlds worlds(context, count);
+    // Without quantifiers, and with the worlds as constants of a sort, the question is one of
+    // equality and uninterpreted functions, which Z3's solver for that logic answers at once.
+    z3::solver solver(context, "QF_UF");
+    z3::params parameters(context);
+    parameters.set("rlimit", kBoundedEffort);
+    solver.set(parameters);
+    solver.add(worlds.writtenWorldsApart());
+    const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
+    if (solver.check() != z3::sat) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const z3::model model = fewestArrows(solver, worlds, Clock::now() + limit);
+    return ValidityAnswer{{suite::Validity::NotValid, {}},
+                          generatedSubmodel(readCountermodel(model, worlds, formula, failing))};
 }
 
-ValidityAnswer unknown(std::string reason) {
-    return {{suite::Validity::Unknown, std::move(reason)}, std::nullopt};
-}
-
-ValidityAnswer decideInZ3(const WorldFormula& formula, ModalSystem system, milliseconds timeLimit) {
-    const Clock::time_point deadline = Clock::now() + timeLimit;
-    if (std::optional<KripkeModel> small =
-            fewestWorlds(formula, system, Clock::now() + timeLimit / BoundedShare)) {
-        return {{suite::Validity::NotValid, {}}, std::move(*small)};
-    }
+// The question over any number of worlds.
+std::optional<ValidityAnswer> inAnyWorlds(const WorldFormula& formula, ModalSystem system, milliseconds limit,
+                                          std::string& reason) {
     z3::context context;
     Z3Worlds worlds(context);
     z3::solver solver(context);
     const z3::expr failing = askForCountermodel(solver, worlds, formula, system);
-    setParameters(solver, suite::timeLeft(deadline));
+    setParameters(solver, limit);
     switch (solver.check()) {
     case z3::unsat:
-        return {{suite::Validity::Valid, {}}, std::nullopt};
+        return ValidityAnswer{{suite::Validity::Valid, {}}, std::nullopt};
     case z3::sat:
-        return {{suite::Validity::NotValid, {}},
-                generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing))};
+        return ValidityAnswer{
+            {suite::Validity::NotValid, {}},
+            generatedSubmodel(readCountermodel(solver.get_model(), worlds, formula, failing))};
     case z3::unknown:
         break;
     }
-    const std::string reason = solver.reason_unknown();
-    const bool timedOut =
-        reason.find("timeout") != std::string::npos || reason.find("canceled") != std::string::npos;
-    return unknown(timedOut ? std::string(suite::kTimeLimitReason) : "Z3: " + reason);
+    reason = solver.reason_unknown();
+    return std::nullopt;
+}
+
+ValidityAnswer unknownAnswer(suite::ValidityVerdict verdict) {
+    return {std::move(verdict), std::nullopt};
 }
 
 } // namespace
 
 ValidityAnswer Z3ValidityProver::decide(const WorldFormula& formula, ModalSystem system,
                                         std::chrono::milliseconds timeLimit) {
-    try {
-        return decideInZ3(formula, system, timeLimit);
-    } catch (const z3::exception& error) {
-        return unknown(std::string("Z3: ") + error.msg());
-    } catch (const std::bad_alloc&) {
-        return unknown("no queda memoria para el demostrador");
-    }
+    const suite::Z3Question<ValidityAnswer> question{
+        .attempt =
+            [&](int size, milliseconds limit, std::string& reason) {
+                return size == 0 ? inAnyWorlds(formula, system, limit, reason)
+                                 : inWorlds(static_cast<std::size_t>(size), formula, system, limit);
+            },
+        .countermodelSize =
+            [](const ValidityAnswer& answer) {
+                return answer.countermodel ? static_cast<int>(answer.countermodel->worldCount) : 0;
+            },
+        .fits =
+            [&](int size) {
+                return Z3Worlds::writtenOutSize(formula, static_cast<std::size_t>(size)) <=
+                       kLargestWrittenOut;
+            },
+        .smallest = 1,
+        .largest = kLargestBoundedFrame,
+        .unknown = unknownAnswer};
+    return suite::guardedZ3<ValidityAnswer>([&] { return suite::askInTurns(question, timeLimit, {}); },
+                                            unknownAnswer);
 }
 
 } // namespace zudaviror::prover

@@ -25,9 +25,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // How often a run looks whether it was asked to stop.
-constexpr std::chrono::milliseconds StopCheckInterval{10};
+constexpr std::chrono::milliseconds kStopCheckInterval{10};
 // A prover's output beyond this is read and dropped: the status line comes before any proof.
-constexpr std::size_t MaxOutputKept = 1 << 20;
+constexpr std::size_t kMaxOutputKept = 1 << 20;
 
 class Descriptor {
   public:
@@ -131,12 +131,10 @@ std::string_view statusWord(std::string_view output) {
 std::string noAnswerReason(std::string_view output, std::string_view proverName) {
     const std::string_view status = statusWord(output);
     if (status == "ResourceOut" || status == "Timeout") {
-        return std::string(kTimeLimitReason);
+        return proverStopReason(proverName, ProverStop::TimeLimit);
     }
-    if (status == "MemoryOut") {
-        return "el demostrador " + std::string(proverName) + " se ha quedado sin memoria";
-    }
-    return "el demostrador " + std::string(proverName) + " no llega a una respuesta";
+    return proverStopReason(proverName,
+                            status == "MemoryOut" ? ProverStop::OutOfMemory : ProverStop::NoAnswer);
 }
 
 } // namespace
@@ -193,7 +191,7 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
     while (!stop.stop_requested() && Clock::now() < deadline) {
         pollfd fds[2] = {{output.get(), POLLIN, 0}, {ours.get(), POLLOUT, 0}};
         const auto wait =
-            std::min(StopCheckInterval,
+            std::min(kStopCheckInterval,
                      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()) +
                          std::chrono::milliseconds(1));
         if (::poll(fds, ours.get() >= 0 ? 2 : 1, static_cast<int>(wait.count())) < 0 && errno != EINTR) {
@@ -214,7 +212,7 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
             const ssize_t got = ::read(output.get(), buffer, sizeof buffer);
             if (got > 0) {
                 text.append(buffer, std::min(static_cast<std::size_t>(got),
-                                             MaxOutputKept - std::min(MaxOutputKept, text.size())));
+                                             kMaxOutputKept - std::min(kMaxOutputKept, text.size())));
                 continue;
             }
             if (got == 0 || errno != EINTR) {
@@ -225,9 +223,9 @@ TptpProverAnswer askTptpProver(const std::vector<std::string>& command, std::str
         }
     }
     if (stop.stop_requested()) {
-        return {SzsStatus::NoAnswer, std::string(kCancelledReason), true};
+        return {SzsStatus::NoAnswer, proverStopReason(proverName, ProverStop::Cancelled), true};
     }
-    return {SzsStatus::NoAnswer, std::string(kTimeLimitReason), true};
+    return {SzsStatus::NoAnswer, proverStopReason(proverName, ProverStop::TimeLimit), true};
 }
 
 } // namespace suite

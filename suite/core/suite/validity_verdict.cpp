@@ -17,6 +17,24 @@ std::string_view validityWord(Validity validity) {
     return "desconocido";
 }
 
+std::string proverStopReason(std::string_view prover, ProverStop stop, std::string_view detail) {
+    switch (stop) {
+    case ProverStop::TimeLimit:
+        return std::string(kTimeLimitReason);
+    case ProverStop::Cancelled:
+        return std::string(kCancelledReason);
+    case ProverStop::OutOfMemory:
+        return "el demostrador " + std::string(prover) + " se ha quedado sin memoria";
+    case ProverStop::NoAnswer:
+        break;
+    }
+    std::string reason = "el demostrador " + std::string(prover) + " no llega a una respuesta";
+    if (!detail.empty()) {
+        reason += " (" + std::string(detail) + ")";
+    }
+    return reason;
+}
+
 std::string verdictLine(const ValidityVerdict& verdict) {
     std::string line(validityWord(verdict.validity));
     if (!verdict.reason.empty()) {

@@ -31,6 +31,14 @@ inline std::chrono::milliseconds timeLeft(std::chrono::steady_clock::time_point 
                                                       deadline - std::chrono::steady_clock::now()));
 }
 
+// How a prover ended without an answer.
+enum class ProverStop { TimeLimit, Cancelled, OutOfMemory, NoAnswer };
+
+// The reason an unknown verdict gives for it, the same for every prover: kTimeLimitReason,
+// kCancelledReason, "el demostrador E se ha quedado sin memoria", "el demostrador E no llega a una
+// respuesta", with the prover's own words in brackets after it when there are some.
+std::string proverStopReason(std::string_view prover, ProverStop stop, std::string_view detail = {});
+
 // "válida", "no válida", "desconocido" (UTF-8).
 std::string_view validityWord(Validity validity);
 
