@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <map>
@@ -164,6 +165,9 @@ bool mentions(const std::string& text, const std::string& name) {
     return std::regex_search(text, std::regex("\\b" + name + "\\b"));
 }
 
+// The shared library's folders: Qt-free, with Z3, with Qt.
+constexpr std::array<const char*, 3> kSuiteRooms{"core", "z3", "qt"};
+
 // The pieces of the shared library the layout names are headers of suite/.
 TEST(Architecture, EveryPieceOfTheSharedLibraryIsAHeader) {
     std::string entry;
@@ -180,9 +184,9 @@ TEST(Architecture, EveryPieceOfTheSharedLibraryIsAHeader) {
     int checked = 0;
     for (const std::string& word : quotedWords(entry)) {
         if (std::regex_match(word, std::regex("[a-z][a-z0-9_]*"))) {
-            EXPECT_TRUE(fs::exists(kSource / "suite/core/suite" / (word + ".h")) ||
-                        fs::exists(kSource / "suite/qt/suite" / (word + ".h")))
-                << word;
+            EXPECT_TRUE(std::any_of(kSuiteRooms.begin(), kSuiteRooms.end(), [&word](const char* room) {
+                return fs::exists(kSource / "suite" / room / "suite" / (word + ".h"));
+            })) << word;
         } else {
             EXPECT_TRUE(mentions(suiteHeaders, word)) << word;
         }
@@ -486,6 +490,85 @@ TEST(Architecture, FunctionsFollowTheOneNamingRule) {
     }
     EXPECT_TRUE(offending.empty()) << ::testing::PrintToString(offending);
     EXPECT_GE(constructors, 100U);
+}
+
+// The spans of tokens inside a namespace that holds nothing but `inline constexpr` codes
+// (varquen's token codes, zudaviror's FormulaCode): an alphabet, whose codes are named as the
+// enumerators they stand for.
+std::vector<bool> insideCodeTables(const std::vector<std::string>& tokens) {
+    std::vector<bool> inside(tokens.size(), false);
+    for (std::size_t at = 0; at + 2 < tokens.size(); ++at) {
+        // A program's own namespace holds more than codes, even in a header that holds only them.
+        static const std::set<std::string> programs{"osmira", "suite", "varquen", "zudaviror"};
+        if (tokens[at] != "namespace" || tokens[at + 2] != "{" || programs.count(tokens[at + 1]) != 0) {
+            continue;
+        }
+        std::size_t close = at + 3;
+        bool onlyCodes = true;
+        for (bool statementStart = true; close < tokens.size() && tokens[close] != "}"; ++close) {
+            if (statementStart && (tokens[close] != "inline" || close + 1 >= tokens.size() ||
+                                   tokens[close + 1] != "constexpr")) {
+                onlyCodes = false;
+            }
+            statementStart = tokens[close] == ";";
+        }
+        if (onlyCodes) {
+            std::fill(inside.begin() + static_cast<std::ptrdiff_t>(at),
+                      inside.begin() + static_cast<std::ptrdiff_t>(close), true);
+        }
+    }
+    return inside;
+}
+
+// The name a `const` or `constexpr` at `at` declares with a value (`= …` or `{…}`), or nothing
+// for a parameter, a cast or a function.
+std::string constantDeclaredAt(const std::vector<std::string>& tokens, std::size_t at) {
+    for (std::size_t next = at + 1; next < tokens.size(); ++next) {
+        const std::string& token = tokens[next];
+        const bool qualifier = token == ":" && (tokens[next - 1] == ":" ||
+                                                (next + 1 < tokens.size() && tokens[next + 1] == ":"));
+        if (token == ";" || token == "(" || token == ")" || (token == ":" && !qualifier)) {
+            return {}; // a range-for's ":" ends a loop variable, "::" goes on
+        }
+        if (token != "=" && token != "{") {
+            continue;
+        }
+        std::size_t name = next - 1;
+        if (tokens[name] == "]") { // an array: Name[] or Name[N]
+            while (name > at && tokens[name] != "[") {
+                --name;
+            }
+            --name;
+        }
+        return name > at ? tokens[name] : std::string();
+    }
+    return {};
+}
+
+// Constants are named kLikeThis, except the codes of an alphabet and the names the design spells.
+TEST(Architecture, ConstantsFollowTheOneNamingRule) {
+    const std::set<std::string> spelled{"SymbolChars"};
+    std::set<std::string> offending;
+    std::size_t constants = 0;
+    for (const fs::path& file : sourceFiles()) {
+        const std::vector<std::string> tokens = tokensOf(suite::testing::readFile(file));
+        const std::vector<bool> codes = insideCodeTables(tokens);
+        for (std::size_t at = 0; at < tokens.size(); ++at) {
+            if (tokens[at] != "const" && tokens[at] != "constexpr") {
+                continue;
+            }
+            const std::string name = constantDeclaredAt(tokens, at);
+            if (name.empty()) {
+                continue;
+            }
+            ++constants;
+            if (isPascalCase(name) && !codes[at] && spelled.count(name) == 0) {
+                offending.insert(name + " (" + file.filename().string() + ")");
+            }
+        }
+    }
+    EXPECT_TRUE(offending.empty()) << ::testing::PrintToString(offending);
+    EXPECT_GE(constants, 500U);
 }
 
 } // namespace

@@ -11,11 +11,11 @@ namespace varquen::app {
 namespace {
 
 QString sign(int k) {
-    return QString::fromUtf8(SymbolSigns[k].data(), static_cast<qsizetype>(SymbolSigns[k].size()));
+    return QString::fromUtf8(kSymbolSigns[k].data(), static_cast<qsizetype>(kSymbolSigns[k].size()));
 }
 
 int signIndex(QChar c) {
-    for (int k = 0; k < KeywordCount; ++k) {
+    for (int k = 0; k < kKeywordCount; ++k) {
         if (sign(k) == c) {
             return k;
         }

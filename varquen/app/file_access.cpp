@@ -12,7 +12,7 @@
 namespace varquen::app {
 
 WholeFileRead readWholeFile(const QString& path) {
-    suite::FileRead read = suite::readRegularFile(QFile::encodeName(path).toStdString(), MaxFormulaFileSize);
+    suite::FileRead read = suite::readRegularFile(QFile::encodeName(path).toStdString(), kMaxFormulaFileSize);
     switch (read.failure) {
     case suite::ReadFailure::None:
         return {std::move(read.value), {}};

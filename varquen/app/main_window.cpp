@@ -31,12 +31,12 @@ namespace varquen::app {
 
 namespace {
 
-const QString OpenFilter = QStringLiteral("Ficheros de texto|*.txt|Todos los ficheros|*.*");
-const QString SaveFilter =
+const QString kOpenFilter = QStringLiteral("Ficheros de texto|*.txt|Todos los ficheros|*.*");
+const QString kSaveFilter =
     QStringLiteral("Ficheros de Texto|*.txt|Ficheros de TeX|*.tex|Todos los ficheros|*.*");
-const QString SansSerif = QStringLiteral("MS Sans Serif");
-const QString Symbol = QStringLiteral("Symbol");
-const QString TextPattern = QStringLiteral("*.txt");
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kSymbol = QStringLiteral("Symbol");
+const QString kTextPattern = QStringLiteral("*.txt");
 
 // Engine messages travel to the host's message boxes.
 class HostNotifier : public Notifier {
@@ -76,7 +76,7 @@ struct Placement {
 };
 
 template <typename Widget>
-Widget* place(QWidget* parent, const Placement& at, int pixelSize, const QString& family = SansSerif) {
+Widget* place(QWidget* parent, const Placement& at, int pixelSize, const QString& family = kSansSerif) {
     auto* widget = new Widget(parent);
     widget->setObjectName(QString::fromLatin1(at.name));
     widget->setGeometry(at.left, at.top, at.width, at.height);
@@ -92,7 +92,7 @@ TForm1::TForm1(Host& host, QWidget* parent) : QMainWindow(parent), host_(host) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(programIcon());
-    setFont(systemFont(SansSerif, 16));
+    setFont(systemFont(kSansSerif, 16));
     buildWidgets();
     buildMenu();
     borratext();
@@ -199,17 +199,17 @@ void TForm1::buildPanes(QWidget* client) {
 
 void TForm1::buildSymbolButtons(QWidget* client) {
     const std::array<std::pair<char, const char*>, 6> buttons = {{
-        {SymbolChars[ImpliesIndex], "Botón para obtener una implicación"},
-        {SymbolChars[NotIndex], "Botón para obtener una negación"},
-        {SymbolChars[AndIndex], "Botón para obtener un and"},
-        {SymbolChars[OrIndex], "Botón para obtener un or"},
-        {SymbolChars[ExistsIndex], "Botón para obtener un existe"},
-        {SymbolChars[ForAllIndex], "Botón para obtener un paratodo"},
+        {SymbolChars[kImpliesIndex], "Botón para obtener una implicación"},
+        {SymbolChars[kNotIndex], "Botón para obtener una negación"},
+        {SymbolChars[kAndIndex], "Botón para obtener un and"},
+        {SymbolChars[kOrIndex], "Botón para obtener un or"},
+        {SymbolChars[kExistsIndex], "Botón para obtener un existe"},
+        {SymbolChars[kForAllIndex], "Botón para obtener un paratodo"},
     }};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const std::string name = "Button" + std::to_string(i + 1);
-        auto* button =
-            place<QPushButton>(client, {name.c_str(), 392 + 40 * static_cast<int>(i), 0, 33, 25}, 16, Symbol);
+        auto* button = place<QPushButton>(client, {name.c_str(), 392 + 40 * static_cast<int>(i), 0, 33, 25},
+                                          16, kSymbol);
         const char symbolByte = buttons[i].first;
         button->setText(displayFromModel(std::string(1, symbolByte)));
         button->setToolTip(QString::fromUtf8(buttons[i].second));
@@ -315,7 +315,7 @@ void TForm1::Nuevo1Click() {
 }
 
 void TForm1::Abrir1Click() {
-    const QString path = host_.openFileName(OpenFilter);
+    const QString path = host_.openFileName(kOpenFilter);
     if (!path.isEmpty()) {
         openFile(path);
     }
@@ -344,14 +344,14 @@ void TForm1::openFile(const QString& path) {
 QString TForm1::chooseSavePath(const QString& preset) {
     QString offered = preset;
     for (;;) {
-        const SaveChoice choice = host_.saveFileName(SaveFilter, offered);
+        const SaveChoice choice = host_.saveFileName(kSaveFilter, offered);
         if (choice.path.isEmpty()) {
             return {};
         }
         QString path = choice.path;
         // Without it the open dialog's default filter would hide the file.
-        if (choice.filterPattern == TextPattern && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
-            path += TextPattern.mid(1);
+        if (choice.filterPattern == kTextPattern && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+            path += kTextPattern.mid(1);
         }
         if (!QFileInfo::exists(path) || host_.confirmReplace(path)) {
             return path;

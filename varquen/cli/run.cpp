@@ -29,14 +29,14 @@ namespace {
 
 // Standard input is read up to one byte past the largest formula file, enough for
 // readFormulaFile to refuse a bigger one: /dev/zero never ends.
-constexpr std::size_t ReadLimit = MaxFormulaFileSize + 1;
+constexpr std::size_t kReadLimit = kMaxFormulaFileSize + 1;
 
 std::optional<std::string> readStandardInput(std::istream& in) {
     std::string bytes;
     std::array<char, 65536> buffer;
-    while (bytes.size() < ReadLimit && in) {
+    while (bytes.size() < kReadLimit && in) {
         in.read(buffer.data(),
-                static_cast<std::streamsize>(std::min(buffer.size(), ReadLimit - bytes.size())));
+                static_cast<std::streamsize>(std::min(buffer.size(), kReadLimit - bytes.size())));
         bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad()) {
@@ -55,7 +55,7 @@ std::optional<std::string> readInput(const std::string& path, std::istream& in, 
         }
         return bytes;
     }
-    suite::FileRead read = suite::readRegularFile(path, MaxFormulaFileSize);
+    suite::FileRead read = suite::readRegularFile(path, kMaxFormulaFileSize);
     switch (read.failure) {
     case suite::ReadFailure::None:
         return std::move(read.value);

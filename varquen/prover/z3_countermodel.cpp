@@ -47,14 +47,14 @@ Elements readElements(const z3::model& model, const Z3Signature& z3Signature,
 }
 
 // Calls `visit` with every tuple of the product of the given element lists; false, visiting none,
-// when there are more than Countermodel::MaxTableRows.
+// when there are more than Countermodel::kMaxTableRows.
 template <class Visit>
 bool forEachTuple(const std::vector<const std::vector<z3::expr>*>& factors, Visit visit) {
     double rows = 1;
     for (const std::vector<z3::expr>* factor : factors) {
         rows *= static_cast<double>(factor->size());
     }
-    if (rows > Countermodel::MaxTableRows) {
+    if (rows > Countermodel::kMaxTableRows) {
         return false;
     }
     if (rows == 0) {
@@ -103,9 +103,9 @@ Countermodel::Function readFunction(const z3::model& model, const Elements& elem
     }
     table.complete = forEachTuple(factors, [&](const std::vector<z3::expr>& tuple) {
         const z3::expr value = model.eval(apply(symbol, tuple), true);
-        table.entries.push_back({tupleNames(elements, tuple), function.types[0] == 0
-                                                                  ? (value.is_true() ? TrueValue : FalseValue)
-                                                                  : elements.names.at(value.to_string())});
+        table.entries.push_back({tupleNames(elements, tuple),
+                                 function.types[0] == 0 ? (value.is_true() ? kTrueValue : kFalseValue)
+                                                        : elements.names.at(value.to_string())});
     });
     return table;
 }

@@ -16,18 +16,18 @@
 
 namespace {
 
-const std::filesystem::path Cases = std::filesystem::path(TEST_DATA_DIR) / "cli";
+const std::filesystem::path kCases = std::filesystem::path(TEST_DATA_DIR) / "cli";
 
 class CliCase : public testing::TestWithParam<std::string> {};
 
 TEST_P(CliCase, OutputErrorsAndStatus) {
-    suite::testing::expectGoldenCase(Cases / GetParam(), varquen::cli::run);
+    suite::testing::expectGoldenCase(kCases / GetParam(), varquen::cli::run);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, CliCase, testing::ValuesIn(suite::testing::goldenCaseNames(Cases)),
+INSTANTIATE_TEST_SUITE_P(Folders, CliCase, testing::ValuesIn(suite::testing::goldenCaseNames(kCases)),
                          suite::testing::GoldenCaseName());
 
-const std::string Formula = "uni\nA\nvar\nx:1\nfor\nparatodo x e x x";
+const std::string kFormula = "uni\nA\nvar\nx:1\nfor\nparatodo x e x x";
 
 struct ToolRun {
     int status;
@@ -87,7 +87,7 @@ TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
     for (const auto& [arguments, message] : asked) {
         suite::testing::FullSink full;
         std::ostream out(&full);
-        std::istringstream in(Formula);
+        std::istringstream in(kFormula);
         std::ostringstream err;
         EXPECT_EQ(varquen::cli::run(arguments, in, out, err), 4) << arguments[0];
         EXPECT_EQ(err.str(), message) << arguments[0];

@@ -12,10 +12,10 @@ using varquen::writeFormulaFile;
 
 namespace {
 
-const FormulaFile WorkedExample{{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}}, "\x22 x R x f y"};
+const FormulaFile kWorkedExample{{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}}, "\x22 x R x f y"};
 
 TEST(FormulaFileWrite, SectionsCrLfAndSpelledSymbols) {
-    const auto written = writeFormulaFile(WorkedExample);
+    const auto written = writeFormulaFile(kWorkedExample);
     ASSERT_TRUE(written.bytes);
     EXPECT_EQ(
         *written.bytes,
@@ -64,7 +64,7 @@ TEST(FormulaFileWrite, RefusesWhatTheReaderCouldNotReadBack) {
 }
 
 TEST(FormulaFileRead, RoundTripRestoresSymbolsAndWidensSpacing) {
-    FormulaFile file = WorkedExample;
+    FormulaFile file = kWorkedExample;
     file.formula = "( p x \xD9 q x )";
     const auto read = readFormulaFile(*writeFormulaFile(file).bytes);
     ASSERT_TRUE(read.value);
@@ -133,9 +133,9 @@ TEST(FormulaFileRead, RefusesOverLongLineOrFormulaInsteadOfCutting) {
 // Any file the program can use is far smaller; without the limit a huge file of empty lines under
 // "uni" became millions of list entries.
 TEST(FormulaFileRead, RefusesAFileBeyondTheSizeLimit) {
-    constexpr std::size_t Limit = 1024 * 1024;
-    EXPECT_TRUE(readFormulaFile("uni\n" + std::string(Limit - 4, '\n')).value);
-    const auto read = readFormulaFile("uni\n" + std::string(Limit - 3, '\n'));
+    constexpr std::size_t kLimit = 1024 * 1024;
+    EXPECT_TRUE(readFormulaFile("uni\n" + std::string(kLimit - 4, '\n')).value);
+    const auto read = readFormulaFile("uni\n" + std::string(kLimit - 3, '\n'));
     EXPECT_FALSE(read.value);
     EXPECT_EQ(read.reason,
               suite::latin1FromUtf8("El fichero tiene más de 1048576 bytes, más de los que puede tener "

@@ -358,7 +358,7 @@ bool holds(const Countermodel& model, const TestSignature& signature, const Form
         }
         throw std::invalid_argument("the countermodel lacks the relation " + formula.symbol);
     default:
-        return entryValue(model, formula.symbol, valuesOf(model, valuation, formula.terms)) == TrueValue;
+        return entryValue(model, formula.symbol, valuesOf(model, valuation, formula.terms)) == kTrueValue;
     }
 }
 

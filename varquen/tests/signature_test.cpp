@@ -20,11 +20,11 @@ using varquen::Signature;
 
 namespace {
 
-const std::string UniverseCaption = suite::latin1FromUtf8("Error en declaración de universo");
-const std::string VariableCaption = suite::latin1FromUtf8("Error en declaración de variable");
-const std::string FunctionCaption = suite::latin1FromUtf8("Error en declaración de función");
-const std::string RelationCaption = suite::latin1FromUtf8("Error en declaración de relación");
-const std::string ColonNeeded = suite::latin1FromUtf8("Se necesita : en la declaración");
+const std::string kUniverseCaption = suite::latin1FromUtf8("Error en declaración de universo");
+const std::string kVariableCaption = suite::latin1FromUtf8("Error en declaración de variable");
+const std::string kFunctionCaption = suite::latin1FromUtf8("Error en declaración de función");
+const std::string kRelationCaption = suite::latin1FromUtf8("Error en declaración de relación");
+const std::string kColonNeeded = suite::latin1FromUtf8("Se necesita : en la declaración");
 
 enum class Kind { Universe, Variable, Function, Relation };
 
@@ -75,13 +75,13 @@ TEST_P(DeclarationRefusal, ShowsOneMessageAndDeclaresNothing) {
     EXPECT_EQ(signature.relationCount(), 0);
 }
 
-const std::string TypeRange0 = suite::latin1FromUtf8(
+const std::string kTypeRange0 = suite::latin1FromUtf8(
     "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 0\n");
-const std::string TypeRange2 = suite::latin1FromUtf8(
+const std::string kTypeRange2 = suite::latin1FromUtf8(
     "No se admiten variables de tipo menor que 1,\no mayor que el número de universos: 2\n");
-const std::string NulInEntry =
+const std::string kNulInEntry =
     suite::latin1FromUtf8("Lo siento, no se admiten declaraciones con un carácter nulo (código 0)");
-const std::string NoParameters = suite::latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
+const std::string kNoParameters = suite::latin1FromUtf8("No se admiten relaciones sin al menos un parámetro");
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, DeclarationRefusal,
@@ -91,39 +91,39 @@ INSTANTIATE_TEST_SUITE_P(
                     Kind::Universe,
                     "",
                     "Lo siento no se admiten universos sin nombre",
-                    UniverseCaption},
+                    kUniverseCaption},
         RefusalCase{"BlankUniverse",
                     {},
                     Kind::Universe,
                     " \t ",
                     "Lo siento no se admiten universos sin nombre",
-                    UniverseCaption},
-        RefusalCase{"EmptyVariable", {"A"}, Kind::Variable, "", ColonNeeded, VariableCaption},
-        RefusalCase{"EmptyFunction", {"A"}, Kind::Function, "", ColonNeeded, FunctionCaption},
-        RefusalCase{"EmptyRelation", {"A"}, Kind::Relation, "", ColonNeeded, RelationCaption},
+                    kUniverseCaption},
+        RefusalCase{"EmptyVariable", {"A"}, Kind::Variable, "", kColonNeeded, kVariableCaption},
+        RefusalCase{"EmptyFunction", {"A"}, Kind::Function, "", kColonNeeded, kFunctionCaption},
+        RefusalCase{"EmptyRelation", {"A"}, Kind::Relation, "", kColonNeeded, kRelationCaption},
         RefusalCase{"UnnamedVariable",
                     {"A"},
                     Kind::Variable,
                     ":1",
                     "Lo siento no se admiten variables sin nombre",
-                    VariableCaption},
+                    kVariableCaption},
         RefusalCase{"UnnamedFunction",
                     {"A"},
                     Kind::Function,
                     " :1",
                     "Lo siento no se admiten funciones sin nombre",
-                    FunctionCaption},
+                    kFunctionCaption},
         RefusalCase{"UnnamedRelation",
                     {"A"},
                     Kind::Relation,
                     ":2",
                     "Lo siento no se admiten relaciones sin nombre",
-                    RelationCaption},
-        RefusalCase{"VariableWithoutType", {"A", "B"}, Kind::Variable, "p:", TypeRange2, VariableCaption},
-        RefusalCase{"VariableOfTypeZero", {"A", "B"}, Kind::Variable, "p:0", TypeRange2, VariableCaption},
+                    kRelationCaption},
+        RefusalCase{"VariableWithoutType", {"A", "B"}, Kind::Variable, "p:", kTypeRange2, kVariableCaption},
+        RefusalCase{"VariableOfTypeZero", {"A", "B"}, Kind::Variable, "p:0", kTypeRange2, kVariableCaption},
         RefusalCase{
-            "VariableBeyondUniverses", {"A", "B"}, Kind::Variable, "p:3", TypeRange2, VariableCaption},
-        RefusalCase{"VariableBeforeAnyUniverse", {}, Kind::Variable, "p:1", TypeRange0, VariableCaption},
+            "VariableBeyondUniverses", {"A", "B"}, Kind::Variable, "p:3", kTypeRange2, kVariableCaption},
+        RefusalCase{"VariableBeforeAnyUniverse", {}, Kind::Variable, "p:1", kTypeRange0, kVariableCaption},
         RefusalCase{"VariableNamedLikeKeyword",
                     {"A"},
                     Kind::Variable,
@@ -144,48 +144,48 @@ INSTANTIATE_TEST_SUITE_P(
                     Kind::Function,
                     "f:1,0",
                     suite::latin1FromUtf8("Los parámetros de f deben ser de tipo mayor o igual que 1"),
-                    FunctionCaption},
+                    kFunctionCaption},
         RefusalCase{"ParameterBeyondUniverses",
                     {"A"},
                     Kind::Function,
                     "f:1,2",
                     suite::latin1FromUtf8(
                         "Los parámetros de f deben ser de tipo menor o igual\nque el máximo universo: 1"),
-                    FunctionCaption},
+                    kFunctionCaption},
         RefusalCase{"ResultBeyondUniverses",
                     {"A"},
                     Kind::Function,
                     "g:2",
                     suite::latin1FromUtf8(
                         "Los parámetros de g deben ser de tipo menor o igual\nque el máximo universo: 1"),
-                    FunctionCaption},
+                    kFunctionCaption},
         RefusalCase{"ParameterListSyntax",
                     {"A", "B"},
                     Kind::Function,
                     "f:1;2",
                     suite::latin1FromUtf8("Error de sintaxis en lista de parámetros de f\n"),
-                    FunctionCaption},
-        RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", NoParameters, RelationCaption},
-        RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", NoParameters, RelationCaption},
+                    kFunctionCaption},
+        RefusalCase{"RelationOfArityZero", {"A"}, Kind::Relation, "r:0", kNoParameters, kRelationCaption},
+        RefusalCase{"RelationWithoutArity", {"A"}, Kind::Relation, "r:", kNoParameters, kRelationCaption},
         // Numbers that overflow 32 bits must not wrap round into a valid type or arity.
         RefusalCase{"VariableTypeOverflow",
                     {"A"},
                     Kind::Variable,
                     "p:4294967297",
                     suite::latin1FromUtf8("Número demasiado grande en la declaración"),
-                    VariableCaption},
+                    kVariableCaption},
         RefusalCase{"ArityOverflow",
                     {"A"},
                     Kind::Relation,
                     "r:4294967297",
                     suite::latin1FromUtf8("Número demasiado grande en la declaración"),
-                    RelationCaption},
+                    kRelationCaption},
         RefusalCase{"ParameterOverflow",
                     {"A"},
                     Kind::Function,
                     "f:1,4294967297",
                     suite::latin1FromUtf8("Número demasiado grande en la declaración"),
-                    FunctionCaption},
+                    kFunctionCaption},
         RefusalCase{
             "EntryLongerThan255",
             {"A"},
@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
             std::string(254, 'r') + ":12",
             suite::latin1FromUtf8(
                 "Lo siento no se admiten declaraciones de más de 255 caracteres (sin contar los blancos)"),
-            RelationCaption},
+            kRelationCaption},
         RefusalCase{"ThirtyTwoParameters",
                     {"A"},
                     Kind::Function,
@@ -206,15 +206,16 @@ INSTANTIATE_TEST_SUITE_P(
                             return s;
                         }(),
                     suite::latin1FromUtf8("Lo siento no se admiten más de 31 parámetros en f"),
-                    FunctionCaption},
+                    kFunctionCaption},
         // A NUL byte showed nowhere ("A\0B" looked like "AB") and stayed in the name.
-        RefusalCase{"NulInUniverse", {}, Kind::Universe, std::string("A\0B", 3), NulInEntry, UniverseCaption},
         RefusalCase{
-            "NulInVariable", {"A"}, Kind::Variable, std::string("x:1\0", 4), NulInEntry, VariableCaption},
+            "NulInUniverse", {}, Kind::Universe, std::string("A\0B", 3), kNulInEntry, kUniverseCaption},
         RefusalCase{
-            "NulInFunction", {"A"}, Kind::Function, std::string("f\0:1", 4), NulInEntry, FunctionCaption},
+            "NulInVariable", {"A"}, Kind::Variable, std::string("x:1\0", 4), kNulInEntry, kVariableCaption},
         RefusalCase{
-            "NulInRelation", {"A"}, Kind::Relation, std::string(" r:2\0", 5), NulInEntry, RelationCaption}),
+            "NulInFunction", {"A"}, Kind::Function, std::string("f\0:1", 4), kNulInEntry, kFunctionCaption},
+        RefusalCase{
+            "NulInRelation", {"A"}, Kind::Relation, std::string(" r:2\0", 5), kNulInEntry, kRelationCaption}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
 TEST(Declarations, BlanksAreRemovedFirstAndTrailingTextIgnored) {
@@ -289,7 +290,7 @@ TEST(Declarations, TokenCodesPackClassAndIndex) {
         ASSERT_GE(index, 0) << name;
         EXPECT_EQ(signature.token(index).code, code) << name;
     }
-    EXPECT_EQ(signature.token(varquen::ForAllIndex).texForm, "\\forall");
+    EXPECT_EQ(signature.token(varquen::kForAllIndex).texForm, "\\forall");
     EXPECT_EQ(signature.token(signature.findToken("f")).texForm, "f");
     signature.resetSignature();
     EXPECT_EQ(signature.tokenCount(), 7);
@@ -319,7 +320,7 @@ TEST(Declarations, ClassLimits) {
     EXPECT_EQ(signature.declareUniverse("Extra"), DeclarationStatus::Refused);
     ASSERT_EQ(notifier.boxes.size(), 1u);
     EXPECT_EQ(notifier.boxes[0].text, suite::latin1FromUtf8("Lo siento no se admiten más de 256 universos"));
-    EXPECT_EQ(notifier.boxes[0].caption, UniverseCaption);
+    EXPECT_EQ(notifier.boxes[0].caption, kUniverseCaption);
 
     struct Limit {
         Kind kind;
@@ -328,11 +329,11 @@ TEST(Declarations, ClassLimits) {
         std::string caption;
     };
     const Limit limits[] = {
-        {Kind::Variable, ":1", "Lo siento no se admiten mas de 256 variables", VariableCaption},
+        {Kind::Variable, ":1", "Lo siento no se admiten mas de 256 variables", kVariableCaption},
         {Kind::Function, ":1,1", suite::latin1FromUtf8("Lo siento no se admiten más de 256 funciones"),
-         FunctionCaption},
+         kFunctionCaption},
         {Kind::Relation, ":1", suite::latin1FromUtf8("Lo siento no se admiten más de 256 relaciones"),
-         RelationCaption}};
+         kRelationCaption}};
     for (const Limit& limit : limits) {
         const std::string prefix = std::string(1, "vfr"[static_cast<int>(limit.kind) - 1]);
         for (int i = 0; i < 256; ++i) {

@@ -22,27 +22,28 @@ using varquen::translateFormula;
 namespace {
 
 // The worked example's signature: universes A, B; x:1, y:2; f:1,2; R:2.
-const Declarations Example{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
+const Declarations kExample{{"A", "B"}, {"x:1", "y:2"}, {"f:1,2"}, {"R:2"}};
 
-const std::string ReportHeading = suite::latin1FromUtf8("\nLo hecho de la traducción es:\n");
+const std::string kReportHeading = suite::latin1FromUtf8("\nLo hecho de la traducción es:\n");
 
 TEST(WorkedExample, PlainTexAndSpelledFormsByteForByte) {
     RecordingNotifier notifier;
-    const auto plain = translateFormula(Example, "paratodo x R x f y", false, notifier);
+    const auto plain = translateFormula(kExample, "paratodo x R x f y", false, notifier);
     EXPECT_EQ(plain.output, "( B y \xD9 \x22 x (A x \xAE R x f y ))");
     EXPECT_EQ(plain.status, "OK");
     EXPECT_EQ(plain.error, ParseError::None);
     EXPECT_EQ(varquen::spellSymbols(plain.output), "( B y  and   paratodo  x (A x  imp  R x f y ))");
 
-    const auto tex = translateFormula(Example, "paratodo x R x f y", true, notifier);
+    const auto tex = translateFormula(kExample, "paratodo x R x f y", true, notifier);
     EXPECT_EQ(tex.output, "( B y \\land \\forall x (A x \\rightarrow R x f y ))");
     EXPECT_TRUE(notifier.boxes.empty());
 }
 
 TEST(WorkedExample, TwoFreeVariablesNestToTheLeft) {
     RecordingNotifier notifier;
-    EXPECT_EQ(translateFormula(Example, "R x y", false, notifier).output, "(( A x \xD9 B y )\xD9 R x y )");
-    EXPECT_EQ(translateFormula(Example, "R x y", true, notifier).output, "(( A x \\land B y )\\land R x y )");
+    EXPECT_EQ(translateFormula(kExample, "R x y", false, notifier).output, "(( A x \xD9 B y )\xD9 R x y )");
+    EXPECT_EQ(translateFormula(kExample, "R x y", true, notifier).output,
+              "(( A x \\land B y )\\land R x y )");
     const Declarations three{{"A", "B", "C"}, {"x:1", "y:2", "z:3"}, {}, {"R:3"}};
     EXPECT_EQ(translateFormula(three, "R x y z", false, notifier).output,
               "((( A x \xD9 B y )\xD9 C z )\xD9 R x y z )");
@@ -72,26 +73,26 @@ TEST_P(TranslatesTo, Output) {
     EXPECT_TRUE(notifier.boxes.empty());
 }
 
-const Declarations OneSort{{"A"}, {"x:1", "y:1"}, {}, {"p:1", "q:1", "R:2"}};
-const Declarations OnlyX{{"A"}, {"x:1"}, {}, {"p:1", "q:1"}};
+const Declarations kOneSort{{"A"}, {"x:1", "y:1"}, {}, {"p:1", "q:1", "R:2"}};
+const Declarations kOnlyX{{"A"}, {"x:1"}, {}, {"p:1", "q:1"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Constructs, TranslatesTo,
     testing::Values(
-        Success{"ExistsInTex", OnlyX, "existe x p x", true, "\\exists x (A x \\land p x )"},
-        Success{"ExistsPlain", OnlyX, "existe x p x", false, "\x24 x (A x \xD9 p x )"},
-        Success{"NegationHasNoParentheses", OnlyX, "paratodo x not p x", false,
+        Success{"ExistsInTex", kOnlyX, "existe x p x", true, "\\exists x (A x \\land p x )"},
+        Success{"ExistsPlain", kOnlyX, "existe x p x", false, "\x24 x (A x \xD9 p x )"},
+        Success{"NegationHasNoParentheses", kOnlyX, "paratodo x not p x", false,
                 "\x22 x (A x \xAE \xD8 p x )"},
-        Success{"FreeBesideItsQuantifierIsGuarded", OnlyX, "and p x existe x q x", false,
+        Success{"FreeBesideItsQuantifierIsGuarded", kOnlyX, "and p x existe x q x", false,
                 "( A x \xD9 (p x \xD9 \x24 x (A x \xD9 q x )))"},
-        Success{"UnusedVariableStillGuarded", OneSort, "paratodo x p x", false,
+        Success{"UnusedVariableStillGuarded", kOneSort, "paratodo x p x", false,
                 "( A y \xD9 \x22 x (A x \xAE p x ))"},
         Success{"InfixConnectives",
                 {{"A"}, {}, {"c:1"}, {"p:1"}},
                 "( ( p c or p c ) imp p c )",
                 false,
                 "((p c \xDA p c )\xAE p c )"},
-        Success{"SymbolsAsBytes", OnlyX, "\x22 x (p x \xD9 \xD8 q x)", false,
+        Success{"SymbolsAsBytes", kOnlyX, "\x22 x (p x \xD9 \xD8 q x)", false,
                 "\x22 x (A x \xAE (p x \xD9 \xD8 q x ))"},
         Success{"InfixEquality",
                 {{"A"}, {"x:1"}, {}, {}},
@@ -135,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "\x22 x (A x \xAE (g x \xD9 g x ))"},
         Success{"FunctionWithoutTypesIsAFormula", {{}, {}, {"c:"}, {}}, "not c", false, "\xD8 c "},
         Success{"NoVariablesLeavesParseOutput", {{"A"}, {}, {"c:1"}, {"p:1"}}, "p c", false, "p c "},
-        Success{"BlanksAfterTheFormulaAreRead", OnlyX, "paratodo x p x \t\r\n  ", false,
+        Success{"BlanksAfterTheFormulaAreRead", kOnlyX, "paratodo x p x \t\r\n  ", false,
                 "\x22 x (A x \xAE p x )"}),
     [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
 
@@ -143,17 +144,17 @@ INSTANTIATE_TEST_SUITE_P(
 // binding it; the guards keep the declaration order.
 INSTANTIATE_TEST_SUITE_P(
     FreeOccurrences, TranslatesTo,
-    testing::Values(Success{"FreeBeforeQuantifiedLater", Example, "and R x y paratodo x A x", false,
+    testing::Values(Success{"FreeBeforeQuantifiedLater", kExample, "and R x y paratodo x A x", false,
                             "(( A x \xD9 B y )\xD9 (R x y \xD9 \x22 x (A x \xAE A x )))"},
-                    Success{"FreeAfterTheQuantifierCloses", OnlyX, "( paratodo x p x and q x )", true,
+                    Success{"FreeAfterTheQuantifierCloses", kOnlyX, "( paratodo x p x and q x )", true,
                             "( A x \\land (\\forall x (A x \\rightarrow p x )\\land q x ))"},
-                    Success{"OnlyUnderQuantifiersIsNotGuarded", OnlyX, "and existe x p x paratodo x q x",
+                    Success{"OnlyUnderQuantifiersIsNotGuarded", kOnlyX, "and existe x p x paratodo x q x",
                             false, "(\x24 x (A x \xD9 p x )\xD9 \x22 x (A x \xAE q x ))"},
-                    Success{"RequantifiedInsideItsOwnScope", OnlyX, "paratodo x existe x p x", false,
+                    Success{"RequantifiedInsideItsOwnScope", kOnlyX, "paratodo x existe x p x", false,
                             "\x22 x (A x \xAE \x24 x (A x \xD9 p x ))"},
-                    Success{"FreeInsideAnotherVariablesScope", OneSort, "paratodo y and R x y existe x q x",
+                    Success{"FreeInsideAnotherVariablesScope", kOneSort, "paratodo y and R x y existe x q x",
                             false, "( A x \xD9 \x22 y (A y \xAE (R x y \xD9 \x24 x (A x \xD9 q x ))))"},
-                    Success{"GuardsKeepDeclarationOrder", Example, "and R y x existe y A y", false,
+                    Success{"GuardsKeepDeclarationOrder", kExample, "and R y x existe y A y", false,
                             "(( A x \xD9 B y )\xD9 (R y x \xD9 \x24 y (B y \xD9 A y )))"}),
     [](const testing::TestParamInfo<Success>& info) { return info.param.name; });
 
@@ -183,42 +184,44 @@ TEST_P(FailsWith, ReportAndStatus) {
     EXPECT_EQ(translation.output, c.partialOutput);
     ASSERT_FALSE(notifier.boxes.empty());
     EXPECT_EQ(notifier.boxes.back().caption, c.message);
-    EXPECT_EQ(notifier.boxes.back().text, ReportHeading + varquen::spellSymbols(c.partialOutput));
+    EXPECT_EQ(notifier.boxes.back().text, kReportHeading + varquen::spellSymbols(c.partialOutput));
 }
 
-const Declarations Typed{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
-const std::string WrongType = suite::latin1FromUtf8("Expresión de tipo incorrecto");
-const std::string TrailingText = suite::latin1FromUtf8("Sobra texto después de la fórmula");
+const Declarations kTyped{{"A", "B"}, {"x:1", "y:2", "z:1"}, {"f:1,2"}, {"R:1", "p:1", "q:1", "S:2"}};
+const std::string kWrongType = suite::latin1FromUtf8("Expresión de tipo incorrecto");
+const std::string kTrailingText = suite::latin1FromUtf8("Sobra texto después de la fórmula");
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, FailsWith,
     testing::Values(
-        Failure{"EmptyFormula", Typed, "", ParseError::UnexpectedEnd, "Fin inesperado", ""},
-        Failure{"StopsInTheMiddle", Typed, "and p x", ParseError::UnexpectedEnd, "Fin inesperado",
+        Failure{"EmptyFormula", kTyped, "", ParseError::UnexpectedEnd, "Fin inesperado", ""},
+        Failure{"StopsInTheMiddle", kTyped, "and p x", ParseError::UnexpectedEnd, "Fin inesperado",
                 "(p x \xD9 "},
-        Failure{"RelationMissingArgument", Typed, "S x", ParseError::UnexpectedEnd, "Fin inesperado", "S x "},
-        Failure{"QuantifierAtEnd", Typed, "paratodo x", ParseError::UnexpectedEnd, "Fin inesperado",
+        Failure{"RelationMissingArgument", kTyped, "S x", ParseError::UnexpectedEnd, "Fin inesperado",
+                "S x "},
+        Failure{"QuantifierAtEnd", kTyped, "paratodo x", ParseError::UnexpectedEnd, "Fin inesperado",
                 "\x22 x (A x \xAE "},
-        Failure{"VariableAsFormula", Typed, "x", ParseError::WrongType, WrongType, ""},
-        Failure{"ArgumentsOutOfOrder", Typed, "R f x y", ParseError::WrongType, WrongType, "R f "},
-        Failure{"DigitEndsAWord", Typed, "S x1 y", ParseError::LexicalError,
+        Failure{"VariableAsFormula", kTyped, "x", ParseError::WrongType, kWrongType, ""},
+        Failure{"ArgumentsOutOfOrder", kTyped, "R f x y", ParseError::WrongType, kWrongType, "R f "},
+        Failure{"DigitEndsAWord", kTyped, "S x1 y", ParseError::LexicalError,
                 suite::latin1FromUtf8("Error léxico"), "S x "},
-        Failure{"ConnectiveBetweenTerms", Typed, "( x and y )", ParseError::WrongType, WrongType, "(x "},
-        Failure{"EqualityBetweenFormulas", Typed, "( p x = p y )", ParseError::WrongType, WrongType, "(p x "},
-        Failure{"ParenthesisWhereTermNeeded", Typed, "p ( x = x )", ParseError::WrongType, WrongType, "p "},
-        Failure{"QuantifierOverRelation", Typed, "paratodo p x", ParseError::VariableExpected,
+        Failure{"ConnectiveBetweenTerms", kTyped, "( x and y )", ParseError::WrongType, kWrongType, "(x "},
+        Failure{"EqualityBetweenFormulas", kTyped, "( p x = p y )", ParseError::WrongType, kWrongType,
+                "(p x "},
+        Failure{"ParenthesisWhereTermNeeded", kTyped, "p ( x = x )", ParseError::WrongType, kWrongType, "p "},
+        Failure{"QuantifierOverRelation", kTyped, "paratodo p x", ParseError::VariableExpected,
                 "Se requiere variable tras un cuantificador", "\x22 "},
-        Failure{"UndeclaredWordFirst", Typed, "menor x", ParseError::LexicalError,
+        Failure{"UndeclaredWordFirst", kTyped, "menor x", ParseError::LexicalError,
                 suite::latin1FromUtf8("Error léxico"), ""},
-        Failure{"AccentedLetter", Typed, suite::latin1FromUtf8("p á"), ParseError::LexicalError,
+        Failure{"AccentedLetter", kTyped, suite::latin1FromUtf8("p á"), ParseError::LexicalError,
                 suite::latin1FromUtf8("Error léxico"), "p "},
-        Failure{"ParenthesisNeedsBinary", Typed, "( p x )", ParseError::ParenthesisNeedsBinary,
+        Failure{"ParenthesisNeedsBinary", kTyped, "( p x )", ParseError::ParenthesisNeedsBinary,
                 suite::latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(p x "},
-        Failure{"NotInsideParenthesis", Typed, "( not p x )", ParseError::ParenthesisNeedsBinary,
+        Failure{"NotInsideParenthesis", kTyped, "( not p x )", ParseError::ParenthesisNeedsBinary,
                 suite::latin1FromUtf8("Sólo se puede poner ( con operadores binarios"), "(\xD8 p x "},
-        Failure{"MissingClose", Typed, "( p x imp q y", ParseError::CloseExpected, "Esperaba )",
+        Failure{"MissingClose", kTyped, "( p x imp q y", ParseError::CloseExpected, "Esperaba )",
                 "(p x \xAE q y "},
-        Failure{"StrayClose", Typed, "( )", ParseError::UnexpectedClose,
+        Failure{"StrayClose", kTyped, "( )", ParseError::UnexpectedClose,
                 suite::latin1FromUtf8("Sobra ): aquí debe empezar una fórmula o un término"), "("},
         Failure{"StaleVariableName",
                 {{"A"}, {"v:7"}, {}, {"p:1"}},
@@ -238,10 +241,10 @@ INSTANTIATE_TEST_SUITE_P(
                 ParseError::UnknownRelation,
                 suite::latin1FromUtf8("Relación inexistente"),
                 ""},
-        Failure{"SecondFormula", Example, "R x y R y x", ParseError::TrailingText, TrailingText, "R x y "},
-        Failure{"StrayCloseAtTheEnd", Example, "paratodo x R x y )", ParseError::TrailingText, TrailingText,
+        Failure{"SecondFormula", kExample, "R x y R y x", ParseError::TrailingText, kTrailingText, "R x y "},
+        Failure{"StrayCloseAtTheEnd", kExample, "paratodo x R x y )", ParseError::TrailingText, kTrailingText,
                 "\x22 x (A x \xAE R x y )"},
-        Failure{"UnknownWordAfterTheFormula", Typed, "p x\nsobra", ParseError::TrailingText, TrailingText,
+        Failure{"UnknownWordAfterTheFormula", kTyped, "p x\nsobra", ParseError::TrailingText, kTrailingText,
                 "p x "},
         Failure{"StaleQuantifiedVariable",
                 {{"A"}, {"v:7"}, {}, {"p:1"}},
@@ -261,7 +264,7 @@ TEST(Translation, SpelledTexKeepsTheEqualsSign) {
     EXPECT_EQ(varquen::spelledOutput(tex), "( A x \\land \\neg (x = f x ))");
     const auto failed = translateFormula(equality, "( x = f x ) x", true, notifier);
     EXPECT_EQ(failed.error, ParseError::TrailingText);
-    EXPECT_EQ(notifier.boxes.back().text, ReportHeading + "(x = f x )");
+    EXPECT_EQ(notifier.boxes.back().text, kReportHeading + "(x = f x )");
 }
 
 TEST(Translation, RefusedDeclarationsAreReportedAndTranslationGoesOn) {
@@ -291,12 +294,12 @@ TEST(Limits, OverLongFormulaIsRefusedNotCut) {
     RecordingNotifier notifier;
     std::string formula = "p x";
     formula.append(4092, ' ');
-    EXPECT_EQ(translateFormula(OnlyX, formula, false, notifier).error, ParseError::None);
+    EXPECT_EQ(translateFormula(kOnlyX, formula, false, notifier).error, ParseError::None);
     formula += ' ';
-    const auto translation = translateFormula(OnlyX, formula, false, notifier);
+    const auto translation = translateFormula(kOnlyX, formula, false, notifier);
     EXPECT_EQ(translation.error, ParseError::FormulaTooLong);
     EXPECT_EQ(translation.status, suite::latin1FromUtf8("Fórmula demasiado larga: más de 4095 caracteres"));
-    EXPECT_EQ(notifier.boxes.back().text, ReportHeading);
+    EXPECT_EQ(notifier.boxes.back().text, kReportHeading);
 }
 
 TEST(Limits, WordOfMoreThan255LettersIsRefused) {
@@ -332,7 +335,7 @@ TEST(Limits, OutputBeyond4095BytesIsRefused) {
     EXPECT_EQ(overflows.output.size(), 4094u); // the last "c " did not fit
     // The spelled report would pass the box's 4095 bytes: it says so instead of cutting.
     const std::string report = notifier.boxes.back().text;
-    EXPECT_EQ(report.rfind(ReportHeading, 0), 0u);
+    EXPECT_EQ(report.rfind(kReportHeading, 0), 0u);
     EXPECT_NE(report.find("4094 caracteres"), std::string::npos);
 }
 

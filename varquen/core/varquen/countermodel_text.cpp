@@ -7,8 +7,8 @@ namespace varquen {
 
 namespace {
 
-// What a table too large to write out (Countermodel::MaxTableRows) shows instead.
-constexpr const char* TooLarge = "demasiados valores para mostrarlos";
+// What a table too large to write out (Countermodel::kMaxTableRows) shows instead.
+constexpr const char* kTooLarge = "demasiados valores para mostrarlos";
 
 std::string joined(const std::vector<std::string>& items, const std::string& separator) {
     std::string text;
@@ -47,7 +47,7 @@ std::string countermodelText(const Countermodel& countermodel) {
     }
     for (const Countermodel::Function& function : countermodel.functions) {
         if (!function.complete) {
-            functions.push_back(function.name + ": " + suite::latin1FromUtf8(TooLarge));
+            functions.push_back(function.name + ": " + suite::latin1FromUtf8(kTooLarge));
         }
         for (const Countermodel::Entry& entry : function.entries) {
             const std::string arguments =
@@ -61,7 +61,7 @@ std::string countermodelText(const Countermodel& countermodel) {
             tuples.push_back(tupleText(tuple));
         }
         relations.push_back(relation.complete ? relation.name + " = {" + joined(tuples, ", ") + "}"
-                                              : relation.name + ": " + suite::latin1FromUtf8(TooLarge));
+                                              : relation.name + ": " + suite::latin1FromUtf8(kTooLarge));
     }
     for (const Countermodel::Assignment& assignment : countermodel.freeVariables) {
         variables.push_back(assignment.variable + " = " + assignment.element);

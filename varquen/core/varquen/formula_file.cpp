@@ -12,17 +12,17 @@ namespace varquen {
 
 namespace {
 
-constexpr std::string_view LineEnd = "\r\n";
-constexpr std::string_view FormulaHeader = "for";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kFormulaHeader = "for";
 
 struct Section {
     std::string_view header;
     std::vector<std::string> Declarations::*list;
 };
-constexpr std::array<Section, 4> Sections = {{{"uni", &Declarations::universes},
-                                              {"var", &Declarations::variables},
-                                              {"fun", &Declarations::functions},
-                                              {"rel", &Declarations::relations}}};
+constexpr std::array<Section, 4> kSections = {{{"uni", &Declarations::universes},
+                                               {"var", &Declarations::variables},
+                                               {"fun", &Declarations::functions},
+                                               {"rel", &Declarations::relations}}};
 
 bool isAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -31,33 +31,33 @@ bool isAsciiLetter(char c) {
 } // namespace
 
 FormulaFileWrite writeFormulaFile(const FormulaFile& file) {
-    // The reader takes at most MaxTextLength bytes after "for": a longer spelled formula could
+    // The reader takes at most kMaxTextLength bytes after "for": a longer spelled formula could
     // never be read back whole.
     std::string spelledFormula = spellSymbols(file.formula);
-    if (spelledFormula.size() > MaxTextLength) {
+    if (spelledFormula.size() > kMaxTextLength) {
         return {std::nullopt, messages::formulaTooLongToSave()};
     }
     std::string bytes;
-    for (const Section& section : Sections) {
+    for (const Section& section : kSections) {
         const std::vector<std::string>& lines = file.declarations.*section.list;
         if (lines.empty()) {
             continue;
         }
         bytes += section.header;
-        bytes += LineEnd;
+        bytes += kLineEnd;
         for (const std::string& line : lines) {
             bytes += line;
-            bytes += LineEnd;
+            bytes += kLineEnd;
         }
     }
-    bytes += FormulaHeader;
-    bytes += LineEnd;
+    bytes += kFormulaHeader;
+    bytes += kLineEnd;
     bytes += spelledFormula;
     return {std::move(bytes), {}};
 }
 
 FormulaFileRead readFormulaFile(std::string_view bytes) {
-    if (bytes.size() > MaxFormulaFileSize) {
+    if (bytes.size() > kMaxFormulaFileSize) {
         return {std::nullopt, messages::fileTooLarge()};
     }
     FormulaFile file;
@@ -74,19 +74,19 @@ FormulaFileRead readFormulaFile(std::string_view bytes) {
             line.remove_suffix(1);
         }
         pos = next;
-        if (line.size() > MaxTextLength) {
+        if (line.size() > kMaxTextLength) {
             return {std::nullopt, messages::fileLineTooLong()};
         }
-        if (line == FormulaHeader) {
+        if (line == kFormulaHeader) {
             std::string_view formula = bytes.substr(pos);
-            if (formula.size() > MaxTextLength) {
+            if (formula.size() > kMaxTextLength) {
                 return {std::nullopt, messages::fileFormulaTooLong()};
             }
             file.formula = restoreSymbols(formula);
             return {std::move(file), {}};
         }
         bool isHeader = false;
-        for (const Section& section : Sections) {
+        for (const Section& section : kSections) {
             if (line == section.header) {
                 current = &(file.declarations.*section.list);
                 isHeader = true;
@@ -100,11 +100,11 @@ FormulaFileRead readFormulaFile(std::string_view bytes) {
 }
 
 std::string restoreSymbols(std::string_view text) {
-    static constexpr std::array<int, KeywordCount> Order = {
-        ExistsIndex, ForAllIndex, NotIndex, ImpliesIndex, AndIndex, OrIndex, EqualsIndex};
+    static constexpr std::array<int, kKeywordCount> kOrder = {
+        kExistsIndex, kForAllIndex, kNotIndex, kImpliesIndex, kAndIndex, kOrIndex, kEqualsIndex};
     std::string restored(text);
-    for (int k : Order) {
-        const std::string_view keyword = KeywordNames[k];
+    for (int k : kOrder) {
+        const std::string_view keyword = kKeywordNames[k];
         std::string replaced;
         std::size_t pos = 0;
         while (pos < restored.size()) {

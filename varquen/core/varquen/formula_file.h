@@ -31,7 +31,7 @@ struct FormulaFileRead {
 // 4095 characters, which readFormulaFile would refuse.
 FormulaFileWrite writeFormulaFile(const FormulaFile& file);
 
-// Refuses a file of more than MaxFormulaFileSize bytes. Reads CR LF or LF lines: lines before the first
+// Refuses a file of more than kMaxFormulaFileSize bytes. Reads CR LF or LF lines: lines before the first
 // section are dropped, reading lines stops at "for" and the rest is the formula, whose whole-word keywords
 // become symbol bytes. Without a "for" line the lists read so far stay and the formula is empty. Refuses a
 // line or a formula beyond 4095 characters instead of cutting it.

@@ -152,7 +152,7 @@ std::string fileFormulaTooLong() {
     return text("La fórmula del fichero tiene más de 4095 caracteres: no se lee para no cortarla");
 }
 std::string fileTooLarge() {
-    return text("El fichero tiene más de ") + number(static_cast<long long>(MaxFormulaFileSize)) +
+    return text("El fichero tiene más de ") + number(static_cast<long long>(kMaxFormulaFileSize)) +
            text(" bytes, más de los que puede tener un fichero de fórmulas: no se lee");
 }
 

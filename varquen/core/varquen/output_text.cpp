@@ -6,7 +6,7 @@
 namespace varquen {
 
 bool OutputText::append(std::string_view piece) {
-    if (text_.size() + piece.size() > MaxTextLength) {
+    if (text_.size() + piece.size() > kMaxTextLength) {
         return false;
     }
     text_ += piece;
@@ -17,7 +17,7 @@ bool OutputText::emitToken(int tokenIndex) {
     std::string piece;
     if (tex_) {
         piece = signature_.token(tokenIndex).texForm;
-    } else if (tokenIndex < KeywordCount) {
+    } else if (tokenIndex < kKeywordCount) {
         piece = SymbolChars[tokenIndex];
     } else {
         piece = signature_.token(tokenIndex).name;
@@ -36,7 +36,7 @@ std::string spellSymbols(std::string_view text) {
     for (char c : text) {
         if (const int k = symbolIndex(c); k >= 0) {
             spelled += ' ';
-            spelled += KeywordNames[k];
+            spelled += kKeywordNames[k];
             spelled += ' ';
         } else {
             spelled += c;
@@ -51,10 +51,10 @@ std::string spellTranslation(std::string_view output, bool tex) {
     }
     std::string spelled;
     std::size_t start = 0;
-    for (std::size_t equals = output.find(SymbolChars[EqualsIndex]); equals != std::string_view::npos;
-         equals = output.find(SymbolChars[EqualsIndex], start)) {
+    for (std::size_t equals = output.find(SymbolChars[kEqualsIndex]); equals != std::string_view::npos;
+         equals = output.find(SymbolChars[kEqualsIndex], start)) {
         spelled += spellSymbols(output.substr(start, equals - start));
-        spelled += SymbolChars[EqualsIndex];
+        spelled += SymbolChars[kEqualsIndex];
         start = equals + 1;
     }
     return spelled + spellSymbols(output.substr(start));

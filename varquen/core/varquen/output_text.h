@@ -12,7 +12,7 @@ class OutputText {
   public:
     OutputText(const Signature& signature, bool tex) : signature_(signature), tex_(tex) {}
 
-    // Both return false, writing nothing, when the text would grow beyond MaxTextLength.
+    // Both return false, writing nothing, when the text would grow beyond kMaxTextLength.
     bool emitToken(int tokenIndex);
     bool emitChar(char c);
 

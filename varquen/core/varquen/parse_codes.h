@@ -5,14 +5,14 @@
 namespace varquen {
 
 // Limits of the fixed buffers: formula, output and report texts, scanner words, entries.
-inline constexpr std::size_t MaxTextLength = 4095;
-inline constexpr std::size_t MaxWordLength = 255;
-inline constexpr std::size_t MaxEntryLength = 255;
+inline constexpr std::size_t kMaxTextLength = 4095;
+inline constexpr std::size_t kMaxWordLength = 255;
+inline constexpr std::size_t kMaxEntryLength = 255;
 
 // The most bytes a formula file may hold: four lists of at most 256 entries of at most 255
 // characters and a formula of 4095 take about 270 000, so a bigger file cannot be a formula file
 // and is refused before it becomes millions of list entries.
-inline constexpr std::size_t MaxFormulaFileSize = 1024 * 1024;
+inline constexpr std::size_t kMaxFormulaFileSize = 1024 * 1024;
 
 // How a translation ended. The errors keep their numbers because parseExpr returns them, below
 // zero, where it would return a type. From -11 on they are refusals of over-long or stray input.

@@ -87,7 +87,7 @@ int Parser::parseParenthesised(int expected) {
         if (first == kind::Formula) {
             return parseCode(ParseError::WrongType);
         }
-        VARQUEN_TRY(emitToken(EqualsIndex));
+        VARQUEN_TRY(emitToken(kEqualsIndex));
         VARQUEN_TRY(parseExpr(kind::AnyTerm));
     } else {
         return op < 0 ? op : parseCode(ParseError::ParenthesisNeedsBinary);
@@ -106,7 +106,7 @@ int Parser::parsePrefixEquality(int expected) {
     }
     VARQUEN_TRY(emitChar('('));
     VARQUEN_TRY(parseExpr(kind::AnyTerm));
-    VARQUEN_TRY(emitToken(EqualsIndex));
+    VARQUEN_TRY(emitToken(kEqualsIndex));
     VARQUEN_TRY(parseExpr(kind::AnyTerm));
     VARQUEN_TRY(emitChar(')'));
     return kind::Formula;
@@ -128,7 +128,7 @@ int Parser::parseNegation(int expected) {
     if (!formulaMayStand(expected)) {
         return parseCode(ParseError::WrongType);
     }
-    VARQUEN_TRY(emitToken(NotIndex));
+    VARQUEN_TRY(emitToken(kNotIndex));
     VARQUEN_TRY(parseExpr(kind::Formula));
     return kind::Formula;
 }
@@ -154,7 +154,7 @@ int Parser::parseQuantifier(int expected, int quantifierIndex) {
     VARQUEN_TRY(emitChar('('));
     VARQUEN_TRY(emitToken(universeName));
     VARQUEN_TRY(emitToken(variable.nameIndex));
-    VARQUEN_TRY(emitToken(quantifierIndex == ForAllIndex ? ImpliesIndex : AndIndex));
+    VARQUEN_TRY(emitToken(quantifierIndex == kForAllIndex ? kImpliesIndex : kAndIndex));
     int& binders = enclosingBinders_[static_cast<std::size_t>(index)];
     ++binders;
     const int body = parseExpr(kind::Formula);

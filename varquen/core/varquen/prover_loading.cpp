@@ -7,7 +7,7 @@ namespace varquen {
 ProverLoad loadProver() {
     static const ProverLoad load = [] {
         const suite::ModuleEntry entry = suite::loadModuleEntryBesideProgram(
-            VARQUEN_PROVER_FROM_BIN, VARQUEN_PROVER_FILE, ProverEntryName);
+            VARQUEN_PROVER_FROM_BIN, VARQUEN_PROVER_FILE, kProverEntryName);
         if (entry.symbol == nullptr) {
             return ProverLoad{nullptr, entry.reason};
         }

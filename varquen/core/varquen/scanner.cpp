@@ -38,7 +38,7 @@ int Scanner::nextToken() {
     while (cursor_ < text_.size() && isAsciiLetter(text_[cursor_])) {
         ++cursor_;
     }
-    if (cursor_ - start > MaxWordLength) {
+    if (cursor_ - start > kMaxWordLength) {
         return parseCode(ParseError::WordTooLong);
     }
     const int index = signature_.findToken(text_.substr(start, cursor_ - start));

@@ -42,14 +42,15 @@ std::string stripBlanks(std::string_view entry) {
 }
 
 Signature::Signature(Notifier& notifier) : notifier_(notifier) {
-    tokens_.reserve(TokenTableSize);
+    tokens_.reserve(kTokenTableSize);
     resetSignature();
 }
 
 void Signature::resetSignature() {
     tokens_.clear();
-    for (int k = 0; k < KeywordCount; ++k) {
-        tokens_.push_back({std::string(KeywordNames[k]), std::string(KeywordTexForms[k]), token::Equals + k});
+    for (int k = 0; k < kKeywordCount; ++k) {
+        tokens_.push_back(
+            {std::string(kKeywordNames[k]), std::string(kKeywordTexForms[k]), token::Equals + k});
     }
     universeNames_.assign(1, 0);
     variables_.clear();
@@ -86,8 +87,8 @@ bool Signature::stripAndCheckEntry(std::string_view entry, const std::string& ca
         return false;
     }
     stripped = stripBlanks(entry);
-    if (stripped.size() > MaxEntryLength) {
-        refuse(messages::entryTooLong(static_cast<int>(MaxEntryLength)), caption);
+    if (stripped.size() > kMaxEntryLength) {
+        refuse(messages::entryTooLong(static_cast<int>(kMaxEntryLength)), caption);
         return false;
     }
     return true;
@@ -111,8 +112,8 @@ bool Signature::splitNamed(const std::string& stripped, const std::string& capti
 
 DeclarationStatus Signature::declareUniverse(std::string_view entry) {
     const std::string caption = messages::universeCaption();
-    if (universeCount() == MaxUniverses + 1) {
-        refuse(messages::tooManyUniverses(MaxUniverses + 1), caption);
+    if (universeCount() == kMaxUniverses + 1) {
+        refuse(messages::tooManyUniverses(kMaxUniverses + 1), caption);
         return DeclarationStatus::Refused;
     }
     std::string name;
@@ -132,8 +133,8 @@ DeclarationStatus Signature::declareUniverse(std::string_view entry) {
 
 DeclarationStatus Signature::declareVariable(std::string_view entry) {
     const std::string caption = messages::variableCaption();
-    if (variableCount() == MaxPerClass) {
-        refuse(messages::tooManyVariables(MaxPerClass), caption);
+    if (variableCount() == kMaxPerClass) {
+        refuse(messages::tooManyVariables(kMaxPerClass), caption);
         return DeclarationStatus::Refused;
     }
     std::string stripped, name;
@@ -161,8 +162,8 @@ DeclarationStatus Signature::declareVariable(std::string_view entry) {
 
 DeclarationStatus Signature::declareFunction(std::string_view entry) {
     const std::string caption = messages::functionCaption();
-    if (functionCount() == MaxPerClass) {
-        refuse(messages::tooManyFunctions(MaxPerClass), caption);
+    if (functionCount() == kMaxPerClass) {
+        refuse(messages::tooManyFunctions(kMaxPerClass), caption);
         return DeclarationStatus::Refused;
     }
     std::string stripped, name;
@@ -179,8 +180,8 @@ DeclarationStatus Signature::declareFunction(std::string_view entry) {
     const int declaredUniverses = universeCount() - 1;
     int i = 0;
     while (pos < stripped.size()) {
-        if (i > MaxParameters) {
-            refuse(messages::tooManyParameters(name, MaxParameters), caption);
+        if (i > kMaxParameters) {
+            refuse(messages::tooManyParameters(name, kMaxParameters), caption);
             return DeclarationStatus::Refused;
         }
         std::int32_t type = 0;
@@ -214,8 +215,8 @@ DeclarationStatus Signature::declareFunction(std::string_view entry) {
 
 DeclarationStatus Signature::declareRelation(std::string_view entry) {
     const std::string caption = messages::relationCaption();
-    if (relationCount() == MaxPerClass) {
-        refuse(messages::tooManyRelations(MaxPerClass), caption);
+    if (relationCount() == kMaxPerClass) {
+        refuse(messages::tooManyRelations(kMaxPerClass), caption);
         return DeclarationStatus::Refused;
     }
     std::string stripped, name;

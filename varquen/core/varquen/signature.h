@@ -19,10 +19,10 @@ enum class DeclarationStatus { Declared, Refused };
 // but, possibly, a stale name (see declareVariable).
 class Signature {
   public:
-    static constexpr int MaxUniverses = 255;
-    static constexpr int MaxPerClass = 256;
-    static constexpr int MaxParameters = 31;
-    static constexpr int TokenTableSize = 7 + 4 * MaxPerClass;
+    static constexpr int kMaxUniverses = 255;
+    static constexpr int kMaxPerClass = 256;
+    static constexpr int kMaxParameters = 31;
+    static constexpr int kTokenTableSize = 7 + 4 * kMaxPerClass;
 
     struct Token {
         std::string name;
@@ -41,7 +41,7 @@ class Signature {
         int nameIndex = 0;
         std::int32_t arity = 0;
         // Position 0 is the result type, positions 1..31 the parameter types.
-        std::array<std::int32_t, MaxParameters + 1> types{};
+        std::array<std::int32_t, kMaxParameters + 1> types{};
     };
     struct Relation {
         int nameIndex = 0;
@@ -79,7 +79,7 @@ class Signature {
 
   private:
     // The stripped entry, or nothing when it was refused (message shown): a NUL byte, which no
-    // screen shows, or more than MaxEntryLength characters.
+    // screen shows, or more than kMaxEntryLength characters.
     bool stripAndCheckEntry(std::string_view entry, const std::string& caption, std::string& stripped);
     // Splits "name:rest"; refuses a missing colon or an empty name.
     bool splitNamed(const std::string& stripped, const std::string& caption,

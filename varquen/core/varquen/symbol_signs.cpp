@@ -8,7 +8,7 @@ std::string utf8WithSigns(std::string_view latin1) {
     std::string out;
     for (char c : latin1) {
         if (const int k = symbolIndex(c); k >= 0) {
-            out += SymbolSigns[k];
+            out += kSymbolSigns[k];
         } else {
             out += suite::utf8FromLatin1(std::string_view(&c, 1));
         }

@@ -26,26 +26,26 @@ inline constexpr int Relation = 1024;
 
 // The seven keywords occupy the first entries of the token table; position k of each
 // array belongs to token-table entry k.
-inline constexpr int KeywordCount = 7;
-inline constexpr std::array<std::string_view, KeywordCount> KeywordNames = {"e",   "or",       "and",   "imp",
-                                                                            "not", "paratodo", "existe"};
-inline constexpr std::array<std::string_view, KeywordCount> KeywordTexForms = {
+inline constexpr int kKeywordCount = 7;
+inline constexpr std::array<std::string_view, kKeywordCount> kKeywordNames = {
+    "e", "or", "and", "imp", "not", "paratodo", "existe"};
+inline constexpr std::array<std::string_view, kKeywordCount> kKeywordTexForms = {
     "=", "\\lor", "\\land", "\\rightarrow", "\\neg", "\\forall", "\\exists"};
-inline constexpr std::array<char, KeywordCount> SymbolChars = {'\x3D', '\xDA', '\xD9', '\xAE',
-                                                               '\xD8', '\x22', '\x24'};
+inline constexpr std::array<char, kKeywordCount> SymbolChars = {'\x3D', '\xDA', '\xD9', '\xAE',
+                                                                '\xD8', '\x22', '\x24'};
 
 // Token-table indices of the keywords.
-inline constexpr int EqualsIndex = 0;
-inline constexpr int OrIndex = 1;
-inline constexpr int AndIndex = 2;
-inline constexpr int ImpliesIndex = 3;
-inline constexpr int NotIndex = 4;
-inline constexpr int ForAllIndex = 5;
-inline constexpr int ExistsIndex = 6;
+inline constexpr int kEqualsIndex = 0;
+inline constexpr int kOrIndex = 1;
+inline constexpr int kAndIndex = 2;
+inline constexpr int kImpliesIndex = 3;
+inline constexpr int kNotIndex = 4;
+inline constexpr int kForAllIndex = 5;
+inline constexpr int kExistsIndex = 6;
 
 // Index 0..6 of a symbol byte in SymbolChars, or -1.
 constexpr int symbolIndex(char c) {
-    for (int k = 0; k < KeywordCount; ++k) {
+    for (int k = 0; k < kKeywordCount; ++k) {
         if (SymbolChars[k] == c) {
             return k;
         }

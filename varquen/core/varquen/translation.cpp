@@ -44,7 +44,7 @@ std::string closeFreeVariables(const Signature& signature, const std::string& bo
         return body;
     }
     const std::string conjunction =
-        tex ? std::string(KeywordTexForms[AndIndex]) : std::string(1, SymbolChars[AndIndex]);
+        tex ? std::string(kKeywordTexForms[kAndIndex]) : std::string(1, SymbolChars[kAndIndex]);
     std::string closed(n, '(');
     for (std::size_t m = 1; m <= n; ++m) {
         const Signature::Variable& variable = signature.variable(freeVariables[m - 1]);
@@ -73,7 +73,7 @@ std::string spelledOutput(const Translation& translation) {
 std::string errorReport(const std::string& partialOutput, bool tex) {
     const std::string spelled = spellTranslation(partialOutput, tex);
     std::string report = messages::reportHeading() + spelled;
-    if (report.size() > MaxTextLength) {
+    if (report.size() > kMaxTextLength) {
         report = messages::reportHeading() + messages::reportTooLong(spelled.size());
     }
     return report;
@@ -86,7 +86,7 @@ Translation translateFormula(const Declarations& declarations, const std::string
 
     OutputText output(signature, tex);
     int result = parseCode(ParseError::FormulaTooLong);
-    if (formula.size() <= MaxTextLength) {
+    if (formula.size() <= kMaxTextLength) {
         Scanner scanner(signature, formula);
         Parser parser(signature, scanner, output);
         result = parser.parseExpr(kind::Formula);
@@ -101,7 +101,7 @@ Translation translateFormula(const Declarations& declarations, const std::string
     translation.output = output.text();
     if (result >= 0) {
         std::string closed = closeFreeVariables(signature, output.text(), tex);
-        if (closed.size() <= MaxTextLength) {
+        if (closed.size() <= kMaxTextLength) {
             translation.output = std::move(closed);
         } else {
             result = parseCode(ParseError::OutputTooLong);

@@ -74,7 +74,7 @@ std::optional<TranslationReader::Word> TranslationReader::word() {
         ++cursor_;
     }
     const int index = signature_.findToken(text_.substr(start, cursor_ - start));
-    if (cursor_ == start || index < KeywordCount) {
+    if (cursor_ == start || index < kKeywordCount) {
         return std::nullopt;
     }
     const int code = signature_.token(index).code;

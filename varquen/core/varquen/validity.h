@@ -26,7 +26,7 @@ struct Countermodel {
         std::string value;
     };
     // A table of more rows than this is not written out: the symbol is shown as too large.
-    static constexpr double MaxTableRows = 10000;
+    static constexpr double kMaxTableRows = 10000;
     struct Function {
         std::string name;
         std::vector<Entry> entries; // one per tuple of its parameters' universes
@@ -47,8 +47,8 @@ struct Countermodel {
     std::vector<Assignment> freeVariables;
 };
 
-inline constexpr const char* TrueValue = "V";
-inline constexpr const char* FalseValue = "F";
+inline constexpr const char* kTrueValue = "V";
+inline constexpr const char* kFalseValue = "F";
 
 struct ValidityAnswer {
     suite::ValidityVerdict verdict;
@@ -68,6 +68,6 @@ class Prover {
 };
 
 // The module's entry: `extern "C" varquen::Prover* varquenProver()`.
-inline constexpr const char* ProverEntryName = "varquenProver";
+inline constexpr const char* kProverEntryName = "varquenProver";
 
 } // namespace varquen

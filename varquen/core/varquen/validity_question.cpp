@@ -16,9 +16,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // What E may take of the machine's memory.
-constexpr int EMemoryMegabytes = 400;
+constexpr int kEMemoryMegabytes = 400;
 
-constexpr const char* EName = "E";
+constexpr const char* kEName = "E";
 
 ValidityAnswer unknown(std::string reason) {
     return {{suite::Validity::Unknown, std::move(reason)}, std::nullopt};
@@ -46,7 +46,7 @@ ValidityAnswer askProver(const FirstOrderProblem& problem, std::chrono::millisec
     const std::string typed = tptpOriginal(problem);
     suite::TptpProverAnswer e;
     std::jthread eRun([&](std::stop_token stopE) {
-        e = suite::askTptpProver(suite::eproverCommand(timeLimit, EMemoryMegabytes), EName, typed, deadline,
+        e = suite::askTptpProver(suite::eproverCommand(timeLimit, kEMemoryMegabytes), kEName, typed, deadline,
                                  stopE);
         if (e.status != suite::SzsStatus::Theorem) {
             // Z3's own timer does not reach every part of its search: past the deadline it is
