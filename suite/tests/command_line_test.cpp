@@ -31,6 +31,7 @@ TEST(CommandLine, SplitsWordsIntoOptionsValuesAndTheRest) {
         {{"-h", "x"}, "", {"x"}, {}, true},
         {{"--hyp", "A", "x", "--hyp", "-o", "-o", "out"}, "", {"x"}, {"A", "-o"}},
         {{"--log", "--help"}, "", {}, {}},
+        {{"-h", "--", "-x", "--hyp"}, "", {"-x", "--hyp"}, {}, true},
         {{"x", "--verbose", "--hyp"}, "opción desconocida: --verbose", {}, {}},
         {{"-x"}, "opción desconocida: -x", {}, {}},
         {{"--hy", "A"}, "opción desconocida: --hy", {}, {}},

@@ -32,6 +32,11 @@ bool isOptionWord(std::string_view word) {
 CommandLine::CommandLine(const std::vector<std::string>& words, std::span<const CommandOption> options) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
+        if (word == "--") { // the words after it are no options, whatever they start with
+            positional_.insert(positional_.end(), words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                               words.end());
+            return;
+        }
         if (!isOptionWord(word)) {
             positional_.push_back(word);
             continue;

@@ -23,7 +23,7 @@ struct CommandOption {
 };
 
 // A word is an option when it starts with '-' and a character that is not a digit: "-" stands for
-// standard input and "-3" is a number.
+// standard input and "-3" is a number. After "--" no word is an option ("-- -raro.txt").
 bool isOptionWord(std::string_view word);
 
 class CommandLine {
