@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -182,7 +181,7 @@ std::string jsonTotals(const StatusTotals& totals) {
 int verifyCommand(const std::vector<std::string>& words, Streams io) {
     std::vector<suite::CommandOption> options{
         {.name = "--json"}, {.name = "--solved"}, {.name = "--against", .takesValue = true}};
-    std::ranges::copy(ClassFiles::options(), std::back_inserter(options));
+    options.insert(options.end(), ClassFiles::options().begin(), ClassFiles::options().end());
     const suite::CommandLine line(words, options);
     if (!line.ok()) {
         return refusedLine(io, line);
