@@ -1,3 +1,12 @@
+// The .omr reader. A file is data from anyone (a handed-in exercise, a damaged copy), so nothing in
+// it may make the program hold more than an exercise can: every count is weighed against the bytes
+// left before anything is made for it, steps and elements stay within kMostSteps and
+// kMostExerciseElements, and every text the rules walk (hypotheses, conclusion, W, step copies)
+// must be a bracket form no longer than kLongestBracketForm. An element list must be a diagram
+// (hasDiagramStructure) and its rectangles a layout of it (hasLayoutGeometry), since windows and
+// pictures draw them as they are. W is taken from the last step, and a repeated step identity is
+// renewed, so a file read back behaves as the exercise did when it was saved.
+
 #include "osmira/archive/exercise_archive.h"
 
 #include "osmira/archive/archive_bytes.h"
