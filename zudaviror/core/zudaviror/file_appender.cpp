@@ -1,3 +1,11 @@
+// The log holds whole blocks only, whatever kills the program and whoever else appends. The file
+// is opened with O_APPEND and without blocking, anything but an ordinary file is refused, and
+// under an exclusive flock each header or record goes out in one write(), looping only on a short
+// write (a full disk). A block that fails half-way, or whose close fails, is truncated back to the
+// size measured under the lock, so the take-back never cuts another program's block. A session's
+// header and its records are separate blocks: a kill between them leaves a header without
+// records, which is whole; two sessions on one file take turns block by block, and each record
+// carries its own date and time.
 #include "zudaviror/log_file_access.h"
 
 #include "suite/file_saving.h"
