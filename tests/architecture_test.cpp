@@ -571,4 +571,55 @@ TEST(Architecture, ConstantsFollowTheOneNamingRule) {
     EXPECT_GE(constants, 500U);
 }
 
+// Every word of the sources, their strings and comments, their build files and help pages.
+std::set<std::string> wordsOfTheTree() {
+    std::set<std::string> words;
+    static const std::set<std::string> read{".h", ".cpp", ".txt", ".cmake", ".scd", ".html", ".ts", ".qrc"};
+    for (auto entry = fs::recursive_directory_iterator(kSource); entry != fs::recursive_directory_iterator();
+         ++entry) {
+        if (entry->is_directory() && isBuildOrGit(entry->path())) {
+            entry.disable_recursion_pending();
+        } else if (entry->is_regular_file() && read.count(entry->path().extension().string()) != 0) {
+            const std::string text = suite::testing::readFile(entry->path());
+            const std::regex word("[A-Za-z0-9_]+");
+            for (auto match = std::sregex_iterator(text.begin(), text.end(), word);
+                 match != std::sregex_iterator(); ++match) {
+                words.insert(match->str());
+            }
+        }
+    }
+    return words;
+}
+
+// What a program's design note names in `code` exists: a path (from the program's folder or the
+// top, a pair of .h and .cpp by its base name), and each part of a name (`Keypad::pressKey`).
+TEST(Architecture, EveryDesignNoteNamesWhatExists) {
+    const std::set<std::string> words = wordsOfTheTree();
+    const std::regex path(R"([A-Za-z0-9_.-]+(/[A-Za-z0-9_.-]+)+/?)");
+    const std::regex name(R"(([A-Za-z_][A-Za-z0-9_]*(::[A-Za-z_][A-Za-z0-9_]*)*)(\(\))?)");
+    int checked = 0;
+    for (const char* program : {"osmira", "varquen", "zudaviror"}) {
+        const fs::path folder = kSource / program;
+        for (const std::string& word : quotedWords(suite::testing::readFile(folder / "DESIGN.md"))) {
+            std::smatch parts;
+            if (std::regex_match(word, parts, name)) {
+                std::istringstream names(std::regex_replace(parts[1].str(), std::regex("::"), " "));
+                for (std::string part; names >> part;) {
+                    EXPECT_EQ(words.count(part), 1U) << program << ": " << word;
+                }
+                ++checked;
+            } else if (std::regex_match(word, path)) {
+                const std::array<fs::path, 2> bases{folder, kSource};
+                const bool found = std::any_of(bases.begin(), bases.end(), [&word](const fs::path& from) {
+                    return fs::exists(from / word) || fs::exists(from / (word + ".h")) ||
+                           fs::exists(from / (word + ".cpp"));
+                });
+                EXPECT_TRUE(found) << program << ": " << word;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GE(checked, 300);
+}
+
 } // namespace
