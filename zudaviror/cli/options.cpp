@@ -1,8 +1,11 @@
 #include "options.h"
 
 #include "suite/command_line.h"
+#include "suite/word_list.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace zudaviror::cli {
 
@@ -18,17 +21,67 @@ const char* const kUsageOptions = "  FÓRMULA se escribe con los códigos del te
                                   "  --unicode  muestra los signos lógicos en UTF-8\n"
                                   "  --log      abre una sesión en FICHERO y le añade la traducción\n";
 
-const char* const kValidityOptions =
-    "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
-    "             y el valor de cada subfórmula en cada mundo (estado 1); lo decide un\n"
-    "             tablero, y solo si no acaba en el tiempo límite de 2 s la respuesta es\n"
-    "             «desconocido» (estado 3)\n"
-    "  --system   K (por omisión), D (serial), T (reflexiva), B (reflexiva y simétrica),\n"
-    "             S4 (reflexiva y transitiva) o S5 (reflexiva, simétrica y transitiva)\n"
-    "  --json     con --valid, la respuesta como un objeto JSON\n"
-    "  --proof    con --valid, escribe también el tablero: cerrado si es válida, con la\n"
-    "             rama abierta de la que sale el contramodelo si no lo es\n"
-    "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
+namespace {
+
+// The help's lines are at most this many characters wide; the next ones of an option are
+// indented under its text.
+constexpr std::size_t kHelpWidth = 85;
+constexpr std::string_view kHelpIndent = "             ";
+
+std::size_t characters(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// `text` after `lead`, its words wrapped as the help's.
+std::string helpLines(std::string_view lead, std::string_view text) {
+    std::string lines(lead);
+    std::size_t width = characters(lead);
+    std::size_t at = 0;
+    for (bool first = true; at < text.size(); first = false) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        if (!first && width + 1 + characters(word) > kHelpWidth) {
+            lines += "\n" + std::string(kHelpIndent);
+            width = kHelpIndent.size();
+        } else if (!first) {
+            lines += ' ';
+            ++width;
+        }
+        lines += word;
+        width += characters(word);
+        at = end + 1;
+    }
+    return lines + "\n";
+}
+
+// "K (por omisión), D (serial), …": every system and what its relation is.
+std::string systemsListed() {
+    std::vector<std::string> described;
+    for (const ModalSystem system : modalSystems()) {
+        std::vector<std::string_view> words;
+        for (const FrameCondition condition : frameConditions(system)) {
+            words.push_back(conditionWord(condition));
+        }
+        const std::string conditions = words.empty() ? "por omisión" : suite::wordList(words, "y");
+        described.push_back(std::string(systemName(system)) + " (" + conditions + ")");
+    }
+    return suite::wordList(std::vector<std::string_view>(described.begin(), described.end()), "o");
+}
+
+} // namespace
+
+std::string validityOptions() {
+    return "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
+           "             y el valor de cada subfórmula en cada mundo (estado 1); lo decide un\n"
+           "             tablero, y solo si no acaba en el tiempo límite de 2 s la respuesta es\n"
+           "             «desconocido» (estado 3)\n" +
+           helpLines("  --system   ", systemsListed()) +
+           "  --json     con --valid, la respuesta como un objeto JSON\n"
+           "  --proof    con --valid, escribe también el tablero: cerrado si es válida, con la\n"
+           "             rama abierta de la que sale el contramodelo si no lo es\n"
+           "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
+}
 
 namespace {
 

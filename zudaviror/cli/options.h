@@ -38,6 +38,7 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments);
 extern const char* const kUsageLine;
 extern const char* const kValidityForms;
 extern const char* const kUsageOptions;
-extern const char* const kValidityOptions;
+// The validity options, the systems listed from their table.
+std::string validityOptions();
 
 } // namespace zudaviror::cli

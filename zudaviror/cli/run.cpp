@@ -136,7 +136,7 @@ int runTool(const std::vector<std::string>& arguments, std::istream& in, std::os
     }
     const CliOptions& options = *parsed.value;
     if (options.help) {
-        out << kUsageLine << kValidityForms << kUsageOptions << kValidityOptions;
+        out << kUsageLine << kValidityForms << kUsageOptions << validityOptions();
         return kExitTranslated;
     }
     if (options.version) {
