@@ -317,12 +317,17 @@ int solveCommand(const std::vector<std::string>& words, Streams io) {
 }
 
 int showCommand(const std::vector<std::string>& words, Streams io) {
-    if (words.size() != 1) {
+    const suite::CommandLine arguments = valueOptions(words, {});
+    if (!arguments.ok()) {
+        return refusedLine(io, arguments);
+    }
+    if (arguments.positional().size() != 1) {
         return usageError(io, "show necesita FICHERO");
     }
-    ExerciseRead opened = readExerciseFile(words.front());
+    const std::string& path = arguments.positional().front();
+    ExerciseRead opened = readExerciseFile(path);
     if (!opened.value) {
-        return cannotRead(io, words.front(), opened.reason);
+        return cannotRead(io, path, opened.reason);
     }
     const CEjercicio& exercise = *opened.value;
     io.out << "title: " << terminalText(suite::utf8FromLatin1(exercise.GetTitle())) << '\n'

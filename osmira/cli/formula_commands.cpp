@@ -18,11 +18,16 @@ namespace {
 // The single positional word of a command without options.
 std::optional<std::string> onlyWord(const std::vector<std::string>& words, Streams io,
                                     const std::string& what) {
-    if (words.size() != 1) {
+    const suite::CommandLine line = valueOptions(words, {});
+    if (!line.ok()) {
+        refusedLine(io, line);
+        return std::nullopt;
+    }
+    if (line.positional().size() != 1) {
         usageError(io, "se espera " + what);
         return std::nullopt;
     }
-    return words.front();
+    return line.positional().front();
 }
 
 } // namespace
