@@ -69,22 +69,6 @@ std::string systemsListed() {
     return suite::wordList(std::vector<std::string_view>(described.begin(), described.end()), "o");
 }
 
-} // namespace
-
-std::string validityOptions() {
-    return "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
-           "             y el valor de cada subfórmula en cada mundo (estado 1); lo decide un\n"
-           "             tablero, y solo si no acaba en el tiempo límite de 2 s la respuesta es\n"
-           "             «desconocido» (estado 3)\n" +
-           helpLines("  --system   ", systemsListed()) +
-           "  --json     con --valid, la respuesta como un objeto JSON\n"
-           "  --proof    con --valid, escribe también el tablero: cerrado si es válida, con la\n"
-           "             rama abierta de la que sale el contramodelo si no lo es\n"
-           "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
-}
-
-namespace {
-
 OptionsRead usageError(std::string reason) {
     return {.value = std::nullopt, .reason = std::move(reason)};
 }
@@ -164,6 +148,18 @@ OptionsRead parseOptions(const std::vector<std::string>& arguments) {
         return usageError("falta la fórmula");
     }
     return checkCombination(options);
+}
+
+std::string validityOptions() {
+    return "  --valid    dice si la fórmula es válida (estado 0) o no válida, con un contramodelo\n"
+           "             y el valor de cada subfórmula en cada mundo (estado 1); lo decide un\n"
+           "             tablero, y solo si no acaba en el tiempo límite de 2 s la respuesta es\n"
+           "             «desconocido» (estado 3)\n" +
+           helpLines("  --system   ", systemsListed()) +
+           "  --json     con --valid, la respuesta como un objeto JSON\n"
+           "  --proof    con --valid, escribe también el tablero: cerrado si es válida, con la\n"
+           "             rama abierta de la que sale el contramodelo si no lo es\n"
+           "  --tptp     escribe la traducción como problema TPTP (tff) con los axiomas del sistema\n";
 }
 
 } // namespace zudaviror::cli
