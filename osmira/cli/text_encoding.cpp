@@ -3,28 +3,23 @@
 #include "osmira/formula/formula_alphabet.h"
 
 #include <array>
-#include <utility>
 
 namespace osmira::cli {
 
 std::string formulaArgument(std::string_view text) {
-    static const std::array<std::pair<std::string_view, char>, 8> kSigns{{{"¬", kNegation},
-                                                                          {"∧", kConjunction},
-                                                                          {"∨", kDisjunction},
-                                                                          {"→", kImplication},
-                                                                          {"~", kNegation},
-                                                                          {"&", kConjunction},
-                                                                          {"|", kDisjunction},
-                                                                          {">", kImplication}}};
+    // What a keyboard without the signs types instead of them.
+    static const std::array<ConnectiveSign, 4> kTyped{
+        {{kNegation, "~"}, {kConjunction, "&"}, {kDisjunction, "|"}, {kImplication, ">"}}};
     std::string formula;
     for (std::size_t i = 0; i < text.size();) {
         bool matched = false;
-        for (const auto& [spelling, byte] : kSigns) {
-            if (text.substr(i, spelling.size()) == spelling) {
-                formula += byte;
-                i += spelling.size();
-                matched = true;
-                break;
+        for (const auto* signs : {&kConnectiveSigns, &kTyped}) {
+            for (const auto& [byte, spelling] : *signs) {
+                if (!matched && text.substr(i, spelling.size()) == spelling) {
+                    formula += byte;
+                    i += spelling.size();
+                    matched = true;
+                }
             }
         }
         if (matched) {

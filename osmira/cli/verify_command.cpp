@@ -216,35 +216,26 @@ int verifyCommand(const std::vector<std::string>& words, Streams io) {
             files.push_back({path, {}, {}});
         }
     }
-    std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0;
+    FileTotals counted;
     StatusTotals totals(assigned.has_value());
     for (VerifiedFile& file : files) {
         verify(file, assigned, classFiles);
         totals.add(file.status);
-        if (!file.readError.empty()) {
-            ++unreadable;
-        } else if (!file.check.valid) {
-            ++invalid;
-        } else {
-            ++valid;
-            // A derivation of another exercise solves nothing that was set.
-            solved += file.status == ClassStatus::Solved ? 1 : 0;
-        }
+        counted.add(file.readError.empty(), file.check, file.status, file.derivable.value_or(false));
         io.out << (json ? jsonLine(file) : terminalText(textLine(file))) << '\n';
     }
     if (json) {
         io.out << jsonTotals(totals) << '\n';
     } else {
-        io.out << "Ficheros: " << files.size() << ", válidos: " << valid << ", resueltos: " << solved
-               << ", no válidos: " << invalid << ", ilegibles: " << unreadable << '\n'
-               << totals.text() << '\n';
+        io.out << counted.text() << '\n' << totals.text() << '\n';
     }
     if (!classFiles.write(io)) {
         return kExitRefused;
     }
     // A script reads success as "all handed-in work holds": never so when nothing was checked.
     const std::size_t different = totals.count(ClassStatus::DifferentStatement);
-    if (files.empty() || invalid + unreadable + different > 0 || (solvedOnly && solved < files.size())) {
+    if (files.empty() || counted.invalid + counted.unreadable + different > 0 ||
+        (solvedOnly && counted.solved < files.size())) {
         return kExitRefused;
     }
     return kExitOk;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -109,6 +110,13 @@ TEST(Latin1, FitReplacesWhatHasAnEquivalentAndNamesEveryChange) {
               "El fichero solo guarda letras y signos del alfabeto latino: se ha escrito “ como \", Ł como L "
               "y ” como \"; se ha quitado ∀.");
     EXPECT_EQ(suite::describeFit(suite::fitLatin1("sí")), "");
+}
+
+TEST(Latin1, Utf8LengthCountsCharactersNotBytes) {
+    const std::pair<const char*, std::size_t> table[] = {{"", 0}, {"abc", 3}, {"ñandú", 5}, {"□◇p→😀", 5}};
+    for (const auto& [text, length] : table) {
+        EXPECT_EQ(suite::utf8Length(text), length) << text;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "suite/command_line.h"
+#include "suite/latin1.h"
 #include "suite/word_list.h"
 
 #include <algorithm>
@@ -28,20 +29,15 @@ namespace {
 constexpr std::size_t kHelpWidth = 85;
 constexpr std::string_view kHelpIndent = "             ";
 
-std::size_t characters(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // `text` after `lead`, its words wrapped as the help's.
 std::string helpLines(std::string_view lead, std::string_view text) {
     std::string lines(lead);
-    std::size_t width = characters(lead);
+    std::size_t width = suite::utf8Length(lead);
     std::size_t at = 0;
     for (bool first = true; at < text.size(); first = false) {
         const std::size_t end = std::min(text.find(' ', at), text.size());
         const std::string_view word = text.substr(at, end - at);
-        if (!first && width + 1 + characters(word) > kHelpWidth) {
+        if (!first && width + 1 + suite::utf8Length(word) > kHelpWidth) {
             lines += "\n" + std::string(kHelpIndent);
             width = kHelpIndent.size();
         } else if (!first) {
@@ -49,7 +45,7 @@ std::string helpLines(std::string_view lead, std::string_view text) {
             ++width;
         }
         lines += word;
-        width += characters(word);
+        width += suite::utf8Length(word);
         at = end + 1;
     }
     return lines + "\n";

@@ -63,11 +63,9 @@ bool CommandLine::has(std::string_view name) const {
 }
 
 std::optional<std::string> CommandLine::value(std::string_view name) const {
-    std::vector<std::string> all = values(name);
-    if (all.empty()) {
-        return std::nullopt;
-    }
-    return std::move(all.back());
+    const auto last = std::find_if(given_.rbegin(), given_.rend(),
+                                   [name](const auto& given) { return given.first == name; });
+    return last == given_.rend() ? std::nullopt : std::optional<std::string>(last->second);
 }
 
 std::vector<std::string> CommandLine::values(std::string_view name) const {

@@ -157,6 +157,12 @@ std::string latin1FromUtf8(std::string_view utf8) {
     return latin1;
 }
 
+std::size_t utf8Length(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
+        return !isContinuation(static_cast<unsigned char>(byte));
+    }));
+}
+
 bool isUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
         if (nextCharacter(bytes, at) == kMalformed) {

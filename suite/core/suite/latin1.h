@@ -15,6 +15,10 @@ std::string latin1FromUtf8(std::string_view utf8);
 // Latin-1 text (messages, file names, models) as UTF-8.
 std::string utf8FromLatin1(std::string_view latin1);
 
+// How many characters UTF-8 text holds (its bytes but the continuation bytes), as a terminal's
+// columns count them.
+std::size_t utf8Length(std::string_view utf8);
+
 // Whether the bytes are well-formed UTF-8 (RFC 3629: no overlong spelling, no surrogate,
 // nothing beyond U+10FFFF).
 bool isUtf8(std::string_view bytes);

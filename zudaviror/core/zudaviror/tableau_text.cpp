@@ -2,6 +2,8 @@
 
 #include "zudaviror/formula_code.h"
 
+#include "suite/latin1.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -10,12 +12,6 @@
 namespace zudaviror {
 
 namespace {
-
-std::size_t codePoints(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
-}
 
 std::string numbered(std::size_t node) {
     return std::to_string(node + 1);
@@ -33,12 +29,13 @@ class TextWriter {
         }
         std::size_t width = 0;
         for (const auto& [statement, why] : lines_) {
-            width = std::max(width, codePoints(statement));
+            width = std::max(width, suite::utf8Length(statement));
         }
         std::string text;
         for (const auto& [statement, why] : lines_) {
             text += statement +
-                    (why.empty() ? "" : std::string(width - codePoints(statement) + 3, ' ') + why) + "\n";
+                    (why.empty() ? "" : std::string(width - suite::utf8Length(statement) + 3, ' ') + why) +
+                    "\n";
         }
         return text;
     }

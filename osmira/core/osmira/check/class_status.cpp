@@ -37,4 +37,20 @@ std::string StatusTotals::text() const {
     return text;
 }
 
+void FileTotals::add(bool readable, const DerivationCheck& check, ClassStatus status, bool isDerivable) {
+    ++files;
+    unreadable += readable ? 0 : 1;
+    invalid += readable && !check.valid ? 1 : 0;
+    valid += readable && check.valid ? 1 : 0;
+    // A derivation of another exercise solves nothing that was set.
+    solved += status == ClassStatus::Solved ? 1 : 0;
+    derivable += readable && isDerivable ? 1 : 0;
+}
+
+std::string FileTotals::text() const {
+    return "Ficheros: " + std::to_string(files) + ", válidos: " + std::to_string(valid) +
+           ", resueltos: " + std::to_string(solved) + ", no válidos: " + std::to_string(invalid) +
+           ", ilegibles: " + std::to_string(unreadable);
+}
+
 } // namespace osmira

@@ -42,6 +42,23 @@ class StatusTotals {
     std::array<std::size_t, kClassStatuses> counts_{};
 };
 
+// What verify's summary counts: the files, those whose derivation holds (and of them those that
+// solve the exercise set), those with a wrong step, those that could not be read, and those whose
+// conclusion follows from their hypotheses.
+struct FileTotals {
+    std::size_t files = 0;
+    std::size_t valid = 0;
+    std::size_t solved = 0;
+    std::size_t invalid = 0;
+    std::size_t unreadable = 0;
+    std::size_t derivable = 0;
+
+    // The check of an unreadable file is not read.
+    void add(bool readable, const DerivationCheck& check, ClassStatus status, bool isDerivable);
+    // "Ficheros: 4, válidos: 2, resueltos: 1, no válidos: 1, ilegibles: 1" (UTF-8).
+    std::string text() const;
+};
+
 // Every status in the order of the list above.
 std::array<ClassStatus, kClassStatuses> everyClassStatus();
 

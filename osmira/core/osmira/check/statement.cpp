@@ -5,6 +5,7 @@
 #include "osmira/formula/formula_alphabet.h"
 #include "suite/latin1.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -20,23 +21,10 @@ constexpr int kDeepestShownFormula = 200;
 std::string inSigns(std::string_view formula) {
     std::string text;
     for (const char c : formula) {
-        switch (c) {
-        case kNegation:
-            text += "¬";
-            break;
-        case kConjunction:
-            text += "∧";
-            break;
-        case kDisjunction:
-            text += "∨";
-            break;
-        case kImplication:
-            text += "→";
-            break;
-        default:
-            text += suite::utf8FromLatin1(std::string(1, c));
-            break;
-        }
+        const auto* connective = std::find_if(kConnectiveSigns.begin(), kConnectiveSigns.end(),
+                                              [c](const ConnectiveSign& sign) { return sign.byte == c; });
+        text += connective != kConnectiveSigns.end() ? std::string(connective->sign)
+                                                     : suite::utf8FromLatin1(std::string(1, c));
     }
     return text;
 }

@@ -89,17 +89,11 @@ std::string statusCell(ClassStatus status) {
 
 // The summary verify prints, with the derivable files.
 std::string totals(const std::vector<ClassRow>& rows) {
-    std::size_t valid = 0, solved = 0, invalid = 0, unreadable = 0, derivable = 0;
+    FileTotals totals;
     for (const ClassRow& row : rows) {
-        unreadable += row.readable ? 0 : 1;
-        invalid += row.readable && !row.check.valid ? 1 : 0;
-        valid += row.readable && row.check.valid ? 1 : 0;
-        solved += row.status == ClassStatus::Solved ? 1 : 0;
-        derivable += row.readable && row.derivability == Derivability::Derivable ? 1 : 0;
+        totals.add(row.readable, row.check, row.status, row.derivability == Derivability::Derivable);
     }
-    return "Ficheros: " + std::to_string(rows.size()) + ", válidos: " + std::to_string(valid) +
-           ", resueltos: " + std::to_string(solved) + ", no válidos: " + std::to_string(invalid) +
-           ", ilegibles: " + std::to_string(unreadable) + ", derivables: " + std::to_string(derivable);
+    return totals.text() + ", derivables: " + std::to_string(totals.derivable);
 }
 
 std::string statusTable(const std::vector<ClassRow>& rows, bool compared) {
